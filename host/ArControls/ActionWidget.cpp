@@ -1,0 +1,74 @@
+#include "ActionWidget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+ActionWidget::ActionWidget(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_Hover);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ActionWidget::setHoverHighlight(bool on)
+{
+    m_hoverHighlight = on;
+    update();
+}
+
+void ActionWidget::paintEvent(QPaintEvent *)
+{
+    if (!(m_hoverHighlight && m_hovered) && !hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(31, 95, 168, 160), 1.0));
+    painter.setBrush(m_hovered ? QColor(255, 255, 0, 77) : Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+}
+
+void ActionWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = true;
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void ActionWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (event->button() == Qt::LeftButton && wasPressed && rect().contains(event->position().toPoint())) {
+        emit clicked();
+        event->accept();
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void ActionWidget::enterEvent(QEnterEvent *event)
+{
+    m_hovered = true;
+    update();
+    QWidget::enterEvent(event);
+}
+
+void ActionWidget::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    update();
+    QWidget::leaveEvent(event);
+}
+
+void ActionWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+// A transparent clickable area laid over a diagram. Lights up under the mouse once the
+// page has asked for hover highlights.
+class ActionWidget : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(bool hoverHighlight READ hoverHighlight WRITE setHoverHighlight)
+public:
+    explicit ActionWidget(QWidget *parent = nullptr);
+
+    bool hoverHighlight() const { return m_hoverHighlight; }
+    void setHoverHighlight(bool on);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_hoverHighlight = false;
+    bool m_hovered = false;
+    bool m_pressed = false;
+};

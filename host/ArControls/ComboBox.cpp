@@ -1,0 +1,3 @@
+#include "ComboBox.h"
+
+ComboBox::ComboBox(QWidget *parent) : QComboBox(parent) {}

@@ -1,0 +1,3 @@
+#include "LineEdit.h"
+
+LineEdit::LineEdit(QWidget *parent) : QLineEdit(parent) {}

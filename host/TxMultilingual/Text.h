@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+// A text in the host's three languages: 1 German, 2 English, 3 French.
+class Text
+{
+public:
+    enum Language { German = 1, English = 2, French = 3 };
+
+    Text() = default;
+
+    void setText(int language, const QString &text);
+    // The text of one language; empty when that language is not set.
+    QString text(int language) const;
+    // The text in the current user language, falling back to German, then to any language set.
+    QString text() const;
+    bool hasLanguage(int language) const;
+    bool isEmpty() const;
+
+    bool operator==(const Text &other) const { return m_texts == other.m_texts; }
+    bool operator!=(const Text &other) const { return !(*this == other); }
+
+    // The language the host's user interface is in (process-wide, German by default).
+    static int currentLanguage();
+    static void setCurrentLanguage(int language);
+
+private:
+    QMap<int, QString> m_texts;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ParameterControl.h"
+
+#include <QComboBox>
+
+// Chooses the value of a selection parameter from its selection texts.
+class ParameterChoiceComboBox : public QComboBox, public ParameterControl
+{
+    Q_OBJECT
+    Q_PROPERTY(QString coordinate READ coordinate WRITE setCoordinate)
+    Q_PROPERTY(unsigned int index READ index WRITE setIndex)
+public:
+    explicit ParameterChoiceComboBox(QWidget *parent = nullptr);
+
+protected:
+    void showValue() override;
+    void applyEditable(bool editable) override;
+
+private:
+    void choose(int row);
+    bool m_disabledByControl = false;
+};

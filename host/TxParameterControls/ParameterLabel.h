@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ParameterControl.h"
+
+#include <QLabel>
+
+// Shows a parameter's coordinate and name ("J40 Position"), optionally with index and axis.
+class ParameterLabel : public QLabel, public ParameterControl
+{
+    Q_OBJECT
+    Q_PROPERTY(QString coordinate READ coordinate WRITE setCoordinate)
+    Q_PROPERTY(unsigned int index READ index WRITE setIndex)
+    Q_PROPERTY(bool showCoordinate READ showCoordinate WRITE setShowCoordinate)
+    Q_PROPERTY(bool showIndex READ showIndex WRITE setShowIndex)
+    Q_PROPERTY(bool showLivingSpace READ showLivingSpace WRITE setShowLivingSpace)
+    Q_PROPERTY(bool showName READ showName WRITE setShowName)
+public:
+    explicit ParameterLabel(QWidget *parent = nullptr);
+
+    bool showCoordinate() const { return m_showCoordinate; }
+    void setShowCoordinate(bool show);
+    bool showIndex() const { return m_showIndex; }
+    void setShowIndex(bool show);
+    bool showLivingSpace() const { return m_showLivingSpace; }
+    void setShowLivingSpace(bool show);
+    bool showName() const { return m_showName; }
+    void setShowName(bool show);
+
+protected:
+    void showValue() override;
+    void applyEditable(bool editable) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    bool m_showCoordinate = true;
+    bool m_showIndex = false;
+    bool m_showLivingSpace = false;
+    bool m_showName = true;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ParameterControl.h"
+
+#include <QLineEdit>
+
+// Edits one parameter element as text; writes when editing finishes.
+class ParameterTextEdit : public QLineEdit, public ParameterControl
+{
+    Q_OBJECT
+    Q_PROPERTY(QString coordinate READ coordinate WRITE setCoordinate)
+    Q_PROPERTY(unsigned int index READ index WRITE setIndex)
+public:
+    explicit ParameterTextEdit(QWidget *parent = nullptr);
+
+protected:
+    void showValue() override;
+    void applyEditable(bool editable) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void commit();
+    QString m_shown;
+};

@@ -1,0 +1,234 @@
+#include "DriveDescription.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+namespace {
+
+// Line and column (1-based) of a byte offset, for syntax error messages.
+QString lineAndColumn(const QByteArray &json, int offset)
+{
+    offset = qBound(0, offset, int(json.size()));
+    int line = 1;
+    int column = 1;
+    for (int i = 0; i < offset; ++i) {
+        if (json.at(i) == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return QStringLiteral("%1:%2").arg(line).arg(column);
+}
+
+// A scalar of the description as value text: numbers in decimal, strings as they are.
+bool scalarText(const QJsonValue &value, QString *text)
+{
+    if (value.isString()) {
+        *text = value.toString();
+        return true;
+    }
+    if (value.isBool()) {
+        *text = value.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+        return true;
+    }
+    if (value.isDouble()) {
+        const double number = value.toDouble();
+        const qint64 integer = qint64(number);
+        *text = double(integer) == number ? QString::number(integer) : QString::number(number, 'g', 9);
+        return true;
+    }
+    return false;
+}
+
+bool textOf(const QJsonValue &value, Text *text)
+{
+    if (value.isString()) {
+        text->setText(Text::German, value.toString());
+        return true;
+    }
+    if (!value.isObject())
+        return false;
+    static const struct { const char *key; int language; } languages[] = {
+        {"de", Text::German}, {"en", Text::English}, {"fr", Text::French}};
+    const QJsonObject object = value.toObject();
+    for (const auto &entry : languages) {
+        const QJsonValue item = object.value(QLatin1String(entry.key));
+        if (item.isUndefined())
+            continue;
+        if (!item.isString())
+            return false;
+        text->setText(entry.language, item.toString());
+    }
+    return !text->isEmpty();
+}
+
+class EntryReader
+{
+public:
+    EntryReader(const QJsonObject &object, QString *field, QString *problem)
+        : m_object(object), m_field(field), m_problem(problem)
+    {
+    }
+
+    bool fail(const char *field, const QString &problem)
+    {
+        *m_field = QLatin1String(field);
+        *m_problem = problem;
+        return false;
+    }
+
+    bool read(DriveDescription::Entry *entry)
+    {
+        static const QSet<QString> known = {
+            QStringLiteral("coordinate"), QStringLiteral("name"),     QStringLiteral("type"),
+            QStringLiteral("elements"),   QStringLiteral("default"),  QStringLiteral("min"),
+            QStringLiteral("max"),        QStringLiteral("selection"), QStringLiteral("hidden"),
+            QStringLiteral("global"),     QStringLiteral("newDefinition"), QStringLiteral("value")};
+        for (auto it = m_object.begin(); it != m_object.end(); ++it) {
+            if (!known.contains(it.key())) {
+                *m_field = it.key();
+                *m_problem = QStringLiteral("unknown field");
+                return false;
+            }
+        }
+
+        ParameterDefinitionData &d = entry->definition;
+        const QJsonValue coordinate = m_object.value(QLatin1String("coordinate"));
+        if (!coordinate.isString() || !ParameterCoordinate(coordinate.toString()).isValid())
+            return fail("coordinate", QStringLiteral("a coordinate such as \"J40\" is required"));
+        d.coordinate = coordinate.toString();
+
+        const QJsonValue name = m_object.value(QLatin1String("name"));
+        if (!name.isUndefined() && !textOf(name, &d.name))
+            return fail("name", QStringLiteral("a text or an object with \"de\", \"en\", \"fr\" texts is required"));
+
+        const QJsonValue type = m_object.value(QLatin1String("type"));
+        d.dataType = ParameterDataType::fromName(type.toString());
+        if (d.dataType == ParameterDataType::Unknown)
+            return fail("type", QStringLiteral("unknown data type \"%1\"").arg(type.toVariant().toString()));
+
+        const QJsonValue elements = m_object.value(QLatin1String("elements"));
+        if (!elements.isUndefined()) {
+            const double count = elements.toDouble(-1);
+            if (!elements.isDouble() || count < 0 || count > 65535 || count != double(int(count)))
+                return fail("elements", QStringLiteral("a whole number from 0 to 65535 is required"));
+            d.elementCount = static_cast<unsigned short>(count);
+        }
+
+        if (!readTexts("default", &d.defaults))
+            return false;
+        if (!readTexts("value", &entry->values))
+            return false;
+        if (entry->values.size() > d.elementCount)
+            return fail("value", QStringLiteral("%1 values for %2 elements").arg(entry->values.size()).arg(d.elementCount));
+
+        for (const char *limit : {"min", "max"}) {
+            const QJsonValue value = m_object.value(QLatin1String(limit));
+            if (value.isUndefined())
+                continue;
+            if (!value.isDouble())
+                return fail(limit, QStringLiteral("a number is required"));
+            (limit[1] == 'i' ? d.lowerLimit : d.upperLimit) = value.toDouble();
+        }
+
+        const QJsonValue selection = m_object.value(QLatin1String("selection"));
+        if (!selection.isUndefined()) {
+            if (!selection.isObject())
+                return fail("selection", QStringLiteral("an object from value to text is required"));
+            const QJsonObject texts = selection.toObject();
+            for (auto it = texts.begin(); it != texts.end(); ++it) {
+                bool ok = false;
+                const qint64 key = it.key().toLongLong(&ok, 10);
+                Text text;
+                if (!ok || !textOf(it.value(), &text))
+                    return fail("selection", QStringLiteral("entry \"%1\" needs a numeric key and a text").arg(it.key()));
+                d.selection.insert(key, text);
+            }
+        }
+
+        return readFlag("hidden", &d.hidden) && readFlag("global", &d.global)
+            && readFlag("newDefinition", &d.newDefinition);
+    }
+
+private:
+    bool readTexts(const char *field, QStringList *texts)
+    {
+        const QJsonValue value = m_object.value(QLatin1String(field));
+        if (value.isUndefined())
+            return true;
+        const QJsonArray items = value.isArray() ? value.toArray() : QJsonArray{value};
+        for (const QJsonValue &item : items) {
+            QString text;
+            if (!scalarText(item, &text))
+                return fail(field, QStringLiteral("numbers, texts or switches are required"));
+            texts->append(text);
+        }
+        return true;
+    }
+
+    bool readFlag(const char *field, bool *flag)
+    {
+        const QJsonValue value = m_object.value(QLatin1String(field));
+        if (value.isUndefined())
+            return true;
+        if (!value.isBool())
+            return fail(field, QStringLiteral("true or false is required"));
+        *flag = value.toBool();
+        return true;
+    }
+
+    const QJsonObject &m_object;
+    QString *m_field;
+    QString *m_problem;
+};
+
+} // namespace
+
+bool DriveDescription::parse(const QByteArray &json, const QString &fileName, QString *error)
+{
+    m_entries.clear();
+    auto fail = [&](const QString &position, const QString &field, const QString &problem) {
+        if (error) {
+            *error = field.isEmpty() ? QStringLiteral("%1:%2: %3").arg(fileName, position, problem)
+                                     : QStringLiteral("%1:%2: field \"%3\": %4").arg(fileName, position, field, problem);
+        }
+        m_entries.clear();
+        return false;
+    };
+
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return fail(lineAndColumn(json, parseError.offset), QString(), parseError.errorString());
+    if (!document.isObject() || !document.object().value(QLatin1String("parameters")).isArray())
+        return fail(QStringLiteral("1:1"), QStringLiteral("parameters"), QStringLiteral("a list of parameters is required"));
+
+    const QJsonArray parameters = document.object().value(QLatin1String("parameters")).toArray();
+    QSet<QString> seen;
+    for (int i = 0; i < parameters.size(); ++i) {
+        Entry entry;
+        entry.position = QStringLiteral("parameters[%1]").arg(i);
+        if (!parameters.at(i).isObject())
+            return fail(entry.position, QString(), QStringLiteral("an object is required"));
+        QString field;
+        QString problem;
+        EntryReader reader(parameters.at(i).toObject(), &field, &problem);
+        if (!reader.read(&entry)) {
+            const QString coordinate = parameters.at(i).toObject().value(QLatin1String("coordinate")).toString();
+            if (!coordinate.isEmpty())
+                entry.position += QStringLiteral(" (%1)").arg(coordinate);
+            return fail(entry.position, field, problem);
+        }
+        const QString canonical = ParameterCoordinate(entry.definition.coordinate).toText();
+        entry.position += QStringLiteral(" (%1)").arg(canonical);
+        if (seen.contains(canonical))
+            return fail(entry.position, QStringLiteral("coordinate"), QStringLiteral("defined twice"));
+        seen.insert(canonical);
+        m_entries.append(entry);
+    }
+    return true;
+}

@@ -1,0 +1,5 @@
+#include "ParameterProvider.h"
+
+ParameterInformation::~ParameterInformation() = default;
+ParameterObject::~ParameterObject() = default;
+ParameterProvider::~ParameterProvider() = default;

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "ParameterProvider.h"
+
+#include <QList>
+#include <QMap>
+#include <QSet>
+#include <QSharedPointer>
+#include <QStringList>
+#include <QVariant>
+
+// Everything the store needs to know about one parameter.
+struct ParameterDefinitionData
+{
+    QString coordinate;                        // "J40"
+    Text name;                                 // German, English, French
+    unsigned short dataType = ParameterDataType::Int32;
+    unsigned short elementCount = 1;
+    QStringList defaults;                      // per element; the last one repeats; empty: 0 or ""
+    QVariant lowerLimit;                       // invalid: the data type's range
+    QVariant upperLimit;
+    QMap<qint64, Text> selection;              // value -> text of a selection parameter
+    bool hidden = false;
+    bool global = false;                       // one value for every living space
+    bool newDefinition = true;
+};
+
+class StoredParameter;
+
+// An in-memory parameter provider: definitions, values per living space and element,
+// validated writes and a record of switched-on live values. The workbench's simulated
+// drive and the tests both run on it.
+class ParameterStore : public ParameterProvider
+{
+    Q_OBJECT
+public:
+    struct WrittenValue
+    {
+        QString coordinate;
+        int livingSpace;
+        unsigned short element;
+        QString text;
+        bool operator==(const WrittenValue &o) const
+        {
+            return coordinate == o.coordinate && livingSpace == o.livingSpace
+                && element == o.element && text == o.text;
+        }
+    };
+
+    explicit ParameterStore(QObject *parent = nullptr);
+    ~ParameterStore() override;
+
+    QWeakPointer<ParameterInformation> information(const ParameterCoordinate &coordinate) const override;
+    QWeakPointer<ParameterObject> parameter(const ParameterCoordinate &coordinate) const override;
+    bool isOnline() const override { return m_online; }
+    bool isReadOnly() const override { return m_readOnly; }
+
+    void setOnline(bool online);
+    void setReadOnly(bool readOnly);
+
+    // Adds a parameter or replaces one with the same coordinate (old handles expire).
+    // Refuses an invalid coordinate or a default that the data type or the limits reject.
+    bool define(const ParameterDefinitionData &definition, QString *error = nullptr);
+    void remove(const QString &coordinate);
+    void clear();
+    bool contains(const QString &coordinate) const;
+    // Coordinates in the order of definition.
+    QStringList coordinates() const;
+    const ParameterDefinitionData *definition(const QString &coordinate) const;
+
+    // Which axis the living space eLivingSpaceCurrent stands for (1 = the first axis).
+    int currentLivingSpace() const { return m_currentLivingSpace; }
+    void setCurrentLivingSpace(int livingSpace);
+    int resolveLivingSpace(int livingSpace) const;
+
+    // Convenience access by coordinate text; same rules as ParameterObject.
+    QString value(const QString &coordinate, int livingSpace = 0, unsigned short element = 0) const;
+    bool setValue(const QString &coordinate, int livingSpace, unsigned short element, const QString &text);
+    bool setValue(const QString &coordinate, const QString &text) { return setValue(coordinate, 0, 0, text); }
+    // Why the last refused write was refused; empty after an accepted one.
+    QString lastWriteError() const { return m_lastWriteError; }
+
+    // Loads a drive description (JSON). On any error the store is left as it was and
+    // error names the file, the position and the field.
+    bool loadJson(const QByteArray &json, const QString &fileName, QString *error);
+    bool loadFile(const QString &path, QString *error);
+
+    // Live values currently switched on, as "J40@1.0" (coordinate@livingSpace.element), sorted.
+    QStringList cyclicUpdates() const;
+    bool isCyclicUpdateOn(const QString &coordinate, int livingSpace, unsigned short element) const;
+
+    // Every accepted write in order, while recording is on (tests use it).
+    void setRecordingWrites(bool on);
+    QList<WrittenValue> writtenValues() const { return m_written; }
+    void clearWrittenValues() { m_written.clear(); }
+
+private:
+    friend class StoredParameter;
+    void noteCyclicUpdate(const QString &key, bool on);
+    void noteWrite(const QString &coordinate, int livingSpace, unsigned short element, const QString &text);
+    void noteWriteError(const QString &error) { m_lastWriteError = error; }
+
+    QHash<ParameterCoordinate, QSharedPointer<StoredParameter>> m_parameters;
+    QStringList m_order;
+    QSet<QString> m_cyclic;
+    QList<WrittenValue> m_written;
+    QString m_lastWriteError;
+    int m_currentLivingSpace = 1;
+    bool m_online = false;
+    bool m_readOnly = false;
+    bool m_recordWrites = false;
+};

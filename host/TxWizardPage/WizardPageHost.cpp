@@ -1,0 +1,5 @@
+#include "WizardPageHost.h"
+
+WizardPageHost::~WizardPageHost() = default;
+
+void WizardPageHost::showParameterHelp(const QString &) {}

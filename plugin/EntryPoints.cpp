@@ -1,0 +1,39 @@
+// The six functions the host finds by name when it loads the plug-in.
+
+#include "PageRegistry.h"
+#include "WizardPage.h"
+
+#include <QStringList>
+#include <QTranslator>
+
+#define BREVANE_EXPORT extern "C" __attribute__((visibility("default")))
+
+BREVANE_EXPORT QString containerNameFunction()
+{
+    return QStringLiteral("Brevane");
+}
+
+BREVANE_EXPORT QStringList contentFunction()
+{
+    return PageRegistry::identifiers();
+}
+
+BREVANE_EXPORT QStringList staticContentFunction()
+{
+    return PageRegistry::staticIdentifiers();
+}
+
+BREVANE_EXPORT WizardPage *createWizardPageFunction(const QString &identifier)
+{
+    return PageRegistry::createPage(identifier);
+}
+
+BREVANE_EXPORT Text wizardPageNameFunction(const QString &identifier)
+{
+    return PageRegistry::pageName(identifier);
+}
+
+BREVANE_EXPORT QTranslator *translator(int language)
+{
+    return PageRegistry::translator(language);
+}

@@ -1,0 +1,172 @@
+#include "PageRegistry.h"
+
+#include "Pages.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QTranslator>
+
+#include <iterator>
+
+namespace {
+
+struct PageName
+{
+    const char *german;
+    const char *english;
+    const char *french;
+};
+
+// Names that several rows share are spelled once.
+constexpr PageName nameMotionBlockBinSignals = {"Digitale Signale Betriebsart: Quelle", "Operating mode digital signals: Data source", "Signaux numériques mode d'exploitation : source"};
+constexpr PageName nameMotionBlockTrqForce = {"Begrenzung Drehmoment/Kraft: Quelle", "Torque/force limit: Data source", "Limitation couple/force : source"};
+constexpr PageName nameDbmZusatzfunktionen = {"Zusatzfunktionen", "Additional functions", "Fonctions additionnelles"};
+constexpr PageName nameDbmSrcIndirectTriggerFollowMb = {"Indirekter Trigger: Quelle", "Indirect trigger: Data source", "Déclencheur indirect : source"};
+
+using Factory = WizardPage *(*)();
+
+template <class Page>
+WizardPage *create()
+{
+    return new Page(nullptr);
+}
+
+struct PageRow
+{
+    const char *identifier;
+    Factory factory; // null until the page is available
+    PageName name;
+    bool isStatic;
+};
+
+// In the host's order. The class name stands in a comment where the page is not yet available.
+const PageRow pageTable[] = {
+    {"DbmVisibility", nullptr /* DbmVisibility */, {"DbmVisibility", "DbmVisibility", "DbmVisibility"}, true},
+    {"MotionBlocks", nullptr /* MotionBlocks */, {"Fahrsätze", "Motion blocks", "Motion blocks"}, false},
+    {"AppFahrsatzControl", nullptr /* AppFahrsatzControl */, {"AppFahrsatzControl", "AppFahrsatzControl", "AppFahrsatzControl"}, false},
+    {"AppSatDriveBased", nullptr /* AppSatDriveBased */, {"Applikation Drive Based", "Drive Based application", "Application Drive Based"}, false},
+    {"Fahrsatz", nullptr /* Fahrsatz */, {"Fahrsatz", "Motion block", "Bloc de déplacement"}, false},
+    {"Fahrsatzbetrieb", nullptr /* Fahrsatzbetrieb */, {"Betriebsart Fahrsatz", "Motion block operating mode", "Mode d'exploitation bloc de déplacement"}, false},
+    {"Folgefahrsatz", nullptr /* Folgefahrsatz */, {"Folgefahrsatz", "Subsequent motion block", "Bloc de déplacement consécutif"}, false},
+    {"SteuertafelTippen", nullptr /* SteuertafelTippen */, {"Steuertafel Tippen", "Jog control panel", "Panneau de commande Pas à pas"}, false},
+    {"SteuertafelPLCopen", nullptr /* SteuertafelPLCopen */, {"Steuertafel Motion", "Control panel motion", "Panneau de commande Motion"}, false},
+    {"SteuertafelApplikation", nullptr /* SteuertafelApplikation */, {"Steuertafel Fahrsatz", "Motion block control panel", "Panneau de commande Bloc de déplacement"}, false},
+    {"DbmQuelleExtZusatzGeschwindigkeit", nullptr /* SrcExtAuxVel */, {"Externe Zusatzgeschwindigkeit: Quelle", "External additional velocity: Data source", "Vitesse externe additionnelle : source"}, false},
+    {"DbmQuelleExterneGeschwindigkeit", nullptr /* SrcExtVelocity */, {"Externe Geschwindigkeit: Quelle", "External velocity: Data source", "Vitesse externe : source"}, false},
+    {"DbmQuelleDrehmKraftGeschwKlammerung", nullptr /* SrcTrqVKlammerung */, {"Solldrehmoment/-Kraft, Geschwindigkeitsklammerung: Quelle", "Set torque/force, velocity bracketing: Data source", "Couple/force de consigne, limitation de vitesse vers le haut : source"}, false},
+    {"DbmQuelleGeschwOverride", nullptr /* SrcVelOverride */, {"Geschwindigkeits-Override: Quelle", "Velocity override: Data source", "Override de la vitesse : source"}, false},
+    {"DbmSrcCtrlFollowMotionBlock", nullptr /* SrcCtrlFollowMotionBlock */, {"Trigger: Quelle", "Trigger: Data source", "Déclencheur : source"}, false},
+    {"DbmMotionBlockSelect", nullptr /* MotionBlockSelect */, {"Fahrsatzauswahl: Quelle", "Motion block selection: Data source", "Sélection bloc de déplacement : source"}, false},
+    {"DbmMotionBlockBinSignals", nullptr /* MotionBlockBinSignals */, nameMotionBlockBinSignals, false},
+    {"DbmMotionBlockTrqForce", nullptr /* MotionBlockTrqForce */, nameMotionBlockTrqForce, false},
+    {"DbmSrcTrqForce", nullptr /* SrcTrqForce */, nameMotionBlockTrqForce, false},
+    {"DbmSteuerStatus", nullptr /* DbmSteuerStatus */, {"Applikation: Steuer-/Statuswort", "Application: Control/status word", "Application : mot de commande/d'état"}, false},
+    {"SteuerStatusFahrsatz", nullptr /* SteuerStatusFahrsatz */, {"Fahrsatz: Steuer-/Status-Byte", "Motion block: Control/status byte", "Bloc de déplacement : octet de commande/d'état"}, false},
+    {"DbmTipbetrieb", nullptr /* DbmTipbetrieb */, {"Tippen", "Jog", "Pas à pas"}, false},
+    {"DbmSrcDirection", nullptr /* SrcDirection */, {"Bewegungsrichtung: Quelle", "Direction of motion: Data source", "Sens de déplacement : source"}, false},
+    {"DbmSrcBinSignals", nullptr /* DbmSrcBinSignals */, {"Digitale Signale Applikation: Quelle", "Application digital signals: Data source", "Signaux numériques application : source"}, false},
+    {"DbmKommando", nullptr /* DbmKommando */, {"Betriebsart Kommando", "Command operating mode", "Mode d'exploitation commande"}, false},
+    {"DbmQuellen", nullptr /* DbmQuellen */, {"Quellen", "Data sources", "Sources"}, false},
+    {"DbmFeldbus", nullptr /* DbmFeldbus */, {"Steuer-/Statusworte", "Control/status words", "Mots de commande/d'état"}, false},
+    {"DbmGeschwDrehmKraft", nullptr /* DbmGeschwDrehmKraft */, {"Betriebsart Geschwindigkeit, Drehmoment/Kraft", "Velocity, torque/force operating mode", "Mode d'exploitation vitesse, couple/force"}, false},
+    {"DbmHauptsollwert", nullptr /* DbmHauptsollwert */, {"Hauptsollwert", "Main set value", "Valeur de consigne principale"}, false},
+    {"DbmZusatzsollwert", nullptr /* DbmZusatzsollwert */, {"Zusatzsollwert", "Additional set value", "Valeur de consigne supplémentaire"}, false},
+    {"SteuertafelGeschwDrehmKraft", nullptr /* SteuertafelGeschwDrehmKraft */, {"Steuertafel Geschwindigkeit, Drehmoment-/Kraft", "Control panel for velocity, torque/force", "Panneau de commande Vitesse, couple/force"}, false},
+    {"DbmUebersicht", nullptr /* DbmUebersicht */, {"Applikation CiA 402 Drive Based", "CiA 402 Drive Based application", "Application CiA 402 Drive Based"}, false},
+    {"DbmZusatzfunktionen", nullptr /* DbmZusatzfunktionen */, nameDbmZusatzfunktionen, false},
+    {"DbmZusatzfunktionenV2", nullptr /* DbmZusatzfunktionenV2 */, nameDbmZusatzfunktionen, false},
+    {"SrcDirectMbStart", nullptr /* SrcDirectMbStart */, {"Direkter Fahrsatzstart: Quelle", "Direct motion block start: Data source", "Démarrage direct bloc de déplacement : source"}, false},
+    {"DbmSrcIndirectTriggerFollowMb", nullptr /* DbmSrcIndirectTriggerFollowMb */, nameDbmSrcIndirectTriggerFollowMb, false},
+    {"DbmSrcIndirectTriggerFollowMbV2", nullptr /* DbmSrcIndirectTriggerFollowMbV2 */, nameDbmSrcIndirectTriggerFollowMb, false},
+    {"DbmBegrGeschwDrehmKraft", nullptr /* DbmBegrGeschwDrehmKraft */, {"Begrenzung: Geschwindigkeit; Betriebsart: Geschwindigkeit, Drehmoment/Kraft", "Limit: Velocity; operating mode: Velocity, torque/force", "Limitation : vitesse, mode d'exploitation : vitesse, couple/force"}, false},
+    {"SrcSelFixedVelocity", nullptr /* SrcSelFixedVelocity */, {"Festsollwert Geschwindigkeit: Auswahl", "Fixed set value for velocity: Selection", "Valeur de consigne fixe vitesse : sélection"}, false},
+    {"SrcSelFixedAccel", nullptr /* SrcSelFixedAccel */, {"Festwert Beschleunigung: Auswahl", "Fixed value for acceleration: Selection", "Valeur fixe accélération : sélection"}, false},
+    {"SrcSelFixedDecel", nullptr /* SrcSelFixedDecel */, {"Festwert Verzögerung: Auswahl", "Fixed value for deceleration: Selection", "Valeur fixe temporisation : sélection"}, false},
+    {"SrcSelFixedJerk", nullptr /* SrcSelFixedJerk */, {"Festwert Ruck: Quelle", "Fixed value for jerk: Data source", "Valeur fixe à-coups : source"}, false},
+    {"DbmFixedVelocity", nullptr /* DbmFixedVelocity */, {"Festsollwerte: Geschwindigkeit", "Fixed set values: Velocity", "Valeurs de consigne fixes : vitesse"}, false},
+    {"DbmFixedJerk", nullptr /* DbmFixedJerk */, {"Festwerte: Ruck", "Fixed values: Jerk", "Valeurs fixes : à-coup"}, false},
+    {"DbmFixedAccel", nullptr /* DbmFixedAccel */, {"Festwerte: Beschleunigung", "Fixed values: Acceleration", "Valeurs fixes : accélération"}, false},
+    {"DbmFixedDecel", nullptr /* DbmFixedDecel */, {"Festwerte: Verzögerung", "Fixed values: Deceleration", "Valeurs fixes : temporisation"}, false},
+    {"SrcCommandBinSignals", nullptr /* SrcCommandBinSignals */, nameMotionBlockBinSignals, false},
+    {"SteuerStatusKommandobetrieb", nullptr /* SteuerStatusKommandobetrieb */, {"Kommando: Steuer-/Status-Byte", "Command: Control/status byte", "Commande : octet de commande/d'état"}, false},
+    {"DbmKompReal32", nullptr /* DbmKompReal32 */, {"Komparatoren REAL32", "REAL32 comparators", "Comparateurs REAL32"}, false},
+    {"DbmKompInt32", nullptr /* DbmKompInt32 */, {"Komparatoren INT32", "INT32 comparators", "Comparateurs INT32"}, false},
+    {"PidRegler", nullptr /* PidRegler */, {"PID-Regler", "PID controller", "Régulateur PID"}, false},
+    {"PidSollwert", nullptr /* PidSollwert */, {"Sollwert PID: Quelle", "PID set value: Data source", "Valeur de consigne PID : source"}, false},
+    {"PidIstwert", nullptr /* PidIstwert */, {"Istwert PID: Quelle", "PID actual value: Data source", "Valeur réelle PID : source"}, false},
+    {"SrcDisablePidRegler", nullptr /* SrcDisablePidRegler */, {"Deaktivierung, Preset PID: Quelle", "PID deactivation, preset: Data source", "Désactivation, Preset PID : source"}, false},
+    {"DbmNocken", nullptr /* DbmNocken */, {"Nockenschaltwerk", "Cam control unit", "Boîte à cames"}, false},
+    {"Motorpoti", nullptr /* Motorpoti */, {"Motorpotentiometer", "Motor potentiometer", "Potentiomètre moteur"}, false},
+    {"DbmFahrsatzSchaltwerk", nullptr /* DbmFahrsatzSchaltwerk */, {"Fahrsatzende-Schaltwerk", "Motion block end control unit", "Circuit séquentiel de fin de bloc de déplacement"}, false},
+    {"Positionsmessung", nullptr /* Positionsmessung */, {"Positionsmessung", "Position measurement", "Mesure de position"}, false},
+    {"Counter", nullptr /* Counter */, {"Zähler", "Counters", "Compteurs"}, false},
+    {"DbmKompInt16", nullptr /* DbmKompInt16 */, {"Komparatoren INT16", "INT16 comparators", "Comparateurs INT16"}, false},
+    {"DbmKompInt8", nullptr /* DbmKompInt8 */, {"Komparatoren INT8", "INT8 comparators", "Comparateurs INT8"}, false},
+    {"AnalogOutput1", nullptr /* AnalogOutput1 */, {"Feldbusgesteuerter analoger Ausgang 1", "Fieldbus-controlled analog output 1", "Sortie analogique 1 commandée par bus de terrain"}, false},
+    {"AnalogOutput2", nullptr /* AnalogOutput2 */, {"Feldbusgesteuerter analoger Ausgang 2", "Fieldbus-controlled analog output 2", "Sortie analogique 2 commandée par bus de terrain"}, false},
+};
+
+const PageRow *findRow(const QString &identifier)
+{
+    for (const PageRow &row : pageTable) {
+        if (identifier == QLatin1String(row.identifier))
+            return &row;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QStringList PageRegistry::identifiers()
+{
+    QStringList list;
+    list.reserve(int(std::size(pageTable)));
+    for (const PageRow &row : pageTable)
+        list << QLatin1String(row.identifier);
+    return list;
+}
+
+QStringList PageRegistry::staticIdentifiers()
+{
+    QStringList list;
+    for (const PageRow &row : pageTable) {
+        if (row.isStatic)
+            list << QLatin1String(row.identifier);
+    }
+    return list;
+}
+
+WizardPage *PageRegistry::createPage(const QString &identifier)
+{
+    const PageRow *row = findRow(identifier);
+    return row && row->factory ? row->factory() : nullptr;
+}
+
+Text PageRegistry::pageName(const QString &identifier)
+{
+    Text text;
+    if (const PageRow *row = findRow(identifier)) {
+        text.setText(Text::German, QString::fromUtf8(row->name.german));
+        text.setText(Text::English, QString::fromUtf8(row->name.english));
+        text.setText(Text::French, QString::fromUtf8(row->name.french));
+    }
+    return text;
+}
+
+QTranslator *PageRegistry::translator(int language)
+{
+    static QHash<int, QTranslator *> cache;
+    if (QTranslator *cached = cache.value(language))
+        return cached;
+    const char *path = nullptr;
+    switch (language) {
+    case Text::German: path = ":/Translation/Brevane_de.qm"; break;
+    case Text::English: path = ":/Translation/Brevane_en.qm"; break;
+    case Text::French: path = ":/Translation/Brevane_fr.qm"; break;
+    default: return nullptr;
+    }
+    auto *translator = new QTranslator;
+    if (translator->load(QString::fromLatin1(path)))
+        cache.insert(language, translator);
+    return translator;
+}

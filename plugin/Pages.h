@@ -1,0 +1,4 @@
+#pragma once
+
+// Every page class the registry can create.
+#include "WizardPage.h"

@@ -1,0 +1,119 @@
+#include "ParameterDefinition.h"
+
+#include <QTest>
+
+class TestParameterAddress : public QObject
+{
+    Q_OBJECT
+private slots:
+    void parse_data();
+    void parse();
+    void elementRefusedWithoutFlag();
+    void partsConstructor();
+    void coordinate_data();
+    void coordinate();
+};
+
+void TestParameterAddress::parse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<bool>("hasAxis");
+    QTest::addColumn<int>("axis");
+    QTest::addColumn<QString>("coordinate");
+    QTest::addColumn<int>("element");
+
+    QTest::newRow("plain") << "J40" << true << false << 0 << "J40" << 0;
+    QTest::newRow("element") << "J40.3" << true << false << 0 << "J40" << 3;
+    QTest::newRow("axis") << "1:J40.3" << true << true << 1 << "J40" << 3;
+    QTest::newRow("axis 0") << "0:A900" << true << true << 0 << "A900" << 0;
+    QTest::newRow("max line and element") << "I65535.65535" << true << false << 0 << "I65535" << 65535;
+    QTest::newRow("leading zeros") << "J007.01" << true << false << 0 << "J7" << 1;
+
+    QTest::newRow("empty") << "" << false << false << 0 << "" << 0;
+    QTest::newRow("lower-case group") << "j40" << false << false << 0 << "" << 0;
+    QTest::newRow("no line") << "J" << false << false << 0 << "" << 0;
+    QTest::newRow("line too big") << "J65536" << false << false << 0 << "" << 0;
+    QTest::newRow("element too big") << "J40.70000" << false << false << 0 << "" << 0;
+    QTest::newRow("empty element") << "J40." << false << false << 0 << "" << 0;
+    QTest::newRow("two-digit axis") << "12:J40" << false << false << 0 << "" << 0;
+    QTest::newRow("axis without separator") << "1J40" << false << false << 0 << "" << 0;
+    QTest::newRow("blank inside") << "J 40" << false << false << 0 << "" << 0;
+    QTest::newRow("trailing blank") << "J40 " << false << false << 0 << "" << 0;
+    QTest::newRow("negative element") << "J40.-1" << false << false << 0 << "" << 0;
+    QTest::newRow("two groups") << "JJ40" << false << false << 0 << "" << 0;
+    QTest::newRow("number only") << "40" << false << false << 0 << "" << 0;
+    QTest::newRow("non-ascii digit") << QString::fromUtf8("J٤٠") << false << false << 0 << "" << 0;
+}
+
+void TestParameterAddress::parse()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(bool, hasAxis);
+    QFETCH(int, axis);
+    QFETCH(QString, coordinate);
+    QFETCH(int, element);
+
+    const ParameterAddress address(text, true);
+    QCOMPARE(address.isValid(), valid);
+    QCOMPARE(ParameterAddress::fromText(text, true), address);
+    if (!valid) {
+        QVERIFY(address.toText().isEmpty());
+        QCOMPARE(address.toNumber(), quint64(0));
+        return;
+    }
+    QCOMPARE(address.hasAxis(), hasAxis);
+    QCOMPARE(int(address.axis()), axis);
+    QCOMPARE(address.coordinate().toText(), coordinate);
+    QCOMPARE(int(address.element()), element);
+    // The text form round-trips through its canonical spelling.
+    const ParameterAddress again(address.toText(), true);
+    QCOMPARE(again, address);
+    QCOMPARE(again.toText(), address.toText());
+}
+
+void TestParameterAddress::elementRefusedWithoutFlag()
+{
+    QVERIFY(!ParameterAddress(QStringLiteral("J40.3"), false).isValid());
+    QVERIFY(ParameterAddress(QStringLiteral("1:J40"), false).isValid());
+}
+
+void TestParameterAddress::partsConstructor()
+{
+    const ParameterAddress address(2, QLatin1Char('K'), 911, 4);
+    QVERIFY(address.isValid());
+    QCOMPARE(address.toText(), QStringLiteral("2:K911.4"));
+    QCOMPARE(ParameterAddress(address.toText(), true), address);
+    // Distinct parts give distinct numbers.
+    QVERIFY(address.toNumber() != ParameterAddress(2, QLatin1Char('K'), 911, 5).toNumber());
+    QVERIFY(address.toNumber() != ParameterAddress(1, QLatin1Char('K'), 911, 4).toNumber());
+    QVERIFY(!ParameterAddress(0, QLatin1Char('7'), 1, 0).isValid());
+}
+
+void TestParameterAddress::coordinate_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("canonical");
+    QTest::newRow("J40") << "J40" << true << "J40";
+    QTest::newRow("A0") << "A0" << true << "A0";
+    QTest::newRow("zeros") << "I0210" << true << "I210";
+    QTest::newRow("with element") << "J40.1" << false << "J40.1";
+    QTest::newRow("lower case") << "k08" << false << "k08";
+    QTest::newRow("empty") << "" << false << "";
+}
+
+void TestParameterAddress::coordinate()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(QString, canonical);
+    const ParameterCoordinate coordinate(text);
+    QCOMPARE(coordinate.isValid(), valid);
+    QCOMPARE(coordinate.toText(), canonical);
+    QCOMPARE(qHash(coordinate), qHash(ParameterCoordinate(canonical)));
+}
+
+QTEST_APPLESS_MAIN(TestParameterAddress)
+#include "tst_parameteraddress.moc"

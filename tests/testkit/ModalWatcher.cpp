@@ -1,0 +1,95 @@
+#include "ModalWatcher.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+
+namespace {
+
+QString kindOf(const QMessageBox *box)
+{
+    switch (box->icon()) {
+    case QMessageBox::Information: return QStringLiteral("information");
+    case QMessageBox::Warning: return QStringLiteral("warning");
+    case QMessageBox::Question: return QStringLiteral("question");
+    case QMessageBox::Critical: return QStringLiteral("critical");
+    default: return QStringLiteral("message");
+    }
+}
+
+} // namespace
+
+ModalWatcher::ModalWatcher(QObject *parent) : QObject(parent)
+{
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &ModalWatcher::poll);
+    m_timer.start();
+}
+
+void ModalWatcher::answer(QMessageBox::StandardButton button)
+{
+    m_answers.enqueue(button);
+}
+
+void ModalWatcher::handleDialog(std::function<void(QDialog *)> handler)
+{
+    m_handlers.enqueue(std::move(handler));
+}
+
+QStringList ModalWatcher::texts() const
+{
+    QStringList list;
+    for (const Seen &seen : m_seen)
+        list << seen.text;
+    return list;
+}
+
+QStringList ModalWatcher::titles() const
+{
+    QStringList list;
+    for (const Seen &seen : m_seen)
+        list << seen.title;
+    return list;
+}
+
+int ModalWatcher::unexpectedCount() const
+{
+    int count = 0;
+    for (const Seen &seen : m_seen)
+        count += seen.expected ? 0 : 1;
+    return count;
+}
+
+void ModalWatcher::poll()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
+        return;
+    for (const QPointer<QWidget> &handled : std::as_const(m_handled)) {
+        if (handled == modal)
+            return;
+    }
+    m_handled.append(modal);
+
+    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        const bool expected = !m_answers.isEmpty();
+        m_seen.append({kindOf(box), box->windowTitle(), box->text(), expected});
+        QAbstractButton *button = expected ? box->button(m_answers.dequeue()) : nullptr;
+        if (button)
+            button->click();
+        else
+            box->done(QMessageBox::Cancel);
+        return;
+    }
+    if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+        const bool expected = !m_handlers.isEmpty();
+        m_seen.append({QString::fromLatin1(dialog->metaObject()->className()), dialog->windowTitle(), QString(), expected});
+        if (expected)
+            m_handlers.dequeue()(dialog);
+        else
+            dialog->reject();
+        return;
+    }
+    m_seen.append({QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(), QString(), false});
+    modal->close();
+}

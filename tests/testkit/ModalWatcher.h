@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QQueue>
+#include <QTimer>
+
+#include <functional>
+
+class QDialog;
+
+// Answers modal message boxes and dialogs while a test runs code that opens them.
+// Queue an answer per expected box; a box that comes without a queued answer is
+// recorded as unexpected and closed, so the test fails instead of hanging.
+class ModalWatcher : public QObject
+{
+    Q_OBJECT
+public:
+    struct Seen
+    {
+        QString kind;   // "information", "warning", "question", "critical", or the dialog's class
+        QString title;
+        QString text;
+        bool expected;
+    };
+
+    explicit ModalWatcher(QObject *parent = nullptr);
+
+    // The button to press on the next message box.
+    void answer(QMessageBox::StandardButton button);
+    // What to do with the next dialog that is no message box (for example set a field and accept).
+    void handleDialog(std::function<void(QDialog *)> handler);
+
+    QList<Seen> seen() const { return m_seen; }
+    QStringList texts() const;
+    QStringList titles() const;
+    int unexpectedCount() const;
+    int pendingAnswers() const { return int(m_answers.size() + m_handlers.size()); }
+    void clear() { m_seen.clear(); }
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    QQueue<QMessageBox::StandardButton> m_answers;
+    QQueue<std::function<void(QDialog *)>> m_handlers;
+    QList<QPointer<QWidget>> m_handled;
+    QList<Seen> m_seen;
+};

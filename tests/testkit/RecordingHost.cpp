@@ -1,0 +1,133 @@
+#include "RecordingHost.h"
+
+#include "WizardPage.h"
+
+RecordingHost::RecordingHost(QObject *parent) : WizardPageHost(parent)
+{
+    m_store.setOnline(m_online);
+    setProperty("FahrsatzNummer", -1);
+}
+
+void RecordingHost::addPage(const QString &identifier, bool visible)
+{
+    m_pages.insert(identifier, visible);
+}
+
+void RecordingHost::addPages(const QStringList &identifiers, bool visible)
+{
+    for (const QString &identifier : identifiers)
+        addPage(identifier, visible);
+}
+
+void RecordingHost::removePage(const QString &identifier)
+{
+    m_pages.remove(identifier);
+}
+
+void RecordingHost::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    m_store.setReadOnly(readOnly);
+}
+
+void RecordingHost::setOnline(bool online)
+{
+    m_online = online;
+    m_store.setOnline(online);
+}
+
+QStringList RecordingHost::calls(const QStringList &prefixes) const
+{
+    QStringList selected;
+    for (const QString &call : m_calls) {
+        for (const QString &prefix : prefixes) {
+            if (call.startsWith(prefix)) {
+                selected << call;
+                break;
+            }
+        }
+    }
+    return selected;
+}
+
+int RecordingHost::fahrsatzNummer() const
+{
+    bool ok = false;
+    const int number = property("FahrsatzNummer").toInt(&ok);
+    return ok ? number : -1;
+}
+
+void RecordingHost::attach(WizardPage *page)
+{
+    page->setPageHost(this);
+    page->initializeParameterControls();
+    page->initialUpdate();
+}
+
+ParameterProvider *RecordingHost::parameterProvider() const
+{
+    return &m_store;
+}
+
+bool RecordingHost::containsPage(const QString &identifier) const
+{
+    record(QStringLiteral("containsPage(%1)").arg(identifier));
+    return m_pages.contains(identifier);
+}
+
+void RecordingHost::jumpToPage(const QString &identifier, const QString &elementName)
+{
+    record(elementName.isNull() ? QStringLiteral("jumpToPage(%1)").arg(identifier)
+                                : QStringLiteral("jumpToPage(%1,%2)").arg(identifier, elementName));
+}
+
+bool RecordingHost::isPageVisible(const QString &identifier) const
+{
+    record(QStringLiteral("isPageVisible(%1)").arg(identifier));
+    return m_pages.value(identifier, false);
+}
+
+void RecordingHost::showPage(const QString &identifier)
+{
+    record(QStringLiteral("showPage(%1)").arg(identifier));
+    if (m_pages.contains(identifier))
+        m_pages[identifier] = true;
+}
+
+void RecordingHost::hidePage(const QString &identifier)
+{
+    record(QStringLiteral("hidePage(%1)").arg(identifier));
+    if (m_pages.contains(identifier))
+        m_pages[identifier] = false;
+}
+
+void RecordingHost::requestParameterInput(const QString &prompt)
+{
+    record(QStringLiteral("requestParameterInput(%1)").arg(prompt));
+}
+
+int RecordingHost::startControlPanel(const QString &coordinate)
+{
+    record(QStringLiteral("startControlPanel(%1)").arg(coordinate));
+    return m_panelHandle;
+}
+
+void RecordingHost::stopControlPanel()
+{
+    record(QStringLiteral("stopControlPanel()"));
+    m_panelWord = 0;
+}
+
+void RecordingHost::setControlPanelFlag(bool on)
+{
+    record(QStringLiteral("setControlPanelFlag(%1)").arg(on ? u"true" : u"false"));
+}
+
+void RecordingHost::setControlPanelBit(int bit, bool on)
+{
+    record(QStringLiteral("setControlPanelBit(%1,%2)").arg(bit).arg(on ? u"true" : u"false"));
+    if (bit >= 0 && bit < 32) {
+        const quint32 mask = quint32(1) << bit;
+        m_panelWord = on ? (m_panelWord | mask) : (m_panelWord & ~mask);
+    }
+}

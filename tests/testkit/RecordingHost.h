@@ -1,0 +1,76 @@
+#pragma once
+
+#include "ParameterStore.h"
+#include "WizardPageHost.h"
+
+#include <QMap>
+#include <QStringList>
+
+class WizardPage;
+
+// A WizardPageHost for tests: a page tree with visibility, a parameter store, and a log of
+// the calls a test wants to check, in call order, written as "jumpToPage(Fahrsatz)".
+class RecordingHost : public WizardPageHost
+{
+    Q_OBJECT
+public:
+    explicit RecordingHost(QObject *parent = nullptr);
+
+    ParameterStore &store() { return m_store; }
+
+    // Page tree: identifier -> visible.
+    void addPage(const QString &identifier, bool visible = true);
+    void addPages(const QStringList &identifiers, bool visible = true);
+    void removePage(const QString &identifier);
+    bool pageVisible(const QString &identifier) const { return m_pages.value(identifier, false); }
+
+    void setReadOnly(bool readOnly);
+    void setOnline(bool online);
+    void setLivingSpace(eLivingSpace livingSpace) { m_livingSpace = livingSpace; }
+    void setDeviceType(eDeviceType type) { m_deviceType = type; }
+    void setFieldbusType(eFieldbusType type) { m_fieldbusType = type; }
+    // What startControlPanel returns (nonzero: started).
+    void setControlPanelHandle(int handle) { m_panelHandle = handle; }
+
+    QStringList calls() const { return m_calls; }
+    void clearCalls() { m_calls.clear(); }
+    // Calls whose text starts with one of the prefixes, in order.
+    QStringList calls(const QStringList &prefixes) const;
+    quint32 controlPanelWord() const { return m_panelWord; }
+    int fahrsatzNummer() const;
+
+    // Sets the page's host, initializes its parameter controls and calls initialUpdate(),
+    // as the real host does after creating a page.
+    void attach(WizardPage *page);
+
+    bool isReadOnly() const override { return m_readOnly; }
+    bool isOnline() const override { return m_online; }
+    eLivingSpace livingSpace() const override { return m_livingSpace; }
+    ParameterProvider *parameterProvider() const override;
+    bool containsPage(const QString &identifier) const override;
+    void jumpToPage(const QString &identifier, const QString &elementName) override;
+    bool isPageVisible(const QString &identifier) const override;
+    void showPage(const QString &identifier) override;
+    void hidePage(const QString &identifier) override;
+    void requestParameterInput(const QString &prompt) override;
+    int startControlPanel(const QString &coordinate) override;
+    void stopControlPanel() override;
+    void setControlPanelFlag(bool on) override;
+    void setControlPanelBit(int bit, bool on) override;
+    eDeviceType deviceType() const override { return m_deviceType; }
+    eFieldbusType fieldbusType() const override { return m_fieldbusType; }
+
+private:
+    void record(const QString &call) const { m_calls << call; }
+
+    mutable ParameterStore m_store;
+    QMap<QString, bool> m_pages;
+    mutable QStringList m_calls;
+    eLivingSpace m_livingSpace = eLivingSpace(1);
+    eDeviceType m_deviceType = eDeviceTypeKM2;
+    eFieldbusType m_fieldbusType = eFieldbusEtherCAT;
+    quint32 m_panelWord = 0;
+    int m_panelHandle = 1;
+    bool m_readOnly = false;
+    bool m_online = true;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ParameterStore.h"
+
+#include <QMap>
+#include <initializer_list>
+
+// Defines parameters of a test's store in a few lines:
+//   seed(store, {{"J10", "3", .elements = 16}, {"K08", "1"}});
+struct SeedParameter
+{
+    QString coordinate;
+    QString value = QStringLiteral("0");   // every element starts with it
+    unsigned short elements = 1;
+    unsigned short type = ParameterDataType::Int32;
+    QMap<qint64, QString> selection = {};
+    bool hidden = false;
+    bool newDefinition = true;
+    QString name = {};
+};
+
+// Defines the parameters (replacing ones with the same coordinate). Fails the test on a bad seed.
+void seed(ParameterStore &store, std::initializer_list<SeedParameter> parameters);
+void seed(ParameterStore &store, const QList<SeedParameter> &parameters);
