@@ -38,8 +38,12 @@ void ParameterTextEdit::keyPressEvent(QKeyEvent *event)
 
 void ParameterTextEdit::commit()
 {
-    if (isReadOnly() || text() == m_shown)
+    if (text() == m_shown)
         return;
+    if (isReadOnly()) {
+        setText(m_shown);
+        return;
+    }
     QString entered = text();
     // A selection parameter may be typed by its text.
     if (const auto info = information()) {

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -27,6 +28,17 @@ Range typeRange(unsigned short type)
         return {-double(std::numeric_limits<float>::max()), double(std::numeric_limits<float>::max())};
     default: return {0, 0};
     }
+}
+
+// The shortest decimal text that reads back as the same REAL32 value.
+QString shortestText(float value)
+{
+    for (int decimals = 0; decimals <= 12; ++decimals) {
+        const QString text = QString::number(double(value), 'f', decimals);
+        if (text.toFloat() == value)
+            return text;
+    }
+    return QString::number(double(value), 'g', 9);
 }
 
 QString typeDefault(unsigned short type)
@@ -63,9 +75,10 @@ public:
                     *normalized = QString::number(integer);
             } else {
                 const float real = QLocale::c().toFloat(trimmed, &ok);
+                ok = ok && std::isfinite(real);
                 number = double(real);
                 if (ok)
-                    *normalized = QLocale::c().toString(real, 'f', QLocale::FloatingPointShortest);
+                    *normalized = shortestText(real);
             }
             if (!ok) {
                 *error = QStringLiteral("%1: \"%2\" is no %3 number")

@@ -1,0 +1,66 @@
+// Loads the built plug-in the way the host does and talks to it through its entry points.
+
+#include "EntryPoints.h"
+#include "WizardPage.h"
+
+#include <QFile>
+#include <QLibrary>
+#include <QTest>
+#include <QTranslator>
+
+class TestPluginLibrary : public QObject
+{
+    Q_OBJECT
+private slots:
+    void entryPointsResolveByName();
+    void resourcesFollowTheLibrary();
+};
+
+void TestPluginLibrary::entryPointsResolveByName()
+{
+    QLibrary library(QStringLiteral(BREVANE_PLUGIN_PATH));
+    QVERIFY2(library.load(), qPrintable(library.errorString()));
+
+    auto containerName = reinterpret_cast<BrevaneEntryPoints::ContainerName>(library.resolve("containerNameFunction"));
+    auto content = reinterpret_cast<BrevaneEntryPoints::Content>(library.resolve("contentFunction"));
+    auto staticContent = reinterpret_cast<BrevaneEntryPoints::StaticContent>(library.resolve("staticContentFunction"));
+    auto create = reinterpret_cast<BrevaneEntryPoints::CreateWizardPage>(library.resolve("createWizardPageFunction"));
+    auto name = reinterpret_cast<BrevaneEntryPoints::WizardPageName>(library.resolve("wizardPageNameFunction"));
+    auto translator = reinterpret_cast<BrevaneEntryPoints::Translator>(library.resolve("translator"));
+    QVERIFY(containerName && content && staticContent && create && name && translator);
+    QVERIFY(!library.resolve("_ZN12PageRegistry11identifiersEv"));
+
+    QCOMPARE(containerName(), QStringLiteral("Brevane"));
+    QCOMPARE(content().size(), 63);
+    QCOMPARE(staticContent(), QStringList{QStringLiteral("DbmVisibility")});
+    QVERIFY(create(QStringLiteral("dbmkommando")) == nullptr);
+    QCOMPARE(name(QStringLiteral("MotionBlocks")).text(Text::English), QStringLiteral("Motion blocks"));
+    QVERIFY(name(QStringLiteral("Nothing")).isEmpty());
+    QVERIFY(translator(0) == nullptr);
+    // Every page the plug-in creates answers with its own identifier.
+    for (const QString &identifier : content()) {
+        WizardPage *page = create(identifier);
+        if (page)
+            QCOMPARE(page->identifier(), identifier);
+        delete page;
+    }
+    // The host deletes what it got from the library before unloading it.
+    QVERIFY(library.unload());
+}
+
+void TestPluginLibrary::resourcesFollowTheLibrary()
+{
+    const QString catalogue = QStringLiteral(":/Translation/Brevane_en.qm");
+    const QString led = QStringLiteral(":/Brevane/Resources/ledgreyCross.svg");
+    QVERIFY(!QFile::exists(catalogue));
+    QLibrary library(QStringLiteral(BREVANE_PLUGIN_PATH));
+    QVERIFY2(library.load(), qPrintable(library.errorString()));
+    QVERIFY(QFile::exists(catalogue));
+    QVERIFY(QFile::exists(led));
+    QVERIFY(library.unload());
+    QVERIFY(!QFile::exists(catalogue));
+    QVERIFY(!QFile::exists(led));
+}
+
+QTEST_MAIN(TestPluginLibrary)
+#include "tst_pluginlibrary.moc"

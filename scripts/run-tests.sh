@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds Brevane and runs every test, then again under AddressSanitizer and
+# UndefinedBehaviorSanitizer. --quick skips the sanitizer run.
+source "$(dirname "$0")/common.sh"
+
+sanitize=1
+[ "${1:-}" = "--quick" ] && sanitize=0
+
+brevane_install_packages
+export QT_QPA_PLATFORM=offscreen
+
+brevane_build "$BREVANE_ROOT/build/release" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVANE_WERROR=ON
+ctest --test-dir "$BREVANE_ROOT/build/release" --output-on-failure --parallel "$(nproc)"
+
+if [ "$sanitize" = 1 ]; then
+    brevane_build "$BREVANE_ROOT/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DBREVANE_SANITIZE=ON
+    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir "$BREVANE_ROOT/build/sanitize" --output-on-failure --parallel "$(nproc)"
+fi
+echo "All tests passed."
