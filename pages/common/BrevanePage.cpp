@@ -1,0 +1,241 @@
+#include "BrevanePage.h"
+
+#include "PageRegistry.h"
+#include "SvgWidget.h"
+#include "WizardGlobal.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QStackedWidget>
+
+namespace {
+
+// Texts of the jump procedure, shared by every page.
+const char *const sharedContext = "BrevanePage";
+const char *const hiddenText = QT_TRANSLATE_NOOP("BrevanePage", "Assistentenseite ist aktuell ausgeblendet.");
+const char *const hiddenNoInputsText = QT_TRANSLATE_NOOP(
+    "BrevanePage", "Assistentenseite ist aktuell ausgeblendet.<br>Möglicherweise sind keine Analogeingänge projektiert.");
+const char *const missingTitle = QT_TRANSLATE_NOOP("BrevanePage", "Seite nicht eingebunden.");
+const char *const missingText = QT_TRANSLATE_NOOP("BrevanePage", "Assistentenseite fehlt in der Baum-Definition.");
+
+const QString linkFrameHoverStyle = QStringLiteral("QFrame:hover {background-color: rgba(255,255,0, 30%)}");
+
+} // namespace
+
+BrevanePage::BrevanePage(QWidget *parent) : WizardPage(parent) {}
+
+Text BrevanePage::name() const
+{
+    return PageRegistry::pageName(identifier());
+}
+
+QStringList BrevanePage::liveValuesOn() const
+{
+    QStringList list;
+    for (const SwitchedOn &value : m_switchedOn)
+        list << QStringLiteral("%1@%2.%3").arg(value.coordinate).arg(int(value.livingSpace)).arg(value.element);
+    return list;
+}
+
+QSharedPointer<ParameterInformation> BrevanePage::parameterInformation(const QString &coordinate) const
+{
+    WizardPageHost *host = pageHost();
+    ParameterProvider *provider = host ? host->parameterProvider() : nullptr;
+    if (!provider)
+        return {};
+    return provider->information(ParameterCoordinate(coordinate)).toStrongRef();
+}
+
+QSharedPointer<ParameterObject> BrevanePage::parameterObject(const QString &coordinate) const
+{
+    WizardPageHost *host = pageHost();
+    ParameterProvider *provider = host ? host->parameterProvider() : nullptr;
+    if (!provider)
+        return {};
+    return provider->parameter(ParameterCoordinate(coordinate)).toStrongRef();
+}
+
+QString BrevanePage::readText(const QString &coordinate, unsigned short element) const
+{
+    const auto parameter = parameterObject(coordinate);
+    return parameter ? parameter->valueText(livingSpace(), element, false) : QString();
+}
+
+QString BrevanePage::readDisplayText(const QString &coordinate, unsigned short element) const
+{
+    const auto information = parameterInformation(coordinate);
+    return information ? information->displayText(livingSpace(), element, false) : QString();
+}
+
+int BrevanePage::readInt(const QString &coordinate, unsigned short element) const
+{
+    return readText(coordinate, element).toInt(nullptr, 10);
+}
+
+bool BrevanePage::writeText(const QString &coordinate, unsigned short element, const QString &text) const
+{
+    const auto parameter = parameterObject(coordinate);
+    if (!parameter)
+        return false;
+    parameter->setValueText(livingSpace(), element, text);
+    return true;
+}
+
+bool BrevanePage::writeInt(const QString &coordinate, unsigned short element, qint64 value) const
+{
+    return writeText(coordinate, element, QString::number(value));
+}
+
+int BrevanePage::elementCount(const QString &coordinate) const
+{
+    const auto information = parameterInformation(coordinate);
+    return information ? information->elementCount() : 0;
+}
+
+bool BrevanePage::hasParameter(const QString &coordinate) const
+{
+    return !parameterInformation(coordinate).isNull();
+}
+
+bool BrevanePage::observe(const QString &coordinate, const char *slot)
+{
+    const auto information = parameterInformation(coordinate);
+    if (!information)
+        return false;
+    connect(information.data(), SIGNAL(valueChanged(ParameterAddress)), this, slot, Qt::UniqueConnection);
+    return true;
+}
+
+eLivingSpace BrevanePage::livingSpace() const
+{
+    return pageHost() ? pageHost()->livingSpace() : eLivingSpaceCurrent;
+}
+
+bool BrevanePage::isReadOnly() const
+{
+    return pageHost() && pageHost()->isReadOnly();
+}
+
+bool BrevanePage::isOnline() const
+{
+    return pageHost() && pageHost()->isOnline();
+}
+
+int BrevanePage::deviceType() const
+{
+    return WizardGlobal().getDeviceType(pageHost());
+}
+
+int BrevanePage::fieldbusType() const
+{
+    return WizardGlobal().getFieldbusType(pageHost());
+}
+
+void BrevanePage::enableUnlessReadOnly(const QList<QWidget *> &widgets) const
+{
+    const bool enabled = !isReadOnly();
+    for (QWidget *widget : widgets) {
+        if (widget)
+            widget->setEnabled(enabled);
+    }
+}
+
+void BrevanePage::addLiveValue(const QString &coordinate, unsigned short element)
+{
+    m_liveValues.append({coordinate, element});
+}
+
+void BrevanePage::showEvent(QShowEvent *event)
+{
+    WizardPage::showEvent(event);
+    if (!m_switchedOn.isEmpty())
+        return;
+    const eLivingSpace space = livingSpace();
+    for (const LiveValue &value : std::as_const(m_liveValues)) {
+        if (const auto information = parameterInformation(value.coordinate)) {
+            information->setCyclicUpdate(space, value.element, true);
+            m_switchedOn.append({value.coordinate, space, value.element});
+        }
+    }
+}
+
+void BrevanePage::hideEvent(QHideEvent *event)
+{
+    for (const SwitchedOn &value : std::as_const(m_switchedOn)) {
+        if (const auto information = parameterInformation(value.coordinate))
+            information->setCyclicUpdate(value.livingSpace, value.element, false);
+    }
+    m_switchedOn.clear();
+    WizardPage::hideEvent(event);
+}
+
+void BrevanePage::jumpToWizardPage(const QString &identifier)
+{
+    jumpTo(identifier);
+}
+
+void BrevanePage::jumpTo(const QString &identifier, HiddenReason reason)
+{
+    WizardPageHost *host = pageHost();
+    if (!host)
+        return;
+    if (host->containsPage(identifier)) {
+        if (host->isPageVisible(identifier)) {
+            host->jumpToPage(identifier, QString());
+            return;
+        }
+        const QString title = sharedText(hiddenText);
+        const QString text = sharedText(reason == HiddenReason::NoAnalogInputs ? hiddenNoInputsText : hiddenText);
+        QMessageBox::information(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+        return;
+    }
+    QMessageBox::information(this, sharedText(missingTitle), sharedText(missingText), QMessageBox::Ok,
+                             QMessageBox::NoButton);
+}
+
+void BrevanePage::connectLinkLabelsToHandler(const QString &exceptText)
+{
+    const auto labels = findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        const QString text = label->text();
+        if (!text.contains(QLatin1String("href")))
+            continue;
+        if (!exceptText.isEmpty() && text.contains(exceptText))
+            continue;
+        label->setOpenExternalLinks(false);
+        connect(label, &QLabel::linkActivated, this, &BrevanePage::jumpToWizardPage, Qt::UniqueConnection);
+    }
+}
+
+QString BrevanePage::sharedText(const char *sourceText) const
+{
+    const QString own = QCoreApplication::translate(metaObject()->className(), sourceText);
+    if (own != QString::fromUtf8(sourceText))
+        return own;
+    return QCoreApplication::translate(sharedContext, sourceText);
+}
+
+QString BrevanePage::resourcePath(const QString &name)
+{
+    return QStringLiteral(":/Brevane/Resources/") + name;
+}
+
+void BrevanePage::setDiagram(SvgWidget *widget, const QString &name)
+{
+    if (widget)
+        widget->setFileName(resourcePath(name));
+}
+
+void BrevanePage::setStackPage(QStackedWidget *stack, int index)
+{
+    if (stack && index >= 0 && index < stack->count())
+        stack->setCurrentIndex(index);
+}
+
+void BrevanePage::setLinkFrameActive(QFrame *frame, bool active)
+{
+    if (frame)
+        frame->setStyleSheet(active ? linkFrameHoverStyle : QString());
+}
