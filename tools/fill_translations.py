@@ -68,6 +68,13 @@ def fill(path, language, table):
 
 def main():
     table = load_tables()
+    # --ts FILE --language LL: check (and fill) one catalogue, for example a scratch one
+    # made by lupdate over a few files.
+    if len(sys.argv) == 5 and sys.argv[1] == "--ts" and sys.argv[3] == "--language":
+        missing = fill(sys.argv[2], sys.argv[4], table)
+        for entry in missing:
+            print(f"untranslated: {entry}")
+        return 1 if missing else 0
     status = 0
     for language in ("de", "en", "fr"):
         path = os.path.join(TRANSLATIONS, f"Brevane_{language}.ts")

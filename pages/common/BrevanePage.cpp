@@ -20,6 +20,7 @@ const char *const hiddenNoInputsText = QT_TRANSLATE_NOOP(
 const char *const missingTitle = QT_TRANSLATE_NOOP("BrevanePage", "Seite nicht eingebunden.");
 const char *const missingText = QT_TRANSLATE_NOOP("BrevanePage", "Assistentenseite fehlt in der Baum-Definition.");
 
+const char *const motionBlockProperty = "FahrsatzNummer";
 const QString linkFrameHoverStyle = QStringLiteral("QFrame:hover {background-color: rgba(255,255,0, 30%)}");
 
 } // namespace
@@ -207,6 +208,24 @@ void BrevanePage::connectLinkLabelsToHandler(const QString &exceptText)
         label->setOpenExternalLinks(false);
         connect(label, &QLabel::linkActivated, this, &BrevanePage::jumpToWizardPage, Qt::UniqueConnection);
     }
+}
+
+void BrevanePage::handOverMotionBlock(int block, const QString &identifier)
+{
+    if (WizardPageHost *host = pageHost())
+        host->setProperty(motionBlockProperty, block);
+    jumpTo(identifier);
+}
+
+int BrevanePage::takeHandedOverMotionBlock() const
+{
+    WizardPageHost *host = pageHost();
+    if (!host)
+        return -1;
+    bool ok = false;
+    const int block = host->property(motionBlockProperty).toInt(&ok);
+    host->setProperty(motionBlockProperty, -1);
+    return ok ? block : -1;
 }
 
 QString BrevanePage::sharedText(const char *sourceText) const

@@ -74,6 +74,11 @@ protected:
     // contains exceptText (when given) are left for the page to connect.
     void connectLinkLabelsToHandler(const QString &exceptText = QString());
 
+    // Motion-block hand-over through the host's "FahrsatzNummer" property: the sender stores
+    // the block and jumps; the receiver takes the block when shown (-1: none requested).
+    void handOverMotionBlock(int block, const QString &identifier);
+    int takeHandedOverMotionBlock() const;
+
     // A page's translation of a text shared by all pages: the page's own context first,
     // then the common one.
     QString sharedText(const char *sourceText) const;
