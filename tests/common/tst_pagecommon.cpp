@@ -1,0 +1,314 @@
+#include "BrevanePage.h"
+#include "IndexedPage.h"
+#include "LedWidget.h"
+#include "ModalWatcher.h"
+#include "ParameterTextEdit.h"
+#include "RecordingHost.h"
+#include "StoreSeed.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+// A page as small as the shared behaviour allows.
+class ProbePage : public IndexedPage
+{
+    Q_OBJECT
+public:
+    explicit ProbePage(QWidget *parent = nullptr) : IndexedPage(parent)
+    {
+        auto *layout = new QVBoxLayout(this);
+        index = new QLineEdit(this);
+        dec = new QPushButton(this);
+        inc = new QPushButton(this);
+        edit = new ParameterTextEdit(this);
+        edit->setCoordinate(QStringLiteral("J40"));
+        link = new QLabel(QStringLiteral("<a href=\"Fahrsatz\">Fahrsatz</a>"), this);
+        plain = new QLabel(QStringLiteral("Fahrsatz"), this);
+        application = new QLabel(QStringLiteral("<a href=\"Application\">Applikation</a>"), this);
+        for (QWidget *widget : {static_cast<QWidget *>(index), static_cast<QWidget *>(dec),
+                                static_cast<QWidget *>(inc), static_cast<QWidget *>(edit),
+                                static_cast<QWidget *>(link), static_cast<QWidget *>(plain),
+                                static_cast<QWidget *>(application)})
+            layout->addWidget(widget);
+        setupIndex(index, dec, inc, QStringLiteral("J40"));
+        addLiveValue(QStringLiteral("E48"));
+        addLiveValue(QStringLiteral("I210"), 3);
+        addLiveValue(QStringLiteral("X999"));
+    }
+    QString identifier() const override { return QStringLiteral("Probe"); }
+    void initialUpdate() override { observe(QStringLiteral("J40"), SLOT(onJ40Changed())); }
+    void UpdatePage() override
+    {
+        ++updates;
+        IndexedPage::UpdatePage();
+    }
+    using BrevanePage::connectLinkLabelsToHandler;
+    using BrevanePage::handOverMotionBlock;
+    using BrevanePage::HiddenReason;
+    using BrevanePage::jumpTo;
+    using BrevanePage::readInt;
+    using BrevanePage::takeHandedOverMotionBlock;
+    using BrevanePage::writeText;
+
+    QLineEdit *index;
+    QPushButton *dec;
+    QPushButton *inc;
+    ParameterTextEdit *edit;
+    QLabel *link;
+    QLabel *plain;
+    QLabel *application;
+    int updates = 0;
+    int j40Changes = 0;
+
+public slots:
+    void onJ40Changed() { ++j40Changes; }
+};
+
+class TestPageCommon : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void jumpProcedure_data();
+    void jumpProcedure();
+    void jumpMessagesTranslated();
+    void linkLabels();
+    void indexStepping_data();
+    void indexStepping();
+    void indexWithoutElements();
+    void indexRebindsControls();
+    void liveValuesFollowVisibility();
+    void missingParametersReadAsDefaults();
+    void observeConnectsOnce();
+    void motionBlockHandOver();
+    void ledAndLinkFrame();
+
+private:
+    RecordingHost *m_host = nullptr;
+    ProbePage *m_page = nullptr;
+};
+
+void TestPageCommon::init()
+{
+    m_host = new RecordingHost;
+    seed(m_host->store(), {{QStringLiteral("J40"), QStringLiteral("0"), 16},
+                           {QStringLiteral("E48")},
+                           {QStringLiteral("I210"), QStringLiteral("0"), 4}});
+    m_page = new ProbePage;
+    m_host->attach(m_page);
+}
+
+void TestPageCommon::cleanup()
+{
+    delete m_page;
+    delete m_host;
+}
+
+void TestPageCommon::jumpProcedure_data()
+{
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("analogInputs");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+
+    const QString hidden = QStringLiteral("Assistentenseite ist aktuell ausgeblendet.");
+    QTest::newRow("visible") << true << true << false
+        << QStringList{"containsPage(Fahrsatz)", "isPageVisible(Fahrsatz)", "jumpToPage(Fahrsatz)"}
+        << QString() << QString();
+    QTest::newRow("hidden") << true << false << false
+        << QStringList{"containsPage(Fahrsatz)", "isPageVisible(Fahrsatz)"} << hidden << hidden;
+    QTest::newRow("hidden, analog inputs") << true << false << true
+        << QStringList{"containsPage(Fahrsatz)", "isPageVisible(Fahrsatz)"} << hidden
+        << QString::fromUtf8("Assistentenseite ist aktuell ausgeblendet.<br>Möglicherweise sind keine Analogeingänge projektiert.");
+    QTest::newRow("missing") << false << false << false << QStringList{"containsPage(Fahrsatz)"}
+        << QStringLiteral("Seite nicht eingebunden.") << QStringLiteral("Assistentenseite fehlt in der Baum-Definition.");
+}
+
+void TestPageCommon::jumpProcedure()
+{
+    QFETCH(bool, present);
+    QFETCH(bool, visible);
+    QFETCH(bool, analogInputs);
+    QFETCH(QStringList, calls);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+
+    if (present)
+        m_host->addPage(QStringLiteral("Fahrsatz"), visible);
+    ModalWatcher watcher;
+    if (!title.isEmpty())
+        watcher.answer(QMessageBox::Ok);
+    m_page->jumpTo(QStringLiteral("Fahrsatz"), analogInputs ? ProbePage::HiddenReason::NoAnalogInputs
+                                                            : ProbePage::HiddenReason::Hidden);
+    QCOMPARE(m_host->calls(), calls);
+    QCOMPARE(watcher.unexpectedCount(), 0);
+    QCOMPARE(watcher.titles(), title.isEmpty() ? QStringList() : QStringList{title});
+    QCOMPARE(watcher.texts(), text.isEmpty() ? QStringList() : QStringList{text});
+    if (!title.isEmpty())
+        QCOMPARE(watcher.seen().first().kind, QStringLiteral("information"));
+}
+
+void TestPageCommon::jumpMessagesTranslated()
+{
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/Translation/Brevane_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    m_host->addPage(QStringLiteral("Fahrsatz"), false);
+    ModalWatcher watcher;
+    watcher.answer(QMessageBox::Ok);
+    watcher.answer(QMessageBox::Ok);
+    m_page->jumpTo(QStringLiteral("Fahrsatz"));
+    m_page->jumpTo(QStringLiteral("Nirgendwo"));
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(watcher.texts(), (QStringList{QStringLiteral("Assistent ist ausgeblendet"),
+                                           QString::fromUtf8("Assistent ist nicht verfügbar")}));
+    QCOMPARE(watcher.titles().last(), QString::fromUtf8("Assistent ist nicht verfügbar"));
+}
+
+void TestPageCommon::linkLabels()
+{
+    m_host->addPage(QStringLiteral("Fahrsatz"));
+    m_page->connectLinkLabelsToHandler(QStringLiteral("Application"));
+    m_page->connectLinkLabelsToHandler(QStringLiteral("Application"));
+    emit m_page->link->linkActivated(QStringLiteral("Fahrsatz"));
+    QCOMPARE(m_host->calls({QStringLiteral("jumpToPage")}), QStringList{QStringLiteral("jumpToPage(Fahrsatz)")});
+
+    // Neither a label without a link nor the one left to the page jumps.
+    m_host->clearCalls();
+    emit m_page->plain->linkActivated(QStringLiteral("Fahrsatz"));
+    emit m_page->application->linkActivated(QStringLiteral("Fahrsatz"));
+    QVERIFY(m_host->calls().isEmpty());
+}
+
+void TestPageCommon::indexStepping_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("inc at last") << "15" << "inc" << "15";
+    QTest::newRow("inc") << "3" << "inc" << "4";
+    QTest::newRow("dec at first") << "0" << "dec" << "0";
+    QTest::newRow("dec") << "3" << "dec" << "2";
+    QTest::newRow("dec from text") << "abc" << "dec" << "0";
+    QTest::newRow("typed beyond") << "99" << "take" << "15";
+    QTest::newRow("typed negative") << "-3" << "take" << "0";
+    QTest::newRow("typed text") << "zehn" << "take" << "0";
+    QTest::newRow("typed") << "7" << "take" << "7";
+    QTest::newRow("inc from beyond") << "40" << "inc" << "15";
+}
+
+void TestPageCommon::indexStepping()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, action);
+    QFETCH(QString, result);
+    m_page->index->setText(start);
+    const int updates = m_page->updates;
+    if (action == QLatin1String("inc"))
+        m_page->inc->click();
+    else if (action == QLatin1String("dec"))
+        m_page->dec->click();
+    else
+        emit m_page->index->editingFinished();
+    QCOMPARE(m_page->index->text(), result);
+    QCOMPARE(m_page->updates, updates + 1);
+}
+
+void TestPageCommon::indexWithoutElements()
+{
+    for (const QString &count : {QStringLiteral("missing"), QStringLiteral("empty")}) {
+        if (count == QLatin1String("missing"))
+            m_host->store().remove(QStringLiteral("J40"));
+        else
+            seed(m_host->store(), {{QStringLiteral("J40"), QStringLiteral("0"), 0}});
+        m_page->index->setText(QStringLiteral("5"));
+        m_page->incIndex();
+        QCOMPARE(m_page->index->text(), QStringLiteral("0"));
+        QVERIFY(!m_page->index->isEnabled());
+        QVERIFY(!m_page->inc->isEnabled());
+        QVERIFY(!m_page->dec->isEnabled());
+    }
+    // Elements again: the next step enables the controls.
+    seed(m_host->store(), {{QStringLiteral("J40"), QStringLiteral("0"), 4}});
+    emit m_page->index->editingFinished();
+    QVERIFY(m_page->inc->isEnabled());
+}
+
+void TestPageCommon::indexRebindsControls()
+{
+    m_host->store().setValue(QStringLiteral("J40"), 0, 6, QStringLiteral("66"));
+    m_page->index->setText(QStringLiteral("6"));
+    emit m_page->index->editingFinished();
+    QCOMPARE(m_page->edit->index(), 6u);
+    QCOMPARE(m_page->edit->text(), QStringLiteral("66"));
+}
+
+void TestPageCommon::liveValuesFollowVisibility()
+{
+    m_page->show();
+    QCOMPARE(m_host->store().cyclicUpdates(), (QStringList{QStringLiteral("E48@1.0"), QStringLiteral("I210@1.3")}));
+    QCOMPARE(m_page->liveValuesOn(), (QStringList{QStringLiteral("E48@1.0"), QStringLiteral("I210@1.3")}));
+    // A value another page switched on stays on.
+    m_host->store().information(ParameterCoordinate(QStringLiteral("J40"))).toStrongRef()
+        ->setCyclicUpdate(eLivingSpace(1), 0, true);
+    m_page->hide();
+    QCOMPARE(m_host->store().cyclicUpdates(), QStringList{QStringLiteral("J40@1.0")});
+    QVERIFY(m_page->liveValuesOn().isEmpty());
+}
+
+void TestPageCommon::missingParametersReadAsDefaults()
+{
+    QCOMPARE(m_page->readInt(QStringLiteral("X1")), 0);
+    QVERIFY(!m_page->writeText(QStringLiteral("X1"), 0, QStringLiteral("1")));
+    m_host->store().setValue(QStringLiteral("J40"), 0, 2, QStringLiteral("abc"));
+    QCOMPARE(m_page->readInt(QStringLiteral("J40"), 2), 0);
+    QCOMPARE(m_page->readInt(QStringLiteral("J40"), 200), 0);
+}
+
+void TestPageCommon::observeConnectsOnce()
+{
+    m_page->initialUpdate();
+    m_host->store().setValue(QStringLiteral("J40"), QStringLiteral("1"));
+    QCOMPARE(m_page->j40Changes, 1);
+}
+
+void TestPageCommon::motionBlockHandOver()
+{
+    m_host->addPage(QStringLiteral("Fahrsatz"));
+    QCOMPARE(m_page->takeHandedOverMotionBlock(), -1);
+    m_page->handOverMotionBlock(5, QStringLiteral("Fahrsatz"));
+    QCOMPARE(m_host->fahrsatzNummer(), 5);
+    QCOMPARE(m_host->calls().last(), QStringLiteral("jumpToPage(Fahrsatz)"));
+    QCOMPARE(m_page->takeHandedOverMotionBlock(), 5);
+    QCOMPARE(m_host->fahrsatzNummer(), -1);
+}
+
+void TestPageCommon::ledAndLinkFrame()
+{
+    LedWidget led;
+    QCOMPARE(led.count(), 2);
+    QVERIFY(!led.isOn());
+    led.setOn(true);
+    QCOMPARE(led.currentIndex(), 1);
+    QSignalSpy clicks(&led, &LedWidget::clicked);
+    QTest::mouseClick(&led, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+
+    QFrame frame;
+    BrevanePage::setLinkFrameActive(&frame, true);
+    QCOMPARE(frame.styleSheet(), QStringLiteral("QFrame:hover {background-color: rgba(255,255,0, 30%)}"));
+    BrevanePage::setLinkFrameActive(&frame, false);
+    QVERIFY(frame.styleSheet().isEmpty());
+}
+
+QTEST_MAIN(TestPageCommon)
+#include "tst_pagecommon.moc"
