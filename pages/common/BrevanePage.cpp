@@ -40,22 +40,22 @@ QStringList BrevanePage::liveValuesOn() const
     return list;
 }
 
-QSharedPointer<ParameterInformation> BrevanePage::parameterInformation(const QString &coordinate) const
+ParameterProvider *BrevanePage::provider() const
 {
     WizardPageHost *host = pageHost();
-    ParameterProvider *provider = host ? host->parameterProvider() : nullptr;
-    if (!provider)
-        return {};
-    return provider->information(ParameterCoordinate(coordinate)).toStrongRef();
+    return host ? host->parameterProvider() : nullptr;
+}
+
+QSharedPointer<ParameterInformation> BrevanePage::parameterInformation(const QString &coordinate) const
+{
+    ParameterProvider *parameters = provider();
+    return parameters ? parameters->information(ParameterCoordinate(coordinate)).toStrongRef() : nullptr;
 }
 
 QSharedPointer<ParameterObject> BrevanePage::parameterObject(const QString &coordinate) const
 {
-    WizardPageHost *host = pageHost();
-    ParameterProvider *provider = host ? host->parameterProvider() : nullptr;
-    if (!provider)
-        return {};
-    return provider->parameter(ParameterCoordinate(coordinate)).toStrongRef();
+    ParameterProvider *parameters = provider();
+    return parameters ? parameters->parameter(ParameterCoordinate(coordinate)).toStrongRef() : nullptr;
 }
 
 QString BrevanePage::readText(const QString &coordinate, unsigned short element) const

@@ -37,6 +37,7 @@ public slots:
 protected:
     // Parameter access; a parameter the drive lacks reads as an empty text (0 as a number)
     // and is not written.
+    ParameterProvider *provider() const;
     QSharedPointer<ParameterInformation> parameterInformation(const QString &coordinate) const;
     QSharedPointer<ParameterObject> parameterObject(const QString &coordinate) const;
     QString readText(const QString &coordinate, unsigned short element = 0) const;
