@@ -106,6 +106,8 @@ unsigned short ParameterControl::element() const
 
 void ParameterControl::refresh()
 {
+    const auto info = information();
+    m_shownCount = info ? info->elementCount() : 0;
     showValue();
     applyEditable(isEditable());
     applyVisibility();
@@ -126,8 +128,15 @@ void ParameterControl::bind()
     QObject::disconnect(m_visibilityConnection);
     QObject::disconnect(m_readOnlyConnection);
     if (const auto info = information()) {
+        // Only the control's own element matters, or a new element count (the element may
+        // have appeared or gone); a table write to every element must not refresh them all.
         m_valueConnection = QObject::connect(info.data(), &ParameterInformation::valueChanged, m_widget,
-                                             [this](const ParameterAddress &) { refresh(); });
+                                             [this](const ParameterAddress &address) {
+                                                 const auto current = information();
+                                                 if (address.element() == element() || !current
+                                                     || current->elementCount() != m_shownCount)
+                                                     refresh();
+                                             });
         m_visibilityConnection = QObject::connect(info.data(), &ParameterInformation::visibilityChanged,
                                                   m_widget, [this](const ParameterAddress &) { refresh(); });
     }

@@ -73,6 +73,7 @@ private:
     bool m_readonlyForced = false;
     bool m_visibleForced = false;
     bool m_hiddenByControl = false;
+    unsigned short m_shownCount = 0;
     QMetaObject::Connection m_valueConnection;
     QMetaObject::Connection m_visibilityConnection;
     QMetaObject::Connection m_readOnlyConnection;

@@ -94,6 +94,14 @@ void TestParameterControls::textEditIndexAndRebind()
 
     edit->setIndex(1);
     QCOMPARE(edit->text(), QStringLiteral("5"));
+    // Other elements do not disturb what the user is typing; a new element count does.
+    edit->setText(QStringLiteral("typing"));
+    m_store->setValue(QStringLiteral("J40"), 0, 3, QStringLiteral("33"));
+    QCOMPARE(edit->text(), QStringLiteral("typing"));
+    m_store->parameter(ParameterCoordinate(QStringLiteral("J40"))).toStrongRef()->setElementCount(1);
+    QCOMPARE(edit->text(), QString());
+    m_store->parameter(ParameterCoordinate(QStringLiteral("J40"))).toStrongRef()->setElementCount(4);
+    QCOMPARE(edit->text(), QStringLiteral("5"));
     edit->setCoordinate(QStringLiteral("E57"));
     edit->setIndex(0);
     QCOMPARE(edit->text(), QStringLiteral("QX4A"));
