@@ -24,7 +24,7 @@ void ActionWidget::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(31, 95, 168, 160), 1.0));
-    painter.setBrush(m_hovered ? QColor(255, 255, 0, 77) : Qt::NoBrush);
+    painter.setBrush(m_hovered ? QBrush(QColor(255, 255, 0, 77)) : QBrush(Qt::NoBrush));
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
 }
 
