@@ -1,0 +1,15 @@
+#include "AppFahrsatzControl.h"
+
+#include "ui_AppFahrsatzControl.h"
+
+AppFahrsatzControl::AppFahrsatzControl(QWidget *parent) : BrevanePage(parent), ui(new Ui::AppFahrsatzControl)
+{
+    ui->setupUi(this);
+}
+
+AppFahrsatzControl::~AppFahrsatzControl() = default;
+
+QString AppFahrsatzControl::identifier() const
+{
+    return QStringLiteral("AppFahrsatzControl");
+}
