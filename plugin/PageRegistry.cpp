@@ -46,7 +46,7 @@ const PageRow pageTable[] = {
     {"AppFahrsatzControl", create<AppFahrsatzControl>, {"AppFahrsatzControl", "AppFahrsatzControl", "AppFahrsatzControl"}, false},
     {"AppSatDriveBased", create<AppSatDriveBased>, {"Applikation Drive Based", "Drive Based application", "Application Drive Based"}, false},
     {"Fahrsatz", create<Fahrsatz>, {"Fahrsatz", "Motion block", "Bloc de déplacement"}, false},
-    {"Fahrsatzbetrieb", nullptr /* Fahrsatzbetrieb */, {"Betriebsart Fahrsatz", "Motion block operating mode", "Mode d'exploitation bloc de déplacement"}, false},
+    {"Fahrsatzbetrieb", create<Fahrsatzbetrieb>, {"Betriebsart Fahrsatz", "Motion block operating mode", "Mode d'exploitation bloc de déplacement"}, false},
     {"Folgefahrsatz", create<Folgefahrsatz>, {"Folgefahrsatz", "Subsequent motion block", "Bloc de déplacement consécutif"}, false},
     {"SteuertafelTippen", nullptr /* SteuertafelTippen */, {"Steuertafel Tippen", "Jog control panel", "Panneau de commande Pas à pas"}, false},
     {"SteuertafelPLCopen", nullptr /* SteuertafelPLCopen */, {"Steuertafel Motion", "Control panel motion", "Panneau de commande Motion"}, false},

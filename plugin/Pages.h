@@ -14,3 +14,4 @@
 #include "DbmZusatzfunktionenV2.h"
 #include "Fahrsatz.h"
 #include "Folgefahrsatz.h"
+#include "Fahrsatzbetrieb.h"
