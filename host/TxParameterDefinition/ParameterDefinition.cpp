@@ -15,6 +15,12 @@ bool parseNumber16(QStringView digits, unsigned short *out)
     return true;
 }
 
+// Lines are written with at least two digits, as the drive documentation does: "K08", "J40".
+QString lineText(unsigned short line)
+{
+    return QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
+}
+
 const QRegularExpression &coordinatePattern()
 {
     static const QRegularExpression pattern(QStringLiteral("^([A-Z])(\\d{1,5})$"));
@@ -91,7 +97,7 @@ QString ParameterCoordinate::toText() const
 {
     if (!m_valid)
         return m_text;
-    return m_group + QString::number(m_line);
+    return m_group + lineText(m_line);
 }
 
 bool ParameterCoordinate::operator==(const ParameterCoordinate &other) const
@@ -163,7 +169,7 @@ QString ParameterAddress::toText() const
     QString text;
     if (m_hasAxis)
         text = QString::number(m_axis) + QLatin1Char(':');
-    text += m_group + QString::number(m_line);
+    text += m_group + lineText(m_line);
     if (m_hasElement)
         text += QLatin1Char('.') + QString::number(m_element);
     return text;

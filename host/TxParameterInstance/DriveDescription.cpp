@@ -220,7 +220,7 @@ bool DriveDescription::parse(const QByteArray &json, const QString &fileName, QS
         if (!reader.read(&entry)) {
             const QString coordinate = parameters.at(i).toObject().value(QLatin1String("coordinate")).toString();
             if (!coordinate.isEmpty())
-                entry.position += QStringLiteral(" (%1)").arg(coordinate);
+                entry.position += QStringLiteral(" (%1)").arg(ParameterCoordinate(coordinate).toText());
             return fail(entry.position, field, problem);
         }
         const QString canonical = ParameterCoordinate(entry.definition.coordinate).toText();

@@ -28,7 +28,7 @@ void TestParameterAddress::parse_data()
     QTest::newRow("axis") << "1:J40.3" << true << true << 1 << "J40" << 3;
     QTest::newRow("axis 0") << "0:A900" << true << true << 0 << "A900" << 0;
     QTest::newRow("max line and element") << "I65535.65535" << true << false << 0 << "I65535" << 65535;
-    QTest::newRow("leading zeros") << "J007.01" << true << false << 0 << "J7" << 1;
+    QTest::newRow("leading zeros") << "J007.01" << true << false << 0 << "J07" << 1;
 
     QTest::newRow("empty") << "" << false << false << 0 << "" << 0;
     QTest::newRow("lower-case group") << "j40" << false << false << 0 << "" << 0;
@@ -97,8 +97,9 @@ void TestParameterAddress::coordinate_data()
     QTest::addColumn<bool>("valid");
     QTest::addColumn<QString>("canonical");
     QTest::newRow("J40") << "J40" << true << "J40";
-    QTest::newRow("A0") << "A0" << true << "A0";
+    QTest::newRow("A0") << "A0" << true << "A00";
     QTest::newRow("zeros") << "I0210" << true << "I210";
+    QTest::newRow("one digit") << "K8" << true << "K08";
     QTest::newRow("with element") << "J40.1" << false << "J40.1";
     QTest::newRow("lower case") << "k08" << false << "k08";
     QTest::newRow("empty") << "" << false << "";

@@ -120,7 +120,7 @@ void TestParameterStore::signalOnlyOnChange()
     parameter->setElementValue(eLivingSpaceCurrent, 2, QStringLiteral("03"));
     QCOMPARE(changes.count(), 1);
     const auto address = changes.first().first().value<ParameterAddress>();
-    QCOMPARE(address.coordinate().toText(), QStringLiteral("K8"));
+    QCOMPARE(address.coordinate().toText(), QStringLiteral("K08"));
     QCOMPARE(int(address.element()), 2);
     QCOMPARE(store.value(QStringLiteral("K08"), 0, 2), QStringLiteral("3"));
     QCOMPARE(store.value(QStringLiteral("K08"), 0, 1), QStringLiteral("1"));
@@ -274,7 +274,7 @@ void TestParameterStore::loadJson()
     ]})";
     QString error;
     QVERIFY2(store.loadJson(json, QStringLiteral("drive.json"), &error), qPrintable(error));
-    QCOMPARE(store.coordinates(), (QStringList{QStringLiteral("J10"), QStringLiteral("K8"), QStringLiteral("E57")}));
+    QCOMPARE(store.coordinates(), (QStringList{QStringLiteral("J10"), QStringLiteral("K08"), QStringLiteral("E57")}));
     QCOMPARE(store.value(QStringLiteral("J10"), 0, 0), QStringLiteral("5"));
     QCOMPARE(store.value(QStringLiteral("J10"), 0, 3), QStringLiteral("2"));
     QCOMPARE(object(store, "J10")->property(0, ParameterPropertyId::UpperLimit).asInt32(), 100);
@@ -301,13 +301,13 @@ void TestParameterStore::loadJsonErrors_data()
     QTest::newRow("bad coordinate") << QByteArray(R"({"parameters": [{"coordinate": "40J", "type": "INT32"}]})")
                                     << "parameters[0] (40J): field \"coordinate\"";
     QTest::newRow("bad type") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT33"}]})")
-                              << "parameters[0] (J1): field \"type\"";
+                              << "parameters[0] (J01): field \"type\"";
     QTest::newRow("bad elements") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT8", "elements": 70000}]})")
                                   << "field \"elements\"";
     QTest::newRow("fractional elements") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT8", "elements": 1.5}]})")
                                          << "field \"elements\"";
     QTest::newRow("default out of type") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT8", "default": 300}]})")
-                                         << "parameters[0] (J1): field \"default\"";
+                                         << "parameters[0] (J01): field \"default\"";
     QTest::newRow("value out of limits") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32", "max": 3, "value": 4}]})")
                                          << "field \"value\"";
     QTest::newRow("too many values") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32", "value": [1, 2]}]})")
@@ -319,9 +319,9 @@ void TestParameterStore::loadJsonErrors_data()
     QTest::newRow("unknown field") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32", "colour": 1}]})")
                                    << "field \"colour\"";
     QTest::newRow("twice") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32"}, {"coordinate": "J01", "type": "INT8"}]})")
-                           << "parameters[1] (J1): field \"coordinate\": defined twice";
+                           << "parameters[1] (J01): field \"coordinate\": defined twice";
     QTest::newRow("second entry") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32"}, {"coordinate": "J2"}]})")
-                                  << "parameters[1] (J2): field \"type\"";
+                                  << "parameters[1] (J02): field \"type\"";
 }
 
 void TestParameterStore::loadJsonErrors()
@@ -336,7 +336,7 @@ void TestParameterStore::loadJsonErrors()
     QVERIFY2(error.startsWith(QStringLiteral("drive.json:")), qPrintable(error));
     QVERIFY2(error.contains(expected), qPrintable(error));
     // Nothing of the bad file arrived; the store is as it was.
-    QCOMPARE(store.coordinates(), QStringList{QStringLiteral("K8")});
+    QCOMPARE(store.coordinates(), QStringList{QStringLiteral("K08")});
     QCOMPARE(store.value(QStringLiteral("K08")), QStringLiteral("2"));
 }
 

@@ -29,8 +29,7 @@ inline void seedDrive(ParameterStore &store, const QStringList &parameters)
     }
 }
 
-// The text of each parameter write, as "G806.0=1"; the store spells coordinates without
-// leading zeros ("K8" for K08).
+// The text of each parameter write, as "G806.0=1".
 inline QStringList writesOf(const ParameterStore &store)
 {
     QStringList writes;

@@ -96,10 +96,10 @@ void TestAppSatDriveBased::radioWritesK08_data()
 
     // Unchecking the old button and checking the new one both write the new mode.
     QTest::newRow("command to motion block") << QStringList{"K08=3"} << QStringList{"RadioButtonFahrsatzbetrieb"}
-                                             << QStringList{"K8.0=1", "K8.0=1"};
+                                             << QStringList{"K08.0=1", "K08.0=1"};
     QTest::newRow("outside the table to velocity and command")
         << QStringList{"K08=0"} << QStringList{"RadioButtonGeschwindigkeitsbetrieb", "RadioButtonKommandobetrieb"}
-        << QStringList{"K8.0=2", "K8.0=2", "K8.0=3", "K8.0=3"};
+        << QStringList{"K08.0=2", "K08.0=2", "K08.0=3", "K08.0=3"};
     QTest::newRow("the checked button again") << QStringList{"K08=7"} << QStringList{"RadioButtonKommandobetrieb"}
                                               << QStringList{};
     QTest::newRow("without K08") << QStringList{} << QStringList{"RadioButtonKommandobetrieb"} << QStringList{};

@@ -1,0 +1,203 @@
+#include "MainWindow.h"
+
+#include "ControlWordWidget.h"
+#include "PageArea.h"
+#include "PageTree.h"
+#include "ParameterInspector.h"
+#include "ParameterPickerDialog.h"
+#include "SimulatedDrive.h"
+#include "Workbench.h"
+#include "WorkbenchHost.h"
+#include "ui_MainWindow.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTime>
+
+MainWindow::MainWindow(Workbench *workbench, QWidget *parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_workbench(workbench)
+{
+    m_ui->setupUi(this);
+    setWindowTitle(tr("Brevane Workbench – %1 – %2")
+                       .arg(workbench->plugin().containerName(),
+                            workbench->drive()->source().startsWith(QLatin1Char(':'))
+                                ? tr("built-in drive")
+                                : workbench->drive()->source()));
+    m_ui->splitter->setStretchFactor(0, 0);
+    m_ui->splitter->setStretchFactor(1, 1);
+    m_ui->splitter->setSizes({300, 1000});
+
+    setUpToolBar();
+    setUpDocks();
+    connectHost();
+    setUpTree();
+    workbench->createPages(m_ui->pageArea);
+    m_ui->pageTree->expandAll();
+    showCurrentInTree(workbench->host()->currentPage());
+    updateControlWord();
+    updateStateLabel();
+}
+
+MainWindow::~MainWindow() = default;
+
+PageArea *MainWindow::pageArea() const
+{
+    return m_ui->pageArea;
+}
+
+void MainWindow::setUpToolBar()
+{
+    WorkbenchHost *host = m_workbench->host();
+    m_ui->actionOnline->setChecked(host->isOnline());
+    m_ui->actionReadOnly->setChecked(host->isReadOnly());
+    connect(m_ui->actionOnline, &QAction::toggled, host, &WorkbenchHost::setOnline);
+    connect(m_ui->actionReadOnly, &QAction::toggled, host, &WorkbenchHost::setReadOnly);
+    connect(m_ui->actionQuit, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui->actionSaveWindowPicture, &QAction::triggered, this, &MainWindow::saveWindowPicture);
+
+    auto addBox = [this](const QString &label, QComboBox **box) {
+        m_ui->mainToolBar->addSeparator();
+        m_ui->mainToolBar->addWidget(new QLabel(label + QLatin1Char(' '), m_ui->mainToolBar));
+        *box = new QComboBox(m_ui->mainToolBar);
+        m_ui->mainToolBar->addWidget(*box);
+    };
+    addBox(tr("Device"), &m_deviceBox);
+    for (const auto &device : WorkbenchNames::devices())
+        m_deviceBox->addItem(QStringLiteral("%1 (%2)").arg(QLatin1String(device.name)).arg(int(device.type)), int(device.type));
+    m_deviceBox->setCurrentIndex(m_deviceBox->findData(int(host->deviceType())));
+    connect(m_deviceBox, &QComboBox::currentIndexChanged, host,
+            [this, host] { host->setDeviceType(eDeviceType(m_deviceBox->currentData().toInt())); });
+
+    addBox(tr("Fieldbus"), &m_fieldbusBox);
+    for (const auto &bus : WorkbenchNames::fieldbuses())
+        m_fieldbusBox->addItem(QString::fromUtf8(bus.label), int(bus.type));
+    m_fieldbusBox->setCurrentIndex(m_fieldbusBox->findData(int(host->fieldbusType())));
+    connect(m_fieldbusBox, &QComboBox::currentIndexChanged, host,
+            [this, host] { host->setFieldbusType(eFieldbusType(m_fieldbusBox->currentData().toInt())); });
+
+    addBox(tr("Language"), &m_languageBox);
+    for (const auto &language : WorkbenchNames::languages())
+        m_languageBox->addItem(QString::fromUtf8(language.label), language.language);
+    m_languageBox->setCurrentIndex(m_languageBox->findData(m_workbench->language()));
+    connect(m_languageBox, &QComboBox::currentIndexChanged, m_workbench,
+            [this] { m_workbench->setLanguage(m_languageBox->currentData().toInt()); });
+    connect(m_workbench, &Workbench::languageChanged, m_ui->inspector, &ParameterInspector::refreshNames);
+    connect(m_workbench, &Workbench::languageChanged, m_languageBox, [this](int language) {
+        const QSignalBlocker blocker(m_languageBox);
+        m_languageBox->setCurrentIndex(m_languageBox->findData(language));
+    });
+
+    m_stateLabel = new QLabel(this);
+    statusBar()->addPermanentWidget(m_stateLabel);
+}
+
+void MainWindow::setUpTree()
+{
+    m_visiblePages = new VisiblePagesFilter(this);
+    m_visiblePages->setSourceModel(m_workbench->host()->treeModel());
+    m_ui->pageTree->setModel(m_visiblePages);
+    connect(m_ui->pageTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (m_followingHost)
+                    return;
+                const QString identifier = current.data(PageTreeRole::Identifier).toString();
+                if (!identifier.isEmpty())
+                    m_workbench->host()->selectPage(identifier);
+            });
+    // Folders that come back into the tree open, as they were at the start.
+    connect(m_visiblePages, &QAbstractItemModel::rowsInserted, m_ui->pageTree,
+            [this](const QModelIndex &parent, int first, int last) {
+                for (int row = first; row <= last; ++row)
+                    m_ui->pageTree->expandRecursively(m_visiblePages->index(row, 0, parent));
+                showCurrentInTree(m_workbench->host()->currentPage());
+            });
+}
+
+void MainWindow::setUpDocks()
+{
+    m_ui->inspector->setDrive(m_workbench->drive()->store(), m_workbench->host());
+    connect(m_ui->inspector, &ParameterInspector::writeRefused, this,
+            [this](const QString &error) { statusBar()->showMessage(tr("Refused: %1").arg(error), 8000); });
+    resizeDocks({m_ui->inspectorDock}, {430}, Qt::Horizontal);
+    resizeDocks({m_ui->logDock, m_ui->controlWordDock}, {170, 170}, Qt::Vertical);
+    resizeDocks({m_ui->controlWordDock, m_ui->logDock}, {440, 1060}, Qt::Horizontal);
+    for (QDockWidget *dock : {m_ui->inspectorDock, m_ui->logDock, m_ui->controlWordDock})
+        m_ui->menuView->addAction(dock->toggleViewAction());
+}
+
+void MainWindow::connectHost()
+{
+    WorkbenchHost *host = m_workbench->host();
+    connect(host, &WorkbenchHost::currentPageChanged, this,
+            [this](const QString &identifier) { showCurrentInTree(identifier); });
+    connect(host, &WorkbenchHost::logged, this, &MainWindow::appendLog);
+    connect(host, &WorkbenchHost::statusMessage, this, [this](const QString &message) {
+        statusBar()->showMessage(message, 8000);
+    });
+    connect(host, &WorkbenchHost::controlPanelChanged, this, &MainWindow::updateControlWord);
+    connect(host, &WorkbenchHost::parameterInputRequested, this, &MainWindow::askForParameter);
+    for (auto signal : {&WorkbenchHost::onlineChanged, &WorkbenchHost::readOnlyChanged})
+        connect(host, signal, this, &MainWindow::updateStateLabel);
+    connect(host, &WorkbenchHost::deviceTypeChanged, this, &MainWindow::updateStateLabel);
+    connect(host, &WorkbenchHost::fieldbusTypeChanged, this, &MainWindow::updateStateLabel);
+    connect(host, &WorkbenchHost::motionBlockNumberChanged, this, &MainWindow::updateStateLabel);
+    // The host may change its state by itself (offline ends a control panel, for one).
+    connect(host, &WorkbenchHost::onlineChanged, m_ui->actionOnline, &QAction::setChecked);
+    connect(host, &WorkbenchHost::readOnlyChanged, m_ui->actionReadOnly, &QAction::setChecked);
+}
+
+void MainWindow::showCurrentInTree(const QString &identifier)
+{
+    const QModelIndex index = m_visiblePages ? m_visiblePages->mapFromSource(m_workbench->host()->indexOf(identifier))
+                                             : QModelIndex();
+    m_followingHost = true;
+    if (index.isValid())
+        m_ui->pageTree->setCurrentIndex(index);
+    else
+        m_ui->pageTree->selectionModel()->clearCurrentIndex();
+    m_followingHost = false;
+}
+
+void MainWindow::appendLog(const QString &line)
+{
+    m_ui->logView->appendPlainText(QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")), line));
+}
+
+void MainWindow::updateControlWord()
+{
+    const WorkbenchHost *host = m_workbench->host();
+    m_ui->controlWord->setState(host->controlPanelCoordinate(), host->controlPanelHandle(), host->controlPanelFlag(),
+                                host->controlPanelWord());
+}
+
+void MainWindow::updateStateLabel()
+{
+    const WorkbenchHost *host = m_workbench->host();
+    m_stateLabel->setText(tr("%1 · %2 · %3 · %4 · FahrsatzNummer %5")
+                              .arg(host->isOnline() ? tr("online") : tr("offline"),
+                                   host->isReadOnly() ? tr("read-only") : tr("editable"),
+                                   WorkbenchNames::deviceName(host->deviceType()),
+                                   WorkbenchNames::fieldbusLabel(host->fieldbusType()))
+                              .arg(host->motionBlockNumber()));
+}
+
+void MainWindow::askForParameter(const QString &prompt)
+{
+    ParameterPickerDialog dialog(prompt, m_workbench->drive()->store(), this);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenCoordinate().isEmpty())
+        return;
+    appendLog(tr("picked %1 for \"%2\"; the host has no way to hand it to the page")
+                  .arg(dialog.chosenCoordinate(), prompt));
+}
+
+void MainWindow::saveWindowPicture()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save window picture"), QStringLiteral("workbench.png"),
+                                                      tr("PNG pictures (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (!grab().save(path))
+        QMessageBox::warning(this, tr("Save window picture"), tr("%1 could not be written.").arg(path));
+}

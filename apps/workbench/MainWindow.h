@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class PageArea;
+class QComboBox;
+class QLabel;
+class VisiblePagesFilter;
+class Workbench;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The workbench window: the page tree on the left, the page on the right, the drive's state
+// in the toolbar, and docks for the parameters, the host's log and the control-panel word.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Creates the workbench's pages in the window's page area.
+    explicit MainWindow(Workbench *workbench, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    PageArea *pageArea() const;
+
+private:
+    void setUpToolBar();
+    void setUpTree();
+    void setUpDocks();
+    void connectHost();
+    void showCurrentInTree(const QString &identifier);
+    void appendLog(const QString &line);
+    void updateControlWord();
+    void updateStateLabel();
+    void askForParameter(const QString &prompt);
+    void saveWindowPicture();
+
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    Workbench *m_workbench;
+    VisiblePagesFilter *m_visiblePages = nullptr;
+    QComboBox *m_deviceBox = nullptr;
+    QComboBox *m_fieldbusBox = nullptr;
+    QComboBox *m_languageBox = nullptr;
+    QLabel *m_stateLabel = nullptr;
+    bool m_followingHost = false;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QStackedWidget>
+
+class QScrollArea;
+
+// The right half of the window: one scrollable slot per page of the tree, of which one is
+// shown. Slots hold the plug-in's pages or placeholders for pages that cannot be shown.
+class PageArea : public QStackedWidget
+{
+    Q_OBJECT
+public:
+    explicit PageArea(QWidget *parent = nullptr);
+
+    // Puts a page into a slot; the area owns it from then on.
+    void addPage(const QString &identifier, QWidget *page);
+    // A slot that explains why there is no page.
+    void addPlaceholder(const QString &identifier, const QString &title, const QString &text);
+    // Deletes the page of a slot (the slot stays, empty).
+    void deletePage(const QString &identifier);
+
+    bool contains(const QString &identifier) const { return m_slots.contains(identifier); }
+    QWidget *page(const QString &identifier) const;
+    QString currentIdentifier() const { return m_current; }
+
+    // Shows the slot of the page; false for an unknown identifier.
+    bool showPage(const QString &identifier);
+    // Hides and shows the current page again, so that it re-reads what its show event reads.
+    void reshowCurrent();
+    // Hides the current page (it receives its hide event) and shows the empty slot.
+    void clearCurrent();
+
+private:
+    QScrollArea *createSlot(const QString &identifier);
+
+    QHash<QString, QScrollArea *> m_slots;
+    QHash<QString, QPointer<QWidget>> m_pages;
+    QWidget *m_empty;
+    QString m_current;
+};

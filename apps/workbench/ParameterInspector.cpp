@@ -1,0 +1,95 @@
+#include "ParameterInspector.h"
+
+#include "ParameterModel.h"
+#include "ParameterStore.h"
+#include "WorkbenchHost.h"
+#include "ui_ParameterInspector.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Selection parameters are edited with their choices, everything else as text.
+class ValueDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const auto *model = qobject_cast<const ParameterModel *>(index.model());
+        const QMap<qint64, Text> selection = model ? model->selectionAt(index) : QMap<qint64, Text>();
+        if (selection.isEmpty())
+            return QStyledItemDelegate::createEditor(parent, option, index);
+        auto *box = new QComboBox(parent);
+        for (auto it = selection.cbegin(); it != selection.cend(); ++it)
+            box->addItem(QStringLiteral("%1 – %2").arg(it.key()).arg(it.value().text()), QString::number(it.key()));
+        return box;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        if (auto *box = qobject_cast<QComboBox *>(editor)) {
+            const int row = box->findData(index.data(Qt::EditRole).toString());
+            box->setCurrentIndex(row);
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        if (auto *box = qobject_cast<QComboBox *>(editor)) {
+            if (box->currentIndex() >= 0)
+                model->setData(index, box->currentData(), Qt::EditRole);
+            return;
+        }
+        QStyledItemDelegate::setModelData(editor, model, index);
+    }
+};
+
+} // namespace
+
+ParameterInspector::ParameterInspector(QWidget *parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::ParameterInspector>())
+{
+    m_ui->setupUi(this);
+    m_ui->parameterView->setItemDelegateForColumn(ParameterModel::ValueColumn, new ValueDelegate(m_ui->parameterView));
+}
+
+ParameterInspector::~ParameterInspector() = default;
+
+void ParameterInspector::setDrive(ParameterStore *store, WorkbenchHost *host)
+{
+    delete m_model;
+    m_model = new ParameterModel(store, host->livingSpace(), this);
+    m_model->setEditable(!host->isReadOnly());
+    m_ui->parameterView->setModel(m_model);
+    QHeaderView *header = m_ui->parameterView->header();
+    header->setSectionResizeMode(ParameterModel::CoordinateColumn, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(ParameterModel::ElementColumn, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(ParameterModel::NameColumn, QHeaderView::Interactive);
+    header->resizeSection(ParameterModel::NameColumn, 180);
+    header->setStretchLastSection(true);
+
+    connect(m_ui->filterEdit, &QLineEdit::textChanged, m_model, [this](const QString &text) {
+        m_model->setFilter(text);
+        updateCount();
+    });
+    connect(m_model, &ParameterModel::writeRefused, this, &ParameterInspector::writeRefused);
+    connect(host, &WorkbenchHost::readOnlyChanged, m_model, [this](bool readOnly) { m_model->setEditable(!readOnly); });
+    updateCount();
+}
+
+void ParameterInspector::updateCount()
+{
+    m_ui->countLabel->setText(tr("%n parameter(s)", nullptr, m_model ? m_model->parameterCount() : 0));
+}
+
+void ParameterInspector::refreshNames()
+{
+    if (m_model)
+        m_model->refreshNames();
+}

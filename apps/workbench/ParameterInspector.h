@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class ParameterModel;
+class ParameterStore;
+class WorkbenchHost;
+
+namespace Ui {
+class ParameterInspector;
+}
+
+// The dock that lists every parameter of the drive and lets the user change values, so that
+// the drive's side of a scenario can be played through while a page is open.
+class ParameterInspector : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ParameterInspector(QWidget *parent = nullptr);
+    ~ParameterInspector() override;
+
+    // Shows the store's parameters in the host's living space; editing follows the host's
+    // read-only state.
+    void setDrive(ParameterStore *store, WorkbenchHost *host);
+    ParameterModel *model() const { return m_model; }
+    // Shows the names in the current language again.
+    void refreshNames();
+
+signals:
+    void writeRefused(const QString &error);
+
+private:
+    void updateCount();
+
+    std::unique_ptr<Ui::ParameterInspector> m_ui;
+    ParameterModel *m_model = nullptr;
+};

@@ -1,0 +1,196 @@
+#include "Workbench.h"
+
+#include "PageArea.h"
+#include "PageTree.h"
+#include "SimulatedDrive.h"
+#include "WizardPage.h"
+#include "WorkbenchHost.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <QWidget>
+
+Workbench::Workbench(const WorkbenchOptions &options, QObject *parent)
+    : QObject(parent), m_options(options)
+{
+}
+
+Workbench::~Workbench()
+{
+    shutdown();
+}
+
+bool Workbench::start(QString *error)
+{
+    const QString pluginPath = m_options.pluginPath.isEmpty() ? PluginLibrary::defaultPath() : m_options.pluginPath;
+    if (!m_plugin.load(pluginPath, error))
+        return false;
+
+    m_drive = new SimulatedDrive(this);
+    const bool loaded = m_options.drivePath.isEmpty() ? m_drive->loadDefault(error)
+                                                      : m_drive->loadFile(m_options.drivePath, error);
+    if (!loaded) {
+        m_plugin.unload();
+        return false;
+    }
+
+    PageTreeDefinition tree;
+    if (!tree.loadFile(PageTreeDefinition::builtInPath(), error)) {
+        m_plugin.unload();
+        return false;
+    }
+
+    m_host = new WorkbenchHost(m_drive->store(), this);
+    m_host->setTree(tree);
+    m_host->setStaticPages(m_plugin.staticContent());
+    m_host->setOnline(!m_options.offline);
+    m_host->setReadOnly(m_options.readOnly);
+    m_host->setDeviceType(m_options.deviceType);
+    m_host->setFieldbusType(m_options.fieldbusType);
+    setLanguage(m_options.language);
+    return true;
+}
+
+void Workbench::note(const QString &line)
+{
+    if (m_host)
+        m_host->note(line);
+}
+
+void Workbench::attach(WizardPage *page)
+{
+    page->setPageHost(m_host);
+    page->initializeParameterControls();
+    page->initialUpdate();
+}
+
+void Workbench::createPages(PageArea *area)
+{
+    if (!m_plugin.isLoaded() || !m_host || m_area)
+        return;
+    m_area = area;
+
+    // The static pages come first: they arrange the tree the other pages look at.
+    m_staticHolder = std::make_unique<QWidget>();
+    const QStringList staticIdentifiers = m_plugin.staticContent();
+    for (const QString &identifier : staticIdentifiers) {
+        WizardPage *page = m_plugin.createPage(identifier);
+        if (!page) {
+            note(QStringLiteral("static page %1 is not available").arg(identifier));
+            continue;
+        }
+        page->setParent(m_staticHolder.get());
+        m_static << page;
+        attach(page);
+    }
+
+    const QStringList content = m_plugin.content();
+    for (const QString &identifier : m_host->treePages()) {
+        if (!content.contains(identifier)) {
+            area->addPlaceholder(identifier, m_host->pageName(identifier),
+                                 tr("\"%1\" is a page of another plug-in of the host. It stands in the tree so "
+                                    "that jumps to it can be tried.").arg(identifier));
+            m_pages << Page{identifier, PageKind::Foreign, nullptr};
+            continue;
+        }
+        m_host->setPageName(identifier, m_plugin.pageName(identifier));
+        WizardPage *page = m_plugin.createPage(identifier);
+        if (!page) {
+            area->addPlaceholder(identifier, m_host->pageName(identifier),
+                                 tr("Not available yet: the plug-in does not create the page \"%1\".").arg(identifier));
+            m_host->setPageAvailable(identifier, false);
+            m_pages << Page{identifier, PageKind::Unavailable, nullptr};
+            continue;
+        }
+        if (page->identifier() != identifier)
+            note(QStringLiteral("page %1 calls itself %2").arg(identifier, page->identifier()));
+        area->addPage(identifier, page);
+        m_pages << Page{identifier, PageKind::Plugin, page};
+        attach(page);
+    }
+
+    for (const QString &identifier : content) {
+        if (!staticIdentifiers.contains(identifier) && !m_host->treePages().contains(identifier))
+            note(QStringLiteral("page %1 is not in the tree definition").arg(identifier));
+    }
+
+    connect(m_host, &WorkbenchHost::currentPageChanged, area, [area](const QString &identifier, const QString &element) {
+        if (identifier.isEmpty()) {
+            area->clearCurrent();
+            return;
+        }
+        area->showPage(identifier);
+        if (auto *page = qobject_cast<WizardPage *>(area->page(identifier)); page && !element.isEmpty())
+            page->setElementFocus(element);
+    });
+    // Pages read the device, the bus and the project state when they are shown.
+    connect(m_host, &WorkbenchHost::deviceTypeChanged, area, &PageArea::reshowCurrent);
+    connect(m_host, &WorkbenchHost::fieldbusTypeChanged, area, &PageArea::reshowCurrent);
+    connect(m_host, &WorkbenchHost::readOnlyChanged, area, &PageArea::reshowCurrent);
+    connect(m_host, &WorkbenchHost::onlineChanged, area, &PageArea::reshowCurrent);
+
+    m_host->selectPage(m_host->firstVisiblePage());
+}
+
+QStringList Workbench::staticPages() const
+{
+    QStringList identifiers;
+    for (const QPointer<WizardPage> &page : m_static) {
+        if (page)
+            identifiers << page->identifier();
+    }
+    return identifiers;
+}
+
+void Workbench::setLanguage(int language)
+{
+    if (language < Text::German || language > Text::French)
+        return;
+    m_language = language;
+    // Pages read the current language when the catalogue change makes them retranslate.
+    Text::setCurrentLanguage(language);
+    QTranslator *next = m_plugin.isLoaded() ? m_plugin.translator(language) : nullptr;
+    if (m_installed && m_installed != next) {
+        QCoreApplication::removeTranslator(m_installed);
+        m_installed = nullptr;
+    }
+    if (next) {
+        m_translators.insert(next);
+        if (next->isEmpty())
+            note(QStringLiteral("the plug-in has no catalogue for language %1").arg(language));
+        else if (next != m_installed && QCoreApplication::installTranslator(next))
+            m_installed = next;
+    }
+    if (m_host)
+        m_host->setLanguage(language);
+    emit languageChanged(language);
+}
+
+void Workbench::shutdown()
+{
+    if (!m_plugin.isLoaded())
+        return;
+    // The shown page gets its hide event first, so that a control panel hands the axis back.
+    if (m_area)
+        m_area->clearCurrent();
+    for (const Page &page : std::as_const(m_pages)) {
+        if (!page.page)
+            continue;
+        if (m_area)
+            m_area->deletePage(page.identifier);
+        else
+            delete page.page.data();
+    }
+    m_staticHolder.reset();
+    m_static.clear();
+
+    // The catalogues live in the plug-in's memory, and it never deletes its translators.
+    if (m_installed)
+        QCoreApplication::removeTranslator(m_installed);
+    m_installed = nullptr;
+    qDeleteAll(m_translators);
+    m_translators.clear();
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_plugin.unload();
+}

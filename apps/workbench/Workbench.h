@@ -1,0 +1,84 @@
+#pragma once
+
+#include "PageArea.h"
+#include "PluginLibrary.h"
+#include "WorkbenchOptions.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QStringList>
+
+#include <memory>
+
+class QTranslator;
+class QWidget;
+class SimulatedDrive;
+class WizardPage;
+class WorkbenchHost;
+
+// One run of the workbench: the loaded plug-in, the simulated drive, the host and the pages,
+// shared by the window and the headless modes. It creates the pages the way the host does and
+// takes everything of the plug-in down again before the library is unloaded.
+class Workbench : public QObject
+{
+    Q_OBJECT
+public:
+    enum class PageKind {
+        Plugin,       // a page the plug-in created
+        Unavailable,  // the plug-in's identifier, but it made no page
+        Foreign,      // a page of another plug-in; the tree keeps its place
+    };
+    struct Page
+    {
+        QString identifier;
+        PageKind kind;
+        QPointer<WizardPage> page;
+    };
+
+    explicit Workbench(const WorkbenchOptions &options, QObject *parent = nullptr);
+    ~Workbench() override;
+
+    // Loads the plug-in and the drive description and builds the host; error says what failed.
+    bool start(QString *error);
+    // Creates the static pages and every page of the tree, puts the tree's pages into the area,
+    // initialises them as the host does and shows the first visible page.
+    void createPages(PageArea *area);
+    // Installs the plug-in's translator for the language and shows names in it.
+    void setLanguage(int language);
+    int language() const { return m_language; }
+    // Hides and deletes the pages, removes and deletes the translators, unloads the plug-in.
+    // Runs once; the destructor calls it too.
+    void shutdown();
+
+    const WorkbenchOptions &options() const { return m_options; }
+    const PluginLibrary &plugin() const { return m_plugin; }
+    SimulatedDrive *drive() const { return m_drive; }
+    WorkbenchHost *host() const { return m_host; }
+    PageArea *pageArea() const { return m_area; }
+    // The pages of the tree in tree order.
+    const QList<Page> &pages() const { return m_pages; }
+    QStringList staticPages() const;
+
+signals:
+    void languageChanged(int language);
+
+private:
+    void attach(WizardPage *page);
+    void note(const QString &line);
+
+    WorkbenchOptions m_options;
+    PluginLibrary m_plugin;
+    SimulatedDrive *m_drive = nullptr;
+    WorkbenchHost *m_host = nullptr;
+    QPointer<PageArea> m_area;
+    QList<Page> m_pages;
+    // The static pages are never shown: they live in a widget that never is.
+    std::unique_ptr<QWidget> m_staticHolder;
+    QList<QPointer<WizardPage>> m_static;
+    // Every translator the plug-in handed out, to be deleted before it is unloaded.
+    QSet<QTranslator *> m_translators;
+    QTranslator *m_installed = nullptr;
+    int m_language = 0;
+};

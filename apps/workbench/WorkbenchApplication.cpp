@@ -1,0 +1,109 @@
+#include "WorkbenchApplication.h"
+
+#include "MainWindow.h"
+#include "ScreenshotRunner.h"
+#include "Workbench.h"
+#include "WorkbenchOptions.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace {
+
+// Says why the workbench cannot go on: always on stderr, and in a box when a person is
+// looking at a screen.
+void reportFailure(const QString &message, bool interactive)
+{
+    std::fprintf(stderr, "brevane-workbench: %s\n", qPrintable(message));
+    const QString platform = QGuiApplication::platformName();
+    if (interactive && platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
+        QMessageBox::critical(nullptr, QStringLiteral("Brevane Workbench"), message);
+}
+
+int runWindow(Workbench &workbench, const WorkbenchOptions &options)
+{
+    MainWindow window(&workbench);
+    window.show();
+    int code = 0;
+    if (options.windowScreenshot.isEmpty()) {
+        code = QApplication::exec();
+    } else {
+        for (int round = 0; round < 5; ++round) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        if (!window.grab().save(options.windowScreenshot)) {
+            std::fprintf(stderr, "brevane-workbench: %s cannot be written\n", qPrintable(options.windowScreenshot));
+            code = 1;
+        }
+    }
+    // Pages and translators go while the window still holds the page area.
+    workbench.shutdown();
+    return code;
+}
+
+} // namespace
+
+QStringList takeWorkbenchArguments(int &argc, char **argv)
+{
+    QStringList arguments;
+    int kept = 0;
+    for (int i = 0; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        arguments << QString::fromLocal8Bit(argument);
+        const bool plugin = argument == "--plugin" || argument == "-plugin";
+        if (plugin && i + 1 < argc) {
+            arguments << QString::fromLocal8Bit(argv[++i]);
+            continue;
+        }
+        if (plugin || argument.startsWith("--plugin=") || argument.startsWith("-plugin="))
+            continue;
+        argv[kept++] = argv[i];
+    }
+    argc = kept;
+    if (kept < int(arguments.size()))
+        argv[kept] = nullptr;
+    return arguments;
+}
+
+void chooseHeadlessPlatform(const QStringList &arguments)
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    for (const QString &argument : arguments) {
+        if (argument.startsWith(QLatin1String("--screenshots")) || argument.startsWith(QLatin1String("--window-screenshot"))) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return;
+        }
+    }
+}
+
+int runWorkbench(const QStringList &arguments)
+{
+    WorkbenchOptions options;
+    QString message;
+    switch (parseWorkbenchOptions(arguments, &options, &message)) {
+    case OptionsResult::Done:
+        std::fputs(qPrintable(message), stdout);
+        return WorkbenchExit::Ok;
+    case OptionsResult::Error:
+        reportFailure(message, false);
+        return WorkbenchExit::CannotStart;
+    case OptionsResult::Run:
+        break;
+    }
+
+    Workbench workbench(options);
+    QString error;
+    if (!workbench.start(&error)) {
+        reportFailure(error, !options.isHeadless());
+        return WorkbenchExit::CannotStart;
+    }
+    if (!options.screenshotDir.isEmpty()) {
+        ScreenshotRunner runner(&workbench, options.screenshotDir, options.requireAll);
+        return runner.run();
+    }
+    return runWindow(workbench, options);
+}

@@ -1,0 +1,165 @@
+#include "WorkbenchOptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace WorkbenchNames {
+
+const QList<Device> &devices()
+{
+    static const QList<Device> list = {{"KM2", eDeviceTypeKM2}, {"KN2", eDeviceTypeKN2}, {"KP2", eDeviceTypeKP2},
+                                       {"KT2", eDeviceTypeKT2}, {"KS2", eDeviceTypeKS2}, {"KQ2", eDeviceTypeKQ2}};
+    return list;
+}
+
+const QList<Fieldbus> &fieldbuses()
+{
+    static const QList<Fieldbus> list = {{"ethercat", "EtherCAT", eFieldbusEtherCAT},
+                                         {"canopen", "CANopen", eFieldbusCANopen},
+                                         {"profinet", "PROFINET", eFieldbusPROFINET},
+                                         {"ethernetip", "EtherNet/IP", eFieldbusEtherNetIP},
+                                         {"none", "none", eFieldbusNone}};
+    return list;
+}
+
+const QList<Language> &languages()
+{
+    static const QList<Language> list = {{"de", "Deutsch", Text::German},
+                                         {"en", "English", Text::English},
+                                         {"fr", "Français", Text::French}};
+    return list;
+}
+
+QString deviceName(eDeviceType type)
+{
+    for (const Device &device : devices()) {
+        if (device.type == type)
+            return QLatin1String(device.name);
+    }
+    return QString::number(int(type));
+}
+
+QString fieldbusLabel(eFieldbusType type)
+{
+    for (const Fieldbus &bus : fieldbuses()) {
+        if (bus.type == type)
+            return QString::fromUtf8(bus.label);
+    }
+    return QString::number(int(type));
+}
+
+} // namespace WorkbenchNames
+
+namespace {
+
+template <typename Entry, typename Name>
+QStringList namesOf(const QList<Entry> &entries, Name name)
+{
+    QStringList names;
+    for (const Entry &entry : entries)
+        names << QString::fromUtf8(name(entry));
+    return names;
+}
+
+} // namespace
+
+OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptions *options, QString *message)
+{
+    using namespace WorkbenchNames;
+    const QStringList deviceNames = namesOf(devices(), [](const Device &d) { return d.name; });
+    const QStringList busNames = namesOf(fieldbuses(), [](const Fieldbus &f) { return f.option; });
+    const QStringList languageNames = namesOf(languages(), [](const Language &l) { return l.option; });
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Runs the Brevane plug-in against a simulated drive.\n\n"
+        "Exit codes: 0 done, 1 a page or picture failed, 2 could not start "
+        "(arguments, plug-in or drive description)."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption plugin(QStringLiteral("plugin"), QStringLiteral("The plug-in library to load."), QStringLiteral("path"));
+    const QCommandLineOption drive(QStringLiteral("drive"), QStringLiteral("A drive description (JSON) instead of the built-in one."),
+                                   QStringLiteral("file"));
+    const QCommandLineOption screenshots(QStringLiteral("screenshots"),
+                                         QStringLiteral("Render every page of the tree into <dir> with an index.html, then quit."),
+                                         QStringLiteral("dir"));
+    const QCommandLineOption windowShot(QStringLiteral("window-screenshot"),
+                                        QStringLiteral("Save a picture of the main window after start-up, then quit."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption device(QStringLiteral("device"),
+                                    QStringLiteral("Device type: %1.").arg(deviceNames.join(QStringLiteral(", "))),
+                                    QStringLiteral("type"), QStringLiteral("KM2"));
+    const QCommandLineOption fieldbus(QStringLiteral("fieldbus"),
+                                      QStringLiteral("Fieldbus: %1.").arg(busNames.join(QStringLiteral(", "))),
+                                      QStringLiteral("bus"), QStringLiteral("ethercat"));
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Language: %1.").arg(languageNames.join(QStringLiteral(", "))),
+                                      QStringLiteral("language"), QStringLiteral("de"));
+    const QCommandLineOption offline(QStringLiteral("offline"), QStringLiteral("Start offline."));
+    const QCommandLineOption readOnly(QStringLiteral("read-only"), QStringLiteral("Start with a read-only project."));
+    const QCommandLineOption requireAll(QStringLiteral("require-all"),
+                                        QStringLiteral("With --screenshots: fail when the plug-in does not create a page."));
+    parser.addOptions({plugin, drive, screenshots, windowShot, device, fieldbus, language, offline, readOnly, requireAll});
+
+    if (!parser.parse(arguments)) {
+        *message = parser.errorText();
+        return OptionsResult::Error;
+    }
+    if (parser.isSet(help)) {
+        *message = parser.helpText();
+        return OptionsResult::Done;
+    }
+    if (parser.isSet(version)) {
+        *message = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
+        return OptionsResult::Done;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        *message = QStringLiteral("Unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst());
+        return OptionsResult::Error;
+    }
+
+    WorkbenchOptions result;
+    result.pluginPath = parser.value(plugin);
+    result.drivePath = parser.value(drive);
+    result.screenshotDir = parser.value(screenshots);
+    result.windowScreenshot = parser.value(windowShot);
+    result.offline = parser.isSet(offline);
+    result.readOnly = parser.isSet(readOnly);
+    result.requireAll = parser.isSet(requireAll);
+
+    const QString deviceValue = parser.value(device).toUpper();
+    const int deviceIndex = deviceNames.indexOf(deviceValue);
+    if (deviceIndex < 0) {
+        *message = QStringLiteral("Unknown device type \"%1\"; known are %2")
+                       .arg(parser.value(device), deviceNames.join(QStringLiteral(", ")));
+        return OptionsResult::Error;
+    }
+    result.deviceType = devices().at(deviceIndex).type;
+
+    const int busIndex = busNames.indexOf(parser.value(fieldbus).toLower());
+    if (busIndex < 0) {
+        *message = QStringLiteral("Unknown fieldbus \"%1\"; known are %2")
+                       .arg(parser.value(fieldbus), busNames.join(QStringLiteral(", ")));
+        return OptionsResult::Error;
+    }
+    result.fieldbusType = fieldbuses().at(busIndex).type;
+
+    const int languageIndex = languageNames.indexOf(parser.value(language).toLower());
+    if (languageIndex < 0) {
+        *message = QStringLiteral("Unknown language \"%1\"; known are %2")
+                       .arg(parser.value(language), languageNames.join(QStringLiteral(", ")));
+        return OptionsResult::Error;
+    }
+    result.language = languages().at(languageIndex).language;
+
+    if (!result.screenshotDir.isEmpty() && !result.windowScreenshot.isEmpty()) {
+        *message = QStringLiteral("--screenshots and --window-screenshot exclude each other");
+        return OptionsResult::Error;
+    }
+    if (result.requireAll && result.screenshotDir.isEmpty()) {
+        *message = QStringLiteral("--require-all needs --screenshots");
+        return OptionsResult::Error;
+    }
+    *options = result;
+    return OptionsResult::Run;
+}
