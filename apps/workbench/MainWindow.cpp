@@ -3,7 +3,7 @@
 #include "ControlWordWidget.h"
 #include "PageArea.h"
 #include "PageTree.h"
-#include "ParameterInspector.h"
+#include "ParameterBrowser.h"
 #include "ParameterPickerDialog.h"
 #include "SimulatedDrive.h"
 #include "Workbench.h"
@@ -83,7 +83,7 @@ void MainWindow::setUpToolBar()
     m_languageBox->setCurrentIndex(m_languageBox->findData(m_workbench->language()));
     connect(m_languageBox, &QComboBox::currentIndexChanged, m_workbench,
             [this] { m_workbench->setLanguage(m_languageBox->currentData().toInt()); });
-    connect(m_workbench, &Workbench::languageChanged, m_ui->inspector, &ParameterInspector::refreshNames);
+    connect(m_workbench, &Workbench::languageChanged, m_ui->inspector, &ParameterBrowser::refreshNames);
     connect(m_workbench, &Workbench::languageChanged, m_languageBox, [this](int language) {
         const QSignalBlocker blocker(m_languageBox);
         m_languageBox->setCurrentIndex(m_languageBox->findData(language));
@@ -118,7 +118,7 @@ void MainWindow::setUpTree()
 void MainWindow::setUpDocks()
 {
     m_ui->inspector->setDrive(m_workbench->drive()->store(), m_workbench->host());
-    connect(m_ui->inspector, &ParameterInspector::writeRefused, this,
+    connect(m_ui->inspector, &ParameterBrowser::writeRefused, this,
             [this](const QString &error) { statusBar()->showMessage(tr("Refused: %1").arg(error), 8000); });
     resizeDocks({m_ui->inspectorDock}, {430}, Qt::Horizontal);
     resizeDocks({m_ui->logDock, m_ui->controlWordDock}, {170, 170}, Qt::Vertical);

@@ -1,9 +1,9 @@
-#include "ParameterInspector.h"
+#include "ParameterBrowser.h"
 
 #include "ParameterModel.h"
 #include "ParameterStore.h"
 #include "WorkbenchHost.h"
-#include "ui_ParameterInspector.h"
+#include "ui_ParameterBrowser.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -52,16 +52,16 @@ public:
 
 } // namespace
 
-ParameterInspector::ParameterInspector(QWidget *parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::ParameterInspector>())
+ParameterBrowser::ParameterBrowser(QWidget *parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::ParameterBrowser>())
 {
     m_ui->setupUi(this);
     m_ui->parameterView->setItemDelegateForColumn(ParameterModel::ValueColumn, new ValueDelegate(m_ui->parameterView));
 }
 
-ParameterInspector::~ParameterInspector() = default;
+ParameterBrowser::~ParameterBrowser() = default;
 
-void ParameterInspector::setDrive(ParameterStore *store, WorkbenchHost *host)
+void ParameterBrowser::setDrive(ParameterStore *store, WorkbenchHost *host)
 {
     delete m_model;
     m_model = new ParameterModel(store, host->livingSpace(), this);
@@ -78,17 +78,17 @@ void ParameterInspector::setDrive(ParameterStore *store, WorkbenchHost *host)
         m_model->setFilter(text);
         updateCount();
     });
-    connect(m_model, &ParameterModel::writeRefused, this, &ParameterInspector::writeRefused);
+    connect(m_model, &ParameterModel::writeRefused, this, &ParameterBrowser::writeRefused);
     connect(host, &WorkbenchHost::readOnlyChanged, m_model, [this](bool readOnly) { m_model->setEditable(!readOnly); });
     updateCount();
 }
 
-void ParameterInspector::updateCount()
+void ParameterBrowser::updateCount()
 {
     m_ui->countLabel->setText(tr("%n parameter(s)", nullptr, m_model ? m_model->parameterCount() : 0));
 }
 
-void ParameterInspector::refreshNames()
+void ParameterBrowser::refreshNames()
 {
     if (m_model)
         m_model->refreshNames();

@@ -9,17 +9,17 @@ class ParameterStore;
 class WorkbenchHost;
 
 namespace Ui {
-class ParameterInspector;
+class ParameterBrowser;
 }
 
 // The dock that lists every parameter of the drive and lets the user change values, so that
 // the drive's side of a scenario can be played through while a page is open.
-class ParameterInspector : public QWidget
+class ParameterBrowser : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ParameterInspector(QWidget *parent = nullptr);
-    ~ParameterInspector() override;
+    explicit ParameterBrowser(QWidget *parent = nullptr);
+    ~ParameterBrowser() override;
 
     // Shows the store's parameters in the host's living space; editing follows the host's
     // read-only state.
@@ -34,6 +34,6 @@ signals:
 private:
     void updateCount();
 
-    std::unique_ptr<Ui::ParameterInspector> m_ui;
+    std::unique_ptr<Ui::ParameterBrowser> m_ui;
     ParameterModel *m_model = nullptr;
 };
