@@ -38,28 +38,6 @@ private:
         return false;
     }
 
-    bool readText(const QJsonValue &value, Text *text)
-    {
-        if (value.isString()) {
-            text->setText(Text::German, value.toString());
-            return true;
-        }
-        if (!value.isObject())
-            return false;
-        const QJsonObject object = value.toObject();
-        static const struct { const char *key; int language; } languages[] = {
-            {"de", Text::German}, {"en", Text::English}, {"fr", Text::French}};
-        for (const auto &entry : languages) {
-            const QJsonValue item = object.value(QLatin1String(entry.key));
-            if (item.isUndefined())
-                continue;
-            if (!item.isString())
-                return false;
-            text->setText(entry.language, item.toString());
-        }
-        return !text->isEmpty();
-    }
-
     bool readNode(const QJsonValue &value, const QString &position, PageTreeNode *node)
     {
         if (!value.isObject())
@@ -79,7 +57,7 @@ private:
             return fail(position, QString(), QStringLiteral("exactly one of \"page\" and \"folder\" is required"));
 
         if (isFolder) {
-            if (!readText(object.value(QLatin1String("folder")), &node->name))
+            if (!Text::fromJson(object.value(QLatin1String("folder")), &node->name))
                 return fail(position, QStringLiteral("folder"), QStringLiteral("a name is required"));
             for (const char *field : {"name", "fieldbus", "hidden"}) {
                 if (object.contains(QLatin1String(field)))
@@ -95,7 +73,7 @@ private:
         node->identifier = page.toString();
         if (object.contains(QLatin1String("children")))
             return fail(position, QStringLiteral("children"), QStringLiteral("pages hold no children"));
-        if (object.contains(QLatin1String("name")) && !readText(object.value(QLatin1String("name")), &node->name))
+        if (object.contains(QLatin1String("name")) && !Text::fromJson(object.value(QLatin1String("name")), &node->name))
             return fail(position, QStringLiteral("name"),
                         QStringLiteral("a text or an object with \"de\", \"en\", \"fr\" texts is required"));
         if (object.contains(QLatin1String("hidden"))) {

@@ -1,5 +1,7 @@
 #include "Text.h"
 
+#include <QJsonObject>
+
 namespace {
 int g_currentLanguage = Text::German;
 }
@@ -31,6 +33,31 @@ bool Text::hasLanguage(int language) const
 bool Text::isEmpty() const
 {
     return m_texts.isEmpty();
+}
+
+bool Text::fromJson(const QJsonValue &value, Text *text)
+{
+    if (value.isString()) {
+        text->setText(German, value.toString());
+        return true;
+    }
+    if (!value.isObject())
+        return false;
+    static const struct
+    {
+        const char *key;
+        int language;
+    } languages[] = {{"de", German}, {"en", English}, {"fr", French}};
+    const QJsonObject object = value.toObject();
+    for (const auto &entry : languages) {
+        const QJsonValue item = object.value(QLatin1String(entry.key));
+        if (item.isUndefined())
+            continue;
+        if (!item.isString())
+            return false;
+        text->setText(entry.language, item.toString());
+    }
+    return !text->isEmpty();
 }
 
 int Text::currentLanguage()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonValue>
 #include <QMap>
 #include <QString>
 
@@ -21,6 +22,10 @@ public:
 
     bool operator==(const Text &other) const { return m_texts == other.m_texts; }
     bool operator!=(const Text &other) const { return !(*this == other); }
+
+    // Reads a text written as a string (German) or as {"de": ..., "en": ..., "fr": ...};
+    // false for anything else or an object without a language.
+    static bool fromJson(const QJsonValue &value, Text *text);
 
     // The language the host's user interface is in (process-wide, German by default).
     static int currentLanguage();

@@ -44,28 +44,6 @@ bool scalarText(const QJsonValue &value, QString *text)
     return false;
 }
 
-bool textOf(const QJsonValue &value, Text *text)
-{
-    if (value.isString()) {
-        text->setText(Text::German, value.toString());
-        return true;
-    }
-    if (!value.isObject())
-        return false;
-    static const struct { const char *key; int language; } languages[] = {
-        {"de", Text::German}, {"en", Text::English}, {"fr", Text::French}};
-    const QJsonObject object = value.toObject();
-    for (const auto &entry : languages) {
-        const QJsonValue item = object.value(QLatin1String(entry.key));
-        if (item.isUndefined())
-            continue;
-        if (!item.isString())
-            return false;
-        text->setText(entry.language, item.toString());
-    }
-    return !text->isEmpty();
-}
-
 class EntryReader
 {
 public:
@@ -103,7 +81,7 @@ public:
         d.coordinate = coordinate.toString();
 
         const QJsonValue name = m_object.value(QLatin1String("name"));
-        if (!name.isUndefined() && !textOf(name, &d.name))
+        if (!name.isUndefined() && !Text::fromJson(name, &d.name))
             return fail("name", QStringLiteral("a text or an object with \"de\", \"en\", \"fr\" texts is required"));
 
         const QJsonValue type = m_object.value(QLatin1String("type"));
@@ -144,7 +122,7 @@ public:
                 bool ok = false;
                 const qint64 key = it.key().toLongLong(&ok, 10);
                 Text text;
-                if (!ok || !textOf(it.value(), &text))
+                if (!ok || !Text::fromJson(it.value(), &text))
                     return fail("selection", QStringLiteral("entry \"%1\" needs a numeric key and a text").arg(it.key()));
                 d.selection.insert(key, text);
             }
