@@ -92,9 +92,10 @@ void Folgefahrsatz::showBlock(int block)
         widget->setVisible(buffered);
     ui->widgetFolgefahrsaetze->setEnabled(block >= 0);
     ui->ParaJ10->setEnabled(block >= 0);
-    const bool editable = !isReadOnly();
+    QList<QWidget *> combos;
     for (const FollowUp &followUp : std::as_const(m_followUps))
-        followUp.combo->setEnabled(editable);
+        combos << followUp.combo;
+    enableUnlessReadOnly(combos);
     setParaIndices(block);
 }
 
