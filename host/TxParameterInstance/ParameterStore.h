@@ -47,6 +47,18 @@ public:
         }
     };
 
+    // The largest array a drive holds: its motion blocks. Values are kept per living space
+    // and element, so larger counts (a drive file asking for 65535) are refused.
+    static constexpr unsigned short MaximumElementCount = 16380;
+
+    // A data type's range of values; REAL32 is the finite float range, texts have none (0 .. 0).
+    struct Range
+    {
+        double lower;
+        double upper;
+    };
+    static Range typeRange(unsigned short type);
+
     explicit ParameterStore(QObject *parent = nullptr);
     ~ParameterStore() override;
 
