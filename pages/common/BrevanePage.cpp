@@ -193,23 +193,24 @@ void BrevanePage::jumpToWizardPage(const QString &identifier)
     jumpTo(identifier);
 }
 
-void BrevanePage::jumpTo(const QString &identifier, HiddenReason reason)
+bool BrevanePage::jumpTo(const QString &identifier, HiddenReason reason)
 {
     WizardPageHost *host = pageHost();
     if (!host)
-        return;
+        return false;
     if (host->containsPage(identifier)) {
         if (host->isPageVisible(identifier)) {
             host->jumpToPage(identifier, QString());
-            return;
+            return true;
         }
         const QString title = sharedText(hiddenText);
         const QString text = sharedText(reason == HiddenReason::NoAnalogInputs ? hiddenNoInputsText : hiddenText);
         QMessageBox::information(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
-        return;
+        return false;
     }
     QMessageBox::information(this, sharedText(missingTitle), sharedText(missingText), QMessageBox::Ok,
                              QMessageBox::NoButton);
+    return false;
 }
 
 void BrevanePage::connectLinkLabelsToHandler(const QString &exceptText)
@@ -228,9 +229,11 @@ void BrevanePage::connectLinkLabelsToHandler(const QString &exceptText)
 
 void BrevanePage::handOverMotionBlock(int block, const QString &identifier)
 {
-    if (WizardPageHost *host = pageHost())
+    WizardPageHost *host = pageHost();
+    if (host)
         host->setProperty(motionBlockProperty, block);
-    jumpTo(identifier);
+    if (!jumpTo(identifier) && host)
+        host->setProperty(motionBlockProperty, -1);
 }
 
 int BrevanePage::takeHandedOverMotionBlock() const

@@ -21,6 +21,8 @@ public:
     // A page destroyed while shown gets no hideEvent: switches off what is still on.
     ~BrevanePage() override;
 
+    // identifier() and every other string handed to the host own their characters
+    // (QString::fromLatin1, not QStringLiteral): the host may keep them after unloading us.
     Text name() const override;
 
     // The live values switched on while the page is shown, as "J40@1.0" (coordinate@livingSpace.element).
@@ -71,8 +73,9 @@ protected:
 
     // The jump procedure. The analog-input variant mentions, when the page is hidden,
     // that analog inputs may not be configured.
+    // Returns whether the host was asked to show the page (false: a message was shown instead).
     enum class HiddenReason { Hidden, NoAnalogInputs };
-    void jumpTo(const QString &identifier, HiddenReason reason = HiddenReason::Hidden);
+    bool jumpTo(const QString &identifier, HiddenReason reason = HiddenReason::Hidden);
 
     // Connects every label with a link ("href") to jumpToWizardPage, once. Labels whose text
     // contains exceptText (when given) are left for the page to connect.
@@ -80,6 +83,7 @@ protected:
 
     // Motion-block hand-over through the host's "FahrsatzNummer" property: the sender stores
     // the block and jumps; the receiver takes the block when shown (-1: none requested).
+    // A jump that does not happen sets the property back, so no later visit takes the block.
     void handOverMotionBlock(int block, const QString &identifier);
     int takeHandedOverMotionBlock() const;
 

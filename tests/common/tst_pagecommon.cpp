@@ -95,6 +95,7 @@ private slots:
     void readIntIn64Bits();
     void elementsBeyondTheArray();
     void observeConnectsOnce();
+    void motionBlockHandOver_data();
     void motionBlockHandOver();
     void ledAndLinkFrame();
 
@@ -384,14 +385,32 @@ void TestPageCommon::observeConnectsOnce()
     QCOMPARE(m_page->j40Changes, 1);
 }
 
+void TestPageCommon::motionBlockHandOver_data()
+{
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("jumped") << true << true << 5;
+    // A refused jump must not leave the block for a later visit from the tree.
+    QTest::newRow("editor hidden") << true << false << -1;
+    QTest::newRow("editor missing") << false << false << -1;
+}
+
 void TestPageCommon::motionBlockHandOver()
 {
-    m_host->addPage(QStringLiteral("Fahrsatz"));
+    QFETCH(bool, present);
+    QFETCH(bool, visible);
+    QFETCH(int, stored);
+    if (present)
+        m_host->addPage(QStringLiteral("Fahrsatz"), visible);
     QCOMPARE(m_page->takeHandedOverMotionBlock(), -1);
+    ModalWatcher watcher;
+    if (!visible)
+        watcher.answer(QMessageBox::Ok);
     m_page->handOverMotionBlock(5, QStringLiteral("Fahrsatz"));
-    QCOMPARE(m_host->fahrsatzNummer(), 5);
-    QCOMPARE(m_host->calls().last(), QStringLiteral("jumpToPage(Fahrsatz)"));
-    QCOMPARE(m_page->takeHandedOverMotionBlock(), 5);
+    QCOMPARE(m_host->fahrsatzNummer(), stored);
+    QCOMPARE(m_host->calls().contains(QStringLiteral("jumpToPage(Fahrsatz)")), visible);
+    QCOMPARE(m_page->takeHandedOverMotionBlock(), stored);
     QCOMPARE(m_host->fahrsatzNummer(), -1);
 }
 
