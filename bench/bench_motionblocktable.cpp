@@ -1,7 +1,7 @@
 // Times the motion block table page at 16, 1000 and 16380 blocks against a plain
 // QTableView over a QStandardItemModel holding the same texts.
 //
-//   bench_motionblocktable [blocks ...]
+//   bench_motionblocktable [blocks ...]      (each from 1 to 16380; default 16 1000 16380)
 //
 // Build it in Release; it runs headless (offscreen) unless QT_QPA_PLATFORM says otherwise.
 
@@ -163,7 +163,9 @@ struct Figures
     double destroy = 0;
     double peakMb = 0;
     double reset = 0;
+    int countTarget = 0;     // the other count a change goes to and comes back from
     double countChange = 0;
+    double countBack = 0;
     double plainFillShow = 0;
     double plainDestroy = 0;
     double plainPeakMb = 0;
@@ -242,17 +244,25 @@ Figures run(int blocks)
     page->ResetFahrsaetzeClicked();
     figures.reset = seconds(timer);
 
-    // Count change to the largest number, typed into the dialog and confirmed.
-    watcher.handleDialog([](QDialog *dialog) {
-        dialog->findChild<QLineEdit *>(QStringLiteral("lineEditAnzahlFahrsaetze"))->setText(QStringLiteral("16380"));
-        dialog->findChild<QPushButton *>(QStringLiteral("pushButtonOk"))->click();
-    });
-    timer.restart();
-    page->AnzahlAendernClicked();
-    waitForPaint(table->viewport());
-    figures.countChange = seconds(timer);
-    if (watcher.unexpectedCount() > 0 || table->model()->rowCount() != 16380)
-        std::fprintf(stderr, "warning: the count change did not end with 16380 rows\n");
+    // A real count change, typed into the dialog and confirmed: to the largest number (from
+    // 16380 to 16) and back again.
+    const auto changeCount = [&](int count) {
+        watcher.handleDialog([count](QDialog *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("lineEditAnzahlFahrsaetze"))->setText(QString::number(count));
+            dialog->findChild<QPushButton *>(QStringLiteral("pushButtonOk"))->click();
+        });
+        QElapsedTimer change;
+        change.start();
+        page->AnzahlAendernClicked();
+        waitForPaint(table->viewport());
+        const double elapsed = seconds(change);
+        if (watcher.unexpectedCount() > 0 || table->model()->rowCount() != count)
+            std::fprintf(stderr, "warning: the count change did not end with %d rows\n", count);
+        return elapsed;
+    };
+    figures.countTarget = blocks == 16380 ? 16 : 16380;
+    figures.countChange = changeCount(figures.countTarget);
+    figures.countBack = changeCount(blocks);
 
     figures.destroy = destructionTime(page);
 
@@ -268,23 +278,39 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 
+    const char *usage = "usage: bench_motionblocktable [blocks ...]   (each a number of blocks from 1 to 16380)\n";
     QList<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes << QByteArray(argv[i]).toInt();
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help") {
+            std::printf("%s", usage);
+            return 0;
+        }
+        bool ok = false;
+        const int blocks = argument.toInt(&ok, 10);
+        if (!ok || blocks < 1 || blocks > 16380) {
+            std::fprintf(stderr, "bench_motionblocktable: not a number of blocks: %s\n%s", argv[i], usage);
+            return 2;
+        }
+        sizes << blocks;
+    }
     if (sizes.isEmpty())
         sizes = {16, 1000, 16380};
 
     // Fonts, style and caches are loaded once before anything is timed.
     run(16);
 
-    std::printf("%7s %10s %10s %6s %8s %8s %8s %8s %9s %13s %12s %12s\n", "blocks", "fill+show", "plain", "ratio",
-                "refill", "destroy", "peak MB", "plain MB", "reset", "reset writes", "count→16380", "plain destroy");
+    std::printf("%7s %10s %10s %6s %8s %8s %8s %8s %9s %13s %14s %10s %12s\n", "blocks", "fill+show", "plain", "ratio",
+                "refill", "destroy", "peak MB", "plain MB", "reset", "reset writes", "count change", "back",
+                "plain destroy");
     Figures largest;
     for (const int blocks : std::as_const(sizes)) {
         const Figures f = run(blocks);
-        std::printf("%7d %9.3fs %9.3fs %6.2f %7.3fs %7.3fs %8.1f %8.1f %8.3fs %13d %11.3fs %12.3fs\n", blocks,
+        const QByteArray change = QStringLiteral("→%1 %2s").arg(f.countTarget).arg(f.countChange, 0, 'f', 3).toUtf8();
+        std::printf("%7d %9.3fs %9.3fs %6.2f %7.3fs %7.3fs %8.1f %8.1f %8.3fs %13d %15s %9.3fs %12.3fs\n", blocks,
                     f.fillShow, f.plainFillShow, f.fillShow / f.plainFillShow, f.refill, f.destroy, f.peakMb,
-                    f.plainPeakMb, f.reset, blocks * resetCoordinateCount, f.countChange, f.plainDestroy);
+                    f.plainPeakMb, f.reset, blocks * resetCoordinateCount, change.constData(), f.countBack,
+                    f.plainDestroy);
         std::fflush(stdout);
         if (blocks == 16380)
             largest = f;

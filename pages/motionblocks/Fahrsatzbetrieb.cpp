@@ -158,7 +158,7 @@ Fahrsatzbetrieb::~Fahrsatzbetrieb() = default;
 
 QString Fahrsatzbetrieb::identifier() const
 {
-    return QStringLiteral("Fahrsatzbetrieb");
+    return QString::fromLatin1("Fahrsatzbetrieb");
 }
 
 void Fahrsatzbetrieb::initialUpdate()
@@ -207,18 +207,28 @@ void Fahrsatzbetrieb::onFahrsatzTableChanged()
     for (int block = 0; block < count; ++block)
         rows << reader.read(static_cast<unsigned short>(block));
 
-    // The table is rebuilt, but the user stays where he was in it.
-    const int scrolled = ui->tWFahrsaetze->verticalScrollBar()->value();
+    // The table is rebuilt, but the user stays where he was in it, the keyboard's cell included.
+    MotionBlockTableView *table = ui->tWFahrsaetze;
+    const int scrolled = table->verticalScrollBar()->value();
+    const QModelIndex current = table->currentIndex();
     m_model->setContents(headers, std::move(rows));
-    ui->tWFahrsaetze->fitToContents();
-    ui->tWFahrsaetze->verticalScrollBar()->setValue(scrolled);
+    table->fitToContents();
+    if (current.isValid() && count > 0) {
+        table->selectionModel()->setCurrentIndex(m_model->index(qMin(current.row(), count - 1), current.column()),
+                                                 QItemSelectionModel::NoUpdate);
+    }
+    table->verticalScrollBar()->setValue(scrolled);
+    // A drive loaded anew may have gained or lost J10.
+    onOnlineChanged();
 }
 
 void Fahrsatzbetrieb::onOnlineChanged(bool)
 {
     // The number of blocks changes only offline; nothing that writes is enabled while read-only.
+    // Without J10 the count is unknown, and confirming the dialog's 1 would cut every
+    // per-block parameter down to one element.
     const bool readOnly = isReadOnly();
-    ui->pushButtonAnzahlAendern->setEnabled(!isOnline() && !readOnly);
+    ui->pushButtonAnzahlAendern->setEnabled(!isOnline() && !readOnly && hasParameter(QStringLiteral("J10")));
     ui->pushButtonResetFahrsaetze->setEnabled(!readOnly);
 }
 

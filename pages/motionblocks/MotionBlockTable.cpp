@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -38,7 +39,37 @@ void MotionBlockTableModel::setContents(const QStringList &headers, QList<Row> r
     beginResetModel();
     m_headers = headers;
     m_rows = std::move(rows);
+    // Lengths only, no font metrics: cheap enough for every row of every fill.
+    m_longestTextRow.fill(-1);
+    m_longestFollowUp.fill(QString());
+    std::array<qsizetype, ColumnCount> longest{};
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const Row &entry = m_rows.at(row);
+        const QString texts[] = {entry.name, entry.command,
+                                 entry.link != Link::None ? linkText(entry.link) : entry.setpoint};
+        for (int column = NameColumn; column <= SetpointColumn; ++column) {
+            const qsizetype length = texts[column - NameColumn].size();
+            if (m_longestTextRow[column] < 0 || length > longest[column]) {
+                m_longestTextRow[column] = row;
+                longest[column] = length;
+            }
+        }
+        for (int k = 0; k < FollowUpCount; ++k) {
+            if (entry.followUps[k].size() > m_longestFollowUp[k].size())
+                m_longestFollowUp[k] = entry.followUps[k];
+        }
+    }
     endResetModel();
+}
+
+int MotionBlockTableModel::longestTextRow(int column) const
+{
+    return column >= 0 && column < ColumnCount ? m_longestTextRow[column] : -1;
+}
+
+QString MotionBlockTableModel::longestFollowUp(int followUp) const
+{
+    return followUp >= 0 && followUp < FollowUpCount ? m_longestFollowUp[followUp] : QString();
 }
 
 QString MotionBlockTableModel::linkText(Link link)
@@ -166,34 +197,11 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        const CellButtons buttons = cellButtons(index);
-        if (buttons.texts.isEmpty()) {
-            QStyledItemDelegate::paint(painter, option, index);
-            return;
-        }
-        // Background and selection of the cell, then the buttons on it.
-        QStyleOptionViewItem cell = option;
-        initStyleOption(&cell, index);
-        cell.text.clear();
-        QStyle *style = styleOf(option);
-        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, option.widget);
-
-        const QList<QRect> rects = targetRects(option, index);
-        for (int button = 0; button < rects.size(); ++button) {
-            QStyleOptionToolButton tool = buttonOption(buttons.texts.at(button), buttons.link);
-            tool.rect = rects.at(button);
-            const MotionBlockTableView::Target target{QPersistentModelIndex(index), button};
-            if (m_view->m_hover == target)
-                tool.state |= QStyle::State_MouseOver;
-            if (m_view->m_pressed == target && m_view->m_pressedInside) {
-                tool.state |= QStyle::State_Sunken;
-                tool.state &= ~QStyle::State_Raised;
-                tool.activeSubControls = QStyle::SC_ToolButton;
-            }
-            painter->save();
-            style->drawComplexControl(QStyle::CC_ToolButton, &tool, painter, option.widget);
-            painter->restore();
-        }
+        // Nothing of a cell spills into its neighbours, whatever the column's width.
+        painter->save();
+        painter->setClipRect(option.rect, Qt::IntersectClip);
+        paintCell(painter, option, index);
+        painter->restore();
     }
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
@@ -201,11 +209,16 @@ public:
         const CellButtons buttons = cellButtons(index);
         if (buttons.texts.isEmpty())
             return QStyledItemDelegate::sizeHint(option, index);
-        // Buttons followed by a one-pixel spacer, as a row of widgets in a layout would be.
+        return buttonsSize(option, buttons.texts, buttons.link);
+    }
+
+    // Buttons side by side followed by a one-pixel spacer, as a row of widgets in a layout would be.
+    QSize buttonsSize(const QStyleOptionViewItem &option, const QStringList &texts, bool link) const
+    {
         int width = 1;
         int height = 0;
-        for (const QString &text : buttons.texts) {
-            const QSize size = buttonSize(option, text, buttons.link);
+        for (const QString &text : texts) {
+            const QSize size = buttonSize(option, text, link);
             width += size.width() + spacing(option);
             height = qMax(height, size.height());
         }
@@ -226,6 +239,51 @@ protected:
     }
 
 private:
+    void paintCell(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+    {
+        const CellButtons buttons = cellButtons(index);
+        if (buttons.texts.isEmpty()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        // Background and selection of the cell, then the buttons on it; the keyboard's focus
+        // is drawn on its button, not around the cell.
+        const bool focused = option.state.testFlag(QStyle::State_HasFocus);
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        cell.text.clear();
+        cell.state &= ~QStyle::State_HasFocus;
+        QStyle *style = styleOf(option);
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, option.widget);
+
+        const QList<QRect> rects = targetRects(option, index);
+        for (int button = 0; button < rects.size(); ++button) {
+            QStyleOptionToolButton tool = buttonOption(buttons.texts.at(button), buttons.link);
+            tool.rect = rects.at(button);
+            const MotionBlockTableView::Target target{QPersistentModelIndex(index), button};
+            if (m_view->m_hover == target)
+                tool.state |= QStyle::State_MouseOver;
+            if (m_view->m_pressed == target && m_view->m_pressedInside) {
+                tool.state |= QStyle::State_Sunken;
+                tool.state &= ~QStyle::State_Raised;
+                tool.activeSubControls = QStyle::SC_ToolButton;
+            }
+            const bool hasFocus = focused && button == qMin(m_view->m_currentButton, int(rects.size()) - 1);
+            if (hasFocus)
+                tool.state |= QStyle::State_HasFocus;
+            painter->save();
+            style->drawComplexControl(QStyle::CC_ToolButton, &tool, painter, option.widget);
+            if (hasFocus) {
+                QStyleOptionFocusRect frame;
+                frame.initFrom(m_view);
+                frame.rect = tool.rect.adjusted(2, 2, -2, -2);
+                frame.backgroundColor = tool.palette.color(QPalette::Button);
+                style->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, option.widget);
+            }
+            painter->restore();
+        }
+    }
+
     static QStyle *styleOf(const QStyleOptionViewItem &option)
     {
         return option.widget ? option.widget->style() : QApplication::style();
@@ -257,7 +315,7 @@ private:
     }
 
     // A tool button's size for its text: the text plus a blank on either side, then the style's
-    // frame. Sizing a column asks for a thousand rows of buttons, so sizes are kept per text.
+    // frame. Painting asks for the same few texts again and again, so sizes are kept per text.
     QSize buttonSize(const QStyleOptionViewItem &option, const QString &text, bool link) const
     {
         const QString key = link ? QLatin1Char('_') + text : text;
@@ -299,12 +357,49 @@ QRect MotionBlockTableView::targetRect(const QModelIndex &index, int button) con
     return m_delegate->targetRects(option, index).value(button);
 }
 
+// Qt's own sizing measures only the first thousand rows; the widest block number and the
+// longest follow-up entries are known from the model, and the longest texts nearly so.
+int MotionBlockTableView::columnWidthFromModel(int column) const
+{
+    const auto *blocks = qobject_cast<const MotionBlockTableModel *>(model());
+    const int grid = showGrid() ? 1 : 0;
+    if (!blocks)
+        return sizeHintForColumn(column);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int rows = blocks->rowCount();
+    if (column == MotionBlockTableModel::NumberColumn) {
+        if (rows == 0)
+            return 0;
+        return m_delegate->buttonsSize(option, {QString::number(rows - 1)}, true).width() + grid;
+    }
+    const int count = MotionBlockTableModel::followUpCountOf(column);
+    if (count > 0) {
+        if (rows == 0)
+            return 0;
+        QStringList texts;
+        for (int k = 0; k < count; ++k)
+            texts << blocks->longestFollowUp(MotionBlockTableModel::firstFollowUp(column) + k);
+        return m_delegate->buttonsSize(option, texts, false).width() + grid;
+    }
+    int width = sizeHintForColumn(column);
+    const int longest = blocks->longestTextRow(column);
+    if (longest >= 0)
+        width = qMax(width, sizeHintForIndex(blocks->index(longest, column)).width() + grid);
+    return width;
+}
+
 void MotionBlockTableView::fitToContents()
 {
-    resizeColumnsToContents();
+    if (!model())
+        return;
+    for (int column = 0; column < model()->columnCount(); ++column) {
+        const int header = horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sectionSizeHint(column);
+        setColumnWidth(column, qMax(columnWidthFromModel(column), header));
+    }
     // Every row holds single-line texts and buttons of one font, so one row's height fits all;
     // sizing 16380 rows one by one would cost more than the whole fill.
-    if (!model() || model()->rowCount() == 0)
+    if (model()->rowCount() == 0)
         return;
     int height = 0;
     for (int column = 0; column < model()->columnCount(); ++column)
@@ -420,4 +515,67 @@ bool MotionBlockTableView::viewportEvent(QEvent *event)
     if (event->type() == QEvent::Leave)
         setHover({});
     return QTableView::viewportEvent(event);
+}
+
+int MotionBlockTableView::targetCount(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return 0;
+    if (cellKind(index) == MotionBlockTableModel::CellKind::LinkLabel)
+        return 1;
+    return int(index.data(MotionBlockTableModel::ButtonTextsRole).toStringList().size());
+}
+
+// The keyboard works the cells' buttons as a row of button widgets would be worked: Enter and
+// Space press the current one, Left and Right move between the buttons of a cell and then on
+// to the neighbouring cell.
+void MotionBlockTableView::keyPressEvent(QKeyEvent *event)
+{
+    const QModelIndex current = currentIndex();
+    const int count = targetCount(current);
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && count > 0) {
+        switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Select:
+            event->accept();
+            emit targetClicked(current, qBound(0, m_currentButton, count - 1));
+            return;
+        case Qt::Key_Left:
+            if (m_currentButton > 0) {
+                m_currentButton = qMin(m_currentButton, count) - 1;
+                viewport()->update(visualRect(current));
+                event->accept();
+                return;
+            }
+            break;
+        case Qt::Key_Right:
+            if (m_currentButton < count - 1) {
+                ++m_currentButton;
+                viewport()->update(visualRect(current));
+                event->accept();
+                return;
+            }
+            break;
+        default: break;
+        }
+    }
+    m_enteringFromRight = plain && event->key() == Qt::Key_Left;
+    QTableView::keyPressEvent(event);
+    m_enteringFromRight = false;
+}
+
+void MotionBlockTableView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    // Up and down keep the button's place in the column; a new column starts at its first
+    // button, or at its last when entered with Left.
+    if (m_enteringFromRight)
+        m_currentButton = qMax(targetCount(current) - 1, 0);
+    else if (!previous.isValid() || current.column() != previous.column())
+        m_currentButton = 0;
+    else
+        m_currentButton = qBound(0, m_currentButton, qMax(targetCount(current) - 1, 0));
 }

@@ -38,6 +38,10 @@ public:
     const QList<Row> &rows() const { return m_rows; }
 
     static QString linkText(Link link);
+    // What sizes the columns without measuring every row: the row whose text is longest in a
+    // text column (-1 without rows) and the longest entry of each follow-up slot.
+    int longestTextRow(int column) const;
+    QString longestFollowUp(int followUp) const;
     // The follow-up entries shown in a column: first entry and count (0 for other columns).
     static int firstFollowUp(int column);
     static int followUpCountOf(int column);
@@ -53,6 +57,8 @@ private:
 
     QStringList m_headers;
     QList<Row> m_rows;
+    std::array<int, ColumnCount> m_longestTextRow{};
+    std::array<QString, FollowUpCount> m_longestFollowUp;
 };
 
 class MotionBlockTableDelegate;
@@ -70,8 +76,13 @@ public:
     // the cell (0 for the number and the link); empty when there is none.
     QRect targetRect(const QModelIndex &index, int button) const;
 
-    // Column widths to the contents, one row height for all rows (every cell holds one line).
+    // Column widths to the contents of the whole model, one row height for all rows (every
+    // cell holds one line).
     void fitToContents();
+
+    // The button of the current cell that Enter and Space activate; Left and Right move
+    // between the buttons of a cell before they move to the next cell.
+    int currentButton() const { return m_currentButton; }
 
 signals:
     // A button or a link of a cell was clicked.
@@ -84,6 +95,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool viewportEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
     friend class MotionBlockTableDelegate;
@@ -97,9 +110,14 @@ private:
     Target targetAt(const QPoint &position) const;
     void setHover(const Target &target);
     void updateTarget(const Target &target);
+    // The clickable targets of a cell: its buttons, or 1 for a link.
+    int targetCount(const QModelIndex &index) const;
+    int columnWidthFromModel(int column) const;
 
     MotionBlockTableDelegate *m_delegate;
     Target m_hover;
     Target m_pressed;
     bool m_pressedInside = false;
+    int m_currentButton = 0;
+    bool m_enteringFromRight = false;
 };

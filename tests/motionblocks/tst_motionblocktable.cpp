@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QImage>
+#include <QPainter>
 #include <QTimer>
 
 #include <memory>
@@ -57,6 +59,11 @@ private slots:
     void click();
     void buttonStates_data();
     void buttonStates();
+    void columnsFitEveryRow_data();
+    void columnsFitEveryRow();
+    void cellsPaintInsideThemselves();
+    void keyboard_data();
+    void keyboard();
 
 private:
     void attach();
@@ -308,22 +315,28 @@ void TestMotionBlockTable::buttonStates_data()
 {
     QTest::addColumn<bool>("online");
     QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("j10");
     QTest::addColumn<bool>("countEnabled");
     QTest::addColumn<bool>("resetEnabled");
 
-    QTest::newRow("offline") << false << false << true << true;
-    QTest::newRow("offline, read-only") << false << true << false << false;
-    QTest::newRow("online") << true << false << false << true;
-    QTest::newRow("online, read-only") << true << true << false << false;
+    QTest::newRow("offline") << false << false << true << true << true;
+    QTest::newRow("offline, read-only") << false << true << true << false << false;
+    QTest::newRow("online") << true << false << true << false << true;
+    QTest::newRow("online, read-only") << true << true << true << false << false;
+    // Without J10 the dialog would offer 1 and cut every block parameter down to it.
+    QTest::newRow("offline, J10 missing") << false << false << false << false << true;
 }
 
 void TestMotionBlockTable::buttonStates()
 {
     QFETCH(bool, online);
     QFETCH(bool, readOnly);
+    QFETCH(bool, j10);
     QFETCH(bool, countEnabled);
     QFETCH(bool, resetEnabled);
 
+    if (!j10)
+        m_host->store().remove(QStringLiteral("J10"));
     // Start from the opposite state so that the change itself has to update the buttons.
     m_host->setOnline(!online);
     m_host->setReadOnly(!readOnly);
@@ -333,6 +346,137 @@ void TestMotionBlockTable::buttonStates()
 
     QCOMPARE(m_page->findChild<QPushButton *>("pushButtonAnzahlAendern")->isEnabled(), countEnabled);
     QCOMPARE(m_page->findChild<QPushButton *>("pushButtonResetFahrsaetze")->isEnabled(), resetEnabled);
+}
+
+namespace {
+
+// A table of the given number of rows; rows from lateFrom on name high block numbers in
+// every follow-up entry, the rows before name none.
+std::unique_ptr<Model> tableModel(int rows, int lateFrom)
+{
+    auto model = std::make_unique<Model>();
+    QList<Model::Row> contents;
+    for (int row = 0; row < rows; ++row) {
+        Model::Row entry;
+        entry.name = QStringLiteral("Satz");
+        entry.command = QStringLiteral("Positionieren");
+        entry.setpoint = QStringLiteral("1000");
+        entry.link = row == 1 ? Model::Link::G462 : Model::Link::None;
+        entry.followUps.fill(row >= lateFrom ? QStringLiteral("16379") : QStringLiteral("-"));
+        contents << entry;
+    }
+    model->setContents({"Nummer", "Name", "Kommando", "Sollwert", "Interrupt", "Ende", "Gepuffert"},
+                       std::move(contents));
+    return model;
+}
+
+} // namespace
+
+void TestMotionBlockTable::columnsFitEveryRow_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("lateFrom");
+    QTest::newRow("entries beyond row 1000") << 2000 << 1500;
+    QTest::newRow("one late row") << 16380 << 16379;
+    QTest::newRow("few rows") << 3 << 0;
+}
+
+void TestMotionBlockTable::columnsFitEveryRow()
+{
+    QFETCH(int, rows);
+    QFETCH(int, lateFrom);
+    const auto model = tableModel(rows, lateFrom);
+    MotionBlockTableView view;
+    view.setModel(model.get());
+    view.resize(900, 400);
+    view.fitToContents();
+    for (const int row : {0, lateFrom, rows - 1}) {
+        for (int column : {0, 4, 5, 6}) {
+            const QModelIndex index = model->index(row, column);
+            const QRect cell = view.visualRect(index);
+            const int buttons = column == 0 ? 1 : Model::followUpCountOf(column);
+            for (int button = 0; button < buttons; ++button) {
+                const QRect target = view.targetRect(index, button);
+                QVERIFY2(cell.contains(target), qPrintable(QStringLiteral("row %1 column %2 button %3")
+                                                                .arg(row).arg(column).arg(button)));
+            }
+        }
+    }
+}
+
+// However narrow a column, a cell paints inside its own rectangle.
+void TestMotionBlockTable::cellsPaintInsideThemselves()
+{
+    const auto model = tableModel(3, 0);
+    MotionBlockTableView view;
+    view.setModel(model.get());
+    view.fitToContents();
+    for (int column : {0, 3, 4, 5}) {
+        QImage image(400, 60, QImage::Format_ARGB32);
+        image.fill(Qt::magenta);
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.widget = &view;
+        option.rect = QRect(10, 10, 24, 20);
+        {
+            QPainter painter(&image);
+            view.itemDelegate()->paint(&painter, option, model->index(1, column));
+        }
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (!option.rect.contains(x, y) && image.pixel(x, y) != QColor(Qt::magenta).rgba())
+                    QFAIL(qPrintable(QStringLiteral("column %1 painted at %2,%3").arg(column).arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+void TestMotionBlockTable::keyboard_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("clicks");    // "row:column:button"
+
+    QTest::newRow("space on the block number") << 2 << 0 << "Space" << QStringList{"2:0:0"};
+    QTest::newRow("return on a follow-up entry") << 2 << 4 << "Return" << QStringList{"2:4:0"};
+    QTest::newRow("enter on the keypad") << 0 << 6 << "Enter" << QStringList{"0:6:0"};
+    QTest::newRow("right within the cell") << 2 << 4 << "Right Right Space" << QStringList{"2:4:2"};
+    QTest::newRow("right past the last button") << 2 << 4 << "Right Right Right Right Right Space"
+                                                << QStringList{"2:5:0"};
+    QTest::newRow("left into the previous cell's last button") << 2 << 5 << "Left Space" << QStringList{"2:4:4"};
+    QTest::newRow("left back within the cell") << 2 << 5 << "Right Right Left Return" << QStringList{"2:5:1"};
+    QTest::newRow("down keeps the button") << 0 << 5 << "Right Right Right Down Space" << QStringList{"1:5:3"};
+    QTest::newRow("up and down between numbers") << 1 << 0 << "Down Space Up Up Space"
+                                                 << QStringList{"2:0:0", "0:0:0"};
+    QTest::newRow("setpoint link") << 1 << 3 << "Space" << QStringList{"1:3:0"};
+    QTest::newRow("text cells have nothing to press") << 1 << 1 << "Space Return" << QStringList{};
+    QTest::newRow("setpoint without link") << 2 << 3 << "Return" << QStringList{};
+}
+
+void TestMotionBlockTable::keyboard()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, clicks);
+    const QHash<QString, Qt::Key> names = {{"Space", Qt::Key_Space}, {"Return", Qt::Key_Return},
+                                           {"Enter", Qt::Key_Enter}, {"Left", Qt::Key_Left},
+                                           {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up},
+                                           {"Down", Qt::Key_Down}};
+    const auto model = tableModel(3, 0);
+    MotionBlockTableView view;
+    view.setModel(model.get());
+    view.resize(900, 300);
+    view.fitToContents();
+    view.setCurrentIndex(model->index(row, column));
+    QStringList seen;
+    connect(&view, &MotionBlockTableView::targetClicked, [&seen](const QModelIndex &index, int button) {
+        seen << QStringLiteral("%1:%2:%3").arg(index.row()).arg(index.column()).arg(button);
+    });
+    for (const QString &key : keys.split(QLatin1Char(' ')))
+        QTest::keyClick(&view, names.value(key), key == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(seen, clicks);
 }
 
 QTEST_MAIN(TestMotionBlockTable)
