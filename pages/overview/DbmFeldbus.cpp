@@ -38,15 +38,9 @@ void DbmFeldbus::onK08Changed()
 {
     const bool motionBlockMode = isMotionBlockMode();
     ui->FrameLinkClickLabelQuellen_Fahrsatz->setVisible(motionBlockMode);
-    for (ParameterControl *control : {static_cast<ParameterControl *>(ui->ParaLabel_J01),
-                                      static_cast<ParameterControl *>(ui->ParaTextEdit_J01),
-                                      static_cast<ParameterControl *>(ui->ParaLabel_J02),
-                                      static_cast<ParameterControl *>(ui->ParaTextEdit_J02),
-                                      static_cast<ParameterControl *>(ui->ParaLabel_J300),
-                                      static_cast<ParameterControl *>(ui->ParaTextEdit_J300),
-                                      static_cast<ParameterControl *>(ui->ParaLabel_J302),
-                                      static_cast<ParameterControl *>(ui->ParaTextEdit_J302)})
-        control->setHiddenForced(!motionBlockMode);
+    showInMotionBlockMode({ui->ParaLabel_J01, ui->ParaTextEdit_J01, ui->ParaLabel_J02, ui->ParaTextEdit_J02,
+                           ui->ParaLabel_J300, ui->ParaTextEdit_J300, ui->ParaLabel_J302, ui->ParaTextEdit_J302},
+                          motionBlockMode);
 }
 
 void DbmFeldbus::JumpToApplikation()

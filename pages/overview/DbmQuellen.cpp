@@ -48,14 +48,9 @@ void DbmQuellen::onK08Changed()
                             static_cast<QWidget *>(ui->ClickLabelFahrsatzauswahl),
                             static_cast<QWidget *>(ui->ClickLabelSoftwareeingaenge)})
         widget->setVisible(motionBlockMode);
-    // Forced hiding, so that a parameter the drive hides stays hidden in motion-block mode.
-    for (ParameterControl *control : {static_cast<ParameterControl *>(ui->ParaLabel_C232),
-                                      static_cast<ParameterControl *>(ui->ParaTextEdit_C232),
-                                      static_cast<ParameterControl *>(ui->ParaLabel_C233),
-                                      static_cast<ParameterControl *>(ui->ParaTextEdit_C233),
-                                      static_cast<ParameterControl *>(ui->ParaLabel_J05),
-                                      static_cast<ParameterControl *>(ui->ParaTextEdit_J05)})
-        control->setHiddenForced(!motionBlockMode);
+    showInMotionBlockMode({ui->ParaLabel_C232, ui->ParaTextEdit_C232, ui->ParaLabel_C233, ui->ParaTextEdit_C233,
+                           ui->ParaLabel_J05, ui->ParaTextEdit_J05},
+                          motionBlockMode);
     for (QFrame *frame : {ui->FrameLinkBinaersignaleFahrsatz, ui->FrameLinkBegrenzungDrehmKraftFahrsatz,
                           ui->FrameLinkFahrsatzauswahl, ui->FrameLinkSoftwareeingaenge})
         setLinkFrameActive(frame, motionBlockMode);

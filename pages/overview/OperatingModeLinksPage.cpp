@@ -1,5 +1,7 @@
 #include "OperatingModeLinksPage.h"
 
+#include "ParameterControl.h"
+
 void OperatingModeLinksPage::initialUpdate()
 {
     observe(QStringLiteral("K08"), SLOT(onK08Changed()));
@@ -10,4 +12,10 @@ void OperatingModeLinksPage::initialUpdate()
 bool OperatingModeLinksPage::isMotionBlockMode() const
 {
     return readInt(QStringLiteral("K08")) == 1;
+}
+
+void OperatingModeLinksPage::showInMotionBlockMode(const QList<ParameterControl *> &controls, bool motionBlockMode)
+{
+    for (ParameterControl *control : controls)
+        control->setHiddenForced(!motionBlockMode);
 }

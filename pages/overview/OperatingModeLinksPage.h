@@ -2,6 +2,8 @@
 
 #include "BrevanePage.h"
 
+class ParameterControl;
+
 // Signpost pages whose motion-block links and parameters only apply in the motion-block
 // operating mode (K08 = 1): they follow every change of K08.
 class OperatingModeLinksPage : public BrevanePage
@@ -18,4 +20,7 @@ public slots:
 protected:
     // A missing K08 reads as 0, which is no motion-block mode.
     bool isMotionBlockMode() const;
+    // Forces the motion-block parameter controls hidden outside that mode; inside it they
+    // follow the drive's own hiding.
+    static void showInMotionBlockMode(const QList<ParameterControl *> &controls, bool motionBlockMode);
 };
