@@ -386,8 +386,13 @@ bool ParameterStore::define(const ParameterDefinitionData &definition, QString *
 
 void ParameterStore::remove(const QString &coordinate)
 {
-    if (m_parameters.remove(ParameterCoordinate(coordinate)) > 0)
-        m_order.removeAll(ParameterCoordinate(coordinate).toText());
+    const QString canonical = ParameterCoordinate(coordinate).toText();
+    if (m_parameters.remove(ParameterCoordinate(coordinate)) == 0)
+        return;
+    m_order.removeAll(canonical);
+    // A parameter that is gone has no live values; nobody could switch them off any more.
+    const QString prefix = canonical + QLatin1Char('@');
+    m_cyclic.removeIf([&prefix](const QString &key) { return key.startsWith(prefix); });
 }
 
 void ParameterStore::clear()

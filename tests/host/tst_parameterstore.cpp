@@ -221,6 +221,11 @@ void TestParameterStore::cyclicRecord()
     QVERIFY(store.isCyclicUpdateOn(QStringLiteral("I210"), 0, 3));
     info(store, "E48")->setCyclicUpdate(eLivingSpace(1), 0, false);
     QCOMPARE(store.cyclicUpdates(), QStringList{QStringLiteral("I210@1.3")});
+    // A removed parameter takes its live values with it, and only its own.
+    seed(store, {{QStringLiteral("I21")}});
+    info(store, "I21")->setCyclicUpdate(eLivingSpace(1), 0, true);
+    store.remove(QStringLiteral("I210"));
+    QCOMPARE(store.cyclicUpdates(), QStringList{QStringLiteral("I21@1.0")});
 }
 
 void TestParameterStore::missingParameter()

@@ -65,12 +65,20 @@ void ModalWatcher::poll()
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible())
         return;
+    m_handled.removeIf([](const QPointer<QWidget> &handled) { return handled.isNull(); });
     for (const QPointer<QWidget> &handled : std::as_const(m_handled)) {
         if (handled == modal)
             return;
     }
     m_handled.append(modal);
 
+    if (m_fallback && m_answers.isEmpty() && m_handlers.isEmpty()) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        m_seen.append({box ? kindOf(box) : QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(),
+                       box ? box->text() : QString(), true});
+        m_fallback(modal);
+        return;
+    }
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         const bool expected = !m_answers.isEmpty();
         m_seen.append({kindOf(box), box->windowTitle(), box->text(), expected});

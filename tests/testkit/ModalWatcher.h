@@ -31,6 +31,9 @@ public:
     void answer(QMessageBox::StandardButton button);
     // What to do with the next dialog that is no message box (for example set a field and accept).
     void handleDialog(std::function<void(QDialog *)> handler);
+    // Answers every box and dialog that comes without a queued answer (a random run has no
+    // expectations); such boxes count as expected. An empty function restores the default.
+    void answerAllWith(std::function<void(QWidget *)> handler) { m_fallback = std::move(handler); }
 
     QList<Seen> seen() const { return m_seen; }
     QStringList texts() const;
@@ -45,6 +48,7 @@ private:
     QTimer m_timer;
     QQueue<QMessageBox::StandardButton> m_answers;
     QQueue<std::function<void(QDialog *)>> m_handlers;
+    std::function<void(QWidget *)> m_fallback;
     QList<QPointer<QWidget>> m_handled;
     QList<Seen> m_seen;
 };

@@ -1,0 +1,351 @@
+#include "PageHarness.h"
+
+#include "PageTree.h"
+#include "ParameterStore.h"
+#include "SimulatedDrive.h"
+#include "WizardPage.h"
+#include "WorkbenchHost.h"
+#include "WorkbenchOptions.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTranslator>
+
+#include <algorithm>
+#include <utility>
+
+// ---- variants
+
+QString PageVariant::name() const
+{
+    QString bus = QStringLiteral("bus%1").arg(int(fieldbus));
+    for (const WorkbenchNames::Fieldbus &known : WorkbenchNames::fieldbuses()) {
+        if (known.type == fieldbus)
+            bus = QLatin1String(known.option);
+    }
+    return QStringLiteral("%1-%2-%3-%4")
+        .arg(WorkbenchNames::deviceName(device), bus,
+             online ? QStringLiteral("online") : QStringLiteral("offline"),
+             readOnly ? QStringLiteral("readonly") : QStringLiteral("editable"));
+}
+
+QList<eDeviceType> PageVariants::deviceTypes()
+{
+    // 42 is no device type the host knows; pages must fall back on something sound.
+    return {eDeviceTypeKM2, eDeviceTypeKN2, eDeviceTypeKP2, eDeviceTypeKT2, eDeviceTypeKS2, eDeviceTypeKQ2,
+            eDeviceType(42)};
+}
+
+QList<eFieldbusType> PageVariants::fieldbuses()
+{
+    return {eFieldbusEtherCAT, eFieldbusCANopen, eFieldbusPROFINET, eFieldbusEtherNetIP, eFieldbusNone};
+}
+
+int PageVariants::rounds()
+{
+    return int(std::max(deviceTypes().size(), fieldbuses().size()));
+}
+
+PageVariant PageVariants::variant(int round, int pageIndex)
+{
+    const auto devices = deviceTypes();
+    const auto buses = fieldbuses();
+    PageVariant variant;
+    variant.device = devices.at(round % devices.size());
+    variant.fieldbus = buses.at((round + pageIndex) % buses.size());
+    // Over the rounds each page sees both states of both switches, in all four pairs.
+    variant.online = (round + pageIndex) % 2 == 0;
+    variant.readOnly = (round / 2 + pageIndex) % 2 == 1;
+    return variant;
+}
+
+// ---- the recording provider
+
+ReadRecorder::ReadRecorder(ParameterStore *store, QObject *parent) : ParameterProvider(parent), m_store(store)
+{
+    connect(store, &ParameterProvider::onlineChanged, this, &ParameterProvider::onlineChanged);
+    connect(store, &ParameterProvider::readOnlyChanged, this, &ParameterProvider::readOnlyChanged);
+}
+
+void ReadRecorder::note(const ParameterCoordinate &coordinate) const
+{
+    if (coordinate.isValid())
+        m_read.insert(coordinate.toText());
+}
+
+QWeakPointer<ParameterInformation> ReadRecorder::information(const ParameterCoordinate &coordinate) const
+{
+    note(coordinate);
+    return m_store->information(coordinate);
+}
+
+QWeakPointer<ParameterObject> ReadRecorder::parameter(const ParameterCoordinate &coordinate) const
+{
+    note(coordinate);
+    return m_store->parameter(coordinate);
+}
+
+bool ReadRecorder::isOnline() const
+{
+    return m_store->isOnline();
+}
+
+bool ReadRecorder::isReadOnly() const
+{
+    return m_store->isReadOnly();
+}
+
+QStringList ReadRecorder::coordinatesRead() const
+{
+    QStringList list(m_read.cbegin(), m_read.cend());
+    list.sort();
+    return list;
+}
+
+// ---- the session
+
+namespace {
+
+// The workbench's host, handing the pages the recording provider instead of the bare store.
+class HarnessHost : public WorkbenchHost
+{
+public:
+    HarnessHost(ParameterStore *store, ReadRecorder *recorder) : WorkbenchHost(store), m_recorder(recorder) {}
+    ParameterProvider *parameterProvider() const override { return m_recorder; }
+
+private:
+    ReadRecorder *m_recorder;
+};
+
+} // namespace
+
+PluginSession::PluginSession() = default;
+
+PluginSession::~PluginSession()
+{
+    shutdown();
+}
+
+bool PluginSession::start(const QString &pluginPath, QString *error)
+{
+    if (!m_plugin.load(pluginPath, error))
+        return false;
+    m_identifiers = m_plugin.content();
+    m_tree = std::make_unique<PageTreeDefinition>();
+    if (!m_tree->loadFile(PageTreeDefinition::builtInPath(), error) || !reset(PageVariant(), error)) {
+        shutdown();
+        return false;
+    }
+    return true;
+}
+
+bool PluginSession::reset(const PageVariant &variant, QString *error)
+{
+    // Pages only hold the host through a guarded pointer; no page may outlive a reset.
+    m_host.reset();
+    m_recorder.reset();
+    m_drive = std::make_unique<SimulatedDrive>();
+    if (!m_drive->loadDefault(error))
+        return false;
+    m_recorder = std::make_unique<ReadRecorder>(m_drive->store());
+    m_host = std::make_unique<HarnessHost>(m_drive->store(), m_recorder.get());
+    m_host->setTree(*m_tree);
+    m_host->setStaticPages(m_plugin.staticContent());
+    m_host->setDeviceType(variant.device);
+    m_host->setFieldbusType(variant.fieldbus);
+    m_host->setOnline(variant.online);
+    m_host->setReadOnly(variant.readOnly);
+    setLanguage(Text::German);
+    return true;
+}
+
+void PluginSession::shutdown()
+{
+    if (m_installed)
+        QCoreApplication::removeTranslator(m_installed);
+    m_installed = nullptr;
+    // The catalogues live in the plug-in's memory; the host deletes what it was handed.
+    qDeleteAll(m_translators);
+    m_translators.clear();
+    flushDeletes();
+    m_host.reset();
+    m_recorder.reset();
+    m_drive.reset();
+    m_tree.reset();
+    m_identifiers.clear();
+    m_language = 0;
+    m_plugin.unload();
+}
+
+ParameterStore *PluginSession::store() const
+{
+    return m_drive ? m_drive->store() : nullptr;
+}
+
+WizardPage *PluginSession::createPage(const QString &identifier)
+{
+    WizardPage *page = m_plugin.createPage(identifier);
+    if (!page)
+        return nullptr;
+    page->setPageHost(m_host.get());
+    page->initializeParameterControls();
+    page->initialUpdate();
+    return page;
+}
+
+void PluginSession::setLanguage(int language)
+{
+    Text::setCurrentLanguage(language);
+    m_language = language;
+    if (m_host)
+        m_host->setLanguage(language);
+    QTranslator *next = m_plugin.translator(language);
+    if (next)
+        m_translators.insert(next);
+    if (next == m_installed)
+        return;
+    if (m_installed)
+        QCoreApplication::removeTranslator(m_installed);
+    m_installed = nullptr;
+    if (next && !next->isEmpty() && QCoreApplication::installTranslator(next))
+        m_installed = next;
+    // The application posts the change to every window; pages retranslate when it arrives.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+// ---- warnings
+
+namespace {
+WarningCollector *g_collector = nullptr;
+}
+
+WarningCollector::WarningCollector()
+{
+    g_collector = this;
+    m_previous = qInstallMessageHandler(&WarningCollector::handle);
+}
+
+WarningCollector::~WarningCollector()
+{
+    qInstallMessageHandler(m_previous);
+    g_collector = nullptr;
+}
+
+QStringList WarningCollector::take()
+{
+    QMutexLocker lock(&m_mutex);
+    return std::exchange(m_messages, {});
+}
+
+bool WarningCollector::isPlatformNoise(const QString &message)
+{
+    static const QStringList noise = {
+        // The offscreen platform has no window manager to pass minimum and maximum sizes to;
+        // every top-level widget with a size constraint makes it say so.
+        QStringLiteral("This plugin does not support propagateSizeHints()"),
+        // Offscreen windows cannot be raised or activated by a window manager either.
+        QStringLiteral("This plugin does not support raise()"),
+        QStringLiteral("This plugin does not support grabbing the keyboard"),
+    };
+    return noise.contains(message);
+}
+
+void WarningCollector::handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    WarningCollector *collector = g_collector;
+    if (collector && (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)) {
+        if (isPlatformNoise(message))
+            return;
+        QMutexLocker lock(&collector->m_mutex);
+        collector->m_messages << message;
+    }
+    if (collector && collector->m_previous)
+        collector->m_previous(type, context, message);
+}
+
+// ---- load cycles
+
+LoadCycles runLoadCycles(const QString &pluginPath, int cycles)
+{
+    // Every picture and catalogue lives below these folders of the plug-in's resources.
+    const QStringList resourceFolders = {QStringLiteral(":/Brevane/Resources"), QStringLiteral(":/Translation")};
+    const auto resourcesPresent = [&resourceFolders]() {
+        QStringList present;
+        for (const QString &folder : resourceFolders) {
+            if (!QDir(folder).isEmpty())
+                present << folder;
+        }
+        return present;
+    };
+
+    LoadCycles result;
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        {
+            PluginSession session;
+            QString error;
+            if (!session.start(pluginPath, &error)) {
+                result.failure = QStringLiteral("cycle %1: %2").arg(cycle + 1).arg(error);
+                return result;
+            }
+            if (resourcesPresent() != resourceFolders) {
+                result.failure = QStringLiteral("cycle %1: the plug-in's resources are missing while it is loaded")
+                                     .arg(cycle + 1);
+                return result;
+            }
+            for (const QString &identifier : session.identifiers())
+                delete session.createPage(identifier);
+            flushDeletes();
+            // Every catalogue is handed out once, so that the session has all of them to delete.
+            session.setLanguage(Text::English);
+            session.setLanguage(Text::French);
+            session.setLanguage(Text::German);
+        }
+        const QStringList left = resourcesPresent();
+        if (!left.isEmpty()) {
+            result.failure = QStringLiteral("cycle %1: resources outlive the unloaded plug-in: %2")
+                                 .arg(cycle + 1)
+                                 .arg(left.join(QStringLiteral(", ")));
+            return result;
+        }
+        result.done = cycle + 1;
+        if (cycle == 0)
+            result.residentAfterFirstKiB = residentKiB();
+        result.residentAfterLastKiB = residentKiB();
+    }
+    return result;
+}
+
+// ---- memory
+
+namespace {
+
+qint64 statusKiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+qint64 residentKiB()
+{
+    return statusKiB("VmRSS");
+}
+
+qint64 peakResidentKiB()
+{
+    return statusKiB("VmHWM");
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -1,0 +1,156 @@
+#pragma once
+
+#include "DeviceTypes.h"
+#include "ParameterProvider.h"
+#include "PluginLibrary.h"
+
+#include <QMutex>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class ParameterStore;
+class PageTreeDefinition;
+class QTranslator;
+class QWidget;
+class SimulatedDrive;
+class WizardPage;
+class WorkbenchHost;
+
+// Everything that goes over every page the plug-in creates (the sweep, the random run, the
+// load cycles and the benchmark) runs through these: the plug-in loaded by its entry points,
+// the workbench's simulated drive and host, and the plug-in's translators.
+
+// The host's state a page is created in.
+struct PageVariant
+{
+    eDeviceType device = eDeviceTypeKM2;
+    eFieldbusType fieldbus = eFieldbusEtherCAT;
+    bool online = true;
+    bool readOnly = false;
+
+    // "KM2-ethercat-online-editable"
+    QString name() const;
+};
+
+namespace PageVariants {
+// The six known device types and one the plug-in cannot know.
+QList<eDeviceType> deviceTypes();
+QList<eFieldbusType> fieldbuses();
+// Rounds per page so that every value of every dimension meets every page.
+int rounds();
+// The variant of a round; the page's position shifts the combinations, so that over all
+// pages the values of different dimensions also meet each other.
+PageVariant variant(int round, int pageIndex);
+} // namespace PageVariants
+
+// Forwards the drive's parameters to the page and keeps every coordinate the page looked
+// up, so that the random run writes into what the page really reads.
+class ReadRecorder : public ParameterProvider
+{
+    Q_OBJECT
+public:
+    explicit ReadRecorder(ParameterStore *store, QObject *parent = nullptr);
+
+    QWeakPointer<ParameterInformation> information(const ParameterCoordinate &coordinate) const override;
+    QWeakPointer<ParameterObject> parameter(const ParameterCoordinate &coordinate) const override;
+    bool isOnline() const override;
+    bool isReadOnly() const override;
+
+    // Sorted, so that a seed picks the same coordinate in every run.
+    QStringList coordinatesRead() const;
+    void clear() { m_read.clear(); }
+
+private:
+    void note(const ParameterCoordinate &coordinate) const;
+
+    ParameterStore *m_store;
+    mutable QSet<QString> m_read;
+};
+
+// The plug-in as the host has it, against the workbench's drive and host.
+class PluginSession
+{
+public:
+    PluginSession();
+    ~PluginSession();
+    PluginSession(const PluginSession &) = delete;
+    PluginSession &operator=(const PluginSession &) = delete;
+
+    // Loads the library and builds a drive and a host (see reset).
+    bool start(const QString &pluginPath, QString *error);
+    // Deletes the translators the plug-in handed out and unloads it. Pages must be gone.
+    void shutdown();
+
+    const PluginLibrary &plugin() const { return m_plugin; }
+    WorkbenchHost *host() const { return m_host.get(); }
+    ParameterStore *store() const;
+    ReadRecorder *recorder() const { return m_recorder.get(); }
+
+    // The pages the plug-in lists, in its order.
+    QStringList identifiers() const { return m_identifiers; }
+
+    // A fresh drive, as its description has it, and a fresh host in the variant's state,
+    // with the whole tree visible, German, and no motion block handed over.
+    bool reset(const PageVariant &variant, QString *error);
+
+    // A new page set up as the host does (host, parameter controls, initialUpdate); null
+    // when the plug-in does not create it. The caller owns it.
+    WizardPage *createPage(const QString &identifier);
+
+    // Swaps the installed translator and delivers the change to every widget.
+    void setLanguage(int language);
+    int language() const { return m_language; }
+
+private:
+    PluginLibrary m_plugin;
+    std::unique_ptr<SimulatedDrive> m_drive;
+    std::unique_ptr<ReadRecorder> m_recorder;
+    std::unique_ptr<WorkbenchHost> m_host;
+    std::unique_ptr<PageTreeDefinition> m_tree;
+    QStringList m_identifiers;
+    QSet<QTranslator *> m_translators;
+    QTranslator *m_installed = nullptr;
+    int m_language = 0;
+};
+
+// Collects every warning Qt prints while it exists and still passes it on, except the ones
+// the offscreen platform prints by itself, which it drops.
+class WarningCollector
+{
+public:
+    WarningCollector();
+    ~WarningCollector();
+    WarningCollector(const WarningCollector &) = delete;
+    WarningCollector &operator=(const WarningCollector &) = delete;
+
+    QStringList take();
+    static bool isPlatformNoise(const QString &message);
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message);
+
+    QtMessageHandler m_previous;
+    QMutex m_mutex;
+    QStringList m_messages;
+};
+
+// Loads and unloads the plug-in, creating and deleting every page and the translators each
+// time. Fails as soon as a library's resources outlive it.
+struct LoadCycles
+{
+    int done = 0;
+    qint64 residentAfterFirstKiB = 0;  // the process's own one-time allocations are made by then
+    qint64 residentAfterLastKiB = 0;
+    QString failure;
+};
+LoadCycles runLoadCycles(const QString &pluginPath, int cycles);
+
+// Resident and peak resident memory of the process, in KiB.
+qint64 residentKiB();
+qint64 peakResidentKiB();
+
+// Removes what deleteLater() left behind, so that a page is really gone.
+void flushDeletes();

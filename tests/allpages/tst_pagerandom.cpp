@@ -1,0 +1,142 @@
+// Seeded random input on every page the plug-in creates: drive values that are out of
+// range, overflow or are no number at all, vanishing parameters, element counts from 0 to
+// 16380, host state switches, and clicks and typing into whatever the page offers, with
+// modal boxes answered at random. A failure names the seed; the same seed plays the same
+// actions again.
+//
+//   BREVANE_RANDOM_SEED     base seed (default 20261206); each page mixes in its identifier
+//   BREVANE_RANDOM_ACTIONS  actions per page (default 150; a long run takes 10000)
+//   BREVANE_RANDOM_VERBOSE  1: prints every action as it is played
+
+#include "ModalWatcher.h"
+#include "PageHarness.h"
+#include "ParameterStore.h"
+#include "RandomInput.h"
+#include "WizardPage.h"
+
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+quint64 environmentNumber(const char *name, quint64 fallback)
+{
+    bool ok = false;
+    const quint64 value = qEnvironmentVariable(name).toULongLong(&ok);
+    return ok ? value : fallback;
+}
+
+// FNV-1a: the same number for an identifier in every run and on every platform.
+quint64 identifierHash(const QString &identifier)
+{
+    quint64 hash = 14695981039346656037ULL;
+    for (const QChar character : identifier) {
+        hash ^= character.unicode();
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+} // namespace
+
+class TestPageRandom : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void randomInput_data();
+    void randomInput();
+    void cleanupTestCase();
+
+private:
+    PluginSession m_session;
+    std::unique_ptr<WarningCollector> m_warnings;
+    ModalWatcher m_watcher;
+    quint64 m_baseSeed = 0;
+    int m_actions = 0;
+    bool m_verbose = false;
+};
+
+void TestPageRandom::initTestCase()
+{
+    m_baseSeed = environmentNumber("BREVANE_RANDOM_SEED", 20261206);
+    m_actions = int(environmentNumber("BREVANE_RANDOM_ACTIONS", 150));
+    m_verbose = qEnvironmentVariableIntValue("BREVANE_RANDOM_VERBOSE") == 1;
+    m_warnings = std::make_unique<WarningCollector>();
+    QString error;
+    QVERIFY2(m_session.start(QStringLiteral(BREVANE_PLUGIN_PATH), &error), qPrintable(error));
+}
+
+void TestPageRandom::randomInput_data()
+{
+    QTest::addColumn<QString>("identifier");
+    for (const QString &identifier : m_session.identifiers()) {
+        WizardPage *probe = m_session.plugin().createPage(identifier);
+        if (probe)
+            QTest::newRow(qPrintable(identifier)) << identifier;
+        delete probe;
+    }
+    flushDeletes();
+}
+
+void TestPageRandom::randomInput()
+{
+    QFETCH(QString, identifier);
+    const quint64 seed = m_baseSeed ^ identifierHash(identifier);
+    const int index = int(m_session.identifiers().indexOf(identifier));
+    const PageVariant variant = PageVariants::variant(int(seed % quint64(PageVariants::rounds())), index);
+    // Printed first, so that a crash can be played again too.
+    qInfo("%s: BREVANE_RANDOM_SEED=%llu, %d actions, starting %s", qPrintable(identifier),
+          static_cast<unsigned long long>(m_baseSeed), m_actions, qPrintable(variant.name()));
+
+    QString error;
+    QVERIFY2(m_session.reset(variant, &error), qPrintable(error));
+    RandomInput input(&m_session, seed);
+    m_watcher.clear();
+    m_watcher.answerAllWith([&input](QWidget *modal) { input.answerModal(modal); });
+    m_warnings->take();
+
+    const auto failure = [&](int action, const QString &what) {
+        return QStringLiteral("%1 after action %2 of %3 (BREVANE_RANDOM_SEED=%4 tst_pagerandom randomInput:%5)\n"
+                              "last actions:\n  %6")
+            .arg(what)
+            .arg(action)
+            .arg(m_actions)
+            .arg(m_baseSeed)
+            .arg(identifier, input.recent().join(QStringLiteral("\n  ")));
+    };
+
+    QPointer<WizardPage> page = m_session.createPage(identifier);
+    QVERIFY(page);
+    page->resize(1000, 750);
+    page->show();
+    for (int action = 1; action <= m_actions; ++action) {
+        const QString done = input.step(page);
+        if (m_verbose)
+            qInfo("%d: %s", action, qPrintable(done));
+        QCoreApplication::processEvents();
+        const QStringList warnings = m_warnings->take();
+        QVERIFY2(warnings.isEmpty(), qPrintable(failure(action, warnings.join(QLatin1Char('\n')))));
+        QVERIFY2(page, qPrintable(failure(action, QStringLiteral("the page was deleted"))));
+        if (!page->isVisible())
+            page->show();
+    }
+    page->hide();
+    QVERIFY2(m_session.store()->cyclicUpdates().isEmpty(),
+             qPrintable(failure(m_actions, QStringLiteral("live values stay on after hiding: ")
+                                               + m_session.store()->cyclicUpdates().join(QLatin1Char(' ')))));
+    delete page.data();
+    flushDeletes();
+    m_watcher.answerAllWith(nullptr);
+    const QStringList warnings = m_warnings->take();
+    QVERIFY2(warnings.isEmpty(), qPrintable(failure(m_actions, warnings.join(QLatin1Char('\n')))));
+}
+
+void TestPageRandom::cleanupTestCase()
+{
+    m_session.shutdown();
+    m_warnings.reset();
+}
+
+QTEST_MAIN(TestPageRandom)
+#include "tst_pagerandom.moc"
