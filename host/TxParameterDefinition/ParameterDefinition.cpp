@@ -49,21 +49,18 @@ QString lineText(unsigned short line)
     return QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
 }
 
-struct TypeName {
+struct TypeName
+{
     ParameterDataType::Code code;
     const char *name;
 };
 
 constexpr TypeName typeNames[] = {
-    { ParameterDataType::Int8, "INT8" },
-    { ParameterDataType::Int16, "INT16" },
-    { ParameterDataType::Int32, "INT32" },
-    { ParameterDataType::UInt8, "UINT8" },
-    { ParameterDataType::UInt16, "UINT16" },
-    { ParameterDataType::UInt32, "UINT32" },
-    { ParameterDataType::Real32, "REAL32" },
-    { ParameterDataType::String, "STRING" },
-    { ParameterDataType::Address, "ADDRESS" },
+    {ParameterDataType::Int8, "INT8"},     {ParameterDataType::Int16, "INT16"},
+    {ParameterDataType::Int32, "INT32"},   {ParameterDataType::UInt8, "UINT8"},
+    {ParameterDataType::UInt16, "UINT16"}, {ParameterDataType::UInt32, "UINT32"},
+    {ParameterDataType::Real32, "REAL32"}, {ParameterDataType::String, "STRING"},
+    {ParameterDataType::Address, "ADDRESS"},
 };
 
 } // namespace
@@ -174,10 +171,10 @@ ParameterAddress::ParameterAddress(const QString &text, bool acceptElement)
     m_valid = true;
 }
 
-ParameterAddress::ParameterAddress(
-    unsigned char axis, QChar group, unsigned short line, unsigned short element)
-    : m_group(group), m_line(line), m_element(element), m_axis(axis), m_hasAxis(true), m_hasElement(true),
-      m_valid(group >= QLatin1Char('A') && group <= QLatin1Char('Z'))
+ParameterAddress::ParameterAddress(unsigned char axis, QChar group, unsigned short line,
+                                   unsigned short element)
+    : m_group(group), m_line(line), m_element(element), m_axis(axis), m_hasAxis(true),
+      m_hasElement(true), m_valid(group >= QLatin1Char('A') && group <= QLatin1Char('Z'))
 {
 }
 

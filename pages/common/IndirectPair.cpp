@@ -22,7 +22,7 @@ IndirectPair::IndirectPair(
     const QString &addressCoordinate, ParameterControl *label, ParameterControl *editor)
     : m_address(addressCoordinate)
 {
-    for (ParameterControl *control : { label, editor }) {
+    for (ParameterControl *control : {label, editor}) {
         if (control)
             m_controls << control;
     }

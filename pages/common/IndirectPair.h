@@ -12,7 +12,8 @@ class ParameterProvider;
 
 // Where an address text from the drive points: the coordinate, the element and the living
 // space to bind a control with.
-struct ParameterTarget {
+struct ParameterTarget
+{
     QString coordinate;
     unsigned short element = 0;
     eLivingSpace livingSpace = eLivingSpaceCurrent;
@@ -27,7 +28,8 @@ std::optional<ParameterTarget> decodeParameterAddress(const QString &text);
 // parameter (the address parameter) holds. The pair is shown and hidden through the
 // controls' forced-hidden state, so that a parameter the drive hides stays hidden; forms
 // should therefore not hide the pair's widgets themselves.
-class IndirectPair {
+class IndirectPair
+{
 public:
     IndirectPair() = default;
     IndirectPair(const QString &addressCoordinate, ParameterControl *label, ParameterControl *editor);

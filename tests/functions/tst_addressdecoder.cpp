@@ -19,16 +19,16 @@ std::optional<ParameterTarget> referenceDecode(const QString &text)
     const int element = match.hasCaptured(4) ? match.captured(4).toInt() : 0;
     if (axis > 255 || line > 65535 || element > 65535)
         return std::nullopt;
-    return ParameterTarget { match.captured(2) + QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0')),
-        static_cast<unsigned short>(element), eLivingSpace(axis + 1) };
+    return ParameterTarget {match.captured(2) + QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0')),
+        static_cast<unsigned short>(element), eLivingSpace(axis + 1)};
 }
 
 // Texts near the grammar: pieces of addresses, separators, digits of other scripts, blanks,
 // control characters and lone surrogates.
-const QStringList pieces = { "0", "1", "9", "12", "255", "256", "65535", "65536", "99999", "4294967296", "J",
-    "C", "Z", "@", "[", "j", ":", ".", "-", "+", " ", "\n", "\t", "x", "0x", "1e3", "٣", "４", "Ä", "ß" };
+const QStringList pieces = {"0", "1", "9", "12", "255", "256", "65535", "65536", "99999", "4294967296", "J",
+    "C", "Z", "@", "[", "j", ":", ".", "-", "+", " ", "\n", "\t", "x", "0x", "1e3", "٣", "４", "Ä", "ß"};
 const QStringList seeds
-    = { "J40", "1:J40.3", "12:K911.4", "255:C78.65535", "N45", "0:A0", "I65535.65535", "E72.7" };
+    = {"J40", "1:J40.3", "12:K911.4", "255:C78.65535", "N45", "0:A0", "I65535.65535", "E72.7"};
 
 QString randomText(QRandomGenerator &random)
 {
@@ -71,7 +71,8 @@ QString mutated(QRandomGenerator &random)
 
 } // namespace
 
-class TestAddressDecoder : public QObject {
+class TestAddressDecoder : public QObject
+{
     Q_OBJECT
 private slots:
     void decode_data();
