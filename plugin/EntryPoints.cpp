@@ -8,9 +8,11 @@
 
 #define BREVANE_EXPORT extern "C" __attribute__((visibility("default")))
 
+// Every string handed to the host owns its characters: a host may keep one after it has
+// unloaded the library, when a literal's characters in the library's read-only data are gone.
 BREVANE_EXPORT QString containerNameFunction()
 {
-    return QStringLiteral("Brevane");
+    return QString::fromLatin1("Brevane");
 }
 
 BREVANE_EXPORT QStringList contentFunction()

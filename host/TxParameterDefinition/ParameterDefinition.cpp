@@ -1,5 +1,7 @@
 #include "ParameterDefinition.h"
 
+#include <cmath>
+
 namespace {
 
 // Reads 1 to maxDigits ASCII digits at pos into a value no greater than max. Only ASCII
@@ -218,11 +220,13 @@ bool ParameterAddress::operator==(const ParameterAddress &other) const
 
 qint32 ParameterProperty::asInt32() const
 {
+    // Through double, which holds every 32-bit value exactly: a limit beyond the range (a
+    // REAL32 maximum of 3.4e38) saturates, a fraction is cut towards zero, no number gives 0.
     bool ok = false;
-    const qlonglong value = m_value.toLongLong(&ok);
-    if (!ok)
-        return static_cast<qint32>(m_value.toDouble());
-    return static_cast<qint32>(qBound(qlonglong(INT32_MIN), value, qlonglong(INT32_MAX)));
+    const double value = m_value.toDouble(&ok);
+    if (!ok || std::isnan(value))
+        return 0;
+    return static_cast<qint32>(qBound(double(INT32_MIN), value, double(INT32_MAX)));
 }
 
 double ParameterProperty::asDouble() const

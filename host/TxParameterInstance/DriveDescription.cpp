@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <cmath>
+
 namespace {
 
 // Line and column (1-based) of a byte offset, for syntax error messages.
@@ -36,9 +38,11 @@ bool scalarText(const QJsonValue &value, QString *text)
         return true;
     }
     if (value.isDouble()) {
+        // Whole numbers inside the 64-bit range are written as integers; anything else
+        // (fractions, 1e30) in exponent form, which an integer parameter then refuses.
         const double number = value.toDouble();
-        const qint64 integer = qint64(number);
-        *text = double(integer) == number ? QString::number(integer) : QString::number(number, 'g', 9);
+        const bool whole = std::trunc(number) == number && std::abs(number) < 9.2e18;
+        *text = whole ? QString::number(qint64(number)) : QString::number(number, 'g', 9);
         return true;
     }
     return false;
@@ -92,8 +96,10 @@ public:
         const QJsonValue elements = m_object.value(QLatin1String("elements"));
         if (!elements.isUndefined()) {
             const double count = elements.toDouble(-1);
-            if (!elements.isDouble() || count < 0 || count > 65535 || count != double(int(count)))
-                return fail("elements", QStringLiteral("a whole number from 0 to 65535 is required"));
+            if (!elements.isDouble() || count < 0 || count > ParameterStore::MaximumElementCount
+                || std::trunc(count) != count)
+                return fail("elements", QStringLiteral("a whole number from 0 to %1 is required")
+                                            .arg(ParameterStore::MaximumElementCount));
             d.elementCount = static_cast<unsigned short>(count);
         }
 
@@ -110,6 +116,12 @@ public:
                 continue;
             if (!value.isDouble())
                 return fail(limit, QStringLiteral("a number is required"));
+            const ParameterStore::Range range = ParameterStore::typeRange(d.dataType);
+            if (ParameterDataType::isNumeric(d.dataType)
+                && (value.toDouble() < range.lower || value.toDouble() > range.upper))
+                return fail(limit, QStringLiteral("%1 is outside the %2 range %3 .. %4")
+                                       .arg(QString::number(value.toDouble(), 'g', 9), ParameterDataType::name(d.dataType),
+                                            QString::number(range.lower, 'g', 12), QString::number(range.upper, 'g', 12)));
             (limit[1] == 'i' ? d.lowerLimit : d.upperLimit) = value.toDouble();
         }
 
@@ -159,7 +171,7 @@ private:
         return true;
     }
 
-    const QJsonObject &m_object;
+    const QJsonObject m_object;
     QString *m_field;
     QString *m_problem;
 };

@@ -9,27 +9,6 @@
 
 namespace {
 
-struct Range
-{
-    double lower;
-    double upper;
-};
-
-Range typeRange(unsigned short type)
-{
-    switch (type) {
-    case ParameterDataType::Int8: return {-128, 127};
-    case ParameterDataType::Int16: return {-32768, 32767};
-    case ParameterDataType::Int32: return {-2147483648.0, 2147483647.0};
-    case ParameterDataType::UInt8: return {0, 255};
-    case ParameterDataType::UInt16: return {0, 65535};
-    case ParameterDataType::UInt32: return {0, 4294967295.0};
-    case ParameterDataType::Real32:
-        return {-double(std::numeric_limits<float>::max()), double(std::numeric_limits<float>::max())};
-    default: return {0, 0};
-    }
-}
-
 // The shortest decimal text that reads back as the same REAL32 value.
 QString shortestText(float value)
 {
@@ -47,6 +26,21 @@ QString typeDefault(unsigned short type)
 }
 
 } // namespace
+
+ParameterStore::Range ParameterStore::typeRange(unsigned short type)
+{
+    switch (type) {
+    case ParameterDataType::Int8: return {-128, 127};
+    case ParameterDataType::Int16: return {-32768, 32767};
+    case ParameterDataType::Int32: return {-2147483648.0, 2147483647.0};
+    case ParameterDataType::UInt8: return {0, 255};
+    case ParameterDataType::UInt16: return {0, 65535};
+    case ParameterDataType::UInt32: return {0, 4294967295.0};
+    case ParameterDataType::Real32:
+        return {-double(std::numeric_limits<float>::max()), double(std::numeric_limits<float>::max())};
+    default: return {0, 0};
+    }
+}
 
 // One parameter of the store: both the observing and the reading/writing side.
 class StoredParameter : public ParameterInformation, public ParameterObject
@@ -104,14 +98,14 @@ public:
 
     double lowerLimit() const
     {
-        const Range range = typeRange(m_definition.dataType);
+        const ParameterStore::Range range = ParameterStore::typeRange(m_definition.dataType);
         return m_definition.lowerLimit.isValid() ? qMax(range.lower, m_definition.lowerLimit.toDouble())
                                                  : range.lower;
     }
 
     double upperLimit() const
     {
-        const Range range = typeRange(m_definition.dataType);
+        const ParameterStore::Range range = ParameterStore::typeRange(m_definition.dataType);
         return m_definition.upperLimit.isValid() ? qMin(range.upper, m_definition.upperLimit.toDouble())
                                                  : range.upper;
     }
@@ -148,6 +142,8 @@ public:
     QString stored(eLivingSpace livingSpace, unsigned short element) const
     {
         const int slotIndex = slot(livingSpace);
+        if (element >= m_definition.elementCount)
+            m_store->noteOverrun(m_definition.coordinate, element);
         if (slotIndex < 0 || element >= m_definition.elementCount)
             return QString();
         const auto it = m_values.constFind(slotIndex);
@@ -165,6 +161,7 @@ public:
             return false;
         }
         if (element >= m_definition.elementCount) {
+            m_store->noteOverrun(m_definition.coordinate, element);
             m_store->noteWriteError(QStringLiteral("%1 has no element %2")
                                         .arg(m_definition.coordinate).arg(element));
             return false;
@@ -280,6 +277,11 @@ public:
     {
         if (count == m_definition.elementCount)
             return;
+        if (count > ParameterStore::MaximumElementCount) {
+            m_store->noteWriteError(QStringLiteral("%1: %2 elements are more than %3")
+                                        .arg(m_definition.coordinate).arg(count).arg(ParameterStore::MaximumElementCount));
+            return;
+        }
         const unsigned short old = m_definition.elementCount;
         m_definition.elementCount = count;
         for (auto it = m_values.begin(); it != m_values.end(); ++it) {
@@ -356,6 +358,9 @@ bool ParameterStore::define(const ParameterDefinitionData &definition, QString *
         return fail(QStringLiteral("\"%1\" is no coordinate").arg(definition.coordinate));
     if (ParameterDataType::name(definition.dataType).isEmpty())
         return fail(QStringLiteral("%1: unknown data type %2").arg(definition.coordinate).arg(definition.dataType));
+    if (definition.elementCount > MaximumElementCount)
+        return fail(QStringLiteral("%1: %2 elements are more than %3")
+                        .arg(definition.coordinate).arg(definition.elementCount).arg(MaximumElementCount));
 
     ParameterDefinitionData canonical = definition;
     canonical.coordinate = coordinate.toText();
@@ -491,6 +496,13 @@ bool ParameterStore::loadFile(const QString &path, QString *error)
 QStringList ParameterStore::cyclicUpdates() const
 {
     QStringList list(m_cyclic.cbegin(), m_cyclic.cend());
+    list.sort();
+    return list;
+}
+
+QStringList ParameterStore::elementOverruns() const
+{
+    QStringList list(m_overruns.cbegin(), m_overruns.cend());
     list.sort();
     return list;
 }

@@ -18,7 +18,11 @@ class BrevanePage : public WizardPage
     Q_OBJECT
 public:
     explicit BrevanePage(QWidget *parent = nullptr);
+    // A page destroyed while shown gets no hideEvent: switches off what is still on.
+    ~BrevanePage() override;
 
+    // identifier() and every other string handed to the host own their characters
+    // (QString::fromLatin1, not QStringLiteral): the host may keep them after unloading us.
     Text name() const override;
 
     // The live values switched on while the page is shown, as "J40@1.0" (coordinate@livingSpace.element).
@@ -35,14 +39,15 @@ public slots:
     void jumpToWizardPage(const QString &identifier);
 
 protected:
-    // Parameter access; a parameter the drive lacks reads as an empty text (0 as a number)
-    // and is not written.
+    // Parameter access; a parameter the drive lacks, or an element beyond its element count,
+    // reads as an empty text (0 as a number) and is not written. Numbers are read in 64 bits
+    // (base 10); text that is no number or lies outside that range reads as 0.
     ParameterProvider *provider() const;
     QSharedPointer<ParameterInformation> parameterInformation(const QString &coordinate) const;
     QSharedPointer<ParameterObject> parameterObject(const QString &coordinate) const;
     QString readText(const QString &coordinate, unsigned short element = 0) const;
     QString readDisplayText(const QString &coordinate, unsigned short element = 0) const;
-    int readInt(const QString &coordinate, unsigned short element = 0) const;
+    qint64 readInt(const QString &coordinate, unsigned short element = 0) const;
     bool writeText(const QString &coordinate, unsigned short element, const QString &text) const;
     bool writeInt(const QString &coordinate, unsigned short element, qint64 value) const;
     // Element count of a parameter; 0 when the drive lacks it.
@@ -68,8 +73,9 @@ protected:
 
     // The jump procedure. The analog-input variant mentions, when the page is hidden,
     // that analog inputs may not be configured.
+    // Returns whether the host was asked to show the page (false: a message was shown instead).
     enum class HiddenReason { Hidden, NoAnalogInputs };
-    void jumpTo(const QString &identifier, HiddenReason reason = HiddenReason::Hidden);
+    bool jumpTo(const QString &identifier, HiddenReason reason = HiddenReason::Hidden);
 
     // Connects every label with a link ("href") to jumpToWizardPage, once. Labels whose text
     // contains exceptText (when given) are left for the page to connect.
@@ -77,6 +83,7 @@ protected:
 
     // Motion-block hand-over through the host's "FahrsatzNummer" property: the sender stores
     // the block and jumps; the receiver takes the block when shown (-1: none requested).
+    // A jump that does not happen sets the property back, so no later visit takes the block.
     void handOverMotionBlock(int block, const QString &identifier);
     int takeHandedOverMotionBlock() const;
 
@@ -85,6 +92,8 @@ protected:
     QString sharedText(const char *sourceText) const;
 
 private:
+    void switchOffLiveValues();
+
     struct LiveValue
     {
         QString coordinate;

@@ -169,21 +169,23 @@ void Folgefahrsatz::showTrigger(const Trigger &trigger)
         trigger.range->setVisible(readInt(trigger.value, elementOf(trigger.valueEditor)) == 0);
 }
 
+// A host may report a change of the whole array through any element (on a resize, say),
+// so any change of a row's parameter re-reads the row; coordinates compare as values, not
+// as spellings.
 void Folgefahrsatz::onFollowUpValueChanged(const ParameterAddress &address)
 {
-    const QString coordinate = address.coordinate().toText();
+    const ParameterCoordinate changed = address.coordinate();
     for (const FollowUp &followUp : std::as_const(m_followUps)) {
-        if (followUp.coordinate == coordinate && address.element() == elementOf(followUp.label))
+        if (ParameterCoordinate(followUp.coordinate) == changed)
             showFollowUp(followUp);
     }
 }
 
 void Folgefahrsatz::onTriggerChanged(const ParameterAddress &address)
 {
-    const QString coordinate = address.coordinate().toText();
+    const ParameterCoordinate changed = address.coordinate();
     for (const Trigger &trigger : std::as_const(m_triggers)) {
-        if ((trigger.source == coordinate && address.element() == elementOf(trigger.sourceLabel))
-            || (trigger.value == coordinate && address.element() == elementOf(trigger.valueEditor)))
+        if (ParameterCoordinate(trigger.source) == changed || ParameterCoordinate(trigger.value) == changed)
             showTrigger(trigger);
     }
 }

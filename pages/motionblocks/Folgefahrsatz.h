@@ -26,7 +26,7 @@ public:
     explicit Folgefahrsatz(QWidget *parent = nullptr);
     ~Folgefahrsatz() override;
 
-    QString identifier() const override { return QStringLiteral("Folgefahrsatz"); }
+    QString identifier() const override { return QString::fromLatin1("Folgefahrsatz"); }
     void initialUpdate() override;
 
 public slots:

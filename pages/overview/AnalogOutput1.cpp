@@ -11,7 +11,7 @@ AnalogOutput1::~AnalogOutput1() = default;
 
 QString AnalogOutput1::identifier() const
 {
-    return QStringLiteral("AnalogOutput1");
+    return QString::fromLatin1("AnalogOutput1");
 }
 
 void AnalogOutput1::initialUpdate()

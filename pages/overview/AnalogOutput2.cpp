@@ -11,7 +11,7 @@ AnalogOutput2::~AnalogOutput2() = default;
 
 QString AnalogOutput2::identifier() const
 {
-    return QStringLiteral("AnalogOutput2");
+    return QString::fromLatin1("AnalogOutput2");
 }
 
 void AnalogOutput2::initialUpdate()

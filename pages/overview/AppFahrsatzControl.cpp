@@ -11,5 +11,5 @@ AppFahrsatzControl::~AppFahrsatzControl() = default;
 
 QString AppFahrsatzControl::identifier() const
 {
-    return QStringLiteral("AppFahrsatzControl");
+    return QString::fromLatin1("AppFahrsatzControl");
 }

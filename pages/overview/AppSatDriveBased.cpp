@@ -34,6 +34,8 @@ AppSatDriveBased::AppSatDriveBased(QWidget *parent) : BrevanePage(parent), ui(ne
     });
     for (const OperatingMode &mode : operatingModes())
         connect(mode.button, SIGNAL(toggled(bool)), this, SLOT(RadioButtonBetriebsartToggled()));
+    // Comes after the toggles of the same click.
+    connect(ui->RadioButtonKommandobetrieb, SIGNAL(clicked()), this, SLOT(onCommandButtonClicked()));
 
     addLiveValue(k08);
     WizardGlobal().AddHoverHighlights(this);
@@ -43,7 +45,7 @@ AppSatDriveBased::~AppSatDriveBased() = default;
 
 QString AppSatDriveBased::identifier() const
 {
-    return QStringLiteral("AppSatDriveBased");
+    return QString::fromLatin1("AppSatDriveBased");
 }
 
 // In the order in which a checked button is looked for when writing.
@@ -57,6 +59,7 @@ QList<AppSatDriveBased::OperatingMode> AppSatDriveBased::operatingModes() const
 void AppSatDriveBased::initialUpdate()
 {
     observe(k08, SLOT(onK08Changed()));
+    WizardGlobal().SetAllLabelsOnSvgWidgetPixelSize(this);
     // Online and offline K08 may differ.
     if (ParameterProvider *parameters = provider())
         connect(parameters, SIGNAL(onlineChanged(bool)), this, SLOT(onK08Changed()), Qt::UniqueConnection);
@@ -68,7 +71,7 @@ void AppSatDriveBased::onK08Changed()
     QRadioButton *button = ui->RadioButtonFahrsatzbetrieb;
     if (hasParameter(k08)) {
         // Any value outside the table counts as command mode.
-        const int value = readInt(k08);
+        const qint64 value = readInt(k08);
         button = ui->RadioButtonKommandobetrieb;
         for (const OperatingMode &mode : operatingModes()) {
             if (mode.k08 == value)
@@ -94,6 +97,14 @@ void AppSatDriveBased::RadioButtonBetriebsartToggled()
             return;
         }
     }
+}
+
+// K08 outside the table shows the command button checked already, so a click on it toggles
+// nothing; the click itself then chooses command mode.
+void AppSatDriveBased::onCommandButtonClicked()
+{
+    if (hasParameter(k08) && ui->RadioButtonKommandobetrieb->isChecked() && readInt(k08) != 3)
+        writeInt(k08, 0, 3);
 }
 
 void AppSatDriveBased::showEvent(QShowEvent *event)

@@ -42,6 +42,9 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
 
+private slots:
+    void onCommandButtonClicked();
+
 private:
     struct OperatingMode
     {

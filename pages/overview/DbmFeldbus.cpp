@@ -21,7 +21,7 @@ DbmFeldbus::~DbmFeldbus() = default;
 
 QString DbmFeldbus::identifier() const
 {
-    return QStringLiteral("DbmFeldbus");
+    return QString::fromLatin1("DbmFeldbus");
 }
 
 void DbmFeldbus::showEvent(QShowEvent *event)

@@ -27,7 +27,7 @@ DbmQuellen::~DbmQuellen() = default;
 
 QString DbmQuellen::identifier() const
 {
-    return QStringLiteral("DbmQuellen");
+    return QString::fromLatin1("DbmQuellen");
 }
 
 void DbmQuellen::showEvent(QShowEvent *event)
@@ -46,11 +46,16 @@ void DbmQuellen::onK08Changed()
     for (QWidget *widget : {static_cast<QWidget *>(ui->ClickLabelBinaersignaleFahrsatz),
                             static_cast<QWidget *>(ui->ClickLabelBegrenzungDrehmKraftFahrsatz),
                             static_cast<QWidget *>(ui->ClickLabelFahrsatzauswahl),
-                            static_cast<QWidget *>(ui->ClickLabelSoftwareeingaenge),
-                            static_cast<QWidget *>(ui->ParaLabel_C232), static_cast<QWidget *>(ui->ParaTextEdit_C232),
-                            static_cast<QWidget *>(ui->ParaLabel_C233), static_cast<QWidget *>(ui->ParaTextEdit_C233),
-                            static_cast<QWidget *>(ui->ParaLabel_J05), static_cast<QWidget *>(ui->ParaTextEdit_J05)})
+                            static_cast<QWidget *>(ui->ClickLabelSoftwareeingaenge)})
         widget->setVisible(motionBlockMode);
+    // Forced hiding, so that a parameter the drive hides stays hidden in motion-block mode.
+    for (ParameterControl *control : {static_cast<ParameterControl *>(ui->ParaLabel_C232),
+                                      static_cast<ParameterControl *>(ui->ParaTextEdit_C232),
+                                      static_cast<ParameterControl *>(ui->ParaLabel_C233),
+                                      static_cast<ParameterControl *>(ui->ParaTextEdit_C233),
+                                      static_cast<ParameterControl *>(ui->ParaLabel_J05),
+                                      static_cast<ParameterControl *>(ui->ParaTextEdit_J05)})
+        control->setHiddenForced(!motionBlockMode);
     for (QFrame *frame : {ui->FrameLinkBinaersignaleFahrsatz, ui->FrameLinkBegrenzungDrehmKraftFahrsatz,
                           ui->FrameLinkFahrsatzauswahl, ui->FrameLinkSoftwareeingaenge})
         setLinkFrameActive(frame, motionBlockMode);

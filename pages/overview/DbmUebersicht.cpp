@@ -14,7 +14,7 @@ DbmUebersicht::~DbmUebersicht() = default;
 
 QString DbmUebersicht::identifier() const
 {
-    return QStringLiteral("DbmUebersicht");
+    return QString::fromLatin1("DbmUebersicht");
 }
 
 void DbmUebersicht::initialUpdate()

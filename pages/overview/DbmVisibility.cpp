@@ -81,7 +81,7 @@ DbmVisibility::DbmVisibility(QWidget *parent) : BrevanePage(parent)
 
 QString DbmVisibility::identifier() const
 {
-    return QStringLiteral("DbmVisibility");
+    return QString::fromLatin1("DbmVisibility");
 }
 
 void DbmVisibility::initialUpdate()

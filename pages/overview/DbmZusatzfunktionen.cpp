@@ -52,7 +52,7 @@ DbmZusatzfunktionen::~DbmZusatzfunktionen() = default;
 
 QString DbmZusatzfunktionen::identifier() const
 {
-    return QStringLiteral("DbmZusatzfunktionen");
+    return QString::fromLatin1("DbmZusatzfunktionen");
 }
 
 void DbmZusatzfunktionen::initialUpdate()

@@ -129,7 +129,7 @@ DbmZusatzfunktionenV2::~DbmZusatzfunktionenV2() = default;
 
 QString DbmZusatzfunktionenV2::identifier() const
 {
-    return QStringLiteral("DbmZusatzfunktionenV2");
+    return QString::fromLatin1("DbmZusatzfunktionenV2");
 }
 
 void DbmZusatzfunktionenV2::initialUpdate()

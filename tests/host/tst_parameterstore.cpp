@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <limits>
+
 namespace {
 
 QSharedPointer<ParameterObject> object(ParameterStore &store, const char *coordinate)
@@ -37,6 +39,9 @@ private slots:
     void loadJsonErrors_data();
     void loadJsonErrors();
     void loadMissingFile();
+    void hugeRealsAndElementBound();
+    void propertyAsInt32_data();
+    void propertyAsInt32();
 };
 
 void TestParameterStore::writes_data()
@@ -318,6 +323,28 @@ void TestParameterStore::loadJsonErrors_data()
                               << "field \"hidden\"";
     QTest::newRow("unknown field") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32", "colour": 1}]})")
                                    << "field \"colour\"";
+    QTest::newRow("more elements than a drive holds")
+        << QByteArray(R"({"parameters": [{"coordinate": "J10", "type": "STRING", "elements": 16381}]})")
+        << "parameters[0] (J10): field \"elements\""
+        ;
+    QTest::newRow("integer default beyond 64 bits")
+        << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32", "default": 1e30}]})")
+        << "parameters[0] (J01): field \"default\"";
+    QTest::newRow("integer default beyond 32 bits")
+        << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "UINT32", "default": 4294967296}]})")
+        << "field \"default\"";
+    QTest::newRow("integer value beyond 64 bits")
+        << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT8", "value": -1e300}]})")
+        << "field \"value\"";
+    QTest::newRow("limit outside the type")
+        << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT16", "max": 40000}]})")
+        << "parameters[0] (J01): field \"max\"";
+    QTest::newRow("limit beyond 64 bits")
+        << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "UINT32", "min": -1e30}]})")
+        << "field \"min\"";
+    QTest::newRow("real limit beyond float")
+        << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "REAL32", "max": 1e39}]})")
+        << "field \"max\"";
     QTest::newRow("twice") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32"}, {"coordinate": "J01", "type": "INT8"}]})")
                            << "parameters[1] (J01): field \"coordinate\": defined twice";
     QTest::newRow("second entry") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32"}, {"coordinate": "J2"}]})")
@@ -346,6 +373,62 @@ void TestParameterStore::loadMissingFile()
     QString error;
     QVERIFY(!store.loadFile(QStringLiteral("/nonexistent/drive.json"), &error));
     QVERIFY(error.contains(QStringLiteral("/nonexistent/drive.json")));
+}
+
+void TestParameterStore::hugeRealsAndElementBound()
+{
+    ParameterStore store;
+    const QByteArray json = R"({"parameters": [
+        {"coordinate": "J13", "type": "REAL32", "elements": 16380, "default": 1e30},
+        {"coordinate": "J14", "type": "REAL32", "min": -1e30, "max": 1e30}
+    ]})";
+    QString error;
+    QVERIFY2(store.loadJson(json, QStringLiteral("drive.json"), &error), qPrintable(error));
+    QCOMPARE(store.value(QStringLiteral("J13"), 0, 16379).toDouble(), double(1e30f));
+    QCOMPARE(object(store, "J14")->property(0, ParameterPropertyId::UpperLimit).asDouble(), 1e30);
+    // Without an explicit maximum a REAL32 limit is the float range, as an int32 the largest one.
+    QCOMPARE(object(store, "J13")->property(0, ParameterPropertyId::UpperLimit).asInt32(),
+             std::numeric_limits<qint32>::max());
+    QCOMPARE(object(store, "J13")->property(0, ParameterPropertyId::LowerLimit).asInt32(),
+             std::numeric_limits<qint32>::min());
+
+    // Resizing beyond what a drive holds is refused and keeps the count.
+    object(store, "J13")->setElementCount(16381);
+    QCOMPARE(info(store, "J13")->elementCount(), ushort(16380));
+    QVERIFY(store.lastWriteError().contains(QLatin1String("16381")));
+    ParameterDefinitionData tooLarge;
+    tooLarge.coordinate = QStringLiteral("J15");
+    tooLarge.elementCount = 65535;
+    QVERIFY(!store.define(tooLarge, &error));
+    QVERIFY(!store.contains(QStringLiteral("J15")));
+}
+
+void TestParameterStore::propertyAsInt32_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("expected");
+    const int max = std::numeric_limits<qint32>::max();
+    const int min = std::numeric_limits<qint32>::min();
+    QTest::newRow("whole") << QVariant(14.0) << 14;
+    QTest::newRow("fraction cut") << QVariant(2.9) << 2;
+    QTest::newRow("negative fraction cut") << QVariant(-2.9) << -2;
+    QTest::newRow("REAL32 maximum") << QVariant(double(std::numeric_limits<float>::max())) << max;
+    QTest::newRow("REAL32 minimum") << QVariant(-double(std::numeric_limits<float>::max())) << min;
+    QTest::newRow("64-bit") << QVariant(qlonglong(5000000000)) << max;
+    QTest::newRow("UINT32 maximum") << QVariant(4294967295.0) << max;
+    QTest::newRow("infinite") << QVariant(std::numeric_limits<double>::infinity()) << max;
+    QTest::newRow("nan") << QVariant(std::numeric_limits<double>::quiet_NaN()) << 0;
+    QTest::newRow("text") << QVariant(QStringLiteral("123")) << 123;
+    QTest::newRow("text beyond 64 bits") << QVariant(QStringLiteral("99999999999999999999")) << max;
+    QTest::newRow("text no number") << QVariant(QStringLiteral("abc")) << 0;
+    QTest::newRow("no value") << QVariant() << 0;
+}
+
+void TestParameterStore::propertyAsInt32()
+{
+    QFETCH(QVariant, value);
+    QFETCH(int, expected);
+    QCOMPARE(ParameterProperty(value).asInt32(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestParameterStore)

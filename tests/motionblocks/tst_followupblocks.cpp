@@ -30,6 +30,7 @@ private slots:
     void comboWrites_data();
     void comboWrites();
     void valueFollow();
+    void arrayWideChange();
     void jumps_data();
     void jumps();
     void jumpChain();
@@ -163,6 +164,25 @@ void TestFollowUpBlocks::valueFollow()
     QCOMPARE(combo("J272")->currentIndex(), -1);
     QCOMPARE(value("J272", 1), QStringLiteral("7"));
     QCOMPARE(m_host->store().writtenValues().size(), 3);
+}
+
+void TestFollowUpBlocks::arrayWideChange()
+{
+    open(4, 3);
+    set("J272", 3, "1");
+    set("J251", 3, "4");
+    QCOMPARE(combo("J272")->currentIndex(), 2);
+    QWidget *frame = m_page->findChild<QWidget *>("FrameClicklabelTriggersignal1");
+    QVERIFY(frame->isVisible());
+    // A resize brings element 3 back to its default and reports the array through element 0.
+    for (const char *coordinate : {"J272", "J251"}) {
+        const auto parameter = m_host->store().parameter(ParameterCoordinate(QLatin1String(coordinate))).toStrongRef();
+        parameter->setElementCount(2);
+        parameter->setElementCount(4);
+    }
+    QCOMPARE(value("J272", 3), QStringLiteral("-1"));
+    QCOMPARE(combo("J272")->currentIndex(), 0);
+    QVERIFY(!frame->isVisible());
 }
 
 void TestFollowUpBlocks::jumps_data()

@@ -2,6 +2,7 @@
 #include "AppSatDriveBased.h"
 #include "OverviewTestSupport.h"
 #include "SvgWidget.h"
+#include "WizardGlobal.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -17,6 +18,7 @@ private slots:
     void radioWritesK08_data();
     void radioWritesK08();
     void readOnlyDisablesModeChoice();
+    void diagramLabelsSized();
     void diagramByDevice_data();
     void diagramByDevice();
     void areaTargets_data();
@@ -100,8 +102,16 @@ void TestAppSatDriveBased::radioWritesK08_data()
     QTest::newRow("outside the table to velocity and command")
         << QStringList{"K08=0"} << QStringList{"RadioButtonGeschwindigkeitsbetrieb", "RadioButtonKommandobetrieb"}
         << QStringList{"K08.0=2", "K08.0=2", "K08.0=3", "K08.0=3"};
-    QTest::newRow("the checked button again") << QStringList{"K08=7"} << QStringList{"RadioButtonKommandobetrieb"}
-                                              << QStringList{};
+    // K08 outside the table shows the command button checked; clicking it chooses command mode.
+    QTest::newRow("checked command button, K08 outside the table")
+        << QStringList{"K08=7"} << QStringList{"RadioButtonKommandobetrieb"} << QStringList{"K08.0=3"};
+    QTest::newRow("checked command button, K08 0, twice")
+        << QStringList{"K08=0"} << QStringList{"RadioButtonKommandobetrieb", "RadioButtonKommandobetrieb"}
+        << QStringList{"K08.0=3"};
+    QTest::newRow("checked command button, K08 3") << QStringList{"K08=3"} << QStringList{"RadioButtonKommandobetrieb"}
+                                                   << QStringList{};
+    QTest::newRow("checked motion block button") << QStringList{"K08=1"} << QStringList{"RadioButtonFahrsatzbetrieb"}
+                                                 << QStringList{};
     QTest::newRow("without K08") << QStringList{} << QStringList{"RadioButtonKommandobetrieb"} << QStringList{};
 }
 
@@ -118,6 +128,13 @@ void TestAppSatDriveBased::radioWritesK08()
         radio(name)->click();
     QCOMPARE(writesOf(m_host->store()), writes);
     QCOMPARE(checkedRadio(), clicks.last());
+}
+
+void TestAppSatDriveBased::diagramLabelsSized()
+{
+    m_host->attach(m_page);
+    for (const char *name : {"LblSteuertafel", "LblQuelle", "LblFahrsatzbetrieb", "LblFeldbus"})
+        QCOMPARE(m_page->findChild<QLabel *>(QLatin1String(name))->font().pixelSize(), WizardGlobal::DiagramLabelPixelSize);
 }
 
 void TestAppSatDriveBased::readOnlyDisablesModeChoice()

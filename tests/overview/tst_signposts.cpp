@@ -38,6 +38,11 @@ private slots:
     void sourcesFollowMode_data();
     void sourcesFollowMode();
     void sourcesDeviceControlLink();
+    void sourcesHiddenParameterStaysHidden();
+    void sourcesLinks_data();
+    void sourcesLinks();
+    void fieldbusLinks_data();
+    void fieldbusLinks();
     void binarySignalsFallback_data();
     void binarySignalsFallback();
     void fieldbusFollowsMode_data();
@@ -111,6 +116,73 @@ void TestSignposts::sourcesDeviceControlLink()
                  a180 ? hoverStyle : QString());
         host().store().remove("A180");
     }
+}
+
+// The drive's own hiding wins over the mode: the page only forces the controls hidden.
+void TestSignposts::sourcesHiddenParameterStaysHidden()
+{
+    auto *page = attach<DbmQuellen>({"K08=0", "C232!", "C233", "J05"});
+    page->show();
+    for (const char *name : {"ParaLabel_C232", "ParaTextEdit_C232", "ParaLabel_C233", "ParaTextEdit_J05"})
+        QVERIFY2(dynamic_cast<ParameterControl *>(child(page, name))->isHiddenForced(), name);
+    host().store().setValue("K08", "1");
+    QVERIFY(!child(page, "ParaTextEdit_C232")->isVisible());
+    QVERIFY(!child(page, "ParaLabel_C232")->isVisible());
+    QVERIFY(child(page, "ParaTextEdit_C233")->isVisible());
+    QVERIFY(child(page, "ParaTextEdit_J05")->isVisible());
+    QVERIFY(!dynamic_cast<ParameterControl *>(child(page, "ParaTextEdit_J05"))->isHiddenForced());
+}
+
+void TestSignposts::sourcesLinks_data()
+{
+    addTargetRows({
+        {"ClickLabelBinaersignaleApplikation", "DbmSrcBinSignals"},
+        {"ClickLabelBewegungsrichtung", "DbmSrcDirection"},
+        {"ClickLabelBinaersignaleGerSteuArdenic", "QuelleBinSigArdenic"},
+        {"ClickLabelBegrenzungDrehmKraftApplikation", "DbmSrcTrqForce"},
+        {"ClickLabelExterneGeschwindigkeit", "DbmQuelleExterneGeschwindigkeit"},
+        {"ClickLabelExtZusatzgeschwindigkeit", "DbmQuelleExtZusatzGeschwindigkeit"},
+        {"ClickLabelGeschwOverride", "DbmQuelleGeschwOverride"},
+        {"ClickLabelSollDrehmKraftGeschwKlammerung", "DbmQuelleDrehmKraftGeschwKlammerung"},
+        {"ClickLabelBinaersignaleFahrsatz", "DbmMotionBlockBinSignals"},
+        {"ClickLabelBegrenzungDrehmKraftFahrsatz", "DbmMotionBlockTrqForce"},
+        {"ClickLabelFahrsatzauswahl", "DbmMotionBlockSelect"},
+        {"ClickLabelSoftwareeingaenge", "DbmSrcCtrlFollowMotionBlock"},
+    });
+}
+
+void TestSignposts::sourcesLinks()
+{
+    QFETCH(QString, area);
+    QFETCH(QString, target);
+    auto *page = attach<DbmQuellen>({"K08=1", "A180"});
+    page->initialUpdate();
+    host().addPages({target, "SignalquellenBinaer"});
+    auto *label = child<ClickableLabel>(page, qPrintable(area));
+    QCOMPARE(jumpOutcome(host(), [label] { emit label->clicked(); }), "jumpToPage(" + target + ")");
+}
+
+void TestSignposts::fieldbusLinks_data()
+{
+    addTargetRows({
+        {"ClickLabelApplikation", "DbmSteuerStatus"},
+        {"ClickLabelGeraetesteuerungArdenic", "SteuerStatusArdenic"},
+        {"ClickLabelCiA402", "SteuerStatusCiA402"},
+        {"ClickLabelStatuswort2", "Statuswort2"},
+        {"ClickLabelStatuswortAnwender", "UserStatuswort"},
+        {"ClickLabelFahrsatz", "SteuerStatusFahrsatz"},
+    });
+}
+
+void TestSignposts::fieldbusLinks()
+{
+    QFETCH(QString, area);
+    QFETCH(QString, target);
+    auto *page = attach<DbmFeldbus>({"K08=1"});
+    page->initialUpdate();
+    host().addPage(target);
+    auto *label = child<ClickableLabel>(page, qPrintable(area));
+    QCOMPARE(jumpOutcome(host(), [label] { emit label->clicked(); }), "jumpToPage(" + target + ")");
 }
 
 void TestSignposts::binarySignalsFallback_data()

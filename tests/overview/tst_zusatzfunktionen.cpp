@@ -42,7 +42,12 @@ private slots:
     void rowsFromDrive();
     void rowsBuiltOnce();
     void readOnlyDisablesBoxesOnly();
+    void fixedPageTargets_data();
+    void fixedPageTargets();
+    void linksHaveFixedTargets_data();
     void linksHaveFixedTargets();
+    void switchWrites_data();
+    void switchWrites();
     void switchWithoutParameter();
 
 private:
@@ -243,25 +248,105 @@ void TestZusatzfunktionen::readOnlyDisablesBoxesOnly()
         QVERIFY(box->isEnabled());
 }
 
+void TestZusatzfunktionen::fixedPageTargets_data()
+{
+    addTargetRows({
+        {"JumpToKomparatorenReal32", "DbmKompReal32"}, {"JumpToKomparatorenInt32", "DbmKompInt32"},
+        {"JumpToNocken", "DbmNocken"},                 {"JumpToPositionsmessung", "Positionsmessung"},
+        {"JumpToPidRegler", "PidRegler"},              {"JumpToMotorpoti", "Motorpoti"},
+        {"JumpToVM", "VirtuellerMaster"},              {"JumpToMasterPosMessung", "MasterPosMessung"},
+        {"JumpToErweiterteNocken", "Nocken"},
+    });
+}
+
+void TestZusatzfunktionen::fixedPageTargets()
+{
+    QFETCH(QString, area);
+    QFETCH(QString, target);
+    auto *page = attach<DbmZusatzfunktionen>({"G806=0,0,0,0,0"});
+    host().addPage(target);
+    QCOMPARE(jumpOutcome(host(), [page, &area] { QVERIFY(QMetaObject::invokeMethod(page, qPrintable(area))); }),
+             "jumpToPage(" + target + ")");
+}
+
 // The anchors name no page; each link leads to its own target.
+void TestZusatzfunktionen::linksHaveFixedTargets_data()
+{
+    addTargetRows({
+        {"Aktionsansteuerung", "SrcAktionsansteuerung"},
+        {"AnalogOutput1", "AnalogOutput1"},
+        {"AnalogOutput2", "AnalogOutput2"},
+        {"KomparatorenReal", "DbmKompReal32"},
+        {"KomparatorenInt", "DbmKompInt32"},
+        {"KomparatorenInt16", "DbmKompInt16"},
+        {"KomparatorenInt8", "DbmKompInt8"},
+        {"MasterDruckmarkenauswertun", "MasterDruckmarkenauswertung"},
+        {"MasterNockenschaltwerk", "MasterNocken"},
+        {"MasterPositionsmessung", "MasterPosMessung"},
+        {"Motorpotentiometer", "Motorpoti"},
+        {"Nockenschaltwerk", "DbmNocken"},
+        {"ErweitertesNockenschaltwerk", "Nocken"},
+        {"PhasingStartseite", "PhasingStartseite"},
+        {"PIDRegler", "PidRegler"},
+        {"Positionsmessung", "Positionsmessung"},
+        {"Positionsumrechnung", "Positionsumrechnung"},
+        {"Touchprobe", "TouchProbe"},
+        {"VirtuellerMaster", "VirtuellerMaster"},
+        {"Counter", "Counter"},
+    });
+}
+
 void TestZusatzfunktionen::linksHaveFixedTargets()
 {
+    QFETCH(QString, area);
+    QFETCH(QString, target);
     auto *page = attach<DbmZusatzfunktionenV2>(everyFunction);
-    const QList<QPair<QString, QString>> links = {{"KomparatorenInt16", "DbmKompInt16"},
-                                                  {"MasterDruckmarkenauswertun", "MasterDruckmarkenauswertung"},
-                                                  {"Aktionsansteuerung", "SrcAktionsansteuerung"},
-                                                  {"PIDRegler", "PidRegler"}};
-    for (const auto &link : links) {
-        host().addPage(link.second);
-        QLabel *label = nullptr;
-        for (QLabel *candidate : page->findChildren<QLabel *>()) {
-            if (candidate->text().contains("href=\"" + link.first + "\""))
-                label = candidate;
-        }
-        QVERIFY2(label, qPrintable(link.first));
-        QCOMPARE(jumpOutcome(host(), [label, &link] { emit label->linkActivated(link.first); }),
-                 "jumpToPage(" + link.second + ")");
+    host().addPage(target);
+    QList<QLabel *> labels;
+    for (QLabel *candidate : page->findChildren<QLabel *>()) {
+        if (candidate->text().contains("href=\"" + area + "\""))
+            labels << candidate;
     }
+    QCOMPARE(labels.size(), 1);
+    QLabel *label = labels.first();
+    QCOMPARE(jumpOutcome(host(), [label, &area] { emit label->linkActivated(area); }), "jumpToPage(" + target + ")");
+}
+
+void TestZusatzfunktionen::switchWrites_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("element");
+    QTest::newRow("action activation") << "CheckBoxA76" << "A76.0";
+    QTest::newRow("analog output 1") << "CheckBoxG303_0" << "G303.0";
+    QTest::newRow("analog output 2") << "CheckBoxG303_1" << "G303.1";
+    QTest::newRow("PID controller") << "CheckBoxG806_0" << "G806.0";
+    QTest::newRow("comparators") << "CheckBoxG806_1" << "G806.1";
+    QTest::newRow("virtual master") << "CheckBoxG806_2" << "G806.2";
+    QTest::newRow("position measurement") << "CheckBoxG806_3" << "G806.3";
+    QTest::newRow("cams") << "CheckBoxG806_4" << "G806.4";
+    QTest::newRow("position conversion") << "CheckBoxG805" << "G805.0";
+    QTest::newRow("motor potentiometer") << "CheckBoxG807" << "G807.0";
+    QTest::newRow("master position measurement") << "CheckBoxG891" << "G891.0";
+    QTest::newRow("master print marks") << "CheckBoxG892" << "G892.0";
+    QTest::newRow("extended cams") << "CheckBoxG893" << "G893.0";
+    QTest::newRow("counter") << "CheckBoxG894" << "G894.0";
+}
+
+void TestZusatzfunktionen::switchWrites()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, element);
+    auto *page = attach<DbmZusatzfunktionenV2>(everyFunction);
+    page->show();
+    host().store().setRecordingWrites(true);
+    auto *check = page->findChild<QCheckBox *>(box);
+    QVERIFY(check && check->isVisible());
+    check->click();
+    QCOMPARE(writesOf(host().store()), QStringList{element + "=1"});
+    host().store().clearWrittenValues();
+    check->click();
+    QCOMPARE(writesOf(host().store()), QStringList{element + "=0"});
+    QVERIFY(!check->isChecked());
 }
 
 // A function offered without its switch parameter: the box cannot stay checked.

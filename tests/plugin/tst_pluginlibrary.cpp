@@ -38,14 +38,23 @@ void TestPluginLibrary::entryPointsResolveByName()
     QVERIFY(name(QStringLiteral("Nothing")).isEmpty());
     QVERIFY(translator(0) == nullptr);
     // Every page the plug-in creates answers with its own identifier.
+    QStringList kept{containerName()};
+    QStringList expected{QStringLiteral("Brevane")};
     for (const QString &identifier : content()) {
         WizardPage *page = create(identifier);
-        if (page)
+        if (page) {
             QCOMPARE(page->identifier(), identifier);
+            kept << page->identifier();
+            expected << identifier;
+        }
         delete page;
     }
-    // The host deletes what it got from the library before unloading it.
+    const Text keptName = name(QStringLiteral("Fahrsatzbetrieb"));
+    // The host deletes what it got from the library before unloading it, but may keep the
+    // strings: their characters must not live in the library's read-only data.
     QVERIFY(library.unload());
+    QCOMPARE(kept, expected);
+    QCOMPARE(keptName.text(Text::German), QStringLiteral("Betriebsart Fahrsatz"));
 }
 
 void TestPluginLibrary::resourcesFollowTheLibrary()

@@ -1,13 +1,100 @@
 #include "PageRegistry.h"
+#include "WizardPage.h"
 
 #include <QTest>
 #include <QTranslator>
+
+#include <iterator>
+#include <memory>
+
+namespace {
+
+// The page table as the host knows it, written down independently of the plug-in's own table.
+struct ExpectedRow
+{
+    const char *identifier;
+    const char *className;
+    bool isStatic;
+    const char *german;
+    const char *english;
+    const char *french;
+};
+
+const ExpectedRow expectedRows[] = {
+    {"DbmVisibility", "DbmVisibility", true, "DbmVisibility", "DbmVisibility", "DbmVisibility"},
+    {"MotionBlocks", "MotionBlocks", false, "Fahrsätze", "Motion blocks", "Motion blocks"},
+    {"AppFahrsatzControl", "AppFahrsatzControl", false, "AppFahrsatzControl", "AppFahrsatzControl", "AppFahrsatzControl"},
+    {"AppSatDriveBased", "AppSatDriveBased", false, "Applikation Drive Based", "Drive Based application", "Application Drive Based"},
+    {"Fahrsatz", "Fahrsatz", false, "Fahrsatz", "Motion block", "Bloc de déplacement"},
+    {"Fahrsatzbetrieb", "Fahrsatzbetrieb", false, "Betriebsart Fahrsatz", "Motion block operating mode", "Mode d'exploitation bloc de déplacement"},
+    {"Folgefahrsatz", "Folgefahrsatz", false, "Folgefahrsatz", "Subsequent motion block", "Bloc de déplacement consécutif"},
+    {"SteuertafelTippen", "SteuertafelTippen", false, "Steuertafel Tippen", "Jog control panel", "Panneau de commande Pas à pas"},
+    {"SteuertafelPLCopen", "SteuertafelPLCopen", false, "Steuertafel Motion", "Control panel motion", "Panneau de commande Motion"},
+    {"SteuertafelApplikation", "SteuertafelApplikation", false, "Steuertafel Fahrsatz", "Motion block control panel", "Panneau de commande Bloc de déplacement"},
+    {"DbmQuelleExtZusatzGeschwindigkeit", "SrcExtAuxVel", false, "Externe Zusatzgeschwindigkeit: Quelle", "External additional velocity: Data source", "Vitesse externe additionnelle : source"},
+    {"DbmQuelleExterneGeschwindigkeit", "SrcExtVelocity", false, "Externe Geschwindigkeit: Quelle", "External velocity: Data source", "Vitesse externe : source"},
+    {"DbmQuelleDrehmKraftGeschwKlammerung", "SrcTrqVKlammerung", false, "Solldrehmoment/-Kraft, Geschwindigkeitsklammerung: Quelle", "Set torque/force, velocity bracketing: Data source", "Couple/force de consigne, limitation de vitesse vers le haut : source"},
+    {"DbmQuelleGeschwOverride", "SrcVelOverride", false, "Geschwindigkeits-Override: Quelle", "Velocity override: Data source", "Override de la vitesse : source"},
+    {"DbmSrcCtrlFollowMotionBlock", "SrcCtrlFollowMotionBlock", false, "Trigger: Quelle", "Trigger: Data source", "Déclencheur : source"},
+    {"DbmMotionBlockSelect", "MotionBlockSelect", false, "Fahrsatzauswahl: Quelle", "Motion block selection: Data source", "Sélection bloc de déplacement : source"},
+    {"DbmMotionBlockBinSignals", "MotionBlockBinSignals", false, "Digitale Signale Betriebsart: Quelle", "Operating mode digital signals: Data source", "Signaux numériques mode d'exploitation : source"},
+    {"DbmMotionBlockTrqForce", "MotionBlockTrqForce", false, "Begrenzung Drehmoment/Kraft: Quelle", "Torque/force limit: Data source", "Limitation couple/force : source"},
+    {"DbmSrcTrqForce", "SrcTrqForce", false, "Begrenzung Drehmoment/Kraft: Quelle", "Torque/force limit: Data source", "Limitation couple/force : source"},
+    {"DbmSteuerStatus", "DbmSteuerStatus", false, "Applikation: Steuer-/Statuswort", "Application: Control/status word", "Application : mot de commande/d'état"},
+    {"SteuerStatusFahrsatz", "SteuerStatusFahrsatz", false, "Fahrsatz: Steuer-/Status-Byte", "Motion block: Control/status byte", "Bloc de déplacement : octet de commande/d'état"},
+    {"DbmTipbetrieb", "DbmTipbetrieb", false, "Tippen", "Jog", "Pas à pas"},
+    {"DbmSrcDirection", "SrcDirection", false, "Bewegungsrichtung: Quelle", "Direction of motion: Data source", "Sens de déplacement : source"},
+    {"DbmSrcBinSignals", "DbmSrcBinSignals", false, "Digitale Signale Applikation: Quelle", "Application digital signals: Data source", "Signaux numériques application : source"},
+    {"DbmKommando", "DbmKommando", false, "Betriebsart Kommando", "Command operating mode", "Mode d'exploitation commande"},
+    {"DbmQuellen", "DbmQuellen", false, "Quellen", "Data sources", "Sources"},
+    {"DbmFeldbus", "DbmFeldbus", false, "Steuer-/Statusworte", "Control/status words", "Mots de commande/d'état"},
+    {"DbmGeschwDrehmKraft", "DbmGeschwDrehmKraft", false, "Betriebsart Geschwindigkeit, Drehmoment/Kraft", "Velocity, torque/force operating mode", "Mode d'exploitation vitesse, couple/force"},
+    {"DbmHauptsollwert", "DbmHauptsollwert", false, "Hauptsollwert", "Main set value", "Valeur de consigne principale"},
+    {"DbmZusatzsollwert", "DbmZusatzsollwert", false, "Zusatzsollwert", "Additional set value", "Valeur de consigne supplémentaire"},
+    {"SteuertafelGeschwDrehmKraft", "SteuertafelGeschwDrehmKraft", false, "Steuertafel Geschwindigkeit, Drehmoment-/Kraft", "Control panel for velocity, torque/force", "Panneau de commande Vitesse, couple/force"},
+    {"DbmUebersicht", "DbmUebersicht", false, "Applikation CiA 402 Drive Based", "CiA 402 Drive Based application", "Application CiA 402 Drive Based"},
+    {"DbmZusatzfunktionen", "DbmZusatzfunktionen", false, "Zusatzfunktionen", "Additional functions", "Fonctions additionnelles"},
+    {"DbmZusatzfunktionenV2", "DbmZusatzfunktionenV2", false, "Zusatzfunktionen", "Additional functions", "Fonctions additionnelles"},
+    {"SrcDirectMbStart", "SrcDirectMbStart", false, "Direkter Fahrsatzstart: Quelle", "Direct motion block start: Data source", "Démarrage direct bloc de déplacement : source"},
+    {"DbmSrcIndirectTriggerFollowMb", "DbmSrcIndirectTriggerFollowMb", false, "Indirekter Trigger: Quelle", "Indirect trigger: Data source", "Déclencheur indirect : source"},
+    {"DbmSrcIndirectTriggerFollowMbV2", "DbmSrcIndirectTriggerFollowMbV2", false, "Indirekter Trigger: Quelle", "Indirect trigger: Data source", "Déclencheur indirect : source"},
+    {"DbmBegrGeschwDrehmKraft", "DbmBegrGeschwDrehmKraft", false, "Begrenzung: Geschwindigkeit; Betriebsart: Geschwindigkeit, Drehmoment/Kraft", "Limit: Velocity; operating mode: Velocity, torque/force", "Limitation : vitesse, mode d'exploitation : vitesse, couple/force"},
+    {"SrcSelFixedVelocity", "SrcSelFixedVelocity", false, "Festsollwert Geschwindigkeit: Auswahl", "Fixed set value for velocity: Selection", "Valeur de consigne fixe vitesse : sélection"},
+    {"SrcSelFixedAccel", "SrcSelFixedAccel", false, "Festwert Beschleunigung: Auswahl", "Fixed value for acceleration: Selection", "Valeur fixe accélération : sélection"},
+    {"SrcSelFixedDecel", "SrcSelFixedDecel", false, "Festwert Verzögerung: Auswahl", "Fixed value for deceleration: Selection", "Valeur fixe temporisation : sélection"},
+    {"SrcSelFixedJerk", "SrcSelFixedJerk", false, "Festwert Ruck: Quelle", "Fixed value for jerk: Data source", "Valeur fixe à-coups : source"},
+    {"DbmFixedVelocity", "DbmFixedVelocity", false, "Festsollwerte: Geschwindigkeit", "Fixed set values: Velocity", "Valeurs de consigne fixes : vitesse"},
+    {"DbmFixedJerk", "DbmFixedJerk", false, "Festwerte: Ruck", "Fixed values: Jerk", "Valeurs fixes : à-coup"},
+    {"DbmFixedAccel", "DbmFixedAccel", false, "Festwerte: Beschleunigung", "Fixed values: Acceleration", "Valeurs fixes : accélération"},
+    {"DbmFixedDecel", "DbmFixedDecel", false, "Festwerte: Verzögerung", "Fixed values: Deceleration", "Valeurs fixes : temporisation"},
+    {"SrcCommandBinSignals", "SrcCommandBinSignals", false, "Digitale Signale Betriebsart: Quelle", "Operating mode digital signals: Data source", "Signaux numériques mode d'exploitation : source"},
+    {"SteuerStatusKommandobetrieb", "SteuerStatusKommandobetrieb", false, "Kommando: Steuer-/Status-Byte", "Command: Control/status byte", "Commande : octet de commande/d'état"},
+    {"DbmKompReal32", "DbmKompReal32", false, "Komparatoren REAL32", "REAL32 comparators", "Comparateurs REAL32"},
+    {"DbmKompInt32", "DbmKompInt32", false, "Komparatoren INT32", "INT32 comparators", "Comparateurs INT32"},
+    {"PidRegler", "PidRegler", false, "PID-Regler", "PID controller", "Régulateur PID"},
+    {"PidSollwert", "PidSollwert", false, "Sollwert PID: Quelle", "PID set value: Data source", "Valeur de consigne PID : source"},
+    {"PidIstwert", "PidIstwert", false, "Istwert PID: Quelle", "PID actual value: Data source", "Valeur réelle PID : source"},
+    {"SrcDisablePidRegler", "SrcDisablePidRegler", false, "Deaktivierung, Preset PID: Quelle", "PID deactivation, preset: Data source", "Désactivation, Preset PID : source"},
+    {"DbmNocken", "DbmNocken", false, "Nockenschaltwerk", "Cam control unit", "Boîte à cames"},
+    {"Motorpoti", "Motorpoti", false, "Motorpotentiometer", "Motor potentiometer", "Potentiomètre moteur"},
+    {"DbmFahrsatzSchaltwerk", "DbmFahrsatzSchaltwerk", false, "Fahrsatzende-Schaltwerk", "Motion block end control unit", "Circuit séquentiel de fin de bloc de déplacement"},
+    {"Positionsmessung", "Positionsmessung", false, "Positionsmessung", "Position measurement", "Mesure de position"},
+    {"Counter", "Counter", false, "Zähler", "Counters", "Compteurs"},
+    {"DbmKompInt16", "DbmKompInt16", false, "Komparatoren INT16", "INT16 comparators", "Comparateurs INT16"},
+    {"DbmKompInt8", "DbmKompInt8", false, "Komparatoren INT8", "INT8 comparators", "Comparateurs INT8"},
+    {"AnalogOutput1", "AnalogOutput1", false, "Feldbusgesteuerter analoger Ausgang 1", "Fieldbus-controlled analog output 1", "Sortie analogique 1 commandée par bus de terrain"},
+    {"AnalogOutput2", "AnalogOutput2", false, "Feldbusgesteuerter analoger Ausgang 2", "Fieldbus-controlled analog output 2", "Sortie analogique 2 commandée par bus de terrain"},
+};
+
+} // namespace
 
 class TestRegistry : public QObject
 {
     Q_OBJECT
 private slots:
     void identifiers();
+    void wholeTable_data();
+    void wholeTable();
     void unknownIdentifiers_data();
     void unknownIdentifiers();
     void names_data();
@@ -29,6 +116,36 @@ void TestRegistry::identifiers()
     QCOMPARE(ids.last(), QStringLiteral("AnalogOutput2"));
     QCOMPARE(QSet<QString>(ids.cbegin(), ids.cend()).size(), 63);
     QCOMPARE(PageRegistry::staticIdentifiers(), QStringList{QStringLiteral("DbmVisibility")});
+}
+
+void TestRegistry::wholeTable_data()
+{
+    QTest::addColumn<int>("position");
+    QCOMPARE(int(std::size(expectedRows)), 63);
+    for (int position = 0; position < int(std::size(expectedRows)); ++position)
+        QTest::newRow(expectedRows[position].identifier) << position;
+}
+
+void TestRegistry::wholeTable()
+{
+    QFETCH(int, position);
+    const ExpectedRow &row = expectedRows[position];
+    const QString identifier = QString::fromUtf8(row.identifier);
+    QCOMPARE(PageRegistry::identifiers().value(position), identifier);
+    QCOMPARE(PageRegistry::staticIdentifiers().contains(identifier), row.isStatic);
+    const Text name = PageRegistry::pageName(identifier);
+    QCOMPARE(name.text(Text::German), QString::fromUtf8(row.german));
+    QCOMPARE(name.text(Text::English), QString::fromUtf8(row.english));
+    QCOMPARE(name.text(Text::French), QString::fromUtf8(row.french));
+
+    // Pages not built yet are not created; the others are of their class and know their identifier.
+    const std::unique_ptr<WizardPage> page(PageRegistry::createPage(identifier));
+    if (!page)
+        return;
+    QCOMPARE(page->metaObject()->className(), row.className);
+    QCOMPARE(page->identifier(), identifier);
+    QCOMPARE(page->name().text(Text::French), QString::fromUtf8(row.french));
+    QVERIFY(!page->parent());
 }
 
 void TestRegistry::unknownIdentifiers_data()
