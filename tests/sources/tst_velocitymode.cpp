@@ -34,7 +34,6 @@ private slots:
     void subModeFollowsHostState();
     void leds_data();
     void leds();
-    void liveValuesFollowVisibility();
     void links_data();
     void links();
     void limitationFallback_data();
@@ -166,21 +165,6 @@ void TestVelocityMode::leds()
         }
         QCOMPARE(child<LedWidget>(limitation, "LedWidget" + coordinate)->isOn(), limitationLit);
         QVERIFY(!child<LedWidget>(limitation, "LedWidget" + other)->isOn());
-    }
-}
-
-void TestVelocityMode::liveValuesFollowVisibility()
-{
-    for (int kind = 0; kind < 2; ++kind) {
-        init();
-        QWidget *page = kind == 0 ? static_cast<QWidget *>(m_fixture->attach<DbmGeschwDrehmKraft>({"D246", "D247"}))
-                                  : static_cast<QWidget *>(m_fixture->attach<DbmBegrGeschwDrehmKraft>({"D246", "D247"}));
-        page->show();
-        QStringList on = host().store().cyclicUpdates();
-        on.sort();
-        QCOMPARE(on, (QStringList{"D246@1.0", "D247@1.0"}));
-        page->hide();
-        QCOMPARE(host().store().cyclicUpdates(), QStringList{});
     }
 }
 
