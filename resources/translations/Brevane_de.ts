@@ -235,16 +235,16 @@ DI13 invertiert</translation>
             <translation>Solldrehmoment/-kraft</translation>
         </message>
         <message>
-            <source>Geschwindigkeitsklammerung positiv</source>
-            <translation>Geschwindigkeitsklammerung positiv</translation>
-        </message>
-        <message>
-            <source>Geschwindigkeitsklammerung negativ</source>
-            <translation>Geschwindigkeitsklammerung negativ</translation>
-        </message>
-        <message>
             <source>Steuertafel:&lt;br&gt;Geschwindigkeit,&lt;br&gt;Drehmoment/Kraft</source>
             <translation>Steuertafel:&lt;br&gt;Geschwindigkeit,&lt;br&gt;Drehmoment/Kraft</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung positiv</source>
+            <translation>Geschwindigkeits-&lt;br&gt;klammerung positiv</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung negativ</source>
+            <translation>Geschwindigkeits-&lt;br&gt;klammerung negativ</translation>
         </message>
     </context>
     <context>

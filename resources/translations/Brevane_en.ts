@@ -235,16 +235,16 @@ DI13 inverted</translation>
             <translation>Set torque/force</translation>
         </message>
         <message>
-            <source>Geschwindigkeitsklammerung positiv</source>
-            <translation>Positive velocity bracketing</translation>
-        </message>
-        <message>
-            <source>Geschwindigkeitsklammerung negativ</source>
-            <translation>Negative velocity bracketing</translation>
-        </message>
-        <message>
             <source>Steuertafel:&lt;br&gt;Geschwindigkeit,&lt;br&gt;Drehmoment/Kraft</source>
             <translation>Control panel:&lt;br&gt;velocity,&lt;br&gt;torque/force</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung positiv</source>
+            <translation>Positive velocity&lt;br&gt;bracketing</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung negativ</source>
+            <translation>Negative velocity&lt;br&gt;bracketing</translation>
         </message>
     </context>
     <context>

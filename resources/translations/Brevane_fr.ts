@@ -235,16 +235,16 @@ DI13 inversée</translation>
             <translation>Couple/force de consigne</translation>
         </message>
         <message>
-            <source>Geschwindigkeitsklammerung positiv</source>
-            <translation>Limitation de vitesse positive</translation>
-        </message>
-        <message>
-            <source>Geschwindigkeitsklammerung negativ</source>
-            <translation>Limitation de vitesse négative</translation>
-        </message>
-        <message>
             <source>Steuertafel:&lt;br&gt;Geschwindigkeit,&lt;br&gt;Drehmoment/Kraft</source>
             <translation>Panneau de commande :&lt;br&gt;vitesse,&lt;br&gt;couple/force</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung positiv</source>
+            <translation>Limitation de&lt;br&gt;vitesse positive</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung negativ</source>
+            <translation>Limitation de&lt;br&gt;vitesse négative</translation>
         </message>
     </context>
     <context>
