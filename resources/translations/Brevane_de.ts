@@ -94,6 +94,37 @@
         </message>
     </context>
     <context>
+        <name>DbmBegrGeschwDrehmKraft</name>
+        <message>
+            <source>Aktiv</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inaktiv</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Begrenzung</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Betriebsart</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmFeldbus</name>
         <message>
             <source>Applikation</source>
@@ -118,6 +149,191 @@
         <message>
             <source>Fahrsatz</source>
             <translation>Fahrsatz</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedAccel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Festwerte</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Festwert Auswahl</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedDecel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Festwerte</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Festwert Auswahl</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedJerk</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Festwerte</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Festwert Auswahl</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedVelocity</name>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Festsollwerte</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Festwert Auswahl</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmGeschwDrehmKraft</name>
+        <message>
+            <source>Hauptsollwert</source>
+            <translation>Hauptsollwert</translation>
+        </message>
+        <message>
+            <source>Zusatzsollwert</source>
+            <translation>Zusatzsollwert</translation>
+        </message>
+        <message>
+            <source>Beschleunigung</source>
+            <translation>Beschleunigung</translation>
+        </message>
+        <message>
+            <source>Verzögerung</source>
+            <translation>Verzögerung</translation>
+        </message>
+        <message>
+            <source>Ruck</source>
+            <translation>Ruck</translation>
+        </message>
+        <message>
+            <source>Override</source>
+            <translation>Override</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Begrenzung</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Steuertafel</translation>
+        </message>
+        <message>
+            <source>Motion-Kern</source>
+            <translation>Motion-Kern</translation>
+        </message>
+        <message>
+            <source>Execute</source>
+            <translation>Execute</translation>
+        </message>
+        <message>
+            <source>Zyklisch</source>
+            <translation>Zyklisch</translation>
+        </message>
+        <message>
+            <source>Solldrehmoment/-kraft</source>
+            <translation>Solldrehmoment/-kraft</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung positiv</source>
+            <translation>Geschwindigkeits-&lt;br&gt;klammerung positiv</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung negativ</source>
+            <translation>Geschwindigkeits-&lt;br&gt;klammerung negativ</translation>
+        </message>
+        <message>
+            <source>Steuertafel:&lt;br&gt;Geschwindigkeit,&lt;br&gt;Drehmoment/Kraft</source>
+            <translation>Steuertafel:&lt;br&gt;Geschwindigkeit,&lt;br&gt;Drehmoment/Kraft</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmHauptsollwert</name>
+        <message>
+            <source>Externe Geschwindigkeit</source>
+            <translation>Externe Geschwindigkeit</translation>
+        </message>
+        <message>
+            <source>Feldbus</source>
+            <translation>Feldbus</translation>
+        </message>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Festsollwerte</translation>
+        </message>
+        <message>
+            <source>Hauptsollwert</source>
+            <translation>Hauptsollwert</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inaktiv</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
+            <translation>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKommando</name>
+        <message>
+            <source>Referenzierung</source>
+            <translation>Referenzierung</translation>
+        </message>
+        <message>
+            <source>Drehmoment/Kraft, Geschwindigkeitsklammerung</source>
+            <translation>Drehmoment/Kraft, Geschwindigkeitsklammerung</translation>
+        </message>
+        <message>
+            <source>Haltebremse</source>
+            <translation>Haltebremse</translation>
+        </message>
+        <message>
+            <source>Externe Geschwindigkeit</source>
+            <translation>Externe Geschwindigkeit</translation>
+        </message>
+        <message>
+            <source>Externe Zusatzgeschwindigkeit</source>
+            <translation>Externe Zusatzgeschwindigkeit</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-Override</source>
+            <translation>Geschwindigkeits-Override</translation>
+        </message>
+        <message>
+            <source>Motion-&lt;br&gt;Kern</source>
+            <translation>Motion-&lt;br&gt;Kern</translation>
+        </message>
+        <message>
+            <source>Synchronbetrieb</source>
+            <translation>Synchronbetrieb</translation>
+        </message>
+        <message>
+            <source>Zentralwickler</source>
+            <translation>Zentralwickler</translation>
+        </message>
+        <message>
+            <source>-1: inaktiv</source>
+            <translation>-1: inaktiv</translation>
         </message>
     </context>
     <context>
@@ -433,6 +649,41 @@
         </message>
     </context>
     <context>
+        <name>DbmZusatzsollwert</name>
+        <message>
+            <source>Externe Zusatzgeschwindigkeit</source>
+            <translation>Externe Zusatzgeschwindigkeit</translation>
+        </message>
+        <message>
+            <source>Feldbus</source>
+            <translation>Feldbus</translation>
+        </message>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Festsollwerte</translation>
+        </message>
+        <message>
+            <source>Zusatzsollwert</source>
+            <translation>Zusatzsollwert</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inaktiv</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
+            <translation>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</translation>
+        </message>
+    </context>
+    <context>
         <name>DiagFahrsatzUebernehmen</name>
         <message>
             <source>Übernehmen von Fahrsatz</source>
@@ -578,6 +829,89 @@
         <message>
             <source>-1: inaktiv</source>
             <translation>-1: inaktiv</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcCommandBinSignals</name>
+        <message>
+            <source>Aktiv</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inaktiv</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</translation>
+        </message>
+        <message>
+            <source>Kommando</source>
+            <translation>Kommando</translation>
+        </message>
+        <message>
+            <source>Alle Quellen auf Parameter setzen</source>
+            <translation>Alle Quellen auf Parameter setzen</translation>
+        </message>
+        <message>
+            <source>Alle Quellen deaktivieren</source>
+            <translation>Alle Quellen deaktivieren</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedAccel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Festwerte</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Betriebsart</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedDecel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Festwerte</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Betriebsart</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedJerk</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Festwerte</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Betriebsart</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedVelocity</name>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Festsollwerte</translation>
+        </message>
+        <message>
+            <source>Hauptsollwert</source>
+            <translation>Hauptsollwert</translation>
+        </message>
+        <message>
+            <source>Zusatzsollwert</source>
+            <translation>Zusatzsollwert</translation>
         </message>
     </context>
 </TS>

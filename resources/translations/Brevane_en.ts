@@ -94,6 +94,37 @@
         </message>
     </context>
     <context>
+        <name>DbmBegrGeschwDrehmKraft</name>
+        <message>
+            <source>Aktiv</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inverted –
+DI13 inverted</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limit</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Operating mode</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmFeldbus</name>
         <message>
             <source>Applikation</source>
@@ -118,6 +149,191 @@
         <message>
             <source>Fahrsatz</source>
             <translation>Motion block</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedAccel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Fixed values</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Selection</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedDecel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Fixed values</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Selection</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedJerk</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Fixed values</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Selection</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedVelocity</name>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Fixed set values</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Selection</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmGeschwDrehmKraft</name>
+        <message>
+            <source>Hauptsollwert</source>
+            <translation>Main set value</translation>
+        </message>
+        <message>
+            <source>Zusatzsollwert</source>
+            <translation>Additional set value</translation>
+        </message>
+        <message>
+            <source>Beschleunigung</source>
+            <translation>Acceleration</translation>
+        </message>
+        <message>
+            <source>Verzögerung</source>
+            <translation>Deceleration</translation>
+        </message>
+        <message>
+            <source>Ruck</source>
+            <translation>Jerk</translation>
+        </message>
+        <message>
+            <source>Override</source>
+            <translation>Override</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limit</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Control panel</translation>
+        </message>
+        <message>
+            <source>Motion-Kern</source>
+            <translation>Motion core</translation>
+        </message>
+        <message>
+            <source>Execute</source>
+            <translation>Execute</translation>
+        </message>
+        <message>
+            <source>Zyklisch</source>
+            <translation>Cyclical</translation>
+        </message>
+        <message>
+            <source>Solldrehmoment/-kraft</source>
+            <translation>Set torque/force</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung positiv</source>
+            <translation>Positive velocity&lt;br&gt;bracketing</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung negativ</source>
+            <translation>Negative velocity&lt;br&gt;bracketing</translation>
+        </message>
+        <message>
+            <source>Steuertafel:&lt;br&gt;Geschwindigkeit,&lt;br&gt;Drehmoment/Kraft</source>
+            <translation>Control panel:&lt;br&gt;velocity,&lt;br&gt;torque/force</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmHauptsollwert</name>
+        <message>
+            <source>Externe Geschwindigkeit</source>
+            <translation>External velocity</translation>
+        </message>
+        <message>
+            <source>Feldbus</source>
+            <translation>Fieldbus</translation>
+        </message>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Fixed set values</translation>
+        </message>
+        <message>
+            <source>Hauptsollwert</source>
+            <translation>Main set value</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
+            <translation>DI1-DI13&lt;br&gt;DI1 inverted-&lt;br&gt;DI13 inverted</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKommando</name>
+        <message>
+            <source>Referenzierung</source>
+            <translation>Homing</translation>
+        </message>
+        <message>
+            <source>Drehmoment/Kraft, Geschwindigkeitsklammerung</source>
+            <translation>Torque/force, velocity bracketing</translation>
+        </message>
+        <message>
+            <source>Haltebremse</source>
+            <translation>Holding brake</translation>
+        </message>
+        <message>
+            <source>Externe Geschwindigkeit</source>
+            <translation>External velocity</translation>
+        </message>
+        <message>
+            <source>Externe Zusatzgeschwindigkeit</source>
+            <translation>External additional velocity</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-Override</source>
+            <translation>Velocity override</translation>
+        </message>
+        <message>
+            <source>Motion-&lt;br&gt;Kern</source>
+            <translation>Motion&lt;br&gt;core</translation>
+        </message>
+        <message>
+            <source>Synchronbetrieb</source>
+            <translation>Synchronous operation</translation>
+        </message>
+        <message>
+            <source>Zentralwickler</source>
+            <translation>Center winder</translation>
+        </message>
+        <message>
+            <source>-1: inaktiv</source>
+            <translation>-1: Inactive</translation>
         </message>
     </context>
     <context>
@@ -433,6 +649,41 @@
         </message>
     </context>
     <context>
+        <name>DbmZusatzsollwert</name>
+        <message>
+            <source>Externe Zusatzgeschwindigkeit</source>
+            <translation>External additional velocity</translation>
+        </message>
+        <message>
+            <source>Feldbus</source>
+            <translation>Fieldbus</translation>
+        </message>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Fixed set values</translation>
+        </message>
+        <message>
+            <source>Zusatzsollwert</source>
+            <translation>Additional set value</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
+            <translation>DI1-DI13&lt;br&gt;DI1 inverted-&lt;br&gt;DI13 inverted</translation>
+        </message>
+    </context>
+    <context>
         <name>DiagFahrsatzUebernehmen</name>
         <message>
             <source>Übernehmen von Fahrsatz</source>
@@ -578,6 +829,89 @@
         <message>
             <source>-1: inaktiv</source>
             <translation>-1: Inactive</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcCommandBinSignals</name>
+        <message>
+            <source>Aktiv</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inverted –
+DI13 inverted</translation>
+        </message>
+        <message>
+            <source>Kommando</source>
+            <translation>Command</translation>
+        </message>
+        <message>
+            <source>Alle Quellen auf Parameter setzen</source>
+            <translation>Set all data sources to parameter</translation>
+        </message>
+        <message>
+            <source>Alle Quellen deaktivieren</source>
+            <translation>Deactivate all data sources</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedAccel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Fixed values</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Operating mode</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedDecel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Fixed values</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Operating mode</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedJerk</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Fixed values</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Operating mode</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedVelocity</name>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Fixed set values</translation>
+        </message>
+        <message>
+            <source>Hauptsollwert</source>
+            <translation>Main set value</translation>
+        </message>
+        <message>
+            <source>Zusatzsollwert</source>
+            <translation>Additional set value</translation>
         </message>
     </context>
 </TS>

@@ -94,6 +94,37 @@
         </message>
     </context>
     <context>
+        <name>DbmBegrGeschwDrehmKraft</name>
+        <message>
+            <source>Aktiv</source>
+            <translation>Actif</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactif</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Paramètre</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inversée –
+DI13 inversée</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limitation</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Mode d'exploitation</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmFeldbus</name>
         <message>
             <source>Applikation</source>
@@ -118,6 +149,191 @@
         <message>
             <source>Fahrsatz</source>
             <translation>Bloc de déplacement</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedAccel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Valeurs fixes</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Sélection</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedDecel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Valeurs fixes</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Sélection</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedJerk</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Valeurs fixes</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Sélection</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmFixedVelocity</name>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Valeurs de consigne fixes</translation>
+        </message>
+        <message>
+            <source>Festwert Auswahl</source>
+            <translation>Sélection</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmGeschwDrehmKraft</name>
+        <message>
+            <source>Hauptsollwert</source>
+            <translation>Valeur de consigne principale</translation>
+        </message>
+        <message>
+            <source>Zusatzsollwert</source>
+            <translation>Valeur de consigne supplémentaire</translation>
+        </message>
+        <message>
+            <source>Beschleunigung</source>
+            <translation>Accélération</translation>
+        </message>
+        <message>
+            <source>Verzögerung</source>
+            <translation>Temporisation</translation>
+        </message>
+        <message>
+            <source>Ruck</source>
+            <translation>À-coup</translation>
+        </message>
+        <message>
+            <source>Override</source>
+            <translation>Override</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limitation</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Panneau de commande</translation>
+        </message>
+        <message>
+            <source>Motion-Kern</source>
+            <translation>Noyau de mouvement</translation>
+        </message>
+        <message>
+            <source>Execute</source>
+            <translation>Execute</translation>
+        </message>
+        <message>
+            <source>Zyklisch</source>
+            <translation>Cyclique</translation>
+        </message>
+        <message>
+            <source>Solldrehmoment/-kraft</source>
+            <translation>Couple/force de consigne</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung positiv</source>
+            <translation>Limitation de&lt;br&gt;vitesse positive</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-&lt;br&gt;klammerung negativ</source>
+            <translation>Limitation de&lt;br&gt;vitesse négative</translation>
+        </message>
+        <message>
+            <source>Steuertafel:&lt;br&gt;Geschwindigkeit,&lt;br&gt;Drehmoment/Kraft</source>
+            <translation>Panneau de commande :&lt;br&gt;vitesse,&lt;br&gt;couple/force</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmHauptsollwert</name>
+        <message>
+            <source>Externe Geschwindigkeit</source>
+            <translation>Vitesse externe</translation>
+        </message>
+        <message>
+            <source>Feldbus</source>
+            <translation>Bus de terrain</translation>
+        </message>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Valeurs de consigne fixes</translation>
+        </message>
+        <message>
+            <source>Hauptsollwert</source>
+            <translation>Valeur de consigne principale</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Actif</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactif</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Paramètre</translation>
+        </message>
+        <message>
+            <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
+            <translation>DI1-DI13&lt;br&gt;DI1 inversée-&lt;br&gt;DI13 inversée</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKommando</name>
+        <message>
+            <source>Referenzierung</source>
+            <translation>Prise de référence</translation>
+        </message>
+        <message>
+            <source>Drehmoment/Kraft, Geschwindigkeitsklammerung</source>
+            <translation>Couple/force, limitation de vitesse</translation>
+        </message>
+        <message>
+            <source>Haltebremse</source>
+            <translation>Frein de maintien</translation>
+        </message>
+        <message>
+            <source>Externe Geschwindigkeit</source>
+            <translation>Vitesse externe</translation>
+        </message>
+        <message>
+            <source>Externe Zusatzgeschwindigkeit</source>
+            <translation>Vitesse externe additionnelle</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-Override</source>
+            <translation>Override de la vitesse</translation>
+        </message>
+        <message>
+            <source>Motion-&lt;br&gt;Kern</source>
+            <translation>Noyau&lt;br&gt;de mouvement</translation>
+        </message>
+        <message>
+            <source>Synchronbetrieb</source>
+            <translation>Mode synchrone</translation>
+        </message>
+        <message>
+            <source>Zentralwickler</source>
+            <translation>Enrouleur central</translation>
+        </message>
+        <message>
+            <source>-1: inaktiv</source>
+            <translation>-1 : inactif</translation>
         </message>
     </context>
     <context>
@@ -433,6 +649,41 @@
         </message>
     </context>
     <context>
+        <name>DbmZusatzsollwert</name>
+        <message>
+            <source>Externe Zusatzgeschwindigkeit</source>
+            <translation>Vitesse externe additionnelle</translation>
+        </message>
+        <message>
+            <source>Feldbus</source>
+            <translation>Bus de terrain</translation>
+        </message>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Valeurs de consigne fixes</translation>
+        </message>
+        <message>
+            <source>Zusatzsollwert</source>
+            <translation>Valeur de consigne supplémentaire</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Actif</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactif</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Paramètre</translation>
+        </message>
+        <message>
+            <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
+            <translation>DI1-DI13&lt;br&gt;DI1 inversée-&lt;br&gt;DI13 inversée</translation>
+        </message>
+    </context>
+    <context>
         <name>DiagFahrsatzUebernehmen</name>
         <message>
             <source>Übernehmen von Fahrsatz</source>
@@ -578,6 +829,89 @@
         <message>
             <source>-1: inaktiv</source>
             <translation>-1 : inactif</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcCommandBinSignals</name>
+        <message>
+            <source>Aktiv</source>
+            <translation>Actif</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactif</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Paramètre</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inversée –
+DI13 inversée</translation>
+        </message>
+        <message>
+            <source>Kommando</source>
+            <translation>Commande</translation>
+        </message>
+        <message>
+            <source>Alle Quellen auf Parameter setzen</source>
+            <translation>Régler toutes les sources sur paramètre</translation>
+        </message>
+        <message>
+            <source>Alle Quellen deaktivieren</source>
+            <translation>Désactiver toutes les sources</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedAccel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Valeurs fixes</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Mode d'exploitation</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedDecel</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Valeurs fixes</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Mode d'exploitation</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedJerk</name>
+        <message>
+            <source>Festwerte</source>
+            <translation>Valeurs fixes</translation>
+        </message>
+        <message>
+            <source>Betriebsart</source>
+            <translation>Mode d'exploitation</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcSelFixedVelocity</name>
+        <message>
+            <source>Festsollwerte</source>
+            <translation>Valeurs de consigne fixes</translation>
+        </message>
+        <message>
+            <source>Hauptsollwert</source>
+            <translation>Valeur de consigne principale</translation>
+        </message>
+        <message>
+            <source>Zusatzsollwert</source>
+            <translation>Valeur de consigne supplémentaire</translation>
         </message>
     </context>
 </TS>

@@ -1,0 +1,20 @@
+#include "DbmFixedAccel.h"
+#include "ui_DbmFixedAccel.h"
+
+DbmFixedAccel::DbmFixedAccel(QWidget *parent) : FixedValueTablePage(parent), ui(new Ui::DbmFixedAccel)
+{
+    ui->setupUi(this);
+    connectSelectionLink(SLOT(jumpToFestwAuswAccel()));
+}
+
+DbmFixedAccel::~DbmFixedAccel() = default;
+
+QString DbmFixedAccel::identifier() const
+{
+    return QStringLiteral("DbmFixedAccel");
+}
+
+void DbmFixedAccel::jumpToFestwAuswAccel()
+{
+    jumpTo(QStringLiteral("SrcSelFixedAccel"));
+}

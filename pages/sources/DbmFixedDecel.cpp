@@ -1,0 +1,20 @@
+#include "DbmFixedDecel.h"
+#include "ui_DbmFixedDecel.h"
+
+DbmFixedDecel::DbmFixedDecel(QWidget *parent) : FixedValueTablePage(parent), ui(new Ui::DbmFixedDecel)
+{
+    ui->setupUi(this);
+    connectSelectionLink(SLOT(jumpToFestwAuswDecel()));
+}
+
+DbmFixedDecel::~DbmFixedDecel() = default;
+
+QString DbmFixedDecel::identifier() const
+{
+    return QStringLiteral("DbmFixedDecel");
+}
+
+void DbmFixedDecel::jumpToFestwAuswDecel()
+{
+    jumpTo(QStringLiteral("SrcSelFixedDecel"));
+}

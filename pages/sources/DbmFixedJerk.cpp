@@ -1,0 +1,20 @@
+#include "DbmFixedJerk.h"
+#include "ui_DbmFixedJerk.h"
+
+DbmFixedJerk::DbmFixedJerk(QWidget *parent) : FixedValueTablePage(parent), ui(new Ui::DbmFixedJerk)
+{
+    ui->setupUi(this);
+    connectSelectionLink(SLOT(jumpToFestwAuswJerk()));
+}
+
+DbmFixedJerk::~DbmFixedJerk() = default;
+
+QString DbmFixedJerk::identifier() const
+{
+    return QStringLiteral("DbmFixedJerk");
+}
+
+void DbmFixedJerk::jumpToFestwAuswJerk()
+{
+    jumpTo(QStringLiteral("SrcSelFixedJerk"));
+}

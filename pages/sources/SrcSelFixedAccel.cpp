@@ -1,0 +1,34 @@
+#include "SrcSelFixedAccel.h"
+#include "ui_SrcSelFixedAccel.h"
+
+SrcSelFixedAccel::SrcSelFixedAccel(QWidget *parent)
+    : FixedValueSelectionPage(parent, "D07", SLOT(onD07Changed())), ui(new Ui::SrcSelFixedAccel)
+{
+    ui->setupUi(this);
+    connectLinks({
+        {"ActionWidgetFestwerte", SLOT(jumpToFestwerteAccel())},
+        {"ActionWidgetBetriebsart", SLOT(jumpToBetriebsart())},
+    });
+}
+
+SrcSelFixedAccel::~SrcSelFixedAccel() = default;
+
+QString SrcSelFixedAccel::identifier() const
+{
+    return QStringLiteral("SrcSelFixedAccel");
+}
+
+void SrcSelFixedAccel::jumpToFestwerteAccel()
+{
+    jumpTo(QStringLiteral("DbmFixedAccel"));
+}
+
+void SrcSelFixedAccel::jumpToBetriebsart()
+{
+    jumpTo(QStringLiteral("DbmGeschwDrehmKraft"));
+}
+
+void SrcSelFixedAccel::onD07Changed()
+{
+    showModeDiagram();
+}

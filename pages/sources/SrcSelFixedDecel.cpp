@@ -1,0 +1,34 @@
+#include "SrcSelFixedDecel.h"
+#include "ui_SrcSelFixedDecel.h"
+
+SrcSelFixedDecel::SrcSelFixedDecel(QWidget *parent)
+    : FixedValueSelectionPage(parent, "D09", SLOT(onD09Changed())), ui(new Ui::SrcSelFixedDecel)
+{
+    ui->setupUi(this);
+    connectLinks({
+        {"ActionWidgetFestwerte", SLOT(jumpToFestwerteDecel())},
+        {"ActionWidgetBetriebsart", SLOT(jumpToBetriebsart())},
+    });
+}
+
+SrcSelFixedDecel::~SrcSelFixedDecel() = default;
+
+QString SrcSelFixedDecel::identifier() const
+{
+    return QStringLiteral("SrcSelFixedDecel");
+}
+
+void SrcSelFixedDecel::jumpToFestwerteDecel()
+{
+    jumpTo(QStringLiteral("DbmFixedDecel"));
+}
+
+void SrcSelFixedDecel::jumpToBetriebsart()
+{
+    jumpTo(QStringLiteral("DbmGeschwDrehmKraft"));
+}
+
+void SrcSelFixedDecel::onD09Changed()
+{
+    showModeDiagram();
+}

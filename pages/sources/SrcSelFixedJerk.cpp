@@ -1,0 +1,29 @@
+#include "SrcSelFixedJerk.h"
+#include "ui_SrcSelFixedJerk.h"
+
+SrcSelFixedJerk::SrcSelFixedJerk(QWidget *parent)
+    : FixedValueSelectionPage(parent, nullptr, nullptr), ui(new Ui::SrcSelFixedJerk)
+{
+    ui->setupUi(this);
+    connectLinks({
+        {"ActionWidgetFestwerte", SLOT(jumpToFestwerteJerk())},
+        {"ActionWidgetBetriebsart", SLOT(jumpToBetriebsart())},
+    });
+}
+
+SrcSelFixedJerk::~SrcSelFixedJerk() = default;
+
+QString SrcSelFixedJerk::identifier() const
+{
+    return QStringLiteral("SrcSelFixedJerk");
+}
+
+void SrcSelFixedJerk::jumpToFestwerteJerk()
+{
+    jumpTo(QStringLiteral("DbmFixedJerk"));
+}
+
+void SrcSelFixedJerk::jumpToBetriebsart()
+{
+    jumpTo(QStringLiteral("DbmGeschwDrehmKraft"));
+}
