@@ -23,7 +23,7 @@ DbmBegrGeschwDrehmKraft::~DbmBegrGeschwDrehmKraft() = default;
 
 QString DbmBegrGeschwDrehmKraft::identifier() const
 {
-    return QStringLiteral("DbmBegrGeschwDrehmKraft");
+    return QString::fromLatin1("DbmBegrGeschwDrehmKraft");
 }
 
 void DbmBegrGeschwDrehmKraft::initialUpdate()

@@ -11,7 +11,7 @@ DbmFixedAccel::~DbmFixedAccel() = default;
 
 QString DbmFixedAccel::identifier() const
 {
-    return QStringLiteral("DbmFixedAccel");
+    return QString::fromLatin1("DbmFixedAccel");
 }
 
 void DbmFixedAccel::jumpToFestwAuswAccel()

@@ -11,7 +11,7 @@ DbmFixedDecel::~DbmFixedDecel() = default;
 
 QString DbmFixedDecel::identifier() const
 {
-    return QStringLiteral("DbmFixedDecel");
+    return QString::fromLatin1("DbmFixedDecel");
 }
 
 void DbmFixedDecel::jumpToFestwAuswDecel()

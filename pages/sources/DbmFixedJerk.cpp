@@ -11,7 +11,7 @@ DbmFixedJerk::~DbmFixedJerk() = default;
 
 QString DbmFixedJerk::identifier() const
 {
-    return QStringLiteral("DbmFixedJerk");
+    return QString::fromLatin1("DbmFixedJerk");
 }
 
 void DbmFixedJerk::jumpToFestwAuswJerk()

@@ -11,7 +11,7 @@ DbmFixedVelocity::~DbmFixedVelocity() = default;
 
 QString DbmFixedVelocity::identifier() const
 {
-    return QStringLiteral("DbmFixedVelocity");
+    return QString::fromLatin1("DbmFixedVelocity");
 }
 
 void DbmFixedVelocity::jumpToFestSwAuswGeschw()

@@ -52,7 +52,7 @@ DbmGeschwDrehmKraft::~DbmGeschwDrehmKraft() = default;
 
 QString DbmGeschwDrehmKraft::identifier() const
 {
-    return QStringLiteral("DbmGeschwDrehmKraft");
+    return QString::fromLatin1("DbmGeschwDrehmKraft");
 }
 
 void DbmGeschwDrehmKraft::initialUpdate()

@@ -23,7 +23,7 @@ DbmHauptsollwert::~DbmHauptsollwert() = default;
 
 QString DbmHauptsollwert::identifier() const
 {
-    return QStringLiteral("DbmHauptsollwert");
+    return QString::fromLatin1("DbmHauptsollwert");
 }
 
 void DbmHauptsollwert::onD20clicked()

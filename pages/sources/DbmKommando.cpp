@@ -124,7 +124,7 @@ DbmKommando::~DbmKommando() = default;
 
 QString DbmKommando::identifier() const
 {
-    return QStringLiteral("DbmKommando");
+    return QString::fromLatin1("DbmKommando");
 }
 
 void DbmKommando::initialUpdate()

@@ -23,7 +23,7 @@ DbmZusatzsollwert::~DbmZusatzsollwert() = default;
 
 QString DbmZusatzsollwert::identifier() const
 {
-    return QStringLiteral("DbmZusatzsollwert");
+    return QString::fromLatin1("DbmZusatzsollwert");
 }
 
 void DbmZusatzsollwert::onD20Clicked()

@@ -31,7 +31,7 @@ SrcCommandBinSignals::~SrcCommandBinSignals() = default;
 
 QString SrcCommandBinSignals::identifier() const
 {
-    return QStringLiteral("SrcCommandBinSignals");
+    return QString::fromLatin1("SrcCommandBinSignals");
 }
 
 void SrcCommandBinSignals::initialUpdate()

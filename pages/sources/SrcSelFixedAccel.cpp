@@ -15,7 +15,7 @@ SrcSelFixedAccel::~SrcSelFixedAccel() = default;
 
 QString SrcSelFixedAccel::identifier() const
 {
-    return QStringLiteral("SrcSelFixedAccel");
+    return QString::fromLatin1("SrcSelFixedAccel");
 }
 
 void SrcSelFixedAccel::jumpToFestwerteAccel()

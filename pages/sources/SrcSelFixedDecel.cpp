@@ -15,7 +15,7 @@ SrcSelFixedDecel::~SrcSelFixedDecel() = default;
 
 QString SrcSelFixedDecel::identifier() const
 {
-    return QStringLiteral("SrcSelFixedDecel");
+    return QString::fromLatin1("SrcSelFixedDecel");
 }
 
 void SrcSelFixedDecel::jumpToFestwerteDecel()

@@ -15,7 +15,7 @@ SrcSelFixedJerk::~SrcSelFixedJerk() = default;
 
 QString SrcSelFixedJerk::identifier() const
 {
-    return QStringLiteral("SrcSelFixedJerk");
+    return QString::fromLatin1("SrcSelFixedJerk");
 }
 
 void SrcSelFixedJerk::jumpToFestwerteJerk()

@@ -16,7 +16,7 @@ SrcSelFixedVelocity::~SrcSelFixedVelocity() = default;
 
 QString SrcSelFixedVelocity::identifier() const
 {
-    return QStringLiteral("SrcSelFixedVelocity");
+    return QString::fromLatin1("SrcSelFixedVelocity");
 }
 
 void SrcSelFixedVelocity::jumpToFestsollwerteGeschwindigkeit()
