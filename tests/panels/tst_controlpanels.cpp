@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QTranslator>
 
 namespace {
 
@@ -564,6 +565,21 @@ void TestControlPanels::safetyNotes()
     QVERIFY(ControlPanelPage::safetyNoteText("messageSafetyNoteActivateControlPanel").contains(QChar(0x2013)));
     QVERIFY(ControlPanelPage::safetyNoteText("titleSafetyNot").isEmpty());
     QVERIFY(ControlPanelPage::safetyNoteText(QString()).isEmpty());
+
+    // The English notes say more than the German ones.
+    QTranslator *english = PageRegistry::translator(2);
+    QVERIFY(english);
+    QCoreApplication::installTranslator(english);
+    const QString activate = ControlPanelPage::safetyNoteText("messageSafetyNoteActivateControlPanel");
+    const QString deactivate = ControlPanelPage::safetyNoteText("messageSafetyNoteDeactivateControlPanel");
+    const QString title = ControlPanelPage::safetyNoteText("titleSafetyNote");
+    QCoreApplication::removeTranslator(english);
+    QCOMPARE(title, "Safety note");
+    QVERIFY(activate.startsWith("<h3>WARNING!<br>Injury to persons and material damage due to axis movement!</h3>"));
+    QCOMPARE(activate.count("<li>"), 3);
+    QVERIFY(activate.contains("Use the control panel only if you have visual contact with the axis."));
+    QVERIFY(deactivate.contains("which may cause unexpected axis movements."));
+    QCOMPARE(deactivate.count("<li>"), 1);
 }
 
 QTEST_MAIN(TestControlPanels)
