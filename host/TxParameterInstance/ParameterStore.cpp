@@ -148,6 +148,8 @@ public:
     QString stored(eLivingSpace livingSpace, unsigned short element) const
     {
         const int slotIndex = slot(livingSpace);
+        if (element >= m_definition.elementCount)
+            m_store->noteOverrun(m_definition.coordinate, element);
         if (slotIndex < 0 || element >= m_definition.elementCount)
             return QString();
         const auto it = m_values.constFind(slotIndex);
@@ -165,6 +167,7 @@ public:
             return false;
         }
         if (element >= m_definition.elementCount) {
+            m_store->noteOverrun(m_definition.coordinate, element);
             m_store->noteWriteError(QStringLiteral("%1 has no element %2")
                                         .arg(m_definition.coordinate).arg(element));
             return false;
@@ -491,6 +494,13 @@ bool ParameterStore::loadFile(const QString &path, QString *error)
 QStringList ParameterStore::cyclicUpdates() const
 {
     QStringList list(m_cyclic.cbegin(), m_cyclic.cend());
+    list.sort();
+    return list;
+}
+
+QStringList ParameterStore::elementOverruns() const
+{
+    QStringList list(m_overruns.cbegin(), m_overruns.cend());
     list.sort();
     return list;
 }

@@ -89,6 +89,12 @@ public:
     QStringList cyclicUpdates() const;
     bool isCyclicUpdateOn(const QString &coordinate, int livingSpace, unsigned short element) const;
 
+    // Reads and writes of an element beyond a parameter's element count, as "J40.5", sorted.
+    // The store forgives them with an empty text; a host's provider need not, so tests check
+    // that pages ask for none.
+    QStringList elementOverruns() const;
+    void clearElementOverruns() { m_overruns.clear(); }
+
     // Every accepted write in order, while recording is on (tests use it).
     void setRecordingWrites(bool on);
     QList<WrittenValue> writtenValues() const { return m_written; }
@@ -99,10 +105,15 @@ private:
     void noteCyclicUpdate(const QString &key, bool on);
     void noteWrite(const QString &coordinate, int livingSpace, unsigned short element, const QString &text);
     void noteWriteError(const QString &error) { m_lastWriteError = error; }
+    void noteOverrun(const QString &coordinate, unsigned short element)
+    {
+        m_overruns.insert(QStringLiteral("%1.%2").arg(coordinate).arg(element));
+    }
 
     QHash<ParameterCoordinate, QSharedPointer<StoredParameter>> m_parameters;
     QStringList m_order;
     QSet<QString> m_cyclic;
+    QSet<QString> m_overruns;
     QList<WrittenValue> m_written;
     QString m_lastWriteError;
     int m_currentLivingSpace = 1;

@@ -27,6 +27,11 @@ const QString linkFrameHoverStyle = QStringLiteral("QFrame:hover {background-col
 
 BrevanePage::BrevanePage(QWidget *parent) : WizardPage(parent) {}
 
+BrevanePage::~BrevanePage()
+{
+    switchOffLiveValues();
+}
+
 Text BrevanePage::name() const
 {
     return PageRegistry::pageName(identifier());
@@ -58,27 +63,33 @@ QSharedPointer<ParameterObject> BrevanePage::parameterObject(const QString &coor
     return parameters ? parameters->parameter(ParameterCoordinate(coordinate)).toStrongRef() : nullptr;
 }
 
+// A host's provider need not forgive an element beyond the array, so none is asked for.
 QString BrevanePage::readText(const QString &coordinate, unsigned short element) const
 {
     const auto parameter = parameterObject(coordinate);
-    return parameter ? parameter->valueText(livingSpace(), element, false) : QString();
+    if (!parameter || element >= parameter->elementCount())
+        return QString();
+    return parameter->valueText(livingSpace(), element, false);
 }
 
 QString BrevanePage::readDisplayText(const QString &coordinate, unsigned short element) const
 {
     const auto information = parameterInformation(coordinate);
-    return information ? information->displayText(livingSpace(), element, false) : QString();
+    if (!information || element >= information->elementCount())
+        return QString();
+    return information->displayText(livingSpace(), element, false);
 }
 
-int BrevanePage::readInt(const QString &coordinate, unsigned short element) const
+qint64 BrevanePage::readInt(const QString &coordinate, unsigned short element) const
 {
-    return readText(coordinate, element).toInt(nullptr, 10);
+    // Unsigned 32-bit words (status words with bit 31) need more than an int.
+    return readText(coordinate, element).toLongLong(nullptr, 10);
 }
 
 bool BrevanePage::writeText(const QString &coordinate, unsigned short element, const QString &text) const
 {
     const auto parameter = parameterObject(coordinate);
-    if (!parameter)
+    if (!parameter || element >= parameter->elementCount())
         return false;
     parameter->setValueText(livingSpace(), element, text);
     return true;
@@ -164,12 +175,17 @@ void BrevanePage::showEvent(QShowEvent *event)
 
 void BrevanePage::hideEvent(QHideEvent *event)
 {
+    switchOffLiveValues();
+    WizardPage::hideEvent(event);
+}
+
+void BrevanePage::switchOffLiveValues()
+{
     for (const SwitchedOn &value : std::as_const(m_switchedOn)) {
         if (const auto information = parameterInformation(value.coordinate))
             information->setCyclicUpdate(value.livingSpace, value.element, false);
     }
     m_switchedOn.clear();
-    WizardPage::hideEvent(event);
 }
 
 void BrevanePage::jumpToWizardPage(const QString &identifier)

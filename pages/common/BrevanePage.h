@@ -18,6 +18,8 @@ class BrevanePage : public WizardPage
     Q_OBJECT
 public:
     explicit BrevanePage(QWidget *parent = nullptr);
+    // A page destroyed while shown gets no hideEvent: switches off what is still on.
+    ~BrevanePage() override;
 
     Text name() const override;
 
@@ -35,14 +37,15 @@ public slots:
     void jumpToWizardPage(const QString &identifier);
 
 protected:
-    // Parameter access; a parameter the drive lacks reads as an empty text (0 as a number)
-    // and is not written.
+    // Parameter access; a parameter the drive lacks, or an element beyond its element count,
+    // reads as an empty text (0 as a number) and is not written. Numbers are read in 64 bits
+    // (base 10); text that is no number or lies outside that range reads as 0.
     ParameterProvider *provider() const;
     QSharedPointer<ParameterInformation> parameterInformation(const QString &coordinate) const;
     QSharedPointer<ParameterObject> parameterObject(const QString &coordinate) const;
     QString readText(const QString &coordinate, unsigned short element = 0) const;
     QString readDisplayText(const QString &coordinate, unsigned short element = 0) const;
-    int readInt(const QString &coordinate, unsigned short element = 0) const;
+    qint64 readInt(const QString &coordinate, unsigned short element = 0) const;
     bool writeText(const QString &coordinate, unsigned short element, const QString &text) const;
     bool writeInt(const QString &coordinate, unsigned short element, qint64 value) const;
     // Element count of a parameter; 0 when the drive lacks it.
@@ -85,6 +88,8 @@ protected:
     QString sharedText(const char *sourceText) const;
 
 private:
+    void switchOffLiveValues();
+
     struct LiveValue
     {
         QString coordinate;

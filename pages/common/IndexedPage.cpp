@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
+#include <limits>
+
 IndexedPage::IndexedPage(QWidget *parent) : BrevanePage(parent) {}
 
 void IndexedPage::setupIndex(QLineEdit *indexEdit, QAbstractButton *decButton, QAbstractButton *incButton,
@@ -24,9 +26,14 @@ void IndexedPage::setupIndex(QLineEdit *indexEdit, QAbstractButton *decButton, Q
         connect(m_indexEdit, SIGNAL(editingFinished()), this, SLOT(takeIndex()));
 }
 
+qint64 IndexedPage::typedIndex() const
+{
+    return m_indexEdit ? m_indexEdit->text().toLongLong(nullptr, 10) : 0;
+}
+
 int IndexedPage::currentIndex() const
 {
-    return m_indexEdit ? m_indexEdit->text().toInt(nullptr, 10) : 0;
+    return int(qBound(qint64(std::numeric_limits<int>::min()), typedIndex(), qint64(std::numeric_limits<int>::max())));
 }
 
 bool IndexedPage::hasElements() const
@@ -34,33 +41,39 @@ bool IndexedPage::hasElements() const
     return elementCount(m_reference) > 0;
 }
 
-int IndexedPage::clampToCount(int index) const
+int IndexedPage::clampToCount(qint64 index) const
 {
     // Without elements there is nothing to choose; 0 is shown rather than -1.
     const int count = elementCount(m_reference);
     if (index >= count)
         index = count - 1;
-    return qMax(index, 0);
+    return int(qMax<qint64>(index, 0));
 }
 
 void IndexedPage::decIndex()
 {
-    setIndexAndUpdate(qMax(currentIndex() - 1, 0));
+    // No upper bound here; the result still has to fit the field's int.
+    const qint64 typed = typedIndex();
+    setIndexAndUpdate(typed <= 0 ? 0 : int(qMin(typed - 1, qint64(std::numeric_limits<int>::max()))));
 }
 
 void IndexedPage::incIndex()
 {
-    setIndexAndUpdate(clampToCount(currentIndex() + 1));
+    const qint64 typed = typedIndex();
+    setIndexAndUpdate(clampToCount(typed < std::numeric_limits<qint64>::max() ? typed + 1 : typed));
 }
 
 void IndexedPage::takeIndex()
 {
-    setIndexAndUpdate(clampToCount(qMax(currentIndex(), 0)));
+    setIndexAndUpdate(clampToCount(typedIndex()));
 }
 
 void IndexedPage::setIndexAndUpdate(int index)
 {
-    const bool elements = hasElements();
+    if (!m_reference.isEmpty())
+        observe(m_reference, SLOT(onReferenceChanged()));
+    m_knownCount = elementCount(m_reference);
+    const bool elements = m_knownCount > 0;
     if (m_indexEdit) {
         const QString text = QString::number(elements ? index : 0);
         if (m_indexEdit->text() != text)
@@ -72,6 +85,36 @@ void IndexedPage::setIndexAndUpdate(int index)
             button->setEnabled(elements);
     }
     UpdatePage();
+}
+
+void IndexedPage::showEvent(QShowEvent *event)
+{
+    BrevanePage::showEvent(event);
+    followReference();
+}
+
+void IndexedPage::onReferenceChanged()
+{
+    // A hidden page catches up when it is shown again.
+    if (isVisible())
+        followReference();
+}
+
+void IndexedPage::followReference()
+{
+    if (m_reference.isEmpty())
+        return;
+    observe(m_reference, SLOT(onReferenceChanged()));
+    const int count = elementCount(m_reference);
+    if (count == m_knownCount)
+        return;
+    if (m_knownCount < 0 && count > 0) {
+        // First look and there are elements: the page bound itself when it was set up.
+        m_knownCount = count;
+        return;
+    }
+    // Elements came or went: lock or unlock the index and clamp it to the new count.
+    setIndexAndUpdate(clampToCount(typedIndex()));
 }
 
 void IndexedPage::UpdatePage()

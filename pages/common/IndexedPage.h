@@ -35,11 +35,21 @@ protected:
     void setIndexAndUpdate(int index);
     // Gives every parameter control of the page the index and initialises it again.
     void bindControlsToIndex(int index);
+    // Catches up on an element count that changed while the page was hidden.
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void onReferenceChanged();
 
 private:
-    int clampToCount(int index) const;
+    // The field's number in 64 bits, so that stepping from any typed number cannot overflow.
+    qint64 typedIndex() const;
+    int clampToCount(qint64 index) const;
+    // Watches the reference parameter and re-evaluates the index when its element count changed.
+    void followReference();
     QLineEdit *m_indexEdit = nullptr;
     QAbstractButton *m_decButton = nullptr;
     QAbstractButton *m_incButton = nullptr;
     QString m_reference;
+    int m_knownCount = -1; // element count the index was last evaluated against; -1: not yet
 };

@@ -112,7 +112,7 @@ void Fahrsatz::connectParameterControls()
     observe(QStringLiteral("C243"), SLOT(onC243Changed()));
 }
 
-int Fahrsatz::layoutForCommand(int command, bool j33, bool i00, bool j21)
+int Fahrsatz::layoutForCommand(qint64 command, bool j33, bool i00, bool j21)
 {
     for (const LayoutChoice &choice : layoutChoices) {
         if (choice.command != command)
@@ -193,7 +193,7 @@ void Fahrsatz::applyLayout(int block)
         }
     }
 
-    const int command = readInt(QStringLiteral("J11"), static_cast<unsigned short>(block));
+    const qint64 command = readInt(QStringLiteral("J11"), static_cast<unsigned short>(block));
     if (command >= 1 && command <= 3)
         forceReadOnly(QStringLiteral("J33"), {2, 11}, readText(QStringLiteral("C243")) != QLatin1String("1"));
     ui->FrameGrafikSynchronbetrieb->setVisible(command >= 12 && command <= 14);

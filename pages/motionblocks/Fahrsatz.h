@@ -22,12 +22,12 @@ public:
     explicit Fahrsatz(QWidget *parent = nullptr);
     ~Fahrsatz() override;
 
-    QString identifier() const override { return QStringLiteral("Fahrsatz"); }
+    QString identifier() const override { return QString::fromLatin1("Fahrsatz"); }
     void initialUpdate() override;
 
     // The layout (index in the stacked widget) for a command code; j33 and j21 tell whether
     // the drive has these parameters, i00 whether "I00" is "1".
-    static int layoutForCommand(int command, bool j33, bool i00, bool j21);
+    static int layoutForCommand(qint64 command, bool j33, bool i00, bool j21);
 
 public slots:
     void onJ11Changed();

@@ -43,7 +43,7 @@ AppSatDriveBased::~AppSatDriveBased() = default;
 
 QString AppSatDriveBased::identifier() const
 {
-    return QStringLiteral("AppSatDriveBased");
+    return QString::fromLatin1("AppSatDriveBased");
 }
 
 // In the order in which a checked button is looked for when writing.
@@ -68,7 +68,7 @@ void AppSatDriveBased::onK08Changed()
     QRadioButton *button = ui->RadioButtonFahrsatzbetrieb;
     if (hasParameter(k08)) {
         // Any value outside the table counts as command mode.
-        const int value = readInt(k08);
+        const qint64 value = readInt(k08);
         button = ui->RadioButtonKommandobetrieb;
         for (const OperatingMode &mode : operatingModes()) {
             if (mode.k08 == value)

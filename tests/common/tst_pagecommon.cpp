@@ -15,6 +15,8 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include <limits>
+
 // A page as small as the shared behaviour allows.
 class ProbePage : public IndexedPage
 {
@@ -52,7 +54,9 @@ public:
     using BrevanePage::handOverMotionBlock;
     using BrevanePage::HiddenReason;
     using BrevanePage::jumpTo;
+    using BrevanePage::readDisplayText;
     using BrevanePage::readInt;
+    using BrevanePage::readText;
     using BrevanePage::takeHandedOverMotionBlock;
     using BrevanePage::writeText;
 
@@ -84,8 +88,12 @@ private slots:
     void indexStepping();
     void indexWithoutElements();
     void indexRebindsControls();
+    void indexFollowsElementCount();
     void liveValuesFollowVisibility();
-    void missingParametersReadAsDefaults();
+    void liveValuesOffWhenDeletedShown();
+    void readIntIn64Bits_data();
+    void readIntIn64Bits();
+    void elementsBeyondTheArray();
     void observeConnectsOnce();
     void motionBlockHandOver();
     void ledAndLinkFrame();
@@ -204,6 +212,12 @@ void TestPageCommon::indexStepping_data()
     QTest::newRow("typed text") << "zehn" << "take" << "0";
     QTest::newRow("typed") << "7" << "take" << "7";
     QTest::newRow("inc from beyond") << "40" << "inc" << "15";
+    QTest::newRow("inc from int max") << "2147483647" << "inc" << "15";
+    QTest::newRow("inc from 64-bit max") << "9223372036854775807" << "inc" << "15";
+    QTest::newRow("dec from 64-bit min") << "-9223372036854775808" << "dec" << "0";
+    QTest::newRow("dec from beyond int") << "99999999999" << "dec" << "2147483647";
+    QTest::newRow("typed beyond int") << "99999999999" << "take" << "15";
+    QTest::newRow("typed beyond 64 bits") << "99999999999999999999" << "take" << "0";
 }
 
 void TestPageCommon::indexStepping()
@@ -243,6 +257,43 @@ void TestPageCommon::indexWithoutElements()
     QVERIFY(m_page->inc->isEnabled());
 }
 
+void TestPageCommon::indexFollowsElementCount()
+{
+    const auto j40 = [this] { return m_host->store().parameter(ParameterCoordinate(QStringLiteral("J40"))).toStrongRef(); };
+    m_page->show();
+    m_page->index->setText(QStringLiteral("10"));
+    emit m_page->index->editingFinished();
+    j40()->setElementCount(0);
+    QCOMPARE(m_page->index->text(), QStringLiteral("0"));
+    QVERIFY(!m_page->index->isEnabled() && !m_page->inc->isEnabled() && !m_page->dec->isEnabled());
+
+    // Elements come back while the page stays shown: no step is needed to unlock it.
+    const int updates = m_page->updates;
+    j40()->setElementCount(8);
+    QVERIFY(m_page->index->isEnabled() && m_page->inc->isEnabled() && m_page->dec->isEnabled());
+    QCOMPARE(m_page->updates, updates + 1);
+    // A value change that leaves the count alone does not re-bind.
+    m_host->store().setValue(QStringLiteral("J40"), 0, 1, QStringLiteral("5"));
+    QCOMPARE(m_page->updates, updates + 1);
+
+    m_page->index->setText(QStringLiteral("7"));
+    emit m_page->index->editingFinished();
+    j40()->setElementCount(4);
+    QCOMPARE(m_page->index->text(), QStringLiteral("3"));
+    QCOMPARE(m_page->edit->index(), 3u);
+
+    // While hidden nothing happens; showing the page catches up.
+    m_page->hide();
+    j40()->setElementCount(0);
+    QVERIFY(m_page->inc->isEnabled());
+    m_page->show();
+    QVERIFY(!m_page->inc->isEnabled());
+    m_page->hide();
+    j40()->setElementCount(16);
+    m_page->show();
+    QVERIFY(m_page->inc->isEnabled());
+}
+
 void TestPageCommon::indexRebindsControls()
 {
     m_host->store().setValue(QStringLiteral("J40"), 0, 6, QStringLiteral("66"));
@@ -265,13 +316,65 @@ void TestPageCommon::liveValuesFollowVisibility()
     QVERIFY(m_page->liveValuesOn().isEmpty());
 }
 
-void TestPageCommon::missingParametersReadAsDefaults()
+void TestPageCommon::liveValuesOffWhenDeletedShown()
 {
-    QCOMPARE(m_page->readInt(QStringLiteral("X1")), 0);
+    m_page->show();
+    m_host->store().information(ParameterCoordinate(QStringLiteral("J40"))).toStrongRef()
+        ->setCyclicUpdate(eLivingSpace(1), 0, true);
+    // No hideEvent reaches a widget being destroyed.
+    delete m_page;
+    m_page = nullptr;
+    QCOMPARE(m_host->store().cyclicUpdates(), QStringList{QStringLiteral("J40@1.0")});
+}
+
+void TestPageCommon::readIntIn64Bits_data()
+{
+    QTest::addColumn<unsigned short>("type");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("value");
+    using T = ParameterDataType::Code;
+    QTest::newRow("status word, bit 31") << ushort(T::UInt32) << "2147483648" << Q_INT64_C(2147483648);
+    QTest::newRow("all 32 bits") << ushort(T::UInt32) << "4294967295" << Q_INT64_C(4294967295);
+    QTest::newRow("lowest INT32") << ushort(T::Int32) << "-2147483648" << Q_INT64_C(-2147483648);
+    QTest::newRow("largest 64-bit") << ushort(T::String) << "9223372036854775807"
+                                    << std::numeric_limits<qint64>::max();
+    QTest::newRow("beyond 64 bits") << ushort(T::String) << "9223372036854775808" << Q_INT64_C(0);
+    QTest::newRow("below 64 bits") << ushort(T::String) << "-9223372036854775809" << Q_INT64_C(0);
+    QTest::newRow("hexadecimal") << ushort(T::String) << "0x10" << Q_INT64_C(0);
+    QTest::newRow("octal-looking") << ushort(T::String) << "010" << Q_INT64_C(10);
+    QTest::newRow("no number") << ushort(T::String) << "abc" << Q_INT64_C(0);
+    QTest::newRow("fraction") << ushort(T::Real32) << "1.5" << Q_INT64_C(0);
+    QTest::newRow("empty") << ushort(T::String) << "" << Q_INT64_C(0);
+}
+
+void TestPageCommon::readIntIn64Bits()
+{
+    QFETCH(unsigned short, type);
+    QFETCH(QString, text);
+    QFETCH(qint64, value);
+    seed(m_host->store(), {{QStringLiteral("E10"), text, 1, type}});
+    QCOMPARE(m_page->readInt(QStringLiteral("E10")), value);
+    QCOMPARE(m_page->readInt(QStringLiteral("X1")), Q_INT64_C(0));
+}
+
+void TestPageCommon::elementsBeyondTheArray()
+{
+    seed(m_host->store(), {{QStringLiteral("G806"), QStringLiteral("7"), 2, ParameterDataType::Int32,
+                            {{7, QStringLiteral("sieben")}}}});
+    m_host->store().setRecordingWrites(true);
+    QCOMPARE(m_page->readInt(QStringLiteral("G806"), 1), Q_INT64_C(7));
+    QCOMPARE(m_page->readDisplayText(QStringLiteral("G806"), 1), QStringLiteral("sieben"));
+    for (const unsigned short element : {ushort(2), ushort(4), ushort(65535)}) {
+        QCOMPARE(m_page->readText(QStringLiteral("G806"), element), QString());
+        QCOMPARE(m_page->readDisplayText(QStringLiteral("G806"), element), QString());
+        QCOMPARE(m_page->readInt(QStringLiteral("G806"), element), Q_INT64_C(0));
+        QVERIFY(!m_page->writeText(QStringLiteral("G806"), element, QStringLiteral("1")));
+    }
+    QVERIFY(m_page->writeText(QStringLiteral("G806"), 1, QStringLiteral("1")));
+    QCOMPARE(m_host->store().writtenValues().size(), 1);
+    // The provider was never asked for an element it does not have.
+    QCOMPARE(m_host->store().elementOverruns(), QStringList());
     QVERIFY(!m_page->writeText(QStringLiteral("X1"), 0, QStringLiteral("1")));
-    m_host->store().setValue(QStringLiteral("J40"), 0, 2, QStringLiteral("abc"));
-    QCOMPARE(m_page->readInt(QStringLiteral("J40"), 2), 0);
-    QCOMPARE(m_page->readInt(QStringLiteral("J40"), 200), 0);
 }
 
 void TestPageCommon::observeConnectsOnce()
