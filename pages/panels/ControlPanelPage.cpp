@@ -198,11 +198,6 @@ void ControlPanelPage::applyWidgetSets(const WidgetSets &sets)
 
 void ControlPanelPage::applyPanelState(PanelState, bool) {}
 
-qint64 ControlPanelPage::readNumber(const QString &coordinate) const
-{
-    return readText(coordinate).toLongLong(nullptr, 10);
-}
-
 void ControlPanelPage::setLabel(bool panelOn)
 {
     m_onOffLabel->setText(QCoreApplication::translate("ControlPanelPage", panelOn ? labelOff : labelOn));
@@ -306,7 +301,7 @@ void ControlPanelPage::onE81Changed()
 {
     if (!m_rules.faultFlagWhileHidden && !m_pageShown)
         return;
-    if (readNumber(QStringLiteral("E81")) == 3 && readNumber(QStringLiteral("E82")) == 88)
+    if (readInt(QStringLiteral("E81")) == 3 && readInt(QStringLiteral("E82")) == 88)
         m_faultSwitchOffPending = true;
     adjustVisibility();
 }
@@ -353,10 +348,10 @@ void ControlPanelPage::evaluate()
     if (!host)
         return;
 
-    const qint64 a918 = readNumber(QStringLiteral("A918"));
-    const qint64 a900 = readNumber(QStringLiteral("A900"));
-    const qint64 e48 = readNumber(QStringLiteral("E48"));
-    const qint64 e49 = readNumber(QStringLiteral("E49"));
+    const qint64 a918 = readInt(QStringLiteral("A918"));
+    const qint64 a900 = readInt(QStringLiteral("A900"));
+    const qint64 e48 = readInt(QStringLiteral("E48"));
+    const qint64 e49 = readInt(QStringLiteral("E49"));
     const bool online = host->isOnline();
 
     // Unavailable: no connection, the drive refuses, or another one holds the word.
@@ -451,15 +446,13 @@ void ControlPanelPage::refreshStatusLeds()
         auto *widget = findChild<LedWidget *>(QLatin1String(led.widget));
         if (!widget)
             continue;
+        const QString text = readText(QLatin1String(led.coordinate), led.element);
+        const qint64 value = text.toLongLong(nullptr, 10);
         bool on = false;
-        if (led.element < elementCount(QLatin1String(led.coordinate))) {
-            const QString text = readText(QLatin1String(led.coordinate), led.element);
-            const qint64 value = text.toLongLong(nullptr, 10);
-            switch (led.rule) {
-            case LedRule::IsOne: on = text == QLatin1String("1"); break;
-            case LedRule::Fault: on = value == 5 || value == 6; break;
-            case LedRule::Warning: on = (value & 0x1E) != 0; break;
-            }
+        switch (led.rule) {
+        case LedRule::IsOne: on = text == QLatin1String("1"); break;
+        case LedRule::Fault: on = value == 5 || value == 6; break;
+        case LedRule::Warning: on = (value & 0x1E) != 0; break;
         }
         widget->setOn(on);
     }

@@ -127,8 +127,6 @@ protected:
     bool isShownOnPage(const QString &name) const;
     bool isPageShown() const { return m_pageShown; }
     QAbstractButton *haltButton() const { return m_halt; }
-    // The value of element 0 as a number (0 for a missing parameter).
-    qint64 readNumber(const QString &coordinate) const;
 
     // Names what the switch-on button does next.
     void setLabel(bool panelOn);

@@ -98,7 +98,7 @@ void SteuertafelApplikation::comboJ311Changed(int index)
 
 void SteuertafelApplikation::onJ311Changed()
 {
-    const qint64 block = readNumber(QStringLiteral("J311"));
+    const qint64 block = readInt(QStringLiteral("J311"));
     {
         const QSignalBlocker blocker(ui->ComboBoxJ311);
         ui->ComboBoxJ311->setCurrentIndex(block + 1 >= 0 && block + 1 < ui->ComboBoxJ311->count() ? int(block + 1) : -1);
@@ -113,7 +113,7 @@ void SteuertafelApplikation::onJ311Changed()
     const auto element = static_cast<unsigned short>(block);
     const auto commands = parameterInformation(QStringLiteral("J11"));
     ui->LblVarKommando->setText(commands->displayText(livingSpace(), element, true));
-    const qint64 command = readText(QStringLiteral("J11"), element).toLongLong(nullptr, 10);
+    const qint64 command = readInt(QStringLiteral("J11"), element);
     QString setpoint;
     const QString source = command >= 1 && command <= 3 ? QStringLiteral("J13")
                            : command == 4               ? QStringLiteral("J14")
@@ -142,7 +142,7 @@ void SteuertafelApplikation::onJ302Changed()
 
 void SteuertafelApplikation::showStatusWord()
 {
-    const qint64 word = isOnline() ? readNumber(QStringLiteral("J302")) : 0;
+    const qint64 word = isOnline() ? readInt(QStringLiteral("J302")) : 0;
     for (int bit = 0; bit < 8; ++bit) {
         if (auto *led = findChild<LedWidget *>(QStringLiteral("LedWidgetJ302_%1").arg(bit)))
             led->setOn((word >> bit) & 1);
@@ -165,11 +165,11 @@ void SteuertafelApplikation::applyPanelState(PanelState state, bool motionAllowe
         return;
     }
     // A canceled block can be continued or reset, not started anew.
-    const bool canceled = (readNumber(QStringLiteral("J302")) >> 2) & 1;
+    const bool canceled = (readInt(QStringLiteral("J302")) >> 2) & 1;
     ui->ToolButtonStart->setEnabled(!canceled);
     ui->ToolButtonContinue->setEnabled(canceled);
     ui->ToolButtonReset->setEnabled(canceled);
-    ui->ToolButtonStop->setEnabled(readNumber(QStringLiteral("I89")) != 8);
+    ui->ToolButtonStop->setEnabled(readInt(QStringLiteral("I89")) != 8);
     setWidgetsVisible(blockFrames, true);
 }
 

@@ -88,7 +88,7 @@ void SteuertafelGeschwDrehmKraft::initialUpdate()
 
 bool SteuertafelGeschwDrehmKraft::freigabeAllowed() const
 {
-    return readNumber(QStringLiteral("D01")) != 0;
+    return readInt(QStringLiteral("D01")) != 0;
 }
 
 void SteuertafelGeschwDrehmKraft::haltSwitched(bool checked)

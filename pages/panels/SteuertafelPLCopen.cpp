@@ -95,7 +95,7 @@ void SteuertafelPLCopen::changeVisibilityOfCommandDependingLinks()
     const bool fromK399 = hasParameter(QStringLiteral("K399"));
     if (!fromK399 && !hasParameter(QStringLiteral("K402")))
         return;
-    const qint64 command = readNumber(fromK399 ? QStringLiteral("K399") : QStringLiteral("K402"));
+    const qint64 command = readInt(fromK399 ? QStringLiteral("K399") : QStringLiteral("K402"));
     const bool referencing = command == 6;
     // Only the older command parameter has a command that clamps the velocity.
     const bool clamping = !fromK399 && command == 9;
@@ -110,7 +110,7 @@ void SteuertafelPLCopen::showSourceWidgets(const QString &selection, const QList
 {
     if (!hasParameter(selection))
         return;
-    const bool external = readNumber(selection) == 2;
+    const bool external = readInt(selection) == 2;
     for (QWidget *widget : widgets)
         widget->setVisible(external);
 }

@@ -89,11 +89,11 @@ void SteuertafelTippen::applyPanelState(PanelState state, bool motionAllowed)
         if (state != PanelState::FaultOff)
             setWidgetsVisible({QStringLiteral("FrameRefSetzen")}, referenceSettable);
         setWidgetsVisible(settingFrames, true);
-        ui->ToolButtonRefSetzen->setEnabled(readNumber(QStringLiteral("B20")) != 32);
+        ui->ToolButtonRefSetzen->setEnabled(readInt(QStringLiteral("B20")) != 32);
         break;
     case PanelState::Enabled: {
         // Step jogging is offered in its own mode; a drive without I26 has only that mode.
-        const bool stepMode = !hasParameter(QStringLiteral("I26")) || readNumber(QStringLiteral("I26")) == 1;
+        const bool stepMode = !hasParameter(QStringLiteral("I26")) || readInt(QStringLiteral("I26")) == 1;
         setWidgetsVisible(stepFrames, stepMode);
         setWidgetsVisible({QStringLiteral("FrameRefSetzen")}, referenceSettable);
         setWidgetsVisible(settingFrames, motionAllowed);

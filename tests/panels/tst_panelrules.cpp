@@ -37,7 +37,8 @@ private slots:
 
 private:
     // Shows the panel switched on (warning accepted), optionally enabled.
-    void open(const QString &identifier, const QList<SeedParameter> &extra = {}, bool enable = true);
+    void open(const QString &identifier, const QList<SeedParameter> &extra = {}, bool enable = true,
+              const QString &without = QString());
     bool shown(const QString &name) const { return !child(m_page.get(), name)->isHidden(); }
     bool enabled(const QString &name) const { return child(m_page.get(), name)->isEnabled(); }
 
@@ -54,10 +55,12 @@ void TestPanelRules::init()
     m_host->addPages({"Fahrsatzbetrieb", "Referenzfahrt", "DbmQuelleExterneGeschwindigkeit"});
 }
 
-void TestPanelRules::open(const QString &identifier, const QList<SeedParameter> &extra, bool enable)
+void TestPanelRules::open(const QString &identifier, const QList<SeedParameter> &extra, bool enable, const QString &without)
 {
     seed(m_host->store(), panelDrive());
     seed(m_host->store(), extra);
+    if (!without.isEmpty())
+        m_host->store().remove(without);
     m_page = createPanel(identifier);
     m_host->attach(m_page.get());
     m_page->show();
@@ -235,18 +238,10 @@ void TestPanelRules::jogFrames()
     QFETCH(bool, enable);
     QFETCH(QString, shownFrames);
     QFETCH(bool, refSetzenEnabled);
-    seed(m_host->store(), panelDrive());
-    if (drive.startsWith('-'))
-        m_host->store().remove(drive.mid(1));
-    else if (!drive.isEmpty())
-        m_host->store().setValue(drive.section('=', 0, 0), drive.section('=', 1));
-    m_page = createPanel("SteuertafelTippen");
-    m_host->attach(m_page.get());
-    m_page->show();
-    m_watcher->answer(QMessageBox::Ok);
-    child<QAbstractButton>(m_page.get(), "ToolButtonSteuertafelEin")->click();
-    if (enable)
-        child<QAbstractButton>(m_page.get(), "ToolButtonFreigabe")->click();
+    QList<SeedParameter> extra;
+    if (!drive.isEmpty() && !drive.startsWith('-'))
+        extra << SeedParameter{drive.section('=', 0, 0), drive.section('=', 1)};
+    open("SteuertafelTippen", extra, enable, drive.startsWith('-') ? drive.mid(1) : QString());
     QStringList actual;
     for (const char *name : {"FrameTipPlus", "FrameTipMinus", "FrameTipHalt", "FrameTipStepPlus", "FrameTipStepMinus",
                              "FrameRefSetzen", "FrameRefPos", "FrameActiveJog", "FrameI10ff"}) {
