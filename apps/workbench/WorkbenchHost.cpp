@@ -383,8 +383,9 @@ int WorkbenchHost::startControlPanel(const QString &coordinate)
     if (m_panelHandle != 0) {
         if (coordinate == m_panelCoordinate)
             return m_panelHandle;
-        note(QStringLiteral("  ends the control panel of %1 first").arg(m_panelCoordinate));
-        endControlPanel();
+        // One panel at a time: taking the axis from a panel the user is watching would be a surprise.
+        note(QStringLiteral("  refused: the control panel of %1 is active").arg(m_panelCoordinate));
+        return 0;
     }
     if (++m_lastPanelHandle <= 0)
         m_lastPanelHandle = 1;

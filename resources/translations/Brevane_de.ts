@@ -83,6 +83,17 @@
         </message>
     </context>
     <context>
+        <name>ControlPanelPage</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Steuertafel ein</translation>
+        </message>
+        <message>
+            <source>Steuertafel aus</source>
+            <translation>Steuertafel aus</translation>
+        </message>
+    </context>
+    <context>
         <name>Counter</name>
         <message>
             <source>Nummer</source>
@@ -473,6 +484,168 @@ DI13 invertiert</translation>
         <message>
             <source>Trigger Folgefahrsatz</source>
             <translation>Trigger Folgefahrsatz</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmSteuerStatus</name>
+        <message>
+            <source>Bit 0:</source>
+            <translation>Bit 0:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Execute&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Execute&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 1:</source>
+            <translation>Bit 1:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Positiver /Endschalter&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Positiver /Endschalter&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 2:</source>
+            <translation>Bit 2:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Negativer /Endschalter&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Negativer /Endschalter&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 3:</source>
+            <translation>Bit 3:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Referenzschalter&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Referenzschalter&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 4:</source>
+            <translation>Bit 4:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Tippen aktivieren&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Tippen aktivieren&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 5:</source>
+            <translation>Bit 5:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Positiv tippen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Positiv tippen&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 6:</source>
+            <translation>Bit 6:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Negativ tippen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Negativ tippen&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 7:</source>
+            <translation>Bit 7:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Positiver Tip-Step&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Positiver Tip-Step&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 8:</source>
+            <translation>Bit 8:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Negativer Tip-Step&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Negativer Tip-Step&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 9:</source>
+            <translation>Bit 9:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Bewegungsrichtung 0&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Bewegungsrichtung 0&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 10:</source>
+            <translation>Bit 10:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Bewegungsrichtung 1&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Bewegungsrichtung 1&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 11:</source>
+            <translation>Bit 11:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Referenz setzen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Referenz setzen&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 12:</source>
+            <translation>Bit 12:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Sollgeschwindigkeit zyklisch&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Sollgeschwindigkeit zyklisch&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 13:</source>
+            <translation>Bit 13:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Referenz wiederherstellen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Referenz wiederherstellen&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 14:</source>
+            <translation>Bit 14:</translation>
+        </message>
+        <message>
+            <source>Reserviert</source>
+            <translation>Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 15:</source>
+            <translation>Bit 15:</translation>
+        </message>
+        <message>
+            <source>Execute Handshake</source>
+            <translation>Execute Handshake</translation>
+        </message>
+        <message>
+            <source>Synchron</source>
+            <translation>Synchron</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmTipbetrieb</name>
+        <message>
+            <source>Quelle:&lt;br&gt;Binärsignale Applikation</source>
+            <translation>Quelle:&lt;br&gt;Binärsignale Applikation</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Tippen</source>
+            <translation>Steuertafel: Tippen</translation>
+        </message>
+        <message>
+            <source>Motion-Kern</source>
+            <translation>Motion-Kern</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Steuertafel</translation>
+        </message>
+        <message>
+            <source>Bedienteil&lt;br&gt;Antriebsregler</source>
+            <translation>Bedienteil&lt;br&gt;Antriebsregler</translation>
+        </message>
+        <message>
+            <source>Lokalbetrieb</source>
+            <translation>Lokalbetrieb</translation>
         </message>
     </context>
     <context>
@@ -912,6 +1085,407 @@ DI13 invertiert</translation>
         <message>
             <source>Zusatzsollwert</source>
             <translation>Zusatzsollwert</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuerStatusFahrsatz</name>
+        <message>
+            <source>Bit 0: MC_Halt</source>
+            <translation>Bit 0: MC_Halt</translation>
+        </message>
+        <message>
+            <source>Bit 1: Reset</source>
+            <translation>Bit 1: Reset</translation>
+        </message>
+        <message>
+            <source>Bit 2: Continue</source>
+            <translation>Bit 2: Continue</translation>
+        </message>
+        <message>
+            <source>Bit 3: Reserviert</source>
+            <translation>Bit 3: Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 4: Reserviert</source>
+            <translation>Bit 4: Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 5: Reserviert</source>
+            <translation>Bit 5: Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 6: Reserviert</source>
+            <translation>Bit 6: Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 7: Reserviert</source>
+            <translation>Bit 7: Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 0: Bewegung aktiv</source>
+            <translation>Bit 0: Bewegung aktiv</translation>
+        </message>
+        <message>
+            <source>Bit 1: Gestartet</source>
+            <translation>Bit 1: Gestartet</translation>
+        </message>
+        <message>
+            <source>Bit 2: Abgebrochen</source>
+            <translation>Bit 2: Abgebrochen</translation>
+        </message>
+        <message>
+            <source>Bit 3: Beendet</source>
+            <translation>Bit 3: Beendet</translation>
+        </message>
+        <message>
+            <source>Bit 4: Reset</source>
+            <translation>Bit 4: Reset</translation>
+        </message>
+        <message>
+            <source>Bit 5: Fehler</source>
+            <translation>Bit 5: Fehler</translation>
+        </message>
+        <message>
+            <source>Bit 6: Continue möglich</source>
+            <translation>Bit 6: Continue möglich</translation>
+        </message>
+        <message>
+            <source>Bit 7: Continue Fehler</source>
+            <translation>Bit 7: Continue Fehler</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuerStatusKommandobetrieb</name>
+        <message>
+            <source>Bit 0: Continue</source>
+            <translation>Bit 0: Continue</translation>
+        </message>
+        <message>
+            <source>Bit 1: Halt</source>
+            <translation>Bit 1: Halt</translation>
+        </message>
+        <message>
+            <source>Bit 2: Reserviert</source>
+            <translation>Bit 2: Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 3: Reserviert</source>
+            <translation>Bit 3: Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 4: Reserviert</source>
+            <translation>Bit 4: Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 5: Reserviert</source>
+            <translation>Bit 5: Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 6: Reserviert</source>
+            <translation>Bit 6: Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 7: Reserviert</source>
+            <translation>Bit 7: Reserviert</translation>
+        </message>
+        <message>
+            <source>Bit 0: Continue möglich</source>
+            <translation>Bit 0: Continue möglich</translation>
+        </message>
+        <message>
+            <source>Bit 1: Continue Fehler</source>
+            <translation>Bit 1: Continue Fehler</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelApplikation</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Steuertafel ein</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Start</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Reset</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continue</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Halt</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Freigabe</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Quittierung</translation>
+        </message>
+        <message>
+            <source>Kommando:</source>
+            <translation>Kommando:</translation>
+        </message>
+        <message>
+            <source>&lt;Kommando&gt;</source>
+            <translation>&lt;Kommando&gt;</translation>
+        </message>
+        <message>
+            <source>Sollwert:</source>
+            <translation>Sollwert:</translation>
+        </message>
+        <message>
+            <source>&lt;Sollwert&gt;</source>
+            <translation>&lt;Sollwert&gt;</translation>
+        </message>
+        <message>
+            <source>Gültig für Halt-Signal:</source>
+            <translation>Gültig für Halt-Signal:</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Fahrsatz</translation>
+        </message>
+        <message>
+            <source>Bit 0:</source>
+            <translation>Bit 0:</translation>
+        </message>
+        <message>
+            <source>Bewegung aktiv</source>
+            <translation>Bewegung aktiv</translation>
+        </message>
+        <message>
+            <source>Bit 1:</source>
+            <translation>Bit 1:</translation>
+        </message>
+        <message>
+            <source>Gestartet</source>
+            <translation>Gestartet</translation>
+        </message>
+        <message>
+            <source>Bit 2:</source>
+            <translation>Bit 2:</translation>
+        </message>
+        <message>
+            <source>Abgebrochen</source>
+            <translation>Abgebrochen</translation>
+        </message>
+        <message>
+            <source>Bit 3:</source>
+            <translation>Bit 3:</translation>
+        </message>
+        <message>
+            <source>Beendet</source>
+            <translation>Beendet</translation>
+        </message>
+        <message>
+            <source>Bit 4:</source>
+            <translation>Bit 4:</translation>
+        </message>
+        <message>
+            <source>Bit 5:</source>
+            <translation>Bit 5:</translation>
+        </message>
+        <message>
+            <source>Fehler</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Bit 6:</source>
+            <translation>Bit 6:</translation>
+        </message>
+        <message>
+            <source>Continue möglich</source>
+            <translation>Continue möglich</translation>
+        </message>
+        <message>
+            <source>Bit 7:</source>
+            <translation>Bit 7:</translation>
+        </message>
+        <message>
+            <source>Continue Fehler</source>
+            <translation>Continue Fehler</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>-1: Inaktiv</source>
+            <translation>-1: Inaktiv</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelGeschwDrehmKraft</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Steuertafel ein</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Start</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Halt</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Freigabe</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Quittierung</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeit</source>
+            <translation>Geschwindigkeit</translation>
+        </message>
+        <message>
+            <source>Festwert Beschleunigung</source>
+            <translation>Festwert Beschleunigung</translation>
+        </message>
+        <message>
+            <source>Festwert Verzögerung</source>
+            <translation>Festwert Verzögerung</translation>
+        </message>
+        <message>
+            <source>Festwert Ruck</source>
+            <translation>Festwert Ruck</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-Override</source>
+            <translation>Geschwindigkeits-Override</translation>
+        </message>
+        <message>
+            <source>Drehmoment-/Kraftbegrenzung</source>
+            <translation>Drehmoment-/Kraftbegrenzung</translation>
+        </message>
+        <message>
+            <source>Soll-Drehmoment/-Kraft</source>
+            <translation>Soll-Drehmoment/-Kraft</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelPLCopen</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Steuertafel ein</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Start</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Halt</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Freigabe</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Quittierung</translation>
+        </message>
+        <message>
+            <source>Externe Geschwindigkeit</source>
+            <translation>Externe Geschwindigkeit</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-Override</source>
+            <translation>Geschwindigkeits-Override</translation>
+        </message>
+        <message>
+            <source>Soll-Drehmoment/-Kraft,&lt;br&gt;Geschwindigkeitsklammerung</source>
+            <translation>Soll-Drehmoment/-Kraft,&lt;br&gt;Geschwindigkeitsklammerung</translation>
+        </message>
+        <message>
+            <source>Referenzierung</source>
+            <translation>Referenzierung</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelSicherheitshinweis</name>
+        <message>
+            <source>Sicherheitshinweis</source>
+            <translation>Sicherheitshinweis</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Aktivierung dieser Funktion der Antrieb – statt über eine Steuerung – über die Steuertafel der Tellurix kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</source>
+            <translation>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Aktivierung dieser Funktion der Antrieb – statt über eine Steuerung – über die Steuertafel der Tellurix kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Deaktivierung dieser Funktion der Antrieb – statt über die Steuertafel der Tellurix – wieder über eine Steuerung kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</source>
+            <translation>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Deaktivierung dieser Funktion der Antrieb – statt über die Steuertafel der Tellurix – wieder über eine Steuerung kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelTippen</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Steuertafel ein</translation>
+        </message>
+        <message>
+            <source>Tip+</source>
+            <translation>Tip+</translation>
+        </message>
+        <message>
+            <source>Tip-</source>
+            <translation>Tip-</translation>
+        </message>
+        <message>
+            <source>TipStep+</source>
+            <translation>TipStep+</translation>
+        </message>
+        <message>
+            <source>TipStep-</source>
+            <translation>TipStep-</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Halt</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Freigabe</translation>
+        </message>
+        <message>
+            <source>Freigabe aktivieren/deaktivieren</source>
+            <translation>Freigabe aktivieren/deaktivieren</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Quittierung</translation>
+        </message>
+        <message>
+            <source>Referenz setzen</source>
+            <translation>Referenz setzen</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
         </message>
     </context>
 </TS>

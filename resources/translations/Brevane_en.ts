@@ -83,6 +83,17 @@
         </message>
     </context>
     <context>
+        <name>ControlPanelPage</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Control panel on</translation>
+        </message>
+        <message>
+            <source>Steuertafel aus</source>
+            <translation>Control panel off</translation>
+        </message>
+    </context>
+    <context>
         <name>Counter</name>
         <message>
             <source>Nummer</source>
@@ -473,6 +484,168 @@ DI13 inverted</translation>
         <message>
             <source>Trigger Folgefahrsatz</source>
             <translation>Trigger</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmSteuerStatus</name>
+        <message>
+            <source>Bit 0:</source>
+            <translation>Bit 0:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Execute&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Execute&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 1:</source>
+            <translation>Bit 1:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Positiver /Endschalter&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Positive /limit switch&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 2:</source>
+            <translation>Bit 2:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Negativer /Endschalter&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Negative /limit switch&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 3:</source>
+            <translation>Bit 3:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Referenzschalter&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Reference switch&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 4:</source>
+            <translation>Bit 4:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Tippen aktivieren&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Activate jog mode&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 5:</source>
+            <translation>Bit 5:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Positiv tippen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Positive jog&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 6:</source>
+            <translation>Bit 6:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Negativ tippen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Negative jog&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 7:</source>
+            <translation>Bit 7:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Positiver Tip-Step&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Positive jog step&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 8:</source>
+            <translation>Bit 8:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Negativer Tip-Step&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Negative jog step&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 9:</source>
+            <translation>Bit 9:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Bewegungsrichtung 0&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Direction of motion 0&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 10:</source>
+            <translation>Bit 10:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Bewegungsrichtung 1&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Direction of motion 1&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 11:</source>
+            <translation>Bit 11:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Referenz setzen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Set reference&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 12:</source>
+            <translation>Bit 12:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Sollgeschwindigkeit zyklisch&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Cyclical set velocity&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 13:</source>
+            <translation>Bit 13:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Referenz wiederherstellen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Restore reference&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 14:</source>
+            <translation>Bit 14:</translation>
+        </message>
+        <message>
+            <source>Reserviert</source>
+            <translation>Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 15:</source>
+            <translation>Bit 15:</translation>
+        </message>
+        <message>
+            <source>Execute Handshake</source>
+            <translation>Execute handshake</translation>
+        </message>
+        <message>
+            <source>Synchron</source>
+            <translation>Synchronous</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmTipbetrieb</name>
+        <message>
+            <source>Quelle:&lt;br&gt;Binärsignale Applikation</source>
+            <translation>Digital signals:&lt;br&gt;Application</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Tippen</source>
+            <translation>Control panel: Jog</translation>
+        </message>
+        <message>
+            <source>Motion-Kern</source>
+            <translation>Motion core</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Control panel</translation>
+        </message>
+        <message>
+            <source>Bedienteil&lt;br&gt;Antriebsregler</source>
+            <translation>Drive controller&lt;br&gt;control unit</translation>
+        </message>
+        <message>
+            <source>Lokalbetrieb</source>
+            <translation>Local operation</translation>
         </message>
     </context>
     <context>
@@ -912,6 +1085,407 @@ DI13 inverted</translation>
         <message>
             <source>Zusatzsollwert</source>
             <translation>Additional set value</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuerStatusFahrsatz</name>
+        <message>
+            <source>Bit 0: MC_Halt</source>
+            <translation>Bit 0: MC_Halt</translation>
+        </message>
+        <message>
+            <source>Bit 1: Reset</source>
+            <translation>Bit 1: Reset</translation>
+        </message>
+        <message>
+            <source>Bit 2: Continue</source>
+            <translation>Bit 2: Continue</translation>
+        </message>
+        <message>
+            <source>Bit 3: Reserviert</source>
+            <translation>Bit 3: Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 4: Reserviert</source>
+            <translation>Bit 4: Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 5: Reserviert</source>
+            <translation>Bit 5: Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 6: Reserviert</source>
+            <translation>Bit 6: Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 7: Reserviert</source>
+            <translation>Bit 7: Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 0: Bewegung aktiv</source>
+            <translation>Bit 0: Motion active</translation>
+        </message>
+        <message>
+            <source>Bit 1: Gestartet</source>
+            <translation>Bit 1: Started</translation>
+        </message>
+        <message>
+            <source>Bit 2: Abgebrochen</source>
+            <translation>Bit 2: Canceled</translation>
+        </message>
+        <message>
+            <source>Bit 3: Beendet</source>
+            <translation>Bit 3: Ended</translation>
+        </message>
+        <message>
+            <source>Bit 4: Reset</source>
+            <translation>Bit 4: Reset</translation>
+        </message>
+        <message>
+            <source>Bit 5: Fehler</source>
+            <translation>Bit 5: Error</translation>
+        </message>
+        <message>
+            <source>Bit 6: Continue möglich</source>
+            <translation>Bit 6: Continue possible</translation>
+        </message>
+        <message>
+            <source>Bit 7: Continue Fehler</source>
+            <translation>Bit 7: Continue error</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuerStatusKommandobetrieb</name>
+        <message>
+            <source>Bit 0: Continue</source>
+            <translation>Bit 0: Continue</translation>
+        </message>
+        <message>
+            <source>Bit 1: Halt</source>
+            <translation>Bit 1: Stop</translation>
+        </message>
+        <message>
+            <source>Bit 2: Reserviert</source>
+            <translation>Bit 2: Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 3: Reserviert</source>
+            <translation>Bit 3: Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 4: Reserviert</source>
+            <translation>Bit 4: Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 5: Reserviert</source>
+            <translation>Bit 5: Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 6: Reserviert</source>
+            <translation>Bit 6: Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 7: Reserviert</source>
+            <translation>Bit 7: Reserved</translation>
+        </message>
+        <message>
+            <source>Bit 0: Continue möglich</source>
+            <translation>Bit 0: Continue possible</translation>
+        </message>
+        <message>
+            <source>Bit 1: Continue Fehler</source>
+            <translation>Bit 1: Continue error</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelApplikation</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Control panel on</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Start</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Reset</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continue</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Enable</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Confirmation</translation>
+        </message>
+        <message>
+            <source>Kommando:</source>
+            <translation>Command:</translation>
+        </message>
+        <message>
+            <source>&lt;Kommando&gt;</source>
+            <translation>&lt;Command&gt;</translation>
+        </message>
+        <message>
+            <source>Sollwert:</source>
+            <translation>Set value:</translation>
+        </message>
+        <message>
+            <source>&lt;Sollwert&gt;</source>
+            <translation>&lt;Set value&gt;</translation>
+        </message>
+        <message>
+            <source>Gültig für Halt-Signal:</source>
+            <translation>Only for stop signal</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Motion block</translation>
+        </message>
+        <message>
+            <source>Bit 0:</source>
+            <translation>Bit 0:</translation>
+        </message>
+        <message>
+            <source>Bewegung aktiv</source>
+            <translation>Motion active</translation>
+        </message>
+        <message>
+            <source>Bit 1:</source>
+            <translation>Bit 1:</translation>
+        </message>
+        <message>
+            <source>Gestartet</source>
+            <translation>Started</translation>
+        </message>
+        <message>
+            <source>Bit 2:</source>
+            <translation>Bit 2:</translation>
+        </message>
+        <message>
+            <source>Abgebrochen</source>
+            <translation>Canceled</translation>
+        </message>
+        <message>
+            <source>Bit 3:</source>
+            <translation>Bit 3:</translation>
+        </message>
+        <message>
+            <source>Beendet</source>
+            <translation>Ended</translation>
+        </message>
+        <message>
+            <source>Bit 4:</source>
+            <translation>Bit 4:</translation>
+        </message>
+        <message>
+            <source>Bit 5:</source>
+            <translation>Bit 5:</translation>
+        </message>
+        <message>
+            <source>Fehler</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Bit 6:</source>
+            <translation>Bit 6:</translation>
+        </message>
+        <message>
+            <source>Continue möglich</source>
+            <translation>Continue possible</translation>
+        </message>
+        <message>
+            <source>Bit 7:</source>
+            <translation>Bit 7:</translation>
+        </message>
+        <message>
+            <source>Continue Fehler</source>
+            <translation>Continue error</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>-1: Inaktiv</source>
+            <translation>-1: Inactive</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelGeschwDrehmKraft</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Control panel on</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Start</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Enable</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Confirmation</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeit</source>
+            <translation>Velocity</translation>
+        </message>
+        <message>
+            <source>Festwert Beschleunigung</source>
+            <translation>Fixed value for acceleration</translation>
+        </message>
+        <message>
+            <source>Festwert Verzögerung</source>
+            <translation>Fixed value for deceleration</translation>
+        </message>
+        <message>
+            <source>Festwert Ruck</source>
+            <translation>Fixed value for jerk</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-Override</source>
+            <translation>Velocity override</translation>
+        </message>
+        <message>
+            <source>Drehmoment-/Kraftbegrenzung</source>
+            <translation>Torque/force limit</translation>
+        </message>
+        <message>
+            <source>Soll-Drehmoment/-Kraft</source>
+            <translation>Set torque/force</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelPLCopen</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Control panel on</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Start</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Enable</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Confirmation</translation>
+        </message>
+        <message>
+            <source>Externe Geschwindigkeit</source>
+            <translation>External velocity</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-Override</source>
+            <translation>Velocity override</translation>
+        </message>
+        <message>
+            <source>Soll-Drehmoment/-Kraft,&lt;br&gt;Geschwindigkeitsklammerung</source>
+            <translation>Set torque/force, compound velocity</translation>
+        </message>
+        <message>
+            <source>Referenzierung</source>
+            <translation>Referencing</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelSicherheitshinweis</name>
+        <message>
+            <source>Sicherheitshinweis</source>
+            <translation>Safety note</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Aktivierung dieser Funktion der Antrieb – statt über eine Steuerung – über die Steuertafel der Tellurix kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</source>
+            <translation>&lt;h3&gt;WARNING!&lt;br&gt;Injury to persons and material damage due to axis movement!&lt;/h3&gt;When you activate the control panel, Tellurix gives you sole control over the axis movements. If you are using a controller, it cannot intervene to prevent collisions while the control panel is active.&lt;ul&gt;&lt;li&gt;Do not switch to other windows while the control panel is active.&lt;/li&gt;&lt;li&gt;Use the control panel only if you have visual contact with the axis.&lt;/li&gt;&lt;li&gt;Make sure that no persons or objects are within the travel range.&lt;/li&gt;&lt;/ul&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Deaktivierung dieser Funktion der Antrieb – statt über die Steuertafel der Tellurix – wieder über eine Steuerung kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</source>
+            <translation>&lt;h3&gt;WARNING!&lt;br&gt;Injury to persons and material damage due to axis movement!&lt;/h3&gt;The controller takes over control of the axis again when the control panel is deactivated, which may cause unexpected axis movements. You cannot use Tellurix to intervene and prevent collisions.&lt;ul&gt;&lt;li&gt;Make sure that no persons or objects are within the travel range.&lt;/li&gt;&lt;/ul&gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelTippen</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Control panel on</translation>
+        </message>
+        <message>
+            <source>Tip+</source>
+            <translation>Jog+</translation>
+        </message>
+        <message>
+            <source>Tip-</source>
+            <translation>Jog-</translation>
+        </message>
+        <message>
+            <source>TipStep+</source>
+            <translation>Jog step+</translation>
+        </message>
+        <message>
+            <source>TipStep-</source>
+            <translation>Jog step-</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Enable</translation>
+        </message>
+        <message>
+            <source>Freigabe aktivieren/deaktivieren</source>
+            <translation>Activate/deactivate enable</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Confirmation</translation>
+        </message>
+        <message>
+            <source>Referenz setzen</source>
+            <translation>Set reference</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
         </message>
     </context>
 </TS>

@@ -83,6 +83,17 @@
         </message>
     </context>
     <context>
+        <name>ControlPanelPage</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Panneau de commande activé</translation>
+        </message>
+        <message>
+            <source>Steuertafel aus</source>
+            <translation>Panneau de commande désactivé</translation>
+        </message>
+    </context>
+    <context>
         <name>Counter</name>
         <message>
             <source>Nummer</source>
@@ -473,6 +484,168 @@ DI13 inversée</translation>
         <message>
             <source>Trigger Folgefahrsatz</source>
             <translation>Déclencheur</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmSteuerStatus</name>
+        <message>
+            <source>Bit 0:</source>
+            <translation>Bit 0 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Execute&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Execute&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 1:</source>
+            <translation>Bit 1 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Positiver /Endschalter&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;/Fin de course positif&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 2:</source>
+            <translation>Bit 2 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Negativer /Endschalter&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;/Fin de course négatif&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 3:</source>
+            <translation>Bit 3 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Referenzschalter&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Commutateur de référence&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 4:</source>
+            <translation>Bit 4 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Tippen aktivieren&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Activer le mode pas à pas&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 5:</source>
+            <translation>Bit 5 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Positiv tippen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Pas à pas positif&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 6:</source>
+            <translation>Bit 6 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Negativ tippen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Pas à pas négatif&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 7:</source>
+            <translation>Bit 7 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Positiver Tip-Step&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Incrément pas à pas positif&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 8:</source>
+            <translation>Bit 8 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Negativer Tip-Step&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Incrément pas à pas négatif&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 9:</source>
+            <translation>Bit 9 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Bewegungsrichtung 0&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Sens de déplacement 0&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 10:</source>
+            <translation>Bit 10 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Bewegungsrichtung 1&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Sens de déplacement 1&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 11:</source>
+            <translation>Bit 11 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Referenz setzen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Définir la référence&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 12:</source>
+            <translation>Bit 12 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Sollgeschwindigkeit zyklisch&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Vitesse de consigne cyclique&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 13:</source>
+            <translation>Bit 13 :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSrcBinSignals"&gt;Referenz wiederherstellen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSrcBinSignals"&gt;Restaurer la référence&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Bit 14:</source>
+            <translation>Bit 14 :</translation>
+        </message>
+        <message>
+            <source>Reserviert</source>
+            <translation>Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 15:</source>
+            <translation>Bit 15 :</translation>
+        </message>
+        <message>
+            <source>Execute Handshake</source>
+            <translation>Handshake Execute</translation>
+        </message>
+        <message>
+            <source>Synchron</source>
+            <translation>Synchrone</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmTipbetrieb</name>
+        <message>
+            <source>Quelle:&lt;br&gt;Binärsignale Applikation</source>
+            <translation>Signaux numériques :&lt;br&gt;application</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Tippen</source>
+            <translation>Panneau de commande : pas à pas</translation>
+        </message>
+        <message>
+            <source>Motion-Kern</source>
+            <translation>Noyau Motion</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Panneau de commande</translation>
+        </message>
+        <message>
+            <source>Bedienteil&lt;br&gt;Antriebsregler</source>
+            <translation>Unité de commande&lt;br&gt;variateur</translation>
+        </message>
+        <message>
+            <source>Lokalbetrieb</source>
+            <translation>Mode local</translation>
         </message>
     </context>
     <context>
@@ -912,6 +1085,407 @@ DI13 inversée</translation>
         <message>
             <source>Zusatzsollwert</source>
             <translation>Valeur de consigne supplémentaire</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuerStatusFahrsatz</name>
+        <message>
+            <source>Bit 0: MC_Halt</source>
+            <translation>Bit 0 : MC_Halt</translation>
+        </message>
+        <message>
+            <source>Bit 1: Reset</source>
+            <translation>Bit 1 : Reset</translation>
+        </message>
+        <message>
+            <source>Bit 2: Continue</source>
+            <translation>Bit 2 : Continue</translation>
+        </message>
+        <message>
+            <source>Bit 3: Reserviert</source>
+            <translation>Bit 3 : Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 4: Reserviert</source>
+            <translation>Bit 4 : Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 5: Reserviert</source>
+            <translation>Bit 5 : Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 6: Reserviert</source>
+            <translation>Bit 6 : Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 7: Reserviert</source>
+            <translation>Bit 7 : Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 0: Bewegung aktiv</source>
+            <translation>Bit 0 : Mouvement actif</translation>
+        </message>
+        <message>
+            <source>Bit 1: Gestartet</source>
+            <translation>Bit 1 : Démarré</translation>
+        </message>
+        <message>
+            <source>Bit 2: Abgebrochen</source>
+            <translation>Bit 2 : Interrompu</translation>
+        </message>
+        <message>
+            <source>Bit 3: Beendet</source>
+            <translation>Bit 3 : Terminé</translation>
+        </message>
+        <message>
+            <source>Bit 4: Reset</source>
+            <translation>Bit 4 : Reset</translation>
+        </message>
+        <message>
+            <source>Bit 5: Fehler</source>
+            <translation>Bit 5 : Erreur</translation>
+        </message>
+        <message>
+            <source>Bit 6: Continue möglich</source>
+            <translation>Bit 6 : Continue possible</translation>
+        </message>
+        <message>
+            <source>Bit 7: Continue Fehler</source>
+            <translation>Bit 7 : Erreur Continue</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuerStatusKommandobetrieb</name>
+        <message>
+            <source>Bit 0: Continue</source>
+            <translation>Bit 0 : Continue</translation>
+        </message>
+        <message>
+            <source>Bit 1: Halt</source>
+            <translation>Bit 1 : Arrêt</translation>
+        </message>
+        <message>
+            <source>Bit 2: Reserviert</source>
+            <translation>Bit 2 : Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 3: Reserviert</source>
+            <translation>Bit 3 : Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 4: Reserviert</source>
+            <translation>Bit 4 : Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 5: Reserviert</source>
+            <translation>Bit 5 : Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 6: Reserviert</source>
+            <translation>Bit 6 : Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 7: Reserviert</source>
+            <translation>Bit 7 : Réservé</translation>
+        </message>
+        <message>
+            <source>Bit 0: Continue möglich</source>
+            <translation>Bit 0 : Continue possible</translation>
+        </message>
+        <message>
+            <source>Bit 1: Continue Fehler</source>
+            <translation>Bit 1 : Erreur Continue</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelApplikation</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Panneau de commande activé</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Démarrage</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Reset</translation>
+        </message>
+        <message>
+            <source>Continue</source>
+            <translation>Continue</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Arrêt</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Validation</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Acquittement</translation>
+        </message>
+        <message>
+            <source>Kommando:</source>
+            <translation>Commande :</translation>
+        </message>
+        <message>
+            <source>&lt;Kommando&gt;</source>
+            <translation>&lt;Commande&gt;</translation>
+        </message>
+        <message>
+            <source>Sollwert:</source>
+            <translation>Valeur de consigne :</translation>
+        </message>
+        <message>
+            <source>&lt;Sollwert&gt;</source>
+            <translation>&lt;Valeur de consigne&gt;</translation>
+        </message>
+        <message>
+            <source>Gültig für Halt-Signal:</source>
+            <translation>Valable uniquement pour le signal d'arrêt :</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Bloc de déplacement</translation>
+        </message>
+        <message>
+            <source>Bit 0:</source>
+            <translation>Bit 0 :</translation>
+        </message>
+        <message>
+            <source>Bewegung aktiv</source>
+            <translation>Mouvement actif</translation>
+        </message>
+        <message>
+            <source>Bit 1:</source>
+            <translation>Bit 1 :</translation>
+        </message>
+        <message>
+            <source>Gestartet</source>
+            <translation>Démarré</translation>
+        </message>
+        <message>
+            <source>Bit 2:</source>
+            <translation>Bit 2 :</translation>
+        </message>
+        <message>
+            <source>Abgebrochen</source>
+            <translation>Interrompu</translation>
+        </message>
+        <message>
+            <source>Bit 3:</source>
+            <translation>Bit 3 :</translation>
+        </message>
+        <message>
+            <source>Beendet</source>
+            <translation>Terminé</translation>
+        </message>
+        <message>
+            <source>Bit 4:</source>
+            <translation>Bit 4 :</translation>
+        </message>
+        <message>
+            <source>Bit 5:</source>
+            <translation>Bit 5 :</translation>
+        </message>
+        <message>
+            <source>Fehler</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Bit 6:</source>
+            <translation>Bit 6 :</translation>
+        </message>
+        <message>
+            <source>Continue möglich</source>
+            <translation>Continue possible</translation>
+        </message>
+        <message>
+            <source>Bit 7:</source>
+            <translation>Bit 7 :</translation>
+        </message>
+        <message>
+            <source>Continue Fehler</source>
+            <translation>Erreur Continue</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>État</translation>
+        </message>
+        <message>
+            <source>-1: Inaktiv</source>
+            <translation>-1 : inactif</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelGeschwDrehmKraft</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Panneau de commande activé</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Démarrage</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Arrêt</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Validation</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Acquittement</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>État</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeit</source>
+            <translation>Vitesse</translation>
+        </message>
+        <message>
+            <source>Festwert Beschleunigung</source>
+            <translation>Valeur fixe accélération</translation>
+        </message>
+        <message>
+            <source>Festwert Verzögerung</source>
+            <translation>Valeur fixe temporisation</translation>
+        </message>
+        <message>
+            <source>Festwert Ruck</source>
+            <translation>Valeur fixe à-coup</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-Override</source>
+            <translation>Override de la vitesse</translation>
+        </message>
+        <message>
+            <source>Drehmoment-/Kraftbegrenzung</source>
+            <translation>Limitation couple/force</translation>
+        </message>
+        <message>
+            <source>Soll-Drehmoment/-Kraft</source>
+            <translation>Couple/force de consigne</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelPLCopen</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Panneau de commande activé</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>Démarrage</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Arrêt</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Validation</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Acquittement</translation>
+        </message>
+        <message>
+            <source>Externe Geschwindigkeit</source>
+            <translation>Vitesse externe</translation>
+        </message>
+        <message>
+            <source>Geschwindigkeits-Override</source>
+            <translation>Override de la vitesse</translation>
+        </message>
+        <message>
+            <source>Soll-Drehmoment/-Kraft,&lt;br&gt;Geschwindigkeitsklammerung</source>
+            <translation>Couple/force de consigne,&lt;br&gt;limitation de vitesse</translation>
+        </message>
+        <message>
+            <source>Referenzierung</source>
+            <translation>Référencement</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>État</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelSicherheitshinweis</name>
+        <message>
+            <source>Sicherheitshinweis</source>
+            <translation>Consigne de sécurité</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Aktivierung dieser Funktion der Antrieb – statt über eine Steuerung – über die Steuertafel der Tellurix kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</source>
+            <translation>&lt;h3&gt;AVERTISSEMENT !&lt;br&gt;Risque de blessures et de dommages matériels dus au mouvement de l'axe !&lt;/h3&gt;Lorsque vous activez le panneau de commande, Tellurix vous donne le contrôle exclusif des mouvements de l'axe. Si vous utilisez une commande, celle-ci ne peut pas intervenir pour éviter des collisions tant que le panneau de commande est actif.&lt;ul&gt;&lt;li&gt;Ne passez pas à d'autres fenêtres tant que le panneau de commande est actif.&lt;/li&gt;&lt;li&gt;N'utilisez le panneau de commande que si vous avez un contact visuel avec l'axe.&lt;/li&gt;&lt;li&gt;Assurez-vous qu'aucune personne ni aucun objet ne se trouve dans la zone de déplacement.&lt;/li&gt;&lt;/ul&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Deaktivierung dieser Funktion der Antrieb – statt über die Steuertafel der Tellurix – wieder über eine Steuerung kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</source>
+            <translation>&lt;h3&gt;AVERTISSEMENT !&lt;br&gt;Risque de blessures et de dommages matériels dus au mouvement de l'axe !&lt;/h3&gt;La commande reprend le contrôle de l'axe lorsque le panneau de commande est désactivé, ce qui peut provoquer des mouvements inattendus de l'axe. Vous ne pouvez pas utiliser Tellurix pour intervenir et éviter des collisions.&lt;ul&gt;&lt;li&gt;Assurez-vous qu'aucune personne ni aucun objet ne se trouve dans la zone de déplacement.&lt;/li&gt;&lt;/ul&gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteuertafelTippen</name>
+        <message>
+            <source>Steuertafel ein</source>
+            <translation>Panneau de commande activé</translation>
+        </message>
+        <message>
+            <source>Tip+</source>
+            <translation>Pas à pas+</translation>
+        </message>
+        <message>
+            <source>Tip-</source>
+            <translation>Pas à pas-</translation>
+        </message>
+        <message>
+            <source>TipStep+</source>
+            <translation>Incrément pas à pas+</translation>
+        </message>
+        <message>
+            <source>TipStep-</source>
+            <translation>Incrément pas à pas-</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Arrêt</translation>
+        </message>
+        <message>
+            <source>Freigabe</source>
+            <translation>Validation</translation>
+        </message>
+        <message>
+            <source>Freigabe aktivieren/deaktivieren</source>
+            <translation>Activer/désactiver la validation</translation>
+        </message>
+        <message>
+            <source>Quittierung</source>
+            <translation>Acquittement</translation>
+        </message>
+        <message>
+            <source>Referenz setzen</source>
+            <translation>Définir la référence</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>État</translation>
         </message>
     </context>
 </TS>

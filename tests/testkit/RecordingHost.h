@@ -6,6 +6,8 @@
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
+
 class WizardPage;
 
 // A WizardPageHost for tests: a page tree with visibility, a parameter store, and a log of
@@ -37,6 +39,12 @@ public:
     // Calls whose text starts with one of the prefixes, in order.
     QStringList calls(const QStringList &prefixes) const;
     quint32 controlPanelWord() const { return m_panelWord; }
+    // Whether a control panel holds the axis (started and not stopped since).
+    bool controlPanelActive() const { return m_panelActive; }
+    // A host that leaves the word as it was when a panel stops (the default clears it).
+    void setKeepsWordOnStop(bool keeps) { m_keepsWordOnStop = keeps; }
+    // Called after every recorded call, with the call's text, once the host has acted on it.
+    void setCallObserver(std::function<void(const QString &)> observer) { m_observer = std::move(observer); }
     int fahrsatzNummer() const;
 
     // Sets the page's host, initializes its parameter controls and calls initialUpdate(),
@@ -62,6 +70,11 @@ public:
 
 private:
     void record(const QString &call) const { m_calls << call; }
+    void observed(const QString &call) const
+    {
+        if (m_observer)
+            m_observer(call);
+    }
 
     mutable ParameterStore m_store;
     QMap<QString, bool> m_pages;
@@ -71,6 +84,9 @@ private:
     eFieldbusType m_fieldbusType = eFieldbusEtherCAT;
     quint32 m_panelWord = 0;
     int m_panelHandle = 1;
+    bool m_panelActive = false;
+    bool m_keepsWordOnStop = false;
+    std::function<void(const QString &)> m_observer;
     bool m_readOnly = false;
     bool m_online = true;
 };

@@ -233,8 +233,8 @@ void TestWorkbenchHost::controlPanel_data()
                                           << false;
     QTest::newRow("going offline ends the panel") << QStringList{"start K913", "bit 31 1", "offline"} << "" << 0u
                                                   << QStringList{"K913=0"} << true;
-    QTest::newRow("another panel takes over") << QStringList{"start K913", "bit 1 1", "start K911", "bit 2 1"} << "K911"
-                                              << 4u << QStringList{"K913=0", "K911=4"} << true;
+    QTest::newRow("a second panel is refused") << QStringList{"start K913", "bit 1 1", "start K911", "bit 2 1"} << "K913"
+                                               << 6u << QStringList{"K913=6", "K911=0"} << false;
 }
 
 void TestWorkbenchHost::controlPanel()

@@ -1,0 +1,512 @@
+#include "ControlPanelPage.h"
+
+#include "LedWidget.h"
+#include "SvgWidget.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMovie>
+#include <QStackedWidget>
+
+#include <algorithm>
+
+namespace {
+
+const char *const safetyContext = "SteuertafelSicherheitshinweis";
+
+struct SafetyNote
+{
+    const char *key;
+    const char *text;
+};
+
+const SafetyNote safetyNotes[] = {
+    {"titleSafetyNote", QT_TRANSLATE_NOOP("SteuertafelSicherheitshinweis", "Sicherheitshinweis")},
+    {"messageSafetyNoteActivateControlPanel",
+     QT_TRANSLATE_NOOP("SteuertafelSicherheitshinweis",
+                       "<h3>WARNUNG!<br>Personen- und Sachschaden durch Achsbewegung!</h3>Beachten Sie, dass mit der "
+                       "Aktivierung dieser Funktion der Antrieb – statt über eine Steuerung – über die Steuertafel der "
+                       "Tellurix kontrolliert wird.<ul><li>Stellen Sie sicher, dass sich keine Personen oder Gegenstände "
+                       "im Fahrbereich befinden.</li></ul>")},
+    {"messageSafetyNoteDeactivateControlPanel",
+     QT_TRANSLATE_NOOP("SteuertafelSicherheitshinweis",
+                       "<h3>WARNUNG!<br>Personen- und Sachschaden durch Achsbewegung!</h3>Beachten Sie, dass mit der "
+                       "Deaktivierung dieser Funktion der Antrieb – statt über die Steuertafel der Tellurix – wieder über "
+                       "eine Steuerung kontrolliert wird.<ul><li>Stellen Sie sicher, dass sich keine Personen oder "
+                       "Gegenstände im Fahrbereich befinden.</li></ul>")},
+};
+
+const char *const labelOn = QT_TRANSLATE_NOOP("ControlPanelPage", "Steuertafel ein");
+const char *const labelOff = QT_TRANSLATE_NOOP("ControlPanelPage", "Steuertafel aus");
+
+const QString diagramEnabled = QStringLiteral("Trassierband_400_340.svg");
+const QString diagramDisabled = QStringLiteral("Trassierband_disabled_400_340.svg");
+
+constexpr int bitActive = 0;
+constexpr int bitHalt = 5;
+constexpr int bitAcknowledge = 30;
+constexpr int bitEnable = 31;
+
+// Status LEDs: which parameter element lights which LED, and when.
+enum class LedRule { IsOne, Fault, Warning };
+struct StatusLed
+{
+    const char *coordinate;
+    unsigned short element;
+    LedRule rule;
+    const char *widget;
+};
+const StatusLed statusLeds[] = {
+    {"E48", 0, LedRule::Fault, "LedWidgetE48"},     {"E49", 0, LedRule::Warning, "LedWidgetE49"},
+    {"I85", 0, LedRule::IsOne, "LedWidgetI85"},     {"I91", 0, LedRule::IsOne, "LedWidgetI91"},
+    {"I187", 0, LedRule::IsOne, "LedWidgetI187"},   {"I182", 0, LedRule::IsOne, "LedWidgetI182"},
+    {"I183", 0, LedRule::IsOne, "LedWidgetI183"},   {"I180", 0, LedRule::IsOne, "LedWidgetI180"},
+    {"I86", 0, LedRule::IsOne, "LedWidgetI86"},     {"I188", 0, LedRule::IsOne, "LedWidgetI188"},
+    {"I184", 0, LedRule::IsOne, "LedWidgetI184"},   {"I185", 0, LedRule::IsOne, "LedWidgetI185"},
+    {"E180", 0, LedRule::IsOne, "LedWidgetE180_0"}, {"E180", 1, LedRule::IsOne, "LedWidgetE180_1"},
+    {"I805", 0, LedRule::IsOne, "LedWidgetI805"},   {"I806", 0, LedRule::IsOne, "LedWidgetI806"},
+    {"E182", 0, LedRule::IsOne, "LedWidgetE182"},   {"E183", 0, LedRule::IsOne, "LedWidgetE183"},
+};
+
+// Parameters whose change re-evaluates every panel: a fault or the loss of the axis must
+// reach the panel state whichever panel is shown.
+const char *const commonInputs[] = {"A900", "A918", "E48", "E49"};
+
+} // namespace
+
+ControlPanelPage::ControlPanelPage(const PanelRules &rules, QWidget *parent) : BrevanePage(parent), m_rules(rules)
+{
+    for (const QString &coordinate : std::as_const(m_rules.liveValues))
+        addLiveValue(coordinate);
+    addLiveValue(QStringLiteral("E180"), 0);
+    addLiveValue(QStringLiteral("E180"), 1);
+}
+
+ControlPanelPage::~ControlPanelPage()
+{
+    // A host that closes or unloads may delete the page without hiding it first; the axis
+    // must not stay under the control of a panel nobody watches.
+    if (m_handle != 0 && pageHost())
+        handBack();
+}
+
+void ControlPanelPage::setupPanel()
+{
+    m_switchOn = findChild<QAbstractButton *>(QStringLiteral("ToolButtonSteuertafelEin"));
+    m_freigabe = findChild<QAbstractButton *>(QStringLiteral("ToolButtonFreigabe"));
+    m_halt = findChild<QAbstractButton *>(QStringLiteral("ToolButtonHalt"));
+    m_quittierung = findChild<QAbstractButton *>(QStringLiteral("ToolButtonQuittierung"));
+    m_onOffLabel = findChild<QLabel *>(QStringLiteral("labelControlPanelOnOff"));
+    m_diagram = findChild<SvgWidget *>(QStringLiteral("svgWidget"));
+    m_movieStack = findChild<QStackedWidget *>(QStringLiteral("stackedWidgetMovie"));
+    Q_ASSERT(m_switchOn && m_freigabe && m_halt && m_quittierung && m_onOffLabel && m_diagram);
+
+    connect(m_switchOn, &QAbstractButton::clicked, this, &ControlPanelPage::onSteuertafelEinClicked);
+    connect(m_freigabe, &QAbstractButton::clicked, this, &ControlPanelPage::onFreigabeClicked);
+    connect(m_halt, &QAbstractButton::clicked, this, &ControlPanelPage::onHaltClicked);
+    connect(m_quittierung, &QAbstractButton::pressed, this, &ControlPanelPage::onQuittierungPressed);
+    connect(m_quittierung, &QAbstractButton::released, this, &ControlPanelPage::onQuittierungReleased);
+    for (const MomentaryButton &momentary : std::as_const(m_rules.momentaryButtons)) {
+        auto *button = findChild<QAbstractButton *>(QLatin1String(momentary.objectName));
+        Q_ASSERT(button);
+        const int bit = momentary.bit;
+        connect(button, &QAbstractButton::pressed, this, [this, bit] { setBit(bit, true); });
+        connect(button, &QAbstractButton::released, this, [this, bit] { setBit(bit, false); });
+    }
+
+    const struct
+    {
+        const char *label;
+        const char *file;
+    } animations[] = {{"LblGrafikVor", ":/Animation/Resources/RechtsRum.gif"},
+                      {"LblGrafikRueck", ":/Animation/Resources/LinksRum.gif"}};
+    for (const auto &animation : animations) {
+        if (auto *label = findChild<QLabel *>(QLatin1String(animation.label))) {
+            auto *movie = new QMovie(QLatin1String(animation.file), QByteArray(), this);
+            label->setMovie(movie);
+            m_movies << movie;
+        }
+    }
+    if (auto *standstill = findChild<QLabel *>(QStringLiteral("LblGrafikStillstand")))
+        standstill->setPixmap(QPixmap(QStringLiteral(":/Animation/Resources/Stillstand.png")));
+}
+
+void ControlPanelPage::initialUpdate()
+{
+    QStringList inputs;
+    for (const char *coordinate : commonInputs)
+        inputs << QLatin1String(coordinate);
+    inputs << m_rules.extraInputs;
+    for (const QString &coordinate : std::as_const(inputs))
+        observe(coordinate, SLOT(adjustVisibility()));
+    observe(QStringLiteral("E81"), SLOT(onE81Changed()));
+    observe(QStringLiteral("E82"), SLOT(onE81Changed()));
+    for (const StatusLed &led : statusLeds)
+        observe(QLatin1String(led.coordinate), SLOT(refreshStatusLeds()));
+    observe(QStringLiteral("I199"), SLOT(onI199_I197Changed()));
+    observe(QStringLiteral("I197"), SLOT(onI199_I197Changed()));
+    if (ParameterProvider *parameters = provider())
+        connect(parameters, &ParameterProvider::onlineChanged, this, &ControlPanelPage::onOnlineChanged,
+                Qt::UniqueConnection);
+}
+
+QString ControlPanelPage::safetyNoteText(const QString &key)
+{
+    for (const SafetyNote &note : safetyNotes) {
+        if (key == QLatin1String(note.key))
+            return QCoreApplication::translate(safetyContext, note.text);
+    }
+    return QString();
+}
+
+QWidget *ControlPanelPage::widget(const QString &name) const
+{
+    return findChild<QWidget *>(name);
+}
+
+bool ControlPanelPage::isShownOnPage(const QString &name) const
+{
+    const QWidget *found = widget(name);
+    return found && !found->isHidden();
+}
+
+void ControlPanelPage::setWidgetsVisible(const QStringList &names, bool visible)
+{
+    for (const QString &name : names) {
+        if (QWidget *found = widget(name))
+            found->setVisible(visible);
+    }
+}
+
+void ControlPanelPage::setWidgetsEnabled(const QStringList &names, bool enabled)
+{
+    for (const QString &name : names) {
+        if (QWidget *found = widget(name))
+            found->setEnabled(enabled);
+    }
+}
+
+void ControlPanelPage::applyWidgetSets(const WidgetSets &sets)
+{
+    setWidgetsEnabled(sets.enable, true);
+    setWidgetsEnabled(sets.disable, false);
+    setWidgetsVisible(sets.show, true);
+    setWidgetsVisible(sets.hide, false);
+}
+
+void ControlPanelPage::applyPanelState(PanelState, bool) {}
+
+void ControlPanelPage::setLabel(bool panelOn)
+{
+    m_onOffLabel->setText(QCoreApplication::translate("ControlPanelPage", panelOn ? labelOff : labelOn));
+}
+
+void ControlPanelPage::setDiagramEnabled(bool enabled)
+{
+    setDiagram(m_diagram, enabled ? diagramEnabled : diagramDisabled);
+}
+
+void ControlPanelPage::setBit(int bit, bool on)
+{
+    if (WizardPageHost *host = pageHost()) {
+        if (on)
+            m_heldBits.insert(bit);
+        else
+            m_heldBits.remove(bit);
+        host->setControlPanelBit(bit, on);
+    }
+}
+
+void ControlPanelPage::handBack(const QList<int> &releaseBits, bool flagFirst)
+{
+    WizardPageHost *host = pageHost();
+    if (!host)
+        return;
+    if (flagFirst)
+        host->setControlPanelFlag(false);
+    for (int bit : releaseBits)
+        setBit(bit, false);
+    if (!releaseBits.contains(bitEnable))
+        setBit(bitEnable, false);
+    // A momentary button still held down would otherwise stay set in the word.
+    QList<int> held = m_heldBits.values();
+    std::sort(held.begin(), held.end());
+    for (int bit : std::as_const(held)) {
+        if (bit != bitActive && bit != bitHalt)
+            setBit(bit, false);
+    }
+    if (!flagFirst)
+        host->setControlPanelFlag(false);
+    host->stopControlPanel();
+    m_handle = 0;
+}
+
+bool ControlPanelPage::confirm(const QString &messageKey)
+{
+    m_warningOpen = true;
+    QMessageBox box(QMessageBox::Warning, safetyNoteText(QStringLiteral("titleSafetyNote")),
+                    safetyNoteText(messageKey), QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.setTextFormat(Qt::RichText);
+    box.setDefaultButton(QMessageBox::Cancel);
+    const bool accepted = box.exec() == QMessageBox::Ok;
+    m_warningOpen = false;
+    return accepted;
+}
+
+void ControlPanelPage::onSteuertafelEinClicked()
+{
+    if (!m_switchOn->isChecked() && m_warnOnDeactivate) {
+        if (confirm(QStringLiteral("messageSafetyNoteDeactivateControlPanel"))) {
+            adjustVisibility();
+            m_warnOnDeactivate = false;
+            return;
+        }
+        // Declined: the panel stays on, unless it was handed back while the warning was open.
+        if (m_pageShown && m_handle != 0)
+            m_switchOn->setChecked(true);
+    }
+    adjustVisibility();
+}
+
+void ControlPanelPage::onFreigabeClicked()
+{
+    // The drive is enabled only through a panel that holds the axis.
+    if (m_handle == 0)
+        m_freigabe->setChecked(false);
+    setBit(bitEnable, m_freigabe->isChecked());
+    adjustVisibility();
+}
+
+void ControlPanelPage::onHaltClicked()
+{
+    const bool checked = m_halt->isChecked();
+    setBit(bitHalt, checked);
+    haltSwitched(checked);
+    adjustVisibility();
+}
+
+void ControlPanelPage::onQuittierungPressed()
+{
+    setBit(bitAcknowledge, true);
+}
+
+void ControlPanelPage::onQuittierungReleased()
+{
+    setBit(bitAcknowledge, false);
+}
+
+void ControlPanelPage::onE81Changed()
+{
+    if (!m_rules.faultFlagWhileHidden && !m_pageShown)
+        return;
+    if (readInt(QStringLiteral("E81")) == 3 && readInt(QStringLiteral("E82")) == 88)
+        m_faultSwitchOffPending = true;
+    adjustVisibility();
+}
+
+void ControlPanelPage::onOnlineChanged(bool)
+{
+    adjustVisibility();
+    if (m_pageShown)
+        onI199_I197Changed();
+}
+
+void ControlPanelPage::showOffState(PanelState state)
+{
+    m_switchOn->setChecked(false);
+    m_halt->setChecked(false);
+    m_freigabe->setChecked(false);
+    setLabel(false);
+    m_switchOn->setEnabled(state != PanelState::Unavailable);
+    m_freigabe->setEnabled(false);
+    m_halt->setEnabled(false);
+    setWidgetsVisible({QStringLiteral("FrameFreigabe"), m_rules.haltFrame, QStringLiteral("FrameQuittierung")}, false);
+    setDiagramEnabled(false);
+    applyState(state);
+}
+
+void ControlPanelPage::applyState(PanelState state, bool motionAllowed)
+{
+    applyWidgetSets(m_rules.states.value(state));
+    applyPanelState(state, motionAllowed);
+}
+
+void ControlPanelPage::adjustVisibility()
+{
+    // While a warning is open its own path evaluates the panel once it is answered.
+    if (!m_pageShown || m_warningOpen)
+        return;
+    evaluate();
+    finishPanelState();
+}
+
+void ControlPanelPage::evaluate()
+{
+    WizardPageHost *host = pageHost();
+    if (!host)
+        return;
+
+    const qint64 a918 = readInt(QStringLiteral("A918"));
+    const qint64 a900 = readInt(QStringLiteral("A900"));
+    const qint64 e48 = readInt(QStringLiteral("E48"));
+    const qint64 e49 = readInt(QStringLiteral("E49"));
+    const bool online = host->isOnline();
+
+    // Unavailable: no connection, the drive refuses, or another one holds the word.
+    if (!online || a918 != 0 || (a900 != 0 && m_handle == 0) || !hasParameter(m_rules.controlWord)) {
+        if (m_handle != 0)
+            handBack();
+        showOffState(PanelState::Unavailable);
+        return;
+    }
+
+    if (!m_switchOn->isChecked()) {
+        if (m_handle != 0)
+            handBack();
+        setBit(bitEnable, false);
+        showOffState(PanelState::SwitchedOff);
+        return;
+    }
+
+    if (m_handle == 0) {
+        if (m_warnOnActivate) {
+            if (!confirm(QStringLiteral("messageSafetyNoteActivateControlPanel"))) {
+                if (!m_pageShown)
+                    return;
+                setBit(bitEnable, false);
+                showOffState(PanelState::Refused);
+                return;
+            }
+            m_warnOnActivate = false;
+            // The world may have changed while the warning was open: evaluate it afresh.
+            adjustVisibility();
+            return;
+        }
+        m_handle = host->startControlPanel(m_rules.controlWord);
+        if (m_handle == 0) {
+            // The host did not hand the axis over (another panel holds it, or the drive refused).
+            setBit(bitEnable, false);
+            showOffState(PanelState::SwitchedOff);
+            return;
+        }
+        m_heldBits.clear();
+        setBit(bitEnable, false);
+        setBit(bitActive, true);
+    }
+
+    if (!m_switchOn->isChecked())
+        return;
+    m_quittierung->setEnabled(true);
+    setWidgetsVisible({QStringLiteral("FrameQuittierung")}, true);
+    applyState(PanelState::On);
+
+    if (!m_freigabe->isChecked() || e48 == 5) {
+        applyState(PanelState::NotEnabled);
+        if ((e49 & 0x9E) == 0 && e48 != 5 && freigabeAllowed()) {
+            setLabel(true);
+            m_freigabe->setEnabled(true);
+            setWidgetsVisible({QStringLiteral("FrameFreigabe")}, true);
+            applyState(PanelState::FreigabeOffered);
+        } else if (!m_faultSwitchOffPending) {
+            if (m_rules.labelWhenFreigabeBlocked)
+                setLabel(true);
+            m_freigabe->setEnabled(false);
+            setWidgetsVisible({QStringLiteral("FrameFreigabe")}, true);
+            if (e48 == 5) {
+                m_freigabe->setChecked(false);
+                setBit(bitEnable, false);
+            }
+            applyState(PanelState::FreigabeBlocked);
+        } else {
+            if (m_handle != 0)
+                handBack(m_rules.faultReleaseBits, m_rules.faultReleaseFlagFirst);
+            setBit(bitEnable, false);
+            showOffState(PanelState::SwitchedOff);
+            applyState(PanelState::FaultOff);
+            m_faultSwitchOffPending = false;
+        }
+    } else {
+        const bool motionAllowed = !m_halt->isChecked() && e48 != 1;
+        setLabel(true);
+        m_switchOn->setEnabled(true);
+        m_halt->setEnabled(true);
+        setWidgetsEnabled(m_rules.motionButtons, motionAllowed);
+        setWidgetsVisible({m_rules.haltFrame, QStringLiteral("FrameFreigabe")}, true);
+        m_freigabe->setEnabled(true);
+        applyState(PanelState::Enabled, motionAllowed);
+    }
+    setDiagramEnabled(m_freigabe->isChecked());
+}
+
+void ControlPanelPage::refreshStatusLeds()
+{
+    for (const StatusLed &led : statusLeds) {
+        auto *widget = findChild<LedWidget *>(QLatin1String(led.widget));
+        if (!widget)
+            continue;
+        const QString text = readText(QLatin1String(led.coordinate), led.element);
+        const qint64 value = text.toLongLong(nullptr, 10);
+        bool on = false;
+        switch (led.rule) {
+        case LedRule::IsOne: on = text == QLatin1String("1"); break;
+        case LedRule::Fault: on = value == 5 || value == 6; break;
+        case LedRule::Warning: on = (value & 0x1E) != 0; break;
+        }
+        widget->setOn(on);
+    }
+}
+
+void ControlPanelPage::onI199_I197Changed()
+{
+    auto *forward = findChild<LedWidget *>(QStringLiteral("LedWidgetI197"));
+    auto *standstill = findChild<LedWidget *>(QStringLiteral("LedWidgetI199"));
+    if (!hasParameter(QStringLiteral("I199")) || !hasParameter(QStringLiteral("I197"))) {
+        for (LedWidget *led : {forward, standstill}) {
+            if (led)
+                led->setOn(false);
+        }
+        return;
+    }
+    const bool stopped = readText(QStringLiteral("I199")) == QLatin1String("1");
+    const bool forwards = readText(QStringLiteral("I197")) == QLatin1String("1");
+    setStackPage(m_movieStack, (stopped || !isOnline()) ? 2 : (forwards ? 0 : 1));
+    if (standstill)
+        standstill->setOn(stopped);
+    if (forward)
+        forward->setOn(forwards);
+}
+
+void ControlPanelPage::startAnimations(bool on)
+{
+    // Nothing visible changes while the page is hidden, so the movies rest then.
+    for (QMovie *movie : std::as_const(m_movies)) {
+        if (on)
+            movie->start();
+        else
+            movie->stop();
+    }
+}
+
+void ControlPanelPage::showEvent(QShowEvent *event)
+{
+    m_pageShown = true;
+    BrevanePage::showEvent(event);
+    adjustVisibility();
+    refreshStatusLeds();
+    onI199_I197Changed();
+    refreshPanel();
+    startAnimations(true);
+}
+
+void ControlPanelPage::hideEvent(QHideEvent *event)
+{
+    m_pageShown = false;
+    // Leaving the page always gives the axis back, without asking.
+    handBack();
+    // The hidden page offers nothing but switching on again.
+    showOffState(PanelState::SwitchedOff);
+    startAnimations(false);
+    BrevanePage::hideEvent(event);
+}

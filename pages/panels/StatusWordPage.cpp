@@ -1,0 +1,79 @@
+#include "StatusWordPage.h"
+
+#include "LedWidget.h"
+
+StatusWordPage::StatusWordPage(QWidget *parent) : BrevanePage(parent) {}
+
+void StatusWordPage::setupWords(const QList<Word> &words)
+{
+    m_words = words;
+    for (const Word &word : std::as_const(m_words)) {
+        if (!word.clickable)
+            continue;
+        for (int bit = 0; bit < word.bits; ++bit) {
+            LedWidget *widget = led(word.coordinate, bit);
+            Q_ASSERT(widget);
+            const QString coordinate = word.coordinate;
+            connect(widget, &LedWidget::clicked, this, [this, coordinate, bit] { toggleBit(coordinate, bit); });
+        }
+    }
+}
+
+LedWidget *StatusWordPage::led(const QString &coordinate, int bit) const
+{
+    return findChild<LedWidget *>(QStringLiteral("LedWidget%1_%2").arg(coordinate).arg(bit));
+}
+
+void StatusWordPage::initialUpdate()
+{
+    for (const Word &word : std::as_const(m_words))
+        observe(word.coordinate, SLOT(refreshWords()));
+    refreshWords();
+}
+
+void StatusWordPage::showEvent(QShowEvent *event)
+{
+    BrevanePage::showEvent(event);
+    refreshWords();
+}
+
+void StatusWordPage::refreshWords()
+{
+    for (const Word &word : std::as_const(m_words))
+        refreshWord(word);
+}
+
+void StatusWordPage::refreshWord(const Word &word)
+{
+    bool readable = true;
+    if (word.readWhen == ReadWhen::Online)
+        readable = isOnline();
+    else if (word.readWhen == ReadWhen::OnlineOrReadOnly)
+        readable = isOnline() || isReadOnly();
+    qint64 value = 0;
+    if (readable) {
+        if (const auto information = parameterInformation(word.coordinate))
+            value = information->rawValueText(livingSpace(), 0, false).toLongLong(nullptr, 10);
+    }
+    for (int bit = 0; bit < word.bits; ++bit) {
+        if (LedWidget *widget = led(word.coordinate, bit))
+            widget->setOn((value >> bit) & 1);
+    }
+}
+
+void StatusWordPage::toggleBit(const QString &coordinate, int bit)
+{
+    if (isReadOnly() || bit < 0 || bit > 15)
+        return;
+    LedWidget *widget = led(coordinate, bit);
+    const auto parameter = parameterObject(coordinate);
+    if (!widget || !parameter)
+        return;
+    const bool set = !widget->isOn();
+    widget->setOn(set);
+    const quint64 value = parameter->valueText(livingSpace(), 0, false).toULongLong(nullptr, 10);
+    const quint64 mask = quint64(1) << bit;
+    // Clearing keeps the word to its 16 bits.
+    const quint64 written = set ? (value | mask) : (value & (0xFFFF & ~mask));
+    parameter->setValueText(livingSpace(), 0, QString::number(written));
+}

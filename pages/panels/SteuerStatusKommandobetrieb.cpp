@@ -1,0 +1,20 @@
+#include "SteuerStatusKommandobetrieb.h"
+#include "ui_SteuerStatusKommandobetrieb.h"
+
+#include "ClickableLabel.h"
+
+SteuerStatusKommandobetrieb::SteuerStatusKommandobetrieb(QWidget *parent)
+    : StatusWordPage(parent), ui(std::make_unique<Ui::SteuerStatusKommandobetrieb>())
+{
+    ui->setupUi(this);
+    setupWords({{QStringLiteral("J37"), 8, true, ReadWhen::Always}, {QStringLiteral("J39"), 8, false, ReadWhen::Always}});
+    connect(ui->ClickLabelContinue, &ClickableLabel::clicked, this, &SteuerStatusKommandobetrieb::ClickLabelContinueClicked);
+    setLinkFrameActive(ui->FrameClickLabelContinue, true);
+}
+
+SteuerStatusKommandobetrieb::~SteuerStatusKommandobetrieb() = default;
+
+void SteuerStatusKommandobetrieb::ClickLabelContinueClicked()
+{
+    jumpTo(QStringLiteral("SrcCommandBinSignals"));
+}
