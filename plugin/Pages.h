@@ -15,3 +15,8 @@
 #include "Fahrsatz.h"
 #include "Folgefahrsatz.h"
 #include "Fahrsatzbetrieb.h"
+#include "Counter.h"
+#include "DbmKompInt16.h"
+#include "DbmKompInt32.h"
+#include "DbmKompInt8.h"
+#include "DbmKompReal32.h"

@@ -6,34 +6,51 @@
 
 namespace {
 
-// Parses 1 to 5 decimal digits into 0..65535.
-bool parseNumber16(QStringView digits, unsigned short *out)
+// Reads 1 to maxDigits ASCII digits at pos into a value no greater than max. Only ASCII
+// digits count: the text comes from the drive and other scripts' digits are no address.
+bool readNumber(QStringView text, qsizetype *pos, int maxDigits, uint max, uint *out)
 {
-    bool ok = false;
-    const uint value = digits.toUInt(&ok, 10);
-    if (!ok || value > 0xFFFF)
+    uint value = 0;
+    int digits = 0;
+    while (*pos < text.size() && digits < maxDigits) {
+        const char16_t c = text.at(*pos).unicode();
+        if (c < u'0' || c > u'9')
+            break;
+        value = value * 10 + uint(c - u'0');
+        ++digits;
+        ++*pos;
+    }
+    if (digits == 0 || value > max)
         return false;
-    *out = static_cast<unsigned short>(value);
+    // More digits than allowed is no number of this kind either.
+    if (*pos < text.size()) {
+        const char16_t c = text.at(*pos).unicode();
+        if (c >= u'0' && c <= u'9')
+            return false;
+    }
+    *out = value;
     return true;
 }
+
+bool readGroup(QStringView text, qsizetype *pos, QChar *out)
+{
+    if (*pos >= text.size())
+        return false;
+    const QChar c = text.at(*pos);
+    if (c < QLatin1Char('A') || c > QLatin1Char('Z'))
+        return false;
+    *out = c;
+    ++*pos;
+    return true;
+}
+
+constexpr int lineDigits = 5;
+constexpr int axisDigits = 3;
 
 // Lines are written with at least two digits, as the drive documentation does: "K08", "J40".
 QString lineText(unsigned short line)
 {
     return QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
-}
-
-const QRegularExpression &coordinatePattern()
-{
-    static const QRegularExpression pattern(QStringLiteral("^([A-Z])(\\d{1,5})$"));
-    return pattern;
-}
-
-const QRegularExpression &addressPattern()
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("^(?:(\\d):)?([A-Z])(\\d{1,5})(?:\\.(\\d{1,5}))?$"));
-    return pattern;
 }
 
 struct TypeName
@@ -83,9 +100,13 @@ QString ParameterDataType::name(unsigned short code)
 
 ParameterCoordinate::ParameterCoordinate(const QString &text) : m_text(text)
 {
-    const QRegularExpressionMatch match = coordinatePattern().match(text);
-    if (match.hasMatch() && parseNumber16(match.capturedView(2), &m_line)) {
-        m_group = text.at(0);
+    qsizetype pos = 0;
+    QChar group;
+    uint line = 0;
+    if (readGroup(text, &pos, &group) && readNumber(text, &pos, lineDigits, 0xFFFF, &line)
+        && pos == text.size()) {
+        m_group = group;
+        m_line = static_cast<unsigned short>(line);
         m_valid = true;
     }
 }
@@ -120,20 +141,37 @@ size_t qHash(const ParameterCoordinate &coordinate, size_t seed) noexcept
 
 ParameterAddress::ParameterAddress(const QString &text, bool acceptElement)
 {
-    const QRegularExpressionMatch match = addressPattern().match(text);
-    if (!match.hasMatch())
+    // [axis ":"] group line ["." element], nothing before or after; every number within its
+    // type, so that no text wraps round into another valid-looking address.
+    const QStringView view(text);
+    qsizetype pos = 0;
+    uint axis = 0;
+    const bool hasAxis = view.indexOf(QLatin1Char(':')) >= 0;
+    if (hasAxis) {
+        if (!readNumber(view, &pos, axisDigits, 0xFF, &axis) || pos >= view.size()
+            || view.at(pos) != QLatin1Char(':'))
+            return;
+        ++pos;
+    }
+    QChar group;
+    uint line = 0;
+    if (!readGroup(view, &pos, &group) || !readNumber(view, &pos, lineDigits, 0xFFFF, &line))
         return;
-    m_hasElement = match.hasCaptured(4);
-    if (m_hasElement && !acceptElement)
+    uint element = 0;
+    const bool hasElement = pos < view.size() && view.at(pos) == QLatin1Char('.');
+    if (hasElement) {
+        ++pos;
+        if (!acceptElement || !readNumber(view, &pos, lineDigits, 0xFFFF, &element))
+            return;
+    }
+    if (pos != view.size())
         return;
-    if (!parseNumber16(match.capturedView(3), &m_line))
-        return;
-    if (m_hasElement && !parseNumber16(match.capturedView(4), &m_element))
-        return;
-    m_hasAxis = match.hasCaptured(1);
-    if (m_hasAxis)
-        m_axis = static_cast<unsigned char>(match.capturedView(1).at(0).digitValue());
-    m_group = match.capturedView(2).at(0);
+    m_group = group;
+    m_line = static_cast<unsigned short>(line);
+    m_element = static_cast<unsigned short>(element);
+    m_axis = static_cast<unsigned char>(axis);
+    m_hasAxis = hasAxis;
+    m_hasElement = hasElement;
     m_valid = true;
 }
 

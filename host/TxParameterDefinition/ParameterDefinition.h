@@ -64,7 +64,9 @@ size_t qHash(const ParameterCoordinate &coordinate, size_t seed = 0) noexcept;
 
 // A full parameter address: optional axis, group letter, line, optional element.
 // Text form: [axis ":"] group line ["." element], for example "J40", "J40.3", "1:J40.3".
-// The axis is one digit; group is an upper-case letter; line and element are 0..65535.
+// The axis is 0..255 (up to three digits, as toText() writes it); group is an upper-case
+// letter; line and element are 0..65535 (up to five digits). Only ASCII digits count, and a
+// text with anything more (blanks, a line break, a second address) is invalid.
 class ParameterAddress
 {
 public:

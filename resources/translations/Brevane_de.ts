@@ -83,6 +83,17 @@
         </message>
     </context>
     <context>
+        <name>Counter</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Nummer</translation>
+        </message>
+        <message>
+            <source>Zähler</source>
+            <translation>Zähler</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmFeldbus</name>
         <message>
             <source>Applikation</source>
@@ -107,6 +118,94 @@
         <message>
             <source>Fahrsatz</source>
             <translation>Fahrsatz</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompInt16</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Nummer</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Komparator</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Fenster</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen INT16-Parameter ein</source>
+            <translation>Bitte geben Sie einen INT16-Parameter ein</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompInt32</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Nummer</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Komparator</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Fenster</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen INT32-Parameter ein</source>
+            <translation>Bitte geben Sie einen INT32-Parameter ein</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompInt8</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Nummer</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Komparator</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Fenster</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen INT8-Parameter ein</source>
+            <translation>Bitte geben Sie einen INT8-Parameter ein</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompReal32</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Nummer</translation>
+        </message>
+        <message>
+            <source>Tiefpass</source>
+            <translation>Tiefpass</translation>
+        </message>
+        <message>
+            <source>Betrag</source>
+            <translation>Betrag</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Komparator</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Fenster</translation>
+        </message>
+        <message>
+            <source>Ziel</source>
+            <translation>Ziel</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen Real32-Parameter ein</source>
+            <translation>Bitte geben Sie einen Real32-Parameter ein</translation>
         </message>
     </context>
     <context>

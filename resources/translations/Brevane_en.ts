@@ -83,6 +83,17 @@
         </message>
     </context>
     <context>
+        <name>Counter</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <source>Zähler</source>
+            <translation>Counter</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmFeldbus</name>
         <message>
             <source>Applikation</source>
@@ -107,6 +118,94 @@
         <message>
             <source>Fahrsatz</source>
             <translation>Motion block</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompInt16</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Comparator</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Window</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen INT16-Parameter ein</source>
+            <translation>Invalid entry, select a parameter with data type INT16.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompInt32</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Comparator</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Window</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen INT32-Parameter ein</source>
+            <translation>Invalid entry, select a parameter with data type INT32.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompInt8</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Comparator</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Window</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen INT8-Parameter ein</source>
+            <translation>Invalid entry, select a parameter with data type INT8.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompReal32</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <source>Tiefpass</source>
+            <translation>Lowpass filter</translation>
+        </message>
+        <message>
+            <source>Betrag</source>
+            <translation>Amount</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Comparator</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Window</translation>
+        </message>
+        <message>
+            <source>Ziel</source>
+            <translation>Target</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen Real32-Parameter ein</source>
+            <translation>Invalid entry, select a parameter with data type REAL32.</translation>
         </message>
     </context>
     <context>

@@ -83,6 +83,17 @@
         </message>
     </context>
     <context>
+        <name>Counter</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Numéro</translation>
+        </message>
+        <message>
+            <source>Zähler</source>
+            <translation>Compteur</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmFeldbus</name>
         <message>
             <source>Applikation</source>
@@ -107,6 +118,94 @@
         <message>
             <source>Fahrsatz</source>
             <translation>Bloc de déplacement</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompInt16</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Numéro</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Comparateur</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Fenêtre</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen INT16-Parameter ein</source>
+            <translation>Saisie invalide, sélectionnez un paramètre de type INT16.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompInt32</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Numéro</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Comparateur</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Fenêtre</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen INT32-Parameter ein</source>
+            <translation>Saisie invalide, sélectionnez un paramètre de type INT32.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompInt8</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Numéro</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Comparateur</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Fenêtre</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen INT8-Parameter ein</source>
+            <translation>Saisie invalide, sélectionnez un paramètre de type INT8.</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmKompReal32</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Numéro</translation>
+        </message>
+        <message>
+            <source>Tiefpass</source>
+            <translation>Filtre passe-bas</translation>
+        </message>
+        <message>
+            <source>Betrag</source>
+            <translation>Valeur absolue</translation>
+        </message>
+        <message>
+            <source>Komparator</source>
+            <translation>Comparateur</translation>
+        </message>
+        <message>
+            <source>Fenster</source>
+            <translation>Fenêtre</translation>
+        </message>
+        <message>
+            <source>Ziel</source>
+            <translation>Cible</translation>
+        </message>
+        <message>
+            <source>Bitte geben Sie einen Real32-Parameter ein</source>
+            <translation>Saisie invalide, sélectionnez un paramètre de type REAL32.</translation>
         </message>
     </context>
     <context>

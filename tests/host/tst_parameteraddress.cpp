@@ -29,6 +29,9 @@ void TestParameterAddress::parse_data()
     QTest::newRow("axis 0") << "0:A900" << true << true << 0 << "A900" << 0;
     QTest::newRow("max line and element") << "I65535.65535" << true << false << 0 << "I65535" << 65535;
     QTest::newRow("leading zeros") << "J007.01" << true << false << 0 << "J07" << 1;
+    // Axes up to 255 are written with up to three digits, so they must parse back.
+    QTest::newRow("two-digit axis") << "12:K911.4" << true << true << 12 << "K911" << 4;
+    QTest::newRow("largest axis") << "255:J40" << true << true << 255 << "J40" << 0;
 
     QTest::newRow("empty") << "" << false << false << 0 << "" << 0;
     QTest::newRow("lower-case group") << "j40" << false << false << 0 << "" << 0;
@@ -36,7 +39,19 @@ void TestParameterAddress::parse_data()
     QTest::newRow("line too big") << "J65536" << false << false << 0 << "" << 0;
     QTest::newRow("element too big") << "J40.70000" << false << false << 0 << "" << 0;
     QTest::newRow("empty element") << "J40." << false << false << 0 << "" << 0;
-    QTest::newRow("two-digit axis") << "12:J40" << false << false << 0 << "" << 0;
+    QTest::newRow("axis too big") << "256:J40" << false << false << 0 << "" << 0;
+    QTest::newRow("four-digit axis") << "0001:J40" << false << false << 0 << "" << 0;
+    QTest::newRow("lone axis prefix") << "1:" << false << false << 0 << "" << 0;
+    QTest::newRow("axis separator only") << ":J40" << false << false << 0 << "" << 0;
+    QTest::newRow("two axes") << "1:2:J40" << false << false << 0 << "" << 0;
+    QTest::newRow("line overflows 32 bits") << "J4294967336" << false << false << 0 << "" << 0;
+    QTest::newRow("element overflows 32 bits") << "J40.4294967299" << false << false << 0 << "" << 0;
+    QTest::newRow("six-digit line") << "J000040" << false << false << 0 << "" << 0;
+    QTest::newRow("trailing line break") << "J40\n" << false << false << 0 << "" << 0;
+    QTest::newRow("trailing junk") << "J40.3x" << false << false << 0 << "" << 0;
+    QTest::newRow("second element") << "J40.3.4" << false << false << 0 << "" << 0;
+    QTest::newRow("leading blank") << " J40" << false << false << 0 << "" << 0;
+    QTest::newRow("plus sign") << "J+40" << false << false << 0 << "" << 0;
     QTest::newRow("axis without separator") << "1J40" << false << false << 0 << "" << 0;
     QTest::newRow("blank inside") << "J 40" << false << false << 0 << "" << 0;
     QTest::newRow("trailing blank") << "J40 " << false << false << 0 << "" << 0;
@@ -44,6 +59,10 @@ void TestParameterAddress::parse_data()
     QTest::newRow("two groups") << "JJ40" << false << false << 0 << "" << 0;
     QTest::newRow("number only") << "40" << false << false << 0 << "" << 0;
     QTest::newRow("non-ascii digit") << QString::fromUtf8("J٤٠") << false << false << 0 << "" << 0;
+    QTest::newRow("full-width digit") << QString::fromUtf8("J４0") << false << false << 0 << "" << 0;
+    QTest::newRow("non-ascii axis") << QString::fromUtf8("٣:J40") << false << false << 0 << "" << 0;
+    QTest::newRow("non-ascii group") << QString::fromUtf8("Ä40") << false << false << 0 << "" << 0;
+    QTest::newRow("embedded nul") << QString("J40") + QChar(0) << false << false << 0 << "" << 0;
 }
 
 void TestParameterAddress::parse()
@@ -85,6 +104,11 @@ void TestParameterAddress::partsConstructor()
     QVERIFY(address.isValid());
     QCOMPARE(address.toText(), QStringLiteral("2:K911.4"));
     QCOMPARE(ParameterAddress(address.toText(), true), address);
+    // Every axis the parts can hold is written in a form the parser takes back.
+    for (int axis : {0, 9, 10, 12, 99, 100, 255}) {
+        const ParameterAddress withAxis(static_cast<unsigned char>(axis), QLatin1Char('K'), 911, 4);
+        QCOMPARE(ParameterAddress(withAxis.toText(), true), withAxis);
+    }
     // Distinct parts give distinct numbers.
     QVERIFY(address.toNumber() != ParameterAddress(2, QLatin1Char('K'), 911, 5).toNumber());
     QVERIFY(address.toNumber() != ParameterAddress(1, QLatin1Char('K'), 911, 4).toNumber());
@@ -103,6 +127,9 @@ void TestParameterAddress::coordinate_data()
     QTest::newRow("with element") << "J40.1" << false << "J40.1";
     QTest::newRow("lower case") << "k08" << false << "k08";
     QTest::newRow("empty") << "" << false << "";
+    QTest::newRow("trailing line break") << "J40\n" << false << "J40\n";
+    QTest::newRow("overflowing line") << "J65536" << false << "J65536";
+    QTest::newRow("non-ascii digit") << QString::fromUtf8("J٤") << false << QString::fromUtf8("J٤");
 }
 
 void TestParameterAddress::coordinate()

@@ -1,0 +1,67 @@
+#include "IndirectPair.h"
+
+#include "ParameterControl.h"
+#include "ParameterProvider.h"
+
+std::optional<ParameterTarget> decodeParameterAddress(const QString &text)
+{
+    const ParameterAddress address(text, true);
+    if (!address.isValid())
+        return std::nullopt;
+    // An address that carries an axis starts with its digit; the drive's own axis
+    // numbering starts at 0 while living spaces of axes start at 1.
+    const bool hasAxis = text.size() > 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
+    ParameterTarget target;
+    target.coordinate = address.coordinate().toText();
+    target.element = address.element();
+    target.livingSpace = eLivingSpace(hasAxis ? int(address.axis()) + 1 : 0);
+    return target;
+}
+
+IndirectPair::IndirectPair(
+    const QString &addressCoordinate, ParameterControl *label, ParameterControl *editor)
+    : m_address(addressCoordinate)
+{
+    for (ParameterControl *control : {label, editor}) {
+        if (control)
+            m_controls << control;
+    }
+}
+
+std::optional<ParameterTarget> IndirectPair::target(
+    ParameterProvider *provider, eLivingSpace livingSpace, unsigned short element) const
+{
+    if (!provider)
+        return std::nullopt;
+    const auto information = provider->information(ParameterCoordinate(m_address)).toStrongRef();
+    if (!information)
+        return std::nullopt;
+    return decodeParameterAddress(information->displayText(livingSpace, element, false));
+}
+
+void IndirectPair::show(ParameterProvider *provider, const ParameterTarget &target) const
+{
+    for (ParameterControl *control : m_controls) {
+        control->setHiddenForced(false);
+        control->setCoordinate(target.coordinate);
+        control->setIndex(target.element);
+        control->initialize(provider, target.livingSpace);
+    }
+}
+
+void IndirectPair::hide() const
+{
+    for (ParameterControl *control : m_controls)
+        control->setHiddenForced(true);
+}
+
+bool IndirectPair::update(ParameterProvider *provider, eLivingSpace livingSpace, unsigned short element) const
+{
+    const auto decoded = target(provider, livingSpace, element);
+    if (!decoded) {
+        hide();
+        return false;
+    }
+    show(provider, *decoded);
+    return true;
+}

@@ -1,0 +1,129 @@
+#include "ComparatorPage.h"
+
+#include "ParameterControl.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QToolButton>
+
+namespace {
+
+constexpr int variableRows = 3;
+
+void setControlsEnabled(const QList<ParameterControl *> &controls, bool enabled)
+{
+    for (ParameterControl *control : controls) {
+        if (auto *widget = dynamic_cast<QWidget *>(control))
+            widget->setEnabled(enabled);
+    }
+}
+
+} // namespace
+
+ComparatorPage::ComparatorPage(const ComparatorBank &bank, QWidget *parent)
+    : SwitchableElementPage(parent), m_bank(bank)
+{ }
+
+void ComparatorPage::setupBank(QLineEdit *numberEdit)
+{
+    setupSwitch(numberEdit, findChild<QAbstractButton *>(QStringLiteral("toolButtonLeft")),
+        findChild<QAbstractButton *>(QStringLiteral("toolButtonRight")),
+        findChild<QCheckBox *>(QStringLiteral("checkBox") + m_bank.enable), m_bank.enable, m_bank.operation);
+    m_operationRow = rowControls(m_bank.operation);
+    for (const QString &row : m_bank.rows)
+        m_rows << rowControls(row);
+    for (const QString &row : m_bank.furtherRows)
+        m_furtherRows << rowControls(row);
+    for (int row = 1; row <= variableRows; ++row)
+        m_variables << rowControls(QStringLiteral("Cvar%1").arg(row));
+    const QString indirect = m_bank.address + QStringLiteral("_indirect");
+    m_indirect = IndirectPair(m_bank.address,
+        dynamic_cast<ParameterControl *>(findChild<QWidget *>(QStringLiteral("ParaLbl_") + indirect)),
+        dynamic_cast<ParameterControl *>(findChild<QWidget *>(QStringLiteral("ParaLineEdit_") + indirect)));
+    m_warning = findChild<QToolButton *>(QStringLiteral("toolButton"));
+    m_diagrams = findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+    Q_ASSERT(m_operationRow.size() == 2 && m_variables.size() == variableRows && m_warning && m_diagrams);
+    m_warning->hide();
+}
+
+void ComparatorPage::initialUpdate()
+{
+    observe(m_bank.operation, slotSignature(QStringLiteral("on%1Changed()").arg(m_bank.operation)));
+    observe(m_bank.address, slotSignature(QStringLiteral("onPara%1Changed()").arg(m_bank.address)));
+    connect(m_warning, SIGNAL(clicked()), this, SLOT(onToolButtonClicked()), Qt::UniqueConnection);
+    UpdatePage();
+}
+
+const ComparatorBank::Operation *ComparatorPage::shownOperation() const
+{
+    if (!isSwitchedOn())
+        return nullptr;
+    const qint64 value = readInt(m_bank.operation, element());
+    for (const ComparatorBank::Operation &operation : m_bank.operations) {
+        if (operation.value == value)
+            return &operation;
+    }
+    return nullptr;
+}
+
+void ComparatorPage::UpdatePage()
+{
+    m_warning->hide();
+    bindControlsToIndex(element());
+    const bool on = isSwitchedOn();
+    const ComparatorBank::Operation *operation = shownOperation();
+    switchBox()->setChecked(on);
+    setControlsEnabled(m_operationRow, on);
+    setControlsEnabled(m_furtherRows, on);
+
+    const bool optionalKnown = !m_bank.optional.isEmpty() && hasParameter(m_bank.optional);
+    int diagram = 0;
+    if (on)
+        diagram = !operation ? 1 : optionalKnown ? operation->diagramWithOptional : operation->diagram;
+    setStackPage(m_diagrams, diagram);
+    setControlsHidden(m_rows, !operation);
+
+    for (int row = 0; row < variableRows; ++row) {
+        QString coordinate = operation ? operation->variables.value(row) : QString();
+        if (coordinate == m_bank.optional && !optionalKnown)
+            coordinate.clear();
+        const QList<ParameterControl *> &controls = m_variables.at(row);
+        if (coordinate.isEmpty()) {
+            setControlsHidden(controls, true);
+            continue;
+        }
+        for (ParameterControl *control : controls) {
+            control->setHiddenForced(false);
+            control->setCoordinate(coordinate);
+            control->initialize(provider(), livingSpace());
+        }
+    }
+    onAddressChanged();
+}
+
+void ComparatorPage::onAddressChanged()
+{
+    m_warning->hide();
+    m_indirect.hide();
+    // The watched parameter belongs to the address row: it shows only with that row, not
+    // for a comparator that is off or whose operation watches nothing.
+    if (!shownOperation())
+        return;
+    const auto target = m_indirect.target(provider(), livingSpace(), element());
+    if (!target)
+        return;
+    const auto information = parameterInformation(target->coordinate);
+    const unsigned short dataType = information ? information->dataType(0) : 0;
+    if (dataType == m_bank.dataType)
+        m_indirect.show(provider(), *target);
+    else
+        m_warning->show();
+}
+
+void ComparatorPage::onToolButtonClicked()
+{
+    if (WizardPageHost *host = pageHost())
+        host->requestParameterInput(QCoreApplication::translate(metaObject()->className(), m_bank.prompt));
+}

@@ -1,0 +1,32 @@
+#include "DbmKompInt16.h"
+#include "ui_DbmKompInt16.h"
+
+namespace {
+
+const ComparatorBank bank {
+    QStringLiteral("C134"),
+    QStringLiteral("C135"),
+    QStringLiteral("C136"),
+    ParameterDataType::Int16,
+    QT_TRANSLATE_NOOP("DbmKompInt16", "Bitte geben Sie einen INT16-Parameter ein"),
+    {QStringLiteral("C136")},
+    {QStringLiteral("C141")},
+    QString(),
+    {
+        {3, {QStringLiteral("C137"), QStringLiteral("C140")}, 2, 2},
+        {5, {QStringLiteral("C137"), QStringLiteral("C140")}, 3, 3},
+        {7, {QStringLiteral("C137"), QStringLiteral("C140")}, 4, 4},
+        {9, {QStringLiteral("C139"), QStringLiteral("C138"), QStringLiteral("C140")}, 5, 5},
+    },
+};
+
+} // namespace
+
+DbmKompInt16::DbmKompInt16(QWidget *parent)
+    : ComparatorPage(bank, parent), ui(std::make_unique<Ui::DbmKompInt16>())
+{
+    ui->setupUi(this);
+    setupBank(ui->lineEditCompI16Number);
+}
+
+DbmKompInt16::~DbmKompInt16() = default;

@@ -1,0 +1,32 @@
+#include "DbmKompInt8.h"
+#include "ui_DbmKompInt8.h"
+
+namespace {
+
+const ComparatorBank bank {
+    QStringLiteral("C142"),
+    QStringLiteral("C143"),
+    QStringLiteral("C144"),
+    ParameterDataType::Int8,
+    QT_TRANSLATE_NOOP("DbmKompInt8", "Bitte geben Sie einen INT8-Parameter ein"),
+    {QStringLiteral("C144")},
+    {QStringLiteral("C149")},
+    QString(),
+    {
+        {3, {QStringLiteral("C145"), QStringLiteral("C148")}, 2, 2},
+        {5, {QStringLiteral("C145"), QStringLiteral("C148")}, 3, 3},
+        {7, {QStringLiteral("C145"), QStringLiteral("C148")}, 4, 4},
+        {9, {QStringLiteral("C147"), QStringLiteral("C146"), QStringLiteral("C148")}, 5, 5},
+    },
+};
+
+} // namespace
+
+DbmKompInt8::DbmKompInt8(QWidget *parent)
+    : ComparatorPage(bank, parent), ui(std::make_unique<Ui::DbmKompInt8>())
+{
+    ui->setupUi(this);
+    setupBank(ui->lineEditCompI8Number);
+}
+
+DbmKompInt8::~DbmKompInt8() = default;
