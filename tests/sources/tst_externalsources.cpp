@@ -174,7 +174,6 @@ void TestExternalSources::indirect_data()
     QTest::newRow("element beyond the array") << "E19.8" << "";
     QTest::newRow("parameter the drive lacks") << "Z12" << "";
     QTest::newRow("empty address") << "" << "";
-    QTest::newRow("no address") << "G270 Analogeingang" << "";
     QTest::newRow("no address parameter") << QString() << "";
 }
 
