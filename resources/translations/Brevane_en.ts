@@ -487,6 +487,61 @@ DI13 inverted</translation>
         </message>
     </context>
     <context>
+        <name>DbmSrcBinSignals</name>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inverted –
+DI13 inverted</translation>
+        </message>
+        <message>
+            <source>&lt;a href="Applikation"&gt;Applikation&lt;/a&gt;</source>
+            <translation>&lt;a href="Applikation"&gt;Application&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="SteuertafelTippen"&gt;Steuertafel&lt;/a&gt;</source>
+            <translation>&lt;a href="SteuertafelTippen"&gt;Control panel&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmTipbetrieb"&gt;Tippen&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmTipbetrieb"&gt;Jog&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="DbmSteuerStatus"&gt;I210&lt;/a&gt;</source>
+            <translation>&lt;a href="DbmSteuerStatus"&gt;I210&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="EinAusgaenge"&gt;E19&lt;/a&gt;</source>
+            <translation>&lt;a href="EinAusgaenge"&gt;E19&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Control panel</translation>
+        </message>
+        <message>
+            <source>Alle Quellen auf Parameter setzen</source>
+            <translation>Set all data sources to parameter</translation>
+        </message>
+        <message>
+            <source>Alle Quellen deaktivieren</source>
+            <translation>Deactivate all data sources</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmSteuerStatus</name>
         <message>
             <source>Bit 0:</source>
@@ -1040,6 +1095,87 @@ DI13 inverted</translation>
         </message>
     </context>
     <context>
+        <name>SrcDirection</name>
+        <message>
+            <source>Applikation</source>
+            <translation>Application</translation>
+        </message>
+        <message>
+            <source>I210</source>
+            <translation>I210</translation>
+        </message>
+        <message>
+            <source>Motion-Kern</source>
+            <translation>Motion core</translation>
+        </message>
+        <message>
+            <source>Richtungsoptimiert</source>
+            <translation>Directionally optimized</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcExtAuxVel</name>
+        <message>
+            <source>&lt;a href="Application"&gt;Applikation&lt;/a&gt;</source>
+            <translation>&lt;a href="Application"&gt;Application&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limit</translation>
+        </message>
+        <message>
+            <source>&lt;a href="VAccRBegrenzung"&gt;I10&lt;/a&gt;</source>
+            <translation>&lt;a href="VAccRBegrenzung"&gt;I10&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Indirektes lesen</source>
+            <translation>Indirect reading</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE1Skalierung"&gt;Skalierung Analogeingang 1&lt;/a&gt;</source>
+            <translation>&lt;a href="AE1Skalierung"&gt;Scaling, analog input AI1&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE2Skalierung"&gt;Skalierung Analogeingang 2&lt;/a&gt;</source>
+            <translation>&lt;a href="AE2Skalierung"&gt;Scaling, analog input AI2&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
+            <translation>&lt;a href="AE3Skalierung"&gt;Scaling, analog input AI3&lt;/a&gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcExtVelocity</name>
+        <message>
+            <source>&lt;a href="Application"&gt;Applikation&lt;/a&gt;</source>
+            <translation>&lt;a href="Application"&gt;Application&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limit</translation>
+        </message>
+        <message>
+            <source>&lt;a href="VAccRBegrenzung"&gt;I10&lt;/a&gt;</source>
+            <translation>&lt;a href="VAccRBegrenzung"&gt;I10&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Indirektes lesen</source>
+            <translation>Indirect reading</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE1Skalierung"&gt;Skalierung Analogeingang 1&lt;/a&gt;</source>
+            <translation>&lt;a href="AE1Skalierung"&gt;Scaling, analog input AI1&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE2Skalierung"&gt;Skalierung Analogeingang 2&lt;/a&gt;</source>
+            <translation>&lt;a href="AE2Skalierung"&gt;Scaling, analog input AI2&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
+            <translation>&lt;a href="AE3Skalierung"&gt;Scaling, analog input AI3&lt;/a&gt;</translation>
+        </message>
+    </context>
+    <context>
         <name>SrcSelFixedAccel</name>
         <message>
             <source>Festwerte</source>
@@ -1085,6 +1221,111 @@ DI13 inverted</translation>
         <message>
             <source>Zusatzsollwert</source>
             <translation>Additional set value</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcTrqForce</name>
+        <message>
+            <source>C232, C233</source>
+            <translation>C232, C233</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 1</source>
+            <translation>Scaling, analog input AI1</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 2</source>
+            <translation>Scaling, analog input AI2</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 3</source>
+            <translation>Scaling, analog input AI3</translation>
+        </message>
+        <message>
+            <source>Begrenzung&lt;br&gt;Drehmoment/Kraft</source>
+            <translation>Limit&lt;br&gt;torque/force</translation>
+        </message>
+        <message>
+            <source>Interner Fehler!</source>
+            <translation>Internal error</translation>
+        </message>
+        <message>
+            <source>Unbekannter Gerätetyp.</source>
+            <translation>Unknown series</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcTrqVKlammerung</name>
+        <message>
+            <source>&lt;a href="Application"&gt;Applikation&lt;/a&gt;</source>
+            <translation>&lt;a href="Application"&gt;Application&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limit</translation>
+        </message>
+        <message>
+            <source>&lt;a href="MBegrenzung"&gt;C05&lt;/a&gt;</source>
+            <translation>&lt;a href="MBegrenzung"&gt;C05&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="MBegrenzung"&gt;C03&lt;/a&gt;</source>
+            <translation>&lt;a href="MBegrenzung"&gt;C03&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="VAccRBegrenzung"&gt;I10&lt;/a&gt;</source>
+            <translation>&lt;a href="VAccRBegrenzung"&gt;I10&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Indirektes lesen</source>
+            <translation>Indirect reading</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE1Skalierung"&gt;Skalierung Analogeingang 1&lt;/a&gt;</source>
+            <translation>&lt;a href="AE1Skalierung"&gt;Scaling, analog input AI1&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE2Skalierung"&gt;Skalierung Analogeingang 2&lt;/a&gt;</source>
+            <translation>&lt;a href="AE2Skalierung"&gt;Scaling, analog input AI2&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
+            <translation>&lt;a href="AE3Skalierung"&gt;Scaling, analog input AI3&lt;/a&gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcVelOverride</name>
+        <message>
+            <source>&lt;a href="Application"&gt;Applikation&lt;/a&gt;</source>
+            <translation>&lt;a href="Application"&gt;Application&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limit</translation>
+        </message>
+        <message>
+            <source>&lt;a href="VAccRBegrenzung"&gt;I10&lt;/a&gt;</source>
+            <translation>&lt;a href="VAccRBegrenzung"&gt;I10&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Betrag</source>
+            <translation>Amount</translation>
+        </message>
+        <message>
+            <source>Indirektes lesen</source>
+            <translation>Indirect reading</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE1Skalierung"&gt;Skalierung Analogeingang 1&lt;/a&gt;</source>
+            <translation>&lt;a href="AE1Skalierung"&gt;Scaling, analog input AI1&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE2Skalierung"&gt;Skalierung Analogeingang 2&lt;/a&gt;</source>
+            <translation>&lt;a href="AE2Skalierung"&gt;Scaling, analog input AI2&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
+            <translation>&lt;a href="AE3Skalierung"&gt;Scaling, analog input AI3&lt;/a&gt;</translation>
         </message>
     </context>
     <context>

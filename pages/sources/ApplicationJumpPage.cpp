@@ -1,0 +1,14 @@
+#include "ApplicationJumpPage.h"
+
+void ApplicationJumpPage::jumpToApplication(const QStringList &candidates)
+{
+    WizardPageHost *host = pageHost();
+    for (const QString &candidate : candidates) {
+        if (host && host->containsPage(candidate)) {
+            jumpTo(candidate);
+            return;
+        }
+    }
+    // None is in the tree: the jump procedure reports the missing page.
+    jumpTo(candidates.value(0));
+}

@@ -1,0 +1,135 @@
+#include "ExternalSourcePage.h"
+
+#include "ParameterControl.h"
+#include "WizardGlobal.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+
+namespace {
+
+const char *const diagramNames[] = {"NoAI", "AI1AI2", "AI3", "AI1AI2AI3"};
+
+// The diagram page for the device and its terminal module; -1 keeps the current page.
+int diagramFor(int deviceType, const QString &module)
+{
+    switch (deviceType) {
+    case eDeviceTypeKQ2:
+        return module.contains(QLatin1String("QZ4")) ? ExternalSourcePage::AI1AI2AI3 : ExternalSourcePage::AI3;
+    case eDeviceTypeKM2:
+        if (module.contains(QLatin1String("QW4")) || module.contains(QLatin1String("QY4")))
+            return ExternalSourcePage::AI1AI2;
+        return module.contains(QLatin1String("QX4")) ? ExternalSourcePage::AI1AI2AI3 : ExternalSourcePage::NoAI;
+    case eDeviceTypeKN2:
+    case eDeviceTypeKP2:
+    case eDeviceTypeKS2:
+        return ExternalSourcePage::NoAI;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+ExternalSourcePage::ExternalSourcePage(const QString &addressCoordinate, QWidget *parent)
+    : BrevanePage(parent), m_address(addressCoordinate)
+{ }
+
+void ExternalSourcePage::setupFamily()
+{
+    m_diagrams = findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+    for (const char *name : diagramNames) {
+        const QString suffix = QStringLiteral("_indirect_") + QLatin1String(name);
+        m_pairs << IndirectPair(m_address,
+            dynamic_cast<ParameterControl *>(findChild<QWidget *>(QStringLiteral("ParaLabel_") + m_address + suffix)),
+            dynamic_cast<ParameterControl *>(findChild<QWidget *>(QStringLiteral("ParaTextEdit_") + m_address + suffix)));
+    }
+    Q_ASSERT(m_diagrams && m_diagrams->count() == 4);
+    hideLabelsAndTextEditsIndirect();
+    WizardGlobal().AddHoverHighlights(this);
+}
+
+void ExternalSourcePage::initialUpdate()
+{
+    connectLinkLabelsToHandler();
+    connectParameterControls();
+    setIndexStackedWidget();
+    WizardGlobal().SetAllLabelsOnSvgWidgetPixelSize(this);
+}
+
+void ExternalSourcePage::showEvent(QShowEvent *event)
+{
+    BrevanePage::showEvent(event);
+    actualizeLabelAndTextEditIndirectRead();
+}
+
+void ExternalSourcePage::connectParameterControls()
+{
+    observe(m_address, SLOT(actualizeLabelAndTextEditIndirectRead()));
+}
+
+void ExternalSourcePage::actualizeLabelAndTextEditIndirectRead()
+{
+    if (m_pairs.isEmpty())
+        return;
+    const auto target = m_pairs.first().target(provider(), livingSpace(), 0);
+    const auto information = target ? parameterInformation(target->coordinate) : nullptr;
+    // An element beyond the named parameter's array is no parameter either.
+    if (!information || target->element >= information->elementCount()) {
+        hideLabelsAndTextEditsIndirect();
+        return;
+    }
+    for (const IndirectPair &pair : std::as_const(m_pairs))
+        pair.show(provider(), *target);
+}
+
+void ExternalSourcePage::hideLabelsAndTextEditsIndirect()
+{
+    for (const IndirectPair &pair : std::as_const(m_pairs))
+        pair.hide();
+}
+
+void ExternalSourcePage::setIndexStackedWidget()
+{
+    const int index = diagramFor(deviceType(), readText(QStringLiteral("E57")));
+    if (index < 0)
+        return;
+    setStackPage(m_diagrams, index);
+    diagramChosen(index);
+}
+
+void ExternalSourcePage::diagramChosen(int) { }
+
+QString ExternalSourcePage::getIdOfWizardPageApplication() const
+{
+    switch (readDisplayText(QStringLiteral("E76"), 1).trimmed().toLongLong()) {
+    case 7300003:
+        return QStringLiteral("AppSatDriveBased");
+    case 7300006:
+        return QStringLiteral("AppSynchron");
+    case 7300011:
+        return QStringLiteral("AppWinder");
+    default:
+        return QString();
+    }
+}
+
+void ExternalSourcePage::jumpToApplication()
+{
+    jumpTo(getIdOfWizardPageApplication());
+}
+
+// The application link names no page: the page depends on the application on the drive.
+void ExternalSourcePage::connectLinkLabelsToHandler()
+{
+    const QString application = QStringLiteral("Application");
+    BrevanePage::connectLinkLabelsToHandler(application);
+    const auto labels = findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        const QString text = label->text();
+        if (text.contains(QLatin1String("href")) && text.contains(application)) {
+            label->setOpenExternalLinks(false);
+            connect(label, &QLabel::linkActivated, this, &ExternalSourcePage::jumpToApplication, Qt::UniqueConnection);
+        }
+    }
+}
