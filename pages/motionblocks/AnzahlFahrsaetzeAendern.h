@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MotionBlockCount.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -15,7 +17,7 @@ class AnzahlFahrsaetzeAendern : public QDialog
     Q_OBJECT
 public:
     // The drive addresses at most this many blocks.
-    static constexpr int MaximumCount = 16380;
+    static constexpr int MaximumCount = MotionBlockCount::Maximum;
 
     explicit AnzahlFahrsaetzeAendern(int number, QWidget *parent = nullptr);
     ~AnzahlFahrsaetzeAendern() override;

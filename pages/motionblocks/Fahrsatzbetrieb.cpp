@@ -1,6 +1,7 @@
 #include "Fahrsatzbetrieb.h"
 
 #include "AnzahlFahrsaetzeAendern.h"
+#include "MotionBlockCount.h"
 #include "MotionBlockTable.h"
 #include "ui_Fahrsatzbetrieb.h"
 
@@ -22,14 +23,6 @@ const char *const watchedCoordinates[] = {
 // The follow-up entries of a row: interrupt, block end, buffered.
 const char *const followUpCoordinates[MotionBlockTableModel::FollowUpCount] = {
     "J271", "J272", "J273", "J274", "J275", "J281", "J282", "J283", "J284", "J285", "J286"};
-
-// Resized by a count change, in this order.
-const char *const resizedCoordinates[] = {
-    "J10",  "J11",  "J13",  "J14",  "J15",  "J16",  "J17",  "J18",  "J20",  "J21",  "J24",  "J25",  "J26",
-    "J27",  "J28",  "J30",  "J33",  "J55",  "J57",  "J58",  "J59",  "J60",  "J62",  "J63",  "J64",  "J65",
-    "J67",  "J68",  "J69",  "J70",  "J72",  "J73",  "J74",  "J75",  "J251", "J252", "J253", "J254", "J255",
-    "J261", "J262", "J263", "J264", "J265", "J271", "J272", "J273", "J274", "J275", "J281", "J282", "J283",
-    "J284", "J285", "J286", "J440", "J441", "J442", "J443", "J444", "J452"};
 
 // Set back to their defaults by a reset, block by block in this order.
 const char *const resetCoordinates[] = {
@@ -245,15 +238,12 @@ void Fahrsatzbetrieb::AnzahlAendernClicked()
     const int count = dialog.exec();
     if (count == -1)
         return;
-    if (count < 1 || count > AnzahlFahrsaetzeAendern::MaximumCount) {
+    if (!MotionBlockCount::isValid(count)) {
         QMessageBox::information(this, QStringLiteral("Fehler!"), QStringLiteral("Ungültige Fahrsatzanzahl"),
                                  QMessageBox::Ok);
         return;
     }
-    for (const char *coordinate : resizedCoordinates) {
-        if (const auto parameter = parameterObject(QString::fromLatin1(coordinate)))
-            parameter->setElementCount(static_cast<unsigned short>(count));
-    }
+    MotionBlockCount::resize(provider(), count);
     onFahrsatzTableChanged();
 }
 
