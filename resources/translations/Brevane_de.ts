@@ -436,6 +436,13 @@ DI13 invertiert</translation>
         </message>
     </context>
     <context>
+        <name>DbmNocken</name>
+        <message>
+            <source>Nocke</source>
+            <translation>Nocke</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmQuellen</name>
         <message>
             <source>Binärsignale Applikation</source>
@@ -1158,6 +1165,181 @@ DI13 invertiert</translation>
         </message>
     </context>
     <context>
+        <name>Motorpoti</name>
+        <message>
+            <source>Motorpoti</source>
+            <translation>Motorpoti</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inaktiv</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</translation>
+        </message>
+        <message>
+            <source>Motorpotentiometer</source>
+            <translation>Motorpotentiometer</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Begrenzung</translation>
+        </message>
+    </context>
+    <context>
+        <name>PidIstwert</name>
+        <message>
+            <source>Skalierung Analogeingang 1</source>
+            <translation>Skalierung Analogeingang 1</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 2</source>
+            <translation>Skalierung Analogeingang 2</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 3</source>
+            <translation>Skalierung Analogeingang 3</translation>
+        </message>
+        <message>
+            <source>PID-Regler</source>
+            <translation>PID-Regler</translation>
+        </message>
+        <message>
+            <source>Indirektes lesen</source>
+            <translation>Indirektes lesen</translation>
+        </message>
+    </context>
+    <context>
+        <name>PidRegler</name>
+        <message>
+            <source>P-Regler</source>
+            <translation>P-Regler</translation>
+        </message>
+        <message>
+            <source>I-Regler</source>
+            <translation>I-Regler</translation>
+        </message>
+        <message>
+            <source>D-Regler</source>
+            <translation>D-Regler</translation>
+        </message>
+        <message>
+            <source>Tiefpass</source>
+            <translation>Tiefpass</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Begrenzung</translation>
+        </message>
+        <message>
+            <source>Init &amp; Preset</source>
+            <translation>Init &amp; Preset</translation>
+        </message>
+        <message>
+            <source>PID-Sollwert</source>
+            <translation>PID-Sollwert</translation>
+        </message>
+        <message>
+            <source>PID-Istwert</source>
+            <translation>PID-Istwert</translation>
+        </message>
+    </context>
+    <context>
+        <name>PidSollwert</name>
+        <message>
+            <source>Skalierung Analogeingang 1</source>
+            <translation>Skalierung Analogeingang 1</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 2</source>
+            <translation>Skalierung Analogeingang 2</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 3</source>
+            <translation>Skalierung Analogeingang 3</translation>
+        </message>
+        <message>
+            <source>PID-Regler</source>
+            <translation>PID-Regler</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Begrenzung</translation>
+        </message>
+        <message>
+            <source>Indirektes lesen</source>
+            <translation>Indirektes lesen</translation>
+        </message>
+    </context>
+    <context>
+        <name>Positionsmessung</name>
+        <message>
+            <source>Positionsmessung 1 aktivieren</source>
+            <translation>Positionsmessung 1 aktivieren</translation>
+        </message>
+        <message>
+            <source>Trigger-Typ</source>
+            <translation>Trigger-Typ</translation>
+        </message>
+        <message>
+            <source>Trigger-Quelle</source>
+            <translation>Trigger-Quelle</translation>
+        </message>
+        <message>
+            <source>Reserviert</source>
+            <translation>Reserviert</translation>
+        </message>
+        <message>
+            <source>Positive Flankenerkennung</source>
+            <translation>Positive Flankenerkennung</translation>
+        </message>
+        <message>
+            <source>Negative Flankenerkennung</source>
+            <translation>Negative Flankenerkennung</translation>
+        </message>
+        <message>
+            <source>Positionsmessung 2 aktivieren</source>
+            <translation>Positionsmessung 2 aktivieren</translation>
+        </message>
+        <message>
+            <source>Positionsmessung 1 aktiviert</source>
+            <translation>Positionsmessung 1 aktiviert</translation>
+        </message>
+        <message>
+            <source>Trigger positive Flanke</source>
+            <translation>Trigger positive Flanke</translation>
+        </message>
+        <message>
+            <source>Trigger negative Flanke</source>
+            <translation>Trigger negative Flanke</translation>
+        </message>
+        <message>
+            <source>Trigger-Zähler, Bit 0</source>
+            <translation>Trigger-Zähler, Bit 0</translation>
+        </message>
+        <message>
+            <source>Trigger-Zähler, Bit 1</source>
+            <translation>Trigger-Zähler, Bit 1</translation>
+        </message>
+        <message>
+            <source>Positionsmessung 2 aktiviert</source>
+            <translation>Positionsmessung 2 aktiviert</translation>
+        </message>
+    </context>
+    <context>
         <name>SrcCommandBinSignals</name>
         <message>
             <source>Aktiv</source>
@@ -1287,6 +1469,29 @@ DI13 invertiert</translation>
         <message>
             <source>Richtungsoptimiert</source>
             <translation>Richtungsoptimiert</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcDisablePidRegler</name>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inaktiv</translation>
+        </message>
+        <message>
+            <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
+            <translation>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</translation>
+        </message>
+        <message>
+            <source>PID-Regler</source>
+            <translation>PID-Regler</translation>
         </message>
     </context>
     <context>

@@ -436,6 +436,13 @@ DI13 inverted</translation>
         </message>
     </context>
     <context>
+        <name>DbmNocken</name>
+        <message>
+            <source>Nocke</source>
+            <translation>Cam</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmQuellen</name>
         <message>
             <source>Binärsignale Applikation</source>
@@ -1158,6 +1165,181 @@ DI13 inverted</translation>
         </message>
     </context>
     <context>
+        <name>Motorpoti</name>
+        <message>
+            <source>Motorpoti</source>
+            <translation>Motor potentiometer</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameters</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inverted –
+DI13 inverted</translation>
+        </message>
+        <message>
+            <source>Motorpotentiometer</source>
+            <translation>Motor potentiometer</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limit</translation>
+        </message>
+    </context>
+    <context>
+        <name>PidIstwert</name>
+        <message>
+            <source>Skalierung Analogeingang 1</source>
+            <translation>Scaling analog input 1</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 2</source>
+            <translation>Scaling analog input 2</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 3</source>
+            <translation>Scaling analog input 3</translation>
+        </message>
+        <message>
+            <source>PID-Regler</source>
+            <translation>PID controller</translation>
+        </message>
+        <message>
+            <source>Indirektes lesen</source>
+            <translation>Indirect reading</translation>
+        </message>
+    </context>
+    <context>
+        <name>PidRegler</name>
+        <message>
+            <source>P-Regler</source>
+            <translation>P controller</translation>
+        </message>
+        <message>
+            <source>I-Regler</source>
+            <translation>I controller</translation>
+        </message>
+        <message>
+            <source>D-Regler</source>
+            <translation>D controller</translation>
+        </message>
+        <message>
+            <source>Tiefpass</source>
+            <translation>Lowpass filter</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limit</translation>
+        </message>
+        <message>
+            <source>Init &amp; Preset</source>
+            <translation>Init &amp; preset</translation>
+        </message>
+        <message>
+            <source>PID-Sollwert</source>
+            <translation>PID set value</translation>
+        </message>
+        <message>
+            <source>PID-Istwert</source>
+            <translation>PID actual value</translation>
+        </message>
+    </context>
+    <context>
+        <name>PidSollwert</name>
+        <message>
+            <source>Skalierung Analogeingang 1</source>
+            <translation>Scaling analog input 1</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 2</source>
+            <translation>Scaling analog input 2</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 3</source>
+            <translation>Scaling analog input 3</translation>
+        </message>
+        <message>
+            <source>PID-Regler</source>
+            <translation>PID controller</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limit</translation>
+        </message>
+        <message>
+            <source>Indirektes lesen</source>
+            <translation>Indirect reading</translation>
+        </message>
+    </context>
+    <context>
+        <name>Positionsmessung</name>
+        <message>
+            <source>Positionsmessung 1 aktivieren</source>
+            <translation>Activate position measurement 1</translation>
+        </message>
+        <message>
+            <source>Trigger-Typ</source>
+            <translation>Trigger type</translation>
+        </message>
+        <message>
+            <source>Trigger-Quelle</source>
+            <translation>Trigger source</translation>
+        </message>
+        <message>
+            <source>Reserviert</source>
+            <translation>Reserved</translation>
+        </message>
+        <message>
+            <source>Positive Flankenerkennung</source>
+            <translation>Record rising trigger edge</translation>
+        </message>
+        <message>
+            <source>Negative Flankenerkennung</source>
+            <translation>Record falling trigger edge</translation>
+        </message>
+        <message>
+            <source>Positionsmessung 2 aktivieren</source>
+            <translation>Activate position measurement 2</translation>
+        </message>
+        <message>
+            <source>Positionsmessung 1 aktiviert</source>
+            <translation>Position measurement 1 activated</translation>
+        </message>
+        <message>
+            <source>Trigger positive Flanke</source>
+            <translation>Recorded with rising trigger edge</translation>
+        </message>
+        <message>
+            <source>Trigger negative Flanke</source>
+            <translation>Recorded with falling trigger edge</translation>
+        </message>
+        <message>
+            <source>Trigger-Zähler, Bit 0</source>
+            <translation>Trigger counter, bit 0</translation>
+        </message>
+        <message>
+            <source>Trigger-Zähler, Bit 1</source>
+            <translation>Trigger counter, bit 1</translation>
+        </message>
+        <message>
+            <source>Positionsmessung 2 aktiviert</source>
+            <translation>Position measurement 2 activated</translation>
+        </message>
+    </context>
+    <context>
         <name>SrcCommandBinSignals</name>
         <message>
             <source>Aktiv</source>
@@ -1287,6 +1469,29 @@ DI13 inverted</translation>
         <message>
             <source>Richtungsoptimiert</source>
             <translation>Directionally optimized</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcDisablePidRegler</name>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameters</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
+            <translation>DI1-DI13&lt;br&gt;DI1 inverted-&lt;br&gt;DI13 inverted</translation>
+        </message>
+        <message>
+            <source>PID-Regler</source>
+            <translation>PID controller</translation>
         </message>
     </context>
     <context>

@@ -436,6 +436,13 @@ DI13 inversée</translation>
         </message>
     </context>
     <context>
+        <name>DbmNocken</name>
+        <message>
+            <source>Nocke</source>
+            <translation>Came</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmQuellen</name>
         <message>
             <source>Binärsignale Applikation</source>
@@ -1158,6 +1165,181 @@ DI13 inversée</translation>
         </message>
     </context>
     <context>
+        <name>Motorpoti</name>
+        <message>
+            <source>Motorpoti</source>
+            <translation>Potentiomètre moteur</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactif</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Actif</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inversée –
+DI13 inversée</translation>
+        </message>
+        <message>
+            <source>Motorpotentiometer</source>
+            <translation>Potentiomètre moteur</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limitation</translation>
+        </message>
+    </context>
+    <context>
+        <name>PidIstwert</name>
+        <message>
+            <source>Skalierung Analogeingang 1</source>
+            <translation>Mise à l'échelle entrée analogique 1</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 2</source>
+            <translation>Mise à l'échelle entrée analogique 2</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 3</source>
+            <translation>Mise à l'échelle entrée analogique 3</translation>
+        </message>
+        <message>
+            <source>PID-Regler</source>
+            <translation>Régulateur PID</translation>
+        </message>
+        <message>
+            <source>Indirektes lesen</source>
+            <translation>Lecture indirecte</translation>
+        </message>
+    </context>
+    <context>
+        <name>PidRegler</name>
+        <message>
+            <source>P-Regler</source>
+            <translation>Régulateur P</translation>
+        </message>
+        <message>
+            <source>I-Regler</source>
+            <translation>Régulateur I</translation>
+        </message>
+        <message>
+            <source>D-Regler</source>
+            <translation>Régulateur D</translation>
+        </message>
+        <message>
+            <source>Tiefpass</source>
+            <translation>Filtre passe-bas</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limitation</translation>
+        </message>
+        <message>
+            <source>Init &amp; Preset</source>
+            <translation>Init &amp; preset</translation>
+        </message>
+        <message>
+            <source>PID-Sollwert</source>
+            <translation>Valeur de consigne PID</translation>
+        </message>
+        <message>
+            <source>PID-Istwert</source>
+            <translation>Valeur réelle PID</translation>
+        </message>
+    </context>
+    <context>
+        <name>PidSollwert</name>
+        <message>
+            <source>Skalierung Analogeingang 1</source>
+            <translation>Mise à l'échelle entrée analogique 1</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 2</source>
+            <translation>Mise à l'échelle entrée analogique 2</translation>
+        </message>
+        <message>
+            <source>Skalierung Analogeingang 3</source>
+            <translation>Mise à l'échelle entrée analogique 3</translation>
+        </message>
+        <message>
+            <source>PID-Regler</source>
+            <translation>Régulateur PID</translation>
+        </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limitation</translation>
+        </message>
+        <message>
+            <source>Indirektes lesen</source>
+            <translation>Lecture indirecte</translation>
+        </message>
+    </context>
+    <context>
+        <name>Positionsmessung</name>
+        <message>
+            <source>Positionsmessung 1 aktivieren</source>
+            <translation>Activer la mesure de position 1</translation>
+        </message>
+        <message>
+            <source>Trigger-Typ</source>
+            <translation>Type de déclencheur</translation>
+        </message>
+        <message>
+            <source>Trigger-Quelle</source>
+            <translation>Source du déclencheur</translation>
+        </message>
+        <message>
+            <source>Reserviert</source>
+            <translation>Réservé</translation>
+        </message>
+        <message>
+            <source>Positive Flankenerkennung</source>
+            <translation>Détection du front montant</translation>
+        </message>
+        <message>
+            <source>Negative Flankenerkennung</source>
+            <translation>Détection du front descendant</translation>
+        </message>
+        <message>
+            <source>Positionsmessung 2 aktivieren</source>
+            <translation>Activer la mesure de position 2</translation>
+        </message>
+        <message>
+            <source>Positionsmessung 1 aktiviert</source>
+            <translation>Mesure de position 1 activée</translation>
+        </message>
+        <message>
+            <source>Trigger positive Flanke</source>
+            <translation>Déclenché sur front montant</translation>
+        </message>
+        <message>
+            <source>Trigger negative Flanke</source>
+            <translation>Déclenché sur front descendant</translation>
+        </message>
+        <message>
+            <source>Trigger-Zähler, Bit 0</source>
+            <translation>Compteur de déclenchements, bit 0</translation>
+        </message>
+        <message>
+            <source>Trigger-Zähler, Bit 1</source>
+            <translation>Compteur de déclenchements, bit 1</translation>
+        </message>
+        <message>
+            <source>Positionsmessung 2 aktiviert</source>
+            <translation>Mesure de position 2 activée</translation>
+        </message>
+    </context>
+    <context>
         <name>SrcCommandBinSignals</name>
         <message>
             <source>Aktiv</source>
@@ -1287,6 +1469,29 @@ DI13 inversée</translation>
         <message>
             <source>Richtungsoptimiert</source>
             <translation>Optimisé en sens</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcDisablePidRegler</name>
+        <message>
+            <source>Parameter</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Actif</translation>
+        </message>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactif</translation>
+        </message>
+        <message>
+            <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
+            <translation>DI1-DI13&lt;br&gt;DI1 inversée-&lt;br&gt;DI13 inversée</translation>
+        </message>
+        <message>
+            <source>PID-Regler</source>
+            <translation>Régulateur PID</translation>
         </message>
     </context>
     <context>

@@ -1,0 +1,11 @@
+#include "PidSollwert.h"
+#include "ui_PidSollwert.h"
+
+PidSollwert::PidSollwert(QWidget *parent)
+    : PidSourcePage(QStringLiteral("G815"), QStringLiteral("G456"), parent), ui(std::make_unique<Ui::PidSollwert>())
+{
+    ui->setupUi(this);
+    setupSource(ui->stackedWidget);
+}
+
+PidSollwert::~PidSollwert() = default;
