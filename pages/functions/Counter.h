@@ -18,7 +18,7 @@ public:
     explicit Counter(QWidget *parent = nullptr);
     ~Counter() override;
 
-    QString identifier() const override { return QStringLiteral("Counter"); }
+    QString identifier() const override { return QString::fromLatin1("Counter"); }
     void initialUpdate() override;
 
 public slots:

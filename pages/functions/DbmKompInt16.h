@@ -16,7 +16,7 @@ public:
     explicit DbmKompInt16(QWidget *parent = nullptr);
     ~DbmKompInt16() override;
 
-    QString identifier() const override { return QStringLiteral("DbmKompInt16"); }
+    QString identifier() const override { return QString::fromLatin1("DbmKompInt16"); }
 
 public slots:
     void onCheckBoxC134Clicked() { onEnableClicked(); }

@@ -16,7 +16,7 @@ public:
     explicit DbmKompInt32(QWidget *parent = nullptr);
     ~DbmKompInt32() override;
 
-    QString identifier() const override { return QStringLiteral("DbmKompInt32"); }
+    QString identifier() const override { return QString::fromLatin1("DbmKompInt32"); }
 
     // Decodes the text form of a parameter address into coordinate, element and living
     // space (axis + 1 for a text with an axis prefix, 0 otherwise). The outputs are left

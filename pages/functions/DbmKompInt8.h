@@ -16,7 +16,7 @@ public:
     explicit DbmKompInt8(QWidget *parent = nullptr);
     ~DbmKompInt8() override;
 
-    QString identifier() const override { return QStringLiteral("DbmKompInt8"); }
+    QString identifier() const override { return QString::fromLatin1("DbmKompInt8"); }
 
 public slots:
     void onCheckBoxC142Clicked() { onEnableClicked(); }

@@ -17,7 +17,7 @@ public:
     explicit DbmKompReal32(QWidget *parent = nullptr);
     ~DbmKompReal32() override;
 
-    QString identifier() const override { return QStringLiteral("DbmKompReal32"); }
+    QString identifier() const override { return QString::fromLatin1("DbmKompReal32"); }
 
 public slots:
     void onCheckBoxC61Clicked() { onEnableClicked(); }
