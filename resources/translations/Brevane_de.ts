@@ -260,6 +260,28 @@
         </message>
     </context>
     <context>
+        <name>DbmSrcIndirectTriggerFollowMb</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Nummer</translation>
+        </message>
+        <message>
+            <source>Trigger Folgefahrsatz</source>
+            <translation>Trigger Folgefahrsatz</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmSrcIndirectTriggerFollowMbV2</name>
+        <message>
+            <source>Trigger Folgefahrsatz</source>
+            <translation>Trigger Folgefahrsatz</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Fahrsatz</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmUebersicht</name>
         <message>
             <source>CiA 402 Steuerwort</source>
@@ -578,6 +600,160 @@
         <message>
             <source>-1: inaktiv</source>
             <translation>-1: inaktiv</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlockBinSignals</name>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inaktiv</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Fahrsatz</source>
+            <translation>Steuertafel: Fahrsatz</translation>
+        </message>
+        <message>
+            <source>Alle Quellen auf Parameter setzen</source>
+            <translation>Alle Quellen auf Parameter setzen</translation>
+        </message>
+        <message>
+            <source>Alle Quellen deaktivieren</source>
+            <translation>Alle Quellen deaktivieren</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlockSelect</name>
+        <message>
+            <source>Direkter Fahrsatzstart</source>
+            <translation>Direkter Fahrsatzstart</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Fahrsatz</source>
+            <translation>Steuertafel: Fahrsatz</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Fahrsatz</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Steuertafel</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlockTrqForce</name>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Fahrsatz</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlocks</name>
+        <message>
+            <source>Zu editierender Fahrsatz</source>
+            <translation>Zu editierender Fahrsatz</translation>
+        </message>
+        <message>
+            <source>Anzahl Fahrsätze</source>
+            <translation>Anzahl Fahrsätze</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcCtrlFollowMotionBlock</name>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inaktiv</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</translation>
+        </message>
+        <message>
+            <source>&lt;a href="IndirectTrigger"&gt;Indirekter Trigger&lt;/a&gt;</source>
+            <translation>&lt;a href="IndirectTrigger"&gt;Indirekter Trigger&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="Folgefahrsatz"&gt;Folgefahrsatz&lt;/a&gt;</source>
+            <translation>&lt;a href="Folgefahrsatz"&gt;Folgefahrsatz&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="EinAusgaenge"&gt;E19&lt;/a&gt;</source>
+            <translation>&lt;a href="EinAusgaenge"&gt;E19&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Alle Quellen auf Parameter setzen</source>
+            <translation>Alle Quellen auf Parameter setzen</translation>
+        </message>
+        <message>
+            <source>Alle Quellen deaktivieren</source>
+            <translation>Alle Quellen deaktivieren</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcDirectMbStart</name>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inaktiv</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Fahrsatz</source>
+            <translation>Steuertafel: Fahrsatz</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Fahrsatz</translation>
+        </message>
+        <message>
+            <source>Fahrsatzauswahl</source>
+            <translation>Fahrsatzauswahl</translation>
         </message>
     </context>
 </TS>

@@ -260,6 +260,28 @@
         </message>
     </context>
     <context>
+        <name>DbmSrcIndirectTriggerFollowMb</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <source>Trigger Folgefahrsatz</source>
+            <translation>Trigger</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmSrcIndirectTriggerFollowMbV2</name>
+        <message>
+            <source>Trigger Folgefahrsatz</source>
+            <translation>Trigger</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Motion block</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmUebersicht</name>
         <message>
             <source>CiA 402 Steuerwort</source>
@@ -578,6 +600,160 @@
         <message>
             <source>-1: inaktiv</source>
             <translation>-1: Inactive</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlockBinSignals</name>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inverted –
+DI13 inverted</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Fahrsatz</source>
+            <translation>Control panel: Motion block</translation>
+        </message>
+        <message>
+            <source>Alle Quellen auf Parameter setzen</source>
+            <translation>Set all data sources to parameter</translation>
+        </message>
+        <message>
+            <source>Alle Quellen deaktivieren</source>
+            <translation>Deactivate all data sources</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlockSelect</name>
+        <message>
+            <source>Direkter Fahrsatzstart</source>
+            <translation>Direct motion block start</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Fahrsatz</source>
+            <translation>Control panel: Motion block</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Motion block</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Control panel</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlockTrqForce</name>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Motion block</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlocks</name>
+        <message>
+            <source>Zu editierender Fahrsatz</source>
+            <translation>Motion block to be changed</translation>
+        </message>
+        <message>
+            <source>Anzahl Fahrsätze</source>
+            <translation>Number of motion blocks</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcCtrlFollowMotionBlock</name>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inverted –
+DI13 inverted</translation>
+        </message>
+        <message>
+            <source>&lt;a href="IndirectTrigger"&gt;Indirekter Trigger&lt;/a&gt;</source>
+            <translation>&lt;a href="IndirectTrigger"&gt;Indirect trigger&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="Folgefahrsatz"&gt;Folgefahrsatz&lt;/a&gt;</source>
+            <translation>&lt;a href="Folgefahrsatz"&gt;Follow-up motion block&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="EinAusgaenge"&gt;E19&lt;/a&gt;</source>
+            <translation>&lt;a href="EinAusgaenge"&gt;E19&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Alle Quellen auf Parameter setzen</source>
+            <translation>Set all data sources to parameter</translation>
+        </message>
+        <message>
+            <source>Alle Quellen deaktivieren</source>
+            <translation>Deactivate all data sources</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcDirectMbStart</name>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inverted –
+DI13 inverted</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Fahrsatz</source>
+            <translation>Control panel: Motion block</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Motion block</translation>
+        </message>
+        <message>
+            <source>Fahrsatzauswahl</source>
+            <translation>Motion block selection</translation>
         </message>
     </context>
 </TS>

@@ -260,6 +260,28 @@
         </message>
     </context>
     <context>
+        <name>DbmSrcIndirectTriggerFollowMb</name>
+        <message>
+            <source>Nummer</source>
+            <translation>Numéro</translation>
+        </message>
+        <message>
+            <source>Trigger Folgefahrsatz</source>
+            <translation>Déclencheur</translation>
+        </message>
+    </context>
+    <context>
+        <name>DbmSrcIndirectTriggerFollowMbV2</name>
+        <message>
+            <source>Trigger Folgefahrsatz</source>
+            <translation>Déclencheur</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Bloc de déplacement</translation>
+        </message>
+    </context>
+    <context>
         <name>DbmUebersicht</name>
         <message>
             <source>CiA 402 Steuerwort</source>
@@ -578,6 +600,160 @@
         <message>
             <source>-1: inaktiv</source>
             <translation>-1 : inactif</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlockBinSignals</name>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactif</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Actif</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Paramètre</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inversée –
+DI13 inversée</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Fahrsatz</source>
+            <translation>Panneau de commande : bloc de déplacement</translation>
+        </message>
+        <message>
+            <source>Alle Quellen auf Parameter setzen</source>
+            <translation>Régler toutes les sources sur paramètre</translation>
+        </message>
+        <message>
+            <source>Alle Quellen deaktivieren</source>
+            <translation>Désactiver toutes les sources</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlockSelect</name>
+        <message>
+            <source>Direkter Fahrsatzstart</source>
+            <translation>Démarrage direct bloc de déplacement</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Fahrsatz</source>
+            <translation>Panneau de commande : bloc de déplacement</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Bloc de déplacement</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Panneau de commande</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlockTrqForce</name>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Bloc de déplacement</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Paramètre</translation>
+        </message>
+    </context>
+    <context>
+        <name>MotionBlocks</name>
+        <message>
+            <source>Zu editierender Fahrsatz</source>
+            <translation>Bloc de déplacement à modifier</translation>
+        </message>
+        <message>
+            <source>Anzahl Fahrsätze</source>
+            <translation>Nombre de blocs de déplacement</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcCtrlFollowMotionBlock</name>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactif</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Actif</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Paramètre</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inversée –
+DI13 inversée</translation>
+        </message>
+        <message>
+            <source>&lt;a href="IndirectTrigger"&gt;Indirekter Trigger&lt;/a&gt;</source>
+            <translation>&lt;a href="IndirectTrigger"&gt;Déclencheur indirect&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="Folgefahrsatz"&gt;Folgefahrsatz&lt;/a&gt;</source>
+            <translation>&lt;a href="Folgefahrsatz"&gt;Bloc de déplacement suivant&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;a href="EinAusgaenge"&gt;E19&lt;/a&gt;</source>
+            <translation>&lt;a href="EinAusgaenge"&gt;E19&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Alle Quellen auf Parameter setzen</source>
+            <translation>Régler toutes les sources sur paramètre</translation>
+        </message>
+        <message>
+            <source>Alle Quellen deaktivieren</source>
+            <translation>Désactiver toutes les sources</translation>
+        </message>
+    </context>
+    <context>
+        <name>SrcDirectMbStart</name>
+        <message>
+            <source>Inaktiv</source>
+            <translation>Inactif</translation>
+        </message>
+        <message>
+            <source>Aktiv</source>
+            <translation>Actif</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Paramètre</translation>
+        </message>
+        <message>
+            <source>DI1 – DI13
+DI1 invertiert –
+DI13 invertiert</source>
+            <translation>DI1 – DI13
+DI1 inversée –
+DI13 inversée</translation>
+        </message>
+        <message>
+            <source>Steuertafel: Fahrsatz</source>
+            <translation>Panneau de commande : bloc de déplacement</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Bloc de déplacement</translation>
+        </message>
+        <message>
+            <source>Fahrsatzauswahl</source>
+            <translation>Sélection bloc de déplacement</translation>
         </message>
     </context>
 </TS>
