@@ -27,9 +27,9 @@ SrcCtrlFollowMotionBlock::~SrcCtrlFollowMotionBlock() = default;
 
 void SrcCtrlFollowMotionBlock::initialUpdate()
 {
-    connect(ui->PushButtonQuellenAufParameter, &QPushButton::clicked, this, [this] { setSourcesToValue(2); },
+    connect(ui->PushButtonQuellenAufParameter, SIGNAL(clicked()), this, SLOT(setSourcesToParameter()),
             Qt::UniqueConnection);
-    connect(ui->PushButtonQuellenAufInaktiv, &QPushButton::clicked, this, [this] { setSourcesToValue(0); },
+    connect(ui->PushButtonQuellenAufInaktiv, SIGNAL(clicked()), this, SLOT(setSourcesToInactive()),
             Qt::UniqueConnection);
     connectLinkLabelsToHandler();
     connectParameterControls();

@@ -34,6 +34,8 @@ public slots:
     void actualizeLedsTriggerState();
     void actualizePushButtonsEnable();
     void jumpToIndirectTrigger();
+    void setSourcesToParameter() { setSourcesToValue(2); }
+    void setSourcesToInactive() { setSourcesToValue(0); }
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -192,7 +192,7 @@ void TestBlockSources::blockCount()
 
     // Typed and finished with Return, as a user does (the spin box takes keys only when enabled).
     number->setEnabled(true);
-    number->lineEdit()->selectAll();
+    number->selectAll();
     QTest::keyClicks(number, typed);
     QTest::keyClick(number, Qt::Key_Return);
 
@@ -215,7 +215,7 @@ void TestBlockSources::blockCountWhileTyping()
     block->setValue(12);
 
     // "16" passes through "1" on the way: no block may be cut meanwhile.
-    number->lineEdit()->selectAll();
+    number->selectAll();
     QTest::keyClicks(number, QStringLiteral("1"));
     QCOMPARE(elementsOf(QStringLiteral("J10")), 20);
     QTest::keyClicks(number, QStringLiteral("6"));
