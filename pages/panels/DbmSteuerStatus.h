@@ -16,7 +16,7 @@ public:
     explicit DbmSteuerStatus(QWidget *parent = nullptr);
     ~DbmSteuerStatus() override;
 
-    QString identifier() const override { return QStringLiteral("DbmSteuerStatus"); }
+    QString identifier() const override { return QString::fromLatin1("DbmSteuerStatus"); }
 
 private:
     std::unique_ptr<Ui::DbmSteuerStatus> ui;

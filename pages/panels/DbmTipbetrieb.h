@@ -16,7 +16,7 @@ public:
     explicit DbmTipbetrieb(QWidget *parent = nullptr);
     ~DbmTipbetrieb() override;
 
-    QString identifier() const override { return QStringLiteral("DbmTipbetrieb"); }
+    QString identifier() const override { return QString::fromLatin1("DbmTipbetrieb"); }
     void initialUpdate() override;
 
 public slots:

@@ -16,7 +16,7 @@ public:
     explicit SteuerStatusFahrsatz(QWidget *parent = nullptr);
     ~SteuerStatusFahrsatz() override;
 
-    QString identifier() const override { return QStringLiteral("SteuerStatusFahrsatz"); }
+    QString identifier() const override { return QString::fromLatin1("SteuerStatusFahrsatz"); }
 
 public slots:
     void ClickLabelStopClicked();

@@ -16,7 +16,7 @@ public:
     explicit SteuerStatusKommandobetrieb(QWidget *parent = nullptr);
     ~SteuerStatusKommandobetrieb() override;
 
-    QString identifier() const override { return QStringLiteral("SteuerStatusKommandobetrieb"); }
+    QString identifier() const override { return QString::fromLatin1("SteuerStatusKommandobetrieb"); }
 
 public slots:
     void ClickLabelContinueClicked();

@@ -17,7 +17,7 @@ public:
     explicit SteuertafelApplikation(QWidget *parent = nullptr);
     ~SteuertafelApplikation() override;
 
-    QString identifier() const override { return QStringLiteral("SteuertafelApplikation"); }
+    QString identifier() const override { return QString::fromLatin1("SteuertafelApplikation"); }
     void initialUpdate() override;
 
 public slots:

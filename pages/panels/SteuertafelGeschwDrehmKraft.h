@@ -17,7 +17,7 @@ public:
     explicit SteuertafelGeschwDrehmKraft(QWidget *parent = nullptr);
     ~SteuertafelGeschwDrehmKraft() override;
 
-    QString identifier() const override { return QStringLiteral("SteuertafelGeschwDrehmKraft"); }
+    QString identifier() const override { return QString::fromLatin1("SteuertafelGeschwDrehmKraft"); }
     void initialUpdate() override;
 
 public slots:

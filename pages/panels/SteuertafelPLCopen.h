@@ -16,7 +16,7 @@ public:
     explicit SteuertafelPLCopen(QWidget *parent = nullptr);
     ~SteuertafelPLCopen() override;
 
-    QString identifier() const override { return QStringLiteral("SteuertafelPLCopen"); }
+    QString identifier() const override { return QString::fromLatin1("SteuertafelPLCopen"); }
     void initialUpdate() override;
 
 public slots:

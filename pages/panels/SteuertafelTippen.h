@@ -16,7 +16,7 @@ public:
     explicit SteuertafelTippen(QWidget *parent = nullptr);
     ~SteuertafelTippen() override;
 
-    QString identifier() const override { return QStringLiteral("SteuertafelTippen"); }
+    QString identifier() const override { return QString::fromLatin1("SteuertafelTippen"); }
     void initialUpdate() override;
 
 public slots:

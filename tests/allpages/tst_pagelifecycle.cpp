@@ -94,8 +94,18 @@ void TestPageLifecycle::lifecycle()
 
     const QStringList warnings = m_warnings->take();
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
-    QVERIFY2(m_watcher.unexpectedCount() == 0,
-             qPrintable(QStringLiteral("unexpected boxes: ") + m_watcher.titles().join(QStringLiteral(", "))));
+    // A page opens no box by merely being shown, except to tell that it does not know the
+    // drive's device type.
+    const QList<eDeviceType> devices = PageVariants::deviceTypes(); // the last one is unknown
+    const bool knownDevice = devices.indexOf(variant.device) < devices.size() - 1;
+    QStringList unexpected;
+    for (const ModalWatcher::Seen &box : m_watcher.seen()) {
+        const bool unknownDeviceNote = !knownDevice && box.kind == QLatin1String("critical")
+                                       && box.text == QStringLiteral("Unbekannter Gerätetyp.");
+        if (!box.expected && !unknownDeviceNote)
+            unexpected << box.title + QLatin1String(": ") + box.text;
+    }
+    QVERIFY2(unexpected.isEmpty(), qPrintable(QStringLiteral("unexpected boxes: ") + unexpected.join(QLatin1Char('\n'))));
 }
 
 void TestPageLifecycle::cleanupTestCase()
