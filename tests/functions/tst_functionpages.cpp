@@ -1,5 +1,6 @@
 #include "DbmNocken.h"
 #include "ModalWatcher.h"
+#include "PageFixture.h"
 #include "Motorpoti.h"
 #include "Positionsmessung.h"
 #include "RecordingHost.h"
@@ -36,12 +37,7 @@ private:
     template<typename Page>
     Page *open()
     {
-        auto page = std::make_unique<Page>();
-        Page *raw = page.get();
-        m_host->attach(raw);
-        raw->show();
-        m_page = std::move(page);
-        return raw;
+        return openPage<Page>(*m_host, m_page);
     }
     QString store(const QString &coordinate, unsigned short element = 0) const
     {

@@ -1,5 +1,6 @@
 #include "LedWidget.h"
 #include "ModalWatcher.h"
+#include "PageFixture.h"
 #include "ParameterControl.h"
 #include "PidIstwert.h"
 #include "PidRegler.h"
@@ -38,12 +39,7 @@ private:
     template<typename Page>
     Page *open()
     {
-        auto page = std::make_unique<Page>();
-        Page *raw = page.get();
-        m_host->attach(raw);
-        raw->show();
-        m_page = std::move(page);
-        return raw;
+        return openPage<Page>(*m_host, m_page);
     }
     QWidget *open(const QString &identifier)
     {
