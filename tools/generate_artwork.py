@@ -152,14 +152,16 @@ class Svg:
 # Diagram vocabulary: blocks, slots, switches, nodes, icons
 
 def block(s, x, y, w, h, title=None, icon=None):
-    """Function block: white body, title in a tinted header band."""
+    """Function block: white body, title in a tinted header band. An empty title ("")
+    keeps the band free for a caption the form lays over it."""
     s.rect(x, y, w, h, 6, "#ffffff", INK, 1.4)
     top = y
-    if title and h >= 44:
+    if title is not None and h >= 44:
         s.path("M%s,%s v-%s a6,6 0 0 1 6,-6 h%s a6,6 0 0 1 6,6 v%s z" % (
             num(x + 0.7), num(y + 19), num(13), num(w - 13.4), num(13)), fill=BAND, stroke="none")
         s.line([(x + 0.7, y + 19), (x + w - 0.7, y + 19)], INK, 0.8)
-        s.text(x + w / 2, y + 14, title, 11.5)
+        if title:
+            s.text(x + w / 2, y + 14, title, 11.5)
         top = y + 19
     elif title:
         s.text(x + w / 2, y + h / 2 + 4, title, 12)
