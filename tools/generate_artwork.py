@@ -392,6 +392,7 @@ ICON_STROKES = {
     "ramp": [[(-1, 0.6), (-0.5, 0.6), (0.4, -0.6), (1, -0.6)]],
     "lowpass": [curve(lambda t: 0.6 - 1.2 * (1 - math.exp(-3 * (t + 1))), -1, 1)],
     "abs": [[(-0.8, -0.7), (0, 0.6), (0.8, -0.7)]],
+    "deadzone": [[(-1, 0.7), (-0.35, 0.05), (0.35, 0.05), (1, -0.6)]],
     "eq": [[(-0.7, -0.3), (0.7, -0.3)], [(-0.7, 0.3), (0.7, 0.3)]],
     "gt": [[(-0.5, -0.6), (0.5, 0), (-0.5, 0.6)]],
     "lt": [[(0.5, -0.6), (-0.5, 0), (0.5, 0.6)]],
@@ -442,7 +443,7 @@ def draw_icon(s, kind, cx, cy, size, color=INK):
         return
     strokes = ICON_STROKES[kind]
     sw = 1.6 if size >= 20 else 1.3
-    if kind in ("limit", "lowpass", "integ", "deriv", "step", "ramp", "abs", "window"):
+    if kind in ("limit", "lowpass", "integ", "deriv", "step", "ramp", "abs", "window", "deadzone"):
         axis = "#b5bcc4"
         s.line(unit(cx, cy, size, [(-1, 0.8), (1, 0.8)]), axis, 0.8)
         s.line(unit(cx, cy, size, [(-0.95, 0.95), (-0.95, -0.95)]), axis, 0.8)
@@ -534,22 +535,26 @@ def source_page(width, height, ais, stages, base=2, extra_rows=()):
     return s
 
 
-def binary_channels(width, height, channels, target_icon="pid", extras=0):
-    """Several binary signals, each chosen from inactive/active/parameter/DI,
-    acting on one function (PID deactivation and preset)."""
+def binary_channels(width, height, channels, target_icon="pid"):
+    """Several binary signals acting on one function (PID deactivation and preset),
+    each chosen by its own selector from the same four kinds of source, which sit
+    once on a common bar: inactive, active, parameter, digital inputs (a link)."""
     s = Svg(width, height)
     n = len(channels)
-    entries = BINARY_COMPACT if n > 2 else BINARY
-    col_h = sum(e[1] for e in entries) + (len(entries) - 1) * (4 if n > 2 else 6)
-    spacing = (height - 20 - n * col_h) / (n + 1)
-    tgt = link(s, width - 170, 40, 150, height - 80 - 40 * extras, target_icon)
-    for i, (title, icon, sel) in enumerate(channels):
-        y = 10 + spacing * (i + 1) + col_h * i
-        pivot = sources(s, 20, y, 140, entries, sel, 4 if n > 2 else 6)
-        boxes = chain(s, pivot, tgt.x - 40, [("B", 120, 50, title, icon)])
-        route(s, boxes[-1].E(), (tgt.x, min(max(pivot[1], tgt.y + 12), tgt.b - 12)), midx=tgt.x - 20)
-    for i in range(extras):
-        slot(s, tgt.x, tgt.b + 12 + 34 * i, tgt.w, 26)
+    boxes = column(s, 20, 20, 150, [("S", 22), ("S", 22), ("S", 22), ("L", 54, "di")], 8)
+    bar = 200
+    tgt = link(s, width - 170, 40, 150, height - 80, target_icon)
+    spacing = (height - 40) / n
+    centres = [20 + spacing * (i + 0.5) for i in range(n)]
+    taps = [[c - 15, c - 5, c + 5, c + 15] for c in centres]
+    s.line([(bar, min(boxes[0].cy, taps[0][0])), (bar, max(boxes[-1].cy, taps[-1][-1]))], INK, 2.4)
+    for b in boxes:
+        s.line([b.E(), (bar, b.cy)])
+        dot(s, bar, b.cy)
+    for (title, icon, sel), ys in zip(channels, taps):
+        pivot = switch(s, 250, ys, sel, yout=(ys[0] + ys[-1]) / 2, froms=[bar] * 4)
+        blocks = chain(s, pivot, tgt.x - 40, [("B", 120, 50, title, icon)])
+        route(s, blocks[-1].E(), (tgt.x, min(max(pivot[1], tgt.y + 12), tgt.b - 12)), midx=tgt.x - 20)
     return s
 
 
@@ -690,20 +695,25 @@ def limitation_velocity():
 
 
 def motor_poti():
+    """Four kinds of source on one bar, tapped by the up and the down selector; the
+    form lays its captions into the source boxes and its two status LEDs into the
+    round places on the selectors' outputs. The page links the inputs by a label
+    of its own, so the digital inputs are no link here."""
     s = Svg(800, 220)
-    boxes = column(s, 20, 20, 140, BINARY, 8)
-    bar = 190
+    boxes = column(s, 20, 14, 150, [("S", 22), ("S", 22), ("S", 22), ("S", 54)], 6)
+    bar = 196
     taps = [[y - 15, y - 5, y + 5, y + 15] for y in (62, 138)]
     s.line([(bar, min(boxes[0].cy, taps[0][0])), (bar, max(boxes[-1].cy, taps[1][-1]))], INK, 2.4)
     for b in boxes:
         s.line([b.E(), (bar, b.cy)])
         dot(s, bar, b.cy)
-    pot = block(s, 330, 30, 170, 150, "Motorpotentiometer", "updown")
+    pot = block(s, 330, 30, 170, 150, "", "updown")
     for i, ys in enumerate(taps):
         pivot = switch(s, 240, ys, 3 - i, yout=(ys[0] + ys[-1]) / 2, froms=[bar] * 4)
         led_slot(s, 300, pivot[1] - 20)
         s.arrow([pivot, (pot.x, pivot[1])])
-    chain(s, pot.E(), 780, [("B", 120, 70, "Begrenzung", "limit"), ("S", 100, 30)])
+    boxes = chain(s, pot.E(), 700, [("B", 130, 70, "", "limit")])
+    s.arrow([boxes[-1].E(), (780, pot.cy)])
     return s
 
 
@@ -846,28 +856,32 @@ def velocity_mode(variant):
 
 def pid_controller(extended):
     """PID controller: error of set and actual value, parallel P, I and D parts,
-    low pass and limit; the extended form adds three further inputs."""
+    low pass and limit. The extended form filters the actual value, has a dead zone
+    on the error, feeds the set value forward to the output and shows the two
+    sources of deactivation and preset as links. The blocks leave their header
+    bands to the form's captions."""
     s = Svg(950 if extended else 800, 400 if extended else 380)
     k = 70 if extended else 0
     sp = link(s, 20, 50, 140, 40, "speed")
     pv = link(s, 20, 250, 140, 40, "scale")
-    start, actual = sp.E(), pv.E()
+    actual = pv.E()
     if extended:
-        n1 = node(s, 205, sp.cy, "+")
-        s.arrow([sp.E(), n1.W()])
-        s.arrow([slot(s, 165, 8, 80, 22).S(), n1.N()])
-        n2 = node(s, 205, pv.cy, "+")
-        s.arrow([pv.E(), n2.W()])
-        s.arrow([slot(s, 165, pv.b + 26, 80, 22).N(), n2.S()])
-        start, actual = n1.E(), n2.E()
-    err = node(s, 230 + k, sp.cy, "+")
-    s.arrow([start, err.W()])
+        filt = block(s, 185, pv.cy - 18, 50, 36, None, "lowpass")
+        s.arrow([pv.E(), filt.W()])
+        actual = filt.E()
+    err = node(s, 260 if extended else 230, sp.cy, "+")
+    s.arrow([sp.E(), err.W()])
     s.arrow([actual, (err.cx, actual[1]), err.S()])
     s.text(err.cx + 13, err.b + 14, "\u2212", 13)
-    parts = (("P-Anteil", "step"), ("I-Anteil", "integ"), ("D-Anteil", "deriv"))
-    blocks = [block(s, 300 + k, 40 + 80 * i, 120, 60, t, ic) for i, (t, ic) in enumerate(parts)]
     fork = 275 + k
-    s.line([err.E(), (fork, err.cy)])
+    after = err.E()
+    if extended:
+        dz = block(s, 284, sp.cy - 18, 48, 36, None, "deadzone")
+        s.arrow([err.E(), dz.W()])
+        after = dz.E()
+    parts = ("step", "integ", "deriv")
+    blocks = [block(s, 300 + k, 40 + 80 * i, 120, 60, "", ic) for i, ic in enumerate(parts)]
+    s.line([after, (fork, after[1])])
     s.line([(fork, blocks[0].cy), (fork, blocks[2].cy)])
     for b in blocks:
         s.arrow([(fork, b.cy), b.W()])
@@ -877,13 +891,23 @@ def pid_controller(extended):
         s.line([b.E(), (bus, b.cy)])
     s.line([(bus, blocks[0].cy), (bus, blocks[2].cy)])
     s.arrow([(bus, add.cy), add.W()])
-    init = block(s, add.cx - 60, 290, 120, 60, "Init & Preset", "step")
+    init = block(s, add.cx - 60, 290, 120, 60, "", "step")
     s.arrow([init.N(), add.S()])
-    stages = [("B", 100, 60, "Tiefpass", "lowpass"), ("B", 110, 60, "Begrenzung", "limit")]
+    stages = [("B", 100, 60, "", "lowpass"), ("B", 110, 60, "", "limit")]
     if extended:
-        stages.append(("N", "+", ("S", -40, 80, 22)))
+        stages.append(("N", "+"))
     boxes = chain(s, add.E(), s.w - 60, stages)
     s.arrow([boxes[-1].E(), (s.w - 20, add.cy)])
+    if extended:
+        out = boxes[-1]
+        gain = block(s, out.cx - 25, 8, 50, 30, None, "scale")
+        tap = (175, sp.cy)
+        dot(s, *tap)
+        s.arrow([tap, (tap[0], gain.cy), gain.W()])
+        s.arrow([gain.S(), out.N()])
+        for i in range(2):
+            src = link(s, init.r + 30, 284 + 38 * i, 210, 28)
+            s.arrow([src.W(), (init.r, src.cy)])
     led_slot(s, s.w - 36, add.cy - 24)
     return s
 
@@ -926,7 +950,6 @@ def cams():
     s.line([(90, 134), (90, 14)], INK, 1.0)
     for i, (a, b) in enumerate(((130, 200), (180, 290), (250, 350))):
         y = 36 + 32 * i
-        slot(s, 10, y - 12, 70, 24)
         s.line([(90, y + 8), (a, y + 8), (a, y - 8), (b, y - 8), (b, y + 8), (380, y + 8)], ACCENT, 1.6)
         for x in (a, b):
             s.line([(x, y + 10), (x, 130)], "#c4cad1", 0.8, "3 3")
@@ -1117,9 +1140,9 @@ def diagram_table():
         "QuelleIndirekterTriggerFolgefahrsatz_b_600_50.svg": (indirect_trigger, ("b",)),
         "QuelleIndirekterTriggerFolgefahrsatz_c_600_100.svg": (indirect_trigger, ("c",)),
         "SrcDisablePidRegler_1_720_400.svg": (binary_channels, (
-            720, 400, [("Deaktivierung", "step", 3), ("Preset", "edge", 3)], "pid", 2)),
+            720, 400, [("Deaktivierung", "step", 3), ("Preset", "edge", 3)], "pid")),
         "SrcDisablePidRegler_2_720_400.svg": (binary_channels, (
-            720, 400, [("Deaktivierung", "step", 3), ("Preset", "edge", 3), ("Halt", "step", 0)], "pid", 1)),
+            720, 400, [("Deaktivierung", "step", 3), ("Preset", "edge", 3), ("Halt", "step", 0)], "pid")),
         "Trassierband_400_340.svg": (barrier_tape, (False,)),
         "Trassierband_disabled_400_340.svg": (barrier_tape, (True,)),
     })
