@@ -913,15 +913,47 @@ def pid_controller(extended):
 
 
 def pid_source(kind, device, variant):
-    """Set or actual value of the PID controller from a parameter address."""
+    """Set or actual value of the PID controller: its parameter, or the parameter
+    an address names (the scaled analog inputs the device has are the usual
+    choice, hence the dotted bracket), the feed-forward or filter input of the
+    newer firmware ("b"), the limit (set value only) and the controller. The
+    boxes carry the parameters' coordinates, which no language translates."""
+    s = Svg(640, 280)
     ais = {"KM2": (1, 2, 3), "KN2KP2": (), "KQ2": (3,)}[device]
-    stages = [("S", 80, 30)]
+    par, adr, extra = ("G23", "G815", "G456") if kind == "Sollwert" else ("G25", "G816", "G457")
+    pivot = sources(s, 20, 20, 150, [("IO", 28, par), ("IO", 28, adr)], sel=1, gap=10)
+    if ais:
+        named = column(s, 20, 106, 240, [("AE", n) for n in ais], gap=10)
+        x = 274
+        s.line([(170, 72), (170, 86), (x, 86), (x, named[-1].cy)], SLOT, 1.0, "2 3")
+        for b in named:
+            s.line([(b.r, b.cy), (x, b.cy)], SLOT, 1.0, "2 3")
+    stages = []
     if variant == "b":
-        stages.append(("N", "+", ("S", 36, 80, 26)))
+        stages.append(("N", "+") if kind == "Sollwert" else ("B", 60, 40, None, "lowpass"))
     if kind == "Sollwert":
-        stages.append(("B", 100, 64, "Begrenzung", "limit"))
+        stages.append(("B", 100, 64, "", "limit"))
     stages.append(("L", 100, 70, "pid"))
-    return source_page(640, 280, ais, stages)
+    boxes = chain(s, pivot, 620, stages)
+    if variant == "b":
+        b = boxes[0]
+        if kind == "Sollwert":    # feed-forward, added from above
+            side = io(s, b.cx - 40, 4, 80, 24, extra)
+            s.arrow([side.S(), b.N()])
+        else:                     # filter time constant of the actual value
+            side = io(s, b.cx - 40, b.b + 16, 80, 24, extra)
+            s.line([side.N(), b.S()], SLOT, 1.0, "2 3")
+    # devices with fewer analog inputs draw less: centre it in the picture's height
+    s.body.insert(0, '<g transform="translate(0,%s)">' % num(pid_source_shift(device)))
+    s.body.append("</g>")
+    return s
+
+
+def pid_source_shift(device):
+    """How far pid_source moves its drawing down (the forms lay their captions
+    with the same shift)."""
+    bottom = {"KM2": 210, "KN2KP2": 86, "KQ2": 134}[device]
+    return (280 - 20 - bottom) // 2
 
 
 def torque_limit_source(device):
