@@ -43,6 +43,9 @@ void IndirectPair::show(ParameterProvider *provider, const ParameterTarget &targ
 {
     for (ParameterControl *control : m_controls) {
         control->setHiddenForced(false);
+        // A bound control reads again as soon as its coordinate changes, still with the
+        // element it showed before, which may lie beyond the end of the new parameter.
+        control->setIndex(0);
         control->setCoordinate(target.coordinate);
         control->setIndex(target.element);
         control->initialize(provider, target.livingSpace);
