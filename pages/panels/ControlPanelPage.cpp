@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QMovie>
 #include <QStackedWidget>
 
@@ -243,22 +244,31 @@ void ControlPanelPage::handBack(const QList<int> &releaseBits, bool flagFirst)
     m_handle = 0;
 }
 
-bool ControlPanelPage::confirm(const QString &messageKey)
+ControlPanelPage::Answer ControlPanelPage::confirm(const QString &messageKey)
 {
     m_warningOpen = true;
-    QMessageBox box(QMessageBox::Warning, safetyNoteText(QStringLiteral("titleSafetyNote")),
-                    safetyNoteText(messageKey), QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.setTextFormat(Qt::RichText);
-    box.setDefaultButton(QMessageBox::Cancel);
-    const bool accepted = box.exec() == QMessageBox::Ok;
+    const QPointer<ControlPanelPage> page(this);
+    // On the heap: a page deleted while the box is open deletes the box with it.
+    const QPointer<QMessageBox> box = new QMessageBox(
+        QMessageBox::Warning, safetyNoteText(QStringLiteral("titleSafetyNote")), safetyNoteText(messageKey),
+        QMessageBox::Ok | QMessageBox::Cancel, this);
+    box->setTextFormat(Qt::RichText);
+    box->setDefaultButton(QMessageBox::Cancel);
+    const int button = box->exec();
+    if (!page)
+        return Answer::PageGone;
+    delete box;
     m_warningOpen = false;
-    return accepted;
+    return button == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
 void ControlPanelPage::onSteuertafelEinClicked()
 {
     if (!m_switchOn->isChecked() && m_warnOnDeactivate) {
-        if (confirm(QStringLiteral("messageSafetyNoteDeactivateControlPanel"))) {
+        const Answer answer = confirm(QStringLiteral("messageSafetyNoteDeactivateControlPanel"));
+        if (answer == Answer::PageGone)
+            return;
+        if (answer == Answer::Ok) {
             adjustVisibility();
             m_warnOnDeactivate = false;
             return;
@@ -338,8 +348,10 @@ void ControlPanelPage::adjustVisibility()
     // While a warning is open its own path evaluates the panel once it is answered.
     if (!m_pageShown || m_warningOpen)
         return;
+    const QPointer<ControlPanelPage> page(this);
     evaluate();
-    finishPanelState();
+    if (page)   // gone if the host deleted it while a warning was open
+        finishPanelState();
 }
 
 void ControlPanelPage::evaluate()
@@ -372,7 +384,10 @@ void ControlPanelPage::evaluate()
 
     if (m_handle == 0) {
         if (m_warnOnActivate) {
-            if (!confirm(QStringLiteral("messageSafetyNoteActivateControlPanel"))) {
+            const Answer answer = confirm(QStringLiteral("messageSafetyNoteActivateControlPanel"));
+            if (answer == Answer::PageGone)
+                return;
+            if (answer == Answer::Cancel) {
                 if (!m_pageShown)
                     return;
                 setBit(bitEnable, false);

@@ -140,8 +140,10 @@ private:
     void handBack(const QList<int> &releaseBits = {}, bool flagFirst = false);
     void showOffState(PanelState state);
     void applyState(PanelState state, bool motionAllowed = false);
-    // Shows a safety warning; true only when the user pressed OK.
-    bool confirm(const QString &messageKey);
+    // Shows a safety warning. The host may delete the page while the warning waits for its
+    // answer (its event loop runs); then nothing of the page may be touched any more.
+    enum class Answer { Ok, Cancel, PageGone };
+    Answer confirm(const QString &messageKey);
     void startAnimations(bool on);
 
     PanelRules m_rules;

@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -64,6 +65,8 @@ private slots:
     void stateMachine();
     void warnings_data();
     void warnings();
+    void deletedWhileWarning_data();
+    void deletedWhileWarning();
     void safetyInvariant_data();
     void safetyInvariant();
     void deletedWhileActive_data();
@@ -262,6 +265,46 @@ void TestControlPanels::warnings()
         QVERIFY(seen.expected);
     }
     QCOMPARE(host.calls({"startControlPanel"}).size(), 2);
+}
+
+void TestControlPanels::deletedWhileWarning_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<bool>("active"); // the deactivation warning instead of the activation one
+    for (const PanelKind &kind : panelKinds) {
+        QTest::addRow("%s, activation", kind.identifier) << QString::fromLatin1(kind.identifier) << false;
+        QTest::addRow("%s, deactivation", kind.identifier) << QString::fromLatin1(kind.identifier) << true;
+    }
+}
+
+// A host may delete a page while its safety warning waits for an answer (the warning's event
+// loop runs the host's events): the page goes quietly and hands the axis back.
+void TestControlPanels::deletedWhileWarning()
+{
+    QFETCH(QString, panel);
+    QFETCH(bool, active);
+    RecordingHost host;
+    seed(host.store(), panelDrive());
+    auto page = createPanel(panel);
+    host.attach(page.get());
+    page->show();
+    auto *switchOn = child<QAbstractButton>(page.get(), "ToolButtonSteuertafelEin");
+    if (active) {
+        ModalWatcher watcher;
+        watcher.answer(QMessageBox::Ok);
+        switchOn->click();
+        QVERIFY(host.controlPanelActive());
+    }
+    QTimer::singleShot(0, this, [&page] { page.reset(); });
+    // Should the page survive, this closes the box instead of letting the test hang.
+    QTimer::singleShot(5000, this, [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+    switchOn->click();
+    QVERIFY(!page);
+    QVERIFY(!host.controlPanelActive());
+    QCOMPARE(host.controlPanelWord() & (1u << 31), 0u);
 }
 
 void TestControlPanels::safetyInvariant_data()
