@@ -1,6 +1,6 @@
 #include "DbmNocken.h"
 #include "ModalWatcher.h"
-#include "PageFixture.h"
+#include "OpenPage.h"
 #include "Motorpoti.h"
 #include "Positionsmessung.h"
 #include "RecordingHost.h"

@@ -1,6 +1,6 @@
 #include "LedWidget.h"
 #include "ModalWatcher.h"
-#include "PageFixture.h"
+#include "OpenPage.h"
 #include "ParameterControl.h"
 #include "PidIstwert.h"
 #include "PidRegler.h"

@@ -2,6 +2,7 @@
 #include "motionblocks/MotionBlockSelect.h"
 #include "motionblocks/MotionBlocks.h"
 #include "motionblocks/SrcDirectMbStart.h"
+#include "OpenPage.h"
 #include "RecordingHost.h"
 #include "StoreSeed.h"
 
@@ -55,11 +56,7 @@ private:
     template <class Page>
     Page *attach()
     {
-        auto *page = new Page;
-        m_page.reset(page);
-        m_host->attach(page);
-        page->show();
-        return page;
+        return openPage<Page>(*m_host, m_page);
     }
 
     std::unique_ptr<RecordingHost> m_host;

@@ -5,6 +5,7 @@
 #include "LedWidget.h"
 #include "ModalWatcher.h"
 #include "ParameterControl.h"
+#include "OpenPage.h"
 #include "RecordingHost.h"
 #include "StoreSeed.h"
 
@@ -72,11 +73,7 @@ private:
     template <class Page>
     Page *attach()
     {
-        auto *page = new Page;
-        m_page.reset(page);
-        m_host->attach(page);
-        page->show();
-        return page;
+        return openPage<Page>(*m_host, m_page);
     }
 
     std::unique_ptr<RecordingHost> m_host;
