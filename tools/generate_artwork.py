@@ -476,8 +476,10 @@ def comparator(width, bank, variant):
         inp = io(s, 20, cy - 24, 110, 48, None, None)
         s.text(inp.cx, inp.y + 15, bank, 11, color=MUTED)
         slot(s, inp.x + 8, inp.y + 21, inp.w - 16, 20)
-    title, icon = {"a": ("Komparator", "const"), "b": ("Komparator", "eq"), "c": ("Komparator", "gt"),
-                   "d": ("Komparator", "lt"), "e": ("Fenster", "window"), "f": ("Ziel", "target")}[op]
+    # b, c, d: the operations "greater than", "less than" and "equal to", in the order the
+    # drive numbers them (3, 5, 7)
+    title, icon = {"a": ("Komparator", "const"), "b": ("Komparator", "gt"), "c": ("Komparator", "lt"),
+                   "d": ("Komparator", "eq"), "e": ("Fenster", "window"), "f": ("Ziel", "target")}[op]
     if real:
         stages = [("B", 96, 64, "Tiefpass", "lowpass"), ("B", 96, 64, "Betrag", "abs"),
                   ("B", 130, 64, title, icon), ("IO", 70, 30, None, "step")]
