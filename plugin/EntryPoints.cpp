@@ -1,5 +1,6 @@
 // The six functions the host finds by name when it loads the plug-in.
 
+#include "BrevaneVersion.h"
 #include "PageRegistry.h"
 #include "WizardPage.h"
 
@@ -7,6 +8,10 @@
 #include <QTranslator>
 
 #define BREVANE_EXPORT extern "C" __attribute__((visibility("default")))
+
+// The version as text in the file, for what(1) or "strings libBrevane.so | grep '@(#)'": the
+// host's contract has no entry point that could report it.
+[[gnu::used]] static const char versionTag[] = "@(#)Brevane " BREVANE_VERSION;
 
 // Every string handed to the host owns its characters: a host may keep one after it has
 // unloaded the library, when a literal's characters in the library's read-only data are gone.

@@ -2,8 +2,9 @@
 set -euo pipefail
 
 BREVANE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# dpkg-dev and file: CPack's dependency search (dpkg-shlibdeps) for the Debian packages.
 BREVANE_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
-                  qt6-tools-dev-tools libgl-dev)
+                  qt6-tools-dev-tools libgl-dev dpkg-dev file)
 
 brevane_install_packages() {
     local missing=()

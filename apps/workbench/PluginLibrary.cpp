@@ -43,8 +43,13 @@ PluginLibrary::~PluginLibrary()
 
 QString PluginLibrary::defaultPath()
 {
-    // QLibrary adds the platform's prefix and suffix ("libBrevane.so").
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Brevane"));
+    // In the build tree the plug-in lies next to the executable; an installed workbench finds
+    // it in the plug-in folder by a relative path, so that the installed tree can be moved.
+    const QDir executableDir(QCoreApplication::applicationDirPath());
+    const QString besideExecutable = executableDir.filePath(QStringLiteral(BREVANE_PLUGIN_FILE_NAME));
+    if (QFileInfo::exists(besideExecutable))
+        return besideExecutable;
+    return QDir::cleanPath(executableDir.filePath(QStringLiteral(BREVANE_INSTALLED_PLUGIN_DIR "/" BREVANE_PLUGIN_FILE_NAME)));
 }
 
 bool PluginLibrary::load(const QString &path, QString *error)

@@ -20,7 +20,7 @@ public:
     PluginLibrary(const PluginLibrary &) = delete;
     PluginLibrary &operator=(const PluginLibrary &) = delete;
 
-    // The plug-in next to the running executable.
+    // The plug-in next to the running executable, else the one in the installed plug-in folder.
     static QString defaultPath();
 
     // Loads the library and resolves every entry point; on failure nothing stays loaded and

@@ -1,3 +1,4 @@
+#include "BrevaneVersion.h"
 #include "WorkbenchApplication.h"
 
 #include <QApplication>
@@ -8,6 +9,6 @@ int main(int argc, char *argv[])
     chooseHeadlessPlatform(arguments);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brevane-workbench"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1"));
+    QApplication::setApplicationVersion(QStringLiteral(BREVANE_VERSION));
     return runWorkbench(arguments);
 }
