@@ -920,11 +920,14 @@ def pid_source(kind, device, variant):
 
 
 def torque_limit_source(device):
+    """Torque/force limit from parameters or analog inputs; the limit block is the
+    link to the limitation page, so the form captions it."""
     ais = {"KM2": (1, 2, 3), "KN2_KT2": (), "KQ2": (3,)}[device]
     s = Svg(800, 240)
-    entries = [("S", 28), ("L", 28, "table")] + [("AE", n) for n in ais]
-    pivot = sources(s, 20, 20 if len(entries) > 3 else 60, 240, entries, 0, 12)
-    chain(s, pivot, 780, [("B", 150, 80, "Begrenzung", "limit"), ("L", 130, 60, "torque")])
+    entries = [("L", 28, "table")] + [("AE", n, 34) for n in ais]
+    total = 28 + 46 * len(ais)
+    pivot = sources(s, 20, (240 - total) / 2, 240, entries, 0, 12)
+    chain(s, pivot, 780, [("L", 150, 80, "limit"), ("IO", 130, 60, None, "torque")])
     return s
 
 
