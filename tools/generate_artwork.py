@@ -812,8 +812,12 @@ def motion_block_torque():
 
 
 def direction_source(optimised):
+    """Direction of motion from the application, the control word (a link) or, when
+    positioning is directionally optimised, the motion core; only the plain variant
+    links the application."""
     s = Svg(600, 160)
-    entries = [("L", 32, "di"), ("S", 28)] + ([("L", 32, "dir")] if optimised else [])
+    app = ("L", 32, "di") if not optimised else ("IO", 32, "", "di")
+    entries = [app, ("L", 28, "table")] + ([("IO", 32, "", "dir")] if optimised else [])
     pivot = sources(s, 20, 16 if optimised else 40, 150, entries, 0, 12)
     chain(s, pivot, 580, [("B", 110, 64, None, "dir"), ("L", 150, 60, "motor")])
     return s
