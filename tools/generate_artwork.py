@@ -1007,17 +1007,19 @@ def binary_sources_overview():
     app = link(s, 430, 20, 150, 196, "di")
     fan = 240
     s.line([pivot, (fan, pivot[1])])
-    ys = [44 + 37 * i for i in range(5)]
+    ys = [40 + 34 * i for i in range(5)]     # the lowest clear of the panel's caption
     s.line([(fan, ys[0]), (fan, ys[-1])])
     dot(s, fan, pivot[1])
     for y in ys:
         s.arrow([(fan, y), (app.x, y)])
         led_slot(s, 350, y)
-    panel = link(s, 180, 236, 110, 34, "panel")
-    jog = link(s, 20, 236, 120, 34, "jog")
-    s.arrow([panel.E(), (app.cx - 30, panel.cy), (app.cx - 30, app.b)])
+    link(s, 20, 168, 140, 24, "di")                        # state of the inputs
+    panel = link(s, 200, 236, 150, 34, "panel")
+    jog = link(s, 20, 236, 150, 34, "jog")
+    # the panel enters the application left of the control word, under its caption
+    s.arrow([panel.E(), (app.x + 16, panel.cy), (app.x + 16, app.b)])
     s.line([jog.E(), panel.W()], INK, 1.0, "3 3")
-    word = slot(s, 470, 236, 110, 34)
+    word = link(s, 480, 236, 100, 34, "table")
     s.arrow([(word.cx, app.b), word.N()])
     return s
 
