@@ -183,9 +183,12 @@ def link(s, x, y, w, h, icon=None):
 
 
 def io(s, x, y, w, h, title=None, icon=None):
-    """Terminal of the drive (analog input, fieldbus, output)."""
+    """Terminal of the drive (analog input, fieldbus, output). An empty title ("")
+    with an icon keeps the icon at the right, leaving room for a caption of the form."""
     s.rect(x, y, w, h, 4, IO_FILL, INK, 1.2)
-    if title and icon:
+    if title == "" and icon:
+        draw_icon(s, icon, x + w - 14, y + min(h / 2, 14), min(h - 8, 16))
+    elif title and icon:
         s.text(x + 8, y + h / 2 + 4, title, 12, "start", bold=True)
         draw_icon(s, icon, x + w - 14, y + h / 2, min(h - 8, 16))
     elif title:
@@ -274,7 +277,7 @@ def route_hv(s, p, q, arrow=True):
 
 def column(s, x, y, w, entries, gap=8):
     """Stack of sources. Entry: ("S", h) slot, ("L", h[, icon]) link,
-    ("AE", n) analog input with its scaling stage, ("BUS", name), ("IO", h, title, icon)."""
+    ("AE", n[, h]) analog input with its scaling stage, ("BUS", name), ("IO", h, title, icon)."""
     boxes = []
     for e in entries:
         kind = e[0]
@@ -288,11 +291,12 @@ def column(s, x, y, w, entries, gap=8):
             boxes.append(io(s, x, y, w, 30, e[1], "bus"))
         elif kind == "AE":
             aw = 64 if w >= 150 else w
-            a = io(s, x, y, aw, 28, "AE%d" % e[1], "analog")
+            ah = e[2] if len(e) > 2 else 28
+            a = io(s, x, y, aw, ah, "AE%d" % e[1], "analog")
             if aw < w:
-                scale = link(s, x + aw + 18, y, w - aw - 18, 28, "scale")
+                scale = link(s, x + aw + 18, y, w - aw - 18, ah, "scale")
                 s.arrow([a.E(), scale.W()])
-                boxes.append(Box(x, y, w, 28))
+                boxes.append(Box(x, y, w, ah))
             else:
                 boxes.append(a)
         y = boxes[-1].b + gap
@@ -507,31 +511,46 @@ def comparator(width, bank, variant):
     return s
 
 
-def source_page(width, height, ais, stages, base=2, extra_rows=()):
+def source_page(width, height, ais, stages, base=2, extra_rows=(), ae_h=28, generic=None,
+                indirect=True, row_icon=None):
     """External source chosen by a parameter address: generic sources and the
     analog inputs the device has, the address selector, the signal path, and
     under the selector the slot of the indirectly read parameter.
     extra_rows: further paths below the sources, all ending in one tall target
-    block at the right (velocity bracketing)."""
+    block at the right (velocity bracketing).
+    generic: entries for the generic sources instead of `base` free slots;
+    indirect=False leaves out the slot of the indirectly read parameter (the form
+    shows it in its rows); row_icon draws the sources of the extra rows as
+    terminals with that icon instead of free slots."""
     s = Svg(width, height)
     col_w = 150 if not ais else 240
-    entries = [("S", 28)] * base + [("AE", n) for n in ais]
-    pivot = sources(s, 20, 20, col_w, entries, sel=0, gap=10)
+    entries = (list(generic) if generic is not None else [("S", 28)] * base) + \
+        [("AE", n, ae_h) for n in ais]
+    col_h = sum(28 if e[0] != "AE" else ae_h for e in entries) + 10 * (len(entries) - 1)
+    # without the slot below, the sources sit in the middle of the picture
+    top = 20 if indirect or extra_rows else (height - col_h) / 2
+    pivot = sources(s, 20, top, col_w, entries, sel=0, gap=10)
     if not extra_rows:
         chain(s, pivot, width - 20, stages)
-        slot(s, pivot[0] - 40, height - 44, min(260, width - pivot[0] + 20), 28)
-        s.line([(pivot[0], height - 44), (pivot[0], pivot[1] + 6)], SLOT, 1.0, "2 3")
+        if indirect:
+            slot(s, pivot[0] - 40, height - 44, min(260, width - pivot[0] + 20), 28)
+            s.line([(pivot[0], height - 44), (pivot[0], pivot[1] + 6)], SLOT, 1.0, "2 3")
         return s
     target = link(s, width - 150, 20, 130, height - 40, stages[-1][3])
     boxes = chain(s, pivot, target.x - 40, stages[:-1])
     s.arrow([boxes[-1].E(), (target.x, boxes[-1].cy)])
-    slot(s, pivot[0] + 20, pivot[1] + 40, 220, 28)
-    s.line([(pivot[0] + 20, pivot[1] + 54), (pivot[0], pivot[1] + 54), (pivot[0], pivot[1] + 6)], SLOT, 1.0, "2 3")
-    bottom = 20 + len(entries) * 38
-    step = (height - 10 - bottom) / (len(extra_rows) + 1)
+    if indirect:
+        slot(s, pivot[0] + 20, pivot[1] + 40, 220, 28)
+        s.line([(pivot[0] + 20, pivot[1] + 54), (pivot[0], pivot[1] + 54), (pivot[0], pivot[1] + 6)],
+               SLOT, 1.0, "2 3")
+    bottom = 20 + col_h + 10
+    step = (height - 10 - bottom) / len(extra_rows)
     for i, row in enumerate(extra_rows):
-        y = bottom + step * (i + 1)
-        src = slot(s, 20, y - 13, col_w, 26)
+        y = bottom + step * (i + 0.5)
+        if row_icon:
+            src = io(s, 20, y - 13, 150, 26, None, row_icon)
+        else:
+            src = slot(s, 20, y - 13, col_w, 26)
         row_boxes = chain(s, src.E(), target.x - 40, row)
         s.arrow([row_boxes[-1].E(), (target.x, y)])
     return s
@@ -805,8 +824,12 @@ def motion_block_torque():
 
 
 def direction_source(optimised):
+    """Direction of motion from the application, the control word (a link) or, when
+    positioning is directionally optimised, the motion core; only the plain variant
+    links the application."""
     s = Svg(600, 160)
-    entries = [("L", 32, "di"), ("S", 28)] + ([("L", 32, "dir")] if optimised else [])
+    app = ("L", 32, "di") if not optimised else ("IO", 32, "", "di")
+    entries = [app, ("L", 28, "table")] + ([("IO", 32, "", "dir")] if optimised else [])
     pivot = sources(s, 20, 16 if optimised else 40, 150, entries, 0, 12)
     chain(s, pivot, 580, [("B", 110, 64, None, "dir"), ("L", 150, 60, "motor")])
     return s
@@ -959,11 +982,14 @@ def pid_source_shift(device):
 
 
 def torque_limit_source(device):
+    """Torque/force limit from parameters or analog inputs; the limit block is the
+    link to the limitation page, so the form captions it."""
     ais = {"KM2": (1, 2, 3), "KN2_KT2": (), "KQ2": (3,)}[device]
     s = Svg(800, 240)
-    entries = [("S", 28), ("L", 28, "table")] + [("AE", n) for n in ais]
-    pivot = sources(s, 20, 20 if len(entries) > 3 else 60, 240, entries, 0, 12)
-    chain(s, pivot, 780, [("B", 150, 80, "Begrenzung", "limit"), ("L", 130, 60, "torque")])
+    entries = [("L", 28, "table")] + [("AE", n, 34) for n in ais]
+    total = 28 + 46 * len(ais)
+    pivot = sources(s, 20, (240 - total) / 2, 240, entries, 0, 12)
+    chain(s, pivot, 780, [("L", 150, 80, "limit"), ("IO", 130, 60, None, "torque")])
     return s
 
 
@@ -1038,17 +1064,19 @@ def binary_sources_overview():
     app = link(s, 430, 20, 150, 196, "di")
     fan = 240
     s.line([pivot, (fan, pivot[1])])
-    ys = [44 + 37 * i for i in range(5)]
+    ys = [40 + 34 * i for i in range(5)]     # the lowest clear of the panel's caption
     s.line([(fan, ys[0]), (fan, ys[-1])])
     dot(s, fan, pivot[1])
     for y in ys:
         s.arrow([(fan, y), (app.x, y)])
         led_slot(s, 350, y)
-    panel = link(s, 180, 236, 110, 34, "panel")
-    jog = link(s, 20, 236, 120, 34, "jog")
-    s.arrow([panel.E(), (app.cx - 30, panel.cy), (app.cx - 30, app.b)])
+    link(s, 20, 168, 140, 24, "di")                        # state of the inputs
+    panel = link(s, 200, 236, 150, 34, "panel")
+    jog = link(s, 20, 236, 150, 34, "jog")
+    # the panel enters the application left of the control word, under its caption
+    s.arrow([panel.E(), (app.x + 16, panel.cy), (app.x + 16, app.b)])
     s.line([jog.E(), panel.W()], INK, 1.0, "3 3")
-    word = slot(s, 470, 236, 110, 34)
+    word = link(s, 480, 236, 100, 34, "table")
     s.arrow([(word.cx, app.b), word.N()])
     return s
 
@@ -1095,7 +1123,12 @@ def greyed(svg):
 AI_SETS = {"NoAI": (), "AI1AI2": (1, 2), "AI3": (3,), "AI1AI2AI3": (1, 2, 3)}
 EXT_HEIGHT = {"NoAI": 210, "AI1AI2": 270, "AI3": 240, "AI1AI2AI3": 300}
 KLAMMER_HEIGHT = {"NoAI": 330, "AI1AI2": 360, "AI3": 330, "AI1AI2AI3": 380}
-EXT_STAGES = [("S", 80, 30), ("B", 110, 64, "Begrenzung", "limit"), ("L", 110, 60, "di")]
+# The external sources: the address may name a fieldbus value, any other parameter or
+# an analog input; the forms caption the links and blocks and show the indirectly read
+# parameter in their rows. Scaling links are tall enough for a caption on two lines.
+EXT_GENERIC = [("IO", 28, None, "bus"), ("IO", 28, None, "table")]
+EXT_OPTIONS = {"ae_h": 34, "generic": EXT_GENERIC, "indirect": False}
+EXT_STAGES = [("B", 110, 64, "", "limit"), ("L", 110, 60, "di")]
 
 
 def diagram_table():
@@ -1104,18 +1137,18 @@ def diagram_table():
         for ai, ais in AI_SETS.items():
             w = 500 if ai == "NoAI" else 650
             t["Brevane.%s %s %dh%dw.svg" % (subject, ai, EXT_HEIGHT[ai], w)] = (
-                source_page, (w, EXT_HEIGHT[ai], ais, EXT_STAGES))
+                source_page, (w, EXT_HEIGHT[ai], ais, EXT_STAGES), EXT_OPTIONS)
     for ai, ais in AI_SETS.items():
         w = 600 if ai == "NoAI" else 800
-        for form, title, icon in (("limit", "Begrenzung", "limit"), ("amount", "Betrag", "abs")):
-            stages = [("S", 80, 30), ("B", 110, 64, title, icon), ("N", "x", ("S", 30, 90, 24)), ("L", 110, 60, "di")]
+        for form, icon in (("limit", "limit"), ("amount", "abs")):
+            stages = [("B", 110, 64, "", icon), ("L", 110, 60, "di")]
             t["Brevane.SrcVelOverride %s %s %dh%dw.svg" % (ai, form, EXT_HEIGHT[ai], w)] = (
-                source_page, (w, EXT_HEIGHT[ai], ais, stages))
+                source_page, (w, EXT_HEIGHT[ai], ais, stages), EXT_OPTIONS)
         h = KLAMMER_HEIGHT[ai]
-        rows = [[("S", 80, 26), ("B", 110, 46, "Klammerung", "limit")]] * 2
-        stages = [("S", 80, 30), ("B", 110, 64, "Begrenzung", "limit"), ("L", 130, 0, "torque")]
+        rows = [[("B", 110, 46, "Klammerung", "limit")]] * 2
+        stages = [("B", 110, 64, "", "limit"), ("L", 130, 0, "torque")]
         t["Brevane.DbmQuelleDrehmKraftGeschwKlammerung %s h%dw900.svg" % (ai, h)] = (
-            source_page, (900, h, ais, stages, 2, rows))
+            source_page, (900, h, ais, stages, 2, rows), dict(EXT_OPTIONS, row_icon="speed"))
     for bank in ("Int32", "Int16", "Int8"):
         for v in "abcde":
             t["Komp%s_%s_500_240.svg" % (bank, v)] = (comparator, (500, bank.upper(), v))
@@ -1711,8 +1744,8 @@ def write(path, data):
 def main():
     table = diagram_table()
     for name in sorted(table):
-        builder, args = table[name]
-        picture = builder(*args)
+        builder, args = table[name][:2]
+        picture = builder(*args, **(table[name][2] if len(table[name]) > 2 else {}))
         svg = picture if isinstance(picture, str) else picture.render()
         w, h = nominal_size(name)
         head = re.search(r'width="(\d+)" height="(\d+)"', svg)
