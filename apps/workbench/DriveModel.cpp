@@ -496,6 +496,23 @@ void DriveModel::abortMotion(bool resumable)
     m_motion = Motion();
 }
 
+bool DriveModel::setUpCommand(Motion *motion, int command, double position) const
+{
+    switch (command) {
+    case 1: motion->target = position; break;
+    case 2: motion->target = m_position + position; break;
+    case 3: motion->target = m_lastTarget + position; break;
+    case 6: motion->homing = true; motion->target = 0; break;
+    case 4:
+    case 8: return true;
+    case 5:
+    case 11: motion->speed = 0; return true;
+    default: return false;
+    }
+    motion->positioning = true;
+    return true;
+}
+
 void DriveModel::startBlock(int block)
 {
     const ParameterDefinitionData *names = m_store->definition(QStringLiteral("J10"));
@@ -512,25 +529,15 @@ void DriveModel::startBlock(int block)
     motion.source = Source::Block;
     motion.block = block;
     const double speedLimit = number(QStringLiteral("I10"));
-    motion.speed = number(QStringLiteral("J14"), block);
+    const int command = int(number(QStringLiteral("J11"), block));
+    // Velocity blocks may take their velocity from the external source G462.
+    const bool external = (command == 4 || command == 8) && number(QStringLiteral("J30"), block) != 0;
+    motion.speed = number(external ? QStringLiteral("G462") : QStringLiteral("J14"), external ? 0 : block);
     if (speedLimit > 0)
         motion.speed = std::min(motion.speed, speedLimit);
     motion.acceleration = rate(QStringLiteral("J15"), block);
     motion.deceleration = rate(QStringLiteral("J16"), block);
-    const double position = number(QStringLiteral("J13"), block);
-    switch (int(number(QStringLiteral("J11"), block))) {
-    case 1: motion.positioning = true; motion.target = position; break;
-    case 2: motion.positioning = true; motion.target = m_position + position; break;
-    case 3: motion.positioning = true; motion.target = m_lastTarget + position; break;
-    case 6: motion.positioning = true; motion.homing = true; motion.target = 0; break;
-    case 4:
-    case 8:
-        if (number(QStringLiteral("J30"), block) != 0)
-            motion.speed = number(QStringLiteral("G462"));
-        break;
-    case 5:
-    case 11: motion.speed = 0; break;
-    default:
+    if (!setUpCommand(&motion, command, number(QStringLiteral("J13"), block))) {
         // Commands without a motion in the simulation end at once.
         m_motion = motion;
         endMotion();
@@ -549,19 +556,8 @@ void DriveModel::startCommand()
     motion.speed = number(QStringLiteral("K404"));
     motion.acceleration = rate(QStringLiteral("K405"));
     motion.deceleration = rate(QStringLiteral("K406"));
-    const double position = number(QStringLiteral("K403"));
-    switch (int(number(coordinate))) {
-    case 1: motion.positioning = true; motion.target = position; break;
-    case 2: motion.positioning = true; motion.target = m_position + position; break;
-    case 3: motion.positioning = true; motion.target = m_lastTarget + position; break;
-    case 6: motion.positioning = true; motion.homing = true; motion.target = 0; break;
-    case 4:
-    case 8: break;
-    case 5:
-    case 11: motion.speed = 0; break;
-    default: return;
-    }
-    if (motion.positioning && motion.speed <= 0)
+    if (!setUpCommand(&motion, int(number(coordinate)), number(QStringLiteral("K403")))
+        || (motion.positioning && motion.speed <= 0))
         return;
     m_targetReached = false;
     m_motion = motion;

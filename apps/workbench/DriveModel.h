@@ -97,6 +97,8 @@ private:
     void applyFaults();
     void endMotion();
     void abortMotion(bool resumable);
+    // A block's or the command panel's command: false for one that does not move the axis.
+    bool setUpCommand(Motion *motion, int command, double position) const;
     void startBlock(int block);
     void startCommand();
     int followUpBlock(int block) const;
