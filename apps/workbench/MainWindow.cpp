@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
+#include "AxisView.h"
 #include "ControlWordWidget.h"
+#include "DriveModel.h"
 #include "PageArea.h"
 #include "PageTree.h"
 #include "ParameterBrowser.h"
@@ -11,6 +13,7 @@
 #include "ui_MainWindow.h"
 
 #include <QComboBox>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -31,6 +34,7 @@ MainWindow::MainWindow(Workbench *workbench, QWidget *parent)
 
     setUpToolBar();
     setUpDocks();
+    setUpDriveMenu();
     connectHost();
     setUpTree();
     workbench->createPages(m_ui->pageArea);
@@ -120,11 +124,57 @@ void MainWindow::setUpDocks()
     m_ui->inspector->setDrive(m_workbench->drive()->store(), m_workbench->host());
     connect(m_ui->inspector, &ParameterBrowser::writeRefused, this,
             [this](const QString &error) { statusBar()->showMessage(tr("Refused: %1").arg(error), 8000); });
+    auto *axisDock = new QDockWidget(tr("Axis"), this);
+    axisDock->setObjectName(QStringLiteral("axisDock"));
+    m_axisView = new AxisView(m_workbench->driveModel(), axisDock);
+    axisDock->setWidget(m_axisView);
+    addDockWidget(Qt::RightDockWidgetArea, axisDock);
+    splitDockWidget(m_ui->inspectorDock, axisDock, Qt::Vertical);
+    resizeDocks({m_ui->inspectorDock, axisDock}, {400, 260}, Qt::Vertical);
     resizeDocks({m_ui->inspectorDock}, {430}, Qt::Horizontal);
     resizeDocks({m_ui->logDock, m_ui->controlWordDock}, {170, 170}, Qt::Vertical);
     resizeDocks({m_ui->controlWordDock, m_ui->logDock}, {440, 1060}, Qt::Horizontal);
-    for (QDockWidget *dock : {m_ui->inspectorDock, m_ui->logDock, m_ui->controlWordDock})
+    for (QDockWidget *dock : {m_ui->inspectorDock, axisDock, m_ui->logDock, m_ui->controlWordDock})
         m_ui->menuView->addAction(dock->toggleViewAction());
+}
+
+void MainWindow::setUpDriveMenu()
+{
+    DriveModel *model = m_workbench->driveModel();
+    QMenu *menu = menuBar()->addMenu(tr("&Drive"));
+    const struct
+    {
+        DriveModel::Fault fault;
+        const char *text;
+    } entries[] = {
+        {DriveModel::Fault::Device, QT_TR_NOOP("Device fault (E48 = 5)")},
+        {DriveModel::Fault::FaultPair, QT_TR_NOOP("Fault with switch-off (E81 = 3, E82 = 88)")},
+        {DriveModel::Fault::OtherMaster, QT_TR_NOOP("Another master takes the axis (A900 = 1)")},
+        {DriveModel::Fault::PanelLocked, QT_TR_NOOP("Control panels locked (A918 = 1)")},
+        {DriveModel::Fault::Offline, QT_TR_NOOP("Connection lost (offline)")},
+    };
+    for (const auto &entry : entries) {
+        QAction *action = menu->addAction(tr(entry.text));
+        action->setCheckable(true);
+        action->setData(int(entry.fault));
+        action->setToolTip(tr("Injected until cleared; a device fault also goes with Quittierung"));
+        const DriveModel::Fault fault = entry.fault;
+        connect(action, &QAction::toggled, model, [model, fault](bool on) { model->setFault(fault, on); });
+        m_faultActions << action;
+    }
+    menu->addSeparator();
+    connect(menu->addAction(tr("Clear all faults")), &QAction::triggered, model, &DriveModel::clearFaults);
+    connect(model, &DriveModel::faultsChanged, this, &MainWindow::updateFaultActions);
+    updateFaultActions();
+}
+
+void MainWindow::updateFaultActions()
+{
+    const DriveModel *model = m_workbench->driveModel();
+    for (QAction *action : std::as_const(m_faultActions)) {
+        const QSignalBlocker blocker(action);
+        action->setChecked(model->hasFault(DriveModel::Fault(action->data().toInt())));
+    }
 }
 
 void MainWindow::connectHost()

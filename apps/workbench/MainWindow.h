@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class AxisView;
 class PageArea;
 class QComboBox;
 class QLabel;
@@ -30,6 +31,8 @@ private:
     void setUpToolBar();
     void setUpTree();
     void setUpDocks();
+    void setUpDriveMenu();
+    void updateFaultActions();
     void connectHost();
     void showCurrentInTree(const QString &identifier);
     void appendLog(const QString &line);
@@ -45,5 +48,7 @@ private:
     QComboBox *m_fieldbusBox = nullptr;
     QComboBox *m_languageBox = nullptr;
     QLabel *m_stateLabel = nullptr;
+    AxisView *m_axisView = nullptr;
+    QList<QAction *> m_faultActions;
     bool m_followingHost = false;
 };

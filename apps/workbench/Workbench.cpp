@@ -1,5 +1,6 @@
 #include "Workbench.h"
 
+#include "DriveModel.h"
 #include "PageArea.h"
 #include "PageTree.h"
 #include "SimulatedDrive.h"
@@ -47,6 +48,7 @@ bool Workbench::start(QString *error)
     m_host->setReadOnly(m_options.readOnly);
     m_host->setDeviceType(m_options.deviceType);
     m_host->setFieldbusType(m_options.fieldbusType);
+    m_model = new DriveModel(m_drive->store(), m_host, this);
     setLanguage(m_options.language);
     return true;
 }

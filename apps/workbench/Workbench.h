@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class DriveModel;
 class QTranslator;
 class QWidget;
 class SimulatedDrive;
@@ -55,6 +56,8 @@ public:
     const WorkbenchOptions &options() const { return m_options; }
     const PluginLibrary &plugin() const { return m_plugin; }
     SimulatedDrive *drive() const { return m_drive; }
+    // The axis behind the drive; it moves only while somebody steps it.
+    DriveModel *driveModel() const { return m_model; }
     WorkbenchHost *host() const { return m_host; }
     PageArea *pageArea() const { return m_area; }
     // The pages of the tree in tree order.
@@ -71,6 +74,7 @@ private:
     WorkbenchOptions m_options;
     PluginLibrary m_plugin;
     SimulatedDrive *m_drive = nullptr;
+    DriveModel *m_model = nullptr;
     WorkbenchHost *m_host = nullptr;
     QPointer<PageArea> m_area;
     QList<Page> m_pages;

@@ -1,6 +1,8 @@
 #include "WorkbenchApplication.h"
 
+#include "DriveModel.h"
 #include "MainWindow.h"
+#include "ScenarioRunner.h"
 #include "ScreenshotRunner.h"
 #include "Workbench.h"
 #include "WorkbenchOptions.h"
@@ -22,21 +24,48 @@ void reportFailure(const QString &message, bool interactive)
         QMessageBox::critical(nullptr, QStringLiteral("Brevane Workbench"), message);
 }
 
+void settle()
+{
+    for (int round = 0; round < 5; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
 int runWindow(Workbench &workbench, const WorkbenchOptions &options)
 {
     MainWindow window(&workbench);
     window.show();
-    int code = 0;
-    if (options.windowScreenshot.isEmpty()) {
-        code = QApplication::exec();
-    } else {
-        for (int round = 0; round < 5; ++round) {
-            QCoreApplication::sendPostedEvents();
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    DriveModel *model = workbench.driveModel();
+    for (const QString &name : options.faults) {
+        DriveModel::Fault fault{};
+        if (DriveModel::faultFromName(name, &fault))
+            model->setFault(fault, true);
+    }
+    int code = WorkbenchExit::Ok;
+    if (!options.scenario.isEmpty()) {
+        settle();
+        ScenarioRunner runner(&workbench, model);
+        QString message;
+        if (!runner.load(options.scenario, &message)) {
+            reportFailure(message, false);
+            workbench.shutdown();
+            return WorkbenchExit::CannotStart;
         }
+        if (!runner.run(&message)) {
+            reportFailure(QStringLiteral("%1: %2").arg(options.scenario, message), false);
+            code = WorkbenchExit::Failed;
+        }
+    } else if (options.windowScreenshot.isEmpty()) {
+        // A person watches: the axis runs in real time.
+        model->start();
+        code = QApplication::exec();
+    }
+    if (!options.windowScreenshot.isEmpty()) {
+        settle();
         if (!window.grab().save(options.windowScreenshot)) {
             std::fprintf(stderr, "brevane-workbench: %s cannot be written\n", qPrintable(options.windowScreenshot));
-            code = 1;
+            code = WorkbenchExit::Failed;
         }
     }
     // Pages and translators go while the window still holds the page area.
@@ -73,7 +102,8 @@ void chooseHeadlessPlatform(const QStringList &arguments)
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         return;
     for (const QString &argument : arguments) {
-        if (argument.startsWith(QLatin1String("--screenshots")) || argument.startsWith(QLatin1String("--window-screenshot"))) {
+        if (argument.startsWith(QLatin1String("--screenshots")) || argument.startsWith(QLatin1String("--window-screenshot"))
+            || argument.startsWith(QLatin1String("--scenario"))) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             return;
         }

@@ -1,5 +1,7 @@
 #include "WorkbenchOptions.h"
 
+#include "DriveModel.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -73,8 +75,8 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Runs the Brevane plug-in against a simulated drive.\n\n"
-        "Exit codes: 0 done, 1 a page or picture failed, 2 could not start "
-        "(arguments, plug-in or drive description)."));
+        "Exit codes: 0 done, 1 a page, picture or scenario step failed, 2 could not start "
+        "(arguments, plug-in, drive description or scenario file)."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption plugin(QStringLiteral("plugin"), QStringLiteral("The plug-in library to load."), QStringLiteral("path"));
@@ -86,6 +88,17 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     const QCommandLineOption windowShot(QStringLiteral("window-screenshot"),
                                         QStringLiteral("Save a picture of the main window after start-up, then quit."),
                                         QStringLiteral("file"));
+    QStringList faultNames;
+    for (DriveModel::Fault fault : DriveModel::faults())
+        faultNames << DriveModel::faultName(fault);
+    const QCommandLineOption scenario(QStringLiteral("scenario"),
+                                      QStringLiteral("Play a scenario (JSON) in simulated time without a screen, then quit; "
+                                                     "with --window-screenshot the window is saved after it."),
+                                      QStringLiteral("file"));
+    const QCommandLineOption fault(QStringLiteral("fault"),
+                                   QStringLiteral("Inject a drive fault at start-up (repeatable): %1.")
+                                       .arg(faultNames.join(QStringLiteral(", "))),
+                                   QStringLiteral("fault"));
     const QCommandLineOption device(QStringLiteral("device"),
                                     QStringLiteral("Device type: %1.").arg(deviceNames.join(QStringLiteral(", "))),
                                     QStringLiteral("type"), QStringLiteral("KM2"));
@@ -99,7 +112,7 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     const QCommandLineOption readOnly(QStringLiteral("read-only"), QStringLiteral("Start with a read-only project."));
     const QCommandLineOption requireAll(QStringLiteral("require-all"),
                                         QStringLiteral("With --screenshots: fail when the plug-in does not create a page."));
-    parser.addOptions({plugin, drive, screenshots, windowShot, device, fieldbus, language, offline, readOnly, requireAll});
+    parser.addOptions({plugin, drive, screenshots, windowShot, scenario, fault, device, fieldbus, language, offline, readOnly, requireAll});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -123,6 +136,14 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     result.drivePath = parser.value(drive);
     result.screenshotDir = parser.value(screenshots);
     result.windowScreenshot = parser.value(windowShot);
+    result.scenario = parser.value(scenario);
+    result.faults = parser.values(fault);
+    for (const QString &name : std::as_const(result.faults)) {
+        if (!faultNames.contains(name)) {
+            *message = QStringLiteral("Unknown fault \"%1\"; known are %2").arg(name, faultNames.join(QStringLiteral(", ")));
+            return OptionsResult::Error;
+        }
+    }
     result.offline = parser.isSet(offline);
     result.readOnly = parser.isSet(readOnly);
     result.requireAll = parser.isSet(requireAll);
@@ -154,6 +175,10 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
 
     if (!result.screenshotDir.isEmpty() && !result.windowScreenshot.isEmpty()) {
         *message = QStringLiteral("--screenshots and --window-screenshot exclude each other");
+        return OptionsResult::Error;
+    }
+    if (!result.screenshotDir.isEmpty() && !result.scenario.isEmpty()) {
+        *message = QStringLiteral("--screenshots and --scenario exclude each other");
         return OptionsResult::Error;
     }
     if (result.requireAll && result.screenshotDir.isEmpty()) {

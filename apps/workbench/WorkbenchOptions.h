@@ -14,6 +14,8 @@ struct WorkbenchOptions
     QString drivePath;         // empty: the built-in drive description
     QString screenshotDir;     // non-empty: render every page there and quit
     QString windowScreenshot;  // non-empty: save a picture of the window after start-up and quit
+    QString scenario;          // non-empty: play this scenario headless and quit
+    QStringList faults;        // drive faults injected at start-up, by name
     eDeviceType deviceType = eDeviceTypeKM2;
     eFieldbusType fieldbusType = eFieldbusEtherCAT;
     int language = Text::German;
@@ -21,7 +23,7 @@ struct WorkbenchOptions
     bool readOnly = false;
     bool requireAll = false;   // with --screenshots: a page the plug-in does not create is an error
 
-    bool isHeadless() const { return !screenshotDir.isEmpty() || !windowScreenshot.isEmpty(); }
+    bool isHeadless() const { return !screenshotDir.isEmpty() || !windowScreenshot.isEmpty() || !scenario.isEmpty(); }
 };
 
 // Names the command line and the toolbar use for device types, fieldbuses and languages.
@@ -40,8 +42,8 @@ QString fieldbusLabel(eFieldbusType type);
 namespace WorkbenchExit {
 enum Code : int {
     Ok = 0,
-    Failed = 1,       // the run went through but something in it failed (a page, a picture)
-    CannotStart = 2,  // wrong arguments, no plug-in, an unusable drive description
+    Failed = 1,       // the run went through but something in it failed (a page, a picture, a scenario step)
+    CannotStart = 2,  // wrong arguments, no plug-in, an unusable drive description or scenario
 };
 }
 

@@ -55,6 +55,8 @@ private slots:
     void requireAllMatchesWhatIsAvailable();
     void otherDeviceBusAndLanguage();
     void windowScreenshot();
+    void scenario_data();
+    void scenario();
 };
 
 void TestWorkbenchRun::cannotStart_data()
@@ -78,6 +80,8 @@ void TestWorkbenchRun::cannotStart_data()
         << QStringList{"is no Brevane plug-in", "\"containerNameFunction\""};
     QTest::newRow("unknown device") << QStringList{"--device", "KX9"} << QByteArray()
                                     << QStringList{"Unknown device type \"KX9\""};
+    QTest::newRow("unknown fault") << QStringList{"--fault", "fire"} << QByteArray()
+                                   << QStringList{"Unknown fault \"fire\"", "device-fault"};
     QTest::newRow("unknown option") << QStringList{"--colour", "red"} << QByteArray() << QStringList{"colour"};
 }
 
@@ -165,6 +169,44 @@ void TestWorkbenchRun::windowScreenshot()
     const QImage picture(path);
     QVERIFY(!picture.isNull());
     QVERIFY(picture.width() >= 800 && picture.height() >= 600);
+}
+
+void TestWorkbenchRun::scenario_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("mention");
+
+    QTest::newRow("passes") << QByteArray(R"({"steps": [{"step": "show", "page": "SteuertafelTippen"},
+        {"step": "fault", "fault": "device-fault"}, {"step": "expect", "parameter": "E48", "value": 5}]})")
+                            << 0 << QString();
+    QTest::newRow("a step fails") << QByteArray(R"({"steps": [{"step": "wait", "ms": 20},
+        {"step": "expect", "parameter": "E48", "value": 4}]})")
+                                  << 1 << "scenario.json: step 2 (expect): E48 is \"2\", expected \"4\"";
+    QTest::newRow("malformed") << QByteArray("{\"steps\": [\n{\"step\": }]}") << 2 << "scenario.json:2:";
+    QTest::newRow("unknown object") << QByteArray(R"({"steps": [{"step": "show", "page": "SteuertafelTippen"},
+        {"step": "press", "object": "ToolButtonTipSideways"}]})")
+                                    << 2 << "no object \"ToolButtonTipSideways\"";
+}
+
+void TestWorkbenchRun::scenario()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(int, exitCode);
+    QFETCH(QString, mention);
+
+    QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("scenario.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(json);
+    file.close();
+    // The window is saved after the scenario, also after a failed one.
+    const QString picture = directory.filePath(QStringLiteral("window.png"));
+    const Run run = runWorkbench({QStringLiteral("--scenario"), path, QStringLiteral("--window-screenshot"), picture});
+    QVERIFY2(run.exitCode == exitCode, qPrintable(run.output));
+    QVERIFY2(run.output.contains(mention), qPrintable(run.output));
+    QCOMPARE(!QImage(picture).isNull(), exitCode != 2);
 }
 
 QTEST_MAIN(TestWorkbenchRun)

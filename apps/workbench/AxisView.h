@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class DriveModel;
+
+// The simulated axis as a person watches it: its state, the carriage on a travel bar, and a
+// plot of position and velocity over the last seconds.
+class AxisView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit AxisView(DriveModel *model, QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void paintTravel(QPainter &painter, const QRect &area, double low, double high);
+    void paintPlot(QPainter &painter, const QRect &area, double low, double high);
+
+    DriveModel *m_model;
+};
