@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Renders the README's pictures into docs/images from the plain build: the workbench window
-# and three pages (application overview, motion block table, motion block control panel),
-# in English. Everything in docs/images comes from this script.
+# Renders the README's pictures into docs/images from the plain build: the workbench window,
+# three pages (application overview, motion block table, motion block control panel) and the
+# window after a rehearsal with the simulated drive, in English. Everything in docs/images comes from this script.
 source "$(dirname "$0")/common.sh"
 
 brevane_install_packages
@@ -20,4 +20,7 @@ for page in AppSatDriveBased Fahrsatzbetrieb SteuertafelApplikation; do
     cp "$shots/$page.png" "$images/$page.png"
 done
 "$workbench" --window-screenshot "$images/workbench.png" --language en
+# The simulated axis after a chain of motion blocks has run on the motion block panel.
+"$workbench" --scenario "$BREVANE_ROOT/apps/workbench/scenarios/chain-blocks.json" \
+    --window-screenshot "$images/rehearsal.png" --language en
 ls -l "$images"
