@@ -36,6 +36,18 @@ void ModalWatcher::handleDialog(std::function<void(QDialog *)> handler)
     m_handlers.enqueue(std::move(handler));
 }
 
+void ModalWatcher::actOnNext(std::function<void()> action)
+{
+    m_actions.enqueue(std::move(action));
+}
+
+void ModalWatcher::clearPending()
+{
+    m_answers.clear();
+    m_handlers.clear();
+    m_actions.clear();
+}
+
 QStringList ModalWatcher::texts() const
 {
     QStringList list;
@@ -72,6 +84,21 @@ void ModalWatcher::poll()
     }
     m_handled.append(modal);
 
+    auto *messageBox = qobject_cast<QMessageBox *>(modal);
+    if (!m_actions.isEmpty()) {
+        m_seen.append({messageBox ? kindOf(messageBox) : QString::fromLatin1(modal->metaObject()->className()),
+                       modal->windowTitle(), messageBox ? messageBox->text() : QString(), true});
+        const QPointer<QWidget> box(modal);
+        m_actions.dequeue()();
+        if (box && box->isVisible()) {
+            m_seen.last().expected = false;
+            if (auto *dialog = qobject_cast<QDialog *>(box.data()))
+                dialog->reject();
+            else
+                box->close();
+        }
+        return;
+    }
     if (m_fallback && m_answers.isEmpty() && m_handlers.isEmpty()) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         m_seen.append({box ? kindOf(box) : QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(),
