@@ -1,5 +1,6 @@
 #include "ParameterChoiceComboBox.h"
 
+#include <QEvent>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -39,6 +40,13 @@ void ParameterChoiceComboBox::applyEditable(bool editable)
         setEnabled(true);
         m_disabledByControl = false;
     }
+}
+
+void ParameterChoiceComboBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && isInitialized())
+        showValue();
+    QComboBox::changeEvent(event);
 }
 
 void ParameterChoiceComboBox::choose(int row)

@@ -16,6 +16,8 @@ public:
 protected:
     void showValue() override;
     void applyEditable(bool editable) override;
+    // The selection texts come in the host's language: a switch shows them again.
+    void changeEvent(QEvent *event) override;
 
 private:
     void choose(int row);

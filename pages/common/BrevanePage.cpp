@@ -4,7 +4,11 @@
 #include "SvgWidget.h"
 #include "WizardGlobal.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -23,9 +27,31 @@ const char *const missingText = QT_TRANSLATE_NOOP("BrevanePage", "Assistentensei
 const char *const motionBlockProperty = "FahrsatzNummer";
 const QString linkFrameHoverStyle = QStringLiteral("QFrame:hover {background-color: rgba(255,255,0, 30%)}");
 
+// A wheel over a choice or spin box without focus belongs to the page's scroll area: a
+// notch while scrolling must not change a drive parameter. Ignored and consumed here, the
+// event goes on to the box's parents.
+class WheelGuard : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Wheel) {
+            auto *widget = qobject_cast<QWidget *>(watched);
+            if (widget && !widget->hasFocus()) {
+                event->ignore();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
-BrevanePage::BrevanePage(QWidget *parent) : WizardPage(parent) {}
+BrevanePage::BrevanePage(QWidget *parent) : WizardPage(parent), m_wheelGuard(new WheelGuard(this)) {}
 
 BrevanePage::~BrevanePage()
 {
@@ -88,6 +114,8 @@ qint64 BrevanePage::readInt(const QString &coordinate, unsigned short element) c
 
 bool BrevanePage::writeText(const QString &coordinate, unsigned short element, const QString &text) const
 {
+    if (isReadOnly())
+        return false;
     const auto parameter = parameterObject(coordinate);
     if (!parameter || element >= parameter->elementCount())
         return false;
@@ -145,13 +173,80 @@ int BrevanePage::fieldbusType() const
     return WizardGlobal().getFieldbusType(pageHost());
 }
 
-void BrevanePage::enableUnlessReadOnly(const QList<QWidget *> &widgets) const
+void BrevanePage::enableUnlessReadOnly(const QList<QWidget *> &widgets)
 {
     const bool enabled = !isReadOnly();
     for (QWidget *widget : widgets) {
+        if (!widget)
+            continue;
+        widget->setEnabled(enabled);
+        if (!m_readOnlyFollowers.contains(widget))
+            m_readOnlyFollowers.append(widget);
+    }
+}
+
+void BrevanePage::updateReadOnly()
+{
+    const bool enabled = !isReadOnly();
+    for (const QPointer<QWidget> &widget : std::as_const(m_readOnlyFollowers)) {
         if (widget)
             widget->setEnabled(enabled);
     }
+}
+
+void BrevanePage::onHostReadOnlyChanged()
+{
+    // A hidden page evaluates its controls when it is shown again.
+    if (isVisible())
+        updateReadOnly();
+}
+
+std::optional<int> BrevanePage::runDialog(QDialog *dialog)
+{
+    const QPointer<BrevanePage> page(this);
+    const QPointer<QDialog> guarded(dialog);
+    const int result = dialog->exec();
+    if (!page)
+        return std::nullopt;
+    delete guarded.data();
+    return result;
+}
+
+std::optional<QMessageBox::StandardButton> BrevanePage::showMessage(
+    QMessageBox::Icon icon, const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton, Qt::TextFormat format)
+{
+    auto *box = new QMessageBox(icon, title, text, buttons, this);
+    box->setTextFormat(format);
+    if (defaultButton != QMessageBox::NoButton)
+        box->setDefaultButton(defaultButton);
+    const auto result = runDialog(box);
+    if (!result)
+        return std::nullopt;
+    return QMessageBox::StandardButton(*result);
+}
+
+void BrevanePage::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        if (m_retranslateForm)
+            m_retranslateForm();
+        retranslatePage();
+    }
+    WizardPage::changeEvent(event);
+}
+
+void BrevanePage::guardWheel()
+{
+    const auto guard = [this](QWidget *widget) {
+        if (widget->focusPolicy() == Qt::WheelFocus)
+            widget->setFocusPolicy(Qt::StrongFocus);
+        widget->installEventFilter(m_wheelGuard);
+    };
+    for (QComboBox *box : findChildren<QComboBox *>())
+        guard(box);
+    for (QAbstractSpinBox *box : findChildren<QAbstractSpinBox *>())
+        guard(box);
 }
 
 void BrevanePage::addLiveValue(const QString &coordinate, unsigned short element)
@@ -162,6 +257,10 @@ void BrevanePage::addLiveValue(const QString &coordinate, unsigned short element
 void BrevanePage::showEvent(QShowEvent *event)
 {
     WizardPage::showEvent(event);
+    guardWheel();
+    if (ParameterProvider *parameters = provider())
+        connect(parameters, &ParameterProvider::readOnlyChanged, this, &BrevanePage::onHostReadOnlyChanged,
+                Qt::UniqueConnection);
     if (!m_switchedOn.isEmpty())
         return;
     const eLivingSpace space = livingSpace();
@@ -205,11 +304,10 @@ bool BrevanePage::jumpTo(const QString &identifier, HiddenReason reason)
         }
         const QString title = sharedText(hiddenText);
         const QString text = sharedText(reason == HiddenReason::NoAnalogInputs ? hiddenNoInputsText : hiddenText);
-        QMessageBox::information(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+        showMessage(QMessageBox::Information, title, text);
         return false;
     }
-    QMessageBox::information(this, sharedText(missingTitle), sharedText(missingText), QMessageBox::Ok,
-                             QMessageBox::NoButton);
+    showMessage(QMessageBox::Information, sharedText(missingTitle), sharedText(missingText));
     return false;
 }
 

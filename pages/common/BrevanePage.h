@@ -4,15 +4,23 @@
 #include "WizardPage.h"
 
 #include <QList>
+#include <QMessageBox>
+#include <QPointer>
 #include <QSharedPointer>
 
+#include <functional>
+#include <optional>
+
+class QDialog;
 class QFrame;
 class QStackedWidget;
 class SvgWidget;
 
 // What every page of the plug-in shares: name from the registry, parameter access that
 // looks parameters up afresh for each use, live values that follow the page's visibility,
-// jumps through the host with its two messages, and link labels.
+// jumps through the host with its two messages, and link labels. And the rules a host or a
+// user can break on any page: a live language switch, a project that turns read-only while
+// the page is shown, a page deleted while one of its boxes waits, a wheel over a control.
 class BrevanePage : public WizardPage
 {
     Q_OBJECT
@@ -39,9 +47,21 @@ public slots:
     void jumpToWizardPage(const QString &identifier);
 
 protected:
+    // The form, built once from the constructor; a language switch later retranslates it and
+    // then calls retranslatePage(), in which the page sets again what it sets from code.
+    template<class Form>
+    void setupForm(Form &form)
+    {
+        form.setupUi(this);
+        m_retranslateForm = [this, &form] { form.retranslateUi(this); };
+    }
+    virtual void retranslatePage() {}
+    void changeEvent(QEvent *event) override;
+
     // Parameter access; a parameter the drive lacks, or an element beyond its element count,
     // reads as an empty text (0 as a number) and is not written. Numbers are read in 64 bits
-    // (base 10); text that is no number or lies outside that range reads as 0.
+    // (base 10); text that is no number or lies outside that range reads as 0. Nothing is
+    // written while the host is read-only.
     ParameterProvider *provider() const;
     QSharedPointer<ParameterInformation> parameterInformation(const QString &coordinate) const;
     QSharedPointer<ParameterObject> parameterObject(const QString &coordinate) const;
@@ -63,8 +83,23 @@ protected:
     int deviceType() const;
     int fieldbusType() const;
 
-    // Enables the widgets exactly when the host is not read-only.
-    void enableUnlessReadOnly(const QList<QWidget *> &widgets) const;
+    // Enables the widgets exactly when the host is not read-only, now and whenever the host
+    // turns read-only or editable while the page is shown.
+    void enableUnlessReadOnly(const QList<QWidget *> &widgets);
+    // The host turned read-only or editable while the page is shown. The default applies the
+    // new state to the widgets enableUnlessReadOnly() was given; a page whose controls follow
+    // more than the read-only state evaluates them again here.
+    virtual void updateReadOnly();
+
+    // Boxes and dialogs of the page. They live on the heap with the page as parent: the host may
+    // delete the page while one waits for its answer (its event loop runs the host's events),
+    // and the box then goes with the page. Empty when the page is gone; the caller must then
+    // touch nothing of the page any more.
+    std::optional<int> runDialog(QDialog *dialog);
+    std::optional<QMessageBox::StandardButton> showMessage(
+        QMessageBox::Icon icon, const QString &title, const QString &text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton, Qt::TextFormat format = Qt::AutoText);
 
     // Live values: listed once, switched on in showEvent and exactly those off in hideEvent.
     void addLiveValue(const QString &coordinate, unsigned short element = 0);
@@ -91,8 +126,13 @@ protected:
     // then the common one.
     QString sharedText(const char *sourceText) const;
 
+private slots:
+    void onHostReadOnlyChanged();
+
 private:
     void switchOffLiveValues();
+    // Page-owned choice and spin boxes take the wheel only with focus; otherwise it scrolls the page.
+    void guardWheel();
 
     struct LiveValue
     {
@@ -107,4 +147,7 @@ private:
     };
     QList<LiveValue> m_liveValues;
     QList<SwitchedOn> m_switchedOn;
+    QList<QPointer<QWidget>> m_readOnlyFollowers;
+    std::function<void()> m_retranslateForm;
+    QObject *m_wheelGuard = nullptr;
 };

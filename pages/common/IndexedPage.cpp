@@ -1,5 +1,6 @@
 #include "IndexedPage.h"
 
+#include "IndirectPair.h"
 #include "ParameterControl.h"
 
 #include <QAbstractButton>
@@ -129,6 +130,8 @@ void IndexedPage::bindControlsToIndex(int index)
         return;
     const auto widgets = findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
+        if (IndirectPair::isPairControl(widget))
+            continue;
         if (auto *control = dynamic_cast<ParameterControl *>(widget)) {
             control->setIndex(static_cast<unsigned int>(qMax(index, 0)));
             control->initialize(host->parameterProvider(), host->livingSpace());

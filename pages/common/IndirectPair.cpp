@@ -3,6 +3,23 @@
 #include "ParameterControl.h"
 #include "ParameterProvider.h"
 
+#include <QWidget>
+
+namespace {
+
+// Marks the pair's controls, so that a page re-binding its controls to another element
+// leaves them to the pair: they show the element the address names, not the page's.
+const char *const pairProperty = "indirectPairControl";
+
+// Whether the provider knows the parameter and the element lies inside its array.
+bool exists(ParameterProvider *provider, const QString &coordinate, unsigned short element)
+{
+    const auto information = provider->information(ParameterCoordinate(coordinate)).toStrongRef();
+    return information && element < information->elementCount();
+}
+
+} // namespace
+
 std::optional<ParameterTarget> decodeParameterAddress(const QString &text)
 {
     const ParameterAddress address(text, true);
@@ -23,19 +40,25 @@ IndirectPair::IndirectPair(
     : m_address(addressCoordinate)
 {
     for (ParameterControl *control : {label, editor}) {
-        if (control)
-            m_controls << control;
+        if (!control)
+            continue;
+        m_controls << control;
+        if (auto *widget = dynamic_cast<QWidget *>(control))
+            widget->setProperty(pairProperty, true);
     }
+}
+
+bool IndirectPair::isPairControl(const QWidget *widget)
+{
+    return widget && widget->property(pairProperty).toBool();
 }
 
 std::optional<ParameterTarget> IndirectPair::target(
     ParameterProvider *provider, eLivingSpace livingSpace, unsigned short element) const
 {
-    if (!provider)
+    if (!provider || !exists(provider, m_address, element))
         return std::nullopt;
     const auto information = provider->information(ParameterCoordinate(m_address)).toStrongRef();
-    if (!information)
-        return std::nullopt;
     return decodeParameterAddress(information->displayText(livingSpace, element, false));
 }
 
@@ -61,7 +84,9 @@ void IndirectPair::hide() const
 bool IndirectPair::update(ParameterProvider *provider, eLivingSpace livingSpace, unsigned short element) const
 {
     const auto decoded = target(provider, livingSpace, element);
-    if (!decoded) {
+    // An address the drive cannot serve (an unknown parameter, an element beyond its array)
+    // shows nothing rather than an empty pair or a read beyond the end.
+    if (!decoded || !exists(provider, decoded->coordinate, decoded->element)) {
         hide();
         return false;
     }

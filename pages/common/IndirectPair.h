@@ -9,6 +9,7 @@
 
 class ParameterControl;
 class ParameterProvider;
+class QWidget;
 
 // Where an address text from the drive points: the coordinate, the element and the living
 // space to bind a control with.
@@ -35,16 +36,19 @@ public:
     IndirectPair(const QString &addressCoordinate, ParameterControl *label, ParameterControl *editor);
 
     QString addressCoordinate() const { return m_address; }
+    // Whether the widget is the label or editor of a pair.
+    static bool isPairControl(const QWidget *widget);
 
     // The decoded address held by the address parameter's element; nullopt when the
-    // address parameter is missing or its text is no address.
+    // address parameter or that element is missing, or its text is no address.
     std::optional<ParameterTarget> target(
         ParameterProvider *provider, eLivingSpace livingSpace, unsigned short element) const;
     // Binds both controls to the target and shows them.
     void show(ParameterProvider *provider, const ParameterTarget &target) const;
     void hide() const;
-    // Shows the parameter the address parameter's element names, or hides the pair when
-    // the text is no address. Returns whether the pair is shown.
+    // Shows the parameter the address parameter's element names, or hides the pair when the
+    // text is no address or names a parameter or element the provider does not have.
+    // Returns whether the pair is shown.
     bool update(ParameterProvider *provider, eLivingSpace livingSpace, unsigned short element) const;
 
 private:

@@ -11,7 +11,7 @@ const char *const rows[] = {"N41", "N42", "N43", "N44", "N45", "N46", "N47"};
 
 Counter::Counter(QWidget *parent) : SwitchableElementPage(parent), ui(std::make_unique<Ui::Counter>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupSwitch(ui->lineEditCounterNumber, ui->toolButtonLeft, ui->toolButtonRight, ui->checkBoxN40,
         QStringLiteral("N40"), QStringLiteral("N40"));
     for (const char *row : rows)

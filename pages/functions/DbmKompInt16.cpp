@@ -25,7 +25,7 @@ const ComparatorBank bank {
 DbmKompInt16::DbmKompInt16(QWidget *parent)
     : ComparatorPage(bank, parent), ui(std::make_unique<Ui::DbmKompInt16>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupBank(ui->lineEditCompI16Number);
 }
 

@@ -25,7 +25,7 @@ const ComparatorBank bank {
 DbmKompInt32::DbmKompInt32(QWidget *parent)
     : ComparatorPage(bank, parent), ui(std::make_unique<Ui::DbmKompInt32>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupBank(ui->lineEditCompI32Number);
 }
 

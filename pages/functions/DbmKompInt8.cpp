@@ -25,7 +25,7 @@ const ComparatorBank bank {
 DbmKompInt8::DbmKompInt8(QWidget *parent)
     : ComparatorPage(bank, parent), ui(std::make_unique<Ui::DbmKompInt8>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupBank(ui->lineEditCompI8Number);
 }
 

@@ -27,7 +27,7 @@ const ComparatorBank bank {
 DbmKompReal32::DbmKompReal32(QWidget *parent)
     : ComparatorPage(bank, parent), ui(std::make_unique<Ui::DbmKompReal32>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupBank(ui->lineEditCompR32Number);
 }
 

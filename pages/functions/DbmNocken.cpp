@@ -11,7 +11,7 @@ const QString switchCoordinate = QStringLiteral("I59");
 
 DbmNocken::DbmNocken(QWidget *parent) : BrevanePage(parent), ui(std::make_unique<Ui::DbmNocken>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     for (int cam = 0; cam < cams; ++cam) {
         const QString number = QString::number(cam);
         Cam &row = m_cams[cam];

@@ -3,7 +3,7 @@
 
 Motorpoti::Motorpoti(QWidget *parent) : BrevanePage(parent), ui(std::make_unique<Ui::Motorpoti>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectLinkLabelsToHandler();
 }
 

@@ -4,7 +4,7 @@
 PidIstwert::PidIstwert(QWidget *parent)
     : PidSourcePage(QStringLiteral("G816"), QStringLiteral("G457"), parent), ui(std::make_unique<Ui::PidIstwert>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupSource(ui->stackedWidget);
 }
 

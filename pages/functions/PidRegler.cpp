@@ -6,7 +6,7 @@
 
 PidRegler::PidRegler(QWidget *parent) : BrevanePage(parent), ui(std::make_unique<Ui::PidRegler>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectClicks(this, {
         {ui->ActionWidgetPidSollwert, SLOT(JumpToPidSollwert())},
         {ui->ActionWidgetPidSollwert_2, SLOT(JumpToPidSollwert())},

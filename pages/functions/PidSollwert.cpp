@@ -4,7 +4,7 @@
 PidSollwert::PidSollwert(QWidget *parent)
     : PidSourcePage(QStringLiteral("G815"), QStringLiteral("G456"), parent), ui(std::make_unique<Ui::PidSollwert>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupSource(ui->stackedWidget);
 }
 

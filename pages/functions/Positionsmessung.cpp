@@ -19,7 +19,7 @@ quint64 wordValue(const QString &text)
 Positionsmessung::Positionsmessung(QWidget *parent)
     : BrevanePage(parent), ui(std::make_unique<Ui::Positionsmessung>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     m_control = leds(controlWord);
     m_status = leds(statusWord);
 }

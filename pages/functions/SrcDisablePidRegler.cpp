@@ -7,7 +7,7 @@
 SrcDisablePidRegler::SrcDisablePidRegler(QWidget *parent)
     : BrevanePage(parent), ui(std::make_unique<Ui::SrcDisablePidRegler>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectClicks(this, {
         {ui->ActionWidgetPidRegler_1, SLOT(JumpToPidRegler())},
         {ui->ActionWidgetPidRegler_2, SLOT(JumpToPidRegler())},

@@ -10,7 +10,7 @@ const QString switches = QStringLiteral("J456");
 DbmFahrsatzSchaltwerk::DbmFahrsatzSchaltwerk(QWidget *parent)
     : BrevanePage(parent), ui(std::make_unique<Ui::DbmFahrsatzSchaltwerk>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     m_switches = {ui->checkBoxJ456_0, ui->checkBoxJ456_1, ui->checkBoxJ456_2, ui->checkBoxJ456_3, ui->checkBoxJ456_4};
     m_editors = {ui->ParaLineEdit_J455_0, ui->ParaLineEdit_J455_1, ui->ParaLineEdit_J455_2, ui->ParaLineEdit_J455_3,
                  ui->ParaLineEdit_J455_4};

@@ -17,7 +17,7 @@ QString addressCoordinate(int trigger)
 DbmSrcIndirectTriggerFollowMb::DbmSrcIndirectTriggerFollowMb(QWidget *parent)
     : IndirectTriggerPage(parent), ui(std::make_unique<Ui::DbmSrcIndirectTriggerFollowMb>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     WizardGlobal().AddHoverHighlights(this);
     for (int trigger = 0; trigger < TriggerCount; ++trigger) {
         setupTrigger(trigger, addressCoordinate(trigger), addressCoordinate(trigger),

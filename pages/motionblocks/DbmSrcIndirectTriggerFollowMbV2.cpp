@@ -10,7 +10,7 @@ const QString g809 = QStringLiteral("G809");
 DbmSrcIndirectTriggerFollowMbV2::DbmSrcIndirectTriggerFollowMbV2(QWidget *parent)
     : IndirectTriggerPage(parent), ui(std::make_unique<Ui::DbmSrcIndirectTriggerFollowMbV2>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     WizardGlobal().AddHoverHighlights(this);
     addLiveValue(QStringLiteral("J437"));
     for (int trigger = 0; trigger < TriggerCount; ++trigger) {

@@ -55,7 +55,7 @@ const Link links[] = {
 
 Fahrsatz::Fahrsatz(QWidget *parent) : MotionBlockPage(parent), ui(std::make_unique<Ui::Fahrsatz>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupBlockNumber(ui->lineEditFahrsatznummer, ui->toolButtonLeft, ui->toolButtonRight);
 
     for (int index = 0; index < ui->stackedWidget->count(); ++index) {

@@ -139,7 +139,7 @@ Fahrsatzbetrieb::Fahrsatzbetrieb(QWidget *parent)
     : BrevanePage(parent), ui(std::make_unique<Ui::Fahrsatzbetrieb>()), m_refreshTimer(new QTimer(this)),
       m_model(new MotionBlockTableModel(this))
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     ui->tWFahrsaetze->setModel(m_model);
     connect(ui->tWFahrsaetze, &MotionBlockTableView::targetClicked, this, &Fahrsatzbetrieb::onTableTargetClicked);
 

@@ -29,7 +29,7 @@ unsigned short elementOf(const ParameterControl *control)
 Folgefahrsatz::Folgefahrsatz(QWidget *parent)
     : MotionBlockPage(parent), ui(std::make_unique<Ui::Folgefahrsatz>()), m_entries(new QStringListModel(this))
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupBlockNumber(ui->lineEditFahrsatznummer, ui->toolButtonLeft, ui->toolButtonRight);
 
     for (const char *name : followUpCoordinates) {

@@ -12,7 +12,7 @@ const char *const sourceCoordinates[] = {"I100", "J06", "J07", "J917"};
 MotionBlockBinSignals::MotionBlockBinSignals(QWidget *parent)
     : BrevanePage(parent), ui(std::make_unique<Ui::MotionBlockBinSignals>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     WizardGlobal().AddHoverHighlights(this);
     connectClicks(this, {
         {ui->ActionWidgetE19, SLOT(JumpToEinAusgaenge())},

@@ -7,7 +7,7 @@
 MotionBlockSelect::MotionBlockSelect(QWidget *parent)
     : BrevanePage(parent), ui(std::make_unique<Ui::MotionBlockSelect>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectClicks(this, {
         {ui->ActionWidgetToSteuertafelApplikation, SLOT(JumpToSteuertafelApplikation())},
         {ui->ActionWidgetToSteuertafelApplikation_2, SLOT(JumpToSteuertafelApplikation())},

@@ -7,7 +7,7 @@
 MotionBlockTrqForce::MotionBlockTrqForce(QWidget *parent)
     : BrevanePage(parent), ui(std::make_unique<Ui::MotionBlockTrqForce>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectClicks(this, {
         {ui->ActionWidgetToFahrsatz, SLOT(JumpToFahrsatz())},
         {ui->ActionWidgetToC232C233, SLOT(JumpToC232C233())},

@@ -8,7 +8,7 @@
 
 MotionBlocks::MotionBlocks(QWidget *parent) : BrevanePage(parent), ui(std::make_unique<Ui::MotionBlocks>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     // A count is applied only when its entry is finished: typing "16" must not pass through
     // a resize to one block, which would cut every block beyond the first.
     ui->SpinBoxNumberOfMotionBlocks->setKeyboardTracking(false);

@@ -17,7 +17,7 @@ const QString commonPage = QStringLiteral("DbmSrcIndirectTriggerFollowMbV2");
 SrcCtrlFollowMotionBlock::SrcCtrlFollowMotionBlock(QWidget *parent)
     : BrevanePage(parent), ui(std::make_unique<Ui::SrcCtrlFollowMotionBlock>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     m_lamps = {ui->LedWidgetJ451_0, ui->LedWidgetJ451_1, ui->LedWidgetJ451_2, ui->LedWidgetJ451_3, ui->LedWidgetJ451_4};
     for (int trigger = 0; trigger < triggerCount; ++trigger)
         addLiveValue(QStringLiteral("J451"), static_cast<unsigned short>(trigger));

@@ -7,7 +7,7 @@
 SrcDirectMbStart::SrcDirectMbStart(QWidget *parent)
     : BrevanePage(parent), ui(std::make_unique<Ui::SrcDirectMbStart>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectClicks(this, {
         {ui->ActionWidgetFahrsatz, SLOT(JumpToFahrsatz())},
         {ui->ActionWidgetFahrsatzauswahl, SLOT(JumpToFahrsatzauswahl())},

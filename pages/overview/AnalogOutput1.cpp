@@ -4,7 +4,7 @@
 
 AnalogOutput1::AnalogOutput1(QWidget *parent) : FieldbusAnalogOutputPage(parent), ui(new Ui::AnalogOutput1)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
 }
 
 AnalogOutput1::~AnalogOutput1() = default;

@@ -4,7 +4,7 @@
 
 AnalogOutput2::AnalogOutput2(QWidget *parent) : FieldbusAnalogOutputPage(parent), ui(new Ui::AnalogOutput2)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
 }
 
 AnalogOutput2::~AnalogOutput2() = default;

@@ -4,7 +4,7 @@
 
 AppFahrsatzControl::AppFahrsatzControl(QWidget *parent) : BrevanePage(parent), ui(new Ui::AppFahrsatzControl)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
 }
 
 AppFahrsatzControl::~AppFahrsatzControl() = default;

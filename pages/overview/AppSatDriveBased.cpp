@@ -12,7 +12,7 @@ const QString k08 = QStringLiteral("K08");
 
 AppSatDriveBased::AppSatDriveBased(QWidget *parent) : BrevanePage(parent), ui(new Ui::AppSatDriveBased)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
 
     connectClicks(this, {
         {ui->ActionWidgetFahrsatzbetriebGrafik, SLOT(JumpToFahrsaetze())},

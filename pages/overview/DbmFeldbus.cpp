@@ -5,7 +5,7 @@
 
 DbmFeldbus::DbmFeldbus(QWidget *parent) : OperatingModeLinksPage(parent), ui(new Ui::DbmFeldbus)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
 
     connectClicks(this, {
         {ui->ClickLabelApplikation, SLOT(JumpToApplikation())},

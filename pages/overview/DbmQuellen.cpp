@@ -5,7 +5,7 @@
 
 DbmQuellen::DbmQuellen(QWidget *parent) : OperatingModeLinksPage(parent), ui(new Ui::DbmQuellen)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
 
     connectClicks(this, {
         {ui->ClickLabelBinaersignaleApplikation, SLOT(JumpToQuellenBinaersignaleApplikation())},

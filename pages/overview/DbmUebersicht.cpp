@@ -6,7 +6,7 @@
 
 DbmUebersicht::DbmUebersicht(QWidget *parent) : BrevanePage(parent), ui(new Ui::DbmUebersicht)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     WizardGlobal().AddHoverHighlights(this);
 }
 

@@ -12,7 +12,7 @@ const QString g893 = QStringLiteral("G893");
 
 DbmZusatzfunktionen::DbmZusatzfunktionen(QWidget *parent) : FunctionSwitchPage(parent), ui(new Ui::DbmZusatzfunktionen)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
 
     // G806 in element order: that is the order in which onG806Changed() shows them.
     addSwitch(ui->CheckBoxPidRegler, g806, 0);

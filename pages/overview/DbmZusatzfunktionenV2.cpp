@@ -114,7 +114,7 @@ const QString linkFrameStyle = QStringLiteral("QFrame:hover {background-color: r
 DbmZusatzfunktionenV2::DbmZusatzfunktionenV2(QWidget *parent)
     : FunctionSwitchPage(parent), ui(new Ui::DbmZusatzfunktionenV2)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     // All fourteen boxes exist from the start; only the rows the drive offers show theirs.
     for (int id = 0; id < SwitchCount; ++id) {
         auto *box = new QCheckBox(this);

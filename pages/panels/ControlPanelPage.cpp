@@ -247,19 +247,13 @@ void ControlPanelPage::handBack(const QList<int> &releaseBits, bool flagFirst)
 ControlPanelPage::Answer ControlPanelPage::confirm(const QString &messageKey)
 {
     m_warningOpen = true;
-    const QPointer<ControlPanelPage> page(this);
-    // On the heap: a page deleted while the box is open deletes the box with it.
-    const QPointer<QMessageBox> box = new QMessageBox(
-        QMessageBox::Warning, safetyNoteText(QStringLiteral("titleSafetyNote")), safetyNoteText(messageKey),
-        QMessageBox::Ok | QMessageBox::Cancel, this);
-    box->setTextFormat(Qt::RichText);
-    box->setDefaultButton(QMessageBox::Cancel);
-    const int button = box->exec();
-    if (!page)
+    const auto button = showMessage(QMessageBox::Warning, safetyNoteText(QStringLiteral("titleSafetyNote")),
+                                    safetyNoteText(messageKey), QMessageBox::Ok | QMessageBox::Cancel,
+                                    QMessageBox::Cancel, Qt::RichText);
+    if (!button)
         return Answer::PageGone;
-    delete box;
     m_warningOpen = false;
-    return button == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    return *button == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
 void ControlPanelPage::onSteuertafelEinClicked()

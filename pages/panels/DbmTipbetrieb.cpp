@@ -6,7 +6,7 @@
 
 DbmTipbetrieb::DbmTipbetrieb(QWidget *parent) : BrevanePage(parent), ui(std::make_unique<Ui::DbmTipbetrieb>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     const struct
     {
         ActionWidget *area;

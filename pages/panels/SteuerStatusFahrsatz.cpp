@@ -6,7 +6,7 @@
 SteuerStatusFahrsatz::SteuerStatusFahrsatz(QWidget *parent)
     : StatusWordPage(parent), ui(std::make_unique<Ui::SteuerStatusFahrsatz>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupWords({{QStringLiteral("J01"), 8, true, ReadWhen::Always}, {QStringLiteral("J302"), 8, false, ReadWhen::Online}});
     // The three used control bits lead to where their binary signals are chosen.
     for (ClickableLabel *link : {ui->ClickLabelStop, ui->ClickLabelReset, ui->ClickLabelContinue})

@@ -6,7 +6,7 @@
 SteuerStatusKommandobetrieb::SteuerStatusKommandobetrieb(QWidget *parent)
     : StatusWordPage(parent), ui(std::make_unique<Ui::SteuerStatusKommandobetrieb>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupWords({{QStringLiteral("J37"), 8, true, ReadWhen::Always}, {QStringLiteral("J39"), 8, false, ReadWhen::Always}});
     connect(ui->ClickLabelContinue, &ClickableLabel::clicked, this, &SteuerStatusKommandobetrieb::ClickLabelContinueClicked);
     setLinkFrameActive(ui->FrameClickLabelContinue, true);

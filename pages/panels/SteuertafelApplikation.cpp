@@ -45,7 +45,7 @@ ControlPanelPage::PanelRules applicationRules()
 SteuertafelApplikation::SteuertafelApplikation(QWidget *parent)
     : ControlPanelPage(applicationRules(), parent), ui(std::make_unique<Ui::SteuertafelApplikation>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupPanel();
     connect(ui->ComboBoxJ311, &QComboBox::currentIndexChanged, this, &SteuertafelApplikation::comboJ311Changed);
     connect(ui->ClickLblFahrsatzbetrieb, &ClickableLabel::clicked, this, &SteuertafelApplikation::onFahrsatzbetriebClicked);

@@ -64,7 +64,7 @@ ControlPanelPage::PanelRules velocityRules()
 SteuertafelGeschwDrehmKraft::SteuertafelGeschwDrehmKraft(QWidget *parent)
     : ControlPanelPage(velocityRules(), parent), ui(std::make_unique<Ui::SteuertafelGeschwDrehmKraft>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupPanel();
     for (const SourceRow &row : sourceRows) {
         if (!row.link)

@@ -45,7 +45,7 @@ ControlPanelPage::PanelRules commandRules()
 SteuertafelPLCopen::SteuertafelPLCopen(QWidget *parent)
     : ControlPanelPage(commandRules(), parent), ui(std::make_unique<Ui::SteuertafelPLCopen>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupPanel();
     connect(ui->ClickLblReferenzierung, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_Referenzierung);
     connect(ui->ClickLblReferenzierung_2, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_Referenzierung);

@@ -43,7 +43,7 @@ ControlPanelPage::PanelRules jogRules()
 SteuertafelTippen::SteuertafelTippen(QWidget *parent)
     : ControlPanelPage(jogRules(), parent), ui(std::make_unique<Ui::SteuertafelTippen>())
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupPanel();
 }
 

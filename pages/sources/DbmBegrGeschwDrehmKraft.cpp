@@ -7,7 +7,7 @@
 DbmBegrGeschwDrehmKraft::DbmBegrGeschwDrehmKraft(QWidget *parent)
     : BrevanePage(parent), ui(new Ui::DbmBegrGeschwDrehmKraft)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectClicks(this, {
         {ui->ActionWidgetBetriebsart, SLOT(JumpToBetriebsartGeschw())},
         {ui->ActionWidgetD42, SLOT(JumpToHauptsollwert())},

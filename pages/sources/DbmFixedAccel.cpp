@@ -3,7 +3,7 @@
 
 DbmFixedAccel::DbmFixedAccel(QWidget *parent) : FixedValueTablePage(parent), ui(new Ui::DbmFixedAccel)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectSelectionLink(SLOT(jumpToFestwAuswAccel()));
 }
 

@@ -3,7 +3,7 @@
 
 DbmFixedDecel::DbmFixedDecel(QWidget *parent) : FixedValueTablePage(parent), ui(new Ui::DbmFixedDecel)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectSelectionLink(SLOT(jumpToFestwAuswDecel()));
 }
 

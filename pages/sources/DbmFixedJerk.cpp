@@ -3,7 +3,7 @@
 
 DbmFixedJerk::DbmFixedJerk(QWidget *parent) : FixedValueTablePage(parent), ui(new Ui::DbmFixedJerk)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectSelectionLink(SLOT(jumpToFestwAuswJerk()));
 }
 

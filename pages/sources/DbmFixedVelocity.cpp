@@ -3,7 +3,7 @@
 
 DbmFixedVelocity::DbmFixedVelocity(QWidget *parent) : FixedValueTablePage(parent), ui(new Ui::DbmFixedVelocity)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectSelectionLink(SLOT(jumpToFestSwAuswGeschw()));
 }
 

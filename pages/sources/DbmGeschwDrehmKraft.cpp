@@ -15,7 +15,7 @@ const QString activeMode = QStringLiteral("D02");
 
 DbmGeschwDrehmKraft::DbmGeschwDrehmKraft(QWidget *parent) : BrevanePage(parent), ui(new Ui::DbmGeschwDrehmKraft)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectClicks(this, {
         {ui->ActionWidget_b_D40, SLOT(onD40Clicked())},
         {ui->ActionWidget_c_D40, SLOT(onD40Clicked())},

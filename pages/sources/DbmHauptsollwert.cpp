@@ -6,7 +6,7 @@
 
 DbmHauptsollwert::DbmHauptsollwert(QWidget *parent) : SetpointStagePage(parent), ui(new Ui::DbmHauptsollwert)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectClicks(this, {
         {ui->ActionWidget_D20_1, SLOT(onD20clicked())},
         {ui->ActionWidget_D20_2, SLOT(onD20clicked())},

@@ -93,7 +93,7 @@ QString commandNumberOf(const QString &entry)
 
 DbmKommando::DbmKommando(QWidget *parent) : BrevanePage(parent), ui(new Ui::DbmKommando)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
 
     // Editors by coordinate; only those the command table names are ever locked.
     const auto widgets = findChildren<QWidget *>();

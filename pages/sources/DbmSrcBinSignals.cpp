@@ -8,7 +8,7 @@
 
 DbmSrcBinSignals::DbmSrcBinSignals(QWidget *parent) : ApplicationJumpPage(parent), ui(new Ui::DbmSrcBinSignals)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connect(ui->label_application, &QLabel::linkActivated, this, &DbmSrcBinSignals::jumpToAppSatDriveBased);
     // The other links lead to fixed pages, whatever their anchors say.
     const std::pair<QLabel *, const char *> links[] = {

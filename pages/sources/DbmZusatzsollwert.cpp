@@ -6,7 +6,7 @@
 
 DbmZusatzsollwert::DbmZusatzsollwert(QWidget *parent) : SetpointStagePage(parent), ui(new Ui::DbmZusatzsollwert)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectClicks(this, {
         {ui->ActionWidget_D20_1, SLOT(onD20Clicked())},
         {ui->ActionWidget_D20_2, SLOT(onD20Clicked())},

@@ -16,7 +16,7 @@ const QString sourcesInactive = QStringLiteral("0");
 
 SrcCommandBinSignals::SrcCommandBinSignals(QWidget *parent) : BrevanePage(parent), ui(new Ui::SrcCommandBinSignals)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectClicks(this, {
         {ui->ActionWidgetE19, SLOT(JumpToEinAusgaenge())},
         {ui->ActionWidgetJ37, SLOT(JumpToSteuerStatusKommando())},

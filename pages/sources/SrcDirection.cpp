@@ -5,7 +5,7 @@
 
 SrcDirection::SrcDirection(QWidget *parent) : ApplicationJumpPage(parent), ui(new Ui::SrcDirection)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connect(ui->ActionWidgetI210, SIGNAL(clicked()), this, SLOT(onActionWidgetI210Clicked()));
     connect(ui->ActionWidgetI210_2, SIGNAL(clicked()), this, SLOT(onActionWidgetI210Clicked()));
     connect(ui->ActionWidgetMotionKern, SIGNAL(clicked()), this, SLOT(onActionWidgetMotionKernClicked()));

@@ -4,7 +4,7 @@
 
 SrcExtAuxVel::SrcExtAuxVel(QWidget *parent) : ExternalSourcePage(QStringLiteral("G812"), parent), ui(new Ui::SrcExtAuxVel)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupFamily();
 }
 

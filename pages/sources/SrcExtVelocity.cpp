@@ -4,7 +4,7 @@
 
 SrcExtVelocity::SrcExtVelocity(QWidget *parent) : ExternalSourcePage(QStringLiteral("G811"), parent), ui(new Ui::SrcExtVelocity)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupFamily();
 }
 

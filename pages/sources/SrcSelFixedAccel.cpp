@@ -4,7 +4,7 @@
 SrcSelFixedAccel::SrcSelFixedAccel(QWidget *parent)
     : FixedValueSelectionPage(parent, "D07", SLOT(onD07Changed())), ui(new Ui::SrcSelFixedAccel)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectLinks({
         {"ActionWidgetFestwerte", SLOT(jumpToFestwerteAccel())},
         {"ActionWidgetBetriebsart", SLOT(jumpToBetriebsart())},

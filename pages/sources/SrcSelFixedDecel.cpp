@@ -4,7 +4,7 @@
 SrcSelFixedDecel::SrcSelFixedDecel(QWidget *parent)
     : FixedValueSelectionPage(parent, "D09", SLOT(onD09Changed())), ui(new Ui::SrcSelFixedDecel)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectLinks({
         {"ActionWidgetFestwerte", SLOT(jumpToFestwerteDecel())},
         {"ActionWidgetBetriebsart", SLOT(jumpToBetriebsart())},

@@ -4,7 +4,7 @@
 SrcSelFixedJerk::SrcSelFixedJerk(QWidget *parent)
     : FixedValueSelectionPage(parent, nullptr, nullptr), ui(new Ui::SrcSelFixedJerk)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectLinks({
         {"ActionWidgetFestwerte", SLOT(jumpToFestwerteJerk())},
         {"ActionWidgetBetriebsart", SLOT(jumpToBetriebsart())},

@@ -4,7 +4,7 @@
 SrcSelFixedVelocity::SrcSelFixedVelocity(QWidget *parent)
     : FixedValueSelectionPage(parent, "D05", SLOT(onD05Changed())), ui(new Ui::SrcSelFixedVelocity)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     connectLinks({
         {"ActionWidgetFestwerte", SLOT(jumpToFestsollwerteGeschwindigkeit())},
         {"ActionWidgetHauptsollwert", SLOT(jumpToHauptsollwert())},

@@ -13,7 +13,7 @@ enum Diagram { KM2 = 0, KN2KT2 = 1, KQ2 = 2 };
 
 SrcTrqForce::SrcTrqForce(QWidget *parent) : ApplicationJumpPage(parent), ui(new Ui::SrcTrqForce)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     for (QWidget *area : {ui->ActionWidgetBegrDrehmKraft, ui->ActionWidgetBegrDrehmKraft_2, ui->ActionWidgetBegrDrehmKraft_3})
         connect(area, SIGNAL(clicked()), this, SLOT(JumpToBegrDrehmKraft()));
     for (QWidget *area : {ui->ActionWidgetC232C233, ui->ActionWidgetC232C233_2, ui->ActionWidgetC232C233_3})

@@ -4,7 +4,7 @@
 
 SrcTrqVKlammerung::SrcTrqVKlammerung(QWidget *parent) : ExternalSourcePage(QStringLiteral("G814"), parent), ui(new Ui::SrcTrqVKlammerung)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupFamily();
 }
 

@@ -8,7 +8,7 @@
 
 SrcVelOverride::SrcVelOverride(QWidget *parent) : ExternalSourcePage(QStringLiteral("G813"), parent), ui(new Ui::SrcVelOverride)
 {
-    ui->setupUi(this);
+    setupForm(*ui);
     setupFamily();
 }
 

@@ -128,9 +128,11 @@ void TestCounter::watchedParameters_data()
                                                  << "E19.7" << all + " N45->E19 N47->E19 diagram";
     QTest::newRow("neither") << ""
                              << "" << all + " diagram";
-    // No data type test on this page: any parameter is shown.
+    // A parameter the drive does not have, or an element beyond its array, shows no pair.
     QTest::newRow("unknown parameter") << "Z12"
-                                       << "" << all + " N45->Z12 diagram";
+                                       << "" << all + " diagram";
+    QTest::newRow("element beyond the array") << "E19.999"
+                                              << "" << all + " diagram";
 }
 
 void TestCounter::watchedParameters()

@@ -180,7 +180,8 @@ void TestPidPages::indirectSource_data()
     QTest::addColumn<QString>("shown");   // coordinate, element and living space, or empty
     QTest::newRow("plain") << "PidSollwert" << "G271" << "G271.0@0";
     QTest::newRow("axis and element") << "PidIstwert" << "1:E19.3" << "E19.3@2";
-    QTest::newRow("unknown parameter still shown") << "PidSollwert" << "Z12" << "Z12.0@0";
+    QTest::newRow("unknown parameter") << "PidSollwert" << "Z12" << "";
+    QTest::newRow("element beyond the array") << "PidIstwert" << "E19.999" << "";
     QTest::newRow("no address") << "PidIstwert" << "not an address" << "";
     QTest::newRow("empty") << "PidSollwert" << "" << "";
     QTest::newRow("address parameter missing") << "PidIstwert" << "-" << "";
