@@ -125,11 +125,11 @@ void Workbench::createPages(PageArea *area)
         if (auto *page = qobject_cast<WizardPage *>(area->page(identifier)); page && !element.isEmpty())
             page->setElementFocus(element);
     });
-    // Pages read the device, the bus and the project state when they are shown.
+    // Pages read the device and the bus when they are shown. The connection and the project's
+    // read-only state reach them as the provider's signals only, as on a real host: a page
+    // must follow those itself, and a panel keeps the axis across them where it may.
     connect(m_host, &WorkbenchHost::deviceTypeChanged, area, &PageArea::reshowCurrent);
     connect(m_host, &WorkbenchHost::fieldbusTypeChanged, area, &PageArea::reshowCurrent);
-    connect(m_host, &WorkbenchHost::readOnlyChanged, area, &PageArea::reshowCurrent);
-    connect(m_host, &WorkbenchHost::onlineChanged, area, &PageArea::reshowCurrent);
 
     m_host->selectPage(m_host->firstVisiblePage());
 }
