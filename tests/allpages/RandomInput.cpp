@@ -1,6 +1,7 @@
 #include "RandomInput.h"
 
 #include "PageHarness.h"
+#include "PageProbe.h"
 #include "WizardPage.h"
 #include "WorkbenchHost.h"
 
@@ -13,42 +14,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
-// Widgets a user can reach on the page right now.
-template <typename Widget>
-QList<Widget *> reachable(WizardPage *page)
-{
-    QList<Widget *> found;
-    const auto widgets = page->findChildren<Widget *>();
-    for (Widget *widget : widgets) {
-        if (widget->isVisibleTo(page) && widget->isEnabled())
-            found << widget;
-    }
-    return found;
-}
+using PageProbe::hasClickedSignal;
+using PageProbe::linksOf;
+using PageProbe::reachable;
 
 QString describe(const QObject *object)
 {
     const QString name = object->objectName();
     return QStringLiteral("%1 \"%2\"").arg(QLatin1String(object->metaObject()->className()), name);
-}
-
-bool hasClickedSignal(const QWidget *widget)
-{
-    return widget->metaObject()->indexOfSignal("clicked()") >= 0;
-}
-
-QStringList linksOf(const QLabel *label)
-{
-    static const QRegularExpression href(QStringLiteral("href\\s*=\\s*[\"']([^\"']*)[\"']"));
-    QStringList links;
-    for (auto it = href.globalMatch(label->text()); it.hasNext();)
-        links << it.next().captured(1);
-    return links;
 }
 
 // Types the text as key presses; unlike QTest::keyClicks this takes any character.

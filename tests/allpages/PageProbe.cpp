@@ -1,0 +1,146 @@
+#include "PageProbe.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTest>
+
+namespace PageProbe {
+
+bool hasClickedSignal(const QWidget *widget)
+{
+    return widget->metaObject()->indexOfSignal("clicked()") >= 0;
+}
+
+QStringList linksOf(const QLabel *label)
+{
+    static const QRegularExpression href(QStringLiteral("href\\s*=\\s*[\"']([^\"']*)[\"']"));
+    QStringList links;
+    for (auto it = href.globalMatch(label->text()); it.hasNext();)
+        links << it.next().captured(1);
+    return links;
+}
+
+namespace {
+
+QString step(const QWidget *widget)
+{
+    if (!widget->objectName().isEmpty())
+        return widget->objectName();
+    int place = 0;
+    if (const QObject *parent = widget->parent()) {
+        for (const QObject *sibling : parent->children()) {
+            if (sibling == widget)
+                break;
+            if (sibling->metaObject() == widget->metaObject() && sibling->objectName().isEmpty())
+                ++place;
+        }
+    }
+    return QStringLiteral("%1#%2").arg(QLatin1String(widget->metaObject()->className())).arg(place);
+}
+
+QString cellText(const QAbstractItemModel *model, int row, int column)
+{
+    return model->data(model->index(row, column)).toString();
+}
+
+} // namespace
+
+QString key(const QWidget *widget, const QWidget *page)
+{
+    QStringList steps;
+    for (const QWidget *at = widget; at && at != page; at = at->parentWidget())
+        steps.prepend(step(at));
+    return steps.join(QLatin1Char('/'));
+}
+
+QWidget *find(QWidget *page, const QString &wanted)
+{
+    const auto widgets = page->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (key(widget, page) == wanted)
+            return widget;
+    }
+    return nullptr;
+}
+
+QStringList visibleTexts(const QWidget *page)
+{
+    constexpr int rowsShown = 30;
+    QStringList texts;
+    const auto add = [&texts](const QString &where, const QString &text) {
+        if (!text.isEmpty())
+            texts << where + QLatin1String(": ") + text;
+    };
+    const auto widgets = page->findChildren<QWidget *>();
+    for (const QWidget *widget : widgets) {
+        if (!widget->isVisibleTo(page))
+            continue;
+        const QString where = key(widget, page);
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            add(where, label->text());
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            add(where, button->text());
+        else if (const auto *group = qobject_cast<const QGroupBox *>(widget))
+            add(where, group->title());
+        if (const auto *combo = qobject_cast<const QComboBox *>(widget)) {
+            for (int index = 0; index < combo->count(); ++index)
+                add(where + QStringLiteral("[%1]").arg(index), combo->itemText(index));
+        }
+        if (const auto *tabs = qobject_cast<const QTabWidget *>(widget)) {
+            for (int index = 0; index < tabs->count(); ++index)
+                add(where + QStringLiteral("[tab %1]").arg(index), tabs->tabText(index));
+        }
+        if (const auto *view = qobject_cast<const QAbstractItemView *>(widget)) {
+            const QAbstractItemModel *model = view->model();
+            if (!model)
+                continue;
+            for (int column = 0; column < model->columnCount(); ++column)
+                add(where + QStringLiteral("[head %1]").arg(column), model->headerData(column, Qt::Horizontal).toString());
+            for (int row = 0; row < qMin(model->rowCount(), rowsShown); ++row) {
+                for (int column = 0; column < model->columnCount(); ++column)
+                    add(where + QStringLiteral("[%1,%2]").arg(row).arg(column), cellText(model, row, column));
+            }
+        }
+    }
+    return texts;
+}
+
+QList<Action> actions(const QWidget *page)
+{
+    QList<Action> found;
+    for (QWidget *widget : reachable<QWidget>(page)) {
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            for (const QString &link : linksOf(label))
+                found.append({key(widget, page), link});
+        }
+        if (hasClickedSignal(widget))
+            found.append({key(widget, page), QString()});
+    }
+    return found;
+}
+
+bool perform(QWidget *page, const Action &action)
+{
+    QWidget *widget = find(page, action.key);
+    if (!widget || !widget->isVisibleTo(page) || !widget->isEnabled())
+        return false;
+    if (!action.link.isEmpty()) {
+        auto *label = qobject_cast<QLabel *>(widget);
+        if (!label)
+            return false;
+        emit label->linkActivated(action.link);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        button->click();
+    } else {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+    return true;
+}
+
+} // namespace PageProbe

@@ -1,0 +1,458 @@
+// Rules that hold for every page the plug-in creates, because users and hosts do these things
+// to any page: switch the language while it is shown, read buttons side by side, turn the
+// project read-only under it, turn the wheel over it, delete it from inside one of its boxes,
+// and give it a drive of 16380 motion blocks.
+
+#include "ModalWatcher.h"
+#include "PageHarness.h"
+#include "PageProbe.h"
+#include "ParameterStore.h"
+#include "WizardPage.h"
+#include "WorkbenchHost.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <memory>
+
+namespace {
+
+const char *languageName(int language)
+{
+    switch (language) {
+    case Text::German: return "de";
+    case Text::English: return "en";
+    default: return "fr";
+    }
+}
+
+// The page of a stacked widget the widget lies on, for every stacked widget above it.
+QList<QPair<const QStackedWidget *, int>> stackPages(const QWidget *widget, const QWidget *page)
+{
+    QList<QPair<const QStackedWidget *, int>> pages;
+    for (const QWidget *at = widget; at && at != page; at = at->parentWidget()) {
+        if (const auto *stack = qobject_cast<const QStackedWidget *>(at->parentWidget()))
+            pages.append({stack, stack->indexOf(const_cast<QWidget *>(at))});
+    }
+    return pages;
+}
+
+// Whether a user can ever see both buttons at once: not when they lie on different pages of
+// one stacked widget.
+bool seenTogether(const QWidget *first, const QWidget *second, const QWidget *page)
+{
+    const auto firstPages = stackPages(first, page);
+    const auto secondPages = stackPages(second, page);
+    for (const auto &place : firstPages) {
+        for (const auto &other : secondPages) {
+            if (place.first == other.first && place.second != other.second)
+                return false;
+        }
+    }
+    return true;
+}
+
+// The state a user sees in the controls that show one: check boxes, radio buttons, choices.
+QStringList shownStates(const QWidget *page)
+{
+    QStringList states;
+    const auto widgets = page->findChildren<QWidget *>();
+    for (const QWidget *widget : widgets) {
+        if (!widget->isVisibleTo(page))
+            continue;
+        if (const auto *box = qobject_cast<const QCheckBox *>(widget))
+            states << PageProbe::key(widget, page) + (box->isChecked() ? QLatin1String(" on") : QLatin1String(" off"));
+        else if (const auto *radio = qobject_cast<const QRadioButton *>(widget))
+            states << PageProbe::key(widget, page) + (radio->isChecked() ? QLatin1String(" on") : QLatin1String(" off"));
+        else if (const auto *combo = qobject_cast<const QComboBox *>(widget))
+            states << PageProbe::key(widget, page) + QLatin1Char(' ') + combo->currentText();
+        else if (const auto *spin = qobject_cast<const QAbstractSpinBox *>(widget))
+            states << PageProbe::key(widget, page) + QLatin1Char(' ') + spin->text();
+    }
+    return states;
+}
+
+QStringList writes(const ParameterStore *store)
+{
+    QStringList list;
+    for (const ParameterStore::WrittenValue &written : store->writtenValues())
+        list << QStringLiteral("%1.%2=%3").arg(written.coordinate).arg(written.element).arg(written.text);
+    return list;
+}
+
+QStringList difference(const QStringList &before, const QStringList &after)
+{
+    QStringList changed;
+    for (const QString &text : after) {
+        if (!before.contains(text))
+            changed << QLatin1String("now ") + text;
+    }
+    for (const QString &text : before) {
+        if (!after.contains(text))
+            changed << QLatin1String("was ") + text;
+    }
+    return changed;
+}
+
+} // namespace
+
+class TestPageRules : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void retranslation_data();
+    void retranslation();
+    void distinctButtons_data();
+    void distinctButtons();
+    void readOnlyWhileShown_data();
+    void readOnlyWhileShown();
+    void wheelWithoutFocus_data();
+    void wheelWithoutFocus();
+    void deletedFromItsBoxes_data();
+    void deletedFromItsBoxes();
+    void elementBounds_data();
+    void elementBounds();
+    void cleanup();
+    void cleanupTestCase();
+
+private:
+    void pageRows();
+    // A page of the default drive, created in the current language and shown as the host shows it.
+    std::unique_ptr<WizardPage> open(const QString &identifier);
+
+    PluginSession m_session;
+    std::unique_ptr<WarningCollector> m_warnings;
+    ModalWatcher m_watcher;
+    QStringList m_identifiers;
+};
+
+void TestPageRules::initTestCase()
+{
+    m_warnings = std::make_unique<WarningCollector>();
+    QString error;
+    QVERIFY2(m_session.start(QStringLiteral(BREVANE_PLUGIN_PATH), &error), qPrintable(error));
+    for (const QString &identifier : m_session.identifiers()) {
+        if (WizardPage *probe = m_session.plugin().createPage(identifier)) {
+            m_identifiers << identifier;
+            delete probe;
+        }
+    }
+    flushDeletes();
+    QVERIFY(!m_identifiers.isEmpty());
+}
+
+void TestPageRules::cleanup()
+{
+    m_watcher.answerAllWith(nullptr);
+    m_watcher.clearPending();
+    m_watcher.clear();
+    flushDeletes();
+    const QStringList warnings = m_warnings->take();
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+}
+
+void TestPageRules::cleanupTestCase()
+{
+    m_session.shutdown();
+    m_warnings.reset();
+}
+
+void TestPageRules::pageRows()
+{
+    QTest::addColumn<QString>("identifier");
+    for (const QString &identifier : std::as_const(m_identifiers))
+        QTest::newRow(qPrintable(identifier)) << identifier;
+}
+
+std::unique_ptr<WizardPage> TestPageRules::open(const QString &identifier)
+{
+    std::unique_ptr<WizardPage> page(m_session.createPage(identifier));
+    if (page) {
+        page->resize(1000, 750);
+        page->show();
+    }
+    return page;
+}
+
+void TestPageRules::retranslation_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    const QList<QPair<int, int>> switches = {
+        {Text::German, Text::English}, {Text::English, Text::French}, {Text::French, Text::German}};
+    for (const QString &identifier : std::as_const(m_identifiers)) {
+        for (const auto &change : switches) {
+            QTest::addRow("%s %s->%s", qPrintable(identifier), languageName(change.first), languageName(change.second))
+                << identifier << change.first << change.second;
+        }
+    }
+}
+
+// A page that lived through a language switch shows exactly what the same page shows when it
+// is created in the new language.
+void TestPageRules::retranslation()
+{
+    QFETCH(QString, identifier);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QString error;
+    QVERIFY2(m_session.reset(PageVariant(), &error), qPrintable(error));
+    m_session.setLanguage(from);
+    auto lived = open(identifier);
+    QVERIFY(lived);
+    m_session.setLanguage(to);
+    QCoreApplication::processEvents();
+    auto fresh = open(identifier);
+    QVERIFY(fresh);
+    const QStringList changed = difference(PageProbe::visibleTexts(fresh.get()), PageProbe::visibleTexts(lived.get()));
+    m_session.setLanguage(Text::German);
+    QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("after the switch, against a fresh page:\n  ")
+                                           + changed.join(QStringLiteral("\n  "))));
+}
+
+void TestPageRules::distinctButtons_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<int>("language");
+    for (const QString &identifier : std::as_const(m_identifiers)) {
+        for (int language : {Text::German, Text::English, Text::French})
+            QTest::addRow("%s %s", qPrintable(identifier), languageName(language)) << identifier << language;
+    }
+}
+
+// No two buttons a user can see together carry the same text, also buttons that only show
+// while a panel is active.
+void TestPageRules::distinctButtons()
+{
+    QFETCH(QString, identifier);
+    QFETCH(int, language);
+    QString error;
+    QVERIFY2(m_session.reset(PageVariant(), &error), qPrintable(error));
+    m_session.setLanguage(language);
+    auto page = open(identifier);
+    QVERIFY(page);
+    QList<QAbstractButton *> buttons;
+    for (QAbstractButton *button : page->findChildren<QAbstractButton *>()) {
+        if (!button->text().trimmed().isEmpty())
+            buttons << button;
+    }
+    QStringList clashes;
+    for (int first = 0; first < buttons.size(); ++first) {
+        for (int second = first + 1; second < buttons.size(); ++second) {
+            const QAbstractButton *a = buttons.at(first);
+            const QAbstractButton *b = buttons.at(second);
+            if (a->text() == b->text() && seenTogether(a, b, page.get()))
+                clashes << QStringLiteral("\"%1\": %2, %3").arg(a->text(), PageProbe::key(a, page.get()),
+                                                                 PageProbe::key(b, page.get()));
+        }
+    }
+    m_session.setLanguage(Text::German);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("\n"))));
+}
+
+void TestPageRules::readOnlyWhileShown_data()
+{
+    pageRows();
+}
+
+// The project turns read-only while the page is shown. Whatever a user then clicks or
+// chooses writes nothing, and no control shows a state it did not show before.
+void TestPageRules::readOnlyWhileShown()
+{
+    QFETCH(QString, identifier);
+    QString error;
+    QVERIFY2(m_session.reset(PageVariant(), &error), qPrintable(error));
+    auto page = open(identifier);
+    QVERIFY(page);
+    m_session.host()->setReadOnly(true);
+    QCoreApplication::processEvents();
+    // Boxes are accepted, so that whatever would write after one does.
+    m_watcher.answerAllWith([](QWidget *modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            for (auto button : {QMessageBox::Yes, QMessageBox::Ok}) {
+                if (QAbstractButton *found = box->button(button)) {
+                    found->click();
+                    return;
+                }
+            }
+        }
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    });
+    ParameterStore *store = m_session.store();
+    store->setRecordingWrites(true);
+    QPointer<WizardPage> guard(page.get());
+    QStringList faults;
+    const auto check = [&](const QString &what, const QStringList &before) {
+        if (!guard)
+            return;
+        const QStringList written = writes(store);
+        if (!written.isEmpty())
+            faults << what + QLatin1String(" wrote ") + written.join(QLatin1Char(' '));
+        const QStringList changed = difference(before, shownStates(page.get()));
+        if (!changed.isEmpty())
+            faults << what + QLatin1String(" shows ") + changed.join(QStringLiteral(", "));
+        store->clearWrittenValues();
+    };
+    for (const PageProbe::Action &action : PageProbe::actions(page.get())) {
+        if (!guard)
+            break;
+        const QStringList before = shownStates(page.get());
+        if (PageProbe::perform(page.get(), action))
+            check(action.describe(), before);
+    }
+    for (QComboBox *combo : PageProbe::reachable<QComboBox>(page.get())) {
+        const QString key = PageProbe::key(combo, page.get());
+        for (int index = 0; guard && index < combo->count(); ++index) {
+            const QStringList before = shownStates(page.get());
+            const int previous = combo->currentIndex();
+            combo->setCurrentIndex(index);
+            emit combo->activated(index);
+            check(QStringLiteral("%1 choice %2").arg(key).arg(index), before);
+            combo->setCurrentIndex(previous);
+        }
+    }
+    store->setRecordingWrites(false);
+    QVERIFY2(guard, "the page was deleted");
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TestPageRules::wheelWithoutFocus_data()
+{
+    pageRows();
+}
+
+// A wheel notch over a choice or spin box the user has not focused scrolls the page and
+// changes nothing.
+void TestPageRules::wheelWithoutFocus()
+{
+    QFETCH(QString, identifier);
+    QString error;
+    QVERIFY2(m_session.reset(PageVariant(), &error), qPrintable(error));
+    auto page = open(identifier);
+    QVERIFY(page);
+    ParameterStore *store = m_session.store();
+    store->setRecordingWrites(true);
+    QStringList faults;
+    QList<QWidget *> boxes;
+    for (QComboBox *box : PageProbe::reachable<QComboBox>(page.get()))
+        boxes << box;
+    for (QAbstractSpinBox *box : PageProbe::reachable<QAbstractSpinBox>(page.get()))
+        boxes << box;
+    for (QWidget *box : std::as_const(boxes)) {
+        box->clearFocus();
+        const QStringList before = shownStates(page.get());
+        for (int notch : {120, -120, -120}) {
+            const QPointF centre = QRectF(box->rect()).center();
+            QWheelEvent wheel(centre, box->mapToGlobal(centre), QPoint(), QPoint(0, notch), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box, &wheel);
+        }
+        const QStringList written = writes(store);
+        const QStringList changed = difference(before, shownStates(page.get()));
+        if (!written.isEmpty() || !changed.isEmpty())
+            faults << PageProbe::key(box, page.get()) + QLatin1String(": ") + (written + changed).join(QLatin1Char(' '));
+        store->clearWrittenValues();
+    }
+    store->setRecordingWrites(false);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TestPageRules::deletedFromItsBoxes_data()
+{
+    pageRows();
+}
+
+// Every jump leads to a hidden or missing page, so every link and button that can open a box
+// opens one; the host deletes the page from inside each box. Nothing of the page may be touched
+// after that (the sanitizer build sees it), and no box outlives it.
+void TestPageRules::deletedFromItsBoxes()
+{
+    QFETCH(QString, identifier);
+    QString error;
+    QVERIFY2(m_session.reset(PageVariant(), &error), qPrintable(error));
+    for (const QString &other : m_session.identifiers()) {
+        if (other != identifier)
+            m_session.host()->hidePage(other);
+    }
+    auto page = open(identifier);
+    QVERIFY(page);
+    const QList<PageProbe::Action> actions = PageProbe::actions(page.get());
+    int deleted = 0;
+    for (const PageProbe::Action &action : actions) {
+        if (!page) {
+            page = open(identifier);
+            QVERIFY(page);
+        }
+        m_watcher.actOnNext([&page] { page.reset(); });
+        PageProbe::perform(page.get(), action);
+        QCoreApplication::processEvents();
+        if (m_watcher.pendingAnswers() > 0) {
+            // Nothing opened a box; the deletion waits for the next action.
+            m_watcher.clearPending();
+            continue;
+        }
+        ++deleted;
+        QVERIFY2(m_watcher.unexpectedCount() == 0,
+                 qPrintable(QStringLiteral("a box outlived the page after ") + action.describe()));
+        flushDeletes();
+    }
+    qInfo("%s: %d boxes of %d actions", qPrintable(identifier), deleted, int(actions.size()));
+}
+
+void TestPageRules::elementBounds_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<int>("blocks");
+    for (const QString &identifier : std::as_const(m_identifiers)) {
+        for (int blocks : {0, 16380})
+            QTest::addRow("%s %d", qPrintable(identifier), blocks) << identifier << blocks;
+    }
+}
+
+// A page reads and writes no element beyond a parameter's element count, with the default
+// drive and with the largest number of motion blocks; 0 stands for the default drive.
+void TestPageRules::elementBounds()
+{
+    QFETCH(QString, identifier);
+    QFETCH(int, blocks);
+    QString error;
+    QVERIFY2(m_session.reset(PageVariant(), &error), qPrintable(error));
+    ParameterStore *store = m_session.store();
+    if (blocks > 0) {
+        // Every per-block array of the default drive grows to the new number.
+        const int count = store->definition(QStringLiteral("J10"))->elementCount;
+        for (const QString &coordinate : store->coordinates()) {
+            ParameterDefinitionData definition = *store->definition(coordinate);
+            if (definition.elementCount != count || !coordinate.startsWith(QLatin1Char('J')))
+                continue;
+            definition.elementCount = static_cast<unsigned short>(blocks);
+            QVERIFY(store->define(definition));
+        }
+    }
+    store->clearElementOverruns();
+    auto page = open(identifier);
+    QVERIFY(page);
+    for (int language : {Text::English, Text::French, Text::German})
+        m_session.setLanguage(language);
+    QCoreApplication::processEvents();
+    page->hide();
+    page->show();
+    page.reset();
+    flushDeletes();
+    QVERIFY2(store->elementOverruns().isEmpty(), qPrintable(store->elementOverruns().join(QLatin1Char(' '))));
+}
+
+QTEST_MAIN(TestPageRules)
+#include "tst_pagerules.moc"
