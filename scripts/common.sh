@@ -2,9 +2,10 @@
 set -euo pipefail
 
 BREVANE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# dpkg-dev and file: CPack's dependency search (dpkg-shlibdeps) for the Debian packages.
+# dpkg-dev and file: CPack's dependency search (dpkg-shlibdeps) for the Debian packages;
+# qt6-translations-l10n: Qt's own texts (standard buttons) in German and French.
 BREVANE_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
-                  qt6-tools-dev-tools libgl-dev dpkg-dev file)
+                  qt6-tools-dev-tools qt6-translations-l10n libgl-dev dpkg-dev file)
 
 brevane_install_packages() {
     local missing=()

@@ -8,6 +8,7 @@
 #include "WorkbenchHost.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <QWidget>
 
@@ -163,9 +164,28 @@ void Workbench::setLanguage(int language)
         else if (next != m_installed && QCoreApplication::installTranslator(next))
             m_installed = next;
     }
+    installQtCatalogue(language);
     if (m_host)
         m_host->setLanguage(language);
     emit languageChanged(language);
+}
+
+void Workbench::installQtCatalogue(int language)
+{
+    if (m_qtCatalogue)
+        QCoreApplication::removeTranslator(m_qtCatalogue.get());
+    m_qtCatalogue.reset();
+    // Qt's own texts are English in the source: English needs no catalogue.
+    const char *name = language == Text::German ? "qtbase_de" : language == Text::French ? "qtbase_fr" : nullptr;
+    if (!name)
+        return;
+    auto catalogue = std::make_unique<QTranslator>();
+    if (!catalogue->load(QLatin1String(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        note(QStringLiteral("Qt's own catalogue %1 is not installed; its buttons stay English").arg(QLatin1String(name)));
+        return;
+    }
+    QCoreApplication::installTranslator(catalogue.get());
+    m_qtCatalogue = std::move(catalogue);
 }
 
 void Workbench::shutdown()

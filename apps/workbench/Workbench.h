@@ -70,6 +70,7 @@ signals:
 private:
     void attach(WizardPage *page);
     void note(const QString &line);
+    void installQtCatalogue(int language);
 
     WorkbenchOptions m_options;
     PluginLibrary m_plugin;
@@ -84,5 +85,7 @@ private:
     // Every translator the plug-in handed out, to be deleted before it is unloaded.
     QSet<QTranslator *> m_translators;
     QTranslator *m_installed = nullptr;
+    // Qt's own texts ("Abbrechen", "Ja") in the chosen language, from the system's Qt catalogues.
+    std::unique_ptr<QTranslator> m_qtCatalogue;
     int m_language = 0;
 };
