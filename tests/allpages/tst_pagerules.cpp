@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <memory>
@@ -81,6 +82,32 @@ QStringList shownStates(const QWidget *page)
     return states;
 }
 
+// Every per-block array of the default drive grows to the number of blocks; 0 keeps the drive.
+bool growBlocks(ParameterStore *store, int blocks)
+{
+    if (blocks == 0)
+        return true;
+    const int count = store->definition(QStringLiteral("J10"))->elementCount;
+    for (const QString &coordinate : store->coordinates()) {
+        ParameterDefinitionData definition = *store->definition(coordinate);
+        if (definition.elementCount != count || !coordinate.startsWith(QLatin1Char('J')))
+            continue;
+        definition.elementCount = static_cast<unsigned short>(blocks);
+        if (!store->define(definition))
+            return false;
+    }
+    return true;
+}
+
+// A tool button that shows only its icon or arrow keeps its text ("..." from Designer) to itself.
+bool showsText(const QAbstractButton *button)
+{
+    const auto *tool = qobject_cast<const QToolButton *>(button);
+    if (!tool || tool->toolButtonStyle() != Qt::ToolButtonIconOnly)
+        return true;
+    return tool->icon().isNull() && tool->arrowType() == Qt::NoArrow;
+}
+
 QStringList writes(const ParameterStore *store)
 {
     QStringList list;
@@ -126,7 +153,8 @@ private slots:
     void cleanupTestCase();
 
 private:
-    void pageRows();
+    // One row per page; with the large drive also one with 16380 motion blocks.
+    void pageRows(bool withLargeDrive = false);
     // A page of the default drive, created in the current language and shown as the host shows it.
     std::unique_ptr<WizardPage> open(const QString &identifier);
 
@@ -167,11 +195,15 @@ void TestPageRules::cleanupTestCase()
     m_warnings.reset();
 }
 
-void TestPageRules::pageRows()
+void TestPageRules::pageRows(bool withLargeDrive)
 {
     QTest::addColumn<QString>("identifier");
-    for (const QString &identifier : std::as_const(m_identifiers))
-        QTest::newRow(qPrintable(identifier)) << identifier;
+    QTest::addColumn<int>("blocks");
+    for (const QString &identifier : std::as_const(m_identifiers)) {
+        QTest::newRow(qPrintable(identifier)) << identifier << 0;
+        if (withLargeDrive)
+            QTest::addRow("%s, 16380 blocks", qPrintable(identifier)) << identifier << 16380;
+    }
 }
 
 std::unique_ptr<WizardPage> TestPageRules::open(const QString &identifier)
@@ -244,7 +276,7 @@ void TestPageRules::distinctButtons()
     QVERIFY(page);
     QList<QAbstractButton *> buttons;
     for (QAbstractButton *button : page->findChildren<QAbstractButton *>()) {
-        if (!button->text().trimmed().isEmpty())
+        if (!button->text().trimmed().isEmpty() && showsText(button))
             buttons << button;
     }
     QStringList clashes;
@@ -263,7 +295,7 @@ void TestPageRules::distinctButtons()
 
 void TestPageRules::readOnlyWhileShown_data()
 {
-    pageRows();
+    pageRows(true);
 }
 
 // The project turns read-only while the page is shown. Whatever a user then clicks or
@@ -271,8 +303,10 @@ void TestPageRules::readOnlyWhileShown_data()
 void TestPageRules::readOnlyWhileShown()
 {
     QFETCH(QString, identifier);
+    QFETCH(int, blocks);
     QString error;
     QVERIFY2(m_session.reset(PageVariant(), &error), qPrintable(error));
+    QVERIFY(growBlocks(m_session.store(), blocks));
     auto page = open(identifier);
     QVERIFY(page);
     m_session.host()->setReadOnly(true);
@@ -371,7 +405,7 @@ void TestPageRules::wheelWithoutFocus()
 
 void TestPageRules::deletedFromItsBoxes_data()
 {
-    pageRows();
+    pageRows(true);
 }
 
 // Every jump leads to a hidden or missing page, so every link and button that can open a box
@@ -380,8 +414,10 @@ void TestPageRules::deletedFromItsBoxes_data()
 void TestPageRules::deletedFromItsBoxes()
 {
     QFETCH(QString, identifier);
+    QFETCH(int, blocks);
     QString error;
     QVERIFY2(m_session.reset(PageVariant(), &error), qPrintable(error));
+    QVERIFY(growBlocks(m_session.store(), blocks));
     for (const QString &other : m_session.identifiers()) {
         if (other != identifier)
             m_session.host()->hidePage(other);
@@ -413,16 +449,11 @@ void TestPageRules::deletedFromItsBoxes()
 
 void TestPageRules::elementBounds_data()
 {
-    QTest::addColumn<QString>("identifier");
-    QTest::addColumn<int>("blocks");
-    for (const QString &identifier : std::as_const(m_identifiers)) {
-        for (int blocks : {0, 16380})
-            QTest::addRow("%s %d", qPrintable(identifier), blocks) << identifier << blocks;
-    }
+    pageRows(true);
 }
 
 // A page reads and writes no element beyond a parameter's element count, with the default
-// drive and with the largest number of motion blocks; 0 stands for the default drive.
+// drive and with the largest number of motion blocks.
 void TestPageRules::elementBounds()
 {
     QFETCH(QString, identifier);
@@ -430,17 +461,7 @@ void TestPageRules::elementBounds()
     QString error;
     QVERIFY2(m_session.reset(PageVariant(), &error), qPrintable(error));
     ParameterStore *store = m_session.store();
-    if (blocks > 0) {
-        // Every per-block array of the default drive grows to the new number.
-        const int count = store->definition(QStringLiteral("J10"))->elementCount;
-        for (const QString &coordinate : store->coordinates()) {
-            ParameterDefinitionData definition = *store->definition(coordinate);
-            if (definition.elementCount != count || !coordinate.startsWith(QLatin1Char('J')))
-                continue;
-            definition.elementCount = static_cast<unsigned short>(blocks);
-            QVERIFY(store->define(definition));
-        }
-    }
+    QVERIFY(growBlocks(store, blocks));
     store->clearElementOverruns();
     auto page = open(identifier);
     QVERIFY(page);
