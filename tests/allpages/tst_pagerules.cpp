@@ -15,6 +15,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
@@ -149,6 +151,8 @@ private slots:
     void deletedFromItsBoxes();
     void elementBounds_data();
     void elementBounds();
+    void captionsFit_data();
+    void captionsFit();
     void cleanup();
     void cleanupTestCase();
 
@@ -473,6 +477,95 @@ void TestPageRules::elementBounds()
     page.reset();
     flushDeletes();
     QVERIFY2(store->elementOverruns().isEmpty(), qPrintable(store->elementOverruns().join(QLatin1Char(' '))));
+}
+
+void TestPageRules::captionsFit_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<int>("device");
+    QTest::addColumn<int>("language");
+    const QList<eDeviceType> devices = PageVariants::deviceTypes().mid(0, PageVariants::deviceTypes().size() - 1);
+    for (const QString &identifier : std::as_const(m_identifiers)) {
+        for (eDeviceType device : devices) {
+            for (int language : {Text::German, Text::English, Text::French})
+                QTest::addRow("%s %s %s", qPrintable(identifier), qPrintable(PageVariant{device}.name().section('-', 0, 0)),
+                              languageName(language))
+                    << identifier << int(device) << language;
+        }
+    }
+}
+
+// The captions over a diagram lie inside it, clear of each other, each with room for its whole
+// text: the captions a diagram holds (shown or on another page of a stacked widget), and the
+// shown captions a form lays over a shown diagram as its siblings.
+void TestPageRules::captionsFit()
+{
+    QFETCH(QString, identifier);
+    QFETCH(int, device);
+    QFETCH(int, language);
+    PageVariant variant;
+    variant.device = eDeviceType(device);
+    QString error;
+    QVERIFY2(m_session.reset(variant, &error), qPrintable(error));
+    m_session.setLanguage(language);
+    auto page = open(identifier);
+    QVERIFY(page);
+    QStringList faults;
+    const auto describe = [&page](const QWidget *widget) {
+        const QRect r(widget->mapTo(page.get(), QPoint(0, 0)), widget->size());
+        return QStringLiteral("%1 (%2,%3 %4x%5)").arg(PageProbe::key(widget, page.get())).arg(r.x()).arg(r.y())
+            .arg(r.width()).arg(r.height());
+    };
+    const auto onPage = [&page](const QWidget *widget) { return QRect(widget->mapTo(page.get(), QPoint(0, 0)), widget->size()); };
+    for (QWidget *diagram : page->findChildren<QWidget *>()) {
+        if (!diagram->inherits("SvgWidget"))
+            continue;
+        QList<QWidget *> overlays;
+        for (QWidget *child : diagram->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<QLabel *>(child) || child->inherits("ActionWidget"))
+                overlays << child;
+        }
+        if (diagram->isVisibleTo(page.get()) && diagram->parentWidget()) {
+            for (QWidget *sibling : diagram->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                if (sibling != diagram && sibling->isVisibleTo(page.get()) && qobject_cast<QLabel *>(sibling)
+                    && !qobject_cast<QLabel *>(sibling)->text().isEmpty() && onPage(sibling).intersects(onPage(diagram)))
+                    overlays << sibling;
+            }
+        }
+        for (int i = 0; i < overlays.size(); ++i) {
+            const QWidget *overlay = overlays.at(i);
+            if (!onPage(diagram).contains(onPage(overlay)))
+                faults << describe(overlay) + QLatin1String(" lies outside ") + describe(diagram);
+            // A caption may lie over a clickable area (its name); two captions or two areas may not overlap.
+            for (int j = i + 1; j < overlays.size(); ++j) {
+                const QWidget *other = overlays.at(j);
+                if (overlay->inherits("ActionWidget") == other->inherits("ActionWidget")
+                    && onPage(overlay).intersects(onPage(other)))
+                    faults << describe(overlay) + QLatin1String(" overlaps ") + describe(other);
+            }
+        }
+        QList<QLabel *> captions = diagram->findChildren<QLabel *>();
+        for (QWidget *overlay : std::as_const(overlays)) {
+            if (auto *label = qobject_cast<QLabel *>(overlay); label && !captions.contains(label))
+                captions << label;
+        }
+        for (const QLabel *label : std::as_const(captions)) {
+            if (label->text().isEmpty() || !label->pixmap().isNull() || label->movie())
+                continue;
+            const auto *area = label->parentWidget();
+            const QSize room = area && area->inherits("ActionWidget") && area->layout()
+                                   ? area->size().shrunkBy(area->layout()->contentsMargins())
+                                   : label->size();
+            const QSize needed = label->wordWrap() ? QSize(room.width(), label->heightForWidth(room.width()))
+                                                   : label->sizeHint();
+            if (needed.width() > room.width() || needed.height() > room.height())
+                faults << QStringLiteral("%1 needs %2x%3 for \"%4\", has %5x%6")
+                              .arg(describe(label)).arg(needed.width()).arg(needed.height()).arg(label->text())
+                              .arg(room.width()).arg(room.height());
+        }
+    }
+    m_session.setLanguage(Text::German);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestPageRules)
