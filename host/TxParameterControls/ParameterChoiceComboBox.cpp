@@ -14,7 +14,7 @@ void ParameterChoiceComboBox::showValue()
     const QSignalBlocker blocker(this);
     clear();
     const auto info = information();
-    if (!info)
+    if (!info || !hasElement())
         return;
     const QString value = info->valueText(effectiveLivingSpace(), element(), false);
     const auto texts = info->selectionTexts(effectiveLivingSpace(), element());

@@ -99,6 +99,12 @@ bool ParameterControl::isEditable() const
         && info->isInLivingSpace(m_livingSpace);
 }
 
+bool ParameterControl::hasElement() const
+{
+    const auto info = information();
+    return info && m_index < info->elementCount();
+}
+
 unsigned short ParameterControl::element() const
 {
     return static_cast<unsigned short>(qMin<unsigned int>(m_index, 0xFFFF));
@@ -152,8 +158,8 @@ void ParameterControl::bind()
 void ParameterControl::applyVisibility()
 {
     const auto info = information();
-    const bool parameterHidden = info && !info->isVisible(m_livingSpace, element())
-        && m_index < info->elementCount();
+    const bool parameterHidden = info && m_index < info->elementCount()
+        && !info->isVisible(m_livingSpace, element());
     const bool hide = !m_visibleForced && (m_hiddenForced || parameterHidden);
     const bool hiddenExplicitly = m_widget->testAttribute(Qt::WA_WState_ExplicitShowHide)
         && m_widget->testAttribute(Qt::WA_WState_Hidden);

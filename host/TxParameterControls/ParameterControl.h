@@ -46,6 +46,8 @@ public:
     QSharedPointer<ParameterObject> object() const;
     // Whether the control may write: the parameter exists and nothing forces or makes it read-only.
     bool isEditable() const;
+    // Whether the parameter exists and has the control's element (an array may have shrunk).
+    bool hasElement() const;
 
 protected:
     explicit ParameterControl(QWidget *widget);

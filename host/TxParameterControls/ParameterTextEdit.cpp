@@ -10,7 +10,8 @@ ParameterTextEdit::ParameterTextEdit(QWidget *parent) : QLineEdit(parent), Param
 void ParameterTextEdit::showValue()
 {
     const auto info = information();
-    if (!info) {
+    // Nothing to show for an element the array no longer has.
+    if (!info || !hasElement()) {
         m_shown.clear();
         setText(m_shown);
         return;

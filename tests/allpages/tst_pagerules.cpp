@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -303,7 +304,8 @@ void TestPageRules::readOnlyWhileShown_data()
 }
 
 // The project turns read-only while the page is shown. Whatever a user then clicks or
-// chooses writes nothing, and no control shows a state it did not show before.
+// chooses writes no parameter, and the control used shows what it showed before, as the
+// drive still holds it. The control-panel word the host writes for a panel is the host's.
 void TestPageRules::readOnlyWhileShown()
 {
     QFETCH(QString, identifier);
@@ -328,37 +330,53 @@ void TestPageRules::readOnlyWhileShown()
         if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
     });
+    WorkbenchHost *host = m_session.host();
+    QStringList panelWords;
+    // Gone before the list: the page hands the axis back when it is deleted after both.
+    const QObject listening;
+    connect(host, &WorkbenchHost::controlPanelChanged, &listening, [host, &panelWords] {
+        if (!host->controlPanelCoordinate().isEmpty())
+            panelWords << host->controlPanelCoordinate() + QLatin1Char('.');
+    });
     ParameterStore *store = m_session.store();
     store->setRecordingWrites(true);
     QPointer<WizardPage> guard(page.get());
     QStringList faults;
-    const auto check = [&](const QString &what, const QStringList &before) {
-        if (!guard)
-            return;
-        const QStringList written = writes(store);
+    const auto check = [&](const QString &what, const QString &before, const QString &after) {
+        QStringList written = writes(store);
+        written.removeIf([&panelWords](const QString &write) {
+            return std::any_of(panelWords.cbegin(), panelWords.cend(),
+                               [&write](const QString &word) { return write.startsWith(word); });
+        });
         if (!written.isEmpty())
             faults << what + QLatin1String(" wrote ") + written.join(QLatin1Char(' '));
-        const QStringList changed = difference(before, shownStates(page.get()));
-        if (!changed.isEmpty())
-            faults << what + QLatin1String(" shows ") + changed.join(QStringLiteral(", "));
+        if (before != after)
+            faults << QStringLiteral("%1 shows \"%2\", was \"%3\"").arg(what, after, before);
         store->clearWrittenValues();
+    };
+    const auto shown = [](const QWidget *widget) {
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget); button && button->isCheckable()
+            && (qobject_cast<const QCheckBox *>(button) || qobject_cast<const QRadioButton *>(button)))
+            return QString::number(int(button->isChecked()));
+        return QString();
     };
     for (const PageProbe::Action &action : PageProbe::actions(page.get())) {
         if (!guard)
             break;
-        const QStringList before = shownStates(page.get());
-        if (PageProbe::perform(page.get(), action))
-            check(action.describe(), before);
+        QWidget *widget = PageProbe::find(page.get(), action.key);
+        const QPointer<QWidget> used(widget);
+        const QString before = widget ? shown(widget) : QString();
+        if (PageProbe::perform(page.get(), action) && guard)
+            check(action.describe(), before, used ? shown(used) : before);
     }
     for (QComboBox *combo : PageProbe::reachable<QComboBox>(page.get())) {
         const QString key = PageProbe::key(combo, page.get());
         for (int index = 0; guard && index < combo->count(); ++index) {
-            const QStringList before = shownStates(page.get());
-            const int previous = combo->currentIndex();
+            const QString before = combo->currentText();
             combo->setCurrentIndex(index);
             emit combo->activated(index);
-            check(QStringLiteral("%1 choice %2").arg(key).arg(index), before);
-            combo->setCurrentIndex(previous);
+            if (guard)
+                check(QStringLiteral("%1 choice %2").arg(key).arg(index), before, combo->currentText());
         }
     }
     store->setRecordingWrites(false);

@@ -109,11 +109,15 @@ void TestParameterControls::textEditIndexAndRebind()
     m_store->setValue(QStringLiteral("J40"), 0, 0, QStringLiteral("77"));
     QCOMPARE(edit->text(), QStringLiteral("QX4A"));
 
-    // An index beyond the elements shows nothing and cannot be edited.
+    // An index beyond the elements shows nothing, cannot be edited, and reads nothing beyond the array.
+    m_store->clearElementOverruns();
     edit->setCoordinate(QStringLiteral("J40"));
     edit->setIndex(9);
     QCOMPARE(edit->text(), QString());
     QVERIFY(edit->isReadOnly());
+    auto *combo = make<ParameterChoiceComboBox>(QStringLiteral("K08"), 3);
+    QCOMPARE(combo->count(), 0);
+    QCOMPARE(m_store->elementOverruns(), QStringList());
 }
 
 void TestParameterControls::readOnlyStates()
