@@ -228,8 +228,6 @@ void TestBinarySources::torqueDiagram_data()
     QTest::newRow("KQ2 QZ4A") << int(eDeviceTypeKQ2) << "QZ4A" << 0;
     QTest::newRow("KQ2 other") << int(eDeviceTypeKQ2) << "QZ4" << 2;
     QTest::newRow("KN2") << int(eDeviceTypeKN2) << "QX4A" << 1;
-    QTest::newRow("KP2") << int(eDeviceTypeKP2) << "QX4A" << 1;
-    QTest::newRow("KT2") << int(eDeviceTypeKT2) << "QX4A" << 1;
     QTest::newRow("KS2") << int(eDeviceTypeKS2) << "QZ4A" << 1;
 }
 

@@ -116,8 +116,6 @@ void TestExternalSources::diagram_data()
     QTest::newRow("KQ2 other") << int(eDeviceTypeKQ2) << "QX4A" << 2;
     QTest::newRow("KQ2 no E57") << int(eDeviceTypeKQ2) << QString() << 2;
     QTest::newRow("KN2") << int(eDeviceTypeKN2) << "QX4A" << 0;
-    QTest::newRow("KP2") << int(eDeviceTypeKP2) << "QZ4A" << 0;
-    QTest::newRow("KS2") << int(eDeviceTypeKS2) << "QW4A" << 0;
     // Devices the diagrams do not know keep the page the form starts with.
     QTest::newRow("KT2") << int(eDeviceTypeKT2) << "QX4A" << 0;
     QTest::newRow("unknown") << int(eDeviceTypeUnknown) << "QX4A" << 0;
