@@ -153,7 +153,13 @@ void DbmKommando::showEvent(QShowEvent *event)
     BrevanePage::showEvent(event);
     FillJ40Combo();
     onJ40Changed();
-    ui->ComboBoxPseudoJ40->setEnabled(!isReadOnly());
+    enableUnlessReadOnly({ui->ComboBoxPseudoJ40});
+}
+
+void DbmKommando::retranslatePage()
+{
+    FillJ40Combo();
+    onJ40Changed();
 }
 
 void DbmKommando::FillJ40Combo()
@@ -181,9 +187,11 @@ void DbmKommando::FillJ40Combo()
 void DbmKommando::Combo_J40_changed(int index)
 {
     const QString number = commandNumberOf(ui->ComboBoxPseudoJ40->itemText(index));
-    // "Inactive" is shown, never chosen: the drive leaves it on its own.
+    // "Inactive" is shown, never chosen: the drive leaves it on its own. Whatever was chosen,
+    // the box then shows what J40 holds (a refused write or "inactive" leaves the old command).
     if (number != QLatin1String("-1"))
         writeText(commandCoordinate, 0, number);
+    onJ40Changed();
 }
 
 void DbmKommando::onJ40Changed()

@@ -41,6 +41,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void retranslatePage() override;
 
 private slots:
     void FillJ40Combo();

@@ -61,9 +61,6 @@ void DbmSrcBinSignals::showEvent(QShowEvent *event)
 
 void DbmSrcBinSignals::writePresets(std::initializer_list<Preset> presets)
 {
-    // The buttons are disabled on a read-only host; a click that comes anyway writes nothing.
-    if (isReadOnly())
-        return;
     for (const Preset &preset : presets)
         writeText(QString::fromLatin1(preset.coordinate), 0, QString::fromLatin1(preset.value));
 }

@@ -79,6 +79,10 @@ void ExternalSourcePage::actualizeLabelAndTextEditIndirectRead()
         hideLabelsAndTextEditsIndirect();
         return;
     }
+    // The pair lives where the address points, decoded as the drive's other address users
+    // decode it: no axis is the current living space, an axis prefix counts from 0 while
+    // living spaces of axes count from 1, so "0:G271" is G271 of living space 1. Binding to
+    // the page's own living space instead would show another axis's value for a prefixed address.
     for (const IndirectPair &pair : std::as_const(m_pairs))
         pair.show(provider(), *target);
 }

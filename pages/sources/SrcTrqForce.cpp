@@ -4,6 +4,7 @@
 #include "ui_SrcTrqForce.h"
 
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -57,7 +58,11 @@ void SrcTrqForce::showEvent(QShowEvent *event)
         setStackPage(ui->stackedWidget, KN2KT2);
         break;
     default:
-        QMessageBox::critical(this, tr("Interner Fehler!"), tr("Unbekannter Gerätetyp."));
+        // Not from inside showEvent: the box's event loop would run while the host is still
+        // showing the page, and the host may delete the page from there.
+        QTimer::singleShot(0, this, [this] {
+            showMessage(QMessageBox::Critical, tr("Interner Fehler!"), tr("Unbekannter Gerätetyp."));
+        });
         break;
     }
 }

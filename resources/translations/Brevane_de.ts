@@ -547,6 +547,26 @@ DI13 invertiert</translation>
             <source>Alle Quellen deaktivieren</source>
             <translation>Alle Quellen deaktivieren</translation>
         </message>
+        <message>
+            <source>Endschalter +</source>
+            <translation>Endschalter +</translation>
+        </message>
+        <message>
+            <source>Endschalter −</source>
+            <translation>Endschalter −</translation>
+        </message>
+        <message>
+            <source>Referenzschalter</source>
+            <translation>Referenzschalter</translation>
+        </message>
+        <message>
+            <source>Bewegungsrichtung 1</source>
+            <translation>Bewegungsrichtung 1</translation>
+        </message>
+        <message>
+            <source>Bewegungsrichtung 0</source>
+            <translation>Bewegungsrichtung 0</translation>
+        </message>
     </context>
     <context>
         <name>DbmSrcIndirectTriggerFollowMb</name>

@@ -547,6 +547,26 @@ DI13 inverted</translation>
             <source>Alle Quellen deaktivieren</source>
             <translation>Deactivate all data sources</translation>
         </message>
+        <message>
+            <source>Endschalter +</source>
+            <translation>Limit switch +</translation>
+        </message>
+        <message>
+            <source>Endschalter −</source>
+            <translation>Limit switch −</translation>
+        </message>
+        <message>
+            <source>Referenzschalter</source>
+            <translation>Reference switch</translation>
+        </message>
+        <message>
+            <source>Bewegungsrichtung 1</source>
+            <translation>Direction of motion 1</translation>
+        </message>
+        <message>
+            <source>Bewegungsrichtung 0</source>
+            <translation>Direction of motion 0</translation>
+        </message>
     </context>
     <context>
         <name>DbmSrcIndirectTriggerFollowMb</name>

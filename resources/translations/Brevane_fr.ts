@@ -199,7 +199,7 @@ DI13 inversée</translation>
         <name>DbmFixedVelocity</name>
         <message>
             <source>Festsollwerte</source>
-            <translation>Valeurs de consigne fixes</translation>
+            <translation>Consignes fixes</translation>
         </message>
         <message>
             <source>Festwert Auswahl</source>
@@ -210,11 +210,11 @@ DI13 inversée</translation>
         <name>DbmGeschwDrehmKraft</name>
         <message>
             <source>Hauptsollwert</source>
-            <translation>Valeur de consigne principale</translation>
+            <translation>Consigne principale</translation>
         </message>
         <message>
             <source>Zusatzsollwert</source>
-            <translation>Valeur de consigne supplémentaire</translation>
+            <translation>Consigne supplémentaire</translation>
         </message>
         <message>
             <source>Beschleunigung</source>
@@ -281,11 +281,11 @@ DI13 inversée</translation>
         </message>
         <message>
             <source>Festsollwerte</source>
-            <translation>Valeurs de consigne fixes</translation>
+            <translation>Consignes fixes</translation>
         </message>
         <message>
             <source>Hauptsollwert</source>
-            <translation>Valeur de consigne principale</translation>
+            <translation>Consigne principale</translation>
         </message>
         <message>
             <source>Aktiv</source>
@@ -546,6 +546,26 @@ DI13 inversé</translation>
         <message>
             <source>Alle Quellen deaktivieren</source>
             <translation>Désactiver toutes les sources</translation>
+        </message>
+        <message>
+            <source>Endschalter +</source>
+            <translation>Fin de course +</translation>
+        </message>
+        <message>
+            <source>Endschalter −</source>
+            <translation>Fin de course −</translation>
+        </message>
+        <message>
+            <source>Referenzschalter</source>
+            <translation>Came de référence</translation>
+        </message>
+        <message>
+            <source>Bewegungsrichtung 1</source>
+            <translation>Sens de déplacement 1</translation>
+        </message>
+        <message>
+            <source>Bewegungsrichtung 0</source>
+            <translation>Sens de déplacement 0</translation>
         </message>
     </context>
     <context>
@@ -917,11 +937,11 @@ DI13 inversé</translation>
         </message>
         <message>
             <source>Festsollwerte</source>
-            <translation>Valeurs de consigne fixes</translation>
+            <translation>Consignes fixes</translation>
         </message>
         <message>
             <source>Zusatzsollwert</source>
-            <translation>Valeur de consigne supplémentaire</translation>
+            <translation>Consigne supplémentaire</translation>
         </message>
         <message>
             <source>Aktiv</source>
@@ -1593,15 +1613,15 @@ DI13 inversée</translation>
         <name>SrcSelFixedVelocity</name>
         <message>
             <source>Festsollwerte</source>
-            <translation>Valeurs de consigne fixes</translation>
+            <translation>Consignes fixes</translation>
         </message>
         <message>
             <source>Hauptsollwert</source>
-            <translation>Valeur de consigne principale</translation>
+            <translation>Consigne principale</translation>
         </message>
         <message>
             <source>Zusatzsollwert</source>
-            <translation>Valeur de consigne supplémentaire</translation>
+            <translation>Consigne supplémentaire</translation>
         </message>
     </context>
     <context>

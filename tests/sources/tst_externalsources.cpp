@@ -76,8 +76,8 @@ private:
     {
         return page->findChild<QStackedWidget *>("stackedWidget")->currentIndex();
     }
-    // The parameter the shown diagram page's indirect row is bound to, "" when hidden; every
-    // diagram page must agree.
+    // The parameter the shown diagram page's indirect row is bound to, as
+    // "coordinate.element@livingSpace", "" when hidden; every diagram page must agree.
     static QString indirectRow(const QWidget *page, const QString &address)
     {
         QStringList seen;
@@ -88,7 +88,7 @@ private:
                 return "missing row on " + name;
             const auto *control = dynamic_cast<ParameterControl *>(edit);
             const QString row = edit->isHidden() ? QString()
-                                                 : QStringLiteral("%1.%2").arg(control->coordinate()).arg(control->index());
+                                                 : QStringLiteral("%1.%2@%3").arg(control->coordinate()).arg(control->index()).arg(int(control->livingSpace()));
             if (label->isHidden() != edit->isHidden())
                 return "label and editor disagree on " + name;
             seen << row;
@@ -116,8 +116,6 @@ void TestExternalSources::diagram_data()
     QTest::newRow("KQ2 other") << int(eDeviceTypeKQ2) << "QX4A" << 2;
     QTest::newRow("KQ2 no E57") << int(eDeviceTypeKQ2) << QString() << 2;
     QTest::newRow("KN2") << int(eDeviceTypeKN2) << "QX4A" << 0;
-    QTest::newRow("KP2") << int(eDeviceTypeKP2) << "QZ4A" << 0;
-    QTest::newRow("KS2") << int(eDeviceTypeKS2) << "QW4A" << 0;
     // Devices the diagrams do not know keep the page the form starts with.
     QTest::newRow("KT2") << int(eDeviceTypeKT2) << "QX4A" << 0;
     QTest::newRow("unknown") << int(eDeviceTypeUnknown) << "QX4A" << 0;
@@ -167,10 +165,12 @@ void TestExternalSources::indirect_data()
 {
     QTest::addColumn<QString>("address");   // null: the drive lacks the address parameter
     QTest::addColumn<QString>("expected");
-    QTest::newRow("named parameter") << "G270" << "G270.0";
-    QTest::newRow("short line is padded") << "E5" << "E05.0";
-    QTest::newRow("element within the array") << "E19.3" << "E19.3";
-    QTest::newRow("axis prefix") << "0:G271" << "G271.0";
+    QTest::newRow("named parameter") << "G270" << "G270.0@0";
+    QTest::newRow("short line is padded") << "E5" << "E05.0@0";
+    QTest::newRow("element within the array") << "E19.3" << "E19.3@0";
+    // An axis prefix counts axes from 0, living spaces of axes from 1.
+    QTest::newRow("axis prefix") << "0:G271" << "G271.0@1";
+    QTest::newRow("second axis") << "1:E19.2" << "E19.2@2";
     QTest::newRow("element beyond the array") << "E19.8" << "";
     QTest::newRow("parameter the drive lacks") << "Z12" << "";
     QTest::newRow("empty address") << "" << "";
@@ -198,9 +198,9 @@ void TestExternalSources::indirectFollowsAddress()
         const auto opened = open(page, eDeviceTypeKM2,
             {{"G270", "0", 1, ParameterDataType::Real32}, {"G272", "0", 1, ParameterDataType::Real32},
                 {page.address, "G270", 1, ParameterDataType::Address}});
-        QCOMPARE(indirectRow(opened.get(), page.address), QString("G270.0"));
+        QCOMPARE(indirectRow(opened.get(), page.address), QString("G270.0@0"));
         QVERIFY(m_host->store().setValue(page.address, livingSpace, 0, "G272"));
-        QCOMPARE(indirectRow(opened.get(), page.address), QString("G272.0"));
+        QCOMPARE(indirectRow(opened.get(), page.address), QString("G272.0@0"));
         QVERIFY(m_host->store().setValue(page.address, livingSpace, 0, "G999"));
         QCOMPARE(indirectRow(opened.get(), page.address), QString());
     }

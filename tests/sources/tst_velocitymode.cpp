@@ -67,7 +67,6 @@ void TestVelocityMode::subMode_data()
     QTest::newRow("offline D01 2") << false << false << "2" << "1" << true << 2;
     QTest::newRow("offline D01 3") << false << false << "3" << "1" << true << 3;
     QTest::newRow("offline D01 0") << false << false << "0" << "1" << true << 0;
-    QTest::newRow("offline D01 7") << false << false << "7" << "1" << true << 0;
     QTest::newRow("offline D01 -1") << false << false << "-1" << "2" << true << 0;
     QTest::newRow("offline D01 missing") << false << false << QString() << "1" << true << 0;
     // The drive, or a locked project, shows what is active.
