@@ -116,10 +116,11 @@ void ComparatorPage::onAddressChanged()
         return;
     const auto information = parameterInformation(target->coordinate);
     const unsigned short dataType = information ? information->dataType(0) : 0;
-    if (dataType == m_bank.dataType)
-        m_indirect.show(provider(), *target);
-    else
+    if (dataType != m_bank.dataType)
         m_warning->show();
+    else if (target->element < information->elementCount())
+        m_indirect.show(provider(), *target);
+    // A parameter of the right type without that element: nothing to show, nothing to warn of.
 }
 
 void ComparatorPage::onToolButtonClicked()
