@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 #include <limits>
 
@@ -29,7 +30,18 @@ void IndexedPage::setupIndex(QLineEdit *indexEdit, QAbstractButton *decButton, Q
 
 qint64 IndexedPage::typedIndex() const
 {
-    return m_indexEdit ? m_indexEdit->text().toLongLong(nullptr, 10) : 0;
+    if (!m_indexEdit)
+        return 0;
+    const QString text = m_indexEdit->text().trimmed();
+    bool ok = false;
+    const qint64 typed = text.toLongLong(&ok, 10);
+    if (ok)
+        return typed;
+    // A number too long for 64 bits still lies beyond every end; only text that is no number is 0.
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!number.match(text).hasMatch())
+        return 0;
+    return text.startsWith(QLatin1Char('-')) ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
 }
 
 int IndexedPage::currentIndex() const

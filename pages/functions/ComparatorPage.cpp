@@ -68,10 +68,37 @@ const ComparatorBank::Operation *ComparatorPage::shownOperation() const
     return nullptr;
 }
 
+// A parameter the drive lacks reads nothing; one without the comparator's element would.
+bool ComparatorPage::lacksElement(const ParameterControl *control) const
+{
+    return hasParameter(control->coordinate()) && element() >= elementCount(control->coordinate());
+}
+
+// Binds a control to the comparator, or to element 0 where its parameter has no such element
+// (a bank whose arrays differ in length); such a row is hidden at the end of UpdatePage().
+void ComparatorPage::bindToElement(ParameterControl *control) const
+{
+    const unsigned short shown = element();
+    const bool lacks = lacksElement(control);
+    control->setIndex(!lacks ? shown : 0);
+    // An array without any element has nothing to show at all.
+    if (!lacks || elementCount(control->coordinate()) > 0)
+        control->initialize(provider(), livingSpace());
+}
+
 void ComparatorPage::UpdatePage()
 {
     m_warning->hide();
-    bindControlsToIndex(element());
+    const QList<QList<ParameterControl *>> rows
+        = QList<QList<ParameterControl *>>{m_operationRow, m_rows, m_furtherRows} + m_variables;
+    if (provider()) {
+        const auto widgets = findChildren<QWidget *>();
+        for (QWidget *widget : widgets) {
+            auto *control = dynamic_cast<ParameterControl *>(widget);
+            if (control && !IndirectPair::isPairControl(widget))
+                bindToElement(control);
+        }
+    }
     const bool on = isSwitchedOn();
     const ComparatorBank::Operation *operation = shownOperation();
     switchBox()->setChecked(on);
@@ -87,7 +114,8 @@ void ComparatorPage::UpdatePage()
 
     for (int row = 0; row < variableRows; ++row) {
         QString coordinate = operation ? operation->variables.value(row) : QString();
-        if (coordinate == m_bank.optional && !optionalKnown)
+        if ((coordinate == m_bank.optional && !optionalKnown)
+            || (hasParameter(coordinate) && elementCount(coordinate) == 0))
             coordinate.clear();
         const QList<ParameterControl *> &controls = m_variables.at(row);
         if (coordinate.isEmpty()) {
@@ -96,8 +124,16 @@ void ComparatorPage::UpdatePage()
         }
         for (ParameterControl *control : controls) {
             control->setHiddenForced(false);
+            // The element it showed may lie beyond the end of the new parameter.
+            control->setIndex(0);
             control->setCoordinate(coordinate);
-            control->initialize(provider(), livingSpace());
+            bindToElement(control);
+        }
+    }
+    for (const QList<ParameterControl *> &row : rows) {
+        for (ParameterControl *control : row) {
+            if (lacksElement(control))
+                control->setHiddenForced(true);
         }
     }
     onAddressChanged();
@@ -116,10 +152,11 @@ void ComparatorPage::onAddressChanged()
         return;
     const auto information = parameterInformation(target->coordinate);
     const unsigned short dataType = information ? information->dataType(0) : 0;
-    if (dataType == m_bank.dataType)
-        m_indirect.show(provider(), *target);
-    else
+    if (dataType != m_bank.dataType)
         m_warning->show();
+    else if (target->element < information->elementCount())
+        m_indirect.show(provider(), *target);
+    // A parameter of the right type without that element: nothing to show, nothing to warn of.
 }
 
 void ComparatorPage::onToolButtonClicked()

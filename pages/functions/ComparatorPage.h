@@ -61,6 +61,8 @@ protected:
 
 private:
     const ComparatorBank::Operation *shownOperation() const;
+    bool lacksElement(const ParameterControl *control) const;
+    void bindToElement(ParameterControl *control) const;
 
     const ComparatorBank &m_bank;
     QList<ParameterControl *> m_operationRow;

@@ -42,34 +42,43 @@ void DbmNocken::showEvent(QShowEvent *event)
 {
     BrevanePage::showEvent(event);
     onI59Changed();
-    QList<QWidget *> boxes;
-    for (const Cam &cam : m_cams)
-        boxes << cam.box;
-    enableUnlessReadOnly(boxes);
+}
+
+void DbmNocken::updateReadOnly()
+{
+    onI59Changed();
+}
+
+bool DbmNocken::hasCam(int cam) const
+{
+    return cam < elementCount(switchCoordinate);
 }
 
 void DbmNocken::onI59Changed()
 {
-    if (!hasParameter(switchCoordinate))
-        return;
     for (int cam = 0; cam < cams; ++cam) {
-        m_cams[cam].box->setChecked(readInt(switchCoordinate, static_cast<unsigned short>(cam)) != 0);
+        m_cams[cam].box->setChecked(hasCam(cam) && readInt(switchCoordinate, static_cast<unsigned short>(cam)) != 0);
         camClicked(cam);
     }
 }
 
 void DbmNocken::camClicked(int cam)
 {
-    if (!hasParameter(switchCoordinate))
-        return;
     const Cam &row = m_cams[cam];
+    // A cam the drive does not have (beyond I59's elements) is off and cannot be switched.
+    const bool present = hasCam(cam);
+    if (!present)
+        row.box->setChecked(false);
     const bool on = row.box->isChecked();
     // Any value other than 0 switches a cam on and is written back as 1. Nothing is written
-    // where nothing changes (no echo of our own write) or while the project may not be edited.
+    // where nothing changes (no echo of our own write) or while the project may not be edited;
+    // a refused write leaves the box showing what the drive holds.
     const QString text = on ? QStringLiteral("1") : QStringLiteral("0");
     const auto element = static_cast<unsigned short>(cam);
-    if (!isReadOnly() && readText(switchCoordinate, element) != text)
-        writeText(switchCoordinate, element, text);
-    row.onPosition->setEnabled(on);
-    row.offPosition->setEnabled(on);
+    if (present && readText(switchCoordinate, element) != text && !writeText(switchCoordinate, element, text))
+        row.box->setChecked(readInt(switchCoordinate, element) != 0);
+    const bool shownOn = row.box->isChecked();
+    row.box->setEnabled(present && !isReadOnly());
+    row.onPosition->setEnabled(shownOn);
+    row.offPosition->setEnabled(shownOn);
 }

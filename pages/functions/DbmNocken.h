@@ -38,6 +38,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void updateReadOnly() override;
 
 private:
     struct Cam
@@ -46,6 +47,7 @@ private:
         QWidget *onPosition;
         QWidget *offPosition;
     };
+    bool hasCam(int cam) const;
     void camClicked(int cam);
 
     std::unique_ptr<Ui::DbmNocken> ui;

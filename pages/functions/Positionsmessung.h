@@ -65,6 +65,7 @@ private:
     using LedRow = std::array<QStackedWidget *, bits>;
     LedRow leds(const QString &word) const;
     static void showWord(const LedRow &row, quint64 value);
+    QString rawWord(const QString &word) const;
     void setBit(int bit);
     void clearBit(int bit);
 

@@ -23,7 +23,10 @@ void SwitchableElementPage::setupSwitch(QLineEdit *numberEdit, QAbstractButton *
 
 unsigned short SwitchableElementPage::element() const
 {
-    return static_cast<unsigned short>(qBound(0, currentIndex(), 0xFFFF));
+    // A number typed beyond the last element (not yet taken) shows the last one: no control is
+    // bound to an element the drive does not have.
+    const int last = qMax(elementCount(referenceCoordinate()) - 1, 0);
+    return static_cast<unsigned short>(qBound(0, currentIndex(), qMin(last, 0xFFFF)));
 }
 
 bool SwitchableElementPage::isSwitchedOn() const

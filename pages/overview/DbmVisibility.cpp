@@ -102,20 +102,27 @@ void DbmVisibility::connectParameterControls()
 
 void DbmVisibility::PageVisibilityChanged()
 {
-    const eLivingSpace space = livingSpace();
     // M513 takes precedence over K08; without either the groups keep their visibility.
-    if (const auto m513 = parameterObject(QStringLiteral("M513")))
-        showModeGroupsOfM513(m513->rawValueText(space, 0, false));
-    else if (const auto k08 = parameterObject(QStringLiteral("K08")))
-        showModeGroups(k08->rawValueText(space, 0, false));
+    if (hasParameter(QStringLiteral("M513")))
+        showModeGroupsOfM513(rawText(QStringLiteral("M513")));
+    else if (hasParameter(QStringLiteral("K08")))
+        showModeGroups(rawText(QStringLiteral("K08")));
 
-    const auto i00 = parameterObject(QStringLiteral("I00"));
-    showPage(QStringLiteral("DbmSrcDirection"), i00 && i00->rawValueText(space, 0, false) == QLatin1String("1"));
+    showPage(QStringLiteral("DbmSrcDirection"), rawText(QStringLiteral("I00")) == QLatin1String("1"));
 
     // Exactly one indirect-trigger page: the one that fits the drive's generation.
     const bool newerTriggers = !parameterObject(QStringLiteral("J439")).isNull();
     showPage(newerTriggers ? perBlockTriggerPage : newerTriggerPage, false);
     showPage(newerTriggers ? newerTriggerPage : perBlockTriggerPage, true);
+}
+
+QString DbmVisibility::rawText(const QString &coordinate) const
+{
+    // A parameter without elements reads as empty, like one the drive lacks.
+    const auto parameter = parameterObject(coordinate);
+    if (!parameter || parameter->elementCount() == 0)
+        return QString();
+    return parameter->rawValueText(livingSpace(), 0, false);
 }
 
 void DbmVisibility::showModeGroupsOfM513(const QString &mode) const
@@ -142,10 +149,10 @@ void DbmVisibility::ZusatzfunktionenVisibilityChanged()
         const auto presence = parameterObject(QString::fromLatin1(function.presence));
         bool shown = presence && !(function.hiddenPresenceHides && presence->isHidden(space, 0));
         // A drive without the switch parameter has the function always on.
-        if (shown && function.switchParameter) {
-            if (const auto switchParameter = parameterObject(QString::fromLatin1(function.switchParameter)))
-                shown = switchParameter->valueText(space, function.switchElement, false) == QLatin1String("1");
-        }
+        // A switch parameter without the function's element leaves it off.
+        if (shown && function.switchParameter && hasParameter(QString::fromLatin1(function.switchParameter)))
+            shown = readText(QString::fromLatin1(function.switchParameter), function.switchElement)
+                == QLatin1String("1");
         showPages(function.pages, shown);
     }
 }

@@ -20,6 +20,7 @@ public slots:
     void connectParameterControls();
 
 private:
+    QString rawText(const QString &coordinate) const;
     void showPage(const QString &identifier, bool shown) const;
     // Shows or hides every page in order; the exception gets the opposite.
     void showPages(const QStringList &identifiers, bool shown, const QString &exception = QString()) const;

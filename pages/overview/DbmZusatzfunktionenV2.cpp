@@ -196,22 +196,32 @@ void DbmZusatzfunktionenV2::setupDeviceDepending()
             box->setEnabled(!isReadOnly());
             connect(box, SIGNAL(clicked()), this, switches[function.switchId].clickSlot, Qt::UniqueConnection);
         }
-        if (function.heading)
-            grid->addWidget(new QLabel(tr(function.heading), this), row++, 1, 1, 2);
+        if (function.heading) {
+            auto *heading = new QLabel(tr(function.heading), this);
+            m_texts.append({heading, function.heading});
+            grid->addWidget(heading, row++, 1, 1, 2);
+        }
         for (int link = 0; link < 4 && function.links[link]; ++link)
-            grid->addWidget(linkFrame(tr(function.links[link]), QString::fromLatin1(function.targets[link])), row++,
-                            1, 1, 2);
+            grid->addWidget(linkFrame(function.links[link], QString::fromLatin1(function.targets[link])), row++, 1, 1, 2);
     }
 }
 
-QFrame *DbmZusatzfunktionenV2::linkFrame(const QString &text, const QString &target)
+void DbmZusatzfunktionenV2::retranslatePage()
 {
+    for (const BuiltText &text : std::as_const(m_texts))
+        text.label->setText(tr(text.source));
+}
+
+QFrame *DbmZusatzfunktionenV2::linkFrame(const char *source, const QString &target)
+{
+    const QString text = tr(source);
     auto *frame = new QFrame(this);
     frame->setStyleSheet(linkFrameStyle);
     auto *layout = new QHBoxLayout(frame);
     layout->setContentsMargins(6, 3, 6, 3);
     auto *label = new QLabel(text, frame);
     label->setOpenExternalLinks(false);
+    m_texts.append({label, source});
     layout->addWidget(label);
     connect(label, &QLabel::linkActivated, this, [this, target] { jumpToWizardPage(target); });
     return frame;

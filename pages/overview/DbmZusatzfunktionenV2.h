@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QFrame;
+class QLabel;
 
 namespace Ui {
 class DbmZusatzfunktionenV2;
@@ -78,7 +79,16 @@ protected:
 private:
     // Present for this page: known to the drive, in this living space or globally.
     bool isOffered(const QString &coordinate) const;
-    QFrame *linkFrame(const QString &text, const QString &target);
+    QFrame *linkFrame(const char *source, const QString &target);
+    void retranslatePage() override;
+
+    // The labels built from the drive, with the source text they show.
+    struct BuiltText
+    {
+        QLabel *label;
+        const char *source;
+    };
+    QList<BuiltText> m_texts;
 
     std::unique_ptr<Ui::DbmZusatzfunktionenV2> ui;
     std::array<QCheckBox *, SwitchCount> m_boxes{};

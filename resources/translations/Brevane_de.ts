@@ -482,7 +482,7 @@ DI13 invertiert</translation>
         </message>
         <message>
             <source>Begrenzung Drehmoment/Kraf: Betriebsart: Fahrsatz</source>
-            <translation>Begrenzung Drehmoment/Kraf: Betriebsart: Fahrsatz</translation>
+            <translation>Begrenzung Drehmoment/Kraft: Betriebsart: Fahrsatz</translation>
         </message>
         <message>
             <source>Fahrsatzauswahl</source>

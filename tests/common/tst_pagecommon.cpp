@@ -218,7 +218,8 @@ void TestPageCommon::indexStepping_data()
     QTest::newRow("dec from 64-bit min") << "-9223372036854775808" << "dec" << "0";
     QTest::newRow("dec from beyond int") << "99999999999" << "dec" << "2147483647";
     QTest::newRow("typed beyond int") << "99999999999" << "take" << "15";
-    QTest::newRow("typed beyond 64 bits") << "99999999999999999999" << "take" << "0";
+    QTest::newRow("typed beyond 64 bits") << "99999999999999999999" << "take" << "15";
+    QTest::newRow("typed below 64 bits") << "-99999999999999999999" << "take" << "0";
 }
 
 void TestPageCommon::indexStepping()

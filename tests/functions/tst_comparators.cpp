@@ -295,6 +295,7 @@ void TestComparators::watchedParameter_data()
         QTest::addRow("%s own type, axis 2", page) << bank.page << "2:OWN" << true << false << 0 << 3;
         QTest::addRow("%s other type", page) << bank.page << "OTHER" << false << true << 0 << 0;
         QTest::addRow("%s unknown parameter", page) << bank.page << "Z999" << false << true << 0 << 0;
+        QTest::addRow("%s own type, element beyond", page) << bank.page << "OWN.999" << false << false << 0 << 0;
         QTest::addRow("%s empty address", page) << bank.page << "" << false << false << 0 << 0;
     }
 }
@@ -348,6 +349,7 @@ void TestComparators::number_data()
     QTest::newRow("beyond the bank") << "99" << comparators - 1;
     QTest::newRow("negative") << "-3" << 0;
     QTest::newRow("no number") << "abc" << 0;
+    QTest::newRow("beyond 64 bits") << "99999999999999999999" << comparators - 1;
 }
 
 void TestComparators::number()

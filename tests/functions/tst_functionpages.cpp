@@ -144,6 +144,8 @@ void TestFunctionPages::cams_data()
                                       << "1 1 1 0 1 1 1 1";
     QTest::newRow("checking cam 7") << "0 0 0 0 0 0 0 0" << 7 << "00000001"
                                     << "0 0 0 0 0 0 0 1";
+    // A drive with six cams: the last two are off, cannot be switched and write nothing.
+    QTest::newRow("cam beyond the drive's") << "1 1 1 1 1 1" << 6 << "11111100" << "1 1 1 1 1 1  ";
 }
 
 void TestFunctionPages::cams()
@@ -153,7 +155,8 @@ void TestFunctionPages::cams()
     QFETCH(QString, checked);
     QFETCH(QString, stored);
     const QStringList initial = values.split(' ');
-    for (int cam = 0; cam < 8; ++cam)
+    m_host->store().parameter(ParameterCoordinate("I59")).toStrongRef()->setElementCount(ushort(initial.size()));
+    for (int cam = 0; cam < initial.size(); ++cam)
         set("I59", initial[cam], cam);
     open<DbmNocken>();
     if (click >= 0)
@@ -169,6 +172,8 @@ void TestFunctionPages::cams()
             auto *edit = m_page->findChild<QWidget *>(QStringLiteral("ParaLineEdit_%1_%2").arg(field).arg(cam));
             QCOMPARE(edit->isEnabled(), on);
         }
+        QCOMPARE(m_page->findChild<QCheckBox *>(QStringLiteral("checkBoxI59_%1").arg(cam))->isEnabled(),
+            cam < initial.size());
         QVERIFY(m_page->findChild<QWidget *>(QStringLiteral("ParaLineEdit_I64_%1").arg(cam))->isEnabled());
     }
     QCOMPARE(shown, checked);
@@ -188,6 +193,9 @@ void TestFunctionPages::camsReadOnly()
     // Shown as on, but a project that may not be edited is not written.
     QVERIFY(m_page->findChild<QCheckBox *>("checkBoxI59_4")->isChecked());
     QCOMPARE(store("I59", 4), QString("2"));
+    // Editable again while shown: the boxes follow at once.
+    m_host->setReadOnly(false);
+    QVERIFY(m_page->findChild<QCheckBox *>("checkBoxI59_0")->isEnabled());
 }
 
 void TestFunctionPages::measurementLeds_data()
@@ -202,6 +210,7 @@ void TestFunctionPages::measurementLeds_data()
     QTest::newRow("offline: no status") << "3" << "65535" << false << "1100000000000000" << off;
     QTest::newRow("bits above 15 not shown") << "65536" << "0" << true << off << off;
     QTest::newRow("missing words") << "" << "" << true << off << off;
+    QTest::newRow("words without elements") << "0" << "0" << true << off << off;
 }
 
 void TestFunctionPages::measurementLeds()
@@ -216,6 +225,9 @@ void TestFunctionPages::measurementLeds()
     if (control.isEmpty()) {
         m_host->store().remove("J110");
         m_host->store().remove("J115");
+    } else if (control == "0") {
+        for (const char *word : {"J110", "J115"})
+            m_host->store().parameter(ParameterCoordinate(word)).toStrongRef()->setElementCount(0);
     } else {
         set("J110", control);
         set("J115", status);
@@ -223,6 +235,11 @@ void TestFunctionPages::measurementLeds()
     open<Positionsmessung>();
     QCOMPARE(leds("LedWidgetJ110_", 16), controlLeds);
     QCOMPARE(leds("LedWidgetJ115_", 16), statusLeds);
+    // The page reads no element a word lacks (its form's own controls aside).
+    m_host->store().clearElementOverruns();
+    QVERIFY(QMetaObject::invokeMethod(m_page.get(), "onJ110Changed"));
+    QVERIFY(QMetaObject::invokeMethod(m_page.get(), "onJ115Changed"));
+    QCOMPARE(m_host->store().elementOverruns(), QStringList());
 }
 
 void TestFunctionPages::measurementToggle_data()

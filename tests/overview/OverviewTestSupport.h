@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "ModalWatcher.h"
 #include "RecordingHost.h"
 #include "StoreSeed.h"
@@ -47,6 +49,8 @@ QString jumpOutcome(RecordingHost &host, Action action)
     ModalWatcher watcher;
     watcher.answer(QMessageBox::Ok);
     action();
+    // Clicks of labels reach the page queued.
+    QCoreApplication::processEvents();
     const QStringList jumps = host.calls({QStringLiteral("jumpToPage")});
     if (!jumps.isEmpty())
         return jumps.join(QLatin1Char(' '));

@@ -162,6 +162,7 @@ void TestDbmVisibility::additionalFunctions_data()
     QTest::newRow("comparators on") << QStringList{"C76", "G806=0,1,0,0,0"} << comparators;
     QTest::newRow("comparators off") << QStringList{"C76", "G806=1,0,1,1,1"} << QStringList{};
     QTest::newRow("switch 2 is not on") << QStringList{"C76", "G806=0,2,0,0,0"} << QStringList{};
+    QTest::newRow("switch without the element") << QStringList{"C76", "I59", "G806=1,1"} << comparators;
     QTest::newRow("comparators without switch parameter") << QStringList{"C76"} << comparators;
     QTest::newRow("switch on, function missing") << QStringList{"G20", "G806=1,1,1,1,1"}
                                                  << QStringList{"PidRegler"};
@@ -193,6 +194,7 @@ void TestDbmVisibility::additionalFunctions()
             expected << (shown.contains(page) ? "showPage(" : "hidePage(") + page + ")";
     }
     QCOMPARE(m_host->calls(), expected);
+    QCOMPARE(m_host->store().elementOverruns(), QStringList());
 }
 
 void TestDbmVisibility::followsChanges()
