@@ -1068,6 +1068,22 @@ DI13 invertiert</translation>
             <source>Gepufferter Folgefahrsatz</source>
             <translation>Gepufferter Folgefahrsatz</translation>
         </message>
+        <message>
+            <source>Fehler!</source>
+            <translation>Fehler!</translation>
+        </message>
+        <message>
+            <source>Ungültige Fahrsatzanzahl</source>
+            <translation>Ungültige Fahrsatzanzahl</translation>
+        </message>
+        <message>
+            <source>Fahrsätze Reset</source>
+            <translation>Fahrsätze Reset</translation>
+        </message>
+        <message>
+            <source>Alle Fahrsätze auf Defaultwerte zurücksetzen?</source>
+            <translation>Alle Fahrsätze auf Defaultwerte zurücksetzen?</translation>
+        </message>
     </context>
     <context>
         <name>Folgefahrsatz</name>
@@ -1122,6 +1138,14 @@ DI13 invertiert</translation>
             <source>Alle Quellen deaktivieren</source>
             <translation>Alle Quellen deaktivieren</translation>
         </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Fahrsatz</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Steuertafel</translation>
+        </message>
     </context>
     <context>
         <name>MotionBlockSelect</name>
@@ -1140,6 +1164,10 @@ DI13 invertiert</translation>
         <message>
             <source>Steuertafel</source>
             <translation>Steuertafel</translation>
+        </message>
+        <message>
+            <source>Priorität</source>
+            <translation>Priorität</translation>
         </message>
     </context>
     <context>
@@ -1162,6 +1190,10 @@ DI13 invertiert</translation>
         <message>
             <source>Anzahl Fahrsätze</source>
             <translation>Anzahl Fahrsätze</translation>
+        </message>
+        <message>
+            <source>Fahrsätze %1 bis %2 löschen?</source>
+            <translation>Fahrsätze %1 bis %2 löschen?</translation>
         </message>
     </context>
     <context>
@@ -1450,6 +1482,14 @@ DI13 invertiert</translation>
         <message>
             <source>Fahrsatzauswahl</source>
             <translation>Fahrsatzauswahl</translation>
+        </message>
+        <message>
+            <source>Priorität</source>
+            <translation>Priorität</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Steuertafel</translation>
         </message>
     </context>
     <context>

@@ -1068,6 +1068,22 @@ DI13 inverted</translation>
             <source>Gepufferter Folgefahrsatz</source>
             <translation>Buffered subsequent motion block</translation>
         </message>
+        <message>
+            <source>Fehler!</source>
+            <translation>Error!</translation>
+        </message>
+        <message>
+            <source>Ungültige Fahrsatzanzahl</source>
+            <translation>Invalid number of motion blocks</translation>
+        </message>
+        <message>
+            <source>Fahrsätze Reset</source>
+            <translation>Reset motion blocks</translation>
+        </message>
+        <message>
+            <source>Alle Fahrsätze auf Defaultwerte zurücksetzen?</source>
+            <translation>Reset all motion blocks to default values?</translation>
+        </message>
     </context>
     <context>
         <name>Folgefahrsatz</name>
@@ -1122,6 +1138,14 @@ DI13 inverted</translation>
             <source>Alle Quellen deaktivieren</source>
             <translation>Deactivate all data sources</translation>
         </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Motion block</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Control panel</translation>
+        </message>
     </context>
     <context>
         <name>MotionBlockSelect</name>
@@ -1140,6 +1164,10 @@ DI13 inverted</translation>
         <message>
             <source>Steuertafel</source>
             <translation>Control panel</translation>
+        </message>
+        <message>
+            <source>Priorität</source>
+            <translation>Priority</translation>
         </message>
     </context>
     <context>
@@ -1162,6 +1190,10 @@ DI13 inverted</translation>
         <message>
             <source>Anzahl Fahrsätze</source>
             <translation>Number of motion blocks</translation>
+        </message>
+        <message>
+            <source>Fahrsätze %1 bis %2 löschen?</source>
+            <translation>Delete motion blocks %1 to %2?</translation>
         </message>
     </context>
     <context>
@@ -1450,6 +1482,14 @@ DI13 inverted</translation>
         <message>
             <source>Fahrsatzauswahl</source>
             <translation>Motion block selection</translation>
+        </message>
+        <message>
+            <source>Priorität</source>
+            <translation>Priority</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Control panel</translation>
         </message>
     </context>
     <context>
