@@ -1128,7 +1128,7 @@ DI13 inversée</translation>
         </message>
         <message>
             <source>Steuertafel: Fahrsatz</source>
-            <translation>Panneau de commande : bloc de déplacement</translation>
+            <translation>Panneau : bloc de déplacement</translation>
         </message>
         <message>
             <source>Alle Quellen auf Parameter setzen</source>
@@ -1155,7 +1155,7 @@ DI13 inversée</translation>
         </message>
         <message>
             <source>Steuertafel: Fahrsatz</source>
-            <translation>Panneau de commande : bloc de déplacement</translation>
+            <translation>Panneau : bloc de déplacement</translation>
         </message>
         <message>
             <source>Fahrsatz</source>
