@@ -6,6 +6,10 @@
 
 #include <QSignalBlocker>
 
+namespace {
+const char *const formCoordinate = "motionBlockFormCoordinate";
+}
+
 MotionBlocks::MotionBlocks(QWidget *parent) : BrevanePage(parent), ui(std::make_unique<Ui::MotionBlocks>())
 {
     setupForm(*ui);
@@ -77,13 +81,26 @@ void MotionBlocks::onMotionBlockToEditChanged()
         auto *control = dynamic_cast<ParameterControl *>(widget);
         if (!control)
             continue;
-        // Without blocks, or beyond a shorter array, there is nothing of this block to show.
-        const bool inside = block < blocks && block < elementCount(control->coordinate());
-        control->setHiddenForced(!inside);
-        if (inside) {
-            control->setIndex(static_cast<unsigned int>(block));
-            control->initialize(host->parameterProvider(), host->livingSpace());
+        // The form's coordinate, kept while the control is unbound.
+        QVariant kept = widget->property(formCoordinate);
+        if (!kept.isValid()) {
+            kept = control->coordinate();
+            widget->setProperty(formCoordinate, kept);
         }
+        const QString coordinate = kept.toString();
+        // Without blocks, or beyond a shorter array, there is nothing of this block to show;
+        // an unbound control reads nothing either when the drive reports a change.
+        const bool inside = block < blocks && block < elementCount(coordinate);
+        control->setHiddenForced(!inside);
+        if (!inside) {
+            control->setCoordinate(QString());
+            continue;
+        }
+        // The element first: binding the coordinate reads at once, and the old element may
+        // lie beyond the array.
+        control->setIndex(static_cast<unsigned int>(block));
+        control->setCoordinate(coordinate);
+        control->initialize(host->parameterProvider(), host->livingSpace());
     }
 }
 
