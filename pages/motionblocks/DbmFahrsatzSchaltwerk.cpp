@@ -42,27 +42,26 @@ void DbmFahrsatzSchaltwerk::showEvent(QShowEvent *event)
     onJ456Changed();
 }
 
-void DbmFahrsatzSchaltwerk::writeSwitch(int element)
-{
-    const auto parameter = parameterObject(switches);
-    if (!parameter || element >= parameter->elementCount() || isReadOnly())
-        return;
-    const QString text = m_switches.at(element)->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    // Writing what the drive holds already would only report the change again.
-    if (parameter->valueText(livingSpace(), static_cast<unsigned short>(element), false) != text)
-        parameter->setElementValue(livingSpace(), static_cast<unsigned short>(element), text);
-}
-
 void DbmFahrsatzSchaltwerk::onCheckBoxClicked(int element)
 {
-    writeSwitch(element);
-    m_editors.at(element)->setEnabled(m_switches.at(element)->isChecked());
+    const auto index = static_cast<unsigned short>(element);
+    const QString text = m_switches.at(element)->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    // Writing what the drive holds already would only report the change again.
+    if (readText(switches, index) != text)
+        writeText(switches, index, text);
+    // The box and its editor show what the drive holds, also when nothing was written.
+    showSwitch(element);
+}
+
+void DbmFahrsatzSchaltwerk::showSwitch(int element)
+{
+    const bool on = readInt(switches, static_cast<unsigned short>(element)) != 0;
+    m_switches.at(element)->setChecked(on);
+    m_editors.at(element)->setEnabled(on);
 }
 
 void DbmFahrsatzSchaltwerk::onJ456Changed()
 {
-    for (int element = 0; element < ElementCount; ++element) {
-        m_switches.at(element)->setChecked(readInt(switches, static_cast<unsigned short>(element)) != 0);
-        onCheckBoxClicked(element);
-    }
+    for (int element = 0; element < ElementCount; ++element)
+        showSwitch(element);
 }

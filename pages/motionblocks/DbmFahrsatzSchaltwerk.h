@@ -39,8 +39,8 @@ protected:
 
 private:
     void onCheckBoxClicked(int element);
-    // Writes the box's state unless the drive holds it already; false when nothing may be written.
-    void writeSwitch(int element);
+    // The box and its J455 editor as the drive holds element k of J456.
+    void showSwitch(int element);
 
     std::unique_ptr<Ui::DbmFahrsatzSchaltwerk> ui;
     QList<QCheckBox *> m_switches;

@@ -21,7 +21,8 @@ DbmSrcIndirectTriggerFollowMbV2::DbmSrcIndirectTriggerFollowMbV2(QWidget *parent
     connect(ui->CheckboxG809, SIGNAL(clicked()), this, SLOT(CheckboxG809_Clicked()));
     connect(ui->ActionWidgetTriggerFolgefahrsatz, SIGNAL(clicked()), this, SLOT(jumpToTriggerFolgefahrsatz()));
     connect(ui->ActionWidgetTriggerFolgefahrsatz_2, SIGNAL(clicked()), this, SLOT(jumpToTriggerFolgefahrsatz()));
-    connect(ui->ClickLabelFahrsatz, SIGNAL(clicked()), this, SLOT(jumpToFahrsatz()));
+    // Queued, so that the label has finished its release before a box may delete the page.
+    connect(ui->ClickLabelFahrsatz, SIGNAL(clicked()), this, SLOT(jumpToFahrsatz()), Qt::QueuedConnection);
     setLinkFrameActive(ui->FrameClickLabelFahrsatz, true);
 }
 
@@ -63,12 +64,9 @@ void DbmSrcIndirectTriggerFollowMbV2::onG809Changed()
 
 void DbmSrcIndirectTriggerFollowMbV2::CheckboxG809_Clicked()
 {
-    const auto parameter = parameterObject(g809);
-    if (isReadOnly() || !parameter || parameter->elementCount() == 0) {
-        onG809Changed();
-        return;
-    }
-    parameter->setValue(livingSpace(), 0, ui->CheckboxG809->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    writeText(g809, 0, ui->CheckboxG809->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    // Shows what the drive holds, also when nothing was written.
+    onG809Changed();
 }
 
 void DbmSrcIndirectTriggerFollowMbV2::jumpToFahrsatz()

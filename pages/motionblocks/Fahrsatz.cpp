@@ -89,8 +89,10 @@ void Fahrsatz::connectLinkLabels()
     for (ClickableLabel *label : labels) {
         const QString key = label->objectName().section(QLatin1Char('_'), 0, 0).mid(int(qstrlen("ClickLabel")));
         for (const Link &link : links) {
+            // Queued: the label still handles its release when clicked() returns, and the
+            // host may delete the page (and the label) from inside the jump's message box.
             if (key == QLatin1String(link.key))
-                connect(label, &ClickableLabel::clicked, this, link.slot);
+                connect(label, &ClickableLabel::clicked, this, link.slot, Qt::QueuedConnection);
         }
     }
 }
@@ -272,9 +274,11 @@ void Fahrsatz::copyFromFahrsatz()
         entries << QString::number(block) + QStringLiteral(": ")
                 + readDisplayText(QStringLiteral("J10"), static_cast<unsigned short>(block));
     }
-    DiagFahrsatzUebernehmen dialog(entries, this);
     // The dialog answers the chosen entry + 1; anything below 1 is a cancel.
-    const int source = dialog.exec() - 1;
+    const auto answer = runDialog(new DiagFahrsatzUebernehmen(entries, this));
+    if (!answer)
+        return;
+    const int source = *answer - 1;
     if (source < 0 || source >= count)
         return;
     copyFahrsatz(source, target);
@@ -292,7 +296,7 @@ void Fahrsatz::copyFahrsatz(int source, int target)
         if (!parameter || source >= parameter->elementCount() || target >= parameter->elementCount())
             continue;
         const auto from = static_cast<unsigned short>(source);
-        parameter->setValue(space, static_cast<unsigned short>(target), parameter->valueText(space, from, false));
+        writeText(QLatin1String(coordinate), static_cast<unsigned short>(target), parameter->valueText(space, from, false));
     }
 }
 

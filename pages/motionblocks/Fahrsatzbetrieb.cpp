@@ -234,16 +234,16 @@ void Fahrsatzbetrieb::showEvent(QShowEvent *event)
 void Fahrsatzbetrieb::AnzahlAendernClicked()
 {
     const Information names = parameterInformation(QStringLiteral("J10"));
-    AnzahlFahrsaetzeAendern dialog(names ? names->elementCount() : 1, nullptr);
-    const int count = dialog.exec();
-    if (count == -1)
+    const auto count = runDialog(new AnzahlFahrsaetzeAendern(names ? names->elementCount() : 1, this));
+    if (!count || *count == -1)
         return;
-    if (!MotionBlockCount::isValid(count)) {
-        QMessageBox::information(this, QStringLiteral("Fehler!"), QStringLiteral("Ungültige Fahrsatzanzahl"),
-                                 QMessageBox::Ok);
+    if (!MotionBlockCount::isValid(*count)) {
+        showMessage(QMessageBox::Information, tr("Fehler!"), tr("Ungültige Fahrsatzanzahl"));
         return;
     }
-    MotionBlockCount::resize(provider(), count);
+    if (isReadOnly())
+        return;
+    MotionBlockCount::resize(provider(), *count);
     onFahrsatzTableChanged();
 }
 
@@ -251,22 +251,26 @@ void Fahrsatzbetrieb::ResetFahrsaetzeClicked()
 {
     const Information names = parameterInformation(QStringLiteral("J10"));
     const int count = names ? names->elementCount() : 1;
-    const auto answer = QMessageBox::question(this, QStringLiteral("Fahrsätze Reset"),
-                                              QStringLiteral("Alle Fahrsätze auf Defaultwerte zurücksetzen?"),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+    const auto answer = showMessage(QMessageBox::Question, tr("Fahrsätze Reset"),
+                                    tr("Alle Fahrsätze auf Defaultwerte zurücksetzen?"),
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
     if (answer != QMessageBox::Yes)
         return;
 
     // Looked up once for the whole reset; a parameter the drive lacks stays null and is skipped.
-    QList<QSharedPointer<ParameterObject>> parameters;
-    for (const char *coordinate : resetCoordinates)
-        parameters << parameterObject(QString::fromLatin1(coordinate));
+    QList<QPair<QString, QSharedPointer<ParameterObject>>> parameters;
+    for (const char *coordinate : resetCoordinates) {
+        const QString name = QString::fromLatin1(coordinate);
+        if (const auto parameter = parameterObject(name))
+            parameters.append({name, parameter});
+    }
     const eLivingSpace space = livingSpace();
     for (int block = 0; block < count; ++block) {
         const auto element = static_cast<unsigned short>(block);
-        for (const auto &parameter : std::as_const(parameters)) {
-            if (parameter)
-                parameter->setValueText(space, element, parameter->defaultValueText(space, element, false));
+        for (const auto &[name, parameter] : std::as_const(parameters)) {
+            // A parameter shorter than J10 has no such block to reset.
+            if (element < parameter->elementCount())
+                writeText(name, element, parameter->defaultValueText(space, element, false));
         }
     }
     // The table follows through the value changes and the refresh timer.

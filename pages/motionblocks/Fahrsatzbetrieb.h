@@ -40,6 +40,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Headers and commands are texts of the language.
+    void retranslatePage() override { onFahrsatzTableChanged(); }
 
 private slots:
     void onTableTargetClicked(const QModelIndex &index, int button);

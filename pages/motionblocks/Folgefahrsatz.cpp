@@ -60,7 +60,9 @@ Folgefahrsatz::Folgefahrsatz(QWidget *parent)
         Q_ASSERT(trigger.sourceLabel && trigger.valueEditor && trigger.frame && trigger.range);
         setLinkFrameActive(trigger.frame, true);
         if (auto *link = findChild<ClickableLabel *>(QStringLiteral("ClickLabelTriggersignal") + number))
-            connect(link, &ClickableLabel::clicked, this, &Folgefahrsatz::JumpToFahrsatzTriggersignale);
+            // Queued, so that the label has finished its release before a box may delete the page.
+            connect(link, &ClickableLabel::clicked, this, &Folgefahrsatz::JumpToFahrsatzTriggersignale,
+                    Qt::QueuedConnection);
         m_triggers << trigger;
     }
     WizardGlobal().AddHoverHighlights(this);
@@ -110,6 +112,17 @@ QStringList Folgefahrsatz::blockEntries() const
                 + readDisplayText(QStringLiteral("J10"), static_cast<unsigned short>(block));
     }
     return entries;
+}
+
+void Folgefahrsatz::retranslatePage()
+{
+    // Only the "inaktiv" entry is a text of the language; the selections stay.
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(m_followUps.size());
+    for (const FollowUp &followUp : std::as_const(m_followUps))
+        blockers.emplace_back(followUp.combo);
+    if (m_entries->rowCount() > 0)
+        m_entries->setData(m_entries->index(0), tr("-1: inaktiv"));
 }
 
 void Folgefahrsatz::setParaIndices(int block)

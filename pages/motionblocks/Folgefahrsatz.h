@@ -40,6 +40,7 @@ private slots:
     void onTriggerChanged(const ParameterAddress &address);
 
 protected:
+    void retranslatePage() override;
     void showBlock(int block) override;
 
 private:

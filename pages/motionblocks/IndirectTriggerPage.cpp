@@ -61,13 +61,11 @@ void IndirectTriggerPage::onCheckBoxClicked(int index)
 {
     const Trigger &trigger = m_triggers.at(index);
     const bool checked = trigger.checkBox->isChecked();
-    const auto flags = parameterObject(triggerFlags);
-    if (!flags || index >= flags->elementCount() || isReadOnly()) {
+    if (!writeText(triggerFlags, static_cast<unsigned short>(index), checked ? QStringLiteral("1") : QStringLiteral("0"))) {
         // Nothing was written, so the box shows the flag again.
         adjustCheckBoxes();
         return;
     }
-    flags->setValue(livingSpace(), static_cast<unsigned short>(index), checked ? QStringLiteral("1") : QStringLiteral("0"));
     setAddressEnabled(index, checked);
 }
 

@@ -4,10 +4,12 @@
 
 namespace {
 
-// Resized by a count change, in this order.
+// Resized by a count change, in this order. J19, J22 and J31 are per-block arrays too (the
+// editor copies J31, the block page shows J22, the reset sets J19): left out, a grown count
+// would leave them shorter than the blocks.
 const char *const resizedCoordinates[] = {
-    "J10",  "J11",  "J13",  "J14",  "J15",  "J16",  "J17",  "J18",  "J20",  "J21",  "J24",  "J25",  "J26",
-    "J27",  "J28",  "J30",  "J33",  "J55",  "J57",  "J58",  "J59",  "J60",  "J62",  "J63",  "J64",  "J65",
+    "J10",  "J11",  "J13",  "J14",  "J15",  "J16",  "J17",  "J18",  "J19",  "J20",  "J21",  "J22",  "J24",
+    "J25",  "J26",  "J27",  "J28",  "J30",  "J31",  "J33",  "J55",  "J57",  "J58",  "J59",  "J60",  "J62",  "J63",  "J64",  "J65",
     "J67",  "J68",  "J69",  "J70",  "J72",  "J73",  "J74",  "J75",  "J251", "J252", "J253", "J254", "J255",
     "J261", "J262", "J263", "J264", "J265", "J271", "J272", "J273", "J274", "J275", "J281", "J282", "J283",
     "J284", "J285", "J286", "J440", "J441", "J442", "J443", "J444", "J452"};
@@ -16,7 +18,7 @@ const char *const resizedCoordinates[] = {
 
 bool MotionBlockCount::resize(ParameterProvider *provider, int count)
 {
-    if (!provider || !isValid(count))
+    if (!provider || provider->isReadOnly() || !isValid(count))
         return false;
     for (const char *coordinate : resizedCoordinates) {
         if (const auto parameter = provider->parameter(ParameterCoordinate(QString::fromLatin1(coordinate))).toStrongRef())

@@ -14,8 +14,8 @@ constexpr bool isValid(int count)
     return count >= 1 && count <= Maximum;
 }
 
-// Gives every per-block parameter the drive has the count; an invalid count or a missing
-// provider changes nothing. Returns whether the count was applied.
+// Gives every per-block parameter the drive has the count; an invalid count, a missing or a
+// read-only provider changes nothing. Returns whether the count was applied.
 bool resize(ParameterProvider *provider, int count);
 
 } // namespace MotionBlockCount

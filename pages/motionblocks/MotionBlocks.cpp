@@ -6,13 +6,18 @@
 
 #include <QSignalBlocker>
 
+namespace {
+const char *const formCoordinate = "motionBlockFormCoordinate";
+}
+
 MotionBlocks::MotionBlocks(QWidget *parent) : BrevanePage(parent), ui(std::make_unique<Ui::MotionBlocks>())
 {
     setupForm(*ui);
     // A count is applied only when its entry is finished: typing "16" must not pass through
     // a resize to one block, which would cut every block beyond the first.
     ui->SpinBoxNumberOfMotionBlocks->setKeyboardTracking(false);
-    ui->SpinBoxNumberOfMotionBlocks->setRange(1, MotionBlockCount::Maximum);
+    // 0 only shows a drive without blocks; it is never applied.
+    ui->SpinBoxNumberOfMotionBlocks->setRange(0, MotionBlockCount::Maximum);
 }
 
 MotionBlocks::~MotionBlocks() = default;
@@ -46,16 +51,16 @@ void MotionBlocks::showEvent(QShowEvent *event)
 
 void MotionBlocks::showBlockCount()
 {
-    const auto names = parameterInformation(QStringLiteral("J10"));
-    if (!names)
-        return;
-    const int count = names->elementCount();
+    const int count = elementCount(QStringLiteral("J10"));
     {
         const QSignalBlocker blocker(ui->SpinBoxNumberOfMotionBlocks);
         ui->SpinBoxNumberOfMotionBlocks->setValue(count);
     }
-    // Clamping the block to edit reports itself through valueChanged and rebinds the page.
+    // Clamping the block to edit reports itself through valueChanged and rebinds the page;
+    // an unchanged block is bound again here, since the arrays may have changed length.
+    const QSignalBlocker blocker(ui->SpinBoxMotionBlockToEdit);
     ui->SpinBoxMotionBlockToEdit->setMaximum(qMax(count - 1, 0));
+    onMotionBlockToEditChanged();
 }
 
 void MotionBlocks::adjustNumberEnable()
@@ -69,21 +74,56 @@ void MotionBlocks::onMotionBlockToEditChanged()
     WizardPageHost *host = pageHost();
     if (!host)
         return;
-    const unsigned int block = static_cast<unsigned int>(qMax(ui->SpinBoxMotionBlockToEdit->value(), 0));
+    const int blocks = elementCount(QStringLiteral("J10"));
+    const int block = qMax(ui->SpinBoxMotionBlockToEdit->value(), 0);
     const auto widgets = findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
-        if (auto *control = dynamic_cast<ParameterControl *>(widget)) {
-            control->setIndex(block);
-            control->initialize(host->parameterProvider(), host->livingSpace());
+        auto *control = dynamic_cast<ParameterControl *>(widget);
+        if (!control)
+            continue;
+        // The form's coordinate, kept while the control is unbound.
+        QVariant kept = widget->property(formCoordinate);
+        if (!kept.isValid()) {
+            kept = control->coordinate();
+            widget->setProperty(formCoordinate, kept);
         }
+        const QString coordinate = kept.toString();
+        // Without blocks, or beyond a shorter array, there is nothing of this block to show;
+        // an unbound control reads nothing either when the drive reports a change.
+        const bool inside = block < blocks && block < elementCount(coordinate);
+        control->setHiddenForced(!inside);
+        if (!inside) {
+            control->setCoordinate(QString());
+            continue;
+        }
+        // The element first: binding the coordinate reads at once, and the old element may
+        // lie beyond the array.
+        control->setIndex(static_cast<unsigned int>(block));
+        control->setCoordinate(coordinate);
+        control->initialize(host->parameterProvider(), host->livingSpace());
     }
 }
 
 void MotionBlocks::onNumberOfMotionBlocksChanged()
 {
     // Resized like the count change of the table: every block array together. Whatever was
-    // not applied (online, read-only, no blocks) the spin box shows back as it is.
-    if (hasParameter(QStringLiteral("J10")) && !isOnline() && !isReadOnly())
-        MotionBlockCount::resize(provider(), ui->SpinBoxNumberOfMotionBlocks->value());
+    // not applied (online, read-only, no blocks, a No) the spin box shows back as it is.
+    const int wanted = ui->SpinBoxNumberOfMotionBlocks->value();
+    const int count = elementCount(QStringLiteral("J10"));
+    if (hasParameter(QStringLiteral("J10")) && !isOnline() && !isReadOnly() && MotionBlockCount::isValid(wanted)
+        && wanted != count) {
+        if (wanted < count) {
+            // Shrinking destroys the blocks beyond the new count; growing back brings defaults.
+            const auto answer = showMessage(QMessageBox::Question, tr("Anzahl Fahrsätze"),
+                                            tr("Fahrsätze %1 bis %2 löschen?").arg(wanted).arg(count - 1),
+                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            if (!answer)
+                return;
+            if (*answer == QMessageBox::Yes)
+                MotionBlockCount::resize(provider(), wanted);
+        } else {
+            MotionBlockCount::resize(provider(), wanted);
+        }
+    }
     showBlockCount();
 }

@@ -1088,6 +1088,22 @@ DI13 invertiert</translation>
             <source>Gepufferter Folgefahrsatz</source>
             <translation>Gepufferter Folgefahrsatz</translation>
         </message>
+        <message>
+            <source>Fehler!</source>
+            <translation>Fehler!</translation>
+        </message>
+        <message>
+            <source>Ungültige Fahrsatzanzahl</source>
+            <translation>Ungültige Fahrsatzanzahl</translation>
+        </message>
+        <message>
+            <source>Fahrsätze Reset</source>
+            <translation>Fahrsätze Reset</translation>
+        </message>
+        <message>
+            <source>Alle Fahrsätze auf Defaultwerte zurücksetzen?</source>
+            <translation>Alle Fahrsätze auf Defaultwerte zurücksetzen?</translation>
+        </message>
     </context>
     <context>
         <name>Folgefahrsatz</name>
@@ -1142,6 +1158,14 @@ DI13 invertiert</translation>
             <source>Alle Quellen deaktivieren</source>
             <translation>Alle Quellen deaktivieren</translation>
         </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Fahrsatz</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Steuertafel</translation>
+        </message>
     </context>
     <context>
         <name>MotionBlockSelect</name>
@@ -1160,6 +1184,10 @@ DI13 invertiert</translation>
         <message>
             <source>Steuertafel</source>
             <translation>Steuertafel</translation>
+        </message>
+        <message>
+            <source>Priorität</source>
+            <translation>Priorität</translation>
         </message>
     </context>
     <context>
@@ -1182,6 +1210,10 @@ DI13 invertiert</translation>
         <message>
             <source>Anzahl Fahrsätze</source>
             <translation>Anzahl Fahrsätze</translation>
+        </message>
+        <message>
+            <source>Fahrsätze %1 bis %2 löschen?</source>
+            <translation>Fahrsätze %1 bis %2 löschen?</translation>
         </message>
     </context>
     <context>
@@ -1470,6 +1502,14 @@ DI13 invertiert</translation>
         <message>
             <source>Fahrsatzauswahl</source>
             <translation>Fahrsatzauswahl</translation>
+        </message>
+        <message>
+            <source>Priorität</source>
+            <translation>Priorität</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Steuertafel</translation>
         </message>
     </context>
     <context>

@@ -1088,6 +1088,22 @@ DI13 inverted</translation>
             <source>Gepufferter Folgefahrsatz</source>
             <translation>Buffered subsequent motion block</translation>
         </message>
+        <message>
+            <source>Fehler!</source>
+            <translation>Error!</translation>
+        </message>
+        <message>
+            <source>Ungültige Fahrsatzanzahl</source>
+            <translation>Invalid number of motion blocks</translation>
+        </message>
+        <message>
+            <source>Fahrsätze Reset</source>
+            <translation>Reset motion blocks</translation>
+        </message>
+        <message>
+            <source>Alle Fahrsätze auf Defaultwerte zurücksetzen?</source>
+            <translation>Reset all motion blocks to default values?</translation>
+        </message>
     </context>
     <context>
         <name>Folgefahrsatz</name>
@@ -1142,6 +1158,14 @@ DI13 inverted</translation>
             <source>Alle Quellen deaktivieren</source>
             <translation>Deactivate all data sources</translation>
         </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Motion block</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Control panel</translation>
+        </message>
     </context>
     <context>
         <name>MotionBlockSelect</name>
@@ -1160,6 +1184,10 @@ DI13 inverted</translation>
         <message>
             <source>Steuertafel</source>
             <translation>Control panel</translation>
+        </message>
+        <message>
+            <source>Priorität</source>
+            <translation>Priority</translation>
         </message>
     </context>
     <context>
@@ -1182,6 +1210,10 @@ DI13 inverted</translation>
         <message>
             <source>Anzahl Fahrsätze</source>
             <translation>Number of motion blocks</translation>
+        </message>
+        <message>
+            <source>Fahrsätze %1 bis %2 löschen?</source>
+            <translation>Delete motion blocks %1 to %2?</translation>
         </message>
     </context>
     <context>
@@ -1470,6 +1502,14 @@ DI13 inverted</translation>
         <message>
             <source>Fahrsatzauswahl</source>
             <translation>Motion block selection</translation>
+        </message>
+        <message>
+            <source>Priorität</source>
+            <translation>Priority</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Control panel</translation>
         </message>
     </context>
     <context>

@@ -1088,6 +1088,22 @@ DI13 inversé</translation>
             <source>Gepufferter Folgefahrsatz</source>
             <translation>Bloc de déplacement consécutif en mémoire tampon</translation>
         </message>
+        <message>
+            <source>Fehler!</source>
+            <translation>Erreur !</translation>
+        </message>
+        <message>
+            <source>Ungültige Fahrsatzanzahl</source>
+            <translation>Nombre de blocs de déplacement non valide</translation>
+        </message>
+        <message>
+            <source>Fahrsätze Reset</source>
+            <translation>Réinitialiser les blocs de déplacement</translation>
+        </message>
+        <message>
+            <source>Alle Fahrsätze auf Defaultwerte zurücksetzen?</source>
+            <translation>Réinitialiser tous les blocs de déplacement aux valeurs par défaut ?</translation>
+        </message>
     </context>
     <context>
         <name>Folgefahrsatz</name>
@@ -1132,7 +1148,7 @@ DI13 inversée</translation>
         </message>
         <message>
             <source>Steuertafel: Fahrsatz</source>
-            <translation>Panneau de commande : bloc de déplacement</translation>
+            <translation>Panneau : bloc de déplacement</translation>
         </message>
         <message>
             <source>Alle Quellen auf Parameter setzen</source>
@@ -1141,6 +1157,14 @@ DI13 inversée</translation>
         <message>
             <source>Alle Quellen deaktivieren</source>
             <translation>Désactiver toutes les sources</translation>
+        </message>
+        <message>
+            <source>Fahrsatz</source>
+            <translation>Bloc de déplacement</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Panneau de commande</translation>
         </message>
     </context>
     <context>
@@ -1151,7 +1175,7 @@ DI13 inversée</translation>
         </message>
         <message>
             <source>Steuertafel: Fahrsatz</source>
-            <translation>Panneau de commande : bloc de déplacement</translation>
+            <translation>Panneau : bloc de déplacement</translation>
         </message>
         <message>
             <source>Fahrsatz</source>
@@ -1160,6 +1184,10 @@ DI13 inversée</translation>
         <message>
             <source>Steuertafel</source>
             <translation>Panneau de commande</translation>
+        </message>
+        <message>
+            <source>Priorität</source>
+            <translation>Priorité</translation>
         </message>
     </context>
     <context>
@@ -1182,6 +1210,10 @@ DI13 inversée</translation>
         <message>
             <source>Anzahl Fahrsätze</source>
             <translation>Nombre de blocs de déplacement</translation>
+        </message>
+        <message>
+            <source>Fahrsätze %1 bis %2 löschen?</source>
+            <translation>Supprimer les blocs de déplacement %1 à %2 ?</translation>
         </message>
     </context>
     <context>
@@ -1470,6 +1502,14 @@ DI13 inversée</translation>
         <message>
             <source>Fahrsatzauswahl</source>
             <translation>Sélection bloc de déplacement</translation>
+        </message>
+        <message>
+            <source>Priorität</source>
+            <translation>Priorité</translation>
+        </message>
+        <message>
+            <source>Steuertafel</source>
+            <translation>Panneau de commande</translation>
         </message>
     </context>
     <context>

@@ -2,7 +2,9 @@
 #include "motionblocks/MotionBlockSelect.h"
 #include "motionblocks/MotionBlocks.h"
 #include "motionblocks/SrcDirectMbStart.h"
+#include "ModalWatcher.h"
 #include "OpenPage.h"
+#include "ParameterTextEdit.h"
 #include "RecordingHost.h"
 #include "StoreSeed.h"
 
@@ -155,44 +157,58 @@ void TestBlockSources::blockCount_data()
 {
     QTest::addColumn<bool>("online");
     QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<int>("blocks");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<QMessageBox::StandardButton>("answer"); // NoButton: no question
     QTest::addColumn<int>("count"); // element count of every block array afterwards
 
-    QTest::newRow("offline, 5") << false << false << "5" << 5;
-    QTest::newRow("offline, 16") << false << false << "16" << 16;
-    QTest::newRow("offline, largest") << false << false << "16380" << 16380;
-    QTest::newRow("offline, 0") << false << false << "0" << 3;
-    QTest::newRow("offline, text") << false << false << "abc" << 3;
-    QTest::newRow("online") << true << false << "5" << 3;
-    QTest::newRow("read-only") << false << true << "5" << 3;
+    QTest::newRow("offline, 5") << false << false << 3 << "5" << QMessageBox::NoButton << 5;
+    QTest::newRow("offline, 16") << false << false << 3 << "16" << QMessageBox::NoButton << 16;
+    QTest::newRow("offline, largest") << false << false << 3 << "16380" << QMessageBox::NoButton << 16380;
+    QTest::newRow("offline, 0") << false << false << 3 << "0" << QMessageBox::NoButton << 3;
+    QTest::newRow("offline, text") << false << false << 3 << "abc" << QMessageBox::NoButton << 3;
+    QTest::newRow("shrink, yes") << false << false << 3 << "1" << QMessageBox::Yes << 1;
+    QTest::newRow("shrink, no") << false << false << 3 << "1" << QMessageBox::No << 3;
+    QTest::newRow("no blocks") << false << false << 0 << "2" << QMessageBox::NoButton << 2;
+    QTest::newRow("online") << true << false << 3 << "5" << QMessageBox::NoButton << 3;
+    QTest::newRow("read-only") << false << true << 3 << "5" << QMessageBox::NoButton << 3;
 }
 
 void TestBlockSources::blockCount()
 {
     QFETCH(bool, online);
     QFETCH(bool, readOnly);
+    QFETCH(int, blocks);
     QFETCH(QString, typed);
+    QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(int, count);
 
     QList<SeedParameter> arrays;
     for (const QString &coordinate : blockArrays)
-        arrays.append({coordinate, QStringLiteral("1"), 3});
+        arrays.append({coordinate, QStringLiteral("1"), static_cast<unsigned short>(blocks)});
     seed(m_host->store(), arrays);
     m_host->setOnline(online);
     m_host->setReadOnly(readOnly);
     auto *page = attach<MotionBlocks>();
     auto *number = child<QSpinBox>(page, QStringLiteral("SpinBoxNumberOfMotionBlocks"));
     auto *block = child<QSpinBox>(page, QStringLiteral("SpinBoxMotionBlockToEdit"));
-    QCOMPARE(number->value(), 3);
-    QCOMPARE(block->maximum(), 2);
+    QCOMPARE(number->value(), blocks);
+    QCOMPARE(block->maximum(), qMax(blocks - 1, 0));
     QCOMPARE(number->isEnabled(), !online && !readOnly);
+    // Without blocks nothing of a block is shown.
+    QCOMPARE(child<ParameterTextEdit>(page, QStringLiteral("paraTextEdit_J10"))->isHiddenForced(), blocks == 0);
 
     // Typed and finished with Return, as a user does (the spin box takes keys only when enabled).
+    ModalWatcher watcher;
+    if (answer != QMessageBox::NoButton)
+        watcher.answer(answer);
     number->setEnabled(true);
     number->selectAll();
     QTest::keyClicks(number, typed);
     QTest::keyClick(number, Qt::Key_Return);
 
+    QCOMPARE(watcher.texts(), answer != QMessageBox::NoButton ? QStringList{"Fahrsätze 1 bis 2 löschen?"} : QStringList());
+    QCOMPARE(watcher.pendingAnswers(), 0);
     for (const QString &coordinate : blockArrays)
         QCOMPARE(elementsOf(coordinate), count);
     QCOMPARE(number->value(), count);
@@ -211,7 +227,9 @@ void TestBlockSources::blockCountWhileTyping()
     auto *block = child<QSpinBox>(page, QStringLiteral("SpinBoxMotionBlockToEdit"));
     block->setValue(12);
 
-    // "16" passes through "1" on the way: no block may be cut meanwhile.
+    // "16" passes through "1" on the way: no block may be cut meanwhile, and only 16 is asked for.
+    ModalWatcher watcher;
+    watcher.answer(QMessageBox::Yes);
     number->selectAll();
     QTest::keyClicks(number, QStringLiteral("1"));
     QCOMPARE(elementsOf(QStringLiteral("J10")), 20);
@@ -220,6 +238,7 @@ void TestBlockSources::blockCountWhileTyping()
     QTest::keyClick(number, Qt::Key_Enter);
     for (const QString &coordinate : blockArrays)
         QCOMPARE(elementsOf(coordinate), 16);
+    QCOMPARE(watcher.texts(), QStringList{"Fahrsätze 16 bis 19 löschen?"});
     QCOMPARE(block->value(), 12);
     // Stepping up applies each count it reaches.
     QTest::keyClick(number, Qt::Key_Up);

@@ -222,6 +222,7 @@ void TestFollowUpBlocks::jumpChain()
     editor.show();
     QCOMPARE(editor.findChild<QLineEdit *>("lineEditFahrsatznummer")->text(), QStringLiteral("3"));
     emit editor.findChild<ClickableLabel *>("ClickLabelFolgefahrsatz_a")->clicked();
+    QCoreApplication::processEvents();
     editor.hide();
     m_page->show();
     QCOMPARE(field(), QStringLiteral("3"));
@@ -281,6 +282,7 @@ void TestFollowUpBlocks::triggerLink()
         watcher.answer(QMessageBox::Ok);
     m_host->clearCalls();
     emit m_page->findChild<ClickableLabel *>("ClickLabelTriggersignal3")->clicked();
+    QCoreApplication::processEvents();
     QCOMPARE(m_host->calls({"jumpToPage"}),
              visible ? QStringList{"jumpToPage(DbmSrcCtrlFollowMotionBlock)"} : QStringList());
     QCOMPARE(watcher.titles(), visible ? QStringList() : QStringList{"Assistentenseite ist aktuell ausgeblendet."});

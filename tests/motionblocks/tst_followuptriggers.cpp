@@ -260,6 +260,8 @@ void TestFollowUpTriggers::indirectPairs_data()
         QTest::newRow(QByteArray(page).append("empty").constData()) << perBlock << "" << false << "" << 0;
         QTest::newRow(QByteArray(page).append("no address").constData()) << perBlock << "J4x0" << false << "" << 0;
         QTest::newRow(QByteArray(page).append("missing").constData()) << perBlock << "-" << false << "" << 0;
+        QTest::newRow(QByteArray(page).append("beyond the array").constData()) << perBlock << "J40.9" << false << "" << 0;
+        QTest::newRow(QByteArray(page).append("unknown parameter").constData()) << perBlock << "Z999" << false << "" << 0;
     }
 }
 

@@ -432,6 +432,7 @@ void TestMotionBlockEditor::links()
     for (ClickableLabel *label : labels) {
         m_host->clearCalls();
         emit label->clicked();
+        QCoreApplication::processEvents();
         QCOMPARE(m_host->calls({"jumpToPage"}), QStringList{"jumpToPage(" + linkTargets.value(label->text()) + ")"});
     }
     m_host->clearCalls();
