@@ -1,3 +1,4 @@
+#include "BrevanePage.h"
 #include "LedWidget.h"
 #include "ModalWatcher.h"
 #include "PageRegistry.h"
@@ -86,17 +87,21 @@ void TestStatusPages::display_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("lit");
-    QTest::newRow("I210 offline") << "DbmSteuerStatus" << false << false << "I210" << "5" << "0 2";
-    QTest::newRow("I200 online") << "DbmSteuerStatus" << true << false << "I200" << "32769" << "0 15";
-    QTest::newRow("I200 offline") << "DbmSteuerStatus" << false << false << "I200" << "32769" << "";
-    QTest::newRow("I200 offline read-only") << "DbmSteuerStatus" << false << true << "I200" << "3" << "0 1";
-    QTest::newRow("I212 offline") << "DbmSteuerStatus" << false << false << "I212" << "255" << "";
-    QTest::newRow("I212 online") << "DbmSteuerStatus" << true << false << "I212" << "132" << "2 7";
-    QTest::newRow("J01 offline") << "SteuerStatusFahrsatz" << false << false << "J01" << "129" << "0 7";
-    QTest::newRow("J302 offline") << "SteuerStatusFahrsatz" << false << false << "J302" << "129" << "";
-    QTest::newRow("J302 online") << "SteuerStatusFahrsatz" << true << false << "J302" << "6" << "1 2";
-    QTest::newRow("J39 offline") << "SteuerStatusKommandobetrieb" << false << false << "J39" << "3" << "0 1";
-    QTest::newRow("not a number") << "SteuerStatusKommandobetrieb" << true << false << "J37" << "x" << "";
+    QTest::addColumn<QString>("then"); // the host goes "online" or "offline" after the value came
+    QTest::newRow("I210 offline") << "DbmSteuerStatus" << false << false << "I210" << "5" << "0 2" << QString();
+    QTest::newRow("I200 online") << "DbmSteuerStatus" << true << false << "I200" << "32769" << "0 15" << QString();
+    QTest::newRow("I200 offline") << "DbmSteuerStatus" << false << false << "I200" << "32769" << "" << QString();
+    QTest::newRow("I200 offline read-only") << "DbmSteuerStatus" << false << true << "I200" << "3" << "0 1" << QString();
+    QTest::newRow("I212 offline") << "DbmSteuerStatus" << false << false << "I212" << "255" << "" << QString();
+    QTest::newRow("I212 online") << "DbmSteuerStatus" << true << false << "I212" << "132" << "2 7" << QString();
+    QTest::newRow("J01 offline") << "SteuerStatusFahrsatz" << false << false << "J01" << "129" << "0 7" << QString();
+    QTest::newRow("J302 offline") << "SteuerStatusFahrsatz" << false << false << "J302" << "129" << "" << QString();
+    QTest::newRow("J302 online") << "SteuerStatusFahrsatz" << true << false << "J302" << "6" << "1 2" << QString();
+    QTest::newRow("J39 offline") << "SteuerStatusKommandobetrieb" << false << false << "J39" << "3" << "0 1" << QString();
+    QTest::newRow("not a number") << "SteuerStatusKommandobetrieb" << true << false << "J37" << "x" << "" << QString();
+    QTest::newRow("I200 goes offline") << "DbmSteuerStatus" << true << false << "I200" << "3" << "" << "offline";
+    QTest::newRow("J302 comes online") << "SteuerStatusFahrsatz" << false << false << "J302" << "6" << "1 2" << "online";
+    QTest::newRow("J39 stays offline") << "SteuerStatusKommandobetrieb" << true << false << "J39" << "3" << "0 1" << "offline";
 }
 
 void TestStatusPages::display()
@@ -107,12 +112,17 @@ void TestStatusPages::display()
     QFETCH(QString, word);
     QFETCH(QString, value);
     QFETCH(QString, lit);
+    QFETCH(QString, then);
     RecordingHost host;
     host.setOnline(online);
     host.setReadOnly(readOnly);
     seed(host.store(), {{word, "0", 1, ParameterDataType::String}});
     auto shown = open(host, page);
+    // A host refreshes only live values: the shown word is one.
+    QCOMPARE(dynamic_cast<BrevanePage *>(shown.get())->liveValuesOn(), QStringList{word + "@1.0"});
     host.store().setValue(word, value);
+    if (!then.isEmpty())
+        host.setOnline(then == "online");
     QStringList actual;
     for (int bit = 0; bit < 16; ++bit) {
         if (LedWidget *widget = led(shown.get(), word, bit); widget && widget->isOn())
