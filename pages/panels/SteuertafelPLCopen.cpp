@@ -32,7 +32,6 @@ ControlPanelPage::PanelRules commandRules()
         {State::Enabled, {{}, {}, {"FrameHalt", "FrameStart"}, {}}},
     };
     rules.faultReleaseFlagFirst = true;
-    rules.labelWhenFreigabeBlocked = false;
     rules.faultFlagWhileHidden = false;
     rules.extraInputs = {"I188"};
     rules.liveValues = {"A900", "A918", "E48",  "E49",  "E182", "E183", "I85",  "I86",  "I91",  "I180", "I182", "I183",

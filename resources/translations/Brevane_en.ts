@@ -92,6 +92,34 @@
             <source>Steuertafel aus</source>
             <translation>Control panel off</translation>
         </message>
+        <message>
+            <source>Keine Verbindung zum Antriebsregler: die Steuertafel ist nur online verfügbar.</source>
+            <translation>No connection to the drive controller: the control panel is available online only.</translation>
+        </message>
+        <message>
+            <source>Die Steuertafeln sind im Antriebsregler gesperrt (A918).</source>
+            <translation>Control panels are locked in the drive controller (A918).</translation>
+        </message>
+        <message>
+            <source>Ein anderer Master steuert die Achse (A900).</source>
+            <translation>Another master controls the axis (A900).</translation>
+        </message>
+        <message>
+            <source>Der Antriebsregler hat kein Steuerwort %1 für diese Steuertafel.</source>
+            <translation>The drive controller has no control word %1 for this control panel.</translation>
+        </message>
+        <message>
+            <source>Die Übernahme der Achse wurde abgelehnt.</source>
+            <translation>Taking over the axis was refused.</translation>
+        </message>
+        <message>
+            <source>Der Antriebsregler meldet eine Störung (E48).</source>
+            <translation>The drive controller reports a fault (E48).</translation>
+        </message>
+        <message>
+            <source>Wegen einer Störung ausgeschaltet (E81 = 3, E82 = 88).</source>
+            <translation>Switched off because of a fault (E81 = 3, E82 = 88).</translation>
+        </message>
     </context>
     <context>
         <name>Counter</name>
@@ -1784,7 +1812,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Bit 1: Halt</source>
-            <translation>Bit 1: Stop</translation>
+            <translation>Bit 1: Halt</translation>
         </message>
         <message>
             <source>Bit 2: Reserviert</source>
@@ -1843,7 +1871,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Halt</source>
-            <translation>Stop</translation>
+            <translation>Halt</translation>
         </message>
         <message>
             <source>Freigabe</source>
@@ -1851,7 +1879,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Quittierung</source>
-            <translation>Confirmation</translation>
+            <translation>Acknowledge</translation>
         </message>
         <message>
             <source>Kommando:</source>
@@ -1962,7 +1990,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Halt</source>
-            <translation>Stop</translation>
+            <translation>Halt</translation>
         </message>
         <message>
             <source>Freigabe</source>
@@ -1970,7 +1998,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Quittierung</source>
-            <translation>Confirmation</translation>
+            <translation>Acknowledge</translation>
         </message>
         <message>
             <source>Status</source>
@@ -2017,7 +2045,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Halt</source>
-            <translation>Stop</translation>
+            <translation>Halt</translation>
         </message>
         <message>
             <source>Freigabe</source>
@@ -2025,7 +2053,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Quittierung</source>
-            <translation>Confirmation</translation>
+            <translation>Acknowledge</translation>
         </message>
         <message>
             <source>Externe Geschwindigkeit</source>
@@ -2087,7 +2115,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Halt</source>
-            <translation>Stop</translation>
+            <translation>Halt</translation>
         </message>
         <message>
             <source>Freigabe</source>
@@ -2099,7 +2127,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Quittierung</source>
-            <translation>Confirmation</translation>
+            <translation>Acknowledge</translation>
         </message>
         <message>
             <source>Referenz setzen</source>
