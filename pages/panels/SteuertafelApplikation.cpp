@@ -48,7 +48,9 @@ SteuertafelApplikation::SteuertafelApplikation(QWidget *parent)
     setupForm(*ui);
     setupPanel();
     connect(ui->ComboBoxJ311, &QComboBox::currentIndexChanged, this, &SteuertafelApplikation::comboJ311Changed);
-    connect(ui->ClickLblFahrsatzbetrieb, &ClickableLabel::clicked, this, &SteuertafelApplikation::onFahrsatzbetriebClicked);
+    // Queued: a jump may open a box, and the host may delete the page from inside it; that
+    // must not happen inside the label's own mouse handler.
+    connect(ui->ClickLblFahrsatzbetrieb, &ClickableLabel::clicked, this, &SteuertafelApplikation::onFahrsatzbetriebClicked, Qt::QueuedConnection);
     setLinkFrameActive(ui->FrameClickLblFahrsatzbetrieb, true);
 }
 

@@ -93,7 +93,7 @@ private:
     // Runs a script of user actions and drive changes, separated by spaces:
     // show, hide, on / off (click the switch-on button; "!" answers the warning with OK,
     // "?" with Cancel; "on{a,b}!" runs the steps a and b while the warning is open, then
-    // answers it), freigabe, halt, offline, online, refuse (the host hands out no handle),
+    // answers it), freigabe, halt, offline, online, readonly, refuse (the host hands out no handle),
     // start{a,b} (the host runs the steps from inside its next startControlPanel call),
     // -X (the drive loses X), X=v (the drive sets X).
     void run(const QString &script);
@@ -143,6 +143,8 @@ void TestControlPanels::run(const QString &script)
             child<QAbstractButton>(m_page.get(), "ToolButtonHalt")->click();
         } else if (step == QLatin1String("offline") || step == QLatin1String("online")) {
             m_host->setOnline(step == QLatin1String("online"));
+        } else if (step == QLatin1String("readonly")) {
+            m_host->setReadOnly(true);
         } else if (step == QLatin1String("refuse")) {
             m_host->setControlPanelHandle(0);
         } else if (step.startsWith(QLatin1Char('-'))) {
@@ -174,6 +176,7 @@ void TestControlPanels::stateMachine_data()
     const QString on = QStringLiteral("START b31=0 b0=1");
     const QString handBack = QStringLiteral("b31=0 flag0 stop");
     const char *const offline = "Keine Verbindung zum Antriebsregler: die Steuertafel ist nur online verfügbar.";
+    const char *const readOnly = "Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.";
     const char *const locked = "Die Steuertafeln sind im Antriebsregler gesperrt (A918).";
     const char *const otherMaster = "Ein anderer Master steuert die Achse (A900).";
     const char *const noWord = "Der Antriebsregler hat kein Steuerwort WORD für diese Steuertafel.";
@@ -208,6 +211,8 @@ void TestControlPanels::stateMachine_data()
         {"offline hands back", "show on! freigabe offline", "b31=0 " + on + " b31=1 " + handBack,
          because(lookUnavailable, offline)},
         {"A918 hands back", "show on! A918=1", "b31=0 " + on + " " + handBack, because(lookUnavailable, locked)},
+        {"read-only hands back", "show on! freigabe readonly", "b31=0 " + on + " b31=1 " + handBack,
+         because(lookUnavailable, readOnly)},
         {"own A900 reported during the start call", "show start{A900=1} on!", "b31=0 " + on, lookOffered},
         {"change during the start call, no second start", "show start{E49=2} on!", "b31=0 " + on, lookBlocked},
         {"lock during the start call hands back", "show start{A918=1} on!", "b31=0 START " + handBack,
