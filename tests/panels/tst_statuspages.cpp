@@ -1,3 +1,4 @@
+#include "ActionWidget.h"
 #include "BrevanePage.h"
 #include "LedWidget.h"
 #include "ModalWatcher.h"
@@ -175,21 +176,39 @@ void TestStatusPages::jogOverview_data()
 {
     QTest::addColumn<int>("deviceType");
     QTest::addColumn<int>("page");
-    QTest::newRow("KM2") << 3 << 0;
-    QTest::newRow("KQ2") << 8 << 0;
-    QTest::newRow("other") << 5 << 1;
+    // Where a user clicks on the diagram (its own coordinates) and the page that opens.
+    QTest::addColumn<QStringList>("clicks");
+    const QStringList threeSources = {"105,36 DbmSrcBinSignals", "105,90 AntriebsreglerBedienteil",
+                                      "105,147 SteuertafelTippen", "568,105 AntriebBeobPosiKern1"};
+    QTest::newRow("KM2") << 3 << 0 << threeSources;
+    QTest::newRow("KQ2") << 8 << 0 << threeSources;
+    QTest::newRow("other") << 5 << 1
+                           << QStringList{"105,36 DbmSrcBinSignals", "105,90 SteuertafelTippen", "565,63 AntriebBeobPosiKern1"};
 }
 
 void TestStatusPages::jogOverview()
 {
     QFETCH(int, deviceType);
     QFETCH(int, page);
+    QFETCH(QStringList, clicks);
     RecordingHost host;
     host.setDeviceType(eDeviceType(deviceType));
+    host.addPages({"DbmSrcBinSignals", "AntriebsreglerBedienteil", "SteuertafelTippen", "AntriebBeobPosiKern1"});
     auto shown = open(host, "DbmTipbetrieb");
     auto *stack = shown->findChild<QStackedWidget *>("stackedWidget");
     QCOMPARE(stack->currentIndex(), page);
     QVERIFY(stack->currentWidget()->findChild<QLabel *>("LblLokalbetriebpage") || page == 1);
+    for (const QString &click : clicks) {
+        const QStringList parts = click.split(' ');
+        const QStringList xy = parts.at(0).split(',');
+        QWidget *target = stack->currentWidget()->childAt(QPoint(xy.at(0).toInt(), xy.at(1).toInt()));
+        while (target && !qobject_cast<ActionWidget *>(target))
+            target = target->parentWidget();
+        QVERIFY2(target, qPrintable(click));
+        host.clearCalls();
+        QTest::mouseClick(target, Qt::LeftButton);
+        QCOMPARE(host.calls({"jumpToPage"}), QStringList{"jumpToPage(" + parts.at(1) + ")"});
+    }
 }
 
 QTEST_MAIN(TestStatusPages)
