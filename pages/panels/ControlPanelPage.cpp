@@ -12,6 +12,7 @@
 #include <QStackedWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -201,7 +202,60 @@ void ControlPanelPage::applyPanelState(PanelState, bool) {}
 
 void ControlPanelPage::setLabel(bool panelOn)
 {
+    m_labelOn = panelOn;
     m_onOffLabel->setText(QCoreApplication::translate("ControlPanelPage", panelOn ? labelOff : labelOn));
+}
+
+void ControlPanelPage::updateReadOnly()
+{
+    BrevanePage::updateReadOnly();
+    adjustVisibility();
+}
+
+void ControlPanelPage::retranslatePage()
+{
+    setLabel(m_labelOn);
+    showReason(m_shownReason);
+}
+
+ControlPanelPage::Reason ControlPanelPage::unavailableReason() const
+{
+    if (!isOnline())
+        return Reason::Offline;
+    // Moving the axis changes the device (the host writes the control word): not in a
+    // project or device that may not be edited.
+    if (isReadOnly())
+        return Reason::ReadOnly;
+    if (readInt(QStringLiteral("A918")) != 0)
+        return Reason::Locked;
+    if (!hasParameter(m_rules.controlWord))
+        return Reason::NoControlWord;
+    if (readInt(QStringLiteral("A900")) != 0 && m_handle == 0)
+        return Reason::OtherMaster;
+    return Reason::None;
+}
+
+QString ControlPanelPage::reasonText(Reason reason) const
+{
+    switch (reason) {
+    case Reason::None: break;
+    case Reason::Offline: return tr("Keine Verbindung zum Antriebsregler: die Steuertafel ist nur online verfügbar.");
+    case Reason::ReadOnly: return tr("Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.");
+    case Reason::Locked: return tr("Die Steuertafeln sind im Antriebsregler gesperrt (A918).");
+    case Reason::OtherMaster: return tr("Ein anderer Master steuert die Achse (A900).");
+    case Reason::NoControlWord:
+        return tr("Der Antriebsregler hat kein Steuerwort %1 für diese Steuertafel.").arg(m_rules.controlWord);
+    case Reason::Refused: return tr("Die Übernahme der Achse wurde abgelehnt.");
+    case Reason::DeviceFault: return tr("Der Antriebsregler meldet eine Störung (E48).");
+    case Reason::FaultSwitchOff: return tr("Wegen einer Störung ausgeschaltet (E81 = 3, E82 = 88).");
+    }
+    return QString();
+}
+
+void ControlPanelPage::showReason(Reason reason)
+{
+    m_shownReason = reason;
+    m_switchOn->setToolTip(reasonText(reason));
 }
 
 void ControlPanelPage::setDiagramEnabled(bool enabled)
@@ -247,21 +301,48 @@ void ControlPanelPage::handBack(const QList<int> &releaseBits, bool flagFirst)
 ControlPanelPage::Answer ControlPanelPage::confirm(const QString &messageKey)
 {
     m_warningOpen = true;
+    m_warningSuperseded = false;
     const auto button = showMessage(QMessageBox::Warning, safetyNoteText(QStringLiteral("titleSafetyNote")),
                                     safetyNoteText(messageKey), QMessageBox::Ok | QMessageBox::Cancel,
                                     QMessageBox::Cancel, Qt::RichText);
     if (!button)
         return Answer::PageGone;
     m_warningOpen = false;
+    if (m_warningSuperseded) {
+        m_warningSuperseded = false;
+        return Answer::Superseded;
+    }
     return *button == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+void ControlPanelPage::actWhileWarningOpen()
+{
+    if (!m_warningSuperseded) {
+        const bool fault = readInt(QStringLiteral("E48")) == 5;
+        if (unavailableReason() == Reason::None && !fault)
+            return; // looked at once the warning is answered
+        m_warningSuperseded = true;
+        if (fault)
+            m_offReason = Reason::DeviceFault;
+        m_switchOn->setChecked(false);
+    }
+    // The switch-on button is released: this ends unavailable or switched off, handing the
+    // axis back if the panel holds it, and never opens a warning or takes the axis.
+    evaluate();
 }
 
 void ControlPanelPage::onSteuertafelEinClicked()
 {
+    // A new attempt: the reason the last one ended no longer applies.
+    m_offReason = Reason::None;
     if (!m_switchOn->isChecked() && m_warnOnDeactivate) {
         const Answer answer = confirm(QStringLiteral("messageSafetyNoteDeactivateControlPanel"));
         if (answer == Answer::PageGone)
             return;
+        if (answer == Answer::Superseded) {
+            adjustVisibility();
+            return;
+        }
         if (answer == Answer::Ok) {
             adjustVisibility();
             m_warnOnDeactivate = false;
@@ -305,9 +386,14 @@ void ControlPanelPage::onE81Changed()
 {
     if (!m_rules.faultFlagWhileHidden && !m_pageShown)
         return;
-    if (readInt(QStringLiteral("E81")) == 3 && readInt(QStringLiteral("E82")) == 88)
-        m_faultSwitchOffPending = true;
+    // A fault pair that has gone again must not switch a later session off.
+    m_faultSwitchOffPending = faultPairReported();
     adjustVisibility();
+}
+
+bool ControlPanelPage::faultPairReported() const
+{
+    return readInt(QStringLiteral("E81")) == 3 && readInt(QStringLiteral("E82")) == 88;
 }
 
 void ControlPanelPage::onOnlineChanged(bool)
@@ -339,29 +425,82 @@ void ControlPanelPage::applyState(PanelState state, bool motionAllowed)
 
 void ControlPanelPage::adjustVisibility()
 {
-    // While a warning is open its own path evaluates the panel once it is answered.
-    if (!m_pageShown || m_warningOpen)
+    if (!m_pageShown)
         return;
+    // Changes the host reports from inside startControlPanel are looked at once the call has
+    // returned, never by a second, nested start.
+    if (m_starting) {
+        m_evaluationDeferred = true;
+        return;
+    }
     const QPointer<ControlPanelPage> page(this);
-    evaluate();
-    if (page)   // gone if the host deleted it while a warning was open
-        finishPanelState();
+    if (m_warningOpen)
+        actWhileWarningOpen();
+    else
+        evaluate();
+    if (!page) // gone if the host deleted it while a warning was open
+        return;
+    finishPanelState();
+    if (pageHost()) {
+        const Reason unavailable = unavailableReason();
+        showReason(unavailable != Reason::None ? unavailable : m_offReason);
+    }
+}
+
+bool ControlPanelPage::takeOver()
+{
+    const QPointer<ControlPanelPage> page(this);
+    const QPointer<WizardPageHost> host(pageHost());
+    m_starting = true;
+    m_evaluationDeferred = false;
+    const int handle = host->startControlPanel(m_rules.controlWord);
+    if (!page) {
+        // Deleted by the host from inside the call: nobody watches the axis.
+        if (handle != 0 && host) {
+            host->setControlPanelFlag(false);
+            host->stopControlPanel();
+        }
+        return false;
+    }
+    m_starting = false;
+    m_handle = handle;
+    if (m_handle == 0) {
+        // The host did not hand the axis over (another panel holds it, or the drive refused).
+        m_offReason = readInt(QStringLiteral("E48")) == 5 ? Reason::DeviceFault : Reason::Refused;
+        setBit(bitEnable, false);
+        showOffState(PanelState::SwitchedOff);
+        return false;
+    }
+    m_offReason = Reason::None;
+    m_heldBits.clear();
+    if (!m_pageShown) {
+        handBack(); // hidden during the call
+        return false;
+    }
+    const bool deferred = std::exchange(m_evaluationDeferred, false);
+    if (deferred && unavailableReason() != Reason::None) {
+        evaluate(); // the axis may no longer be held: hands it back at once
+        return false;
+    }
+    setBit(bitEnable, false);
+    setBit(bitActive, true);
+    if (deferred) {
+        evaluate();
+        return false;
+    }
+    return true;
 }
 
 void ControlPanelPage::evaluate()
 {
-    WizardPageHost *host = pageHost();
-    if (!host)
+    if (!pageHost())
         return;
 
-    const qint64 a918 = readInt(QStringLiteral("A918"));
-    const qint64 a900 = readInt(QStringLiteral("A900"));
     const qint64 e48 = readInt(QStringLiteral("E48"));
     const qint64 e49 = readInt(QStringLiteral("E49"));
-    const bool online = host->isOnline();
 
     // Unavailable: no connection, the drive refuses, or another one holds the word.
-    if (!online || a918 != 0 || (a900 != 0 && m_handle == 0) || !hasParameter(m_rules.controlWord)) {
+    if (unavailableReason() != Reason::None) {
         if (m_handle != 0)
             handBack();
         showOffState(PanelState::Unavailable);
@@ -381,6 +520,10 @@ void ControlPanelPage::evaluate()
             const Answer answer = confirm(QStringLiteral("messageSafetyNoteActivateControlPanel"));
             if (answer == Answer::PageGone)
                 return;
+            if (answer == Answer::Superseded) {
+                adjustVisibility();
+                return;
+            }
             if (answer == Answer::Cancel) {
                 if (!m_pageShown)
                     return;
@@ -393,20 +536,14 @@ void ControlPanelPage::evaluate()
             adjustVisibility();
             return;
         }
-        m_handle = host->startControlPanel(m_rules.controlWord);
-        if (m_handle == 0) {
-            // The host did not hand the axis over (another panel holds it, or the drive refused).
-            setBit(bitEnable, false);
-            showOffState(PanelState::SwitchedOff);
+        if (!takeOver())
             return;
-        }
-        m_heldBits.clear();
-        setBit(bitEnable, false);
-        setBit(bitActive, true);
     }
 
     if (!m_switchOn->isChecked())
         return;
+    // The panel holds the axis: the button switches it off next, whatever Freigabe may do.
+    setLabel(true);
     m_quittierung->setEnabled(true);
     setWidgetsVisible({QStringLiteral("FrameQuittierung")}, true);
     applyState(PanelState::On);
@@ -414,13 +551,10 @@ void ControlPanelPage::evaluate()
     if (!m_freigabe->isChecked() || e48 == 5) {
         applyState(PanelState::NotEnabled);
         if ((e49 & 0x9E) == 0 && e48 != 5 && freigabeAllowed()) {
-            setLabel(true);
             m_freigabe->setEnabled(true);
             setWidgetsVisible({QStringLiteral("FrameFreigabe")}, true);
             applyState(PanelState::FreigabeOffered);
         } else if (!m_faultSwitchOffPending) {
-            if (m_rules.labelWhenFreigabeBlocked)
-                setLabel(true);
             m_freigabe->setEnabled(false);
             setWidgetsVisible({QStringLiteral("FrameFreigabe")}, true);
             if (e48 == 5) {
@@ -435,10 +569,10 @@ void ControlPanelPage::evaluate()
             showOffState(PanelState::SwitchedOff);
             applyState(PanelState::FaultOff);
             m_faultSwitchOffPending = false;
+            m_offReason = Reason::FaultSwitchOff;
         }
     } else {
         const bool motionAllowed = !m_halt->isChecked() && e48 != 1;
-        setLabel(true);
         m_switchOn->setEnabled(true);
         m_halt->setEnabled(true);
         setWidgetsEnabled(m_rules.motionButtons, motionAllowed);
@@ -501,6 +635,8 @@ void ControlPanelPage::startAnimations(bool on)
 void ControlPanelPage::showEvent(QShowEvent *event)
 {
     m_pageShown = true;
+    if (!faultPairReported())
+        m_faultSwitchOffPending = false;
     BrevanePage::showEvent(event);
     adjustVisibility();
     refreshStatusLeds();
@@ -512,8 +648,10 @@ void ControlPanelPage::showEvent(QShowEvent *event)
 void ControlPanelPage::hideEvent(QHideEvent *event)
 {
     m_pageShown = false;
-    // Leaving the page always gives the axis back, without asking.
-    handBack();
+    // Leaving the page always gives the axis back, without asking (once a start call under
+    // way has returned: no host call from inside it).
+    if (!m_starting)
+        handBack();
     // The hidden page offers nothing but switching on again.
     showOffState(PanelState::SwitchedOff);
     startAnimations(false);

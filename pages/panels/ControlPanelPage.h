@@ -77,8 +77,6 @@ public:
         // flag is cleared first there.
         QList<int> faultReleaseBits;
         bool faultReleaseFlagFirst = false;
-        // Whether the not-enabled state names the next switch action when Freigabe is blocked.
-        bool labelWhenFreigabeBlocked = true;
         // Whether E81/E82 are looked at while the page is hidden.
         bool faultFlagWhileHidden = true;
         // Parameters whose change re-evaluates the panel, besides the common ones.
@@ -130,9 +128,22 @@ protected:
 
     // Names what the switch-on button does next.
     void setLabel(bool panelOn);
+    void retranslatePage() override;
+    void updateReadOnly() override;
 
 private:
+    // Why the switch-on button cannot take the axis over, or why the last take-over ended.
+    enum class Reason { None, Offline, ReadOnly, Locked, OtherMaster, NoControlWord, Refused, DeviceFault, FaultSwitchOff };
+    Reason unavailableReason() const;
+    bool faultPairReported() const;
+    QString reasonText(Reason reason) const;
+    void showReason(Reason reason);
+
     void evaluate();
+    // The host call that takes the axis over; false when evaluation must not go on.
+    bool takeOver();
+    // A safety warning is open: faults, locks and the loss of the connection act at once.
+    void actWhileWarningOpen();
     void setDiagramEnabled(bool enabled);
     void setBit(int bit, bool on);
     // Gives the axis back to its controller: the enable bit off and the flag cleared before
@@ -142,7 +153,9 @@ private:
     void applyState(PanelState state, bool motionAllowed = false);
     // Shows a safety warning. The host may delete the page while the warning waits for its
     // answer (its event loop runs); then nothing of the page may be touched any more.
-    enum class Answer { Ok, Cancel, PageGone };
+    // Superseded: a fault, a lock or the loss of the connection ended the session while the
+    // warning was open; its answer changes nothing.
+    enum class Answer { Ok, Cancel, Superseded, PageGone };
     Answer confirm(const QString &messageKey);
     void startAnimations(bool on);
 
@@ -163,4 +176,10 @@ private:
     bool m_faultSwitchOffPending = false;
     bool m_pageShown = false;
     bool m_warningOpen = false;
+    bool m_warningSuperseded = false;
+    bool m_starting = false;
+    bool m_evaluationDeferred = false;
+    bool m_labelOn = false;
+    Reason m_offReason = Reason::None;
+    Reason m_shownReason = Reason::None;
 };

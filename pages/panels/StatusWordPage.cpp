@@ -8,6 +8,8 @@ void StatusWordPage::setupWords(const QList<Word> &words)
 {
     m_words = words;
     for (const Word &word : std::as_const(m_words)) {
+        // The drive changes these words all the time; a host refreshes only live values.
+        addLiveValue(word.coordinate);
         if (!word.clickable)
             continue;
         for (int bit = 0; bit < word.bits; ++bit) {
@@ -28,6 +30,15 @@ void StatusWordPage::initialUpdate()
 {
     for (const Word &word : std::as_const(m_words))
         observe(word.coordinate, SLOT(refreshWords()));
+    // Some words are read only online (or in a read-only project).
+    if (ParameterProvider *parameters = provider())
+        connect(parameters, &ParameterProvider::onlineChanged, this, &StatusWordPage::refreshWords, Qt::UniqueConnection);
+    refreshWords();
+}
+
+void StatusWordPage::updateReadOnly()
+{
+    BrevanePage::updateReadOnly();
     refreshWords();
 }
 
@@ -75,5 +86,5 @@ void StatusWordPage::toggleBit(const QString &coordinate, int bit)
     const quint64 mask = quint64(1) << bit;
     // Clearing keeps the word to its 16 bits.
     const quint64 written = set ? (value | mask) : (value & (0xFFFF & ~mask));
-    parameter->setValueText(livingSpace(), 0, QString::number(written));
+    writeText(coordinate, 0, QString::number(written));
 }

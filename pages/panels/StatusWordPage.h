@@ -36,6 +36,7 @@ protected:
     void toggleBit(const QString &coordinate, int bit);
 
     void showEvent(QShowEvent *event) override;
+    void updateReadOnly() override;
 
 private:
     LedWidget *led(const QString &coordinate, int bit) const;

@@ -8,9 +8,11 @@ SteuerStatusFahrsatz::SteuerStatusFahrsatz(QWidget *parent)
 {
     setupForm(*ui);
     setupWords({{QStringLiteral("J01"), 8, true, ReadWhen::Always}, {QStringLiteral("J302"), 8, false, ReadWhen::Online}});
-    // The three used control bits lead to where their binary signals are chosen.
+    // The three used control bits lead to where their binary signals are chosen. Queued: a jump
+    // may open a box, and the host may delete the page from inside it; that must not happen
+    // inside the label's own mouse handler.
     for (ClickableLabel *link : {ui->ClickLabelStop, ui->ClickLabelReset, ui->ClickLabelContinue})
-        connect(link, &ClickableLabel::clicked, this, &SteuerStatusFahrsatz::ClickLabelStopClicked);
+        connect(link, &ClickableLabel::clicked, this, &SteuerStatusFahrsatz::ClickLabelStopClicked, Qt::QueuedConnection);
     for (QFrame *frame : {ui->FrameClickLabelStop, ui->FrameClickLabelReset, ui->FrameClickLabelContinue})
         setLinkFrameActive(frame, true);
 }

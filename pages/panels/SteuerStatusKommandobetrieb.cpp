@@ -8,7 +8,9 @@ SteuerStatusKommandobetrieb::SteuerStatusKommandobetrieb(QWidget *parent)
 {
     setupForm(*ui);
     setupWords({{QStringLiteral("J37"), 8, true, ReadWhen::Always}, {QStringLiteral("J39"), 8, false, ReadWhen::Always}});
-    connect(ui->ClickLabelContinue, &ClickableLabel::clicked, this, &SteuerStatusKommandobetrieb::ClickLabelContinueClicked);
+    // Queued: a jump may open a box, and the host may delete the page from inside it; that
+    // must not happen inside the label's own mouse handler.
+    connect(ui->ClickLabelContinue, &ClickableLabel::clicked, this, &SteuerStatusKommandobetrieb::ClickLabelContinueClicked, Qt::QueuedConnection);
     setLinkFrameActive(ui->FrameClickLabelContinue, true);
 }
 

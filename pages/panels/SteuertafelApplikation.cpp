@@ -27,7 +27,7 @@ ControlPanelPage::PanelRules applicationRules()
           {"ToolButtonHalt", "ToolButtonStart"},
           {},
           {"FrameHalt", "FrameStart", "FrameFreigabe", "FrameQuittierung", "FrameFahrsatz", "FrameJ302"}}},
-        {State::NotEnabled, {{}, {"ToolButtonHalt"}, {}, motionFrames}},
+        {State::NotEnabled, {{}, {"ToolButtonHalt"}, {}, motionFrames + QStringList{"FrameHalt"}}},
         {State::Enabled, {{}, {}, {"FrameStart", "FrameStop", "FrameReset", "FrameContinue"}, {}}},
     };
     rules.faultReleaseBits = {0};
@@ -48,7 +48,9 @@ SteuertafelApplikation::SteuertafelApplikation(QWidget *parent)
     setupForm(*ui);
     setupPanel();
     connect(ui->ComboBoxJ311, &QComboBox::currentIndexChanged, this, &SteuertafelApplikation::comboJ311Changed);
-    connect(ui->ClickLblFahrsatzbetrieb, &ClickableLabel::clicked, this, &SteuertafelApplikation::onFahrsatzbetriebClicked);
+    // Queued: a jump may open a box, and the host may delete the page from inside it; that
+    // must not happen inside the label's own mouse handler.
+    connect(ui->ClickLblFahrsatzbetrieb, &ClickableLabel::clicked, this, &SteuertafelApplikation::onFahrsatzbetriebClicked, Qt::QueuedConnection);
     setLinkFrameActive(ui->FrameClickLblFahrsatzbetrieb, true);
 }
 
@@ -93,7 +95,7 @@ void SteuertafelApplikation::comboJ311Changed(int index)
         value = lower.asInt32();
     if (upper.isValid() && value > upper.asInt32())
         value = upper.asInt32();
-    parameter->setValueText(livingSpace(), 0, QString::number(value));
+    writeText(QStringLiteral("J311"), 0, QString::number(value));
 }
 
 void SteuertafelApplikation::onJ311Changed()
@@ -171,6 +173,13 @@ void SteuertafelApplikation::applyPanelState(PanelState state, bool motionAllowe
     ui->ToolButtonReset->setEnabled(canceled);
     ui->ToolButtonStop->setEnabled(readInt(QStringLiteral("I89")) != 8);
     setWidgetsVisible(blockFrames, true);
+}
+
+void SteuertafelApplikation::retranslatePage()
+{
+    ControlPanelPage::retranslatePage();
+    // The block list and the selected block's texts are set from code.
+    FillComboFahrsaetze();
 }
 
 void SteuertafelApplikation::refreshPanel()

@@ -30,6 +30,7 @@ public slots:
 protected:
     void applyPanelState(PanelState state, bool motionAllowed) override;
     void refreshPanel() override;
+    void retranslatePage() override;
 
 private:
     void showStatusWord();

@@ -72,7 +72,9 @@ SteuertafelGeschwDrehmKraft::SteuertafelGeschwDrehmKraft(QWidget *parent)
         auto *link = findChild<ClickableLabel *>(QLatin1String(row.link));
         Q_ASSERT(link);
         const QString target = QLatin1String(row.target);
-        connect(link, &ClickableLabel::clicked, this, [this, target] { jumpTo(target); });
+        // Queued: a jump may open a box, and the host may delete the page from inside it; that
+        // must not happen inside the label's own mouse handler.
+        connect(link, &ClickableLabel::clicked, this, [this, target] { jumpTo(target); }, Qt::QueuedConnection);
         setLinkFrameActive(findChild<QFrame *>(QStringLiteral("Frame") + QLatin1String(row.link)), true);
     }
 }

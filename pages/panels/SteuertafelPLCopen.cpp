@@ -32,7 +32,6 @@ ControlPanelPage::PanelRules commandRules()
         {State::Enabled, {{}, {}, {"FrameHalt", "FrameStart"}, {}}},
     };
     rules.faultReleaseFlagFirst = true;
-    rules.labelWhenFreigabeBlocked = false;
     rules.faultFlagWhileHidden = false;
     rules.extraInputs = {"I188"};
     rules.liveValues = {"A900", "A918", "E48",  "E49",  "E182", "E183", "I85",  "I86",  "I91",  "I180", "I182", "I183",
@@ -47,12 +46,14 @@ SteuertafelPLCopen::SteuertafelPLCopen(QWidget *parent)
 {
     setupForm(*ui);
     setupPanel();
-    connect(ui->ClickLblReferenzierung, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_Referenzierung);
-    connect(ui->ClickLblReferenzierung_2, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_Referenzierung);
-    connect(ui->ClickLblExtGeschw, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_ExtGeschw);
-    connect(ui->ClickLblGeschwOverride, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_GeschwOverride);
+    // Queued: a jump may open a box, and the host may delete the page from inside it; that
+    // must not happen inside the label's own mouse handler.
+    connect(ui->ClickLblReferenzierung, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_Referenzierung, Qt::QueuedConnection);
+    connect(ui->ClickLblReferenzierung_2, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_Referenzierung, Qt::QueuedConnection);
+    connect(ui->ClickLblExtGeschw, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_ExtGeschw, Qt::QueuedConnection);
+    connect(ui->ClickLblGeschwOverride, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_GeschwOverride, Qt::QueuedConnection);
     connect(ui->ClickLblQuelleDrehzahlklammerung, &ClickableLabel::clicked, this,
-            &SteuertafelPLCopen::Jump_to_QuelleDrehzahlklammerung);
+            &SteuertafelPLCopen::Jump_to_QuelleDrehzahlklammerung, Qt::QueuedConnection);
     for (QFrame *frame : {ui->FrameLinkReferenzierung, ui->FrameLinkReferenzierung_2, ui->FrameLinkExtGeschw,
                           ui->FrameLinkGeschwOverride, ui->FrameLinkQuelleDrehzahlklammerung})
         setLinkFrameActive(frame, true);

@@ -66,23 +66,20 @@ void SteuertafelTippen::setupDeviceControlDependingParameters()
         {ui->ParaLblVelAccJerk02, ui->ParaTextEditVelAccJerk02},
         {ui->ParaLblVelAccJerk03, ui->ParaTextEditVelAccJerk03},
         {ui->ParaLblVelAccJerk04, ui->ParaTextEditVelAccJerk04}};
-    // The control takes its forced state from the form's property when it is initialised.
-    ui->ParaTextEditVelAccJerk04->setProperty("forceHidden", driveBased);
     for (int row = 0; row < rows.size(); ++row) {
         for (ParameterControl *control : {rows.at(row).first, rows.at(row).second}) {
             control->setCoordinate(coordinates.at(row));
             control->initialize(provider(), livingSpace());
         }
     }
+    // After initialising, which takes over the form's state.
+    ui->ParaTextEditVelAccJerk04->setHiddenForced(driveBased);
 }
 
 void SteuertafelTippen::applyPanelState(PanelState state, bool motionAllowed)
 {
     const bool referenceSettable = hasParameter(QStringLiteral("K908"));
     switch (state) {
-    case PanelState::On:
-        setLabel(true);
-        break;
     case PanelState::FreigabeOffered:
     case PanelState::FreigabeBlocked:
     case PanelState::FaultOff:

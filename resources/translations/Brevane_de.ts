@@ -92,6 +92,38 @@
             <source>Steuertafel aus</source>
             <translation>Steuertafel aus</translation>
         </message>
+        <message>
+            <source>Keine Verbindung zum Antriebsregler: die Steuertafel ist nur online verfügbar.</source>
+            <translation>Keine Verbindung zum Antriebsregler: die Steuertafel ist nur online verfügbar.</translation>
+        </message>
+        <message>
+            <source>Die Steuertafeln sind im Antriebsregler gesperrt (A918).</source>
+            <translation>Die Steuertafeln sind im Antriebsregler gesperrt (A918).</translation>
+        </message>
+        <message>
+            <source>Ein anderer Master steuert die Achse (A900).</source>
+            <translation>Ein anderer Master steuert die Achse (A900).</translation>
+        </message>
+        <message>
+            <source>Der Antriebsregler hat kein Steuerwort %1 für diese Steuertafel.</source>
+            <translation>Der Antriebsregler hat kein Steuerwort %1 für diese Steuertafel.</translation>
+        </message>
+        <message>
+            <source>Die Übernahme der Achse wurde abgelehnt.</source>
+            <translation>Die Übernahme der Achse wurde abgelehnt.</translation>
+        </message>
+        <message>
+            <source>Der Antriebsregler meldet eine Störung (E48).</source>
+            <translation>Der Antriebsregler meldet eine Störung (E48).</translation>
+        </message>
+        <message>
+            <source>Wegen einer Störung ausgeschaltet (E81 = 3, E82 = 88).</source>
+            <translation>Wegen einer Störung ausgeschaltet (E81 = 3, E82 = 88).</translation>
+        </message>
+        <message>
+            <source>Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.</source>
+            <translation>Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.</translation>
+        </message>
     </context>
     <context>
         <name>Counter</name>
@@ -2116,11 +2148,11 @@ DI13 invertiert</translation>
         </message>
         <message>
             <source>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Aktivierung dieser Funktion der Antrieb – statt über eine Steuerung – über die Steuertafel der Tellurix kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</source>
-            <translation>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Aktivierung dieser Funktion der Antrieb – statt über eine Steuerung – über die Steuertafel der Tellurix kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</translation>
+            <translation>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Mit der Aktivierung der Steuertafel erhalten Sie über die Tellurix die alleinige Kontrolle über die Achsbewegungen. Wenn Sie eine Steuerung verwenden, kann diese nicht eingreifen, um Kollisionen zu verhindern, solange die Steuertafel aktiv ist.&lt;ul&gt;&lt;li&gt;Wechseln Sie nicht in andere Fenster, solange die Steuertafel aktiv ist.&lt;/li&gt;&lt;li&gt;Verwenden Sie die Steuertafel nur, wenn Sie Sichtkontakt zur Achse haben.&lt;/li&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</translation>
         </message>
         <message>
             <source>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Deaktivierung dieser Funktion der Antrieb – statt über die Steuertafel der Tellurix – wieder über eine Steuerung kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</source>
-            <translation>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Beachten Sie, dass mit der Deaktivierung dieser Funktion der Antrieb – statt über die Steuertafel der Tellurix – wieder über eine Steuerung kontrolliert wird.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</translation>
+            <translation>&lt;h3&gt;WARNUNG!&lt;br&gt;Personen- und Sachschaden durch Achsbewegung!&lt;/h3&gt;Mit der Deaktivierung der Steuertafel übernimmt wieder die Steuerung die Kontrolle über die Achse; dabei kann es zu unerwarteten Achsbewegungen kommen. Über die Tellurix können Sie nicht eingreifen, um Kollisionen zu verhindern.&lt;ul&gt;&lt;li&gt;Stellen Sie sicher, dass sich keine Personen oder Gegenstände im Fahrbereich befinden.&lt;/li&gt;&lt;/ul&gt;</translation>
         </message>
     </context>
     <context>

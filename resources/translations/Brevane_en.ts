@@ -92,6 +92,38 @@
             <source>Steuertafel aus</source>
             <translation>Control panel off</translation>
         </message>
+        <message>
+            <source>Keine Verbindung zum Antriebsregler: die Steuertafel ist nur online verfügbar.</source>
+            <translation>No connection to the drive controller: the control panel is available online only.</translation>
+        </message>
+        <message>
+            <source>Die Steuertafeln sind im Antriebsregler gesperrt (A918).</source>
+            <translation>Control panels are locked in the drive controller (A918).</translation>
+        </message>
+        <message>
+            <source>Ein anderer Master steuert die Achse (A900).</source>
+            <translation>Another master controls the axis (A900).</translation>
+        </message>
+        <message>
+            <source>Der Antriebsregler hat kein Steuerwort %1 für diese Steuertafel.</source>
+            <translation>The drive controller has no control word %1 for this control panel.</translation>
+        </message>
+        <message>
+            <source>Die Übernahme der Achse wurde abgelehnt.</source>
+            <translation>Taking over the axis was refused.</translation>
+        </message>
+        <message>
+            <source>Der Antriebsregler meldet eine Störung (E48).</source>
+            <translation>The drive controller reports a fault (E48).</translation>
+        </message>
+        <message>
+            <source>Wegen einer Störung ausgeschaltet (E81 = 3, E82 = 88).</source>
+            <translation>Switched off because of a fault (E81 = 3, E82 = 88).</translation>
+        </message>
+        <message>
+            <source>Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.</source>
+            <translation>Read-only: the control panel cannot take the axis over.</translation>
+        </message>
     </context>
     <context>
         <name>Counter</name>
@@ -1844,7 +1876,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Bit 1: Halt</source>
-            <translation>Bit 1: Stop</translation>
+            <translation>Bit 1: Halt</translation>
         </message>
         <message>
             <source>Bit 2: Reserviert</source>
@@ -1903,7 +1935,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Halt</source>
-            <translation>Stop</translation>
+            <translation>Halt</translation>
         </message>
         <message>
             <source>Freigabe</source>
@@ -1911,7 +1943,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Quittierung</source>
-            <translation>Confirmation</translation>
+            <translation>Acknowledge</translation>
         </message>
         <message>
             <source>Kommando:</source>
@@ -2022,7 +2054,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Halt</source>
-            <translation>Stop</translation>
+            <translation>Halt</translation>
         </message>
         <message>
             <source>Freigabe</source>
@@ -2030,7 +2062,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Quittierung</source>
-            <translation>Confirmation</translation>
+            <translation>Acknowledge</translation>
         </message>
         <message>
             <source>Status</source>
@@ -2077,7 +2109,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Halt</source>
-            <translation>Stop</translation>
+            <translation>Halt</translation>
         </message>
         <message>
             <source>Freigabe</source>
@@ -2085,7 +2117,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Quittierung</source>
-            <translation>Confirmation</translation>
+            <translation>Acknowledge</translation>
         </message>
         <message>
             <source>Externe Geschwindigkeit</source>
@@ -2147,7 +2179,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Halt</source>
-            <translation>Stop</translation>
+            <translation>Halt</translation>
         </message>
         <message>
             <source>Freigabe</source>
@@ -2159,7 +2191,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Quittierung</source>
-            <translation>Confirmation</translation>
+            <translation>Acknowledge</translation>
         </message>
         <message>
             <source>Referenz setzen</source>

@@ -92,6 +92,38 @@
             <source>Steuertafel aus</source>
             <translation>Panneau de commande désactivé</translation>
         </message>
+        <message>
+            <source>Keine Verbindung zum Antriebsregler: die Steuertafel ist nur online verfügbar.</source>
+            <translation>Pas de connexion au variateur : le panneau de commande n'est disponible qu'en ligne.</translation>
+        </message>
+        <message>
+            <source>Die Steuertafeln sind im Antriebsregler gesperrt (A918).</source>
+            <translation>Les panneaux de commande sont verrouillés dans le variateur (A918).</translation>
+        </message>
+        <message>
+            <source>Ein anderer Master steuert die Achse (A900).</source>
+            <translation>Un autre maître commande l'axe (A900).</translation>
+        </message>
+        <message>
+            <source>Der Antriebsregler hat kein Steuerwort %1 für diese Steuertafel.</source>
+            <translation>Le variateur n'a pas de mot de commande %1 pour ce panneau de commande.</translation>
+        </message>
+        <message>
+            <source>Die Übernahme der Achse wurde abgelehnt.</source>
+            <translation>La prise de contrôle de l'axe a été refusée.</translation>
+        </message>
+        <message>
+            <source>Der Antriebsregler meldet eine Störung (E48).</source>
+            <translation>Le variateur signale un défaut (E48).</translation>
+        </message>
+        <message>
+            <source>Wegen einer Störung ausgeschaltet (E81 = 3, E82 = 88).</source>
+            <translation>Désactivé en raison d'un défaut (E81 = 3, E82 = 88).</translation>
+        </message>
+        <message>
+            <source>Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.</source>
+            <translation>Lecture seule : le panneau de commande ne peut pas prendre le contrôle de l'axe.</translation>
+        </message>
     </context>
     <context>
         <name>Counter</name>

@@ -1,3 +1,5 @@
+#include "ActionWidget.h"
+#include "BrevanePage.h"
 #include "LedWidget.h"
 #include "ModalWatcher.h"
 #include "PageRegistry.h"
@@ -86,17 +88,21 @@ void TestStatusPages::display_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("lit");
-    QTest::newRow("I210 offline") << "DbmSteuerStatus" << false << false << "I210" << "5" << "0 2";
-    QTest::newRow("I200 online") << "DbmSteuerStatus" << true << false << "I200" << "32769" << "0 15";
-    QTest::newRow("I200 offline") << "DbmSteuerStatus" << false << false << "I200" << "32769" << "";
-    QTest::newRow("I200 offline read-only") << "DbmSteuerStatus" << false << true << "I200" << "3" << "0 1";
-    QTest::newRow("I212 offline") << "DbmSteuerStatus" << false << false << "I212" << "255" << "";
-    QTest::newRow("I212 online") << "DbmSteuerStatus" << true << false << "I212" << "132" << "2 7";
-    QTest::newRow("J01 offline") << "SteuerStatusFahrsatz" << false << false << "J01" << "129" << "0 7";
-    QTest::newRow("J302 offline") << "SteuerStatusFahrsatz" << false << false << "J302" << "129" << "";
-    QTest::newRow("J302 online") << "SteuerStatusFahrsatz" << true << false << "J302" << "6" << "1 2";
-    QTest::newRow("J39 offline") << "SteuerStatusKommandobetrieb" << false << false << "J39" << "3" << "0 1";
-    QTest::newRow("not a number") << "SteuerStatusKommandobetrieb" << true << false << "J37" << "x" << "";
+    QTest::addColumn<QString>("then"); // the host goes "online" or "offline" after the value came
+    QTest::newRow("I210 offline") << "DbmSteuerStatus" << false << false << "I210" << "5" << "0 2" << QString();
+    QTest::newRow("I200 online") << "DbmSteuerStatus" << true << false << "I200" << "32769" << "0 15" << QString();
+    QTest::newRow("I200 offline") << "DbmSteuerStatus" << false << false << "I200" << "32769" << "" << QString();
+    QTest::newRow("I200 offline read-only") << "DbmSteuerStatus" << false << true << "I200" << "3" << "0 1" << QString();
+    QTest::newRow("I212 offline") << "DbmSteuerStatus" << false << false << "I212" << "255" << "" << QString();
+    QTest::newRow("I212 online") << "DbmSteuerStatus" << true << false << "I212" << "132" << "2 7" << QString();
+    QTest::newRow("J01 offline") << "SteuerStatusFahrsatz" << false << false << "J01" << "129" << "0 7" << QString();
+    QTest::newRow("J302 offline") << "SteuerStatusFahrsatz" << false << false << "J302" << "129" << "" << QString();
+    QTest::newRow("J302 online") << "SteuerStatusFahrsatz" << true << false << "J302" << "6" << "1 2" << QString();
+    QTest::newRow("J39 offline") << "SteuerStatusKommandobetrieb" << false << false << "J39" << "3" << "0 1" << QString();
+    QTest::newRow("not a number") << "SteuerStatusKommandobetrieb" << true << false << "J37" << "x" << "" << QString();
+    QTest::newRow("I200 goes offline") << "DbmSteuerStatus" << true << false << "I200" << "3" << "" << "offline";
+    QTest::newRow("J302 comes online") << "SteuerStatusFahrsatz" << false << false << "J302" << "6" << "1 2" << "online";
+    QTest::newRow("J39 stays offline") << "SteuerStatusKommandobetrieb" << true << false << "J39" << "3" << "0 1" << "offline";
 }
 
 void TestStatusPages::display()
@@ -107,12 +113,17 @@ void TestStatusPages::display()
     QFETCH(QString, word);
     QFETCH(QString, value);
     QFETCH(QString, lit);
+    QFETCH(QString, then);
     RecordingHost host;
     host.setOnline(online);
     host.setReadOnly(readOnly);
     seed(host.store(), {{word, "0", 1, ParameterDataType::String}});
     auto shown = open(host, page);
+    // A host refreshes only live values: the shown word is one.
+    QCOMPARE(dynamic_cast<BrevanePage *>(shown.get())->liveValuesOn(), QStringList{word + "@1.0"});
     host.store().setValue(word, value);
+    if (!then.isEmpty())
+        host.setOnline(then == "online");
     QStringList actual;
     for (int bit = 0; bit < 16; ++bit) {
         if (LedWidget *widget = led(shown.get(), word, bit); widget && widget->isOn())
@@ -142,20 +153,21 @@ void TestStatusPages::links()
     auto shown = open(host, page);
     auto *link = shown->findChild<QLabel *>(label);
     QVERIFY(link);
-    if (link->text().contains("href"))
-        emit link->linkActivated(target);
-    else
-        QTest::mouseClick(link, Qt::LeftButton);
+    const auto activate = [link, &target] {
+        if (link->text().contains("href"))
+            emit link->linkActivated(target);
+        else
+            QTest::mouseClick(link, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    };
+    activate();
     QCOMPARE(host.calls({"jumpToPage"}), QStringList{QStringLiteral("jumpToPage(%1)").arg(target)});
 
     // A hidden target says so, with the same text as title and message.
     host.hidePage(target);
     ModalWatcher watcher;
     watcher.answer(QMessageBox::Ok);
-    if (link->text().contains("href"))
-        emit link->linkActivated(target);
-    else
-        QTest::mouseClick(link, Qt::LeftButton);
+    activate();
     QCOMPARE(watcher.titles(), QStringList{"Assistentenseite ist aktuell ausgeblendet."});
     QCOMPARE(watcher.texts(), QStringList{"Assistentenseite ist aktuell ausgeblendet."});
 }
@@ -164,21 +176,39 @@ void TestStatusPages::jogOverview_data()
 {
     QTest::addColumn<int>("deviceType");
     QTest::addColumn<int>("page");
-    QTest::newRow("KM2") << 3 << 0;
-    QTest::newRow("KQ2") << 8 << 0;
-    QTest::newRow("other") << 5 << 1;
+    // Where a user clicks on the diagram (its own coordinates) and the page that opens.
+    QTest::addColumn<QStringList>("clicks");
+    const QStringList threeSources = {"105,36 DbmSrcBinSignals", "105,90 AntriebsreglerBedienteil",
+                                      "105,147 SteuertafelTippen", "568,105 AntriebBeobPosiKern1"};
+    QTest::newRow("KM2") << 3 << 0 << threeSources;
+    QTest::newRow("KQ2") << 8 << 0 << threeSources;
+    QTest::newRow("other") << 5 << 1
+                           << QStringList{"105,36 DbmSrcBinSignals", "105,90 SteuertafelTippen", "565,63 AntriebBeobPosiKern1"};
 }
 
 void TestStatusPages::jogOverview()
 {
     QFETCH(int, deviceType);
     QFETCH(int, page);
+    QFETCH(QStringList, clicks);
     RecordingHost host;
     host.setDeviceType(eDeviceType(deviceType));
+    host.addPages({"DbmSrcBinSignals", "AntriebsreglerBedienteil", "SteuertafelTippen", "AntriebBeobPosiKern1"});
     auto shown = open(host, "DbmTipbetrieb");
     auto *stack = shown->findChild<QStackedWidget *>("stackedWidget");
     QCOMPARE(stack->currentIndex(), page);
     QVERIFY(stack->currentWidget()->findChild<QLabel *>("LblLokalbetriebpage") || page == 1);
+    for (const QString &click : clicks) {
+        const QStringList parts = click.split(' ');
+        const QStringList xy = parts.at(0).split(',');
+        QWidget *target = stack->currentWidget()->childAt(QPoint(xy.at(0).toInt(), xy.at(1).toInt()));
+        while (target && !qobject_cast<ActionWidget *>(target))
+            target = target->parentWidget();
+        QVERIFY2(target, qPrintable(click));
+        host.clearCalls();
+        QTest::mouseClick(target, Qt::LeftButton);
+        QCOMPARE(host.calls({"jumpToPage"}), QStringList{"jumpToPage(" + parts.at(1) + ")"});
+    }
 }
 
 QTEST_MAIN(TestStatusPages)
