@@ -206,12 +206,6 @@ void ControlPanelPage::setLabel(bool panelOn)
     m_onOffLabel->setText(QCoreApplication::translate("ControlPanelPage", panelOn ? labelOff : labelOn));
 }
 
-void ControlPanelPage::updateReadOnly()
-{
-    BrevanePage::updateReadOnly();
-    adjustVisibility();
-}
-
 void ControlPanelPage::retranslatePage()
 {
     setLabel(m_labelOn);
@@ -222,10 +216,6 @@ ControlPanelPage::Reason ControlPanelPage::unavailableReason() const
 {
     if (!isOnline())
         return Reason::Offline;
-    // Moving the axis changes the device (the host writes the control word): not in a
-    // project or device that may not be edited.
-    if (isReadOnly())
-        return Reason::ReadOnly;
     if (readInt(QStringLiteral("A918")) != 0)
         return Reason::Locked;
     if (!hasParameter(m_rules.controlWord))
@@ -240,7 +230,6 @@ QString ControlPanelPage::reasonText(Reason reason) const
     switch (reason) {
     case Reason::None: break;
     case Reason::Offline: return tr("Keine Verbindung zum Antriebsregler: die Steuertafel ist nur online verfügbar.");
-    case Reason::ReadOnly: return tr("Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.");
     case Reason::Locked: return tr("Die Steuertafeln sind im Antriebsregler gesperrt (A918).");
     case Reason::OtherMaster: return tr("Ein anderer Master steuert die Achse (A900).");
     case Reason::NoControlWord:

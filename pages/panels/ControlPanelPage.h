@@ -129,11 +129,10 @@ protected:
     // Names what the switch-on button does next.
     void setLabel(bool panelOn);
     void retranslatePage() override;
-    void updateReadOnly() override;
 
 private:
     // Why the switch-on button cannot take the axis over, or why the last take-over ended.
-    enum class Reason { None, Offline, ReadOnly, Locked, OtherMaster, NoControlWord, Refused, DeviceFault, FaultSwitchOff };
+    enum class Reason { None, Offline, Locked, OtherMaster, NoControlWord, Refused, DeviceFault, FaultSwitchOff };
     Reason unavailableReason() const;
     bool faultPairReported() const;
     QString reasonText(Reason reason) const;

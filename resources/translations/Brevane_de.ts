@@ -120,10 +120,6 @@
             <source>Wegen einer Störung ausgeschaltet (E81 = 3, E82 = 88).</source>
             <translation>Wegen einer Störung ausgeschaltet (E81 = 3, E82 = 88).</translation>
         </message>
-        <message>
-            <source>Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.</source>
-            <translation>Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.</translation>
-        </message>
     </context>
     <context>
         <name>Counter</name>

@@ -120,10 +120,6 @@
             <source>Wegen einer Störung ausgeschaltet (E81 = 3, E82 = 88).</source>
             <translation>Switched off because of a fault (E81 = 3, E82 = 88).</translation>
         </message>
-        <message>
-            <source>Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.</source>
-            <translation>Read-only: the control panel cannot take the axis over.</translation>
-        </message>
     </context>
     <context>
         <name>Counter</name>

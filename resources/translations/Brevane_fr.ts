@@ -120,10 +120,6 @@
             <source>Wegen einer Störung ausgeschaltet (E81 = 3, E82 = 88).</source>
             <translation>Désactivé en raison d'un défaut (E81 = 3, E82 = 88).</translation>
         </message>
-        <message>
-            <source>Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.</source>
-            <translation>Lecture seule : le panneau de commande ne peut pas prendre le contrôle de l'axe.</translation>
-        </message>
     </context>
     <context>
         <name>Counter</name>

@@ -174,7 +174,6 @@ void TestControlPanels::stateMachine_data()
     const QString on = QStringLiteral("START b31=0 b0=1");
     const QString handBack = QStringLiteral("b31=0 flag0 stop");
     const char *const offline = "Keine Verbindung zum Antriebsregler: die Steuertafel ist nur online verfügbar.";
-    const char *const readOnly = "Schreibgeschützt: die Steuertafel kann die Achse nicht übernehmen.";
     const char *const locked = "Die Steuertafeln sind im Antriebsregler gesperrt (A918).";
     const char *const otherMaster = "Ein anderer Master steuert die Achse (A900).";
     const char *const noWord = "Der Antriebsregler hat kein Steuerwort WORD für diese Steuertafel.";
@@ -209,8 +208,8 @@ void TestControlPanels::stateMachine_data()
         {"offline hands back", "show on! freigabe offline", "b31=0 " + on + " b31=1 " + handBack,
          because(lookUnavailable, offline)},
         {"A918 hands back", "show on! A918=1", "b31=0 " + on + " " + handBack, because(lookUnavailable, locked)},
-        {"read-only hands back", "show on! freigabe readonly", "b31=0 " + on + " b31=1 " + handBack,
-         because(lookUnavailable, readOnly)},
+        // The project's read-only state is about its parameters; the panel keeps the axis.
+        {"read-only keeps the axis", "show on! freigabe readonly", "b31=0 " + on + " b31=1", lookEnabled},
         {"own A900 reported during the start call", "show start{A900=1} on!", "b31=0 " + on, lookOffered},
         {"change during the start call, no second start", "show start{E49=2} on!", "b31=0 " + on, lookBlocked},
         {"lock during the start call hands back", "show start{A918=1} on!", "b31=0 START " + handBack,
