@@ -1,6 +1,8 @@
 #include "DbmSrcIndirectTriggerFollowMbV2.h"
 #include "ui_DbmSrcIndirectTriggerFollowMbV2.h"
 
+#include "ClickConnections.h"
+
 #include "WizardGlobal.h"
 
 namespace {
@@ -21,8 +23,7 @@ DbmSrcIndirectTriggerFollowMbV2::DbmSrcIndirectTriggerFollowMbV2(QWidget *parent
     connect(ui->CheckboxG809, SIGNAL(clicked()), this, SLOT(CheckboxG809_Clicked()));
     connect(ui->ActionWidgetTriggerFolgefahrsatz, SIGNAL(clicked()), this, SLOT(jumpToTriggerFolgefahrsatz()));
     connect(ui->ActionWidgetTriggerFolgefahrsatz_2, SIGNAL(clicked()), this, SLOT(jumpToTriggerFolgefahrsatz()));
-    // Queued, so that the label has finished its release before a box may delete the page.
-    connect(ui->ClickLabelFahrsatz, SIGNAL(clicked()), this, SLOT(jumpToFahrsatz()), Qt::QueuedConnection);
+    connectClicks(this, {{ui->ClickLabelFahrsatz, SLOT(jumpToFahrsatz())}});
     setLinkFrameActive(ui->FrameClickLabelFahrsatz, true);
 }
 

@@ -1,4 +1,6 @@
 #include "Fahrsatz.h"
+
+#include "ClickConnections.h"
 #include "ui_Fahrsatz.h"
 
 #include "ClickableLabel.h"
@@ -89,10 +91,8 @@ void Fahrsatz::connectLinkLabels()
     for (ClickableLabel *label : labels) {
         const QString key = label->objectName().section(QLatin1Char('_'), 0, 0).mid(int(qstrlen("ClickLabel")));
         for (const Link &link : links) {
-            // Queued: the label still handles its release when clicked() returns, and the
-            // host may delete the page (and the label) from inside the jump's message box.
             if (key == QLatin1String(link.key))
-                connect(label, &ClickableLabel::clicked, this, link.slot, Qt::QueuedConnection);
+                connectClick(label, this, link.slot);
         }
     }
 }

@@ -1,4 +1,6 @@
 #include "Folgefahrsatz.h"
+
+#include "ClickConnections.h"
 #include "ui_Folgefahrsatz.h"
 
 #include "ClickableLabel.h"
@@ -60,9 +62,7 @@ Folgefahrsatz::Folgefahrsatz(QWidget *parent)
         Q_ASSERT(trigger.sourceLabel && trigger.valueEditor && trigger.frame && trigger.range);
         setLinkFrameActive(trigger.frame, true);
         if (auto *link = findChild<ClickableLabel *>(QStringLiteral("ClickLabelTriggersignal") + number))
-            // Queued, so that the label has finished its release before a box may delete the page.
-            connect(link, &ClickableLabel::clicked, this, &Folgefahrsatz::JumpToFahrsatzTriggersignale,
-                    Qt::QueuedConnection);
+            connectClick(link, this, &Folgefahrsatz::JumpToFahrsatzTriggersignale);
         m_triggers << trigger;
     }
     WizardGlobal().AddHoverHighlights(this);

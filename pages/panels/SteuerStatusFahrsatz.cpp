@@ -1,4 +1,6 @@
 #include "SteuerStatusFahrsatz.h"
+
+#include "ClickConnections.h"
 #include "ui_SteuerStatusFahrsatz.h"
 
 #include "ClickableLabel.h"
@@ -8,11 +10,9 @@ SteuerStatusFahrsatz::SteuerStatusFahrsatz(QWidget *parent)
 {
     setupForm(*ui);
     setupWords({{QStringLiteral("J01"), 8, true, ReadWhen::Always}, {QStringLiteral("J302"), 8, false, ReadWhen::Online}});
-    // The three used control bits lead to where their binary signals are chosen. Queued: a jump
-    // may open a box, and the host may delete the page from inside it; that must not happen
-    // inside the label's own mouse handler.
+    // The three used control bits lead to where their binary signals are chosen.
     for (ClickableLabel *link : {ui->ClickLabelStop, ui->ClickLabelReset, ui->ClickLabelContinue})
-        connect(link, &ClickableLabel::clicked, this, &SteuerStatusFahrsatz::ClickLabelStopClicked, Qt::QueuedConnection);
+        connectClick(link, this, &SteuerStatusFahrsatz::ClickLabelStopClicked);
     for (QFrame *frame : {ui->FrameClickLabelStop, ui->FrameClickLabelReset, ui->FrameClickLabelContinue})
         setLinkFrameActive(frame, true);
 }

@@ -1,4 +1,6 @@
 #include "SteuerStatusKommandobetrieb.h"
+
+#include "ClickConnections.h"
 #include "ui_SteuerStatusKommandobetrieb.h"
 
 #include "ClickableLabel.h"
@@ -8,9 +10,7 @@ SteuerStatusKommandobetrieb::SteuerStatusKommandobetrieb(QWidget *parent)
 {
     setupForm(*ui);
     setupWords({{QStringLiteral("J37"), 8, true, ReadWhen::Always}, {QStringLiteral("J39"), 8, false, ReadWhen::Always}});
-    // Queued: a jump may open a box, and the host may delete the page from inside it; that
-    // must not happen inside the label's own mouse handler.
-    connect(ui->ClickLabelContinue, &ClickableLabel::clicked, this, &SteuerStatusKommandobetrieb::ClickLabelContinueClicked, Qt::QueuedConnection);
+    connectClick(ui->ClickLabelContinue, this, &SteuerStatusKommandobetrieb::ClickLabelContinueClicked);
     setLinkFrameActive(ui->FrameClickLabelContinue, true);
 }
 

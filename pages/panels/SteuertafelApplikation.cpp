@@ -1,4 +1,6 @@
 #include "SteuertafelApplikation.h"
+
+#include "ClickConnections.h"
 #include "ui_SteuertafelApplikation.h"
 
 #include "ClickableLabel.h"
@@ -48,9 +50,7 @@ SteuertafelApplikation::SteuertafelApplikation(QWidget *parent)
     setupForm(*ui);
     setupPanel();
     connect(ui->ComboBoxJ311, &QComboBox::currentIndexChanged, this, &SteuertafelApplikation::comboJ311Changed);
-    // Queued: a jump may open a box, and the host may delete the page from inside it; that
-    // must not happen inside the label's own mouse handler.
-    connect(ui->ClickLblFahrsatzbetrieb, &ClickableLabel::clicked, this, &SteuertafelApplikation::onFahrsatzbetriebClicked, Qt::QueuedConnection);
+    connectClick(ui->ClickLblFahrsatzbetrieb, this, &SteuertafelApplikation::onFahrsatzbetriebClicked);
     setLinkFrameActive(ui->FrameClickLblFahrsatzbetrieb, true);
 }
 

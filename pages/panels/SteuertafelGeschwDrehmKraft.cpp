@@ -1,4 +1,6 @@
 #include "SteuertafelGeschwDrehmKraft.h"
+
+#include "ClickConnections.h"
 #include "ui_SteuertafelGeschwDrehmKraft.h"
 
 #include "ClickableLabel.h"
@@ -72,9 +74,7 @@ SteuertafelGeschwDrehmKraft::SteuertafelGeschwDrehmKraft(QWidget *parent)
         auto *link = findChild<ClickableLabel *>(QLatin1String(row.link));
         Q_ASSERT(link);
         const QString target = QLatin1String(row.target);
-        // Queued: a jump may open a box, and the host may delete the page from inside it; that
-        // must not happen inside the label's own mouse handler.
-        connect(link, &ClickableLabel::clicked, this, [this, target] { jumpTo(target); }, Qt::QueuedConnection);
+        connectClick(link, this, [this, target] { jumpTo(target); });
         setLinkFrameActive(findChild<QFrame *>(QStringLiteral("Frame") + QLatin1String(row.link)), true);
     }
 }

@@ -1,4 +1,6 @@
 #include "SteuertafelPLCopen.h"
+
+#include "ClickConnections.h"
 #include "ui_SteuertafelPLCopen.h"
 
 #include "ClickableLabel.h"
@@ -46,14 +48,11 @@ SteuertafelPLCopen::SteuertafelPLCopen(QWidget *parent)
 {
     setupForm(*ui);
     setupPanel();
-    // Queued: a jump may open a box, and the host may delete the page from inside it; that
-    // must not happen inside the label's own mouse handler.
-    connect(ui->ClickLblReferenzierung, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_Referenzierung, Qt::QueuedConnection);
-    connect(ui->ClickLblReferenzierung_2, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_Referenzierung, Qt::QueuedConnection);
-    connect(ui->ClickLblExtGeschw, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_ExtGeschw, Qt::QueuedConnection);
-    connect(ui->ClickLblGeschwOverride, &ClickableLabel::clicked, this, &SteuertafelPLCopen::Jump_to_GeschwOverride, Qt::QueuedConnection);
-    connect(ui->ClickLblQuelleDrehzahlklammerung, &ClickableLabel::clicked, this,
-            &SteuertafelPLCopen::Jump_to_QuelleDrehzahlklammerung, Qt::QueuedConnection);
+    connectClick(ui->ClickLblReferenzierung, this, &SteuertafelPLCopen::Jump_to_Referenzierung);
+    connectClick(ui->ClickLblReferenzierung_2, this, &SteuertafelPLCopen::Jump_to_Referenzierung);
+    connectClick(ui->ClickLblExtGeschw, this, &SteuertafelPLCopen::Jump_to_ExtGeschw);
+    connectClick(ui->ClickLblGeschwOverride, this, &SteuertafelPLCopen::Jump_to_GeschwOverride);
+    connectClick(ui->ClickLblQuelleDrehzahlklammerung, this, &SteuertafelPLCopen::Jump_to_QuelleDrehzahlklammerung);
     for (QFrame *frame : {ui->FrameLinkReferenzierung, ui->FrameLinkReferenzierung_2, ui->FrameLinkExtGeschw,
                           ui->FrameLinkGeschwOverride, ui->FrameLinkQuelleDrehzahlklammerung})
         setLinkFrameActive(frame, true);
