@@ -76,6 +76,16 @@ def candidates(paths):
     return sorted(found)
 
 
+def near_tests(path):
+    """The test executables of the folder that mirrors the changed file's folder."""
+    parts = os.path.relpath(path, ROOT).split(os.sep)
+    folder = parts[1] if parts[0] == "pages" and len(parts) > 2 else parts[0]
+    tests = os.path.join(ROOT, "tests", folder)
+    if not os.path.isdir(tests):
+        return []
+    return sorted(name[:-4] for name in os.listdir(tests) if name.startswith("tst_") and name.endswith(".cpp"))
+
+
 def run(command, log, timeout):
     with open(log, "a", encoding="utf-8") as out:
         out.write("$ " + " ".join(command) + "\n")
@@ -150,10 +160,18 @@ def main():
                 handle.write("\n".join(lines))
             where = f"{os.path.relpath(path, ROOT)}:{index + 1}"
             started = time.monotonic()
-            if run(build, options.log, options.timeout) != 0:
+            near = near_tests(path)
+            first = "^(" + "|".join(near) + ")$"
+            if near and run(build + ["--target"] + near, options.log, options.timeout) != 0:
                 verdict = "does not compile"
                 broken += 1
-            elif run(test, options.log, options.timeout) != 0:
+            elif near and run(test + ["-R", first], options.log, options.timeout) != 0:
+                verdict = "caught"
+                caught += 1
+            elif run(build, options.log, options.timeout) != 0:
+                verdict = "does not compile"
+                broken += 1
+            elif run(test[:-1] + [options.exclude + ("|" + first if near else "")], options.log, options.timeout) != 0:
                 verdict = "caught"
                 caught += 1
             else:
