@@ -877,7 +877,7 @@ def velocity_mode(variant):
         for r in rows:
             route(s, r.E(), (trq.x, r.cy))
         chain(s, trq.E(), 780, [("B", 120, 80, "", "limit"),
-                                ("X", ("L", 40, 170, 40, "panel")), ("L", 120, 60, "motor")])
+                                ("X", ("L", 40, 170, 46, "panel")), ("L", 120, 60, "motor")])
         return s
     main = link(s, 20, 30, 150, 40, "speed")
     aux = link(s, 20, 110, 150, 40, "sum")
