@@ -13,8 +13,9 @@ Only the standard library is used and the output is byte-identical on every run
 The pages lay their own translated captions, parameter widgets and clickable
 areas over the diagrams. A diagram therefore keeps the nominal size its name
 carries, draws the signal flow with symbols, and leaves room where the forms
-put their widgets: link blocks (light blue) and dashed slots carry no text,
-function blocks carry a short title in their header band only.
+put their widgets: link blocks (light blue), dashed slots and the header bands of
+function blocks carry no text. A picture draws no word, since no language would
+translate it; its only texts are parameter coordinates, numbers and symbols.
 """
 
 import math
@@ -152,8 +153,9 @@ class Svg:
 # Diagram vocabulary: blocks, slots, switches, nodes, icons
 
 def block(s, x, y, w, h, title=None, icon=None):
-    """Function block: white body, title in a tinted header band. An empty title ("")
-    keeps the band free for a caption the form lays over it."""
+    """Function block: white body, with a tinted header band unless the title is None.
+    The band stays free ("") for the caption the form lays over it; a title of its
+    own is a symbol or coordinate, never a word."""
     s.rect(x, y, w, h, 6, "#ffffff", INK, 1.4)
     top = y
     if title is not None and h >= 44:
@@ -277,7 +279,8 @@ def route_hv(s, p, q, arrow=True):
 
 def column(s, x, y, w, entries, gap=8):
     """Stack of sources. Entry: ("S", h) slot, ("L", h[, icon]) link,
-    ("AE", n[, h]) analog input with its scaling stage, ("BUS", name), ("IO", h, title, icon)."""
+    ("AE", n[, h]) analog input n with its scaling stage (the form names the input),
+    ("IO", h, title, icon)."""
     boxes = []
     for e in entries:
         kind = e[0]
@@ -287,12 +290,10 @@ def column(s, x, y, w, entries, gap=8):
             boxes.append(link(s, x, y, w, e[1], e[2] if len(e) > 2 else None))
         elif kind == "IO":
             boxes.append(io(s, x, y, w, e[1], e[2], e[3] if len(e) > 3 else None))
-        elif kind == "BUS":
-            boxes.append(io(s, x, y, w, 30, e[1], "bus"))
         elif kind == "AE":
             aw = 64 if w >= 150 else w
             ah = e[2] if len(e) > 2 else 28
-            a = io(s, x, y, aw, ah, "AE%d" % e[1], "analog")
+            a = io(s, x, y, aw, ah, "", "analog")
             if aw < w:
                 scale = link(s, x + aw + 18, y, w - aw - 18, ah, "scale")
                 s.arrow([a.E(), scale.W()])
@@ -466,26 +467,38 @@ def draw_icon(s, kind, cx, cy, size, color=INK):
 # --------------------------------------------------------------------------
 # Diagram families
 
+# The parameters of each comparator bank: the address of the watched parameter, and the
+# rows that the operations feed into the comparison, in the order the page shows them
+# (the REAL32 bank adds C84 in its wide variants).
+COMPARATOR_PARAMETERS = {
+    "INT32": ("C78", {"b": ("C79", "C82"), "e": ("C81", "C80", "C82")}),
+    "INT16": ("C136", {"b": ("C137", "C140"), "e": ("C139", "C138", "C140")}),
+    "INT8": ("C144", {"b": ("C145", "C148"), "e": ("C147", "C146", "C148")}),
+    "REAL32": ("C65", {"b": ("C70",), "e": ("C71", "C72"), "f": ("C73", "C74")}),
+}
+
+
 def comparator(width, bank, variant):
     """Comparator banks. a: operation without a watched parameter (constant output);
     b/c/d: comparison against a value with hysteresis; e: window; f: target window.
     The REAL32 bank filters (low pass, absolute value) before comparing; its wide
-    variants have room for the additional row."""
+    variants have room for the additional row. The watched parameter enters as the
+    address that names it; the rows feeding the comparison carry their coordinates.
+    The forms caption the blocks' header bands."""
     height = 240 if bank != "REAL32" else 180
     s = Svg(width, height)
     real = bank == "REAL32"
     op = variant[0]
     cy = 90 if not real else 62
+    address, rows = COMPARATOR_PARAMETERS[bank]
     if op != "a":
-        inp = io(s, 20, cy - 24, 110, 48, None, None)
-        s.text(inp.cx, inp.y + 15, bank, 11, color=MUTED)
-        slot(s, inp.x + 8, inp.y + 21, inp.w - 16, 20)
+        io(s, 20, cy - 15, 110, 30, address)
     # b, c, d: the operations "greater than", "less than" and "equal to", in the order the
-    # drive numbers them (3, 5, 7)
-    title, icon = {"a": ("Komparator", "const"), "b": ("Komparator", "gt"), "c": ("Komparator", "lt"),
-                   "d": ("Komparator", "eq"), "e": ("Fenster", "window"), "f": ("Ziel", "target")}[op]
+    # drive numbers them (3, 5, 7); a has no band, since its page has no caption
+    title = None if op == "a" else ""
+    icon = {"a": "const", "b": "gt", "c": "lt", "d": "eq", "e": "window", "f": "target"}[op]
     if real:
-        stages = [("B", 96, 64, "Tiefpass", "lowpass"), ("B", 96, 64, "Betrag", "abs"),
+        stages = [("B", 96, 64, "", "lowpass"), ("B", 96, 64, "", "abs"),
                   ("B", 130, 64, title, icon), ("IO", 70, 30, None, "step")]
         if op == "a":
             stages = stages[2:]
@@ -495,17 +508,15 @@ def comparator(width, bank, variant):
     comp = boxes[-2]
     if op == "a":
         return s
-    rows = {"b": 2, "c": 2, "d": 2, "e": 3, "f": 2}[op]
-    if real:
-        rows = 1 if op in "bcd" else 2
-        if variant.endswith("2"):
-            rows += 1
+    inputs = rows["b" if op in "bcd" else op] + (("C84",) if variant.endswith("2") else ())
     slot_w = 92 if not real else 70
-    total = rows * slot_w + (rows - 1) * 10
+    if len(inputs) > 1:   # every arrow ends on the block
+        slot_w = min(slot_w, (comp.w - 24) / (len(inputs) - 1) - 10)
+    total = len(inputs) * slot_w + (len(inputs) - 1) * 10
     x = comp.cx - total / 2
     top = comp.b + (34 if not real else 36)
-    for i in range(rows):
-        b = slot(s, x, top, slot_w, 24)
+    for coordinate in inputs:
+        b = io(s, x, top, slot_w, 24, coordinate)
         s.arrow([b.N(), (b.cx, comp.b)])
         x += slot_w + 10
     return s
@@ -559,7 +570,8 @@ def source_page(width, height, ais, stages, base=2, extra_rows=(), ae_h=28, gene
 def binary_channels(width, height, channels, target_icon="pid"):
     """Several binary signals acting on one function (PID deactivation and preset),
     each chosen by its own selector from the same four kinds of source, which sit
-    once on a common bar: inactive, active, parameter, digital inputs (a link)."""
+    once on a common bar: inactive, active, parameter, digital inputs (a link).
+    Channel: (icon, closed input); the form captions the channels' blocks."""
     s = Svg(width, height)
     n = len(channels)
     boxes = column(s, 20, 20, 150, [("S", 22), ("S", 22), ("S", 22), ("L", 54, "di")], 8)
@@ -572,19 +584,25 @@ def binary_channels(width, height, channels, target_icon="pid"):
     for b in boxes:
         s.line([b.E(), (bar, b.cy)])
         dot(s, bar, b.cy)
-    for (title, icon, sel), ys in zip(channels, taps):
+    for (icon, sel), ys in zip(channels, taps):
         pivot = switch(s, 250, ys, sel, yout=(ys[0] + ys[-1]) / 2, froms=[bar] * 4)
-        blocks = chain(s, pivot, tgt.x - 40, [("B", 120, 50, title, icon)])
+        blocks = chain(s, pivot, tgt.x - 40, [("B", 120, 50, "", icon)])
         route(s, blocks[-1].E(), (tgt.x, min(max(pivot[1], tgt.y + 12), tgt.b - 12)), midx=tgt.x - 20)
     return s
 
 
-def fieldbus_output(output, bus):
+# The parameter through which each fieldbus drives the analog outputs.
+FIELDBUS_VALUE = {"EtherCAT": "A255", "PROFINET": "A271", "CAN": "A246"}
+
+
+def fieldbus_output(bus):
+    """Analog output driven by the fieldbus: the bus, the value it writes, the scaling and
+    the output terminal; the form names the bus, the scaling and the output (both outputs
+    look alike)."""
     s = Svg(700, 180)
-    names = {"EtherCAT": "EtherCAT", "PROFINET": "PROFINET", "CAN": "CANopen"}
-    pivot = sources(s, 20, 42, 170, [("IO", 36, names[bus], "bus"), ("S", 36)], sel=0, gap=18)
-    chain(s, pivot, 680, [("S", 110, 30), ("B", 110, 64, "Skalierung", "scale"),
-                          ("IO", 90, 40, "AA%d" % output, "analog")])
+    bus_box = io(s, 20, 72, 170, 36, "", "bus")
+    chain(s, bus_box.E(), 680, [("IO", 110, 30, FIELDBUS_VALUE[bus]), ("B", 110, 64, "", "scale"),
+                                ("IO", 90, 40, "", "analog")])
     return s
 
 
@@ -661,7 +679,7 @@ def cia402_overview():
 
 def command_mode():
     s = Svg(640, 240)
-    cmd = block(s, 240, 30, 200, 180, "Kommando", "play")
+    cmd = block(s, 240, 30, 200, 180, "", "play")
     for i in range(3):
         b = link(s, 20, 36 + 62 * i, 160, 44, "speed" if i < 2 else "scale")
         route(s, b.E(), (cmd.x, b.cy))
@@ -673,7 +691,7 @@ def command_mode():
 def motion_block_bin_signals():
     s = Svg(740, 220)
     pivot = sources(s, 20, 45, 140, BINARY, 3, 8)
-    chain(s, pivot, 720, [("S", 90, 30), ("X", ("L", 34, 150, 40, "panel")), ("B", 150, 70, "Fahrsatz", "table")])
+    chain(s, pivot, 720, [("S", 90, 30), ("X", ("L", 34, 150, 40, "panel")), ("B", 150, 70, "", "table")])
     return s
 
 
@@ -695,7 +713,7 @@ def direct_block_start():
     s = Svg(860, 240)
     pivot = sources(s, 20, 80, 140, BINARY, 3, 8)
     boxes = chain(s, pivot, 840, [("B", 80, 50, None, "edge"), ("X", ("L", 50, 170, 40, "panel")),
-                                  ("B", 150, 90, "Priorität", "prio"), ("L", 150, 60, "table")])
+                                  ("B", 150, 90, "", "prio"), ("L", 150, 60, "table")])
     prio = boxes[2]
     sel = link(s, prio.x, prio.y - 50, prio.w, 34, "table")
     s.arrow([sel.S(), (prio.cx, prio.y)])
@@ -705,7 +723,7 @@ def direct_block_start():
 def limitation_velocity():
     s = Svg(750, 220)
     pivot = sources(s, 20, 45, 140, BINARY, 3, 8)
-    boxes = chain(s, pivot, 730, [("B", 170, 110, "Begrenzung", "limit"), ("L", 150, 60, "speed")])
+    boxes = chain(s, pivot, 730, [("B", 170, 110, "", "limit"), ("L", 150, 60, "speed")])
     lim = boxes[0]
     led_slot(s, lim.x + 20, lim.b - 16)
     led_slot(s, lim.r - 20, lim.b - 16)
@@ -746,7 +764,7 @@ def main_setpoint(second, additional):
     par = slot(s, 20, 66, 160, 30)
     fix = link(s, 20, 108, 160, 34, "table")
     pivot = switch(s, 220, [ext.cy, par.cy, fix.cy], 2, froms=[ext.r, par.r, fix.r])
-    stages = [("S", 100, 30), ("B", 110, 64, "Rampe", "ramp"), ("L", 120, 50, "sum" if additional else "speed")]
+    stages = [("S", 100, 30), ("B", 110, 64, "", "ramp"), ("L", 120, 50, "sum" if additional else "speed")]
     chain(s, pivot, 620, stages)
     if second:
         sel = sources(s, 20, 190, 110, BINARY, 3, 8)
@@ -794,22 +812,24 @@ def fixed_value_table():
 
 
 def block_selection(binary):
+    """Number of the block to run: binary from the eight bit sources J04, or the
+    parameter J02; the direct start and the control panel take precedence."""
     s = Svg(640 if binary else 540, 250 if binary else 180)
     if binary:
         for i in range(8):
-            b = slot(s, 20, 14 + 22 * i, 140, 18)
+            b = io(s, 20, 14 + 22 * i, 140, 18, "J04.%d" % i)
             s.line([b.E(), (190, b.cy)], INK, 1.0)
         code = block(s, 190, 10, 60, 182, None, "sum")
         start = link(s, 20, 202, 230, 36, "edge")
         ys = [code.cy, start.cy]
         pivot = switch(s, 280, ys, 0, froms=[code.r, start.r])
-        chain(s, pivot, 620, [("X", ("L", -40, 120, 36, "panel")), ("B", 130, 80, "Priorit\u00e4t", "prio"),
+        chain(s, pivot, 620, [("X", ("L", -40, 120, 36, "panel")), ("B", 130, 80, "", "prio"),
                               ("L", 120, 56, "table")])
         return s
     start = link(s, 20, 20, 150, 36, "edge")
-    par = slot(s, 20, 74, 150, 30)
+    par = io(s, 20, 74, 150, 30, "J02")
     pivot = switch(s, 200, [start.cy, par.cy], 0, froms=[start.r, par.r])
-    chain(s, pivot, 520, [("X", ("L", 36, 140, 34, "panel")), ("B", 110, 64, "Priorit\u00e4t", "prio"),
+    chain(s, pivot, 520, [("X", ("L", 36, 140, 34, "panel")), ("B", 110, 64, "", "prio"),
                           ("L", 90, 50, "table")])
     return s
 
@@ -819,7 +839,7 @@ def motion_block_torque():
     blk = link(s, 20, 24, 130, 40, "table")
     par = slot(s, 20, 86, 130, 30)
     pivot = switch(s, 180, [blk.cy, par.cy], 0, froms=[blk.r, par.r])
-    chain(s, pivot, 480, [("B", 120, 70, "Begrenzung", "limit"), ("L", 100, 50, "torque")])
+    chain(s, pivot, 480, [("B", 120, 70, "", "limit"), ("L", 100, 50, "torque")])
     return s
 
 
@@ -843,7 +863,7 @@ def jog_mode(km2):
     if km2:
         local = link(s, 20, 124, 170, 46, "panel")
         pivot = switch(s, 300, [pivot[1], local.cy], 0, froms=[pivot[0], local.r])
-    chain(s, pivot, 630, [("B", 150, 110, "Tippen", "jog"), ("L", 130, 60, "motor")])
+    chain(s, pivot, 630, [("B", 150, 110, "", "jog"), ("L", 130, 60, "motor")])
     return s
 
 
@@ -853,19 +873,19 @@ def velocity_mode(variant):
     s = Svg(800, 300 if variant == "c" else 240)
     if variant == "d":
         rows = [link(s, 20, 24 + 64 * i, 150, 40, "torque" if i == 0 else "speed") for i in range(3)]
-        trq = block(s, 230, 24, 150, 168, "Drehmoment", "torque")
+        trq = block(s, 230, 24, 150, 168, "", "torque")
         for r in rows:
             route(s, r.E(), (trq.x, r.cy))
-        chain(s, trq.E(), 780, [("B", 120, 80, "Begrenzung", "limit"),
-                                ("X", ("L", 40, 170, 40, "panel")), ("L", 120, 60, "motor")])
+        chain(s, trq.E(), 780, [("B", 120, 80, "", "limit"),
+                                ("X", ("L", 40, 170, 46, "panel")), ("L", 120, 60, "motor")])
         return s
     main = link(s, 20, 30, 150, 40, "speed")
     aux = link(s, 20, 110, 150, 40, "sum")
     add = node(s, 210, main.cy, "+")
     s.arrow([main.E(), add.W()])
     route_hv(s, aux.E(), add.S())
-    boxes = chain(s, add.E(), 780, [("B", 90, 60, "Rampe", "ramp"), ("N", "x", ("S", 36, 80, 26)),
-                                    ("B", 120, 80, "Begrenzung", "limit"),
+    boxes = chain(s, add.E(), 780, [("B", 90, 60, "", "ramp"), ("N", "x", ("S", 36, 80, 26)),
+                                    ("B", 120, 80, "", "limit"),
                                     ("X", ("L", 50, 170, 40, "panel")), ("L", 110, 60, "motor")])
     lim = boxes[2]
     led_slot(s, lim.x + 16, lim.b - 14)
@@ -994,12 +1014,13 @@ def torque_limit_source(device):
 
 
 def counter():
+    """Counter: counting input, direction and reset in, actual value out."""
     s = Svg(320, 150)
-    cnt = block(s, 130, 20, 100, 110, "Z\u00e4hler", "counter")
-    for i in range(3):
-        b = slot(s, 16, 30 + 34 * i, 84, 24)
+    cnt = block(s, 130, 20, 100, 110, "", "counter")
+    for i, coordinate in enumerate(("N45", "N43", "N47")):
+        b = io(s, 16, 30 + 34 * i, 84, 24, coordinate)
         s.arrow([b.E(), (cnt.x, b.cy)])
-    out = slot(s, 250, cnt.cy - 15, 56, 30)
+    out = io(s, 250, cnt.cy - 15, 56, 30, "N44")
     s.arrow([cnt.E(), out.W()])
     return s
 
@@ -1019,13 +1040,13 @@ def cams():
 def indirect_trigger(variant):
     s = Svg(600, 100 if variant == "c" else 50)
     tgt = link(s, 410, 8, 170, 34, "table")
-    if variant == "a":
-        src = slot(s, 20, 10, 200, 30)
-        b = chain(s, src.E(), tgt.x - 40, [("B", 70, 30, None, "edge")])[-1]
-        s.arrow([b.E(), tgt.W()])
-        return s
+    # the five triggers' sources as one bundle
     s.line([(20, 25), (130, 25)], INK, 2.6)
     s.line([(70, 32), (80, 18)], INK, 1.0)
+    if variant == "a":
+        b = chain(s, (130, 25), tgt.x - 40, [("B", 70, 30, None, "edge")])[-1]
+        s.arrow([b.E(), tgt.W()])
+        return s
     if variant == "b":
         b = chain(s, (130, 25), tgt.x - 40, [("IO", 60, 30, "\u22651", None)])[-1]
         s.arrow([b.E(), tgt.W()])
@@ -1145,7 +1166,7 @@ def diagram_table():
             t["Brevane.SrcVelOverride %s %s %dh%dw.svg" % (ai, form, EXT_HEIGHT[ai], w)] = (
                 source_page, (w, EXT_HEIGHT[ai], ais, stages), EXT_OPTIONS)
         h = KLAMMER_HEIGHT[ai]
-        rows = [[("B", 110, 46, "Klammerung", "limit")]] * 2
+        rows = [[("B", 110, 46, "", "limit")]] * 2
         stages = [("B", 110, 64, "", "limit"), ("L", 130, 0, "torque")]
         t["Brevane.DbmQuelleDrehmKraftGeschwKlammerung %s h%dw900.svg" % (ai, h)] = (
             source_page, (900, h, ais, stages, 2, rows), dict(EXT_OPTIONS, row_icon="speed"))
@@ -1164,7 +1185,7 @@ def diagram_table():
         t["DrehmomentKraftBegrenzung_%s_800_240.svg" % device] = (torque_limit_source, (device,))
     for output in (1, 2):
         for bus in ("CAN", "EtherCAT", "PROFINET"):
-            t["Fieldbus_AnalogAusgang%d_%s_700_180.svg" % (output, bus)] = (fieldbus_output, (output, bus))
+            t["Fieldbus_AnalogAusgang%d_%s_700_180.svg" % (output, bus)] = (fieldbus_output, (bus,))
     for name, color in (("LED_GREEN_ON", "green"), ("LED_red_on", "red"), ("LED_yellow_on", "yellow"),
                         ("ledgrey", "grey"), ("ledgreyCross", "cross")):
         t[name + ".svg"] = (led, (color,))
@@ -1207,9 +1228,9 @@ def diagram_table():
         "QuelleIndirekterTriggerFolgefahrsatz_b_600_50.svg": (indirect_trigger, ("b",)),
         "QuelleIndirekterTriggerFolgefahrsatz_c_600_100.svg": (indirect_trigger, ("c",)),
         "SrcDisablePidRegler_1_720_400.svg": (binary_channels, (
-            720, 400, [("Deaktivierung", "step", 3), ("Preset", "edge", 3)], "pid")),
+            720, 400, [("step", 3), ("edge", 3)], "pid")),
         "SrcDisablePidRegler_2_720_400.svg": (binary_channels, (
-            720, 400, [("Deaktivierung", "step", 3), ("Preset", "edge", 3), ("Halt", "step", 0)], "pid")),
+            720, 400, [("step", 3), ("edge", 3), ("step", 0)], "pid")),
         "Trassierband_400_340.svg": (barrier_tape, (False,)),
         "Trassierband_disabled_400_340.svg": (barrier_tape, (True,)),
     })

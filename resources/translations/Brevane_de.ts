@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="de">
     <context>
+        <name>AnalogOutput1</name>
+        <message>
+            <source>Skalierung</source>
+            <translation>Skalierung</translation>
+        </message>
+        <message>
+            <source>AA1</source>
+            <translation>AA1</translation>
+        </message>
+    </context>
+    <context>
+        <name>AnalogOutput2</name>
+        <message>
+            <source>Skalierung</source>
+            <translation>Skalierung</translation>
+        </message>
+        <message>
+            <source>AA2</source>
+            <translation>AA2</translation>
+        </message>
+    </context>
+    <context>
         <name>AnzahlFahrsaetzeAendern</name>
         <message>
             <source>Anzahl ändern</source>
@@ -296,6 +318,14 @@ DI13 invertiert</translation>
             <source>Steuertafel:&lt;br&gt;Geschwindigkeit,&lt;br&gt;Drehmoment/Kraft</source>
             <translation>Steuertafel:&lt;br&gt;Geschwindigkeit,&lt;br&gt;Drehmoment/Kraft</translation>
         </message>
+        <message>
+            <source>Rampe</source>
+            <translation>Rampe</translation>
+        </message>
+        <message>
+            <source>Drehmoment</source>
+            <translation>Drehmoment</translation>
+        </message>
     </context>
     <context>
         <name>DbmHauptsollwert</name>
@@ -330,6 +360,10 @@ DI13 invertiert</translation>
         <message>
             <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
             <translation>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</translation>
+        </message>
+        <message>
+            <source>Rampe</source>
+            <translation>Rampe</translation>
         </message>
     </context>
     <context>
@@ -373,6 +407,10 @@ DI13 invertiert</translation>
         <message>
             <source>-1: inaktiv</source>
             <translation>-1: inaktiv</translation>
+        </message>
+        <message>
+            <source>Kommando</source>
+            <translation>Kommando</translation>
         </message>
     </context>
     <context>
@@ -779,6 +817,10 @@ DI13 invertiert</translation>
             <source>Lokalbetrieb</source>
             <translation>Lokalbetrieb</translation>
         </message>
+        <message>
+            <source>Tippen</source>
+            <translation>Tippen</translation>
+        </message>
     </context>
     <context>
         <name>DbmUebersicht</name>
@@ -986,6 +1028,10 @@ DI13 invertiert</translation>
         <message>
             <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
             <translation>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</translation>
+        </message>
+        <message>
+            <source>Rampe</source>
+            <translation>Rampe</translation>
         </message>
     </context>
     <context>
@@ -1228,6 +1274,10 @@ DI13 invertiert</translation>
             <source>Parameter</source>
             <translation>Parameter</translation>
         </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Begrenzung</translation>
+        </message>
     </context>
     <context>
         <name>MotionBlocks</name>
@@ -1301,6 +1351,18 @@ DI13 invertiert</translation>
             <source>Indirektes lesen</source>
             <translation>Indirektes lesen</translation>
         </message>
+        <message>
+            <source>AE1</source>
+            <translation>AE1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AE2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AE3</translation>
+        </message>
     </context>
     <context>
         <name>PidRegler</name>
@@ -1362,6 +1424,18 @@ DI13 invertiert</translation>
         <message>
             <source>Indirektes lesen</source>
             <translation>Indirektes lesen</translation>
+        </message>
+        <message>
+            <source>AE1</source>
+            <translation>AE1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AE2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AE3</translation>
         </message>
     </context>
     <context>
@@ -1581,6 +1655,18 @@ DI13 invertiert</translation>
             <source>PID-Regler</source>
             <translation>PID-Regler</translation>
         </message>
+        <message>
+            <source>Deaktivierung</source>
+            <translation>Deaktivierung</translation>
+        </message>
+        <message>
+            <source>Preset</source>
+            <translation>Preset</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Halt</translation>
+        </message>
     </context>
     <context>
         <name>SrcExtAuxVel</name>
@@ -1612,6 +1698,18 @@ DI13 invertiert</translation>
             <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
             <translation>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</translation>
         </message>
+        <message>
+            <source>AE1</source>
+            <translation>AE1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AE2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AE3</translation>
+        </message>
     </context>
     <context>
         <name>SrcExtVelocity</name>
@@ -1642,6 +1740,18 @@ DI13 invertiert</translation>
         <message>
             <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
             <translation>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>AE1</source>
+            <translation>AE1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AE2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AE3</translation>
         </message>
     </context>
     <context>
@@ -1722,6 +1832,18 @@ DI13 invertiert</translation>
             <source>Unbekannter Gerätetyp.</source>
             <translation>Unbekannter Gerätetyp.</translation>
         </message>
+        <message>
+            <source>AE1</source>
+            <translation>AE1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AE2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AE3</translation>
+        </message>
     </context>
     <context>
         <name>SrcTrqVKlammerung</name>
@@ -1761,6 +1883,22 @@ DI13 invertiert</translation>
             <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
             <translation>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</translation>
         </message>
+        <message>
+            <source>Klammerung</source>
+            <translation>Klammerung</translation>
+        </message>
+        <message>
+            <source>AE1</source>
+            <translation>AE1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AE2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AE3</translation>
+        </message>
     </context>
     <context>
         <name>SrcVelOverride</name>
@@ -1795,6 +1933,18 @@ DI13 invertiert</translation>
         <message>
             <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
             <translation>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>AE1</source>
+            <translation>AE1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AE2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AE3</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="de">
     <context>
+        <name>AnalogOutput1</name>
+        <message>
+            <source>Skalierung</source>
+            <translation>Mise à l'échelle</translation>
+        </message>
+        <message>
+            <source>AA1</source>
+            <translation>AO1</translation>
+        </message>
+    </context>
+    <context>
+        <name>AnalogOutput2</name>
+        <message>
+            <source>Skalierung</source>
+            <translation>Mise à l'échelle</translation>
+        </message>
+        <message>
+            <source>AA2</source>
+            <translation>AO2</translation>
+        </message>
+    </context>
+    <context>
         <name>AnzahlFahrsaetzeAendern</name>
         <message>
             <source>Anzahl ändern</source>
@@ -296,6 +318,14 @@ DI13 inversée</translation>
             <source>Steuertafel:&lt;br&gt;Geschwindigkeit,&lt;br&gt;Drehmoment/Kraft</source>
             <translation>Panneau de commande :&lt;br&gt;vitesse,&lt;br&gt;couple/force</translation>
         </message>
+        <message>
+            <source>Rampe</source>
+            <translation>Rampe</translation>
+        </message>
+        <message>
+            <source>Drehmoment</source>
+            <translation>Couple/force</translation>
+        </message>
     </context>
     <context>
         <name>DbmHauptsollwert</name>
@@ -330,6 +360,10 @@ DI13 inversée</translation>
         <message>
             <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
             <translation>DI1-DI13&lt;br&gt;DI1 inversée-&lt;br&gt;DI13 inversée</translation>
+        </message>
+        <message>
+            <source>Rampe</source>
+            <translation>Rampe</translation>
         </message>
     </context>
     <context>
@@ -373,6 +407,10 @@ DI13 inversée</translation>
         <message>
             <source>-1: inaktiv</source>
             <translation>-1 : inactif</translation>
+        </message>
+        <message>
+            <source>Kommando</source>
+            <translation>Commande</translation>
         </message>
     </context>
     <context>
@@ -779,6 +817,10 @@ DI13 inversé</translation>
             <source>Lokalbetrieb</source>
             <translation>Mode local</translation>
         </message>
+        <message>
+            <source>Tippen</source>
+            <translation>Pas à pas</translation>
+        </message>
     </context>
     <context>
         <name>DbmUebersicht</name>
@@ -986,6 +1028,10 @@ DI13 inversé</translation>
         <message>
             <source>BE1-BE13&lt;br&gt;BE1 invers-&lt;br&gt;BE13 invers</source>
             <translation>DI1-DI13&lt;br&gt;DI1 inversée-&lt;br&gt;DI13 inversée</translation>
+        </message>
+        <message>
+            <source>Rampe</source>
+            <translation>Rampe</translation>
         </message>
     </context>
     <context>
@@ -1228,6 +1274,10 @@ DI13 inversée</translation>
             <source>Parameter</source>
             <translation>Paramètre</translation>
         </message>
+        <message>
+            <source>Begrenzung</source>
+            <translation>Limitation</translation>
+        </message>
     </context>
     <context>
         <name>MotionBlocks</name>
@@ -1301,6 +1351,18 @@ DI13 inversée</translation>
             <source>Indirektes lesen</source>
             <translation>Lecture indirecte</translation>
         </message>
+        <message>
+            <source>AE1</source>
+            <translation>AI1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AI2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AI3</translation>
+        </message>
     </context>
     <context>
         <name>PidRegler</name>
@@ -1362,6 +1424,18 @@ DI13 inversée</translation>
         <message>
             <source>Indirektes lesen</source>
             <translation>Lecture indirecte</translation>
+        </message>
+        <message>
+            <source>AE1</source>
+            <translation>AI1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AI2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AI3</translation>
         </message>
     </context>
     <context>
@@ -1581,6 +1655,18 @@ DI13 inversée</translation>
             <source>PID-Regler</source>
             <translation>Régulateur PID</translation>
         </message>
+        <message>
+            <source>Deaktivierung</source>
+            <translation>Désactivation</translation>
+        </message>
+        <message>
+            <source>Preset</source>
+            <translation>Préréglage</translation>
+        </message>
+        <message>
+            <source>Halt</source>
+            <translation>Maintien</translation>
+        </message>
     </context>
     <context>
         <name>SrcExtAuxVel</name>
@@ -1612,6 +1698,18 @@ DI13 inversée</translation>
             <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
             <translation>&lt;a href="AE3Skalierung"&gt;Mise à l'échelle, entrée analogique AI3&lt;/a&gt;</translation>
         </message>
+        <message>
+            <source>AE1</source>
+            <translation>AI1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AI2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AI3</translation>
+        </message>
     </context>
     <context>
         <name>SrcExtVelocity</name>
@@ -1642,6 +1740,18 @@ DI13 inversée</translation>
         <message>
             <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
             <translation>&lt;a href="AE3Skalierung"&gt;Mise à l'échelle, entrée analogique AI3&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>AE1</source>
+            <translation>AI1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AI2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AI3</translation>
         </message>
     </context>
     <context>
@@ -1722,6 +1832,18 @@ DI13 inversée</translation>
             <source>Unbekannter Gerätetyp.</source>
             <translation>Série inconnue</translation>
         </message>
+        <message>
+            <source>AE1</source>
+            <translation>AI1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AI2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AI3</translation>
+        </message>
     </context>
     <context>
         <name>SrcTrqVKlammerung</name>
@@ -1761,6 +1883,22 @@ DI13 inversée</translation>
             <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
             <translation>&lt;a href="AE3Skalierung"&gt;Mise à l'échelle, entrée analogique AI3&lt;/a&gt;</translation>
         </message>
+        <message>
+            <source>Klammerung</source>
+            <translation>Limite de vitesse</translation>
+        </message>
+        <message>
+            <source>AE1</source>
+            <translation>AI1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AI2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AI3</translation>
+        </message>
     </context>
     <context>
         <name>SrcVelOverride</name>
@@ -1795,6 +1933,18 @@ DI13 inversée</translation>
         <message>
             <source>&lt;a href="AE3Skalierung"&gt;Skalierung Analogeingang 3&lt;/a&gt;</source>
             <translation>&lt;a href="AE3Skalierung"&gt;Mise à l'échelle, entrée analogique AI3&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>AE1</source>
+            <translation>AI1</translation>
+        </message>
+        <message>
+            <source>AE2</source>
+            <translation>AI2</translation>
+        </message>
+        <message>
+            <source>AE3</source>
+            <translation>AI3</translation>
         </message>
     </context>
     <context>

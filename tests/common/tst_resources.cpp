@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -185,6 +186,8 @@ private slots:
     void icons_data();
     void icons();
     void animations();
+    void noWordsDrawn_data();
+    void noWordsDrawn();
     void nothingElse();
     void catalogues();
 };
@@ -247,6 +250,44 @@ void TestResources::animations()
         QVERIFY(movie.frameCount() > 1);
     }
     QVERIFY(!QImage(QStringLiteral(":/Animation/Resources/Stillstand.png")).isNull());
+}
+
+void TestResources::noWordsDrawn_data()
+{
+    QTest::addColumn<QString>("path");
+    QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.startsWith(QLatin1String(":/qt-project.org")))
+            QTest::newRow(qPrintable(path)) << path;
+    }
+}
+
+// Words belong to the forms, which translate them: a picture draws only coordinates ("J04.3"),
+// numbers, units and symbols ("M", "PID", "Σ", "≥1").
+void TestResources::noWordsDrawn()
+{
+    QFETCH(QString, path);
+    static const QRegularExpression allowed(QStringLiteral(
+        "^(?:[A-Z]\\d+(?:\\.\\d+)?"    // coordinate
+        "|[-+−]?\\d+(?:[.,]\\d+)?"      // number
+        "|%|ms|s|mm|V|mA|Hz|rpm|Nm"      // unit
+        "|PID|\\p{L}|[^\\p{L}\\d]+\\d*)$")); // symbol
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader svg(&file);
+    QStringList words;
+    while (!svg.atEnd()) {
+        if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("text")) {
+            const QString text = svg.readElementText(QXmlStreamReader::IncludeChildElements);
+            for (const QString &token : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+                if (!allowed.match(token).hasMatch())
+                    words << token;
+            }
+        }
+    }
+    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    QVERIFY2(words.isEmpty(), qPrintable(words.join(QLatin1String(", "))));
 }
 
 void TestResources::nothingElse()
