@@ -20,6 +20,9 @@ public:
     // A power stage takes a moment to switch on after the enable bit.
     static constexpr int EnableDelayMs = 100;
     static constexpr int HistoryMs = 10000;
+    // While nothing changes from step to step, the wall-clock timer steps this often (and as
+    // many steps at once), so that a window left open at standstill costs next to nothing.
+    static constexpr int RestIntervalMs = 100;
 
     enum class Fault {
         Device,       // E48 = 5
@@ -91,7 +94,11 @@ private:
     };
 
     void onPanelChanged();
+    // Back to stepping every StepMs when something from outside may set the axis going.
+    void wake();
+    auto state() const;
     void tick();
+    void recordSample();
     void followWord(quint32 word, quint32 rising);
     void move();
     void applyFaults();
@@ -136,4 +143,6 @@ private:
     int m_startedBlock = -1;
     quint32 m_blockStatus = 0;  // J302
     QList<Sample> m_history;
+    int m_writes = 0;           // values written since the count was last cleared
+    bool m_atRest = false;      // the last step changed nothing and wrote nothing
 };
