@@ -30,7 +30,7 @@ MainWindow::MainWindow(Workbench *workbench, QWidget *parent)
                                 : workbench->drive()->source()));
     m_ui->splitter->setStretchFactor(0, 0);
     m_ui->splitter->setStretchFactor(1, 1);
-    m_ui->splitter->setSizes({300, 1000});
+    m_ui->splitter->setSizes({250, 1000});
 
     setUpToolBar();
     setUpDocks();
@@ -128,12 +128,13 @@ void MainWindow::setUpDocks()
     axisDock->setObjectName(QStringLiteral("axisDock"));
     m_axisView = new AxisView(m_workbench->driveModel(), axisDock);
     axisDock->setWidget(m_axisView);
-    addDockWidget(Qt::RightDockWidgetArea, axisDock);
-    splitDockWidget(m_ui->inspectorDock, axisDock, Qt::Vertical);
-    resizeDocks({m_ui->inspectorDock, axisDock}, {400, 260}, Qt::Vertical);
-    resizeDocks({m_ui->inspectorDock}, {430}, Qt::Horizontal);
-    resizeDocks({m_ui->logDock, m_ui->controlWordDock}, {170, 170}, Qt::Vertical);
-    resizeDocks({m_ui->controlWordDock, m_ui->logDock}, {440, 1060}, Qt::Horizontal);
+    // The docks start tabbed below the page, which keeps the full width of a small screen.
+    addDockWidget(Qt::BottomDockWidgetArea, m_ui->inspectorDock);
+    addDockWidget(Qt::BottomDockWidgetArea, axisDock);
+    for (QDockWidget *dock : {axisDock, m_ui->logDock, m_ui->controlWordDock})
+        tabifyDockWidget(m_ui->inspectorDock, dock);
+    m_ui->inspectorDock->raise();
+    resizeDocks({m_ui->inspectorDock}, {190}, Qt::Vertical);
     for (QDockWidget *dock : {m_ui->inspectorDock, axisDock, m_ui->logDock, m_ui->controlWordDock})
         m_ui->menuView->addAction(dock->toggleViewAction());
 }
