@@ -4,6 +4,7 @@
 #include "WorkbenchHost.h"
 
 #include <QLocale>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <cmath>
@@ -721,10 +722,15 @@ void DriveModel::write(const QString &coordinate, const QString &text, int eleme
     if (!m_store->contains(coordinate))
         return;
     // Only changes are written, so pages do not repaint for nothing.
-    if (m_store->value(coordinate, 1, static_cast<unsigned short>(element)) != text) {
-        ++m_writes;
-        m_store->setValue(coordinate, 1, static_cast<unsigned short>(element), text);
-    }
+    if (m_store->value(coordinate, 1, static_cast<unsigned short>(element)) != text)
+        store(coordinate, element, text);
+}
+
+void DriveModel::store(const QString &coordinate, int element, const QString &text)
+{
+    ++m_writes;
+    const QScopedValueRollback<bool> writing(m_writing, true);
+    m_store->setValue(coordinate, 1, static_cast<unsigned short>(element), text);
 }
 
 void DriveModel::writeNumber(const QString &coordinate, double value, int element)
@@ -737,6 +743,5 @@ void DriveModel::writeNumber(const QString &coordinate, double value, int elemen
     const float stored = QLocale::c().toFloat(current, &ok);
     if (ok && stored == float(rounded))
         return;
-    ++m_writes;
-    m_store->setValue(coordinate, 1, static_cast<unsigned short>(element), QString::number(rounded, 'f', 3));
+    store(coordinate, element, QString::number(rounded, 'f', 3));
 }

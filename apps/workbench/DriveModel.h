@@ -50,6 +50,8 @@ public:
     void start();
     void stop();
     bool isRunning() const { return m_timer.isActive(); }
+    // True while the axis writes its own values into the drive.
+    bool isWriting() const { return m_writing; }
 
     void step(int count = 1);
     // Steps for at least the given simulated time.
@@ -115,6 +117,7 @@ private:
     double rate(const QString &coordinate, int element = 0) const;
     void write(const QString &coordinate, const QString &text, int element = 0);
     void writeNumber(const QString &coordinate, double value, int element = 0);
+    void store(const QString &coordinate, int element, const QString &text);
     void writeFaultValues();
 
     ParameterStore *m_store;
@@ -145,4 +148,5 @@ private:
     QList<Sample> m_history;
     int m_writes = 0;           // values written since the count was last cleared
     bool m_atRest = false;      // the last step changed nothing and wrote nothing
+    bool m_writing = false;
 };
