@@ -47,7 +47,7 @@ QString number(double value)
 AxisView::AxisView(DriveModel *model, QWidget *parent) : QWidget(parent), m_model(model)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    connect(model, &DriveModel::stepped, this, qOverload<>(&QWidget::update));
+    connect(model, &DriveModel::stepped, this, &AxisView::onStepped);
     connect(model, &DriveModel::faultsChanged, this, qOverload<>(&QWidget::update));
 }
 
@@ -61,6 +61,26 @@ QSize AxisView::minimumSizeHint() const
     return {260, 10 * fontMetrics().height()};
 }
 
+QString AxisView::headerText() const
+{
+    return tr("%1    position %2    velocity %3")
+        .arg(m_model->stateText(), number(m_model->position()), number(m_model->velocity()));
+}
+
+void AxisView::onStepped()
+{
+    const QList<DriveModel::Sample> &history = m_model->history();
+    const qsizetype n = history.size();
+    if (n >= 2
+        && (history.at(n - 1).position != history.at(n - 2).position
+            || history.at(n - 1).velocity != history.at(n - 2).velocity))
+        m_lastMovementMs = m_model->timeMs();
+    // The plot scrolls while a movement is still in its time span.
+    const bool plotMoves = m_model->timeMs() - m_lastMovementMs <= DriveModel::HistoryMs;
+    if (plotMoves || int(m_model->power()) != m_shownPower || headerText() != m_shownHeader)
+        update();
+}
+
 void AxisView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -68,9 +88,9 @@ void AxisView::paintEvent(QPaintEvent *)
     const int line = fontMetrics().height();
 
     painter.setPen(palette().color(QPalette::WindowText));
-    const QString header = tr("%1    position %2    velocity %3")
-                               .arg(m_model->stateText(), number(m_model->position()), number(m_model->velocity()));
-    painter.drawText(QRect(Margin, Margin, width() - 2 * Margin, line), Qt::AlignLeft | Qt::AlignVCenter, header);
+    m_shownHeader = headerText();
+    m_shownPower = int(m_model->power());
+    painter.drawText(QRect(Margin, Margin, width() - 2 * Margin, line), Qt::AlignLeft | Qt::AlignVCenter, m_shownHeader);
 
     // The travel bar spans every position of the plotted time, so the carriage never leaves it.
     double low = m_model->position();
@@ -162,12 +182,13 @@ void AxisView::paintPlot(QPainter &painter, const QRect &area, double low, doubl
         const QPointF p(xOf(sample.timeMs), yOf(sample.position, low, high));
         const QPointF v(xOf(sample.timeMs), yOf(sample.velocity, velocityLow, velocityHigh));
         if (i == 0) {
-            position.moveTo(p);
-            velocity.moveTo(v);
-        } else {
-            position.lineTo(p);
-            velocity.lineTo(v);
+            // Before the first sample the axis stood where the first one found it, so the
+            // picture at standstill is the same from the start.
+            position.moveTo(frame.left(), p.y());
+            velocity.moveTo(frame.left(), v.y());
         }
+        position.lineTo(p);
+        velocity.lineTo(v);
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(velocityColor, 1.5));

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "DriveModel.h"
 
-class DriveModel;
+#include <QWidget>
 
 // The simulated axis as a person watches it: its state, the carriage on a travel bar, and a
 // plot of position and velocity over the last seconds.
@@ -21,6 +21,13 @@ protected:
 private:
     void paintTravel(QPainter &painter, const QRect &area, double low, double high);
     void paintPlot(QPainter &painter, const QRect &area, double low, double high);
+    QString headerText() const;
+    // Repaints only when the picture changes: at standstill it stays the same once the
+    // last movement has left the plotted time.
+    void onStepped();
 
     DriveModel *m_model;
+    QString m_shownHeader;
+    int m_shownPower = -1;
+    qint64 m_lastMovementMs = -DriveModel::HistoryMs - 1;
 };

@@ -4,9 +4,11 @@
 #include "WorkbenchHost.h"
 
 #include <QLocale>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 // How the simulated drive reads the control-panel word. The pages fix which button writes
 // which bit; what the drive does with a bit is the drive's own, chosen here:
@@ -137,9 +139,15 @@ DriveModel::DriveModel(ParameterStore *store, WorkbenchHost *host, QObject *pare
     m_position = number(QStringLiteral("I80"));
     m_lastTarget = m_position;
     m_timer.setInterval(StepMs);
-    connect(&m_timer, &QTimer::timeout, this, [this] { step(1); });
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        step(m_timer.interval() / StepMs);
+        const int interval = m_atRest ? RestIntervalMs : StepMs;
+        if (m_timer.interval() != interval)
+            m_timer.setInterval(interval);
+    });
     connect(m_host, &WorkbenchHost::controlPanelChanged, this, &DriveModel::onPanelChanged);
     connect(m_host, &WorkbenchHost::onlineChanged, this, [this] {
+        wake();
         publish();
         emit faultsChanged();
     });
@@ -148,7 +156,7 @@ DriveModel::DriveModel(ParameterStore *store, WorkbenchHost *host, QObject *pare
 
 void DriveModel::start()
 {
-    m_timer.start();
+    m_timer.start(StepMs);
 }
 
 void DriveModel::stop()
@@ -156,10 +164,37 @@ void DriveModel::stop()
     m_timer.stop();
 }
 
+void DriveModel::wake()
+{
+    if (m_timer.isActive() && m_timer.interval() != StepMs)
+        m_timer.start(StepMs);
+}
+
+auto DriveModel::state() const
+{
+    auto motion = [](const Motion &m) {
+        return std::make_tuple(int(m.source), m.positioning, m.homing, m.target, m.speed, m.acceleration,
+                               m.deceleration, m.block);
+    };
+    return std::make_tuple(m_faults, m_position, m_velocity, int(m_power), m_enablingMs, m_halted, motion(m_motion),
+                           motion(m_interrupted), m_lastDeceleration, m_lastTarget, m_targetReached, m_pendingChain,
+                           m_pendingRising, m_currentBlock, m_startedBlock, m_blockStatus);
+}
+
 void DriveModel::step(int count)
 {
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
+        const auto before = state();
+        m_writes = 0;
         tick();
+        m_atRest = m_writes == 0 && state() == before;
+        // A step that changed nothing and wrote nothing saw the same state and values as the
+        // steps after it will: they would repeat it, so only the time goes on.
+        for (; m_atRest && i + 1 < count; ++i) {
+            m_timeMs += StepMs;
+            recordSample();
+        }
+    }
     if (count > 0)
         emit stepped();
 }
@@ -181,6 +216,7 @@ void DriveModel::onPanelChanged()
     }
     m_pendingRising |= word & ~m_lastWord;
     m_lastWord = word;
+    wake();
 }
 
 // ---- faults
@@ -203,6 +239,7 @@ void DriveModel::setFault(Fault fault, bool on)
         m_faults << fault;
     else
         m_faults.removeAll(fault);
+    wake();
     writeFaultValues();
     emit faultsChanged();
 }
@@ -300,11 +337,16 @@ void DriveModel::tick()
         m_halted = false;
     move();
 
+    recordSample();
+    publish();
+}
+
+void DriveModel::recordSample()
+{
     m_history << Sample{m_timeMs, m_position, m_velocity};
     const qsizetype keep = HistoryMs / StepMs;
     if (m_history.size() > keep)
         m_history.remove(0, m_history.size() - keep);
-    publish();
 }
 
 void DriveModel::followWord(quint32 word, quint32 rising)
@@ -681,7 +723,14 @@ void DriveModel::write(const QString &coordinate, const QString &text, int eleme
         return;
     // Only changes are written, so pages do not repaint for nothing.
     if (m_store->value(coordinate, 1, static_cast<unsigned short>(element)) != text)
-        m_store->setValue(coordinate, 1, static_cast<unsigned short>(element), text);
+        store(coordinate, element, text);
+}
+
+void DriveModel::store(const QString &coordinate, int element, const QString &text)
+{
+    ++m_writes;
+    const QScopedValueRollback<bool> writing(m_writing, true);
+    m_store->setValue(coordinate, 1, static_cast<unsigned short>(element), text);
 }
 
 void DriveModel::writeNumber(const QString &coordinate, double value, int element)
@@ -694,5 +743,5 @@ void DriveModel::writeNumber(const QString &coordinate, double value, int elemen
     const float stored = QLocale::c().toFloat(current, &ok);
     if (ok && stored == float(rounded))
         return;
-    m_store->setValue(coordinate, 1, static_cast<unsigned short>(element), QString::number(rounded, 'f', 3));
+    store(coordinate, element, QString::number(rounded, 'f', 3));
 }

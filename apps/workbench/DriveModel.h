@@ -20,6 +20,9 @@ public:
     // A power stage takes a moment to switch on after the enable bit.
     static constexpr int EnableDelayMs = 100;
     static constexpr int HistoryMs = 10000;
+    // While nothing changes from step to step, the wall-clock timer steps this often (and as
+    // many steps at once), so that a window left open at standstill costs next to nothing.
+    static constexpr int RestIntervalMs = 100;
 
     enum class Fault {
         Device,       // E48 = 5
@@ -47,6 +50,8 @@ public:
     void start();
     void stop();
     bool isRunning() const { return m_timer.isActive(); }
+    // True while the axis writes its own values into the drive.
+    bool isWriting() const { return m_writing; }
 
     void step(int count = 1);
     // Steps for at least the given simulated time.
@@ -91,7 +96,11 @@ private:
     };
 
     void onPanelChanged();
+    // Back to stepping every StepMs when something from outside may set the axis going.
+    void wake();
+    auto state() const;
     void tick();
+    void recordSample();
     void followWord(quint32 word, quint32 rising);
     void move();
     void applyFaults();
@@ -108,6 +117,7 @@ private:
     double rate(const QString &coordinate, int element = 0) const;
     void write(const QString &coordinate, const QString &text, int element = 0);
     void writeNumber(const QString &coordinate, double value, int element = 0);
+    void store(const QString &coordinate, int element, const QString &text);
     void writeFaultValues();
 
     ParameterStore *m_store;
@@ -136,4 +146,7 @@ private:
     int m_startedBlock = -1;
     quint32 m_blockStatus = 0;  // J302
     QList<Sample> m_history;
+    int m_writes = 0;           // values written since the count was last cleared
+    bool m_atRest = false;      // the last step changed nothing and wrote nothing
+    bool m_writing = false;
 };

@@ -10,30 +10,33 @@
 #include "SimulatedDrive.h"
 #include "Workbench.h"
 #include "WorkbenchHost.h"
+#include "WorkbenchSettings.h"
 #include "ui_MainWindow.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
 #include <QTime>
 
 MainWindow::MainWindow(Workbench *workbench, QWidget *parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_workbench(workbench)
 {
     m_ui->setupUi(this);
-    setWindowTitle(tr("Brevane Workbench – %1 – %2")
-                       .arg(workbench->plugin().containerName(),
-                            workbench->drive()->source().startsWith(QLatin1Char(':'))
-                                ? tr("built-in drive")
-                                : workbench->drive()->source()));
+    m_defaultSize = size();
     m_ui->splitter->setStretchFactor(0, 0);
     m_ui->splitter->setStretchFactor(1, 1);
-    m_ui->splitter->setSizes({300, 1000});
+    m_ui->splitter->setSizes({250, 1000});
 
     setUpToolBar();
     setUpDocks();
+    setUpFileMenu();
     setUpDriveMenu();
     connectHost();
     setUpTree();
@@ -42,9 +45,205 @@ MainWindow::MainWindow(Workbench *workbench, QWidget *parent)
     showCurrentInTree(workbench->host()->currentPage());
     updateControlWord();
     updateStateLabel();
+    updateTitle();
+    m_defaultState = saveState();
+    m_defaultSplitter = m_ui->splitter->saveState();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::setUpFileMenu()
+{
+    connect(m_ui->actionOpenDrive, &QAction::triggered, this, &MainWindow::openDrive);
+    connect(m_ui->actionSaveDrive, &QAction::triggered, this, &MainWindow::saveDrive);
+    connect(m_ui->actionSaveDriveAs, &QAction::triggered, this, &MainWindow::saveDriveAs);
+    connect(m_ui->menuRecent, &QMenu::aboutToShow, this, &MainWindow::updateRecentMenu);
+    connect(m_ui->actionResetSettings, &QAction::triggered, this, &MainWindow::resetSettings);
+    m_ui->menuView->addSeparator();
+    m_ui->menuView->addAction(m_ui->actionResetSettings);
+    connect(m_workbench, &Workbench::driveModifiedChanged, this, &QWidget::setWindowModified);
+    connect(m_workbench, &Workbench::driveFileChanged, this, &MainWindow::updateTitle);
+    connect(m_workbench, &Workbench::driveReplaced, this, [this] {
+        m_ui->inspector->setDrive(m_workbench->drive()->store(), m_workbench->host());
+    });
+    updateRecentMenu();
+}
+
+void MainWindow::updateTitle()
+{
+    const QString file = m_workbench->driveFile();
+    setWindowTitle(tr("Brevane Workbench – %1 – %2[*]")
+                       .arg(m_workbench->plugin().containerName(),
+                            file.isEmpty() ? tr("built-in drive") : QDir::toNativeSeparators(file)));
+    setWindowModified(m_workbench->isDriveModified());
+}
+
+void MainWindow::updateRecentMenu()
+{
+    m_ui->menuRecent->clear();
+    const QStringList files = m_keepSettings ? WorkbenchSettings::recentDrives() : QStringList();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files.at(i);
+        QAction *action = m_ui->menuRecent->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName().replace(QLatin1Char('&'), QLatin1String("&&"))));
+        action->setToolTip(QDir::toNativeSeparators(path));
+        action->setStatusTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (settleChanges())
+                openDriveFile(path);
+        });
+    }
+    m_ui->menuRecent->setEnabled(!files.isEmpty());
+}
+
+void MainWindow::openDrive()
+{
+    if (!settleChanges())
+        return;
+    const QString file = m_workbench->driveFile();
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open drive"), file.isEmpty() ? QString() : QFileInfo(file).path(),
+                                                      tr("Drive descriptions (*.json);;All files (*)"));
+    if (!path.isEmpty())
+        openDriveFile(path);
+}
+
+void MainWindow::openDriveFile(const QString &path)
+{
+    QString error;
+    if (!m_workbench->openDrive(path, &error)) {
+        if (m_keepSettings && !QFileInfo::exists(path))
+            WorkbenchSettings::removeRecentDrive(path);
+        QMessageBox::warning(this, tr("Open drive"), error);
+        return;
+    }
+    if (m_keepSettings)
+        WorkbenchSettings::addRecentDrive(path);
+    statusBar()->showMessage(tr("Opened %1").arg(QDir::toNativeSeparators(path)), 8000);
+}
+
+bool MainWindow::saveDrive()
+{
+    const QString file = m_workbench->driveFile();
+    return file.isEmpty() ? saveDriveAs() : saveDriveTo(file);
+}
+
+bool MainWindow::saveDriveAs()
+{
+    const QString file = m_workbench->driveFile();
+    QString path = QFileDialog::getSaveFileName(this, tr("Save drive"), file.isEmpty() ? QStringLiteral("drive.json") : file,
+                                                tr("Drive descriptions (*.json)"));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".json");
+    return saveDriveTo(path);
+}
+
+bool MainWindow::saveDriveTo(const QString &path)
+{
+    QString error;
+    if (!m_workbench->saveDrive(path, &error)) {
+        QMessageBox::warning(this, tr("Save drive"), error);
+        return false;
+    }
+    if (m_keepSettings)
+        WorkbenchSettings::addRecentDrive(path);
+    statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 8000);
+    return true;
+}
+
+bool MainWindow::settleChanges()
+{
+    if (!m_workbench->isDriveModified())
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("Unsaved changes"),
+                    tr("The drive has changes that are not saved yet. Save them?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return saveDrive();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!settleChanges()) {
+        event->ignore();
+        return;
+    }
+    if (m_keepSettings)
+        keepSettings();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::restoreSettings()
+{
+    m_keepSettings = true;
+    placeOnScreen();
+    const std::unique_ptr<QSettings> settings = WorkbenchSettings::open();
+    restoreGeometry(settings->value(QStringLiteral("window/geometry")).toByteArray());
+    // Kept on another screen, or placed without a window manager's frame: never beyond this screen.
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
+    if (!available.isEmpty() && !available.contains(geometry())) {
+        QRect inside(geometry().topLeft(), geometry().size().boundedTo(available.size()));
+        inside.moveTo(qBound(available.left(), inside.left(), available.right() - inside.width() + 1),
+                      qBound(available.top(), inside.top(), available.bottom() - inside.height() + 1));
+        setGeometry(inside);
+    }
+    restoreState(settings->value(QStringLiteral("window/state")).toByteArray());
+    m_ui->splitter->restoreState(settings->value(QStringLiteral("window/splitter")).toByteArray());
+    const QString page = settings->value(QStringLiteral("page")).toString();
+    if (!page.isEmpty())
+        m_workbench->host()->selectPage(page);
+    if (!m_workbench->driveFile().isEmpty())
+        WorkbenchSettings::addRecentDrive(m_workbench->driveFile());
+    updateRecentMenu();
+}
+
+void MainWindow::keepSettings()
+{
+    const WorkbenchHost *host = m_workbench->host();
+    {
+        const std::unique_ptr<QSettings> settings = WorkbenchSettings::open();
+        settings->setValue(QStringLiteral("window/geometry"), saveGeometry());
+        settings->setValue(QStringLiteral("window/state"), saveState());
+        settings->setValue(QStringLiteral("window/splitter"), m_ui->splitter->saveState());
+        settings->setValue(QStringLiteral("page"), host->currentPage());
+    }
+    WorkbenchSettings::keepDrive(host->deviceType(), host->fieldbusType(), m_workbench->language(), host->isOnline(),
+                                 host->isReadOnly());
+}
+
+void MainWindow::resetSettings()
+{
+    WorkbenchSettings::forget();
+    // Nothing is kept from here on either, so that the next start is a first one.
+    m_keepSettings = false;
+    restoreState(m_defaultState);
+    m_ui->splitter->restoreState(m_defaultSplitter);
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    placeOnScreen();
+    updateRecentMenu();
+    statusBar()->showMessage(tr("Settings forgotten: the next start begins with the defaults."), 8000);
+}
+
+void MainWindow::placeOnScreen()
+{
+    const QScreen *screen = this->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    if (available.isEmpty() || (available.width() >= m_defaultSize.width() && available.height() >= m_defaultSize.height())) {
+        resize(m_defaultSize);
+        return;
+    }
+    // A small screen: the window takes all of it.
+    setGeometry(QRect(available.topLeft(), m_defaultSize.boundedTo(available.size())));
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
 
 PageArea *MainWindow::pageArea() const
 {
@@ -128,12 +327,13 @@ void MainWindow::setUpDocks()
     axisDock->setObjectName(QStringLiteral("axisDock"));
     m_axisView = new AxisView(m_workbench->driveModel(), axisDock);
     axisDock->setWidget(m_axisView);
-    addDockWidget(Qt::RightDockWidgetArea, axisDock);
-    splitDockWidget(m_ui->inspectorDock, axisDock, Qt::Vertical);
-    resizeDocks({m_ui->inspectorDock, axisDock}, {400, 260}, Qt::Vertical);
-    resizeDocks({m_ui->inspectorDock}, {430}, Qt::Horizontal);
-    resizeDocks({m_ui->logDock, m_ui->controlWordDock}, {170, 170}, Qt::Vertical);
-    resizeDocks({m_ui->controlWordDock, m_ui->logDock}, {440, 1060}, Qt::Horizontal);
+    // The docks start tabbed below the page, which keeps the full width of a small screen.
+    addDockWidget(Qt::BottomDockWidgetArea, m_ui->inspectorDock);
+    addDockWidget(Qt::BottomDockWidgetArea, axisDock);
+    for (QDockWidget *dock : {axisDock, m_ui->logDock, m_ui->controlWordDock})
+        tabifyDockWidget(m_ui->inspectorDock, dock);
+    m_ui->inspectorDock->raise();
+    resizeDocks({m_ui->inspectorDock}, {190}, Qt::Vertical);
     for (QDockWidget *dock : {m_ui->inspectorDock, axisDock, m_ui->logDock, m_ui->controlWordDock})
         m_ui->menuView->addAction(dock->toggleViewAction());
 }

@@ -27,7 +27,27 @@ public:
 
     PageArea *pageArea() const;
 
+    // For the window a person uses: places it on the screen, brings back the window, the
+    // docks and the page of the last session, and keeps them again when the window closes.
+    void restoreSettings();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void setUpFileMenu();
+    void updateTitle();
+    void updateRecentMenu();
+    void openDrive();
+    void openDriveFile(const QString &path);
+    bool saveDrive();
+    bool saveDriveAs();
+    bool saveDriveTo(const QString &path);
+    // Asks what becomes of unsaved changes; false when the user stays.
+    bool settleChanges();
+    void keepSettings();
+    void resetSettings();
+    void placeOnScreen();
     void setUpToolBar();
     void setUpTree();
     void setUpDocks();
@@ -51,4 +71,8 @@ private:
     AxisView *m_axisView = nullptr;
     QList<QAction *> m_faultActions;
     bool m_followingHost = false;
+    QSize m_defaultSize;
+    QByteArray m_defaultState;
+    QByteArray m_defaultSplitter;
+    bool m_keepSettings = false;
 };

@@ -1,8 +1,75 @@
 #include "PageArea.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
+
+namespace {
+
+// A slot shows its page at the page's own size: never below its size hint, since a page
+// squeezed below what its form needs cuts off what lies at its right and bottom. The slot
+// scrolls in both directions instead, and the page grows with the slot beyond that size.
+class PageSlot : public QScrollArea
+{
+public:
+    explicit PageSlot(QWidget *parent) : QScrollArea(parent) {}
+
+    void fit()
+    {
+        QWidget *page = widget();
+        if (!page)
+            return;
+        const QSize needed = page->sizeHint().expandedTo(page->minimumSizeHint()).expandedTo(page->minimumSize());
+        // The room left by the scroll bars the page will need, as a resizable area reckons it.
+        QSize room = maximumViewportSize();
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        bool wide = needed.width() > room.width();
+        bool tall = needed.height() > room.height();
+        if (wide && !tall)
+            tall = needed.height() > room.height() - bar;
+        if (tall && !wide)
+            wide = needed.width() > room.width() - bar;
+        room -= QSize(tall ? bar : 0, wide ? bar : 0);
+        const QSize size = room.expandedTo(needed).boundedTo(page->maximumSize());
+        if (page->size() != size)
+            page->resize(size);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        fit();
+    }
+
+    void showEvent(QShowEvent *event) override
+    {
+        // The page may have grown while its slot was not shown.
+        QScrollArea::showEvent(event);
+        fit();
+    }
+
+    // A page whose contents change (another device, another language) needs another size: its
+    // own layout asks the page, the page asks its parent, the viewport.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            fit();
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+    bool viewportEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            fit();
+        return QScrollArea::viewportEvent(event);
+    }
+};
+
+} // namespace
 
 PageArea::PageArea(QWidget *parent) : QStackedWidget(parent), m_empty(new QWidget(this))
 {
@@ -12,9 +79,8 @@ PageArea::PageArea(QWidget *parent) : QStackedWidget(parent), m_empty(new QWidge
 
 QScrollArea *PageArea::createSlot(const QString &identifier)
 {
-    auto *area = new QScrollArea(this);
+    auto *area = new PageSlot(this);
     area->setObjectName(QStringLiteral("slot_") + identifier);
-    area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
     addWidget(area);
     m_slots.insert(identifier, area);
@@ -27,6 +93,7 @@ void PageArea::addPage(const QString &identifier, QWidget *page)
     if (!area)
         area = createSlot(identifier);
     area->setWidget(page);
+    static_cast<PageSlot *>(area)->fit();
     m_pages.insert(identifier, page);
 }
 

@@ -66,6 +66,7 @@ void ParameterBrowser::setDrive(ParameterStore *store, WorkbenchHost *host)
     delete m_model;
     m_model = new ParameterModel(store, host->livingSpace(), this);
     m_model->setEditable(!host->isReadOnly());
+    m_model->setFilter(m_ui->filterEdit->text());
     m_ui->parameterView->setModel(m_model);
     QHeaderView *header = m_ui->parameterView->header();
     header->setSectionResizeMode(ParameterModel::CoordinateColumn, QHeaderView::ResizeToContents);

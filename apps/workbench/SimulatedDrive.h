@@ -22,6 +22,14 @@ public:
     // file, the position and the field.
     bool loadDefault(QString *error);
     bool loadFile(const QString &path, QString *error);
+    bool load(const QByteArray &json, const QString &path, QString *error);
+
+    // The drive as a description of the same format, with the current values and element
+    // counts of the current axis: loading it gives the same parameters and values.
+    QByteArray description() const;
+    // Writes the description; the old file stays whole when anything fails, and error then
+    // names the path and the system's reason. The file becomes the source.
+    bool saveFile(const QString &path, QString *error);
 
     // Where the parameters came from.
     QString source() const { return m_source; }

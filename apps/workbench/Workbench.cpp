@@ -8,6 +8,7 @@
 #include "WorkbenchHost.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QWidget>
@@ -50,7 +51,78 @@ bool Workbench::start(QString *error)
     m_host->setDeviceType(m_options.deviceType);
     m_host->setFieldbusType(m_options.fieldbusType);
     m_model = new DriveModel(m_drive->store(), m_host, this);
+    watchDrive();
     setLanguage(m_options.language);
+    return true;
+}
+
+QString Workbench::driveFile() const
+{
+    const QString source = m_drive ? m_drive->source() : QString();
+    return source.startsWith(QLatin1Char(':')) ? QString() : source;
+}
+
+void Workbench::watchDrive()
+{
+    const ParameterStore *store = m_drive->store();
+    for (const QString &coordinate : store->coordinates()) {
+        const auto information = store->information(ParameterCoordinate(coordinate)).toStrongRef();
+        if (!information)
+            continue;
+        connect(information.data(), &ParameterInformation::valueChanged, this, [this, coordinate] {
+            if (!m_model->isWriting() && coordinate != m_host->controlPanelCoordinate())
+                setDriveModified(true);
+        });
+    }
+}
+
+void Workbench::setDriveModified(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit driveModifiedChanged(modified);
+}
+
+bool Workbench::openDrive(const QString &path, QString *error)
+{
+    if (!m_drive)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray json = file.readAll();
+    // Checked aside first: a refused file must not cost the pages.
+    ParameterStore check;
+    if (!check.loadJson(json, path, error))
+        return false;
+
+    const QString shown = m_host->currentPage();
+    // The shown page is hidden first, so that a control panel hands the axis back.
+    deletePages();
+    m_pages.clear();
+    m_drive->load(json, path, error);
+    watchDrive();
+    emit driveReplaced();
+    if (m_area) {
+        createPluginPages();
+        if (!m_host->selectPage(shown))
+            m_host->selectPage(m_host->firstVisiblePage());
+    }
+    setDriveModified(false);
+    emit driveFileChanged(path);
+    return true;
+}
+
+bool Workbench::saveDrive(const QString &path, QString *error)
+{
+    if (!m_drive || !m_drive->saveFile(path, error))
+        return false;
+    setDriveModified(false);
+    emit driveFileChanged(path);
     return true;
 }
 
@@ -72,7 +144,31 @@ void Workbench::createPages(PageArea *area)
     if (!m_plugin.isLoaded() || !m_host || m_area)
         return;
     m_area = area;
+    createPluginPages();
 
+    connect(m_host, &WorkbenchHost::currentPageChanged, area, [area](const QString &identifier, const QString &element) {
+        if (identifier.isEmpty()) {
+            area->clearCurrent();
+            return;
+        }
+        area->showPage(identifier);
+        if (auto *page = qobject_cast<WizardPage *>(area->page(identifier)); page && !element.isEmpty())
+            page->setElementFocus(element);
+    });
+    // Pages read the device and the bus when they are shown. The connection and the project's
+    // read-only state reach them as the provider's signals only, as on a real host: a page
+    // must follow those itself, and a panel keeps the axis across them where it may.
+    connect(m_host, &WorkbenchHost::deviceTypeChanged, area, &PageArea::reshowCurrent);
+    connect(m_host, &WorkbenchHost::fieldbusTypeChanged, area, &PageArea::reshowCurrent);
+
+    m_host->selectPage(m_host->firstVisiblePage());
+    // What the pages set up while they were created is the drive as it was opened.
+    setDriveModified(false);
+}
+
+void Workbench::createPluginPages()
+{
+    PageArea *area = m_area;
     // The static pages come first: they arrange the tree the other pages look at.
     m_staticHolder = std::make_unique<QWidget>();
     const QStringList staticIdentifiers = m_plugin.staticContent();
@@ -116,23 +212,6 @@ void Workbench::createPages(PageArea *area)
         if (!staticIdentifiers.contains(identifier) && !m_host->treePages().contains(identifier))
             note(QStringLiteral("page %1 is not in the tree definition").arg(identifier));
     }
-
-    connect(m_host, &WorkbenchHost::currentPageChanged, area, [area](const QString &identifier, const QString &element) {
-        if (identifier.isEmpty()) {
-            area->clearCurrent();
-            return;
-        }
-        area->showPage(identifier);
-        if (auto *page = qobject_cast<WizardPage *>(area->page(identifier)); page && !element.isEmpty())
-            page->setElementFocus(element);
-    });
-    // Pages read the device and the bus when they are shown. The connection and the project's
-    // read-only state reach them as the provider's signals only, as on a real host: a page
-    // must follow those itself, and a panel keeps the axis across them where it may.
-    connect(m_host, &WorkbenchHost::deviceTypeChanged, area, &PageArea::reshowCurrent);
-    connect(m_host, &WorkbenchHost::fieldbusTypeChanged, area, &PageArea::reshowCurrent);
-
-    m_host->selectPage(m_host->firstVisiblePage());
 }
 
 QStringList Workbench::staticPages() const
@@ -188,10 +267,8 @@ void Workbench::installQtCatalogue(int language)
     m_qtCatalogue = std::move(catalogue);
 }
 
-void Workbench::shutdown()
+void Workbench::deletePages()
 {
-    if (!m_plugin.isLoaded())
-        return;
     // The shown page gets its hide event first, so that a control panel hands the axis back.
     if (m_area)
         m_area->clearCurrent();
@@ -205,6 +282,14 @@ void Workbench::shutdown()
     }
     m_staticHolder.reset();
     m_static.clear();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Workbench::shutdown()
+{
+    if (!m_plugin.isLoaded())
+        return;
+    deletePages();
 
     // The catalogues live in the plug-in's memory, and it never deletes its translators.
     if (m_installed)

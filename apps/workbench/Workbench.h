@@ -53,6 +53,17 @@ public:
     // Runs once; the destructor calls it too.
     void shutdown();
 
+    // The drive description the drive came from; empty for the built-in one.
+    QString driveFile() const;
+    // Replaces the drive by the description in the file, the pages are created anew on it
+    // and the page shown stays when it can. A refused file leaves everything as it was.
+    bool openDrive(const QString &path, QString *error);
+    // Saves the drive with its current values and element counts; the file is the drive's from then on.
+    bool saveDrive(const QString &path, QString *error);
+    // Changed since it was opened or saved: a value or an element count, other than what the
+    // axis and the control-panel word write by themselves.
+    bool isDriveModified() const { return m_modified; }
+
     const WorkbenchOptions &options() const { return m_options; }
     const PluginLibrary &plugin() const { return m_plugin; }
     SimulatedDrive *drive() const { return m_drive; }
@@ -66,8 +77,16 @@ public:
 
 signals:
     void languageChanged(int language);
+    void driveModifiedChanged(bool modified);
+    // After openDrive: the same store object holds other parameters.
+    void driveReplaced();
+    void driveFileChanged(const QString &path);
 
 private:
+    void createPluginPages();
+    void deletePages();
+    void watchDrive();
+    void setDriveModified(bool modified);
     void attach(WizardPage *page);
     void note(const QString &line);
     void installQtCatalogue(int language);
@@ -88,4 +107,5 @@ private:
     // Qt's own texts ("Abbrechen", "Ja") in the chosen language, from the system's Qt catalogues.
     std::unique_ptr<QTranslator> m_qtCatalogue;
     int m_language = 0;
+    bool m_modified = false;
 };

@@ -6,6 +6,7 @@
 #include "ScreenshotRunner.h"
 #include "Workbench.h"
 #include "WorkbenchOptions.h"
+#include "WorkbenchSettings.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -35,6 +36,8 @@ void settle()
 int runWindow(Workbench &workbench, const WorkbenchOptions &options)
 {
     MainWindow window(&workbench);
+    if (!options.isHeadless())
+        window.restoreSettings();
     window.show();
     DriveModel *model = workbench.driveModel();
     for (const QString &name : options.faults) {
@@ -124,6 +127,11 @@ int runWorkbench(const QStringList &arguments)
     case OptionsResult::Run:
         break;
     }
+    // Kept settings are for the window a person uses; pictures and scenarios run the same everywhere.
+    if (options.resetSettings)
+        WorkbenchSettings::forget();
+    if (!options.isHeadless())
+        WorkbenchSettings::applyTo(&options);
 
     Workbench workbench(options);
     QString error;

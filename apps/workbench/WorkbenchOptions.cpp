@@ -112,7 +112,11 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     const QCommandLineOption readOnly(QStringLiteral("read-only"), QStringLiteral("Start with a read-only project."));
     const QCommandLineOption requireAll(QStringLiteral("require-all"),
                                         QStringLiteral("With --screenshots: fail when the plug-in does not create a page."));
-    parser.addOptions({plugin, drive, screenshots, windowShot, scenario, fault, device, fieldbus, language, offline, readOnly, requireAll});
+    const QCommandLineOption resetSettings(QStringLiteral("reset-settings"),
+                                           QStringLiteral("Forget the window, docks, device, fieldbus, language, state and "
+                                                          "page kept from earlier starts."));
+    parser.addOptions({plugin, drive, screenshots, windowShot, scenario, fault, device, fieldbus, language, offline, readOnly,
+                       requireAll, resetSettings});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -147,6 +151,11 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     result.offline = parser.isSet(offline);
     result.readOnly = parser.isSet(readOnly);
     result.requireAll = parser.isSet(requireAll);
+    result.resetSettings = parser.isSet(resetSettings);
+    for (const QCommandLineOption *option : {&device, &fieldbus, &language, &offline, &readOnly}) {
+        if (parser.isSet(*option))
+            result.givenOptions << option->names().constFirst();
+    }
 
     const QString deviceValue = parser.value(device).toUpper();
     const int deviceIndex = deviceNames.indexOf(deviceValue);

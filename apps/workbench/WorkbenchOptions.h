@@ -22,6 +22,8 @@ struct WorkbenchOptions
     bool offline = false;
     bool readOnly = false;
     bool requireAll = false;   // with --screenshots: a page the plug-in does not create is an error
+    bool resetSettings = false;  // forget what the window kept from earlier starts
+    QStringList givenOptions;  // the options the command line set, by name: they win over kept settings
 
     bool isHeadless() const { return !screenshotDir.isEmpty() || !windowScreenshot.isEmpty() || !scenario.isEmpty(); }
 };

@@ -43,11 +43,8 @@ private slots:
     void jumps_data();
     void jumps();
     void hidingTheShownPageMovesOn();
-    void motionBlockHandOver();
     void controlPanel_data();
     void controlPanel();
-    void restartingTheSamePanelKeepsItsHandle();
-    void parameterInputIsPassedOn();
     void treeNamesFollowTheLanguage_data();
     void treeNamesFollowTheLanguage();
 
@@ -195,21 +192,6 @@ void TestWorkbenchHost::hidingTheShownPageMovesOn()
     QVERIFY(!m_host->selectPage(QStringLiteral("B")));
 }
 
-void TestWorkbenchHost::motionBlockHandOver()
-{
-    QCOMPARE(m_host->property(WorkbenchHost::MotionBlockProperty).toInt(), -1);
-    QSignalSpy numbers(m_host, &WorkbenchHost::motionBlockNumberChanged);
-
-    m_host->setProperty(WorkbenchHost::MotionBlockProperty, 4);
-    QCOMPARE(m_host->motionBlockNumber(), 4);
-    m_host->setProperty(WorkbenchHost::MotionBlockProperty, -1);
-    QCOMPARE(m_host->motionBlockNumber(), -1);
-
-    QCOMPARE(numbers.count(), 2);
-    QCOMPARE(numbers.at(0).at(0).toInt(), 4);
-    QCOMPARE(m_log, (QStringList{"FahrsatzNummer = 4", "FahrsatzNummer = -1"}));
-}
-
 void TestWorkbenchHost::controlPanel_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -234,6 +216,8 @@ void TestWorkbenchHost::controlPanel_data()
                                           << false;
     QTest::newRow("going offline ends the panel") << QStringList{"start K913", "bit 31 1", "offline"} << "" << 0u
                                                   << QStringList{"K913=0"} << true;
+    QTest::newRow("the same panel again keeps the word") << QStringList{"start K913", "bit 3 1", "start K913"} << "K913" << 8u
+                                                         << QStringList{"K913=8"} << true;
     QTest::newRow("a second panel is refused") << QStringList{"start K913", "bit 1 1", "start K911", "bit 2 1"} << "K913"
                                                << 6u << QStringList{"K913=6", "K911=0"} << false;
 }
@@ -272,28 +256,6 @@ void TestWorkbenchHost::controlPanel()
     // Every call the pages make is in the log.
     QVERIFY(m_log.filter(QStringLiteral("setControlPanelBit(")).size()
             == steps.filter(QRegularExpression(QStringLiteral("^bit "))).size());
-}
-
-void TestWorkbenchHost::restartingTheSamePanelKeepsItsHandle()
-{
-    const int first = m_host->startControlPanel(QStringLiteral("K913"));
-    m_host->setControlPanelBit(3, true);
-    QCOMPARE(m_host->startControlPanel(QStringLiteral("K913")), first);
-    QCOMPARE(m_host->controlPanelWord(), 8u);
-
-    m_host->stopControlPanel();
-    const int second = m_host->startControlPanel(QStringLiteral("K913"));
-    QVERIFY(second != 0);
-    QVERIFY(second != first);
-}
-
-void TestWorkbenchHost::parameterInputIsPassedOn()
-{
-    QSignalSpy requests(m_host, &WorkbenchHost::parameterInputRequested);
-    m_host->requestParameterInput(QStringLiteral("Bitte geben Sie einen INT32-Parameter ein"));
-    QCOMPARE(requests.count(), 1);
-    QCOMPARE(requests.at(0).at(0).toString(), QStringLiteral("Bitte geben Sie einen INT32-Parameter ein"));
-    QCOMPARE(m_log, QStringList{"requestParameterInput(\"Bitte geben Sie einen INT32-Parameter ein\")"});
 }
 
 void TestWorkbenchHost::treeNamesFollowTheLanguage_data()

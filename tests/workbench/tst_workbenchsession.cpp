@@ -1,14 +1,34 @@
 // A workbench run in the test process with the real plug-in: loading, page creation in tree
-// order, languages, the page area following the host, and taking everything down again.
+// order, languages, the page area following the host, drive files, kept settings, every page
+// on a small screen, and taking everything down again.
 
+#include "DriveModel.h"
+#include "MainWindow.h"
+#include "ParameterBrowser.h"
+#include "ParameterModel.h"
 #include "PageArea.h"
 #include "SimulatedDrive.h"
 #include "WizardPage.h"
 #include "Workbench.h"
 #include "WorkbenchHost.h"
+#include "WorkbenchOptions.h"
+#include "WorkbenchSettings.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -17,6 +37,15 @@ WorkbenchOptions pluginOptions()
     WorkbenchOptions options;
     options.pluginPath = QStringLiteral(BREVANE_PLUGIN_PATH);
     return options;
+}
+
+bool started(Workbench &workbench)
+{
+    QString error;
+    const bool ok = workbench.start(&error);
+    if (!ok)
+        qWarning("%s", qPrintable(error));
+    return ok;
 }
 
 // Counts the show and hide events a widget receives.
@@ -35,89 +64,71 @@ protected:
     }
 };
 
+// Everything the store holds of the current axis, read through its own interface.
+QStringList contents(const ParameterStore &store)
+{
+    QStringList lines;
+    for (const QString &coordinate : store.coordinates()) {
+        const ParameterDefinitionData *d = store.definition(coordinate);
+        QStringList line{coordinate, QString::number(d->dataType), d->name.text(Text::German), d->name.text(Text::English),
+                         d->name.text(Text::French), d->defaults.join(QLatin1Char(',')), d->lowerLimit.toString(),
+                         d->upperLimit.toString(), QString::number(d->hidden + 2 * d->global + 4 * d->newDefinition)};
+        for (auto it = d->selection.cbegin(); it != d->selection.cend(); ++it)
+            line << QStringLiteral("%1=%2/%3").arg(it.key()).arg(it.value().text(Text::German), it.value().text(Text::English));
+        for (unsigned short element = 0; element < d->elementCount; ++element)
+            line << store.value(coordinate, 1, element);
+        lines << line.join(QLatin1Char('|'));
+    }
+    return lines;
+}
+
+// Presses a button of the next message box.
+void answerNextBox(QMessageBox::StandardButton button)
+{
+    QTimer::singleShot(50, [button] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->button(button)->click();
+    });
+}
+
 } // namespace
 
 class TestWorkbenchSession : public QObject
 {
     Q_OBJECT
 private slots:
-    void startFailures_data();
-    void startFailures();
-    void pagesAreCreatedForTheTree();
+    void initTestCase();
     void languagesComeAndGo();
     void pageAreaFollowsTheHost();
-    void shutdownUnloadsOnce();
+    void driveFileRoundTrip();
+    void settingsComeBack();
+    void everyPageFitsASmallScreen_data();
+    void everyPageFitsASmallScreen();
+    void cleanupTestCase();
+
+private:
+    QTemporaryDir m_directory;
+    // One window for every page of the small-screen rows.
+    std::unique_ptr<Workbench> m_workbench;
+    std::unique_ptr<MainWindow> m_window;
 };
 
-void TestWorkbenchSession::startFailures_data()
+void TestWorkbenchSession::initTestCase()
 {
-    QTest::addColumn<QString>("plugin");
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<QString>("mention");
-
-    QTest::newRow("no plug-in") << "/nonexistent/libBrevane.so" << QString() << "/nonexistent/libBrevane.so";
-    QTest::newRow("no drive file") << QString(BREVANE_PLUGIN_PATH) << "/nonexistent/drive.json"
-                                   << "/nonexistent/drive.json: cannot be read";
-}
-
-void TestWorkbenchSession::startFailures()
-{
-    QFETCH(QString, plugin);
-    QFETCH(QString, drive);
-    QFETCH(QString, mention);
-
-    WorkbenchOptions options;
-    options.pluginPath = plugin;
-    options.drivePath = drive;
-    Workbench workbench(options);
-    QString error;
-    QVERIFY(!workbench.start(&error));
-    QVERIFY2(error.contains(mention), qPrintable(error));
-    // Nothing of the plug-in stays loaded after a failed start.
-    QVERIFY(!workbench.plugin().isLoaded());
-}
-
-void TestWorkbenchSession::pagesAreCreatedForTheTree()
-{
-    Workbench workbench(pluginOptions());
-    QString error;
-    QVERIFY2(workbench.start(&error), qPrintable(error));
-    PageArea area;
-    workbench.createPages(&area);
-
-    const QStringList content = workbench.plugin().content();
-    const QStringList tree = workbench.host()->treePages();
-    QCOMPARE(workbench.pages().size(), tree.size());
-    for (int i = 0; i < tree.size(); ++i) {
-        const Workbench::Page &page = workbench.pages().at(i);
-        QCOMPARE(page.identifier, tree.at(i));
-        QVERIFY(area.contains(page.identifier));
-        QCOMPARE(page.kind == Workbench::PageKind::Foreign, !content.contains(page.identifier));
-        if (page.kind == Workbench::PageKind::Plugin) {
-            QVERIFY(page.page);
-            QCOMPARE(page.page->identifier(), page.identifier);
-            QCOMPARE(page.page->pageHost(), static_cast<WizardPageHost *>(workbench.host()));
-        }
-    }
-    // The tree shows the plug-in's names, the static page stays out of the tree.
-    QCOMPARE(workbench.host()->pageName(QStringLiteral("MotionBlocks")), QString::fromUtf8("Fahrsätze"));
-    QVERIFY(!workbench.host()->containsPage(QStringLiteral("DbmVisibility")));
-    QVERIFY(!workbench.host()->currentPage().isEmpty());
-    QCOMPARE(area.currentIdentifier(), workbench.host()->currentPage());
+    // Never the user's own settings.
+    WorkbenchSettings::setFile(m_directory.filePath(QStringLiteral("settings.ini")));
 }
 
 void TestWorkbenchSession::languagesComeAndGo()
 {
     Workbench workbench(pluginOptions());
-    QString error;
-    QVERIFY2(workbench.start(&error), qPrintable(error));
+    QVERIFY(started(workbench));
     PageArea area;
     workbench.createPages(&area);
     QSignalSpy changes(&workbench, &Workbench::languageChanged);
 
     // The plug-in hands out the same translator again for a language it had before; the
-    // workbench must not have deleted it in between.
-    // Qt's own buttons follow too.
+    // workbench must not have deleted it in between. Qt's own buttons follow too.
     const QList<QPair<int, QString>> cancels = {
         {Text::English, "Cancel"}, {Text::German, "Abbrechen"}, {Text::English, "Cancel"}, {Text::French, "Annuler"}};
     for (const auto &[language, cancel] : cancels) {
@@ -131,13 +142,15 @@ void TestWorkbenchSession::languagesComeAndGo()
     QCOMPARE(workbench.host()->pageName(QStringLiteral("PidRegler")), QStringLiteral("PID-Regler"));
     workbench.shutdown();
     QVERIFY(!workbench.plugin().isLoaded());
+    for (const Workbench::Page &page : workbench.pages())
+        QVERIFY(!page.page);
+    workbench.shutdown();
 }
 
 void TestWorkbenchSession::pageAreaFollowsTheHost()
 {
     Workbench workbench(pluginOptions());
-    QString error;
-    QVERIFY2(workbench.start(&error), qPrintable(error));
+    QVERIFY(started(workbench));
     PageArea area;
     area.resize(800, 600);
     area.show();
@@ -163,21 +176,179 @@ void TestWorkbenchSession::pageAreaFollowsTheHost()
     QVERIFY(host->containsPage(QStringLiteral("CanOpen")));
 }
 
-void TestWorkbenchSession::shutdownUnloadsOnce()
+void TestWorkbenchSession::driveFileRoundTrip()
 {
+    const QString path = m_directory.filePath(QStringLiteral("drive.json"));
     Workbench workbench(pluginOptions());
+    QVERIFY(started(workbench));
+    MainWindow window(&workbench);
+    window.show();
+    ParameterStore *store = workbench.drive()->store();
     QString error;
-    QVERIFY2(workbench.start(&error), qPrintable(error));
-    {
-        PageArea area;
-        workbench.createPages(&area);
-        workbench.shutdown();
-        QVERIFY(!workbench.plugin().isLoaded());
-        // The area keeps its placeholders; the plug-in's pages are gone.
-        for (const Workbench::Page &page : workbench.pages())
-            QVERIFY(!page.page);
-    }
+    QVERIFY2(workbench.saveDrive(path, &error) && workbench.openDrive(path, &error), qPrintable(error));
+    QVERIFY(window.windowTitle().contains(path) && !window.isWindowModified());
+
+    // The axis writing its own values changes nothing of the file.
+    workbench.driveModel()->setFault(DriveModel::Fault::Device, true);
+    QVERIFY(!window.isWindowModified());
+    // What a user changes: a value in the inspector, and the number of motion blocks.
+    auto *inspector = window.findChild<ParameterBrowser *>()->model();
+    QVERIFY(inspector->setData(inspector->indexOf(QStringLiteral("K08")), QStringLiteral("3")));
+    store->parameter(ParameterCoordinate(QStringLiteral("J13"))).toStrongRef()->setElementCount(20);
+    QVERIFY(store->setValue(QStringLiteral("J13"), 1, 19, QStringLiteral("-77")));
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(inspector->rowCount(inspector->indexOf(QStringLiteral("J13"), -1, 0)), 20);
+    const QStringList edited = contents(*store);
+
+    // Closing asks first: staying keeps everything, saving writes the file.
+    answerNextBox(QMessageBox::Cancel);
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible() && window.isWindowModified());
+    answerNextBox(QMessageBox::Save);
+    QVERIFY(window.close());
+    QVERIFY(!window.isWindowModified());
+
+    // Opened again, the drive is the same, and the new pages and inspector follow it.
+    QVERIFY2(workbench.openDrive(path, &error), qPrintable(error));
+    QCOMPARE(contents(*store), edited);
+    inspector = window.findChild<ParameterBrowser *>()->model();
+    QCOMPARE(inspector->rowCount(inspector->indexOf(QStringLiteral("J13"), -1, 0)), 20);
+    QVERIFY(workbench.host()->isPageVisible(QStringLiteral("DbmKommando")));
+    QVERIFY(inspector->setData(inspector->indexOf(QStringLiteral("K08")), QStringLiteral("1")));
+    QVERIFY(!workbench.host()->isPageVisible(QStringLiteral("DbmKommando")));
+
+    // A file that cannot be read or written changes nothing.
+    QFile broken(m_directory.filePath(QStringLiteral("broken.json")));
+    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{ \"parameters\": [ {} ] }") > 0);
+    broken.close();
+    const QStringList reopened = contents(*store);
+    QVERIFY(!workbench.openDrive(broken.fileName(), &error));
+    QVERIFY2(!workbench.saveDrive(path + QStringLiteral("/drive.json"), &error), qPrintable(error));
+    QVERIFY2(error.contains(path) && error.contains(QLatin1String("directory")), qPrintable(error));
+    QCOMPARE(contents(*store), reopened);
+    QCOMPARE(workbench.driveFile(), path);
     workbench.shutdown();
+}
+
+void TestWorkbenchSession::settingsComeBack()
+{
+    const auto toolbarBox = [](MainWindow &window, int which) {
+        return window.findChild<QToolBar *>(QStringLiteral("mainToolBar"))->findChildren<QComboBox *>().at(which);
+    };
+    {
+        Workbench workbench(pluginOptions());
+        QVERIFY(started(workbench));
+        MainWindow window(&workbench);
+        window.restoreSettings();
+        window.show();
+        toolbarBox(window, 0)->setCurrentIndex(toolbarBox(window, 0)->findData(int(eDeviceTypeKQ2)));
+        toolbarBox(window, 1)->setCurrentIndex(toolbarBox(window, 1)->findData(int(eFieldbusPROFINET)));
+        toolbarBox(window, 2)->setCurrentIndex(toolbarBox(window, 2)->findData(int(Text::English)));
+        window.findChild<QAction *>(QStringLiteral("actionReadOnly"))->trigger();
+        QVERIFY(workbench.host()->selectPage(QStringLiteral("Fahrsatzbetrieb")));
+        window.findChild<QDockWidget *>(QStringLiteral("logDock"))->close();
+        QVERIFY(window.close());
+        workbench.shutdown();
+    }
+    // The next start: what the command line says wins over what was kept.
+    WorkbenchOptions options;
+    QString message;
+    QCOMPARE(parseWorkbenchOptions({QStringLiteral("brevane-workbench"), QStringLiteral("--fieldbus"), QStringLiteral("canopen")},
+                                   &options, &message), OptionsResult::Run);
+    options.pluginPath = pluginOptions().pluginPath;
+    WorkbenchSettings::applyTo(&options);
+    QCOMPARE(options.deviceType, eDeviceTypeKQ2);
+    QCOMPARE(options.fieldbusType, eFieldbusCANopen);
+    QCOMPARE(options.language, int(Text::English));
+    QVERIFY(options.readOnly && !options.offline);
+    {
+        Workbench workbench(options);
+        QVERIFY(started(workbench));
+        MainWindow window(&workbench);
+        window.restoreSettings();
+        window.show();
+        QCOMPARE(workbench.host()->currentPage(), QStringLiteral("Fahrsatzbetrieb"));
+        QVERIFY(!window.findChild<QDockWidget *>(QStringLiteral("logDock"))->toggleViewAction()->isChecked());
+        // Forgotten from the menu, and not kept again at the close.
+        window.findChild<QAction *>(QStringLiteral("actionResetSettings"))->trigger();
+        QVERIFY(window.findChild<QDockWidget *>(QStringLiteral("logDock"))->toggleViewAction()->isChecked());
+        QVERIFY(window.close());
+        workbench.shutdown();
+    }
+    QVERIFY(WorkbenchSettings::open()->allKeys().isEmpty());
+}
+
+void TestWorkbenchSession::everyPageFitsASmallScreen_data()
+{
+    m_workbench = std::make_unique<Workbench>(pluginOptions());
+    QVERIFY(started(*m_workbench));
+    m_window = std::make_unique<MainWindow>(m_workbench.get());
+    m_window->resize(1366, 768);
+    m_window->show();
+    // The pages of the tree in its order, created as the host creates them; pages of other
+    // plug-ins stand in as placeholders, the static page stays out.
+    const QStringList content = m_workbench->plugin().content();
+    const QStringList tree = m_workbench->host()->treePages();
+    QCOMPARE(m_workbench->pages().size(), tree.size());
+    QVERIFY(!tree.contains(QStringLiteral("DbmVisibility")));
+    QTest::addColumn<QString>("identifier");
+    for (qsizetype i = 0; i < tree.size(); ++i) {
+        const Workbench::Page &page = m_workbench->pages().at(i);
+        QCOMPARE(page.identifier, tree.at(i));
+        QCOMPARE(page.kind == Workbench::PageKind::Foreign, !content.contains(page.identifier));
+        if (page.kind != Workbench::PageKind::Plugin)
+            continue;
+        QVERIFY(page.page && page.page->identifier() == page.identifier);
+        QCOMPARE(page.page->pageHost(), static_cast<WizardPageHost *>(m_workbench->host()));
+        QTest::newRow(qPrintable(page.identifier)) << page.identifier;
+    }
+}
+
+void TestWorkbenchSession::everyPageFitsASmallScreen()
+{
+    QFETCH(QString, identifier);
+    PageArea *area = m_window->pageArea();
+    area->showPage(identifier);
+    auto *slot = area->findChild<QScrollArea *>(QStringLiteral("slot_") + identifier);
+    QWidget *page = slot->widget();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+
+    // Whatever a person reads or clicks: every widget without visible widgets of its own,
+    // apart from what scrolls inside a list or table.
+    QStringList cut;
+    const auto shown = [page](const QWidget *widget) { return widget->isVisibleTo(page) && !widget->rect().isEmpty(); };
+    for (QWidget *widget : page->findChildren<QWidget *>()) {
+        const QList<QWidget *> inner = widget->findChildren<QWidget *>();
+        bool skip = !shown(widget) || (std::any_of(inner.begin(), inner.end(), shown) && !qobject_cast<QAbstractScrollArea *>(widget));
+        for (QWidget *above = widget->parentWidget(); above != page; above = above->parentWidget())
+            skip = skip || qobject_cast<QAbstractScrollArea *>(above);
+        if (skip)
+            continue;
+        // The whole widget (ensureWidgetVisible would settle for a line edit's cursor).
+        const QRect place(widget->mapTo(page, QPoint()), widget->size());
+        slot->ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + 1, place.height() / 2 + 1);
+        // Whole inside every widget that holds it and inside the page area, and where a layout
+        // sizes it, at its own size.
+        const QSize wanted = widget->parentWidget()->layout() ? widget->sizeHint().boundedTo(widget->maximumSize()) : QSize();
+        bool whole = widget->width() >= wanted.width() && widget->height() >= wanted.height();
+        for (QWidget *above = widget->parentWidget(); whole && above != slot; above = above->parentWidget())
+            whole = above->rect().contains(QRect(widget->mapTo(above, QPoint()), widget->size()));
+        if (!whole)
+            cut << QStringLiteral("%1 %2 %3").arg(QLatin1String(widget->metaObject()->className()), widget->objectName())
+                       .arg(QStringLiteral("%1,%2 %3x%4").arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height()));
+    }
+    // The form holds the 600 x 100 diagram in a stacked widget of at most that size, with margins.
+    QEXPECT_FAIL("DbmSrcIndirectTriggerFollowMbV2", "the form cuts its own diagram", Continue);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+}
+
+void TestWorkbenchSession::cleanupTestCase()
+{
+    if (m_workbench)
+        m_workbench->shutdown();
+    m_window.reset();
+    m_workbench.reset();
 }
 
 QTEST_MAIN(TestWorkbenchSession)
