@@ -6,16 +6,14 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/release/bin/bench_allpages [idle-seconds] [load-cycles]
 
+#include "BenchClock.h"
 #include "PageArea.h"
 #include "PageHarness.h"
 #include "WizardPage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
-#include <ctime>
 #include <cstdio>
 
 namespace {
@@ -32,20 +30,6 @@ struct PageTimes
 double milliseconds(const QElapsedTimer &timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double processCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-void runEventLoop(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 const char *verdict(bool met)

@@ -5,33 +5,17 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/release/bin/bench_workbench [idle-seconds]
 
+#include "BenchClock.h"
 #include "DriveModel.h"
 #include "MainWindow.h"
 #include "Workbench.h"
 
 #include <QApplication>
 #include <QDockWidget>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <cstdio>
-#include <ctime>
 
 namespace {
-
-double processCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-void runEventLoop(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // The share of one core used while the event loop runs for the given time.
 double idleShare(int seconds)
