@@ -36,7 +36,11 @@ brevane_configure() {
     local dir="$1"
     shift
     local options=("$@")
-    command -v ccache >/dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    if command -v ccache >/dev/null; then
+        options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        # Paths relative to the checkout: another clone (CI's, a second worktree) hits the cache too.
+        export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$BREVANE_ROOT}" CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
+    fi
     [ -f "$dir/CMakeCache.txt" ] || options+=(-G Ninja)
     cmake -S "$BREVANE_ROOT" -B "$dir" "${options[@]}" >/dev/null
 }
