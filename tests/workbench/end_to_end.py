@@ -1,11 +1,7 @@
 #!/usr/bin/env python3
-"""The workbench in a real window, used as a person uses it: in a virtual X server, found
-through the accessibility tree (AT-SPI) by name and role, with real mouse clicks.
-
-    end_to_end.py WORKBENCH PLUGIN
-
-Exits 0 when it passed, 1 with the failed step, 77 (skipped) without Xvfb, D-Bus or AT-SPI.
-"""
+"""end_to_end.py WORKBENCH PLUGIN: the workbench in a real window under Xvfb, used as a person
+uses it, found through the accessibility tree (AT-SPI) by name and role, with real mouse clicks.
+Exits 0 when it passed, 1 with the failed step, 77 (skipped) without Xvfb, D-Bus or AT-SPI."""
 import importlib.util
 import os
 import shutil
@@ -14,18 +10,12 @@ import sys
 import tempfile
 import time
 
-SKIPPED = 77
 LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
 
 
-def skip(why):
-    print(f"end-to-end test skipped: {why}")
-    sys.exit(SKIPPED)
-
-
-def fail(why):
-    print(f"end-to-end test failed: {why}")
-    sys.exit(1)
+def fail(why, code=1):
+    print(f"end-to-end test {'skipped' if code == 77 else 'failed'}: {why}")
+    sys.exit(code)
 
 
 def wait(what, condition, timeout=90):
@@ -43,15 +33,14 @@ def wait(what, condition, timeout=90):
     fail(f"no {what} within {timeout} s")
 
 
-def start(command, env, **kwargs):
-    return subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, **kwargs)
-
-
-def first_line(process, what):
-    line = process.stdout.readline().strip()
-    if not line:
+def start(command, env, what=None):
+    """Starts a process; with what, reads the first line it prints (display, bus address)."""
+    process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, text=True,
+                               stdout=subprocess.PIPE if what else None)
+    line = process.stdout.readline().strip() if what else ""
+    if what and not line:
         fail(f"{what} did not start")
-    return line
+    return process, line
 
 
 def main():
@@ -62,23 +51,21 @@ def main():
                          (not launcher, "the AT-SPI bus is not installed (package at-spi2-core)"),
                          (not importlib.util.find_spec("pyatspi"), "pyatspi is not installed (package python3-pyatspi)")):
         if missing:
-            skip(why)
+            fail(why, 77)
 
     processes = []
     with tempfile.TemporaryDirectory() as scratch:
         env = dict(os.environ, XDG_RUNTIME_DIR=scratch, HOME=scratch, XDG_CONFIG_HOME=os.path.join(scratch, "config"))
         try:
-            xvfb = start(["Xvfb", "-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"], env,
-                         stdout=subprocess.PIPE, text=True)
+            xvfb, display = start(["Xvfb", "-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"], env, "Xvfb")
             processes.append(xvfb)
-            env["DISPLAY"] = ":" + first_line(xvfb, "Xvfb")
-            bus = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env, stdout=subprocess.PIPE, text=True)
-            processes.append(bus)
-            env["DBUS_SESSION_BUS_ADDRESS"] = first_line(bus, "the D-Bus session")
-            processes.append(start([launcher, "--launch-immediately"], env))
+            env["DISPLAY"] = ":" + display
+            bus, env["DBUS_SESSION_BUS_ADDRESS"] = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
+                                                         "the D-Bus session")
+            processes += [bus, start([launcher, "--launch-immediately"], env)[0]]
             os.environ.update(env)
             app = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-            processes.append(start([workbench, "--plugin", plugin], app))
+            processes.append(start([workbench, "--plugin", plugin], app)[0])
             drive(processes[-1])
         finally:
             for process in reversed(processes):
@@ -92,8 +79,7 @@ def main():
 def drive(workbench):
     import pyatspi  # only now: it connects to the session bus started above
 
-    def descendants(root):
-        """Breadth first over what is shown: the pages the page area hides stay out."""
+    def descendants(root):  # breadth first over what is shown: the hidden pages stay out
         queue = [root]
         while queue:
             node = queue.pop(0)
@@ -113,8 +99,8 @@ def drive(workbench):
         box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, pyatspi.MOUSE_B1C)
 
-    def has(node, state):
-        return node.getState().contains(state)
+    def checked(node):
+        return node.getState().contains(pyatspi.STATE_CHECKED)
 
     def text(node):
         return node.queryText().getText(0, -1)
@@ -132,8 +118,7 @@ def drive(workbench):
     window = wait("the workbench window", lambda: find(application(), {"frame"}, "", True))
     buttons = {"push button", "toggle button", "check box"}
 
-    def labelled(caption):
-        """A box is named by its entry; the label it is labelled by tells what it is for."""
+    def labelled(caption):  # a box is named by its entry; its label tells what it is for
         label = find(window, {"label"}, caption, True)
         for relation in label.getRelationSet():
             if relation.getRelationType() == pyatspi.RELATION_LABEL_FOR:
@@ -157,18 +142,18 @@ def drive(workbench):
 
     select_page(panel_page)
     panel = wait("the panel switch", lambda: find(window, buttons, "Control panel on"))
-    if has(panel, pyatspi.STATE_CHECKED):
+    if checked(panel):
         fail("the panel holds the axis before it was asked to")
     print("taking the axis over")
     click(panel)
     click(wait("the warning's OK", lambda: find(application(), {"push button"}, "OK")))
-    wait("the panel holding the axis", lambda: has(panel, pyatspi.STATE_CHECKED))
+    wait("the panel holding the axis", lambda: checked(panel))
 
     print("enabling")
     click(wait("Enable", lambda: find(window, buttons, "Enable")))
     choose("J311", "0", start=True)
-    start_button = wait("Start enabled", lambda: (lambda b: b if has(b, pyatspi.STATE_ENABLED) else None)(
-        find(window, buttons, "Start")))
+    start_button = wait("Start", lambda: find(window, buttons, "Start"))
+    wait("Start enabled", lambda: start_button.getState().contains(pyatspi.STATE_ENABLED))
     position = wait("the actual position", lambda: find(window, {"text"}, "I80", True))
     before = text(position)
     print(f"starting block 0 at position {before}")
@@ -182,7 +167,7 @@ def drive(workbench):
     wait("the axis handed back", lambda: "stopControlPanel()" in text(pyatspi.findDescendant(log, lambda n: n.getRoleName() == "text")))
     select_page(panel_page)
     panel = wait("the panel switch", lambda: find(window, buttons, "Control panel on"))
-    if has(panel, pyatspi.STATE_CHECKED):
+    if checked(panel):
         fail("the panel still holds the axis after the page was left")
     print("the axis was handed back")
 
