@@ -11,8 +11,10 @@ set(BREVANE_PLUGIN_INSTALL_DIR "${CMAKE_INSTALL_LIBDIR}/brevane/plugins" CACHE S
 # against it without the host.
 option(BREVANE_INSTALL_HOST "Also install the host stand-in libraries and their headers" OFF)
 
-# The workbench's private copies of the host stand-in libraries.
-set(BREVANE_PRIVATE_LIBRARY_DIR "${CMAKE_INSTALL_LIBDIR}/brevane")
+# The workbench's private copies of the host stand-in libraries, beside the plug-in folder.
+# Not directly in lib/brevane: CPack gives a package with libraries there or in lib itself
+# ldconfig maintainer scripts, whose postrm would keep the removed package in state "rc".
+set(BREVANE_PRIVATE_LIBRARY_DIR "${CMAKE_INSTALL_LIBDIR}/brevane/lib")
 
 # brevane_install_relative_path(OUT FROM TO): the path from one install folder to another,
 # for $ORIGIN-based run paths and the workbench's plug-in lookup.

@@ -7,7 +7,6 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brevane)
 set(CPACK_PACKAGE_VENDOR "Brevane")
 set(CPACK_PACKAGE_CONTACT "Brevane developers <brevane@example.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Motion-block application pages for a servo drive commissioning host")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY brevane)
 set(CPACK_STRIP_FILES ON)
 
@@ -24,16 +23,18 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/bin)
 
 set(CPACK_DEBIAN_PLUGIN_PACKAGE_NAME brevane-plugin)
-set(CPACK_COMPONENT_PLUGIN_DESCRIPTION
-  "Plug-in for the commissioning host\nThe 63 wizard pages of the drive's motion-block application, loaded by the host from its plug-in folder.")
+# Each package its own description: the first line is its summary. (A package-wide summary
+# would be put in front of every one.)
+set(CPACK_DEBIAN_PLUGIN_DESCRIPTION
+  "Motion-block application pages for a servo drive commissioning host\nThe 63 wizard pages of the drive's motion-block application, loaded by the host from its plug-in folder.")
 set(CPACK_DEBIAN_WORKBENCH_PACKAGE_NAME brevane-workbench)
 set(CPACK_DEBIAN_WORKBENCH_PACKAGE_SECTION devel)
-set(CPACK_COMPONENT_WORKBENCH_DESCRIPTION
-  "Workbench host for the Brevane plug-in\nRuns every page of the installed plug-in against a simulated drive, interactively or rendering each page to a picture.")
+set(CPACK_DEBIAN_WORKBENCH_DESCRIPTION
+  "Workbench host to try the Brevane plug-in against a simulated drive\nRuns every page of the installed plug-in against a simulated drive, interactively or rendering each page to a picture.")
 set(CPACK_COMPONENT_WORKBENCH_DEPENDS plugin)
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 set(CPACK_DEBIAN_HOST_PACKAGE_NAME brevane-host)
-set(CPACK_COMPONENT_HOST_DESCRIPTION
+set(CPACK_DEBIAN_HOST_DESCRIPTION
   "Stand-ins for the commissioning host's libraries\nLibraries and headers with the host's interfaces, for building and testing plug-ins without the host.")
 
 include(CPack)

@@ -5,7 +5,8 @@
 source "$(dirname "$0")/common.sh"
 
 brevane_install_packages
-brevane_build "$BREVANE_ROOT/build/release" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVANE_WERROR=ON
+brevane_configure "$BREVANE_ROOT/build/release" "${BREVANE_RELEASE_OPTIONS[@]}"
+brevane_build "$BREVANE_ROOT/build/release" brevane-workbench Brevane
 
 workbench="$BREVANE_ROOT/build/release/bin/brevane-workbench"
 images="$BREVANE_ROOT/docs/images"

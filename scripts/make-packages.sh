@@ -5,7 +5,8 @@ source "$(dirname "$0")/common.sh"
 
 brevane_install_packages
 build="$BREVANE_ROOT/build/release"
-brevane_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVANE_WERROR=ON
+brevane_configure "$build" "${BREVANE_RELEASE_OPTIONS[@]}"
+brevane_build "$build" brevane-workbench Brevane
 
 out="$BREVANE_ROOT/build/packages"
 rm -f "$out"/*.deb

@@ -262,8 +262,10 @@ void MainWindow::setUpToolBar()
 
     auto addBox = [this](const QString &label, QComboBox **box) {
         m_ui->mainToolBar->addSeparator();
-        m_ui->mainToolBar->addWidget(new QLabel(label + QLatin1Char(' '), m_ui->mainToolBar));
+        auto *caption = new QLabel(label + QLatin1Char(' '), m_ui->mainToolBar);
+        m_ui->mainToolBar->addWidget(caption);
         *box = new QComboBox(m_ui->mainToolBar);
+        caption->setBuddy(*box);  // a screen reader names the box by it
         m_ui->mainToolBar->addWidget(*box);
     };
     addBox(tr("Device"), &m_deviceBox);

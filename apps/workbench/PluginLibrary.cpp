@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -55,7 +56,15 @@ QString PluginLibrary::defaultPath()
 bool PluginLibrary::load(const QString &path, QString *error)
 {
     unload();
-    m_library.setFileName(path);
+    // The loader would try variants of a name it cannot find and report the last one it made
+    // up; a file that is not there is reported as the user named it.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot load the plug-in %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    m_library.setFileName(QFileInfo(file).absoluteFilePath());
     if (!m_library.load()) {
         if (error)
             *error = QStringLiteral("Cannot load the plug-in %1: %2").arg(path, m_library.errorString());

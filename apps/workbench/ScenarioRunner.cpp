@@ -18,6 +18,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -128,6 +129,13 @@ void sendMouse(QWidget *widget, QEvent::Type type)
 
 } // namespace
 
+QString messageBoxText(const QMessageBox &box)
+{
+    const QString text = box.text();
+    const bool rich = box.textFormat() == Qt::RichText || (box.textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+    return (rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text).simplified();
+}
+
 ScenarioRunner::ScenarioRunner(Workbench *workbench, DriveModel *model, QObject *parent)
     : QObject(parent), m_workbench(workbench), m_model(model)
 {
@@ -143,7 +151,7 @@ bool ScenarioRunner::load(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: cannot be read").arg(path);
+        *error = QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
         return false;
     }
     return loadJson(file.readAll(), path, error);
@@ -529,7 +537,8 @@ void ScenarioRunner::answerBox(QWidget *widget)
     auto *dialog = qobject_cast<QDialog *>(widget);
     const QString title = widget->windowTitle();
     if (m_answers.isEmpty()) {
-        m_unexpectedBoxes << QStringLiteral("\"%1\"").arg(box ? box->text().left(80) : title);
+        const QString text = box ? messageBoxText(*box) : title;
+        m_unexpectedBoxes << QStringLiteral("\"%1\"").arg(text.size() > 80 ? text.left(79) + QChar(0x2026) : text);
         if (dialog)
             dialog->reject();
         return;

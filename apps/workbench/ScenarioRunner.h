@@ -9,8 +9,12 @@
 
 class DriveModel;
 class QAbstractButton;
+class QMessageBox;
 class QWidget;
 class Workbench;
+
+// What a message box says, as plain text on one line (boxes may speak HTML).
+QString messageBoxText(const QMessageBox &box);
 
 // Plays a scripted session against the workbench's pages and simulated drive, in simulated
 // time. A scenario is a JSON object with a "steps" array; each step is an object whose "step"

@@ -1,6 +1,7 @@
 #include "ScreenshotRunner.h"
 
 #include "PageArea.h"
+#include "ScenarioRunner.h"
 #include "WizardPage.h"
 #include "Workbench.h"
 #include "WorkbenchHost.h"
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -43,7 +45,7 @@ private:
         if (!modal)
             return;
         if (auto *box = qobject_cast<QMessageBox *>(modal))
-            m_seen << QStringLiteral("%1: %2").arg(box->windowTitle(), box->text());
+            m_seen << QStringLiteral("%1: %2").arg(box->windowTitle(), messageBoxText(*box));
         else
             m_seen << modal->windowTitle();
         if (auto *dialog = qobject_cast<QDialog *>(modal))
@@ -75,8 +77,11 @@ ScreenshotRunner::ScreenshotRunner(Workbench *workbench, const QString &director
 int ScreenshotRunner::run()
 {
     QDir directory(m_directory);
-    if (!directory.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "%s cannot be created\n", qPrintable(QDir::toNativeSeparators(m_directory)));
+    std::error_code made;
+    std::filesystem::create_directories(QFile::encodeName(m_directory).toStdString(), made);
+    if (made || !directory.exists()) {
+        std::fprintf(stderr, "%s cannot be created: %s\n", qPrintable(QDir::toNativeSeparators(m_directory)),
+                     made ? made.message().c_str() : "it is no folder");
         return 2;
     }
 
@@ -117,10 +122,11 @@ int ScreenshotRunner::run()
         settle();
         entry.messages = closer.take();
         entry.picture = page.identifier + QStringLiteral(".png");
-        if (page.page->grab().save(directory.filePath(entry.picture))) {
+        QString why;
+        if (WorkbenchFiles::writePicture(page.page->grab().toImage(), directory.filePath(entry.picture), &why)) {
             entry.state = QStringLiteral("rendered");
         } else {
-            std::fprintf(stderr, "%s cannot be written\n", qPrintable(directory.filePath(entry.picture)));
+            std::fprintf(stderr, "%s cannot be written: %s\n", qPrintable(directory.filePath(entry.picture)), qPrintable(why));
             entry.state = QStringLiteral("failed");
             entry.picture.clear();
             ++failures;

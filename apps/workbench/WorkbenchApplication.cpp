@@ -66,8 +66,9 @@ int runWindow(Workbench &workbench, const WorkbenchOptions &options)
     }
     if (!options.windowScreenshot.isEmpty()) {
         settle();
-        if (!window.grab().save(options.windowScreenshot)) {
-            std::fprintf(stderr, "brevane-workbench: %s cannot be written\n", qPrintable(options.windowScreenshot));
+        QString why;
+        if (!WorkbenchFiles::writePicture(window.grab().toImage(), options.windowScreenshot, &why)) {
+            reportFailure(QStringLiteral("%1 cannot be written: %2").arg(options.windowScreenshot, why), false);
             code = WorkbenchExit::Failed;
         }
     }
@@ -100,39 +101,45 @@ QStringList takeWorkbenchArguments(int &argc, char **argv)
     return arguments;
 }
 
-void chooseHeadlessPlatform(const QStringList &arguments)
+std::optional<int> readCommandLine(const QStringList &arguments, WorkbenchOptions *options)
 {
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        return;
-    for (const QString &argument : arguments) {
-        if (argument.startsWith(QLatin1String("--screenshots")) || argument.startsWith(QLatin1String("--window-screenshot"))
-            || argument.startsWith(QLatin1String("--scenario"))) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            return;
-        }
-    }
-}
-
-int runWorkbench(const QStringList &arguments)
-{
-    WorkbenchOptions options;
     QString message;
-    switch (parseWorkbenchOptions(arguments, &options, &message)) {
+    switch (parseWorkbenchOptions(arguments, options, &message)) {
     case OptionsResult::Done:
         std::fputs(qPrintable(message), stdout);
         return WorkbenchExit::Ok;
     case OptionsResult::Error:
-        reportFailure(message, false);
+        std::fprintf(stderr, "brevane-workbench: %s\n", qPrintable(message));
         return WorkbenchExit::CannotStart;
     case OptionsResult::Run:
         break;
     }
     // Kept settings are for the window a person uses; pictures and scenarios run the same everywhere.
-    if (options.resetSettings)
+    if (options->resetSettings)
         WorkbenchSettings::forget();
-    if (!options.isHeadless())
-        WorkbenchSettings::applyTo(&options);
+    if (!options->isHeadless())
+        WorkbenchSettings::applyTo(options);
+    return std::nullopt;
+}
 
+bool choosePlatform(const WorkbenchOptions &options)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    if (options.isHeadless()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return true;
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("brevane-workbench: no display to show the window on (DISPLAY is not set); without one, "
+                   "--screenshots, --window-screenshot and --scenario run offscreen\n", stderr);
+        return false;
+    }
+    return true;
+}
+
+int runWorkbench(const WorkbenchOptions &options)
+{
     Workbench workbench(options);
     QString error;
     if (!workbench.start(&error)) {

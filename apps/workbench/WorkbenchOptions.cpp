@@ -4,6 +4,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
 
 namespace WorkbenchNames {
 
@@ -65,6 +70,51 @@ QStringList namesOf(const QList<Entry> &entries, Name name)
 
 } // namespace
 
+namespace WorkbenchFiles {
+
+QString readProblem(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+}
+
+QByteArray pictureFormat(const QString &path, QString *why)
+{
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    const QList<QByteArray> formats = QImageWriter::supportedImageFormats();
+    if (!suffix.isEmpty() && formats.contains(suffix))
+        return suffix;
+    const QString known = QString::fromLatin1(formats.join(", ."));
+    *why = suffix.isEmpty() ? QStringLiteral("the name has no image extension (.%1)").arg(known)
+                            : QStringLiteral("unknown image format \"%1\" (known are .%2)").arg(QString::fromLatin1(suffix), known);
+    return QByteArray();
+}
+
+bool writePicture(const QImage &picture, const QString &path, QString *why)
+{
+    const QByteArray format = pictureFormat(path, why);
+    if (format.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *why = file.errorString();
+        return false;
+    }
+    QImageWriter writer(&file, format);
+    if (!writer.write(picture)) {
+        *why = writer.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *why = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace WorkbenchFiles
+
 OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptions *options, QString *message)
 {
     using namespace WorkbenchNames;
@@ -77,8 +127,13 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
         "Runs the Brevane plug-in against a simulated drive.\n\n"
         "Exit codes: 0 done, 1 a page, picture or scenario step failed, 2 could not start "
         "(arguments, plug-in, drive description or scenario file)."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Qt's --help-all would promise Qt's own options, which the workbench does not take; it is
+    // still understood, as a person used to Qt programs types it.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
+    QCommandLineOption helpAll(QStringLiteral("help-all"), QStringLiteral("Displays this help."));
+    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays version information."));
     const QCommandLineOption plugin(QStringLiteral("plugin"), QStringLiteral("The plug-in library to load."), QStringLiteral("path"));
     const QCommandLineOption drive(QStringLiteral("drive"), QStringLiteral("A drive description (JSON) instead of the built-in one."),
                                    QStringLiteral("file"));
@@ -115,15 +170,16 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     const QCommandLineOption resetSettings(QStringLiteral("reset-settings"),
                                            QStringLiteral("Forget the window, docks, device, fieldbus, language, state and "
                                                           "page kept from earlier starts."));
-    parser.addOptions({plugin, drive, screenshots, windowShot, scenario, fault, device, fieldbus, language, offline, readOnly,
-                       requireAll, resetSettings});
+    parser.addOptions({help, helpAll, version, plugin, drive, screenshots, windowShot, scenario, fault, device, fieldbus,
+                       language, offline, readOnly, requireAll, resetSettings});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
         return OptionsResult::Error;
     }
-    if (parser.isSet(help)) {
-        *message = parser.helpText();
+    if (parser.isSet(help) || parser.isSet(helpAll)) {
+        // Without an application object the parser does not know the program's name.
+        *message = parser.helpText().replace(QLatin1String("<executable_name>"), arguments.value(0));
         return OptionsResult::Done;
     }
     if (parser.isSet(version)) {
@@ -133,6 +189,33 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     if (!parser.positionalArguments().isEmpty()) {
         *message = QStringLiteral("Unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst());
         return OptionsResult::Error;
+    }
+
+    for (const QCommandLineOption &option : {plugin, drive, screenshots, windowShot, scenario, fault, device, fieldbus, language}) {
+        if (parser.values(option).contains(QString())) {
+            *message = QStringLiteral("--%1 needs a <%2>, not an empty value").arg(option.names().constFirst(), option.valueName());
+            return OptionsResult::Error;
+        }
+    }
+    // What cannot be read is refused before anything starts.
+    for (const QCommandLineOption &option : {plugin, drive, scenario}) {
+        const QString path = parser.value(option);
+        const QString problem = path.isEmpty() ? QString() : WorkbenchFiles::readProblem(path);
+        if (!problem.isEmpty()) {
+            *message = QStringLiteral("--%1 %2: %3").arg(option.names().constFirst(), path, problem);
+            return OptionsResult::Error;
+        }
+    }
+    if (parser.isSet(windowShot)) {
+        const QString path = parser.value(windowShot);
+        QString why;
+        QSaveFile probe(path);  // the picture's folder takes a file; nothing is left behind
+        if (!WorkbenchFiles::pictureFormat(path, &why).isEmpty() && !probe.open(QIODevice::WriteOnly))
+            why = probe.errorString();
+        if (!why.isEmpty()) {
+            *message = QStringLiteral("--window-screenshot %1: %2").arg(path, why);
+            return OptionsResult::Error;
+        }
     }
 
     WorkbenchOptions result;

@@ -3,9 +3,12 @@
 #include "DeviceTypes.h"
 #include "Text.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+class QImage;
 
 // What the command line asks for.
 struct WorkbenchOptions
@@ -51,6 +54,17 @@ enum Code : int {
 
 enum class OptionsResult { Run, Done, Error };
 
-// Reads the arguments (the first one is the program). Done: help or version was printed
-// into message. Error: message says what is wrong.
+// Reads the arguments (the first one is the program) without an application object, so that
+// help, version and refused arguments need no window system. Done: message holds the help or
+// the version. Error: message says what is wrong; a file it names comes with the system's reason.
 OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptions *options, QString *message);
+
+// Files named on the command line, and why one cannot be used, in the system's words.
+namespace WorkbenchFiles {
+// Empty when the file can be opened for reading, else the reason ("No such file or directory").
+QString readProblem(const QString &path);
+// The image format the file name's extension asks for; empty, with why set, for none Qt writes.
+QByteArray pictureFormat(const QString &path, QString *why);
+// Writes the picture whole or not at all (a failed write leaves any earlier file as it was).
+bool writePicture(const QImage &picture, const QString &path, QString *why);
+} // namespace WorkbenchFiles

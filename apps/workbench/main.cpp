@@ -1,14 +1,19 @@
 #include "BrevaneVersion.h"
 #include "WorkbenchApplication.h"
+#include "WorkbenchOptions.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    const QStringList arguments = takeWorkbenchArguments(argc, argv);
-    chooseHeadlessPlatform(arguments);
-    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brevane-workbench"));
     QApplication::setApplicationVersion(QStringLiteral(BREVANE_VERSION));
-    return runWorkbench(arguments);
+    const QStringList arguments = takeWorkbenchArguments(argc, argv);
+    WorkbenchOptions options;
+    if (const std::optional<int> code = readCommandLine(arguments, &options))
+        return *code;
+    if (!choosePlatform(options))
+        return WorkbenchExit::CannotStart;
+    QApplication application(argc, argv);
+    return runWorkbench(options);
 }

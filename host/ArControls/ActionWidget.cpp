@@ -1,11 +1,40 @@
 #include "ActionWidget.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// For assistive technology the area is a button that can be pressed, not a plain widget.
+class AccessibleActionWidget : public QAccessibleWidget
+{
+public:
+    explicit AccessibleActionWidget(ActionWidget *widget) : QAccessibleWidget(widget, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString &action) override
+    {
+        if (action != pressAction())
+            QAccessibleWidget::doAction(action);
+        else if (widget()->isEnabled())
+            emit static_cast<ActionWidget *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *accessibleActionWidget(const QString &, QObject *object)
+{
+    auto *widget = qobject_cast<ActionWidget *>(object);
+    return widget ? new AccessibleActionWidget(widget) : nullptr;
+}
+
+} // namespace
+
 ActionWidget::ActionWidget(QWidget *parent) : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleActionWidget), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);

@@ -1,18 +1,27 @@
 #include "BrevanePage.h"
 
+#include "ActionWidget.h"
+#include "LedWidget.h"
 #include "PageRegistry.h"
 #include "SvgWidget.h"
 #include "WizardGlobal.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStackedWidget>
+#include <QTextDocumentFragment>
+
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +57,114 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// The accessible name this core gave a control, to tell it from one a form gave.
+const char *const givenNameProperty = "brevaneGivenAccessibleName";
+
+QString plainText(const QString &text)
+{
+    return (Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text).simplified();
+}
+
+bool needsName(const QWidget *widget)
+{
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return QString(button->text()).remove(QLatin1Char('&')).trimmed().isEmpty();
+    const QWidget *parent = widget->parentWidget();
+    // The line edit inside a box belongs to the box.
+    if (qobject_cast<const QComboBox *>(parent) || qobject_cast<const QAbstractSpinBox *>(parent))
+        return false;
+    return qobject_cast<const ActionWidget *>(widget) || qobject_cast<const LedWidget *>(widget)
+        || qobject_cast<const QComboBox *>(widget) || qobject_cast<const QLineEdit *>(widget)
+        || qobject_cast<const QAbstractSpinBox *>(widget);
+}
+
+QString joinedTexts(const QList<QLabel *> &labels)
+{
+    QStringList texts;
+    for (const QLabel *label : labels) {
+        const QString text = plainText(label->text());
+        if (!text.isEmpty())
+            texts << text;
+    }
+    return texts.join(QLatin1Char(' '));
+}
+
+// The layout that holds the widget itself, below the given one.
+const QLayout *holder(const QLayout *layout, const QWidget *widget)
+{
+    for (int index = 0; layout && index < layout->count(); ++index) {
+        QLayoutItem *item = layout->itemAt(index);
+        if (item->widget() == widget)
+            return layout;
+        if (const QLayout *found = holder(item->layout(), widget))
+            return found;
+    }
+    return nullptr;
+}
+
+// The caption of a control, looked for where forms put it: the labels it is made of.
+QList<QLabel *> caption(const QWidget *control, const QList<QLabel *> &labels)
+{
+    // A parameter's field: the label of the same parameter (and element), nearest first.
+    const QString coordinate = control->property("coordinate").toString();
+    if (!coordinate.isEmpty()) {
+        QLabel *found = nullptr;
+        for (QLabel *label : labels) {
+            if (label->property("coordinate").toString() == coordinate && label->property("index") == control->property("index")
+                && (!found || label->parentWidget() == control->parentWidget()))
+                found = label;
+        }
+        if (found)
+            return {found};
+    }
+    const QWidget *parent = control->parentWidget();
+    QList<QLabel *> siblings;
+    for (QLabel *label : labels) {
+        if (label->parentWidget() == parent && !label->isHidden())
+            siblings << label;
+    }
+    const QLayout *layout = holder(parent ? parent->layout() : nullptr, control);
+    QList<QLabel *> beside;
+    if (!layout) {
+        // A clickable area laid over a diagram: the captions it covers.
+        for (QLabel *label : siblings) {
+            if (label->geometry().intersects(control->geometry()))
+                beside << label;
+        }
+    } else if (auto *grid = qobject_cast<const QGridLayout *>(layout)) {
+        // A row of a grid: the labels in it.
+        int row = 0, labelRow = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(grid->indexOf(control), &row, &column, &rows, &columns);
+        for (QLabel *label : siblings) {
+            const int index = grid->indexOf(label);
+            if (index >= 0) {
+                grid->getItemPosition(index, &labelRow, &column, &rows, &columns);
+                if (labelRow == row)
+                    beside << label;
+            }
+        }
+    } else if (auto *box = qobject_cast<const QBoxLayout *>(layout)) {
+        // A row: the labels in it; a column: the label above.
+        const bool row = box->direction() == QBoxLayout::LeftToRight || box->direction() == QBoxLayout::RightToLeft;
+        const int at = box->indexOf(control);
+        for (int index = row ? 0 : at - 1; index >= 0 && index < (row ? box->count() : at); ++index) {
+            auto *label = qobject_cast<QLabel *>(box->itemAt(index)->widget());
+            if (label && siblings.contains(label))
+                beside << label;
+        }
+    }
+    if (!beside.isEmpty())
+        return beside;
+    // A frame of its own with the control and one label.
+    if (siblings.size() == 1) {
+        const QList<QWidget *> children = parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        const auto isControl = [](const QWidget *child) { return needsName(child) || qobject_cast<const QAbstractButton *>(child); };
+        if (std::count_if(children.cbegin(), children.cend(), isControl) == 1)
+            return siblings;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -232,6 +349,9 @@ void BrevanePage::changeEvent(QEvent *event)
         if (m_retranslateForm)
             m_retranslateForm();
         retranslatePage();
+        // The captions retranslate on their own, in any order with the page.
+        if (isVisible())
+            QMetaObject::invokeMethod(this, &BrevanePage::nameControls, Qt::QueuedConnection);
     }
     WizardPage::changeEvent(event);
 }
@@ -249,6 +369,28 @@ void BrevanePage::guardWheel()
         guard(box);
 }
 
+void BrevanePage::nameControls()
+{
+    const QList<QLabel *> labels = findChildren<QLabel *>();
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        const QVariant given = widget->property(givenNameProperty);
+        if (!needsName(widget) || (!widget->accessibleName().isEmpty() && widget->accessibleName() != given.toString()))
+            continue;
+        const QList<QLabel *> captions = caption(widget, labels);
+        QString name = joinedTexts(captions);
+        // Where Qt names a box by its current entry (on Linux), its label tells what it is for.
+        QLabel *single = captions.size() == 1 ? captions.constFirst() : nullptr;
+        if (qobject_cast<QComboBox *>(widget) && single && !single->buddy() && !single->text().contains(QLatin1Char('&')))
+            single->setBuddy(widget);
+        if (name.isEmpty())
+            name = plainText(widget->toolTip());
+        if (name.isEmpty())
+            name = widget->objectName();
+        widget->setAccessibleName(name);
+        widget->setProperty(givenNameProperty, name);
+    }
+}
+
 void BrevanePage::addLiveValue(const QString &coordinate, unsigned short element)
 {
     m_liveValues.append({coordinate, element});
@@ -258,6 +400,7 @@ void BrevanePage::showEvent(QShowEvent *event)
 {
     WizardPage::showEvent(event);
     guardWheel();
+    nameControls();
     if (ParameterProvider *parameters = provider())
         connect(parameters, &ParameterProvider::readOnlyChanged, this, &BrevanePage::onHostReadOnlyChanged,
                 Qt::UniqueConnection);

@@ -130,6 +130,10 @@ private slots:
     void onHostReadOnlyChanged();
 
 private:
+    // Controls that show no text of their own (icon buttons, clickable diagram areas, LEDs,
+    // value fields) get an accessible name for screen readers: the caption that belongs to
+    // them, else their tooltip, else their object name. A name set in a form stays.
+    void nameControls();
     void switchOffLiveValues();
     // Page-owned choice and spin boxes take the wheel only with focus; otherwise it scrolls the page.
     void guardWheel();

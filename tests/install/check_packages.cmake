@@ -1,5 +1,5 @@
-# Builds the Debian packages, checks their names, versions, dependencies and contents,
-# unpacks them into a scratch root and runs the workbench from there.
+# Builds the Debian packages, checks their names, versions, dependencies, descriptions and
+# contents, unpacks them into a scratch root and runs the workbench from there.
 include(${CMAKE_CURRENT_LIST_DIR}/InstallChecks.cmake)
 
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -35,6 +35,18 @@ foreach(expectation IN LISTS expectations)
   if(NOT at LESS 0)
     message(FATAL_ERROR "${name} holds ${unwanted}:\n${contents}")
   endif()
+  # A maintainer script or a conffile keeps a removed package in state "rc" until it is purged.
+  brevane_run(control "${DPKG_DEB}" --info "${package}")
+  if(control MATCHES "[ \t](preinst|postinst|prerm|postrm|conffiles|triggers)[ \t]")
+    message(FATAL_ERROR "${name} carries the control file ${CMAKE_MATCH_1}:\n${control}")
+  endif()
+  brevane_run(description "${DPKG_DEB}" --field "${package}" Description)
+  string(REGEX REPLACE "\n.*" "" summary "${description}")
+  list(FIND summaries "${summary}" seen)
+  if(NOT seen EQUAL -1)
+    message(FATAL_ERROR "${name} has the summary of another package: ${summary}")
+  endif()
+  list(APPEND summaries "${summary}")
   brevane_run(output "${DPKG_DEB}" --extract "${package}" "${root}")
 endforeach()
 

@@ -1,4 +1,4 @@
-// The workbench executable as a person or a script runs it: start-up failures, the headless
+// The workbench executable as a person or a script runs it: its command line, the headless
 // rendering of every page, and the picture of the window.
 
 #include <QDir>
@@ -17,11 +17,15 @@ struct Run
     QString output;
 };
 
-Run runWorkbench(const QStringList &arguments)
+Run runWorkbench(const QStringList &arguments, bool offscreen = true)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), offscreen ? QStringLiteral("offscreen") : QString());
+    if (!offscreen) {
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    }
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(QStringLiteral(BREVANE_WORKBENCH_PATH), arguments);
@@ -49,8 +53,8 @@ class TestWorkbenchRun : public QObject
 {
     Q_OBJECT
 private slots:
-    void cannotStart_data();
-    void cannotStart();
+    void commandLine_data();
+    void commandLine();
     void screenshotsOfEveryPage();
     void requireAllMatchesWhatIsAvailable();
     void otherDeviceBusAndLanguage();
@@ -59,53 +63,72 @@ private slots:
     void scenario();
 };
 
-void TestWorkbenchRun::cannotStart_data()
+void TestWorkbenchRun::commandLine_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("driveFile");
+    QTest::addColumn<QByteArray>("file");  // written to @file
+    QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("mentions");
 
+    const QStringList pictures{"--screenshots", "@dir/pictures"};
+    QTest::newRow("help") << QStringList{"--help"} << QByteArray() << 0 << QStringList{"Usage:", "--scenario <file>", "Exit codes"};
+    QTest::newRow("help-all") << QStringList{"--help-all"} << QByteArray() << 0 << QStringList{"--screenshots <dir>"};
+    QTest::newRow("version") << QStringList{"--version"} << QByteArray() << 0 << QStringList{"brevane-workbench "};
+    QTest::newRow("unknown option") << QStringList{"--colour", "red"} << QByteArray() << 2 << QStringList{"colour"};
+    QTest::newRow("unknown device") << QStringList{"--device", "KX9"} << QByteArray() << 2 << QStringList{"Unknown device type \"KX9\""};
+    QTest::newRow("unknown fault") << QStringList{"--fault", "fire"} << QByteArray() << 2
+                                   << QStringList{"Unknown fault \"fire\"", "device-fault"};
+    for (const char *option : {"--screenshots", "--window-screenshot", "--scenario", "--drive"})
+        QTest::addRow("empty %s", option) << QStringList{option, ""} << QByteArray() << 2
+                                          << QStringList{QStringLiteral("%1 needs a <").arg(QLatin1String(option))};
+    QTest::newRow("missing plug-in") << QStringList{"--plugin", "/nonexistent/libX.so"} + pictures << QByteArray() << 2
+                                     << QStringList{"/nonexistent/libX.so: No such file or directory"};
+    QTest::newRow("library without entry points") << QStringList{"--plugin", BREVANE_NOT_A_PLUGIN_PATH} + pictures
+                                                  << QByteArray() << 2
+                                                  << QStringList{"is no Brevane plug-in", "\"containerNameFunction\""};
     const QByteArray brokenDrive = R"({ "parameters": [
   { "coordinate": "K08", "type": "UINT8" },
   { "coordinate": "J10", "type": "STRING", "elements": "sixteen" } ] })";
-    QTest::newRow("malformed drive description")
-        << QStringList{"--drive", "@drive"} << brokenDrive
-        << QStringList{"broken.json", "parameters[1]", "J10", "field \"elements\""};
-    QTest::newRow("missing drive description")
-        << QStringList{"--drive", "/nonexistent/drive.json"} << QByteArray() << QStringList{"/nonexistent/drive.json"};
-    QTest::newRow("missing plug-in") << QStringList{"--plugin", "/nonexistent/libBrevane.so"} << QByteArray()
-                                     << QStringList{"Cannot load the plug-in", "/nonexistent/libBrevane.so"};
-    QTest::newRow("library without entry points")
-        << QStringList{"--plugin", BREVANE_NOT_A_PLUGIN_PATH} << QByteArray()
-        << QStringList{"is no Brevane plug-in", "\"containerNameFunction\""};
-    QTest::newRow("unknown device") << QStringList{"--device", "KX9"} << QByteArray()
-                                    << QStringList{"Unknown device type \"KX9\""};
-    QTest::newRow("unknown fault") << QStringList{"--fault", "fire"} << QByteArray()
-                                   << QStringList{"Unknown fault \"fire\"", "device-fault"};
-    QTest::newRow("unknown option") << QStringList{"--colour", "red"} << QByteArray() << QStringList{"colour"};
+    QTest::newRow("malformed drive description") << QStringList{"--drive", "@file"} + pictures << brokenDrive << 2
+                                                 << QStringList{"@file", "parameters[1]", "J10", "field \"elements\""};
+    QTest::newRow("missing drive description") << QStringList{"--drive", "/nonexistent/drive.json"} << QByteArray() << 2
+                                               << QStringList{"/nonexistent/drive.json: No such file or directory"};
+    QTest::newRow("missing scenario") << QStringList{"--scenario", "/nonexistent/s.json"} << QByteArray() << 2
+                                      << QStringList{"/nonexistent/s.json: No such file or directory"};
+    QTest::newRow("scenario is a folder") << QStringList{"--scenario", "@dir"} << QByteArray() << 2 << QStringList{"@dir: ", "directory"};
+    QTest::newRow("picture without extension") << QStringList{"--window-screenshot", "@dir/window"} << QByteArray() << 2
+                                               << QStringList{"@dir/window: the name has no image extension", ".png"};
+    QTest::newRow("picture in a missing folder") << QStringList{"--window-screenshot", "/nonexistent/w.png"} << QByteArray() << 2
+                                                 << QStringList{"/nonexistent/w.png: No such file or directory"};
+    QTest::newRow("pictures below a file") << QStringList{"--screenshots", "@file/pictures"} << QByteArray("x") << 2
+                                           << QStringList{"@file/pictures cannot be created: Not a directory"};
+    QTest::newRow("window without a display") << QStringList{"--offline"} << QByteArray() << 2 << QStringList{"no display"};
 }
 
-void TestWorkbenchRun::cannotStart()
+// Everything here is settled before a window system is needed: run without a display.
+void TestWorkbenchRun::commandLine()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, driveFile);
+    QFETCH(QByteArray, file);
+    QFETCH(int, exitCode);
     QFETCH(QStringList, mentions);
 
     QTemporaryDir directory;
-    const QString drivePath = directory.filePath(QStringLiteral("broken.json"));
-    if (!driveFile.isEmpty()) {
-        QFile file(drivePath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(driveFile);
+    const QString filePath = directory.filePath(QStringLiteral("file.json"));
+    if (!file.isEmpty()) {
+        QFile out(filePath);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(file);
     }
-    arguments.replaceInStrings(QStringLiteral("@drive"), drivePath);
-    const QString pictures = directory.filePath(QStringLiteral("pictures"));
-    const Run run = runWorkbench(arguments + QStringList{"--screenshots", pictures});
+    for (QStringList *list : {&arguments, &mentions}) {
+        list->replaceInStrings(QStringLiteral("@file"), filePath);
+        list->replaceInStrings(QStringLiteral("@dir"), directory.path());
+    }
+    const Run run = runWorkbench(arguments, false);
 
-    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.exitCode == exitCode, qPrintable(run.output));
     for (const QString &mention : std::as_const(mentions))
         QVERIFY2(run.output.contains(mention), qPrintable(run.output));
-    QVERIFY(!QFile::exists(QDir(pictures).filePath(QStringLiteral("index.html"))));
 }
 
 void TestWorkbenchRun::screenshotsOfEveryPage()

@@ -112,7 +112,7 @@ void TestWorkbenchScenario::failingStep_data()
 
     // The rows share the pages: the panel warns until the first row that accepts the warning.
     QTest::newRow("box nobody answered") << steps(showPanel + R"(, {"step": "click", "object": "ToolButtonSteuertafelEin"})")
-                                         << "step 2 (click): a message box nobody answered came up";
+                                         << "step 2 (click): a message box nobody answered came up: \"WARNUNG! Personen-";
     QTest::newRow("passes") << steps(showPanel + R"(, {"step": "answer", "button": "ok"},
         {"step": "click", "object": "ToolButtonSteuertafelEin"}, {"step": "expect", "parameter": "K913", "value": 1})")
                             << QString();

@@ -14,6 +14,8 @@
 #include "WorkbenchOptions.h"
 #include "WorkbenchSettings.h"
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -104,6 +106,7 @@ private slots:
     void settingsComeBack();
     void everyPageFitsASmallScreen_data();
     void everyPageFitsASmallScreen();
+    void everyControlIsNamed();
     void cleanupTestCase();
 
 private:
@@ -349,6 +352,38 @@ void TestWorkbenchSession::cleanupTestCase()
         m_workbench->shutdown();
     m_window.reset();
     m_workbench.reset();
+}
+
+// A screen reader (and the end-to-end test) finds every control of every page by its name.
+void TestWorkbenchSession::everyControlIsNamed()
+{
+    Workbench workbench(pluginOptions());
+    QString error;
+    QVERIFY2(workbench.start(&error), qPrintable(error));
+    PageArea area;
+    area.show();
+    workbench.createPages(&area);
+    workbench.setLanguage(Text::English);
+    const QList<QAccessible::Role> controls = {QAccessible::Button, QAccessible::CheckBox, QAccessible::RadioButton,
+                                               QAccessible::ComboBox, QAccessible::EditableText, QAccessible::SpinBox,
+                                               QAccessible::Link};
+    QStringList unnamed;
+    for (const Workbench::Page &page : workbench.pages()) {
+        if (!page.page)
+            continue;
+        area.showPage(page.identifier);
+        QCoreApplication::processEvents();
+        for (QWidget *widget : page.page->findChildren<QWidget *>()) {
+            QWidget *parent = widget->parentWidget();
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+            if (!widget->isVisibleTo(page.page) || qobject_cast<QComboBox *>(parent) || qobject_cast<QAbstractSpinBox *>(parent)
+                || !(controls.contains(accessible->role()) || widget->inherits("ActionWidget") || widget->inherits("LedWidget")))
+                continue;
+            if (widget->accessibleName().isEmpty() && accessible->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << page.identifier + QLatin1Char(' ') + widget->metaObject()->className() + QLatin1Char(' ') + widget->objectName();
+        }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestWorkbenchSession)

@@ -1,0 +1,176 @@
+#!/usr/bin/env python3
+"""end_to_end.py WORKBENCH PLUGIN: the workbench in a real window under Xvfb, used as a person
+uses it, found through the accessibility tree (AT-SPI) by name and role, with real mouse clicks.
+Exits 0 when it passed, 1 with the failed step, 77 (skipped) without Xvfb, D-Bus or AT-SPI."""
+import importlib.util
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+
+
+def fail(why, code=1):
+    print(f"end-to-end test {'skipped' if code == 77 else 'failed'}: {why}")
+    sys.exit(code)
+
+
+def wait(what, condition, timeout=90):
+    """Polls the condition until it gives something true; the tree changes under us, so an
+    error in between counts as not yet."""
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        try:
+            result = condition()
+            if result:
+                return result
+        except Exception:  # noqa: BLE001 - objects vanish while the window changes
+            pass
+        time.sleep(0.2)
+    fail(f"no {what} within {timeout} s")
+
+
+def start(command, env, what=None):
+    """Starts a process; with what, reads the first line it prints (display, bus address)."""
+    process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, text=True,
+                               stdout=subprocess.PIPE if what else None)
+    line = process.stdout.readline().strip() if what else ""
+    if what and not line:
+        fail(f"{what} did not start")
+    return process, line
+
+
+def main():
+    workbench, plugin = sys.argv[1], sys.argv[2]
+    launcher = next((path for path in LAUNCHERS if os.access(path, os.X_OK)), None)
+    for missing, why in ((not shutil.which("Xvfb"), "Xvfb is not installed (package xvfb)"),
+                         (not shutil.which("dbus-daemon"), "dbus-daemon is not installed"),
+                         (not launcher, "the AT-SPI bus is not installed (package at-spi2-core)"),
+                         (not importlib.util.find_spec("pyatspi"), "pyatspi is not installed (package python3-pyatspi)")):
+        if missing:
+            fail(why, 77)
+
+    processes = []
+    with tempfile.TemporaryDirectory() as scratch:
+        env = dict(os.environ, XDG_RUNTIME_DIR=scratch, HOME=scratch, XDG_CONFIG_HOME=os.path.join(scratch, "config"))
+        try:
+            xvfb, display = start(["Xvfb", "-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"], env, "Xvfb")
+            processes.append(xvfb)
+            env["DISPLAY"] = ":" + display
+            bus, env["DBUS_SESSION_BUS_ADDRESS"] = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
+                                                         "the D-Bus session")
+            processes += [bus, start([launcher, "--launch-immediately"], env)[0]]
+            os.environ.update(env)
+            app = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+            processes.append(start([workbench, "--plugin", plugin], app)[0])
+            drive(processes[-1])
+        finally:
+            for process in reversed(processes):
+                process.terminate()
+                try:
+                    process.wait(timeout=20)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+
+
+def drive(workbench):
+    import pyatspi  # only now: it connects to the session bus started above
+
+    def descendants(root):  # breadth first over what is shown: the hidden pages stay out
+        queue = [root]
+        while queue:
+            node = queue.pop(0)
+            yield node
+            for index in range(node.childCount):
+                child = node.getChildAtIndex(index)
+                if child is not None and child.getState().contains(pyatspi.STATE_SHOWING):
+                    queue.append(child)
+
+    def find(root, roles, name, start=False):
+        for node in descendants(root):
+            if node.getRoleName() in roles and (node.name.startswith(name) if start else node.name == name):
+                return node
+        return None
+
+    def click(node):
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, pyatspi.MOUSE_B1C)
+
+    def checked(node):
+        return node.getState().contains(pyatspi.STATE_CHECKED)
+
+    def text(node):
+        return node.queryText().getText(0, -1)
+
+    def application():
+        if workbench.poll() is not None:
+            fail(f"the workbench ended with {workbench.returncode}")
+        desktop = pyatspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            candidate = desktop.getChildAtIndex(index)
+            if candidate is not None and candidate.name == "brevane-workbench" and candidate.childCount:
+                return candidate
+        return None
+
+    window = wait("the workbench window", lambda: find(application(), {"frame"}, "", True))
+    buttons = {"push button", "toggle button", "check box"}
+
+    def labelled(caption):  # a box is named by its entry; its label tells what it is for
+        label = find(window, {"label"}, caption, True)
+        for relation in label.getRelationSet():
+            if relation.getRelationType() == pyatspi.RELATION_LABEL_FOR:
+                return relation.getTarget(0)
+        return None
+
+    def choose(caption, item, start=False):
+        print(f"choosing {item} in {caption}")
+        click(wait(f"box {caption}", lambda: labelled(caption)))
+        click(wait(f"entry {item}", lambda: find(application(), {"list item", "menu item"}, item, start)))
+
+    def select_page(name):
+        print(f"selecting the page {name}")
+        click(wait(f"page {name} in the tree", lambda: find(window, {"table cell", "tree item"}, name)))
+
+    panel_page = "Motion block control panel"
+    choose("Language", "English")
+    wait("English page names", lambda: find(window, {"table cell", "tree item"}, panel_page))
+    choose("Device", "KP2", start=True)
+    wait("device KP2 in the status bar", lambda: find(window, {"label"}, "online", True).name.find("KP2") >= 0)
+
+    select_page(panel_page)
+    panel = wait("the panel switch", lambda: find(window, buttons, "Control panel on"))
+    if checked(panel):
+        fail("the panel holds the axis before it was asked to")
+    print("taking the axis over")
+    click(panel)
+    click(wait("the warning's OK", lambda: find(application(), {"push button"}, "OK")))
+    wait("the panel holding the axis", lambda: checked(panel))
+
+    print("enabling")
+    click(wait("Enable", lambda: find(window, buttons, "Enable")))
+    choose("J311", "0", start=True)
+    start_button = wait("Start", lambda: find(window, buttons, "Start"))
+    wait("Start enabled", lambda: start_button.getState().contains(pyatspi.STATE_ENABLED))
+    position = wait("the actual position", lambda: find(window, {"text"}, "I80", True))
+    before = text(position)
+    print(f"starting block 0 at position {before}")
+    click(start_button)
+    wait("the position to change", lambda: text(position) != before and text(position))
+    print(f"moved to {text(position)}")
+
+    select_page("Motion block operating mode")
+    # The log may lie in a dock tabbed behind another: it is read where it is, shown or not.
+    log = wait("the host log", lambda: next(child for child in window if child.name == "Host log"))
+    wait("the axis handed back", lambda: "stopControlPanel()" in text(pyatspi.findDescendant(log, lambda n: n.getRoleName() == "text")))
+    select_page(panel_page)
+    panel = wait("the panel switch", lambda: find(window, buttons, "Control panel on"))
+    if checked(panel):
+        fail("the panel still holds the axis after the page was left")
+    print("the axis was handed back")
+
+
+if __name__ == "__main__":
+    main()
