@@ -92,6 +92,7 @@ QTreeView *ParameterBrowser::view() const
 void ParameterBrowser::addTool(QAction *action)
 {
     auto *button = new QToolButton(this);
+    button->setObjectName(action->objectName() + QStringLiteral("Button"));
     button->setDefaultAction(action);
     m_ui->layout->addWidget(button, 0, Qt::AlignLeft);
     m_ui->parameterView->setContextMenuPolicy(Qt::ActionsContextMenu);
