@@ -112,7 +112,11 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     const QCommandLineOption readOnly(QStringLiteral("read-only"), QStringLiteral("Start with a read-only project."));
     const QCommandLineOption requireAll(QStringLiteral("require-all"),
                                         QStringLiteral("With --screenshots: fail when the plug-in does not create a page."));
-    parser.addOptions({plugin, drive, screenshots, windowShot, scenario, fault, device, fieldbus, language, offline, readOnly, requireAll});
+    const QCommandLineOption allVariants(QStringLiteral("all-variants"),
+                                         QStringLiteral("With --screenshots: every page in every device type, language and, "
+                                                        "where the page depends on it, fieldbus, side by side in one index.html."));
+    parser.addOptions({plugin, drive, screenshots, windowShot, scenario, fault, device, fieldbus, language, offline, readOnly,
+                       requireAll, allVariants});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -147,6 +151,7 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     result.offline = parser.isSet(offline);
     result.readOnly = parser.isSet(readOnly);
     result.requireAll = parser.isSet(requireAll);
+    result.allVariants = parser.isSet(allVariants);
 
     const QString deviceValue = parser.value(device).toUpper();
     const int deviceIndex = deviceNames.indexOf(deviceValue);
@@ -181,8 +186,8 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
         *message = QStringLiteral("--screenshots and --scenario exclude each other");
         return OptionsResult::Error;
     }
-    if (result.requireAll && result.screenshotDir.isEmpty()) {
-        *message = QStringLiteral("--require-all needs --screenshots");
+    if ((result.requireAll || result.allVariants) && result.screenshotDir.isEmpty()) {
+        *message = QStringLiteral("%1 needs --screenshots").arg(result.requireAll ? "--require-all" : "--all-variants");
         return OptionsResult::Error;
     }
     *options = result;

@@ -22,6 +22,7 @@ struct WorkbenchOptions
     bool offline = false;
     bool readOnly = false;
     bool requireAll = false;   // with --screenshots: a page the plug-in does not create is an error
+    bool allVariants = false;  // with --screenshots: every device type, fieldbus and language
 
     bool isHeadless() const { return !screenshotDir.isEmpty() || !windowScreenshot.isEmpty() || !scenario.isEmpty(); }
 };
