@@ -22,7 +22,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -316,61 +315,55 @@ int ScreenshotRunner::runAllVariants()
     QThreadPool writers;
     std::atomic<int> failures{0};
     QString error;
+    // Every variant from a fresh start, as --device, --fieldbus and --language give it: not
+    // every page follows a switch while it exists. German first: it is the twin of the other
+    // languages and tells which pages a device type or fieldbus changes at all.
+    m_workbench->shutdown();
     for (const auto &[device, bus] : std::as_const(configurations)) {
-        // Every device type and fieldbus from a fresh start, as --device and --fieldbus give it:
-        // not every page follows a switch while it is shown.
-        std::unique_ptr<Workbench> own;
-        Workbench *workbench = m_workbench;
-        if (device != baseDevice || bus != baseBus) {
+        const bool base = device == baseDevice && bus == baseBus;
+        QSet<QString> dependent;  // pages whose German picture differs from the base's
+        for (const auto &language : WorkbenchNames::languages()) {
+            const bool translation = language.language != german.language;
+            if (!base && translation && dependent.isEmpty())
+                continue;
             WorkbenchOptions next = options;
             next.deviceType = device;
             next.fieldbusType = bus;
-            next.language = german.language;
-            own = std::make_unique<Workbench>(next);
-            if (!own->start(&error)) {
+            next.language = language.language;
+            Workbench workbench(next);
+            if (!workbench.start(&error)) {
                 std::fprintf(stderr, "%s\n", qPrintable(error));
                 ++failures;
                 continue;
             }
-            workbench = own.get();
-        }
-        QWidget frame;
-        auto *layout = new QVBoxLayout(&frame);
-        layout->setContentsMargins(0, 0, 0, 0);
-        auto *area = new PageArea(&frame);
-        layout->addWidget(area);
-        frame.setFixedSize(pageAreaSize());
-        // Shown to the pages, never painted on a screen: grab() paints what the pictures need.
-        NoScreenPainting noPainting;
-        frame.installEventFilter(&noPainting);
-        frame.setAttribute(Qt::WA_DontShowOnScreen);
-        frame.show();
-        ModalCloser closer;
-        workbench->setLanguage(german.language);
-        workbench->createPages(area);
-        settle();
-        closer.take();
-        WorkbenchHost *host = workbench->host();
-        const bool base = workbench == m_workbench;
-        QSet<QString> dependent;  // pages whose German picture differs from the base's
-
-        for (const auto &language : WorkbenchNames::languages()) {
-            if (!base && language.language != german.language && dependent.isEmpty())
-                continue;
-            workbench->setLanguage(language.language);
+            QWidget frame;
+            auto *layout = new QVBoxLayout(&frame);
+            layout->setContentsMargins(0, 0, 0, 0);
+            auto *area = new PageArea(&frame);
+            layout->addWidget(area);
+            frame.setFixedSize(pageAreaSize());
+            // Shown to the pages, never painted on a screen: grab() paints what the pictures need.
+            NoScreenPainting noPainting;
+            frame.installEventFilter(&noPainting);
+            frame.setAttribute(Qt::WA_DontShowOnScreen);
+            frame.show();
+            ModalCloser closer;
+            workbench.createPages(area);
             settle();
+            closer.take();
+            WorkbenchHost *host = workbench.host();
             const Variant variant{device, bus, language.language, keyOf(device, bus, language),
                                   QStringLiteral("%1 %2 %3").arg(QLatin1String(language.option), WorkbenchNames::deviceName(device),
                                                                  WorkbenchNames::fieldbusLabel(bus))};
             columns << variant;
-            for (const Workbench::Page &page : workbench->pages()) {
+            for (const Workbench::Page &page : workbench.pages()) {
                 if (page.kind != Workbench::PageKind::Plugin || !page.page)
                     continue;
-                if (base && language.language == german.language) {
+                if (base && !translation) {
                     pageOrder << page.identifier;
                     pageNames.insert(page.identifier, host->pageName(page.identifier));
                 }
-                if (!base && language.language != german.language && !dependent.contains(page.identifier))
+                if (!base && translation && !dependent.contains(page.identifier))
                     continue;
                 area->showPage(page.identifier);
                 settle();
@@ -394,9 +387,9 @@ int ScreenshotRunner::runAllVariants()
                 }
                 const Shot shot{*file, structureOf(page.page), host->isPageVisible(page.identifier), boxes};
                 shots[variant.key].insert(page.identifier, shot);
-                if (base && language.language == german.language)
+                if (base && !translation)
                     baseCoarse.insert(page.identifier, coarse(image));
-                if (!base && language.language == german.language) {
+                if (!base && !translation) {
                     const Shot reference = shots.value(keyOf(baseDevice, baseBus, german)).value(page.identifier);
                     if (reference.inTree != shot.inTree
                         || (reference.file != shot.file && !nearlyEqual(baseCoarse.value(page.identifier), coarse(image)))) {
@@ -406,9 +399,9 @@ int ScreenshotRunner::runAllVariants()
                     }
                 }
             }
+            area->clearCurrent();
+            workbench.shutdown();
         }
-        area->clearCurrent();
-        workbench->shutdown();
     }
     writers.waitForDone();
     std::printf("%d pictures of %d pages in %d variants in %.1f s: %s\n", int(files.size()), int(pageOrder.size()),
