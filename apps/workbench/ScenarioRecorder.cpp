@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
@@ -369,21 +370,25 @@ void ScenarioRecorder::pageEvent(QWidget *widget, QWidget *page, QEvent *event)
         || type == QEvent::KeyPress)
         watchChoices(widget);
 
-    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && isClickable(widget)) {
+    // The space bar works a focused button as the mouse does.
+    const auto *key = type == QEvent::KeyPress || type == QEvent::KeyRelease ? static_cast<QKeyEvent *>(event) : nullptr;
+    const bool spaceBar = key && key->key() == Qt::Key_Space && !key->isAutoRepeat() && qobject_cast<QAbstractButton *>(widget);
+    if (((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && isClickable(widget))
+        || (spaceBar && type == QEvent::KeyPress)) {
         m_pressed = nullptr;
         const QString path = objectPath(widget, page);
         if (path.isEmpty()) {
-            notRecorded(tr("the %1 under the mouse has no object name to play it back by")
+            notRecorded(tr("the %1 pressed has no object name to play it back by")
                             .arg(QLatin1String(widget->metaObject()->className())));
             return;
         }
         m_pressId = record({{kStep, QStringLiteral("press")}, {QStringLiteral("object"), path}});
         m_pressed = widget;
         m_pressTime = m_workbench->driveModel()->timeMs();
-    } else if (type == QEvent::MouseButtonRelease && widget == m_pressed) {
+    } else if ((type == QEvent::MouseButtonRelease || (spaceBar && type == QEvent::KeyRelease)) && widget == m_pressed) {
         m_pressed = nullptr;
         const int index = indexOf(m_pressId);
-        const bool inside = widget->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint());
+        const bool inside = key || widget->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint());
         if (index >= 0 && index == m_steps.size() - 1 && m_workbench->driveModel()->timeMs() == m_pressTime) {
             // Nothing happened while it was down: a click, or nothing when let go outside.
             if (inside)
