@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QAbstractItemDelegate>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -385,6 +386,10 @@ void ScenarioRecorder::pageEvent(QWidget *widget, QWidget *page, QEvent *event)
         m_pressId = record({{kStep, QStringLiteral("press")}, {QStringLiteral("object"), path}});
         m_pressed = widget;
         m_pressTime = m_workbench->driveModel()->timeMs();
+    } else if (type == QEvent::MouseButtonPress && qobject_cast<QAbstractItemView *>(widget->parentWidget())) {
+        notRecorded(tr("clicks into the list %1 cannot be played back").arg(widget->parentWidget()->objectName()));
+    } else if (type == QEvent::MouseButtonPress && qobject_cast<QAbstractSpinBox *>(widget)) {
+        notRecorded(tr("the arrows of %1 cannot be played back; type the value instead").arg(widget->objectName()));
     } else if ((type == QEvent::MouseButtonRelease || (spaceBar && type == QEvent::KeyRelease)) && widget == m_pressed) {
         m_pressed = nullptr;
         const int index = indexOf(m_pressId);

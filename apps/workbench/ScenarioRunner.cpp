@@ -567,7 +567,9 @@ void ScenarioRunner::switchHost(const QJsonObject &f)
         host->setDeviceType(device->type);
     if (const auto *bus = findFieldbus(f.value(QStringLiteral("fieldbus")).toString()))
         host->setFieldbusType(bus->type);
-    if (const auto *language = findLanguage(f.value(QStringLiteral("language")).toString()))
+    // Every page retranslates on a language switch, even to the same language.
+    const auto *language = findLanguage(f.value(QStringLiteral("language")).toString());
+    if (language && language->language != m_workbench->language())
         m_workbench->setLanguage(language->language);
     if (f.contains(QStringLiteral("online")))
         host->setOnline(f.value(QStringLiteral("online")).toBool());
