@@ -186,8 +186,12 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
         *message = QStringLiteral("--screenshots and --scenario exclude each other");
         return OptionsResult::Error;
     }
-    if ((result.requireAll || result.allVariants) && result.screenshotDir.isEmpty()) {
-        *message = QStringLiteral("%1 needs --screenshots").arg(result.requireAll ? "--require-all" : "--all-variants");
+    if (result.requireAll && result.screenshotDir.isEmpty()) {
+        *message = QStringLiteral("--require-all needs --screenshots");
+        return OptionsResult::Error;
+    }
+    if (result.allVariants && result.screenshotDir.isEmpty()) {
+        *message = QStringLiteral("--all-variants needs --screenshots");
         return OptionsResult::Error;
     }
     *options = result;
