@@ -7,6 +7,7 @@
 #include "PageTree.h"
 #include "ParameterBrowser.h"
 #include "ParameterPickerDialog.h"
+#include "ScenarioRecorder.h"
 #include "SimulatedDrive.h"
 #include "Workbench.h"
 #include "WorkbenchHost.h"
@@ -365,9 +366,12 @@ void MainWindow::setUpDriveMenu()
         m_faultActions << action;
     }
     menu->addSeparator();
-    connect(menu->addAction(tr("Clear all faults")), &QAction::triggered, model, &DriveModel::clearFaults);
+    QAction *clearFaults = menu->addAction(tr("Clear all faults"));
+    clearFaults->setObjectName(QStringLiteral("actionClearFaults"));
+    connect(clearFaults, &QAction::triggered, model, &DriveModel::clearFaults);
     connect(model, &DriveModel::faultsChanged, this, &MainWindow::updateFaultActions);
     updateFaultActions();
+    new ScenarioRecorder(m_workbench, this, menu, m_ui->inspector);
 }
 
 void MainWindow::updateFaultActions()

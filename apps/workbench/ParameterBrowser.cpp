@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QStyledItemDelegate>
+#include <QToolButton>
 
 namespace {
 
@@ -82,6 +83,21 @@ void ParameterBrowser::setDrive(ParameterStore *store, WorkbenchHost *host)
     connect(m_model, &ParameterModel::writeRefused, this, &ParameterBrowser::writeRefused);
     connect(host, &WorkbenchHost::readOnlyChanged, m_model, [this](bool readOnly) { m_model->setEditable(!readOnly); });
     updateCount();
+}
+
+QTreeView *ParameterBrowser::view() const
+{
+    return m_ui->parameterView;
+}
+
+void ParameterBrowser::addTool(QAction *action)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(action->objectName() + QStringLiteral("Button"));
+    button->setDefaultAction(action);
+    m_ui->layout->addWidget(button, 0, Qt::AlignLeft);
+    m_ui->parameterView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_ui->parameterView->addAction(action);
 }
 
 void ParameterBrowser::updateCount()

@@ -5,6 +5,8 @@
 #include <memory>
 
 class ParameterModel;
+class QAction;
+class QTreeView;
 class ParameterStore;
 class WorkbenchHost;
 
@@ -25,6 +27,9 @@ public:
     // read-only state.
     void setDrive(ParameterStore *store, WorkbenchHost *host);
     ParameterModel *model() const { return m_model; }
+    QTreeView *view() const;
+    // Offers an action on the selected parameter: a button below the list and the list's menu.
+    void addTool(QAction *action);
     // Shows the names in the current language again.
     void refreshNames();
 

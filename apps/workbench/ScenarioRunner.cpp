@@ -9,12 +9,16 @@
 #include "WorkbenchHost.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -61,6 +65,11 @@ const QList<Kind> &kinds()
           {"checked", FieldType::Flag, false}, {"text", FieldType::Text, false}}},
         {"fault", {{"fault", FieldType::Text, true}, {"on", FieldType::Flag, false}}},
         {"clearFaults", {}},
+        {"enter", {object, {"text", FieldType::Text, true}, page}},
+        {"choose", {object, {"index", FieldType::Number, true}, page}},
+        {"switch",
+         {{"device", FieldType::Text, false}, {"fieldbus", FieldType::Text, false}, {"language", FieldType::Text, false},
+          {"online", FieldType::Flag, false}, {"readOnly", FieldType::Flag, false}}},
     };
     return list;
 }
@@ -125,6 +134,62 @@ void sendMouse(QWidget *widget, QEvent::Type type)
     QMouseEvent event(type, local, widget->mapToGlobal(local), Qt::LeftButton,
                       type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &event);
+}
+
+void sendKey(QWidget *widget, int key, const QString &text = QString())
+{
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(widget, &event);
+    }
+}
+
+// Widgets a person clicks that are no buttons: clickable labels and areas over a diagram.
+bool isClickable(const QWidget *widget)
+{
+    return qobject_cast<const QAbstractButton *>(widget)
+        || widget->metaObject()->indexOfSignal("clicked()") >= 0;
+}
+
+// What each step kind can act on; expectWidget looks at anything.
+QString unusableObject(const QString &kind, const QWidget *widget)
+{
+    if (kind == QLatin1String("click"))
+        return isClickable(widget) ? QString() : QStringLiteral("is no button");
+    if (kind == QLatin1String("enter"))
+        return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QAbstractSpinBox *>(widget)
+            ? QString()
+            : QStringLiteral("is no text field");
+    if (kind == QLatin1String("choose"))
+        return qobject_cast<const QComboBox *>(widget) ? QString() : QStringLiteral("is no choice box");
+    if (kind == QLatin1String("expectWidget"))
+        return QString();
+    return qobject_cast<const QAbstractButton *>(widget) ? QString() : QStringLiteral("is no button");
+}
+
+template <typename Entry, typename Name>
+const Entry *findNamed(const QList<Entry> &entries, const QString &wanted, Name name)
+{
+    for (const Entry &entry : entries) {
+        if (wanted == QLatin1String(name(entry)))
+            return &entry;
+    }
+    return nullptr;
+}
+
+const WorkbenchNames::Device *findDevice(const QString &name)
+{
+    return findNamed(WorkbenchNames::devices(), name, [](const auto &d) { return d.name; });
+}
+
+const WorkbenchNames::Fieldbus *findFieldbus(const QString &name)
+{
+    return findNamed(WorkbenchNames::fieldbuses(), name, [](const auto &f) { return f.option; });
+}
+
+const WorkbenchNames::Language *findLanguage(const QString &name)
+{
+    return findNamed(WorkbenchNames::languages(), name, [](const auto &l) { return l.option; });
 }
 
 } // namespace
@@ -244,9 +309,9 @@ bool ScenarioRunner::check(const Step &step, QString *error) const
             *error = QStringLiteral("page %1 has no object \"%2\"").arg(step.page, f.value(QStringLiteral("object")).toString());
             return false;
         }
-        const bool needsButton = step.kind != QLatin1String("expectWidget");
-        if (needsButton && !qobject_cast<QAbstractButton *>(found)) {
-            *error = QStringLiteral("\"%1\" is no button").arg(found->objectName());
+        const QString unusable = unusableObject(step.kind, found);
+        if (!unusable.isEmpty()) {
+            *error = QStringLiteral("\"%1\" %2").arg(found->objectName(), unusable);
             return false;
         }
     }
@@ -289,6 +354,24 @@ bool ScenarioRunner::check(const Step &step, QString *error) const
         *error = QStringLiteral("nothing to expect: give \"value\", \"min\" or \"max\"");
         return false;
     }
+    if (step.kind == QLatin1String("switch")) {
+        if (f.size() <= (f.contains(QStringLiteral("note")) ? 2 : 1)) {
+            *error = QStringLiteral("nothing to switch: give \"device\", \"fieldbus\", \"language\", \"online\" or \"readOnly\"");
+            return false;
+        }
+        if (f.contains(QStringLiteral("device")) && !findDevice(f.value(QStringLiteral("device")).toString())) {
+            *error = QStringLiteral("unknown device type \"%1\"").arg(f.value(QStringLiteral("device")).toString());
+            return false;
+        }
+        if (f.contains(QStringLiteral("fieldbus")) && !findFieldbus(f.value(QStringLiteral("fieldbus")).toString())) {
+            *error = QStringLiteral("unknown fieldbus \"%1\"").arg(f.value(QStringLiteral("fieldbus")).toString());
+            return false;
+        }
+        if (f.contains(QStringLiteral("language")) && !findLanguage(f.value(QStringLiteral("language")).toString())) {
+            *error = QStringLiteral("unknown language \"%1\"").arg(f.value(QStringLiteral("language")).toString());
+            return false;
+        }
+    }
     if (step.kind == QLatin1String("expectWidget") && f.size() <= (f.contains(QStringLiteral("page")) ? 3 : 2)
         + (f.contains(QStringLiteral("note")) ? 1 : 0)) {
         *error = QStringLiteral("nothing to expect: give \"enabled\", \"visible\", \"checked\" or \"text\"");
@@ -305,8 +388,12 @@ QWidget *ScenarioRunner::pageWidget(const QString &identifier) const
 
 QWidget *ScenarioRunner::object(const Step &step) const
 {
-    QWidget *page = pageWidget(step.page);
-    return page ? page->findChild<QWidget *>(step.fields.value(QStringLiteral("object")).toString()) : nullptr;
+    // "group/button" names a button inside the widget "group", for names a page repeats.
+    QWidget *found = pageWidget(step.page);
+    const QStringList path = step.fields.value(QStringLiteral("object")).toString().split(QLatin1Char('/'));
+    for (const QString &name : path)
+        found = found && !name.isEmpty() ? found->findChild<QWidget *>(name) : nullptr;
+    return found;
 }
 
 bool ScenarioRunner::run(QString *failure)
@@ -333,11 +420,11 @@ bool ScenarioRunner::run(QString *failure)
     return true;
 }
 
-QAbstractButton *ScenarioRunner::usableButton(const Step &step, QString *why) const
+QWidget *ScenarioRunner::usableObject(const Step &step, QString *why) const
 {
-    auto *button = qobject_cast<QAbstractButton *>(object(step));
+    QWidget *button = object(step);
     if (!button) {
-        *why = QStringLiteral("the button is gone");
+        *why = QStringLiteral("the object is gone");
         return nullptr;
     }
     if (m_workbench->host()->currentPage() != step.page) {
@@ -368,8 +455,14 @@ bool ScenarioRunner::runStep(const Step &step, QString *why)
             *why = QStringLiteral("page %1 is not visible in the tree").arg(step.page);
             passed = false;
         }
+    } else if (kind == QLatin1String("click") && !qobject_cast<QAbstractButton *>(object(step))) {
+        QWidget *clickable = usableObject(step, why);
+        if (!clickable)
+            return false;
+        sendMouse(clickable, QEvent::MouseButtonPress);
+        sendMouse(clickable, QEvent::MouseButtonRelease);
     } else if (kind == QLatin1String("click") || kind == QLatin1String("check")) {
-        QAbstractButton *button = usableButton(step, why);
+        auto *button = qobject_cast<QAbstractButton *>(usableObject(step, why));
         if (!button)
             return false;
         if (kind == QLatin1String("check") && !button->isCheckable()) {
@@ -379,7 +472,7 @@ bool ScenarioRunner::runStep(const Step &step, QString *why)
         if (kind == QLatin1String("click") || button->isChecked() != f.value(QStringLiteral("checked")).toBool())
             button->click();
     } else if (kind == QLatin1String("press") || kind == QLatin1String("release")) {
-        QAbstractButton *button = usableButton(step, why);
+        auto *button = qobject_cast<QAbstractButton *>(usableObject(step, why));
         if (!button)
             return false;
         const bool press = kind == QLatin1String("press");
@@ -431,9 +524,65 @@ bool ScenarioRunner::runStep(const Step &step, QString *why)
         m_model->setFault(fault, f.value(QStringLiteral("on")).toBool(true));
     } else if (kind == QLatin1String("clearFaults")) {
         m_model->clearFaults();
+    } else if (kind == QLatin1String("enter")) {
+        passed = enterText(step, why);
+    } else if (kind == QLatin1String("choose")) {
+        auto *box = qobject_cast<QComboBox *>(usableObject(step, why));
+        if (!box)
+            return false;
+        const int index = f.value(QStringLiteral("index")).toInt();
+        if (index < 0 || index >= box->count()) {
+            *why = QStringLiteral("%1 has no entry %2").arg(box->objectName()).arg(index);
+            return false;
+        }
+        // As a pick from the list: the box reports it as activated, not only as changed.
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+        emit box->textActivated(box->itemText(index));
+    } else if (kind == QLatin1String("switch")) {
+        switchHost(f);
     }
     settle();
     return passed;
+}
+
+bool ScenarioRunner::enterText(const Step &step, QString *why)
+{
+    QWidget *field = usableObject(step, why);
+    if (!field)
+        return false;
+    auto *edit = qobject_cast<QLineEdit *>(field);
+    auto *spin = qobject_cast<QAbstractSpinBox *>(field);
+    if ((edit && edit->isReadOnly()) || (spin && spin->isReadOnly())) {
+        *why = QStringLiteral("%1 is read-only").arg(field->objectName());
+        return false;
+    }
+    // Typed over what the field shows and committed with Return, as a person does.
+    field->setFocus(Qt::OtherFocusReason);
+    if (edit)
+        edit->selectAll();
+    else if (spin)
+        spin->selectAll();
+    sendKey(field, Qt::Key_unknown, step.fields.value(QStringLiteral("text")).toString());
+    sendKey(field, Qt::Key_Return);
+    return true;
+}
+
+void ScenarioRunner::switchHost(const QJsonObject &f)
+{
+    WorkbenchHost *host = m_workbench->host();
+    if (const auto *device = findDevice(f.value(QStringLiteral("device")).toString()))
+        host->setDeviceType(device->type);
+    if (const auto *bus = findFieldbus(f.value(QStringLiteral("fieldbus")).toString()))
+        host->setFieldbusType(bus->type);
+    // Every page retranslates on a language switch, even to the same language.
+    const auto *language = findLanguage(f.value(QStringLiteral("language")).toString());
+    if (language && language->language != m_workbench->language())
+        m_workbench->setLanguage(language->language);
+    if (f.contains(QStringLiteral("online")))
+        host->setOnline(f.value(QStringLiteral("online")).toBool());
+    if (f.contains(QStringLiteral("readOnly")))
+        host->setReadOnly(f.value(QStringLiteral("readOnly")).toBool());
 }
 
 QString ScenarioRunner::parameterValue(const QJsonObject &fields) const

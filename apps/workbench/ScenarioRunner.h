@@ -21,7 +21,8 @@ QString messageBoxText(const QMessageBox &box);
 // names what it does:
 //
 //   show          page                      shows a page of the tree
-//   click         object [page]             clicks a button (toggles a checkable one)
+//   click         object [page]             clicks a button (toggles a checkable one) or a
+//                                           clickable label or area
 //   press/release object [page]             holds a momentary button down / lets it go
 //   check         object checked [page]     clicks a checkable button into the given state
 //   answer        button                    answers the next message box: ok, cancel, yes, no
@@ -32,9 +33,13 @@ QString messageBoxText(const QMessageBox &box);
 //   expectWidget  object [page] [enabled visible checked text]
 //   fault         fault [on]                injects (or with "on": false clears) a fault
 //   clearFaults                             clears every injected fault
+//   enter         object text [page]        types into a text field and commits with Return
+//   choose        object index [page]       picks an entry of a choice box
+//   switch        [device fieldbus language online readOnly]   switches the host
 //
 // Every step may carry a "note". Objects are looked up on the page named by the step, else
-// on the page the last "show" step showed.
+// on the page the last "show" step showed; "group/button" names an object inside another.
+// Devices, fieldbuses and languages go by their command-line names (KN2, canopen, en).
 class ScenarioRunner : public QObject
 {
     Q_OBJECT
@@ -67,7 +72,9 @@ private:
     bool runStep(const Step &step, QString *why);
     QWidget *pageWidget(const QString &identifier) const;
     QWidget *object(const Step &step) const;
-    QAbstractButton *usableButton(const Step &step, QString *why) const;
+    QWidget *usableObject(const Step &step, QString *why) const;
+    bool enterText(const Step &step, QString *why);
+    void switchHost(const QJsonObject &fields);
     QString parameterValue(const QJsonObject &fields) const;
     bool expectParameter(const QJsonObject &fields, QString *why) const;
     bool expectWidget(const Step &step, QString *why) const;

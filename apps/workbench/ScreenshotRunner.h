@@ -27,6 +27,9 @@ public:
 
     // Renders the pages, writes the index and takes the workbench down; returns the exit code.
     int run();
+    // The gallery: every page in every device type and language, and in every fieldbus where
+    // the page depends on it, with an index.html of pages by variants; returns the exit code.
+    int runAllVariants();
     const QList<Entry> &entries() const { return m_entries; }
 
 private:

@@ -148,7 +148,7 @@ int runWorkbench(const WorkbenchOptions &options)
     }
     if (!options.screenshotDir.isEmpty()) {
         ScreenshotRunner runner(&workbench, options.screenshotDir, options.requireAll);
-        return runner.run();
+        return options.allVariants ? runner.runAllVariants() : runner.run();
     }
     return runWindow(workbench, options);
 }

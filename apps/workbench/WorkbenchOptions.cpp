@@ -167,11 +167,14 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     const QCommandLineOption readOnly(QStringLiteral("read-only"), QStringLiteral("Start with a read-only project."));
     const QCommandLineOption requireAll(QStringLiteral("require-all"),
                                         QStringLiteral("With --screenshots: fail when the plug-in does not create a page."));
+    const QCommandLineOption allVariants(QStringLiteral("all-variants"),
+                                         QStringLiteral("With --screenshots: every page in every device type, language and, "
+                                                        "where the page depends on it, fieldbus, side by side in one index.html."));
     const QCommandLineOption resetSettings(QStringLiteral("reset-settings"),
                                            QStringLiteral("Forget the window, docks, device, fieldbus, language, state and "
                                                           "page kept from earlier starts."));
     parser.addOptions({help, helpAll, version, plugin, drive, screenshots, windowShot, scenario, fault, device, fieldbus,
-                       language, offline, readOnly, requireAll, resetSettings});
+                       language, offline, readOnly, requireAll, resetSettings, allVariants});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -239,6 +242,7 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
         if (parser.isSet(*option))
             result.givenOptions << option->names().constFirst();
     }
+    result.allVariants = parser.isSet(allVariants);
 
     const QString deviceValue = parser.value(device).toUpper();
     const int deviceIndex = deviceNames.indexOf(deviceValue);
@@ -275,6 +279,10 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     }
     if (result.requireAll && result.screenshotDir.isEmpty()) {
         *message = QStringLiteral("--require-all needs --screenshots");
+        return OptionsResult::Error;
+    }
+    if (result.allVariants && result.screenshotDir.isEmpty()) {
+        *message = QStringLiteral("--all-variants needs --screenshots");
         return OptionsResult::Error;
     }
     *options = result;

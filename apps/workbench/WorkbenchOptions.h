@@ -27,6 +27,7 @@ struct WorkbenchOptions
     bool requireAll = false;   // with --screenshots: a page the plug-in does not create is an error
     bool resetSettings = false;  // forget what the window kept from earlier starts
     QStringList givenOptions;  // the options the command line set, by name: they win over kept settings
+    bool allVariants = false;  // with --screenshots: every device type, fieldbus and language
 
     bool isHeadless() const { return !screenshotDir.isEmpty() || !windowScreenshot.isEmpty() || !scenario.isEmpty(); }
 };
