@@ -110,6 +110,8 @@ private slots:
     void cleanupTestCase();
 
 private:
+    bool openWindow();
+
     QTemporaryDir m_directory;
     // One window for every page of the small-screen rows.
     std::unique_ptr<Workbench> m_workbench;
@@ -283,11 +285,7 @@ void TestWorkbenchSession::settingsComeBack()
 
 void TestWorkbenchSession::everyPageFitsASmallScreen_data()
 {
-    m_workbench = std::make_unique<Workbench>(pluginOptions());
-    QVERIFY(started(*m_workbench));
-    m_window = std::make_unique<MainWindow>(m_workbench.get());
-    m_window->resize(1366, 768);
-    m_window->show();
+    QVERIFY(openWindow());
     // The pages of the tree in its order, created as the host creates them; pages of other
     // plug-ins stand in as placeholders, the static page stays out.
     const QStringList content = m_workbench->plugin().content();
@@ -357,21 +355,16 @@ void TestWorkbenchSession::cleanupTestCase()
 // A screen reader (and the end-to-end test) finds every control of every page by its name.
 void TestWorkbenchSession::everyControlIsNamed()
 {
-    Workbench workbench(pluginOptions());
-    QString error;
-    QVERIFY2(workbench.start(&error), qPrintable(error));
-    PageArea area;
-    area.show();
-    workbench.createPages(&area);
-    workbench.setLanguage(Text::English);
+    QVERIFY(openWindow());
+    m_workbench->setLanguage(Text::English);
     const QList<QAccessible::Role> controls = {QAccessible::Button, QAccessible::CheckBox, QAccessible::RadioButton,
                                                QAccessible::ComboBox, QAccessible::EditableText, QAccessible::SpinBox,
                                                QAccessible::Link};
     QStringList unnamed;
-    for (const Workbench::Page &page : workbench.pages()) {
+    for (const Workbench::Page &page : m_workbench->pages()) {
         if (!page.page)
             continue;
-        area.showPage(page.identifier);
+        m_window->pageArea()->showPage(page.identifier);
         QCoreApplication::processEvents();
         for (QWidget *widget : page.page->findChildren<QWidget *>()) {
             QWidget *parent = widget->parentWidget();
@@ -383,7 +376,22 @@ void TestWorkbenchSession::everyControlIsNamed()
                 unnamed << page.identifier + QLatin1Char(' ') + widget->metaObject()->className() + QLatin1Char(' ') + widget->objectName();
         }
     }
+    m_workbench->setLanguage(Text::German);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+}
+
+// One window with every page, shared by the every-page rows.
+bool TestWorkbenchSession::openWindow()
+{
+    if (m_window)
+        return true;
+    m_workbench = std::make_unique<Workbench>(pluginOptions());
+    if (!started(*m_workbench))
+        return false;
+    m_window = std::make_unique<MainWindow>(m_workbench.get());
+    m_window->resize(1366, 768);
+    m_window->show();
+    return true;
 }
 
 QTEST_MAIN(TestWorkbenchSession)
