@@ -85,7 +85,7 @@ private:
     void commandPage(
         const QString &j40, const QMap<qint64, QString> &j50, const QString &application = "7300099")
     {
-        seedDrive(m_host->store(), commandParameters + QStringList {"J53=1"});
+        seedDrive(m_host->store(), commandParameters + QStringList{"J53=1"});
         if (!j40.isNull())
             seed(m_host->store(), {{"J40", j40}});
         if (!j50.isEmpty())
@@ -173,7 +173,7 @@ void TestSources::links_data()
             "label_AE3Skalierung_" + variant + "{AI3,AI1AI2AI3}>AE3Skalierung"};
         if (page == "DbmQuelleDrehmKraftGeschwKlammerung")
             table << "label_C0{3,5}_" + all + ">MBegrenzung";
-        QTest::newRow(qPrintable(page)) << page << QStringList {"E76=7300006,7300003"} << table;
+        QTest::newRow(qPrintable(page)) << page << QStringList{"E76=7300006,7300003"} << table;
     }
 }
 
@@ -233,7 +233,7 @@ void TestSources::fallbacks()
     QFETCH(QString, outcome);
     for (const QString &entry : tree)
         m_host->addPage(QString(entry).remove('!'), !entry.endsWith('!'));
-    open(page, e76.isNull() ? QStringList() : QStringList {"E76=7300003," + e76}, false);
+    open(page, e76.isNull() ? QStringList() : QStringList{"E76=7300003," + e76}, false);
     QCOMPARE(activateLink(*m_host, child(link)), outcome);
 }
 
@@ -242,14 +242,14 @@ void TestSources::liveValues_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QStringList>("drive");
     QTest::addColumn<QString>("live");
-    QTest::newRow("overview") << "DbmGeschwDrehmKraft" << QStringList {"D246", "D247"} << "D246@1.0 D247@1.0";
-    QTest::newRow("limitation") << "DbmBegrGeschwDrehmKraft" << QStringList {"D246", "D247"}
+    QTest::newRow("overview") << "DbmGeschwDrehmKraft" << QStringList{"D246", "D247"} << "D246@1.0 D247@1.0";
+    QTest::newRow("limitation") << "DbmBegrGeschwDrehmKraft" << QStringList{"D246", "D247"}
                                 << "D246@1.0 D247@1.0";
-    QTest::newRow("command") << "DbmKommando" << QStringList {"J40"} << "J40@1.0";
+    QTest::newRow("command") << "DbmKommando" << QStringList{"J40"} << "J40@1.0";
     QTest::newRow("binary signals") << "DbmSrcBinSignals"
-                                    << QStringList {"I441", "I442", "I448", "I450", "I452"}
+                                    << QStringList{"I441", "I442", "I448", "I450", "I452"}
                                     << "I441@1.0 I442@1.0 I448@1.0 I450@1.0 I452@1.0";
-    QTest::newRow("trigger states") << "DbmSrcCtrlFollowMotionBlock" << QStringList {"J451=0,0,0,0,0"}
+    QTest::newRow("trigger states") << "DbmSrcCtrlFollowMotionBlock" << QStringList{"J451=0,0,0,0,0"}
                                     << "J451@1.0 J451@1.1 J451@1.2 J451@1.3 J451@1.4";
 }
 
@@ -309,16 +309,16 @@ void TestSources::states_data()
     add("goes offline", overview, {"@offline", "D01=1", "D02=3"}, {"@online", "@offline"}, "stackedWidget=1");
     add("turns read-only", overview, {"@offline", "D01=1", "D02=3"}, {"@readonly"}, "stackedWidget=3");
     // The fixed values are selected by parameter (D05, D07, D09 = 1) or by binary signals.
-    for (const auto &[page, mode] : {std::pair {"SrcSelFixedVelocity", "D05"},
-             std::pair {"SrcSelFixedAccel", "D07"}, std::pair {"SrcSelFixedDecel", "D09"}}) {
-        QTest::addRow("%s 1", mode) << page << QStringList {mode} << QStringList {mode + QString("=1")}
+    for (const auto &[page, mode] : {std::pair{"SrcSelFixedVelocity", "D05"},
+             std::pair{"SrcSelFixedAccel", "D07"}, std::pair{"SrcSelFixedDecel", "D09"}}) {
+        QTest::addRow("%s 1", mode) << page << QStringList{mode} << QStringList{mode + QString("=1")}
                                     << "stackedWidget=0"
                                     << "";
-        QTest::addRow("%s 0", mode) << page << QStringList {mode + QString("=1")}
-                                    << QStringList {mode + QString("=0")} << "stackedWidget=1"
+        QTest::addRow("%s 0", mode) << page << QStringList{mode + QString("=1")}
+                                    << QStringList{mode + QString("=0")} << "stackedWidget=1"
                                     << "";
-        QTest::addRow("%s 2", mode) << page << QStringList {mode + QString("=1")}
-                                    << QStringList {mode + QString("=2")} << "stackedWidget=1"
+        QTest::addRow("%s 2", mode) << page << QStringList{mode + QString("=1")}
+                                    << QStringList{mode + QString("=2")} << "stackedWidget=1"
                                     << "";
         QTest::addRow("%s missing", mode) << page << QStringList() << QStringList() << "stackedWidget=1"
                                           << "";
@@ -365,7 +365,7 @@ void TestSources::states_data()
                               const QString &bound, const QStringList &module = {}) {
         const QString coordinate = externalAddresses.at(page);
         const QString row = "Para{Label,TextEdit}_" + coordinate + "_indirect_" + diagram;
-        add(name, qPrintable(externalPages.at(page)), targets + module + QStringList {coordinate + "=G272"},
+        add(name, qPrintable(externalPages.at(page)), targets + module + QStringList{coordinate + "=G272"},
             {coordinate + "@2=" + address}, row + (bound.isEmpty() ? ":hidden" : "#" + bound));
     };
     indirect("indirect: named", 0, "G270", "NoAI", "G270.0@0");
@@ -402,7 +402,7 @@ void TestSources::states_data()
         buttons + ":enabled",
         "I100.0=2 I101.0=2 I102.0=2 I103.0=2 I105.0=2 I106.0=2 I107.0=2 I108.0=2 I111.0=2 I112.0=2 I113.0=2 "
         "I130.0=2");
-    add("binary: read-only", "DbmSrcBinSignals", binary + QStringList {"@readonly"},
+    add("binary: read-only", "DbmSrcBinSignals", binary + QStringList{"@readonly"},
         {"!PushButtonQuellenAufInaktiv"}, buttons + ":disabled");
     add("binary: editable again", "DbmSrcBinSignals", {"@readonly"}, {"@editable"}, buttons + ":enabled");
     add("command: to parameter", "SrcCommandBinSignals", {"J38=1"}, {"!PushButtonQuellenAufParameter"},
@@ -420,7 +420,7 @@ void TestSources::states_data()
         "J450.0=2 J450.1=2 J450.2=2 J450.3=2 J450.4=2");
     add("triggers: deactivate", follow, triggers, {"!PushButtonQuellenAufInaktiv"}, "",
         "J450.0=0 J450.1=0 J450.2=0 J450.3=0 J450.4=0");
-    add("triggers: read-only", follow, triggers + QStringList {"@readonly"}, {"!PushButtonQuellenAufInaktiv"},
+    add("triggers: read-only", follow, triggers + QStringList{"@readonly"}, {"!PushButtonQuellenAufInaktiv"},
         buttons + ":disabled");
     add("triggers: editable again", follow, {"@readonly"}, {"@editable"}, buttons + ":enabled");
     add("triggers: turn read-only", follow, {}, {"@readonly"}, buttons + ":disabled");
@@ -442,8 +442,9 @@ void TestSources::states()
     QFETCH(QString, expected);
     QFETCH(QString, writes);
     prepare(*m_host, setup);
-    open(page);
+    // Opening and showing a page writes nothing.
     m_host->store().setRecordingWrites(true);
+    open(page);
     applyChanges(*m_host, changes, m_page.get());
     const QStringList differences = stateDifferences(m_page.get(), expected);
     QVERIFY2(differences.isEmpty(), qPrintable(differences.join('\n')));
@@ -548,8 +549,8 @@ void TestSources::commandList_data()
     QTest::newRow("synchronous") << "7300006" << all << "0-17";
     QTest::newRow("other application") << "7300099" << all << "0-30";
     QTest::newRow("no application") << QString() << all << "0-30";
-    QTest::newRow("values without text") << "7300011" << QList<int> {0, 2, 9, 30} << "0 2 9 30";
-    QTest::newRow("no J50") << "7300003" << QList<int> {} << "";
+    QTest::newRow("values without text") << "7300011" << QList<int>{0, 2, 9, 30} << "0 2 9 30";
+    QTest::newRow("no J50") << "7300003" << QList<int>{} << "";
 }
 
 void TestSources::commandList()
@@ -558,7 +559,7 @@ void TestSources::commandList()
     QFETCH(QList<int>, texts);
     QFETCH(QString, offered);
     commandPage("0", commandTexts(1, 0, texts), application);
-    QStringList expected {"-1: inaktiv"};
+    QStringList expected{"-1: inaktiv"};
     for (const QString &span : offered.split(' ', Qt::SkipEmptyParts)) {
         const int first = span.section('-', 0, 0).toInt(), last = span.section('-', -1).toInt();
         expected += commandTexts(first, last).values();

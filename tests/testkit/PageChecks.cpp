@@ -58,26 +58,31 @@ void seedDrive(ParameterStore &store, const QStringList &parameters)
 {
     for (const QString &parameter : parameters) {
         QString coordinate = parameter.section(QLatin1Char('='), 0, 0);
+        const QString type = coordinate.section(QLatin1Char(':'), 1);
+        coordinate = coordinate.section(QLatin1Char(':'), 0, 0);
         const bool hidden = coordinate.endsWith(QLatin1Char('!'));
         const bool older = coordinate.endsWith(QLatin1Char('^'));
         if (hidden || older)
             coordinate.chop(1);
         const QStringList values = parameter.contains(QLatin1Char('='))
             ? parameter.section(QLatin1Char('='), 1).split(QLatin1Char(','))
-            : QStringList {QStringLiteral("0")};
+            : QStringList{QStringLiteral("0")};
         bool numbers = true;
         for (const QString &value : values) {
             bool number = false;
             value.toLongLong(&number);
             numbers = numbers && number;
         }
-        SeedParameter definition {coordinate, values.first(), static_cast<unsigned short>(values.size()),
-            numbers ? ParameterDataType::Int32 : ParameterDataType::String};
+        SeedParameter definition{coordinate, values.first(), static_cast<unsigned short>(values.size()),
+            !type.isEmpty() ? ParameterDataType::fromName(type)
+                : numbers   ? ParameterDataType::Int32
+                            : ParameterDataType::String};
         definition.hidden = hidden;
         definition.newDefinition = !older;
         seed(store, {definition});
         for (int element = 1; element < values.size(); ++element)
-            QVERIFY(store.setValue(coordinate, 0, static_cast<unsigned short>(element), values.at(element)));
+            QVERIFY2(store.setValue(coordinate, 0, static_cast<unsigned short>(element), values.at(element)),
+                qPrintable(parameter));
     }
 }
 
@@ -107,6 +112,8 @@ void applyChanges(RecordingHost &host, const QStringList &changes, QWidget *page
             host.setFieldbusType(eFieldbusType(number));
         else if (setting == QLatin1String("@livingspace"))
             host.setLivingSpace(eLivingSpace(number));
+        else if (change.startsWith(QLatin1Char('-')))
+            host.store().remove(change.mid(1));
         else if (change == QLatin1String("@reshow") && page) {
             page->hide();
             page->show();
@@ -118,6 +125,10 @@ void applyChanges(RecordingHost &host, const QStringList &changes, QWidget *page
                 edit->selectAll();
                 QTest::keyClicks(edit, change.section(QLatin1Char('~'), 1));
                 QTest::keyClick(edit, Qt::Key_Return);
+            } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+                // A box without text takes clicks on its indicator only: clicked as by the space key.
+                QVERIFY2(button->isVisible(), qPrintable(change + QLatin1String(": not shown")));
+                button->click();
             } else {
                 QTest::mouseClick(widget, Qt::LeftButton);
             }

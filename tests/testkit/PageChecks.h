@@ -11,7 +11,7 @@ class WizardPage;
 // Drives in short texts, so that data tables stay readable: "K08=1" (one element),
 // "G806=0,1,0" (a value per element), "C76" (value 0), "F40!" (present but hidden); a value
 // that is no number makes a text parameter ("E57=QX4A"), a '^' one of an older definition
-// ("G468^=100").
+// ("G468^=100"); a type may be named ("D20:INT16=5", "C78:ADDRESS=N44").
 void seedDrive(ParameterStore &store, const QStringList &parameters);
 // Before a page opens: entries starting with '@' are host changes (as applyChanges), the
 // others describe the drive (as seedDrive).
@@ -19,7 +19,8 @@ void prepare(RecordingHost &host, const QStringList &setup);
 // Changes as the drive, the host or the user makes them while the page is open: "J40=3",
 // "G806.1=1" (an element), "G811@2=G270" (in living space 2); "@online", "@offline",
 // "@readonly", "@editable", "@device=8", "@fieldbus=3", "@livingspace=2", "@reshow" (hidden
-// and shown again); "!name" (a click on the widget), "!name~text" (text typed and entered).
+// and shown again), "-G374" (removed, without a signal); "!name" (a click on the widget), "!name~text" (text
+// typed and entered).
 void applyChanges(RecordingHost &host, const QStringList &changes, QWidget *page = nullptr);
 // The writes recorded since recording began that the changes did not make themselves.
 QStringList pageWrites(const ParameterStore &store, const QStringList &changes);
