@@ -6,6 +6,7 @@
 #include "PageRegistry.h"
 #include "ParameterControl.h"
 #include "StoreSeed.h"
+#include "SvgWidget.h"
 #include "WizardPage.h"
 
 #include <QAbstractButton>
@@ -110,6 +111,9 @@ void applyChanges(RecordingHost &host, const QStringList &changes, QWidget *page
             host.setDeviceType(eDeviceType(number));
         else if (setting == QLatin1String("@fieldbus"))
             host.setFieldbusType(eFieldbusType(number));
+        else if (setting == QLatin1String("@tree"))
+            host.addPage(QString(change.section(QLatin1Char('='), 1)).remove(QLatin1Char('!')),
+                !change.endsWith(QLatin1Char('!')));
         else if (setting == QLatin1String("@livingspace"))
             host.setLivingSpace(eLivingSpace(number));
         else if (change.startsWith(QLatin1Char('-')))
@@ -174,6 +178,8 @@ QStringList stateDifferences(QWidget *page, const QString &expected)
                     shown = box->currentText();
                 else if (auto *label = qobject_cast<QLabel *>(widget))
                     shown = label->text();
+                else if (auto *svg = qobject_cast<SvgWidget *>(widget))
+                    shown = svg->fileName().section(QLatin1Char('/'), -1);
             } else if (kind == QLatin1String("@")) {
                 const QImage picture = QPixmap(QStringLiteral(":/Brevane/Resources/") + wanted).toImage();
                 if (auto *label = qobject_cast<QLabel *>(widget))

@@ -17,10 +17,10 @@ void seedDrive(ParameterStore &store, const QStringList &parameters);
 // others describe the drive (as seedDrive).
 void prepare(RecordingHost &host, const QStringList &setup);
 // Changes as the drive, the host or the user makes them while the page is open: "J40=3",
-// "G806.1=1" (an element), "G811@2=G270" (in living space 2); "@online", "@offline",
-// "@readonly", "@editable", "@device=8", "@fieldbus=3", "@livingspace=2", "@reshow" (hidden
-// and shown again), "-G374" (removed, without a signal); "!name" (a click on the widget), "!name~text" (text
-// typed and entered).
+// "G806.1=1" (an element), "G811@2=G270" (in living space 2), "-G374" (removed, without a
+// signal); "@online", "@offline", "@readonly", "@editable", "@device=8", "@fieldbus=3",
+// "@livingspace=2", "@tree=X" (a page in the tree, "X!" hidden), "@reshow" (hidden and
+// shown again); "!name" (a click on the widget), "!name~text" (text typed and entered).
 void applyChanges(RecordingHost &host, const QStringList &changes, QWidget *page = nullptr);
 // The writes recorded since recording began that the changes did not make themselves.
 QStringList pageWrites(const ParameterStore &store, const QStringList &changes);
@@ -32,9 +32,10 @@ std::unique_ptr<WizardPage> openRegistered(RecordingHost &host, const QString &i
 
 // Compares what the page's widgets show with the expectation, tokens separated by blanks
 // (braces expand as in linkDifferences): "stackedWidget=2" (page of a stack or LED),
-// "Frame:shown" / ":hidden", ":enabled" / ":disabled", ":checked" / ":unchecked",
-// ":linked" / ":plain" (a frame's hover style), "edit~text" (text shown), "label@LED_yellow_on.svg" (picture
-// shown), "editor#J40.0@1" (parameter, element and living space bound). Returns the tokens that disagree.
+// "Frame:shown" / ":hidden", ":enabled" / ":disabled", ":checked" / ":unchecked", ":linked" /
+// ":plain" (a frame's hover style), "edit~text" (text shown, a diagram's file),
+// "label@LED_yellow_on.svg" (picture shown), "editor#J40.0@1" (parameter, element and living
+// space bound). Returns the tokens that disagree.
 QStringList stateDifferences(QWidget *page, const QString &expected);
 
 // Activates a link as a user does (the "clicked()" of a clickable area or label, the anchor of
