@@ -1,3 +1,4 @@
+#include "DbmKompInt32.h"
 #include "PageChecks.h"
 #include "WizardPage.h"
 
@@ -71,6 +72,8 @@ private slots:
     void states();
     void warningPrompt_data();
     void warningPrompt();
+    void decodeParaAddress_data();
+    void decodeParaAddress();
 
 private:
     std::unique_ptr<RecordingHost> m_host;
@@ -186,6 +189,10 @@ void TestFunctions::states_data()
             none + " stackedWidget=0 checkBox" + bank.enable + ":unchecked", bank.enable + ".2=0");
         add(page + " read-only", page, bankDrive(bank) + QStringList{"@readonly"}, {},
             "checkBox" + bank.enable + ":disabled");
+        // A row whose parameter has fewer elements than the bank shows nothing for the others.
+        const QString shorter = bank.further.isEmpty() ? "C66" : bank.further;
+        add(page + " shorter row", page, bankDrive(bank) + QStringList{shorter + ":" + bank.type + "=0,0"},
+            second, "Para{Lbl,LineEdit}_" + shorter + ":hidden " + address + ":shown");
         // The watched parameter must have the bank's data type; the drive changes the address.
         const QString other = bank.type == "INT32" ? "I80" : "N44";
         const auto watch = [&](const char *name, const QString &text, const QString &bound, bool warning) {
@@ -199,7 +206,7 @@ void TestFunctions::states_data()
         watch("axis 2", "2:" + bank.watched, bank.watched + ".0@3", false);
         watch("another type", other, "", true);
         watch("an unknown parameter", "Z999", "", true);
-        watch("beyond the array", bank.watched + ".999", "", false);
+        watch("beyond the array", bank.watched + ".8", "", false);
         watch("nothing", "", "", false);
         // An operation that watches nothing takes the parameter and the warning away.
         add(page + " stops watching", page, bankDrive(bank),
@@ -386,6 +393,35 @@ void TestFunctions::warningPrompt()
     applyChanges(*m_host, {banks[bank].address + "=Z999", "!toolButton"}, m_page.get());
     QCOMPARE(m_host->calls({"requestParameterInput"}),
         QStringList{"requestParameterInput(" + banks[bank].prompt + ")"});
+}
+
+void TestFunctions::decodeParaAddress_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("decoded"); // coordinate.element@livingSpace; "untouched" for no address
+    QTest::newRow("coordinate") << "N44"
+                                << "N44.0@0";
+    QTest::newRow("short line and element") << "C8.5"
+                                            << "C08.5@0";
+    QTest::newRow("axis") << "1:J40.3"
+                          << "J40.3@2";
+    QTest::newRow("no address") << "J40 Position"
+                                << "untouched";
+}
+
+// The pages' shared decoder: an axis prefix lives in axis + 1; no address leaves the outputs alone.
+void TestFunctions::decodeParaAddress()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, decoded);
+    QString coordinate = "untouched";
+    unsigned short element = 7;
+    eLivingSpace livingSpace = eLivingSpace(9);
+    const bool valid = DbmKompInt32::DecodeParaAddress(text, coordinate, element, livingSpace);
+    QCOMPARE(valid, decoded != "untouched");
+    QCOMPARE(valid ? QStringLiteral("%1.%2@%3").arg(coordinate).arg(element).arg(int(livingSpace))
+                   : coordinate + QString::number(element) + QString::number(int(livingSpace)),
+        valid ? decoded : "untouched79");
 }
 
 QTEST_MAIN(TestFunctions)
