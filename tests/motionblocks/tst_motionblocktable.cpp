@@ -45,6 +45,7 @@ private slots:
     void refillOnceAfterABurst();
     void clicks_data();
     void clicks();
+    void lateRowsClickable();
     void keyboard_data();
     void keyboard();
     void buttons_data();
@@ -226,6 +227,26 @@ void TestMotionBlockTable::clicks()
                       beside ? QPoint(target.right() + beside, target.center().y()) : target.center());
     QCOMPARE(m_host->calls({"jumpToPage"}), page.isEmpty() ? QStringList() : QStringList{"jumpToPage(" + page + ")"});
     QCOMPARE(m_host->fahrsatzNummer(), block);
+}
+
+// The columns are sized without measuring every row; a late row's wider numbers still fit.
+void TestMotionBlockTable::lateRowsClickable()
+{
+    seedTokens(m_host->store(), "J10=Satz*2000 J11=1*2000 J275=-1*2000");
+    m_host->addPages({"Fahrsatz", "Folgefahrsatz"});
+    open("J275.1999=1999");
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    for (const auto &[column, button, page] : {std::tuple{int(Model::NumberColumn), 0, "Fahrsatz"},
+                                               std::tuple{int(Model::InterruptColumn), 4, "Folgefahrsatz"}}) {
+        const QModelIndex index = view()->model()->index(1999, column);
+        view()->scrollTo(index);
+        const QRect target = view()->targetRect(index, button);
+        QVERIFY(view()->visualRect(index).contains(target));
+        m_host->clearCalls();
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, target.center());
+        QCOMPARE(m_host->calls({"jumpToPage"}), QStringList{QStringLiteral("jumpToPage(%1)").arg(page)});
+        QCOMPARE(m_host->fahrsatzNummer(), 1999);
+    }
 }
 
 void TestMotionBlockTable::keyboard_data()
