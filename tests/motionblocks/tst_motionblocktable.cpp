@@ -315,10 +315,18 @@ void TestMotionBlockTable::buttons_data()
             << counted.arg(3) + " box=Ungültige~Fahrsatzanzahl";
     }
     QTest::newRow("count 0") << "dialog{type:lineEditAnzahlFahrsaetze=0} click:pushButtonAnzahlAendern" << counted.arg(3);
-    QTest::newRow("count cancelled") << "dialog{click:pushButtonCancel} click:pushButtonAnzahlAendern" << counted.arg(3);
+    QTest::newRow("count cancelled") << "dialog{keys:lineEditAnzahlFahrsaetze=20,click:pushButtonCancel} "
+                                        "click:pushButtonAnzahlAendern" << counted.arg(3);
+    QTest::newRow("count closed") << "dialog{keys:lineEditAnzahlFahrsaetze=20,reject} click:pushButtonAnzahlAendern" << counted.arg(3);
+    QTest::newRow("count confirmed") << "dialog{keys:lineEditAnzahlFahrsaetze=12,click:pushButtonOk} click:pushButtonAnzahlAendern"
+                                     << counted.arg(12);
+    QTest::newRow("count no number") << "dialog{keys:lineEditAnzahlFahrsaetze=zwoelf,click:pushButtonOk} "
+                                        "click:pushButtonAnzahlAendern" << counted.arg(3);
     QTest::newRow("reset") << "yes click:pushButtonResetFahrsaetze"
                            << "writes=" + reset.join(',') + " box=Alle~Fahrsätze~auf~Defaultwerte~zurücksetzen?";
     QTest::newRow("reset declined") << "no click:pushButtonResetFahrsaetze" << "writes= $J13.1=9";
+    QTest::newRow("reset without J10: one block") << "-J10 yes click:pushButtonResetFahrsaetze"
+                                                  << "writes=" + reset.filter(QRegularExpression("^(?!J10)\\w+\\.0=")).join(',');
     QTest::newRow("reset without J19") << "-J19 yes click:pushButtonResetFahrsaetze"
                                        << "writes=" + reset.filter(QRegularExpression("^(?!J19\\.)")).join(',');
 }

@@ -316,6 +316,7 @@ void TestPanels::stateMachine_data()
         // A host may delete a panel from inside a warning's event loop, from inside the start
         // call, or without hiding it: the page goes quietly and the axis is handed back.
         {"deleted while on", "show on! freigabe delete", enabled + " " + handBack, "*"},
+        {"deleted while off", "show delete", "b31=0", "*"},
         {"deleted in the activation warning", "show on{delete}!", "b31=0", "*"},
         {"deleted in the switch-off warning", "show on! freigabe off{delete}!", enabled + " " + handBack, "*"},
         {"deleted in the start call", "show start{delete} on!", "b31=0 START flag0 stop", "*"},

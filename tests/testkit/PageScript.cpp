@@ -61,8 +61,12 @@ bool PageScript::step(const QString &step)
     } else if (step.startsWith(QLatin1String("click:"))) {
         QWidget *target = widget(argument);
         auto *label = qobject_cast<QLabel *>(target);
-        if (auto *button = qobject_cast<QAbstractButton *>(target))
+        if (auto *button = qobject_cast<QAbstractButton *>(target)) {
+            // As the press of a mouse does, the button takes the focus first.
+            if (button->focusPolicy() & Qt::ClickFocus)
+                button->setFocus(Qt::MouseFocusReason);
             button->click();
+        }
         else if (label && label->text().contains(QLatin1String("href")) && !clickLink(label))
             QTest::qFail(qPrintable(QStringLiteral("no link in ") + argument), __FILE__, __LINE__);
         else if (!label || !label->text().contains(QLatin1String("href")))
@@ -79,7 +83,7 @@ bool PageScript::step(const QString &step)
             QTest::qFail(qPrintable(QStringLiteral("no area at ") + argument), __FILE__, __LINE__);
     } else if (step.startsWith(QLatin1String("pick:"))) {
         child<QComboBox>(m_page.data(), name)->setCurrentIndex(value.toInt());
-    } else if (step.startsWith(QLatin1String("type:"))) {
+    } else if (step.startsWith(QLatin1String("type:")) || step.startsWith(QLatin1String("keys:"))) {
         QWidget *field = widget(name);
         field->setFocus();
         if (auto *spin = qobject_cast<QAbstractSpinBox *>(field))
@@ -87,7 +91,8 @@ bool PageScript::step(const QString &step)
         else
             qobject_cast<QLineEdit *>(field)->selectAll();
         QTest::keyClicks(field, value);
-        QTest::keyClick(field, Qt::Key_Return);
+        if (step.startsWith(QLatin1String("type:")))
+            QTest::keyClick(field, Qt::Key_Return);
     } else if (answers.contains(step)) {
         m_watcher.clear();
         m_watcher.answer(answers.value(step));

@@ -13,7 +13,7 @@ class RecordingHost;
 // Steps, separated by spaces: show, hide; click:W (a button, an LED, a diagram area, or a
 // label's link), clickAt:x,y (the diagram area at that point of the current page of the
 // "stackedWidget"), pick:C=i (entry i of a choice box), type:W=text (typed into a field or spin
-// box and finished with Return); ok, yes, no (the answer to the next box; the boxes before
+// box and finished with Return), keys:W=text (typed only); ok, yes, no (the answer to the next box; the boxes before
 // are forgotten); dialog{a,b} (the steps a and b run on the next dialog), reject (the
 // dialog); offline, online, readonly, editable, device:n; page:P, page:-P (hidden), nopage:P
 // (the host's tree); hand:n (the block another page hands over); -X (the drive loses X,
