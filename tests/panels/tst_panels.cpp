@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMovie>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
@@ -418,6 +419,11 @@ void TestPanels::statusLeds()
         }
     }
     QVERIFY2(leds >= 10, qPrintable(QString::number(leds)));
+    // The direction animations run while the page is shown, and rest while it is hidden.
+    QMovie *forwards = child<QLabel>(m_page.get(), "LblGrafikVor")->movie();
+    QCOMPARE(forwards->state(), QMovie::Running);
+    m_page->hide();
+    QCOMPARE(forwards->state(), QMovie::NotRunning);
 }
 
 void TestPanels::safetyInvariant_data()
@@ -662,11 +668,12 @@ void TestPanels::statusWords_data()
         {"J39 offline", command, "J39=0", "offline show J39=3 online offline", "LedWidgetJ39_0@1 LedWidgetJ39_1@1"},
         {"J37 not a number", command, "J37=x", "show J37=y", "LedWidgetJ37_0@0"},
         // Links lead where the binary signal of a bit is chosen; a hidden page says so.
-        {"MC_Halt", block, "", "show click:ClickLabelStop", "jumps=DbmMotionBlockBinSignals"},
-        {"Reset", block, "", "show click:ClickLabelReset", "jumps=DbmMotionBlockBinSignals"},
-        {"Continue", block, "", "show click:ClickLabelContinue", "jumps=DbmMotionBlockBinSignals"},
+        {"MC_Halt", block, "", "show click:ClickLabelStop", "jumps=DbmMotionBlockBinSignals FrameClickLabelStop^1"},
+        {"Reset", block, "", "show click:ClickLabelReset", "jumps=DbmMotionBlockBinSignals FrameClickLabelReset^1"},
+        {"Continue", block, "", "show click:ClickLabelContinue", "jumps=DbmMotionBlockBinSignals FrameClickLabelContinue^1"},
         {"Continue, hidden", block, "", "page:-DbmMotionBlockBinSignals show ok click:ClickLabelContinue", "jumps= " + hidden},
-        {"command Continue", command, "", "show click:ClickLabelContinue", "jumps=SrcCommandBinSignals"},
+        {"command Continue", command, "", "show click:ClickLabelContinue",
+         "jumps=SrcCommandBinSignals FrameClickLabelContinue^1"},
         {"command Continue, hidden", command, "", "page:-SrcCommandBinSignals show ok click:ClickLabelContinue", "jumps= " + hidden},
         {"I210 bit 5, hidden", dbm, "", "page:-DbmSrcBinSignals show ok click:LblI210Text5", "jumps= " + hidden},
         // Where a user clicks on the jog overview's diagram, and the page that opens.
@@ -690,25 +697,30 @@ void TestPanels::links_data()
     const QString velocity = "SteuertafelGeschwDrehmKraft", command = "SteuertafelPLCopen";
     const QString hidden = "box=Assistentenseite~ist~aktuell~ausgeblendet.";
     const QList<std::array<QString, 5>> rows = {
-        {"block table", "SteuertafelApplikation", "", "show on! freigabe click:ClickLblFahrsatzbetrieb", "jumps=Fahrsatzbetrieb"},
+        {"block table", "SteuertafelApplikation", "", "show on! freigabe click:ClickLblFahrsatzbetrieb",
+         "jumps=Fahrsatzbetrieb FrameClickLblFahrsatzbetrieb^1"},
         {"block table hidden", "SteuertafelApplikation", "", "page:-Fahrsatzbetrieb show on! freigabe ok click:ClickLblFahrsatzbetrieb",
          "jumps= " + hidden + "<br>Möglicherweise~sind~keine~Analogeingänge~projektiert."},
-        {"referencing", command, "K399=6", "page:ReferenzfahrtCBM show on! click:ClickLblReferenzierung", "jumps=Referenzfahrt"},
+        {"referencing", command, "K399=6", "page:ReferenzfahrtCBM show on! click:ClickLblReferenzierung",
+         "jumps=Referenzfahrt FrameLinkReferenzierung^1"},
         {"referencing hidden", command, "K399=6", "page:-Referenzfahrt page:ReferenzfahrtCBM show on! ok click:ClickLblReferenzierung",
          "jumps= " + hidden},
         {"referencing, CBM only", command, "K399=6", "nopage:Referenzfahrt page:ReferenzfahrtCBM show on! click:ClickLblReferenzierung",
          "jumps=ReferenzfahrtCBM"},
         {"referencing, neither", command, "K399=6", "nopage:Referenzfahrt show on! ok click:ClickLblReferenzierung",
          "jumps= box=Assistentenseite~fehlt~in~der~Baum-Definition."},
-        {"external velocity", command, "K412=2", "show on! click:ClickLblExtGeschw", "jumps=DbmQuelleExterneGeschwindigkeit"},
-        {"velocity override", command, "K413=2", "show on! click:ClickLblGeschwOverride", "jumps=DbmQuelleGeschwOverride"},
+        {"external velocity", command, "K412=2", "show on! click:ClickLblExtGeschw",
+         "jumps=DbmQuelleExterneGeschwindigkeit FrameLinkExtGeschw^1"},
+        {"velocity override", command, "K413=2", "show on! click:ClickLblGeschwOverride",
+         "jumps=DbmQuelleGeschwOverride FrameLinkGeschwOverride^1"},
         {"velocity clamping", command, "K414=2", "show on! click:ClickLblQuelleDrehzahlklammerung",
-         "jumps=DbmQuelleDrehmKraftGeschwKlammerung"},
+         "jumps=DbmQuelleDrehmKraftGeschwKlammerung FrameLinkQuelleDrehzahlklammerung^1"},
         {"velocity sources", velocity, "D299=0*9",
          "show on! click:ClickLblGeschwindigkeit click:ClickLblFestwBeschl click:ClickLblFestwVerz click:ClickLblFestwRuck "
          "click:ClickLblVoverride click:ClickLblDrehmKraftBegr click:ClickLblDrehmKraftBegr2 click:ClickLblSollDrehmKraft",
          "jumps=DbmGeschwDrehmKraft,SrcSelFixedAccel,SrcSelFixedDecel,SrcSelFixedJerk,DbmQuelleGeschwOverride,"
-         "DbmGeschwDrehmKraft,DbmGeschwDrehmKraft,DbmQuelleDrehmKraftGeschwKlammerung"},
+         "DbmGeschwDrehmKraft,DbmGeschwDrehmKraft,DbmQuelleDrehmKraftGeschwKlammerung FrameClickLblGeschwindigkeit^1 "
+         "FrameClickLblFestwRuck^1 FrameClickLblSollDrehmKraft^1"},
     };
     for (const auto &row : rows)
         QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];

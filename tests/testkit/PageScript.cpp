@@ -141,7 +141,7 @@ QString PageScript::states(const QString &expected) const
 
 QString PageScript::state(const QString &token) const
 {
-    static const QRegularExpression sign(QStringLiteral("[:@?#*=%]"));
+    static const QRegularExpression sign(QStringLiteral("[:@?#*=%^]"));
     const qsizetype at = token.indexOf(sign);
     if (at < 0)
         return token + QStringLiteral("?");
@@ -170,6 +170,8 @@ QString PageScript::state(const QString &token) const
         value = shown->isHidden() ? QStringLiteral("h") : !shown->isEnabled() ? QStringLiteral("d")
                 : field && field->isReadOnly()                                  ? QStringLiteral("r")
                                                                                 : QStringLiteral("E");
+    } else if (kind == QLatin1Char('^')) {
+        value = QString::number(int(shown->styleSheet().contains(QLatin1String(":hover"))));
     } else if (kind == QLatin1Char('?')) {
         value = QString::number(int(qobject_cast<QAbstractButton *>(shown)->isChecked()));
     } else if (auto *control = dynamic_cast<ParameterControl *>(shown); control && (kind == '#' || kind == '=')) {

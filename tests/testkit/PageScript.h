@@ -22,7 +22,7 @@ class RecordingHost;
 //
 // Expectations, separated by spaces: W:h hidden, W:E shown and enabled, W:d shown and
 // disabled, W:r a field shown read-only; W@i the current index of a stack, an LED or a choice
-// box; W?c a check box's state; W#i the element a parameter control is bound to; W*n the
+// box; W?c a check box's state; W^1 a link frame lit on hover; W#i the element a parameter control is bound to; W*n the
 // entries of a choice box or a spin box's maximum; W=text a parameter control's coordinate, or
 // the text of a choice box, spin box, field or label; W%text the text a control shows, whatever
 // it is; $X=v or $X.e=v the drive's value, $X*n its element count; live=X@1.0,... the live
