@@ -1,16 +1,16 @@
+#include "motionblocks/AnzahlFahrsaetzeAendern.h"
 #include "motionblocks/Fahrsatzbetrieb.h"
+#include "motionblocks/MotionBlockTable.h"
 #include "ModalWatcher.h"
+#include "PageInput.h"
+#include "PageScript.h"
 #include "RecordingHost.h"
 #include "StoreSeed.h"
-#include "motionblocks/MotionBlockTable.h"
 
-#include <QLabel>
-#include <QPushButton>
+#include <QLineEdit>
 #include <QSignalSpy>
-#include <QTest>
-#include <QImage>
-#include <QPainter>
 #include <QTimer>
+#include <QToolButton>
 
 #include <memory>
 
@@ -18,26 +18,18 @@ namespace {
 
 using Model = MotionBlockTableModel;
 
-const QStringList followUpCoordinates = {"J271", "J272", "J273", "J274", "J275", "J281",
-                                         "J282", "J283", "J284", "J285", "J286"};
-
 // Four blocks; every setpoint source holds a value that tells it apart.
-void seedTable(ParameterStore &store, int blocks = 4)
-{
-    const auto count = static_cast<unsigned short>(blocks);
-    seed(store, {{"J10", "Satz", count, ParameterDataType::String},
-                 {"J11", "1", count, ParameterDataType::Int32, {{1, "Positionieren absolut"}, {4, "Geschwindigkeit"}}},
-                 {"J13", "1000", count},
-                 {"J14", "1400", count},
-                 {"J16", "1600", count},
-                 {"J26", "2600", count},
-                 {"J30", "0", count},
-                 {"J32", "0"},
-                 {"I30", "300"},
-                 {"J300", "0"}});
-    for (const QString &coordinate : followUpCoordinates)
-        seed(store, {{coordinate, "-1", count}});
-}
+const QString table = QStringLiteral("J10=Satz*4 J11=1*4 J13=1000*4 J14=1400*4 J16=1600*4 J26=2600*4 J30=0*4 J32=0 "
+                                     "I30=300 J300=0 J271=-1*4 J272=-1*4 J273=-1*4 J274=-1*4 J275=-1*4 J281=-1*4 "
+                                     "J282=-1*4 J283=-1*4 J284=-1*4 J285=-1*4 J286=-1*4");
+
+// Set back by a reset, block by block in this order.
+const QStringList resetCoordinates = QStringLiteral(
+    "J10 J11 J13 J14 J15 J16 J17 J18 J19 J20 J24 J25 J26 J27 J28 J30 J57 J58 J59 J60 J62 J63 J64 J65 J67 J68 "
+    "J69 J70 J72 J73 J74 J75 J251 J252 J253 J254 J255 J261 J262 J263 J264 J265 J271 J272 J273 J274 J275 J281 "
+    "J282 J283 J284 J285 J440 J441 J442 J443 J444").split(QLatin1Char(' '));
+// Resized by a count change besides those, which all are.
+const QStringList resizedOnly = {"J21", "J22", "J31", "J33", "J55", "J286", "J452"};
 
 } // namespace
 
@@ -46,214 +38,153 @@ class TestMotionBlockTable : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
-    void setpointByCommand_data();
-    void setpointByCommand();
-    void missingParameters_data();
-    void missingParameters();
-    void rowsAndFollowUps();
-    void emptyTable_data();
-    void emptyTable();
-    void burstOfChangesRefillsOnce();
-    void click_data();
-    void click();
-    void buttonStates_data();
-    void buttonStates();
-    void columnsFitEveryRow_data();
-    void columnsFitEveryRow();
-    void cellsPaintInsideThemselves();
+    void setpoints_data();
+    void setpoints();
+    void contents_data();
+    void contents();
+    void refillOnceAfterABurst();
+    void clicks_data();
+    void clicks();
+    void lateRowsClickable();
     void keyboard_data();
     void keyboard();
+    void buttons_data();
+    void buttons();
+    void countDialog_data();
+    void countDialog();
 
 private:
-    void attach();
-    MotionBlockTableView *view() const { return m_page->findChild<MotionBlockTableView *>("tWFahrsaetze"); }
+    // Opens the table page as the host does, shown, after the script's drive changes.
+    void open(const QString &script = {});
+    MotionBlockTableView *view() const { return child<MotionBlockTableView>(m_page.get(), "tWFahrsaetze"); }
     QString cell(int row, int column, int role = Qt::DisplayRole) const
     {
         return view()->model()->index(row, column).data(role).toString();
     }
 
     std::unique_ptr<RecordingHost> m_host;
+    std::unique_ptr<ModalWatcher> m_watcher;
+    std::unique_ptr<PageScript> m_script;
     std::unique_ptr<Fahrsatzbetrieb> m_page;
 };
 
 void TestMotionBlockTable::init()
 {
+    m_page.reset();
     m_host = std::make_unique<RecordingHost>();
     m_host->setOnline(false);
-    seedTable(m_host->store());
+    m_watcher = std::make_unique<ModalWatcher>();
+    m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
+    seedTokens(m_host->store(), table);
 }
 
-void TestMotionBlockTable::cleanup()
-{
-    m_page.reset();
-    m_host.reset();
-}
-
-void TestMotionBlockTable::attach()
+void TestMotionBlockTable::open(const QString &script)
 {
     m_page = std::make_unique<Fahrsatzbetrieb>();
+    m_script->setPage(m_page.get());
+    m_script->run(script);
     m_host->attach(m_page.get());
+    m_page->resize(1000, 700);
+    m_page->show();
 }
 
-void TestMotionBlockTable::setpointByCommand_data()
+void TestMotionBlockTable::setpoints_data()
 {
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("j30");
-    QTest::addColumn<QString>("j32");
+    QTest::addColumn<QString>("drive"); // changes of block 2 (or of everything) before the page opens
     QTest::addColumn<QString>("setpoint");
     QTest::addColumn<int>("link");
-
     const int none = int(Model::Link::None);
-    QTest::newRow("0") << 0 << "0" << "0" << "-" << none;
-    QTest::newRow("1") << 1 << "0" << "0" << "1000" << none;
-    QTest::newRow("3") << 3 << "0" << "0" << "1000" << none;
-    QTest::newRow("4 local") << 4 << "0" << "0" << "1400" << none;
-    QTest::newRow("4 external") << 4 << "1" << "0" << "G462" << int(Model::Link::G462);
-    QTest::newRow("8 external") << 8 << "2" << "0" << "G462" << int(Model::Link::G462);
-    QTest::newRow("5") << 5 << "0" << "0" << "1600" << none;
-    QTest::newRow("11") << 11 << "0" << "0" << "1600" << none;
-    QTest::newRow("6") << 6 << "0" << "0" << "I30: 300" << none;
-    QTest::newRow("7") << 7 << "0" << "0" << "-" << none;
-    QTest::newRow("9 local") << 9 << "0" << "0" << "2600" << none;
-    QTest::newRow("9 external") << 9 << "0" << "1" << "G471" << int(Model::Link::G471);
-    QTest::newRow("10") << 10 << "0" << "0" << "-" << none;
-    QTest::newRow("12") << 12 << "0" << "0" << "G80" << int(Model::Link::G80);
-    QTest::newRow("14") << 14 << "0" << "0" << "G80" << int(Model::Link::G80);
-    QTest::newRow("13") << 13 << "0" << "0" << "I88" << int(Model::Link::I88);
-    QTest::newRow("15") << 15 << "0" << "0" << "-" << none;
-    QTest::newRow("negative") << -4 << "0" << "0" << "-" << none;
+    QTest::newRow("0") << "J11.2=0" << "-" << none;
+    QTest::newRow("1") << "J11.2=1" << "1000" << none;
+    QTest::newRow("3") << "J11.2=3" << "1000" << none;
+    QTest::newRow("4 local") << "J11.2=4" << "1400" << none;
+    QTest::newRow("4 external") << "J11.2=4 J30.2=1" << "G462" << int(Model::Link::G462);
+    QTest::newRow("8 external") << "J11.2=8 J30.2=2" << "G462" << int(Model::Link::G462);
+    QTest::newRow("8, another block external") << "J11.2=8 J30.1=2" << "1400" << none;
+    QTest::newRow("5") << "J11.2=5" << "1600" << none;
+    QTest::newRow("11") << "J11.2=11" << "1600" << none;
+    QTest::newRow("6") << "J11.2=6" << "I30: 300" << none;
+    QTest::newRow("7") << "J11.2=7" << "-" << none;
+    QTest::newRow("9 local") << "J11.2=9" << "2600" << none;
+    QTest::newRow("9 external") << "J11.2=9 J32=1" << "G471" << int(Model::Link::G471);
+    QTest::newRow("10") << "J11.2=10" << "-" << none;
+    QTest::newRow("12") << "J11.2=12" << "G80" << int(Model::Link::G80);
+    QTest::newRow("14") << "J11.2=14" << "G80" << int(Model::Link::G80);
+    QTest::newRow("13") << "J11.2=13" << "I88" << int(Model::Link::I88);
+    QTest::newRow("15") << "J11.2=15" << "-" << none;
+    QTest::newRow("negative") << "J11.2=-4" << "-" << none;
+    QTest::newRow("no J13") << "-J13" << "-" << none;
+    QTest::newRow("no J30") << "J11.2=4 -J30" << "-" << none;
+    QTest::newRow("no I30") << "J11.2=6 -I30" << "I30: " << none;
+    QTest::newRow("no J32") << "J11.2=9 -J32" << "-" << none;
 }
 
-void TestMotionBlockTable::setpointByCommand()
+void TestMotionBlockTable::setpoints()
 {
-    QFETCH(int, command);
-    QFETCH(QString, j30);
-    QFETCH(QString, j32);
+    QFETCH(QString, drive);
     QFETCH(QString, setpoint);
     QFETCH(int, link);
-
-    ParameterStore &store = m_host->store();
-    store.setValue("J11", 1, 2, QString::number(command));
-    store.setValue("J30", 1, 2, j30);
-    store.setValue("J32", 1, 0, j32);
-    attach();
-
+    open(drive);
     QCOMPARE(cell(2, Model::SetpointColumn), setpoint);
     QCOMPARE(cell(2, Model::SetpointColumn, Model::LinkRole).toInt(), link);
-    // A link is drawn as one.
-    const auto kind = link == int(Model::Link::None) ? Model::CellKind::Text : Model::CellKind::LinkLabel;
-    QCOMPARE(cell(2, Model::SetpointColumn, Model::CellKindRole).toInt(), int(kind));
 }
 
-void TestMotionBlockTable::missingParameters_data()
+void TestMotionBlockTable::contents_data()
 {
-    QTest::addColumn<QString>("missing");
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("commandText");
-    QTest::addColumn<QString>("setpoint");
-
-    QTest::newRow("J11") << "J11" << 1 << "" << "-";
-    QTest::newRow("J13") << "J13" << 1 << "Positionieren absolut" << "-";
-    QTest::newRow("J30") << "J30" << 4 << "Geschwindigkeit" << "-";
-    QTest::newRow("I30") << "I30" << 6 << "6" << "I30: ";
-    QTest::newRow("J32") << "J32" << 9 << "9" << "-";
+    QTest::addColumn<QString>("drive");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("row1"); // name, command, then the follow-up entries of block 1
+    QTest::newRow("four blocks") << "J10.1=Anfahrt J271.1=3 J285.1=0 J286.1=2 -J273" << 4 << "Anfahrt 1 3 - - - - - - - - 0 2";
+    QTest::newRow("no J11") << "-J11" << 4 << "Satz  - - - - - - - - - - -";
+    QTest::newRow("no blocks") << "resize:J10=0" << 0 << "";
+    QTest::newRow("no J10") << "-J10" << 0 << "";
 }
 
-void TestMotionBlockTable::missingParameters()
+void TestMotionBlockTable::contents()
 {
-    QFETCH(QString, missing);
-    QFETCH(int, command);
-    QFETCH(QString, commandText);
-    QFETCH(QString, setpoint);
-
-    m_host->store().setValue("J11", 1, 0, QString::number(command));
-    m_host->store().remove(missing);
-    attach();
-
-    QCOMPARE(cell(0, Model::CommandColumn), commandText);
-    QCOMPARE(cell(0, Model::SetpointColumn), setpoint);
-}
-
-void TestMotionBlockTable::rowsAndFollowUps()
-{
-    ParameterStore &store = m_host->store();
-    store.setValue("J10", 1, 1, "Anfahrt");
-    store.setValue("J271", 1, 1, "3");
-    store.setValue("J285", 1, 1, "0");
-    store.setValue("J286", 1, 1, "2");
-    store.remove("J273");
-    attach();
-
-    QCOMPARE(m_page->findChild<QLabel *>("LblValueAnzahlFahrsaetze")->text(), QStringLiteral("4"));
-    QCOMPARE(view()->model()->rowCount(), 4);
-    QCOMPARE(view()->model()->columnCount(), 7);
-    QCOMPARE(cell(1, Model::NumberColumn), QStringLiteral("1"));
-    QCOMPARE(cell(1, Model::NameColumn), QStringLiteral("Anfahrt"));
-    QCOMPARE(cell(1, Model::CommandColumn), QStringLiteral("Positionieren absolut"));
-    // -1 and a missing parameter both show "-".
-    QCOMPARE(view()->model()->index(1, Model::InterruptColumn).data(Model::ButtonTextsRole).toStringList(),
-             QStringList({"3", "-", "-", "-", "-"}));
-    QCOMPARE(view()->model()->index(1, Model::BlockEndColumn).data(Model::ButtonTextsRole).toStringList(),
-             QStringList({"-", "-", "-", "-", "0"}));
-    QCOMPARE(view()->model()->index(1, Model::BufferedColumn).data(Model::ButtonTextsRole).toStringList(),
-             QStringList({"2"}));
-    QCOMPARE(view()->model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("Gepufferter Folgefahrsatz"));
-}
-
-void TestMotionBlockTable::emptyTable_data()
-{
-    QTest::addColumn<bool>("removeJ10");
-    QTest::newRow("no blocks") << false;
-    QTest::newRow("no J10") << true;
-}
-
-void TestMotionBlockTable::emptyTable()
-{
-    QFETCH(bool, removeJ10);
-    if (removeJ10)
-        m_host->store().remove("J10");
-    else
-        seedTable(m_host->store(), 0);
-    attach();
-
-    QCOMPARE(m_page->findChild<QLabel *>("LblValueAnzahlFahrsaetze")->text(), QStringLiteral("0"));
-    QCOMPARE(view()->model()->rowCount(), 0);
+    QFETCH(QString, drive);
+    QFETCH(int, rows);
+    QFETCH(QString, row1);
+    open(drive);
+    QCOMPARE(child<QLabel>(m_page.get(), "LblValueAnzahlFahrsaetze")->text(), QString::number(rows));
+    QCOMPARE(view()->model()->rowCount(), rows);
     QStringList headers;
     for (int column = 0; column < view()->model()->columnCount(); ++column)
         headers << view()->model()->headerData(column, Qt::Horizontal).toString();
     QCOMPARE(headers, QStringList({"Nummer", "Name", "Kommando", "Sollwert", "Folgefahrsatz-Interrupt",
                                    "Folgefahrsatz-Fahrsatzende", "Gepufferter Folgefahrsatz"}));
+    if (rows == 0)
+        return;
+    QStringList actual = {cell(1, Model::NameColumn), cell(1, Model::CommandColumn)};
+    for (int column : {Model::InterruptColumn, Model::BlockEndColumn, Model::BufferedColumn})
+        actual << view()->model()->index(1, column).data(Model::ButtonTextsRole).toStringList();
+    QCOMPARE(actual.join(' '), row1);
+    QCOMPARE(cell(1, Model::NumberColumn), QStringLiteral("1"));
 }
 
-void TestMotionBlockTable::burstOfChangesRefillsOnce()
+// A burst of changes refills the table once, when the drive has been quiet for a second: the
+// collection starts again with every change of a watched parameter, and a fill leaves nothing
+// pending.
+void TestMotionBlockTable::refillOnceAfterABurst()
 {
-    attach();
+    open();
     QSignalSpy fills(view()->model(), &QAbstractItemModel::modelReset);
     auto *collection = m_page->findChild<QTimer *>();
-    QVERIFY(collection);
-    // Each change of a watched parameter starts the one-second collection again; the fill
-    // waits for it. Checked on the timer itself so that a slow machine cannot split the burst.
-    for (const char *coordinate : {"J11", "J13", "J271", "J286", "I30"}) {
-        m_host->store().setValue(coordinate, 1, 0, "12");
-        QVERIFY(collection->isActive());
-        QVERIFY(collection->isSingleShot());
-        QCOMPARE(collection->interval(), 1000);
-        QVERIFY(collection->remainingTime() > 500);
-    }
-    // A parameter the table ignores does not restart it.
-    collection->stop();
-    m_host->store().setValue("J300", 1, 0, "7");
-    QVERIFY(!collection->isActive());
+    QVERIFY(collection && collection->isSingleShot());
+    m_script->run("J11=12 J13=5 J271.3=1 J286=2 I30=7");
+    QVERIFY(collection->isActive());
+    QVERIFY(collection->remainingTime() > 500);
     QCOMPARE(fills.count(), 0);
-    collection->start();
-    QTRY_COMPARE_WITH_TIMEOUT(fills.count(), 1, 5000);
-    QCOMPARE(cell(0, Model::SetpointColumn), QStringLiteral("G80"));
-    QTest::qWait(1200);
-    QCOMPARE(fills.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(fills.count(), 1, 10000);
+    QVERIFY(!collection->isActive());
+    QCOMPARE(cell(0, Model::SetpointColumn, Model::LinkRole).toInt(), int(Model::Link::G80));
+    QCOMPARE(view()->model()->index(3, Model::InterruptColumn).data(Model::ButtonTextsRole).toStringList().first(), "1");
+    // A parameter the table ignores starts nothing.
+    m_script->run("J300=7");
+    QVERIFY(!collection->isActive());
 }
 
-void TestMotionBlockTable::click_data()
+void TestMotionBlockTable::clicks_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
@@ -261,7 +192,6 @@ void TestMotionBlockTable::click_data()
     QTest::addColumn<int>("beside");   // pixels right of the button's edge; 0: its centre
     QTest::addColumn<QString>("page"); // empty: no jump
     QTest::addColumn<int>("block");
-
     QTest::newRow("number") << 2 << int(Model::NumberColumn) << 0 << 0 << "Fahrsatz" << 2;
     QTest::newRow("beside the number") << 2 << int(Model::NumberColumn) << 0 << 4 << "" << -1;
     QTest::newRow("between two entries") << 1 << int(Model::InterruptColumn) << 0 << 2 << "" << -1;
@@ -275,7 +205,8 @@ void TestMotionBlockTable::click_data()
     QTest::newRow("I88") << 3 << int(Model::SetpointColumn) << 0 << 0 << "AntriebBeobBewegung" << -1;
 }
 
-void TestMotionBlockTable::click()
+// Clicks on the table where the user sees the numbers, entries and links.
+void TestMotionBlockTable::clicks()
 {
     QFETCH(int, row);
     QFETCH(int, column);
@@ -283,151 +214,38 @@ void TestMotionBlockTable::click()
     QFETCH(int, beside);
     QFETCH(QString, page);
     QFETCH(int, block);
-
-    ParameterStore &store = m_host->store();
-    store.setValue("J273", 1, 1, "3");
-    const QStringList commands = {"12", "9", "4", "13"};
-    for (int element = 0; element < commands.size(); ++element)
-        store.setValue("J11", 1, static_cast<unsigned short>(element), commands.at(element));
-    store.setValue("J30", 1, 2, "1");
-    store.setValue("J32", 1, 0, "1");
-    m_host->addPages({"Fahrsatz", "Folgefahrsatz", "DbmQuelleExterneGeschwindigkeit",
-                      "DbmQuelleDrehmKraftGeschwKlammerung", "SynchronBetrieb", "AntriebBeobBewegung"});
-    attach();
-    m_page->resize(1000, 700);
-    m_page->show();
+    m_host->addPages({"Fahrsatz", "Folgefahrsatz", "DbmQuelleExterneGeschwindigkeit", "DbmQuelleDrehmKraftGeschwKlammerung",
+                      "SynchronBetrieb", "AntriebBeobBewegung"});
+    open("J273.1=3 J11=12,9,4,13 J30.2=1 J32=1");
     QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
-
     const QModelIndex index = view()->model()->index(row, column);
     view()->scrollTo(index);
     const QRect target = view()->targetRect(index, button);
     QVERIFY(!target.isEmpty());
     m_host->clearCalls();
-    const QPoint position = beside ? QPoint(target.right() + beside, target.center().y()) : target.center();
-    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, position);
-
-    const QStringList jumps = page.isEmpty() ? QStringList() : QStringList{QStringLiteral("jumpToPage(%1)").arg(page)};
-    QCOMPARE(m_host->calls({"jumpToPage"}), jumps);
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {},
+                      beside ? QPoint(target.right() + beside, target.center().y()) : target.center());
+    QCOMPARE(m_host->calls({"jumpToPage"}), page.isEmpty() ? QStringList() : QStringList{"jumpToPage(" + page + ")"});
     QCOMPARE(m_host->fahrsatzNummer(), block);
 }
 
-void TestMotionBlockTable::buttonStates_data()
+// The columns are sized without measuring every row; a late row's wider numbers still fit.
+void TestMotionBlockTable::lateRowsClickable()
 {
-    QTest::addColumn<bool>("online");
-    QTest::addColumn<bool>("readOnly");
-    QTest::addColumn<bool>("j10");
-    QTest::addColumn<bool>("countEnabled");
-    QTest::addColumn<bool>("resetEnabled");
-
-    QTest::newRow("offline") << false << false << true << true << true;
-    QTest::newRow("offline, read-only") << false << true << true << false << false;
-    QTest::newRow("online") << true << false << true << false << true;
-    QTest::newRow("online, read-only") << true << true << true << false << false;
-    // Without J10 the dialog would offer 1 and cut every block parameter down to it.
-    QTest::newRow("offline, J10 missing") << false << false << false << false << true;
-}
-
-void TestMotionBlockTable::buttonStates()
-{
-    QFETCH(bool, online);
-    QFETCH(bool, readOnly);
-    QFETCH(bool, j10);
-    QFETCH(bool, countEnabled);
-    QFETCH(bool, resetEnabled);
-
-    if (!j10)
-        m_host->store().remove(QStringLiteral("J10"));
-    // Start from the opposite state so that the change itself has to update the buttons.
-    m_host->setOnline(!online);
-    m_host->setReadOnly(!readOnly);
-    attach();
-    m_host->setOnline(online);
-    m_host->setReadOnly(readOnly);
-
-    QCOMPARE(m_page->findChild<QPushButton *>("pushButtonAnzahlAendern")->isEnabled(), countEnabled);
-    QCOMPARE(m_page->findChild<QPushButton *>("pushButtonResetFahrsaetze")->isEnabled(), resetEnabled);
-}
-
-namespace {
-
-// A table of the given number of rows; rows from lateFrom on name high block numbers in
-// every follow-up entry, the rows before name none.
-std::unique_ptr<Model> tableModel(int rows, int lateFrom)
-{
-    auto model = std::make_unique<Model>();
-    QList<Model::Row> contents;
-    for (int row = 0; row < rows; ++row) {
-        Model::Row entry;
-        entry.name = QStringLiteral("Satz");
-        entry.command = QStringLiteral("Positionieren");
-        entry.setpoint = QStringLiteral("1000");
-        entry.link = row == 1 ? Model::Link::G462 : Model::Link::None;
-        entry.followUps.fill(row >= lateFrom ? QStringLiteral("16379") : QStringLiteral("-"));
-        contents << entry;
-    }
-    model->setContents({"Nummer", "Name", "Kommando", "Sollwert", "Interrupt", "Ende", "Gepuffert"},
-                       std::move(contents));
-    return model;
-}
-
-} // namespace
-
-void TestMotionBlockTable::columnsFitEveryRow_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("lateFrom");
-    QTest::newRow("entries beyond row 1000") << 2000 << 1500;
-    QTest::newRow("one late row") << 16380 << 16379;
-    QTest::newRow("few rows") << 3 << 0;
-}
-
-void TestMotionBlockTable::columnsFitEveryRow()
-{
-    QFETCH(int, rows);
-    QFETCH(int, lateFrom);
-    const auto model = tableModel(rows, lateFrom);
-    MotionBlockTableView view;
-    view.setModel(model.get());
-    view.resize(900, 400);
-    view.fitToContents();
-    for (const int row : {0, lateFrom, rows - 1}) {
-        for (int column : {0, 4, 5, 6}) {
-            const QModelIndex index = model->index(row, column);
-            const QRect cell = view.visualRect(index);
-            const int buttons = column == 0 ? 1 : Model::followUpCountOf(column);
-            for (int button = 0; button < buttons; ++button) {
-                const QRect target = view.targetRect(index, button);
-                QVERIFY2(cell.contains(target), qPrintable(QStringLiteral("row %1 column %2 button %3")
-                                                                .arg(row).arg(column).arg(button)));
-            }
-        }
-    }
-}
-
-// However narrow a column, a cell paints inside its own rectangle.
-void TestMotionBlockTable::cellsPaintInsideThemselves()
-{
-    const auto model = tableModel(3, 0);
-    MotionBlockTableView view;
-    view.setModel(model.get());
-    view.fitToContents();
-    for (int column : {0, 3, 4, 5}) {
-        QImage image(400, 60, QImage::Format_ARGB32);
-        image.fill(Qt::magenta);
-        QStyleOptionViewItem option;
-        option.initFrom(&view);
-        option.widget = &view;
-        option.rect = QRect(10, 10, 24, 20);
-        {
-            QPainter painter(&image);
-            view.itemDelegate()->paint(&painter, option, model->index(1, column));
-        }
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (!option.rect.contains(x, y) && image.pixel(x, y) != QColor(Qt::magenta).rgba())
-                    QFAIL(qPrintable(QStringLiteral("column %1 painted at %2,%3").arg(column).arg(x).arg(y)));
-            }
-        }
+    seedTokens(m_host->store(), "J10=Satz*2000 J11=1*2000 J275=-1*2000");
+    m_host->addPages({"Fahrsatz", "Folgefahrsatz"});
+    open("J275.1999=1999");
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    for (const auto &[column, button, page] : {std::tuple{int(Model::NumberColumn), 0, "Fahrsatz"},
+                                               std::tuple{int(Model::InterruptColumn), 4, "Folgefahrsatz"}}) {
+        const QModelIndex index = view()->model()->index(1999, column);
+        view()->scrollTo(index);
+        const QRect target = view()->targetRect(index, button);
+        QVERIFY(view()->visualRect(index).contains(target));
+        m_host->clearCalls();
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, target.center());
+        QCOMPARE(m_host->calls({"jumpToPage"}), QStringList{QStringLiteral("jumpToPage(%1)").arg(page)});
+        QCOMPARE(m_host->fahrsatzNummer(), 1999);
     }
 }
 
@@ -436,47 +254,133 @@ void TestMotionBlockTable::keyboard_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("keys");
-    QTest::addColumn<QStringList>("clicks");    // "row:column:button"
-
-    QTest::newRow("space on the block number") << 2 << 0 << "Space" << QStringList{"2:0:0"};
-    QTest::newRow("return on a follow-up entry") << 2 << 4 << "Return" << QStringList{"2:4:0"};
-    QTest::newRow("enter on the keypad") << 0 << 6 << "Enter" << QStringList{"0:6:0"};
-    QTest::newRow("right within the cell") << 2 << 4 << "Right Right Space" << QStringList{"2:4:2"};
-    QTest::newRow("right past the last button") << 2 << 4 << "Right Right Right Right Right Space"
-                                                << QStringList{"2:5:0"};
-    QTest::newRow("left into the previous cell's last button") << 2 << 5 << "Left Space" << QStringList{"2:4:4"};
-    QTest::newRow("left back within the cell") << 2 << 5 << "Right Right Left Return" << QStringList{"2:5:1"};
-    QTest::newRow("down keeps the button") << 0 << 5 << "Right Right Right Down Space" << QStringList{"1:5:3"};
-    QTest::newRow("up and down between numbers") << 1 << 0 << "Down Space Up Up Space"
-                                                 << QStringList{"2:0:0", "0:0:0"};
-    QTest::newRow("setpoint link") << 1 << 3 << "Space" << QStringList{"1:3:0"};
-    QTest::newRow("text cells have nothing to press") << 1 << 1 << "Space Return" << QStringList{};
-    QTest::newRow("setpoint without link") << 2 << 3 << "Return" << QStringList{};
+    QTest::addColumn<QString>("jumps"); // page:block of each jump
+    QTest::newRow("space on the block number") << 2 << 0 << "Space" << "Fahrsatz:2";
+    QTest::newRow("return on a follow-up entry") << 2 << 4 << "Return" << "Folgefahrsatz:2";
+    QTest::newRow("enter on the keypad") << 0 << 6 << "Enter" << "Folgefahrsatz:0";
+    QTest::newRow("right past the last button") << 2 << 4 << "Right Right Right Right Right Space" << "Folgefahrsatz:2";
+    QTest::newRow("up and down between numbers") << 1 << 0 << "Down Space Up Up Space" << "Fahrsatz:2 Fahrsatz:0";
+    QTest::newRow("setpoint link") << 1 << 3 << "Space" << "DbmQuelleExterneGeschwindigkeit:-1";
+    QTest::newRow("text cells have nothing to press") << 1 << 1 << "Space Return" << "";
+    QTest::newRow("setpoint without link") << 2 << 3 << "Return" << "";
 }
 
+// The numbers, entries and links are reached and pressed with the keyboard as well.
 void TestMotionBlockTable::keyboard()
 {
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(QString, keys);
-    QFETCH(QStringList, clicks);
-    const QHash<QString, Qt::Key> names = {{"Space", Qt::Key_Space}, {"Return", Qt::Key_Return},
-                                           {"Enter", Qt::Key_Enter}, {"Left", Qt::Key_Left},
-                                           {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up},
+    QFETCH(QString, jumps);
+    const QHash<QString, Qt::Key> names = {{"Space", Qt::Key_Space}, {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter},
+                                           {"Left", Qt::Key_Left},   {"Right", Qt::Key_Right},   {"Up", Qt::Key_Up},
                                            {"Down", Qt::Key_Down}};
-    const auto model = tableModel(3, 0);
-    MotionBlockTableView view;
-    view.setModel(model.get());
-    view.resize(900, 300);
-    view.fitToContents();
-    view.setCurrentIndex(model->index(row, column));
+    m_host->addPages({"Fahrsatz", "Folgefahrsatz", "DbmQuelleExterneGeschwindigkeit"});
+    open("J11=1,4,1,1 J30.1=1");
+    view()->setCurrentIndex(view()->model()->index(row, column));
     QStringList seen;
-    connect(&view, &MotionBlockTableView::targetClicked, [&seen](const QModelIndex &index, int button) {
-        seen << QStringLiteral("%1:%2:%3").arg(index.row()).arg(index.column()).arg(button);
-    });
-    for (const QString &key : keys.split(QLatin1Char(' ')))
-        QTest::keyClick(&view, names.value(key), key == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(seen, clicks);
+    for (const QString &key : keys.split(QLatin1Char(' '))) {
+        m_host->clearCalls();
+        QTest::keyClick(view(), names.value(key), key == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
+        for (const QString &call : m_host->calls({"jumpToPage"}))
+            seen << call.mid(11).chopped(1) + QLatin1Char(':') + QString::number(m_host->fahrsatzNummer());
+        m_host->setProperty("FahrsatzNummer", -1);
+    }
+    QCOMPARE(seen.join(' '), jumps);
+}
+
+void TestMotionBlockTable::buttons_data()
+{
+    QTest::addColumn<QString>("script");   // see PageScript
+    QTest::addColumn<QString>("expected");
+    QStringList reset;
+    for (int block = 0; block < 3; ++block) {
+        for (const QString &coordinate : resetCoordinates)
+            reset << QStringLiteral("%1.%2=%3").arg(coordinate).arg(block).arg(coordinate == "J10" ? "Satz" : "5");
+    }
+    const QString counted = "$J10*%1 $J19*%1 $J286*%1 $J452*%1 $J444*%1 $J55*none LblValueAnzahlFahrsaetze=%1";
+    QTest::newRow("offline") << "" << "pushButtonAnzahlAendern:E pushButtonResetFahrsaetze:E";
+    QTest::newRow("offline, read-only") << "readonly" << "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:d";
+    QTest::newRow("online") << "online" << "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:E";
+    QTest::newRow("online, read-only") << "online readonly" << "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:d";
+    QTest::newRow("editable again") << "readonly editable" << "pushButtonAnzahlAendern:E pushButtonResetFahrsaetze:E";
+    // Without J10 the dialog would offer 1 and cut every block parameter down to it.
+    QTest::newRow("no J10") << "-J10 online offline" << "pushButtonAnzahlAendern:d";
+    QTest::newRow("count 20") << "dialog{type:lineEditAnzahlFahrsaetze=20} click:pushButtonAnzahlAendern" << counted.arg(20);
+    QTest::newRow("count 16380") << "dialog{type:lineEditAnzahlFahrsaetze=16380} click:pushButtonAnzahlAendern"
+                                 << counted.arg(16380);
+    for (const char *refused : {"16381", "20000", "-5"}) {
+        QTest::addRow("count %s", refused)
+            << QStringLiteral("ok dialog{type:lineEditAnzahlFahrsaetze=%1} click:pushButtonAnzahlAendern").arg(refused)
+            << counted.arg(3) + " box=Ungültige~Fahrsatzanzahl";
+    }
+    QTest::newRow("count 0") << "dialog{type:lineEditAnzahlFahrsaetze=0} click:pushButtonAnzahlAendern" << counted.arg(3);
+    QTest::newRow("count cancelled") << "dialog{keys:lineEditAnzahlFahrsaetze=20,click:pushButtonCancel} "
+                                        "click:pushButtonAnzahlAendern" << counted.arg(3);
+    QTest::newRow("count closed") << "dialog{keys:lineEditAnzahlFahrsaetze=20,reject} click:pushButtonAnzahlAendern" << counted.arg(3);
+    QTest::newRow("count confirmed") << "dialog{keys:lineEditAnzahlFahrsaetze=12,click:pushButtonOk} click:pushButtonAnzahlAendern"
+                                     << counted.arg(12);
+    QTest::newRow("count no number") << "dialog{keys:lineEditAnzahlFahrsaetze=zwoelf,click:pushButtonOk} "
+                                        "click:pushButtonAnzahlAendern" << counted.arg(3);
+    QTest::newRow("reset") << "yes click:pushButtonResetFahrsaetze"
+                           << "writes=" + reset.join(',') + " box=Alle~Fahrsätze~auf~Defaultwerte~zurücksetzen?";
+    QTest::newRow("reset declined") << "no click:pushButtonResetFahrsaetze" << "writes= $J13.1=9";
+    QTest::newRow("reset without J10: one block") << "-J10 yes click:pushButtonResetFahrsaetze"
+                                                  << "writes=" + reset.filter(QRegularExpression("^(?!J10)\\w+\\.0=")).join(',');
+    QTest::newRow("reset without J19") << "-J19 yes click:pushButtonResetFahrsaetze"
+                                       << "writes=" + reset.filter(QRegularExpression("^(?!J19\\.)")).join(',');
+}
+
+// The count change and the reset of all blocks, through the page's buttons.
+void TestMotionBlockTable::buttons()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, expected);
+    QString drive = QStringLiteral("J10=Satz*3");
+    for (const QString &coordinate : resetCoordinates.mid(1) + resizedOnly)
+        drive += QStringLiteral(" %1=5*3").arg(coordinate);
+    seedTokens(m_host->store(), drive);
+    m_host->store().remove("J55"); // a parameter the drive lacks is skipped
+    open("J13.1=9 J444.2=9");
+    m_script->setPage(m_page.get());
+    m_script->run(script);
+    QCOMPARE(m_script->states(expected), expected);
+    QCOMPARE(m_watcher->unexpectedCount(), 0);
+    QCOMPARE(m_watcher->pendingAnswers(), 0);
+}
+
+void TestMotionBlockTable::countDialog_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("down from 5") << "5" << "toolButtonDec" << "4";
+    QTest::newRow("down from 1") << "1" << "toolButtonDec" << "1";
+    QTest::newRow("down from empty") << "" << "toolButtonDec" << "1";
+    QTest::newRow("down from text") << "abc" << "toolButtonDec" << "1";
+    QTest::newRow("up from empty") << "" << "toolButtonInc" << "2";
+    QTest::newRow("up from text") << "abc" << "toolButtonInc" << "1";
+    QTest::newRow("up from 16379") << "16379" << "toolButtonInc" << "16380";
+    QTest::newRow("up from 16380") << "16380" << "toolButtonInc" << "16380";
+    QTest::newRow("up from the largest int") << "2147483647" << "toolButtonInc" << "16380";
+    QTest::newRow("down from the smallest int") << "-2147483648" << "toolButtonDec" << "1";
+}
+
+// The dialog's arrows step the number within 1 to 16380.
+void TestMotionBlockTable::countDialog()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, button);
+    QFETCH(QString, shown);
+    AnzahlFahrsaetzeAendern dialog(7);
+    auto *field = child<QLineEdit>(&dialog, "lineEditAnzahlFahrsaetze");
+    QCOMPARE(field->text(), QStringLiteral("7"));
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    child<QToolButton>(&dialog, button)->click();
+    QCOMPARE(field->text(), shown);
 }
 
 QTEST_MAIN(TestMotionBlockTable)

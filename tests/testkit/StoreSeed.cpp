@@ -1,5 +1,6 @@
 #include "StoreSeed.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 void seed(ParameterStore &store, std::initializer_list<SeedParameter> parameters)
@@ -23,6 +24,37 @@ void seed(ParameterStore &store, const QList<SeedParameter> &parameters)
         }
         definition.hidden = parameter.hidden;
         definition.newDefinition = parameter.newDefinition;
+        QString error;
+        if (!store.define(definition, &error))
+            QTest::qFail(qPrintable(QStringLiteral("seed: ") + error), __FILE__, __LINE__);
+    }
+}
+
+void seedTokens(ParameterStore &store, const QString &tokens)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\w+)=([^\\[*]*)(\\*(\\d+))?(\\[(-?\\d+):(-?\\d+)\\])?$"));
+    for (const QString &token : tokens.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const auto match = form.match(token);
+        if (!match.hasMatch()) {
+            QTest::qFail(qPrintable(QStringLiteral("seed: ") + token), __FILE__, __LINE__);
+            return;
+        }
+        ParameterDefinitionData definition;
+        definition.coordinate = match.captured(1);
+        definition.name.setText(Text::German, definition.coordinate);
+        definition.defaults = match.captured(2).replace(QLatin1Char('~'), QLatin1Char(' ')).split(QLatin1Char(','));
+        definition.elementCount = static_cast<unsigned short>(match.hasCaptured(4) ? match.captured(4).toUInt()
+                                                                                    : definition.defaults.size());
+        for (const QString &value : std::as_const(definition.defaults)) {
+            bool number = false;
+            value.toLongLong(&number);
+            if (!number)
+                definition.dataType = ParameterDataType::String;
+        }
+        if (match.hasCaptured(5)) {
+            definition.lowerLimit = match.captured(6).toInt();
+            definition.upperLimit = match.captured(7).toInt();
+        }
         QString error;
         if (!store.define(definition, &error))
             QTest::qFail(qPrintable(QStringLiteral("seed: ") + error), __FILE__, __LINE__);

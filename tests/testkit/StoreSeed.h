@@ -22,3 +22,8 @@ struct SeedParameter
 // Defines the parameters (replacing ones with the same coordinate). Fails the test on a bad seed.
 void seed(ParameterStore &store, std::initializer_list<SeedParameter> parameters);
 void seed(ParameterStore &store, const QList<SeedParameter> &parameters);
+
+// The same from "X=v" tokens separated by spaces: "J10=a,b,c" one element per value,
+// "J271=-1*5" five elements of -1, "~" a space, a value that is no number a text parameter,
+// and "J311=1[0:10]" a parameter with limits.
+void seedTokens(ParameterStore &store, const QString &tokens);

@@ -1,0 +1,430 @@
+#include "ModalWatcher.h"
+#include "PageRegistry.h"
+#include "PageScript.h"
+#include "RecordingHost.h"
+#include "StoreSeed.h"
+#include "WizardPage.h"
+
+#include <QTest>
+
+#include <array>
+#include <memory>
+
+namespace {
+
+// Every per-block parameter of the editor, in the order a copy writes them.
+const QStringList copied = QStringLiteral(
+    "J10 J11 J13 J14 J15 J16 J17 J18 J20 J21 J24 J25 J26 J27 J28 J30 J31 J33 J57 J58 J59 J60 J62 J63 J64 J65 "
+    "J67 J68 J69 J70 J72 J73 J74 J75 J251 J252 J253 J254 J255 J261 J262 J263 J264 J265 J271 J272 J273 J274 "
+    "J275 J281 J282 J283 J284 J285 J440 J441 J442 J443 J444 J452").split(QLatin1Char(' '));
+
+// A drive with the blocks "Satz 0" ... of the editor and follow-up pages; every other
+// per-block parameter holds "value" in each block (the follow-up numbers -1), "J11" the commands.
+QString blocks(int count, const QString &commands = {}, const QString &value = QStringLiteral("0"))
+{
+    QStringList names;
+    for (int block = 0; block < count; ++block)
+        names << QStringLiteral("Satz~%1").arg(block);
+    QString drive = QStringLiteral("G809=1 C243=1 I00=1 J08=2 I30=0 J32=0 J10=") + names.join(',')
+                    + (count ? QString() : QStringLiteral("*0"));
+    for (const QString &coordinate : copied.mid(1) + QStringList{"J286"}) {
+        const bool followUp = coordinate.startsWith(QLatin1String("J27")) || coordinate.startsWith(QLatin1String("J28"));
+        drive += QStringLiteral(" %1=%2*%3").arg(coordinate, followUp && coordinate.size() == 4 ? "-1" : value).arg(count);
+    }
+    return commands.isEmpty() ? drive : drive + QStringLiteral(" J11=") + commands;
+}
+
+// The layouts of the editor by their index, as the suffixes of their controls' names.
+const QStringList layouts = {"a", "b_a", "b_b", "c_a", "d", "e", "f_a", "g", "h", "i", "j", "k", "c_b", "f_b"};
+
+using Row = std::array<QString, 5>;
+
+} // namespace
+
+// The editor of one block, its follow-up page, and the pages around them: block selection and
+// start sources, follow-up triggers and the block-end switching elements.
+class TestMotionBlocks : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void editor_data();
+    void editor() { check(); }
+    void followUps_data();
+    void followUps() { check(); }
+    void sources_data();
+    void sources() { check(); }
+    void triggers_data();
+    void triggers() { check(); }
+
+private:
+    static void addRows(const QList<Row> &rows);
+    void check();
+
+    std::unique_ptr<RecordingHost> m_host;
+    std::unique_ptr<ModalWatcher> m_watcher;
+    std::unique_ptr<WizardPage> m_page;
+};
+
+void TestMotionBlocks::init()
+{
+    m_page.reset();
+    m_watcher = std::make_unique<ModalWatcher>();
+    m_host = std::make_unique<RecordingHost>();
+    m_host->addPages({"Fahrsatz", "Folgefahrsatz", "Fahrsatzbetrieb", "DbmMotionBlockTrqForce", "DbmQuelleGeschwOverride",
+                      "SeiteAllgemein", "DbmSrcDirection", "DbmQuelleExterneGeschwindigkeit", "Referenzfahrt",
+                      "DbmQuelleDrehmKraftGeschwKlammerung", "SynchronBetrieb", "DbmSrcCtrlFollowMotionBlock",
+                      "SteuertafelApplikation", "SteuerStatusFahrsatz", "SrcDirectMbStart", "DbmMotionBlockSelect",
+                      "EinAusgaenge", "DbmSrcTrqForce", "DbmSrcIndirectTriggerFollowMbV2", "DbmSrcIndirectTriggerFollowMb"});
+}
+
+// Rows of page, drive (see seedTokens()), script and expected states (see PageScript).
+void TestMotionBlocks::addRows(const QList<Row> &rows)
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("drive");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("expected");
+    for (const Row &row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
+}
+
+void TestMotionBlocks::check()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, drive);
+    QFETCH(QString, script);
+    QFETCH(QString, expected);
+    seedTokens(m_host->store(), drive);
+    m_page.reset(PageRegistry::createPage(page));
+    QVERIFY(m_page);
+    m_host->attach(m_page.get());
+    m_page->resize(1000, 700);
+    PageScript pageScript(*m_host, *m_watcher);
+    pageScript.setPage(m_page.get());
+    pageScript.run(script);
+    QCOMPARE(pageScript.states(expected), expected);
+    QCOMPARE(m_watcher->unexpectedCount(), 0);
+    QCOMPARE(m_watcher->pendingAnswers(), 0);
+}
+
+void TestMotionBlocks::editor_data()
+{
+    const QString editor = QStringLiteral("Fahrsatz");
+    QList<Row> rows;
+    // The layout by the command of the block and what the drive has; every control of it is
+    // bound to the block.
+    const struct
+    {
+        int command;
+        const char *drive;
+        int layout;
+    } choices[] = {
+        {-1, "", 0},           {0, "", 0},           {7, "", 0},          {10, "", 0},          {15, "", 0},
+        {1, "-J33 -J21", 1},   {1, "-J21 I00=0", 1}, {1, "-J21", 2},      {2, "-J21", 1},       {3, "-J21", 1},
+        {1, "-J33", 10},       {1, "", 11},          {2, "", 10},         {3, "-J33 I00=0", 10}, {4, "-J21", 3},
+        {4, "", 12},           {8, "-J21", 3},       {8, "", 12},         {5, "-J21", 4},       {11, "", 4},
+        {6, "-J21", 5},        {6, "", 5},           {9, "-J21", 6},      {9, "", 13},          {12, "-J21", 7},
+        {13, "", 8},           {14, "-J33", 9},
+    };
+    for (const auto &choice : choices) {
+        const QString suffix = layouts.at(choice.layout);
+        rows.append({QStringLiteral("layout, command %1 %2").arg(choice.command).arg(choice.drive), editor,
+                     blocks(3, QStringLiteral("0,%1,0").arg(choice.command)), QStringLiteral("%1 hand:1 show").arg(choice.drive),
+                     QStringLiteral("stackedWidget@%1 paraTextEdit_J10_%2#1 paraCombo_J11_%2#1 FrameGrafikSynchronbetrieb:%3")
+                         .arg(choice.layout).arg(suffix, choice.command >= 12 && choice.command <= 14 ? "E" : "h")});
+    }
+    // The block's parameters follow the block; global ones stay on element 0.
+    const QList<Row> more = {
+        {"layout, back to command 0", editor, blocks(3, "0,4,0"), "hand:1 show click:toolButtonLeft",
+         "stackedWidget@0 lineEditFahrsatznummer=0 paraTextEdit_J10_a#0"},
+        {"layout, command changed", editor, blocks(3, "0,4,0"), "hand:1 show J11.1=14",
+         "stackedWidget@9 paraTextEdit_J13_i#1 FrameGrafikSynchronbetrieb:E"},
+        {"global I30 stays on element 0", editor, blocks(3, "0,6,6"), "hand:2 show", "paraCombo_I30_e#0 paraTextEdit_J25_e#2"},
+        {"J452 without G809", editor, blocks(2, "4,0"), "-J21 G809=0 show", "paraLbl_J452_c_a:h paraTextEdit_J452_c_a:h"},
+        {"J452 with G809", editor, blocks(2, "4,0"), "-J21 G809=0 show G809=1", "paraLbl_J452_c_a:E paraTextEdit_J452_c_a:E"},
+        // The read-only rules of J08, J30, J32 and C243.
+        {"J25 per block (J08 2)", editor, blocks(3, "0,0,1"), "hand:2 show", "paraTextEdit_J25_k:E paraTextEdit_J25_k#2"},
+        {"J25 for all (J08 1)", editor, blocks(3, "0,0,1"), "J08=1 hand:2 show", "paraTextEdit_J25_k:r"},
+        {"J25 without J08", editor, blocks(3, "0,0,12"), "-J08 hand:2 show", "paraTextEdit_J25_g:r"},
+        {"J25 when J08 changes", editor, blocks(3, "0,0,12"), "hand:2 show J08=0", "paraTextEdit_J25_g:r"},
+        {"J14 external (J30 1)", editor, blocks(3, "0,0,4"), "J30.2=1 hand:2 show", "paraTextEdit_J14_c_b:r paraTextEdit_J14_c_b#2"},
+        {"J14 local (J30 0)", editor, blocks(3, "0,0,8"), "hand:2 show", "paraTextEdit_J14_c_b:E"},
+        {"J14 without J30", editor, blocks(3, "0,0,4"), "-J30 hand:2 show", "paraTextEdit_J14_c_b:E"},
+        {"J14 when another block's J30 changes", editor, blocks(3, "0,4,0"), "hand:1 show J30.0=1", "paraTextEdit_J14_c_b:E"},
+        {"J14 when the block's J30 changes", editor, blocks(3, "0,4,0"), "hand:1 show J30.1=1", "paraTextEdit_J14_c_b:r"},
+        {"J26 local (J32 0)", editor, blocks(3, "0,0,9"), "hand:2 show", "paraTextEdit_J26_f_b:E paraTextEdit_J26_f_b#2"},
+        {"J26 external (J32 2)", editor, blocks(3, "0,0,9"), "J32=2 hand:2 show", "paraTextEdit_J26_f_b:r"},
+        {"J26 without J32", editor, blocks(3, "0,0,9"), "-J32 hand:2 show", "paraTextEdit_J26_f_b:E"},
+        {"J33 with C243", editor, blocks(3, "0,0,1"), "hand:2 show", "paraCombo_J33_k:E paraCombo_J33_k#2"},
+        {"J33 without C243", editor, blocks(3, "0,0,1"), "C243=0 hand:2 show", "paraCombo_J33_k:d"},
+        // Stepping through the blocks; the number field takes what is typed, within the blocks.
+        {"step up", editor, blocks(10), "hand:3 show click:toolButtonRight",
+         "lineEditFahrsatznummer=4 paraTextEdit_J10_a#4 paraTextEdit_J10_a%Satz~4"},
+        {"step up at the last block", editor, blocks(10, "0,0,0,0,0,0,0,0,0,4"), "hand:9 show click:toolButtonRight",
+         "lineEditFahrsatznummer=9 stackedWidget@12 paraTextEdit_J10_c_b#9"},
+        {"step down", editor, blocks(10), "hand:3 show click:toolButtonLeft", "lineEditFahrsatznummer=2 paraTextEdit_J10_a#2"},
+        {"step down at 0", editor, blocks(10), "show click:toolButtonLeft", "lineEditFahrsatznummer=0 paraTextEdit_J10_a#0"},
+        {"typed 99", editor, blocks(10), "show type:lineEditFahrsatznummer=99", "lineEditFahrsatznummer=9 paraTextEdit_J10_a#9"},
+        {"typed -3", editor, blocks(10), "hand:4 show type:lineEditFahrsatznummer=-3", "lineEditFahrsatznummer=0"},
+        {"typed text", editor, blocks(10), "hand:4 show type:lineEditFahrsatznummer=vier", "lineEditFahrsatznummer=0"},
+        {"no blocks", editor, blocks(0), "show click:toolButtonRight click:toolButtonLeft click:toolButtonCopyFrom",
+         "lineEditFahrsatznummer= lineEditFahrsatznummer:d toolButtonLeft:d toolButtonCopyFrom:d stackedWidget:d jumps="},
+        {"no J10", editor, blocks(0), "-J10 show", "lineEditFahrsatznummer= toolButtonRight:d stackedWidget:d"},
+        {"blocks appear", editor, blocks(0), "show resize:J10=3 hide show",
+         "lineEditFahrsatznummer=0 stackedWidget:E toolButtonCopyFrom:E"},
+        // The block another page hands over, taken once.
+        {"handed over", editor, blocks(10), "hand:4 show", "lineEditFahrsatznummer=4 paraCombo_J11_a#4 block=-1"},
+        {"handed over beyond the count", editor, blocks(10), "hand:25 show", "lineEditFahrsatznummer=9"},
+        {"shown again from the tree", editor, blocks(10), "hand:4 show hide show", "lineEditFahrsatznummer=4"},
+        {"live values", editor, blocks(2), "show", "live=C243@1.0,I00@1.0"},
+        // Links; the follow-up page opens on the block shown.
+        {"follow-up link", editor, blocks(10), "hand:4 show click:ClickLabelFolgefahrsatz_a", "jumps=Folgefahrsatz block=4"},
+        {"links of positioning", editor, blocks(2, "1,1"),
+         "show click:ClickLabelBegrenzungDrehmomentKraft_k click:ClickLabelOverrideGeschwindigkeit_k "
+         "click:ClickLabelHaltebremse_k click:ClickLabelDbmSrcDirection_k",
+         "jumps=DbmMotionBlockTrqForce,DbmQuelleGeschwOverride,SeiteAllgemein,DbmSrcDirection"},
+        {"links of the other commands", editor, blocks(4, "4,6,9,12"),
+         "show click:ClickLabelExtGeschw_c_b click:toolButtonRight click:ClickLabelReferenzierung_e click:toolButtonRight "
+         "click:ClickLabelGeschwKlammerung_f_b click:toolButtonRight click:ActionWidgetSynchronbetrieb",
+         "jumps=DbmQuelleExterneGeschwindigkeit,Referenzfahrt,DbmQuelleDrehmKraftGeschwKlammerung,SynchronBetrieb"},
+        {"copy cancelled", editor, blocks(6, {}, "7"), "hand:5 show dialog{click:pushButtonFahrsatzUebernehmenCancel} "
+                                                       "click:toolButtonCopyFrom", "writes="},
+        {"copy closed", editor, blocks(6, {}, "7"), "hand:5 show dialog{reject} click:toolButtonCopyFrom", "writes="},
+    };
+    rows << more;
+    // A copy of block 2 into block 5 writes every parameter of the block.
+    QStringList copy;
+    for (const QString &coordinate : copied)
+        copy << coordinate + (coordinate == "J10" ? ".5=Satz~2" : coordinate == "J11" ? ".5=9" : ".5=2");
+    QString drive = blocks(6, "0,0,9,0,0,0");
+    for (const QString &coordinate : copied.mid(2))
+        drive += QStringLiteral(" %1=0,1,2,3,4,5").arg(coordinate);
+    rows.append({"copy from block 2", editor, drive,
+                 "hand:5 show dialog{pick:comboFahrsaetze=2,click:pushButtonFahrsatzUebernehmenOK} click:toolButtonCopyFrom",
+                 "writes=" + copy.join(',') + " stackedWidget@13 paraTextEdit_J10_f_b#5"});
+    addRows(rows);
+}
+
+void TestMotionBlocks::followUps_data()
+{
+    const QString page = QStringLiteral("Folgefahrsatz");
+    const QString hidden = "box=Assistentenseite~ist~aktuell~ausgeblendet.<br>Möglicherweise~sind~keine~Analogeingänge~projektiert.";
+    QList<Row> rows = {
+        // Every list offers "-1: inaktiv" and the blocks with their names, and selects the block's number.
+        {"lists", page, blocks(3), "hand:1 J271.1=2 J286.1=0 J282.0=1 show",
+         "comboBox_J271*4 comboBox_J271@3 comboBox_J271=2:~Satz~2 comboBox_J286@1 comboBox_J282@0 comboBox_J285=-1:~inaktiv writes="},
+        {"lists of another block", page, blocks(3), "hand:1 J282.0=1 show J10.0=Anfang click:toolButtonLeft",
+         "comboBox_J271@0 comboBox_J282@2 comboBox_J282=1:~Satz~1 comboBox_J285*4 writes="},
+        {"chosen: block 2", page, blocks(3), "hand:1 show J271.1=1 pick:comboBox_J271=3", "writes=J271.1=2 $J271.0=-1"},
+        {"chosen: inactive", page, blocks(3), "hand:1 show J285.1=1 pick:comboBox_J285=0", "writes=J285.1=-1"},
+        {"chosen: buffered block 0", page, blocks(3), "hand:1 show pick:comboBox_J286=1", "writes=J286.1=0"},
+        {"drive changes the block's", page, blocks(3), "hand:1 show J272.1=0 J272.2=2", "comboBox_J272@1"},
+        {"drive names no block", page, blocks(3), "hand:1 show J272.1=7", "comboBox_J272@-1 $J272.1=7 writes="},
+        {"array resized", page, blocks(4), "hand:3 show J272.3=1 J251.3=4 resize:J272=2 resize:J272=4 resize:J251=2 resize:J251=4",
+         "comboBox_J272@0 FrameClicklabelTriggersignal1:h $J272.3=-1"},
+        // The tool button opens the editor on the follow-up block.
+        {"jump, interrupt", page, blocks(3), "hand:1 show J273.1=2 click:toolButton_J273", "jumps=Fahrsatz block=2"},
+        {"jump, none", page, blocks(3), "hand:1 show click:toolButton_J273", "jumps= block=-1"},
+        {"jump, end", page, blocks(3), "hand:1 show J284.1=0 click:toolButton_J284", "jumps=Fahrsatz block=0"},
+        {"jump, buffered", page, blocks(3), "hand:1 show J286.1=1 click:toolButton_J286", "jumps=Fahrsatz block=1"},
+        {"trigger link", page, blocks(2), "show J253.0=1 click:ClickLabelTriggersignal3",
+         "jumps=DbmSrcCtrlFollowMotionBlock FrameClicklabelTriggersignal3^1"},
+        {"trigger link hidden", page, blocks(2), "page:-DbmSrcCtrlFollowMotionBlock show J253.0=1 ok click:ClickLabelTriggersignal3",
+         "jumps= " + hidden},
+        {"buffered row", page, blocks(2), "show", "paraLbl_J286:E comboBox_J286:E toolButton_J286:E"},
+        {"no buffered row", page, blocks(2), "-J286 show", "paraLbl_J286:h comboBox_J286:h toolButton_J286:h comboBox_J285:E"},
+        {"read-only", page, blocks(2), "readonly show", "comboBox_J271:d comboBox_J286:d"},
+        {"handed over", page, blocks(5), "hand:3 show", "lineEditFahrsatznummer=3 block=-1 paraLbl_J275#3"},
+        {"handed over beyond the count", page, blocks(5), "hand:9 show", "lineEditFahrsatznummer=4"},
+        {"no blocks", page, blocks(0), "hand:2 show pick:comboBox_J271=0",
+         "lineEditFahrsatznummer= widgetFolgefahrsaetze:d lineEditFahrsatznummer:d comboBox_J271*1 writes="},
+    };
+    // A trigger's link shows while it has a source, its range note while its value is 0.
+    for (int slot = 1; slot <= 5; ++slot) {
+        const QString frame = QStringLiteral("FrameClicklabelTriggersignal%1").arg(slot);
+        const QString range = QStringLiteral("LblFenster%1").arg(slot);
+        const QString changes = QStringLiteral("J25%1.1=4 J26%1.1=9").arg(slot);
+        rows.append({QStringLiteral("trigger %1 set").arg(slot), page, blocks(3),
+                     QStringLiteral("hand:2 show J25%1.2=3 J26%1.2=250").arg(slot), frame + ":E " + range + ":h"});
+        rows.append({QStringLiteral("trigger %1 of another block").arg(slot), page, blocks(3), "hand:2 show " + changes,
+                     frame + ":h " + range + ":E"});
+        rows.append({QStringLiteral("trigger %1 stepped to").arg(slot), page, blocks(3),
+                     "hand:2 show " + changes + " click:toolButtonLeft", frame + ":E " + range + ":h"});
+    }
+    addRows(rows);
+}
+
+void TestMotionBlocks::sources_data()
+{
+    const QString counted = "J10=a,b,c J11=0*3 J27=0*3 J251=0*3 J285=-1*3 J440=0*3 J452=0*3";
+    const QString count = "$J10*%1 $J11*%1 $J251*%1 $J440*%1 $J452*%1";
+    const QString bin = "DbmMotionBlockBinSignals";
+    const QString sources = "I100=1 J06=1 J07=1 J917=1";
+    addRows({
+        {"J03 binary", "DbmMotionBlockSelect", "J03=0", "show", "stackedWidget@0"},
+        {"J03 parameter", "DbmMotionBlockSelect", "J03=0", "show J03=1", "stackedWidget@1"},
+        {"J03 back", "DbmMotionBlockSelect", "J03=1", "show J03=0", "stackedWidget@0"},
+        {"J03 unknown", "DbmMotionBlockSelect", "J03=7", "show", "stackedWidget@0"},
+        {"J03 missing", "DbmMotionBlockSelect", "", "show", "stackedWidget@0"},
+        {"J80 off", "SrcDirectMbStart", "J80=0", "show", "stackedWidget@0"},
+        {"J80 on", "SrcDirectMbStart", "J80=0", "show J80=1", "stackedWidget@1"},
+        {"J80 other", "SrcDirectMbStart", "J80=-3", "show", "stackedWidget@1"},
+        {"J80 back", "SrcDirectMbStart", "J80=1", "show J80=0", "stackedWidget@0"},
+        {"J80 missing", "SrcDirectMbStart", "", "show", "stackedWidget@0"},
+        {"all sources to parameter", bin, sources, "show click:PushButtonQuellenAufParameter",
+         "writes=I100.0=2,J06.0=2,J07.0=2,J917.0=2"},
+        {"all sources inactive", bin, sources, "show click:PushButtonQuellenAufInaktiv", "writes=I100.0=0,J06.0=0,J07.0=0,J917.0=0"},
+        {"missing sources skipped", bin, "J06=1 J917=1", "show click:PushButtonQuellenAufParameter", "writes=J06.0=2,J917.0=2"},
+        {"source buttons, editable", bin, sources, "show", "PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
+        {"source buttons, read-only", bin, sources, "readonly show", "PushButtonQuellenAufParameter:d PushButtonQuellenAufInaktiv:d"},
+        // The plain block editor edits the block chosen, and changes the number of blocks offline.
+        {"block 5 edited", "MotionBlocks", "J10=a,b,c,d,e,f J11=0*6 J13=0*6 J251=0*6",
+         "offline show type:SpinBoxMotionBlockToEdit=5 type:paraTextEdit_J13=77",
+         "$J13.5=77 $J13.0=0 paraTextEdit_J13#5 paraCombo_J11#5 paraLbl_J251#5 SpinBoxMotionBlockToEdit*5"},
+        {"count 5", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=5",
+         count.arg(5) + " SpinBoxNumberOfMotionBlocks=5 SpinBoxMotionBlockToEdit*4"},
+        {"count 16380", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=16380", count.arg(16380)},
+        {"count 0 refused", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=0",
+         count.arg(3) + " SpinBoxNumberOfMotionBlocks=3"},
+        {"count text refused", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=abc", count.arg(3)},
+        {"shrink confirmed", "MotionBlocks", counted, "offline show yes type:SpinBoxNumberOfMotionBlocks=1",
+         count.arg(1) + " box=Fahrsätze~1~bis~2~löschen? SpinBoxMotionBlockToEdit*0"},
+        {"shrink declined", "MotionBlocks", counted, "offline show no type:SpinBoxNumberOfMotionBlocks=1",
+         count.arg(3) + " SpinBoxNumberOfMotionBlocks=3"},
+        {"count online", "MotionBlocks", counted, "show type:SpinBoxNumberOfMotionBlocks=5",
+         count.arg(3) + " SpinBoxNumberOfMotionBlocks:d"},
+        {"count read-only", "MotionBlocks", counted, "offline readonly show type:SpinBoxNumberOfMotionBlocks=5",
+         count.arg(3) + " SpinBoxNumberOfMotionBlocks:d"},
+        {"no blocks", "MotionBlocks", "J10=*0 J11=0*0", "offline show type:SpinBoxNumberOfMotionBlocks=2",
+         "$J10*2 $J11*2 SpinBoxMotionBlockToEdit*1"},
+        {"no blocks shown", "MotionBlocks", "J10=*0 J11=0*0", "offline show", "paraTextEdit_J10:h SpinBoxNumberOfMotionBlocks=0"},
+        // "16" passes through "1" while typed: no block is cut meanwhile, and only 16 is asked for.
+        {"count typed", "MotionBlocks", QString(counted).replace("*3", "*20").replace("a,b,c", "a*20"),
+         "offline show type:SpinBoxMotionBlockToEdit=12 yes type:SpinBoxNumberOfMotionBlocks=16",
+         count.arg(16) + " SpinBoxMotionBlockToEdit=12 box=Fahrsätze~16~bis~19~löschen?"},
+        // The diagrams lead to the pages of their parts.
+        {"block selection links", "DbmMotionBlockSelect", "J03=0",
+         "show click:ActionWidgetToSteuertafelApplikation click:ActionWidgetToSteuerStatusFahrsatz "
+         "click:ActionWidgetToFahrsatz_b click:ActionWidgetDirektStart_b",
+         "jumps=SteuertafelApplikation,SteuerStatusFahrsatz,Fahrsatzbetrieb,SrcDirectMbStart"},
+        {"block selection links, parameter", "DbmMotionBlockSelect", "J03=1",
+         "show click:ActionWidgetToSteuertafelApplikation_2 click:ActionWidgetToFahrsatz_a click:ActionWidgetDirektStart_a",
+         "jumps=SteuertafelApplikation,Fahrsatzbetrieb,SrcDirectMbStart"},
+        {"binary signal links", bin, "",
+         "show click:ActionWidgetE19 click:ActionWidgetFahrsatz click:ActionWidgetSteuertafelApplikation click:ActionWidgetJ01",
+         "jumps=EinAusgaenge,Fahrsatzbetrieb,SteuertafelApplikation,SteuerStatusFahrsatz"},
+        {"direct start links", "SrcDirectMbStart", "J80=1",
+         "show click:ActionWidgetFahrsatz click:ActionWidgetFahrsatzauswahl click:ActionWidgetSteuertafelFahrsatz "
+         "click:ActionWidgetE19",
+         "jumps=Fahrsatz,DbmMotionBlockSelect,SteuertafelApplikation,EinAusgaenge"},
+        {"torque limit links", "DbmMotionBlockTrqForce", "", "show click:ActionWidgetToFahrsatz click:ActionWidgetToC232C233",
+         "jumps=Fahrsatz,DbmSrcTrqForce"},
+    });
+}
+
+void TestMotionBlocks::triggers_data()
+{
+    const QString source = "DbmSrcCtrlFollowMotionBlock", perBlock = "DbmSrcIndirectTriggerFollowMb";
+    const QString common = "DbmSrcIndirectTriggerFollowMbV2", switching = "DbmFahrsatzSchaltwerk";
+    const QString lamps = "LedWidgetJ451_0@%1 LedWidgetJ451_1@%2 LedWidgetJ451_2@%3 LedWidgetJ451_3@%4 LedWidgetJ451_4@%5";
+    const QString addresses = "J437=1*5 J439=*5 J440=*4 J441=*4 J442=*4 J443=*4 J444=*4 J40=7*4 I441=3";
+    const QString noFlags = "J439=*5 J440=*4 J441=*4 J442=*4 J443=*4 J444=*4";
+    const QString elements = "J455=0*5 J456=0*5 J457=0*5";
+    QList<Row> rows = {
+        {"lamps 5", source, "J451=31", "show J451=5", lamps.arg(1).arg(0).arg(1).arg(0).arg(0)},
+        {"lamps 31", source, "J451=0", "show J451=31", lamps.arg(1).arg(1).arg(1).arg(1).arg(1)},
+        {"lamps, bit 5 only", source, "J451=31", "show J451=32", lamps.arg(0).arg(0).arg(0).arg(0).arg(0)},
+        {"lamps without J451", source, "", "show", lamps.arg(0).arg(0).arg(0).arg(0).arg(0)},
+        {"all triggers to parameter", source, "J450=5*5", "show click:PushButtonQuellenAufParameter",
+         "writes=J450.0=2,J450.1=2,J450.2=2,J450.3=2,J450.4=2"},
+        {"all triggers inactive", source, "J450=5*5", "show click:PushButtonQuellenAufInaktiv",
+         "writes=J450.0=0,J450.1=0,J450.2=0,J450.3=0,J450.4=0"},
+        {"trigger buttons without J450", source, "", "show click:PushButtonQuellenAufParameter", "writes="},
+        {"trigger buttons, editable", source, "J450=5*5", "show", "PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
+        {"trigger buttons, read-only", source, "J450=5*5", "readonly show",
+         "PushButtonQuellenAufParameter:d PushButtonQuellenAufInaktiv:d"},
+        {"trigger buttons, editable again", source, "J450=5*5", "readonly show editable", "PushButtonQuellenAufInaktiv:E"},
+        {"trigger links", source, "", "show click:labelFollowMotionBlock click:labelIO", "jumps=Folgefahrsatz,EinAusgaenge"},
+        {"indirect, both pages", source, "", "show click:labelIndirectTrigger", "jumps=" + common},
+        {"indirect, per block only", source, "", "nopage:" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
+        {"indirect, common only", source, "", "nopage:" + perBlock + " show click:labelIndirectTrigger", "jumps=" + common},
+        {"indirect, common hidden", source, "", "page:-" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
+        {"indirect, neither", source, "", "nopage:" + common + " nopage:" + perBlock + " show ok click:labelIndirectTrigger",
+         "jumps= box=Assistentenseite~fehlt~in~der~Baum-Definition."},
+        {"indirect trigger link", perBlock, "", "show click:ActionWidgetTriggerFolgefahrsatz", "jumps=" + source},
+        {"common trigger links", common, "", "show click:ActionWidgetTriggerFolgefahrsatz click:ClickLabelFahrsatz",
+         "jumps=" + source + ",Fahrsatz FrameClickLabelFahrsatz^1"},
+        {"common trigger link with inversion", common, "J438=0*5", "show click:ActionWidgetTriggerFolgefahrsatz_2", "jumps=" + source},
+        {"inversion", common, "J438=0*5", "show", "FrameJ438:E stackedWidgetJ438Inverting@1"},
+        {"no inversion", common, "", "show", "FrameJ438:h stackedWidgetJ438Inverting@0"},
+        // Trigger 2 taken indirectly or not: the flag is written and the address follows.
+        {"per block, unchecked", perBlock, addresses, "show click:checkBox_J437_2",
+         "writes=J437.2=0 checkBox_J437_2?0 paraTextEdit_J442:d paraTextEdit_J441:E"},
+        {"per block, checked again", perBlock, addresses, "show click:checkBox_J437_2 click:checkBox_J437_2",
+         "writes=J437.2=0,J437.2=1 checkBox_J437_2?1 paraTextEdit_J442:E"},
+        {"per block, without J437", perBlock, noFlags, "show click:checkBox_J437_2", "writes= checkBox_J437_2?0 paraTextEdit_J442:d"},
+        {"common, unchecked", common, addresses, "show click:checkBox_J437_2", "writes=J437.2=0 paraTextEdit_J439_2:d"},
+        {"common, without J437", common, noFlags, "show click:checkBox_J437_2", "writes= checkBox_J437_2?0 paraTextEdit_J439_2:d"},
+        {"per block, drive clears the flag", perBlock, addresses, "show J437.4=0", "checkBox_J437_4?0 paraLbl_J444:d writes="},
+        // The address editors and the indirect pairs of the per-block page follow the block shown.
+        {"address of block 2 edited", perBlock, addresses, "hand:2 show type:paraTextEdit_J443=J40.1",
+         "$J443.2=J40.1 $J443.0= paraTextEdit_J443#2 paraLbl_J440#2"},
+        {"address of the next block edited", perBlock, addresses, "hand:2 show click:toolButtonRight type:paraTextEdit_J440=I441",
+         "$J440.3=I441 lineEditFahrsatznummer=3 paraTextEdit_J444#3"},
+        {"lamps of the per-block page", perBlock, addresses + " I445=0 I446=0 I447=0 I448=0 I449=0", "show I446=1",
+         "LedWidgetJ446@1 LedWidgetJ445@0"},
+        {"lamps of the common page", common, addresses + " J445=0 J446=0 J447=0 J448=0 J449=0", "show J449=1",
+         "LedWidgetJ449@1 LedWidgetJ448@0"},
+        {"G809 set", common, "G809=0", "show click:CheckboxG809", "writes=G809.0=1 CheckboxG809?1"},
+        {"G809 cleared", common, "G809=1", "show click:CheckboxG809", "writes=G809.0=0 CheckboxG809?0"},
+        {"G809 from the drive", common, "G809=0", "show G809=1", "CheckboxG809?1 writes="},
+        {"common page, editable", common, "G809=0 J437=0*5", "show", "CheckboxG809:E checkBox_J437_0:E"},
+        {"common page, read-only", common, "G809=0 J437=0*5", "readonly show", "CheckboxG809:d checkBox_J437_0:d"},
+        {"per-block page, read-only", perBlock, addresses, "readonly show", "checkBox_J437_0:d"},
+        // Block-end switching: the drive's state shows and is not written back; a click writes.
+        {"switch from the drive", switching, elements, "show J456.3=1",
+         "checkBoxJ456_3?1 ParaLineEdit_J455_3:E ParaLineEdit_J455_1:d writes="},
+        {"switch 2 from the drive", switching, elements, "show J456.3=2", "checkBoxJ456_3?1 $J456.3=2 writes="},
+        {"switch checked", switching, elements, "show click:checkBoxJ456_1", "writes=J456.1=1 checkBoxJ456_1?1 ParaLineEdit_J455_1:E"},
+        {"switch unchecked", switching, "J455=0*5 J456=0,1,0,0,0 J457=0*5", "show click:checkBoxJ456_1",
+         "writes=J456.1=0 checkBoxJ456_1?0 ParaLineEdit_J455_1:d"},
+        {"switches, read-only", switching, elements, "readonly show", "checkBoxJ456_0:d checkBoxJ456_4:d"},
+        {"switches, editable", switching, elements, "show", "checkBoxJ456_0:E checkBoxJ456_4:E"},
+        {"live values, trigger source", source, "J451=0", "show", "live=J451@1.0,J451@1.1,J451@1.2,J451@1.3,J451@1.4"},
+        {"live values, per-block page", perBlock, addresses + " I445=0 I446=0 I447=0 I448=0 I449=0", "show",
+         "live=I445@1.0,I446@1.0,I447@1.0,I448@1.0,I449@1.0,J437@1.0"},
+        {"live values, common page", common, addresses + " J445=0 J446=0 J447=0 J448=0 J449=0", "show",
+         "live=J437@1.0,J445@1.0,J446@1.0,J447@1.0,J448@1.0,J449@1.0"},
+        {"live values, switching", switching, elements, "show",
+         "live=J455@1.0,J455@1.1,J455@1.2,J455@1.3,J455@1.4,J456@1.0,J456@1.1,J456@1.2,J456@1.3,J456@1.4,"
+         "J457@1.0,J457@1.1,J457@1.2,J457@1.3,J457@1.4"},
+    };
+    // The source of a trigger shown from the address its parameter holds (element 1 on both
+    // pages: block 1 on the per-block one, trigger 1 on the other).
+    const struct
+    {
+        const char *address;
+        const char *shown; // "coordinate#element", empty: hidden
+    } pairs[] = {{"I441", "I441#0"}, {"J40.3", "J40#3"}, {"1:J40.2", "J40#2"}, {"J4x0", ""},
+                 {"J40.9", ""},      {"Z999", ""},       {"~", ""}};
+    for (const auto &pair : pairs) {
+        for (const QString &page : {perBlock, common}) {
+            const QString name = page == perBlock ? "J441" : "J439_1";
+            const QString address = page == perBlock ? "J441.1=" : "J439.1=";
+            // A control already bound elsewhere moves with a new address.
+            const QString shown = QString(pair.shown).isEmpty()
+                                      ? "paraTextEdit_" + name + "_Indirekt:h paraLbl_" + name + "_Indirekt:h"
+                                      : "paraTextEdit_" + name + "_Indirekt=" + QString(pair.shown).section('#', 0, 0) + " paraTextEdit_"
+                                            + name + "_Indirekt#" + QString(pair.shown).section('#', 1) + " paraLbl_" + name + "_Indirekt:E";
+            rows.append({QStringLiteral("%1, address %2").arg(page, pair.address), page, addresses,
+                         "hand:1 show " + address + "J40.1 " + address + pair.address, shown});
+        }
+    }
+    rows.append({"per block, no address parameter", perBlock, "J437=1*5 J440=*4 J40=7*4", "hand:1 show",
+                 "paraTextEdit_J441_Indirekt:h paraTextEdit_J440_Indirekt:h"});
+    addRows(rows);
+}
+
+QTEST_MAIN(TestMotionBlocks)
+#include "tst_motionblocks.moc"

@@ -1,0 +1,730 @@
+#include "ControlPanelPage.h"
+#include "LedWidget.h"
+#include "ModalWatcher.h"
+#include "PageInput.h"
+#include "PageRegistry.h"
+#include "PageScript.h"
+#include "RecordingHost.h"
+#include "StoreSeed.h"
+#include "SvgWidget.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMovie>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <memory>
+
+namespace {
+
+// The four panels: the control word each hands to the host, the widgets the common look is
+// read from, what it clears before it gives the axis back after a fault, the drive changes
+// that re-evaluate it besides the common ones, its momentary buttons ("pre:Button=bit", pre a
+// drive change that offers the button) and its live values.
+struct PanelKind
+{
+    const char *identifier, *controlWord, *motionButton, *motionFrame, *haltFrame, *faultRelease, *inputs, *buttons,
+        *liveValues;
+};
+
+const PanelKind panelKinds[] = {
+    {"SteuertafelApplikation", "K913", "ToolButtonStart", "FrameStart", "FrameHalt", "b0=0 b31=0 flag0 stop",
+     "I89=8 I188=1 J302=4", "Start=1 Stop=2 J302=4:Reset=3 J302=4:Continue=4",
+     "A900 A918 D01 D03 E47 E48 E49 E81 E82 I85 E182 E183 I86 I91 I180 I182 I183 I184 I185 I187 I188 I197 I199 "
+     "I440 I805 I806 J302 J311 J312 J313 J314 J315 K913 E180@1.0 E180@1.1"},
+    {"SteuertafelTippen", "K911", "ToolButtonTipRight", "FrameTipPlus", "FrameTipHalt", "b0=0 b5=0 b31=0 flag0 stop",
+     "I26=0 K908=1 B20=32", "TipRight=1 TipLeft=2 TipUp=3 TipDown=4 RefSetzen=6",
+     "A900 A918 E48 E49 E182 E183 I85 I86 I91 I180 I182 I183 I184 I185 I187 I188 I197 I199 I805 I806 K301 K08 "
+     "K400 K911 E180@1.0 E180@1.1"},
+    {"SteuertafelPLCopen", "K912", "ToolButtonStart", "FrameStart", "FrameHalt", "flag0 b31=0 stop", "I188=1", "Start=1",
+     "A900 A918 E48 E49 E182 E183 I85 I86 I91 I180 I182 I183 I184 I185 I187 I188 I197 I199 I805 I806 K301 K08 "
+     "K400 K912 E180@1.0 E180@1.1"},
+    {"SteuertafelGeschwDrehmKraft", "K914", "ToolButtonStart", "FrameStart", "FrameHalt", "b0=0 b31=0 flag0 stop",
+     "D01=2", "Start=1 Stop=2",
+     "A900 A918 D01 D03 E48 E49 E81 E82 I85 E182 E183 I86 I91 I180 I182 I183 I184 I185 I187 I188 I197 I199 I805 "
+     "I806 K301 K08 K400 K914 E180@1.0 E180@1.1"},
+};
+
+const PanelKind *kindOf(const QString &identifier)
+{
+    for (const PanelKind &kind : panelKinds) {
+        if (identifier == QLatin1String(kind.identifier))
+            return &kind;
+    }
+    return nullptr;
+}
+
+// A drive on which every panel can be switched on: online, nothing refused, no fault.
+const QString panelDrive = QStringLiteral(
+    "A900=0 A918=0 B20=0 D01=1 D03=0 E47=0 E48=0 E49=0 E81=0 E82=0 E180=0,0 E182=0 E183=0 I26=1 I85=0 I86=0 I89=0 "
+    "I91=0 I180=0 I182=0 I183=0 I184=0 I185=0 I187=0 I188=0 I197=0 I199=0 I440=0 I805=0 I806=0 J302=0 J311=0 J312=0 "
+    "J313=0 J314=0 J315=0 K08=0 K301=0 K400=0 K412=0 K413=0 K414=0 K908=0 K911=0 K912=0 K913=0 K914=0");
+
+// Host calls that touch the control panel, shortened: "start(K913)", "stop", "flag0", "b31=0".
+QString panelCalls(const RecordingHost &host)
+{
+    QString calls = host.calls({"startControlPanel", "stopControlPanel", "setControlPanel"}).join(QLatin1Char(' '));
+    calls.replace(QLatin1String("true"), QLatin1String("1")).replace(QLatin1String("false"), QLatin1String("0"));
+    calls.replace(QLatin1String("stopControlPanel()"), QLatin1String("stop"));
+    calls.replace(QRegularExpression(QStringLiteral("startControlPanel\\((\\w+)\\)")), QStringLiteral("start(\\1)"));
+    calls.replace(QRegularExpression(QStringLiteral("setControlPanelFlag\\((\\d)\\)")), QStringLiteral("flag\\1"));
+    return calls.replace(QRegularExpression(QStringLiteral("setControlPanelBit\\((\\d+),(\\d)\\)")), QStringLiteral("b\\1=\\2"));
+}
+
+bool shown(const QWidget *page, const QString &name)
+{
+    return !child(page, name)->isHidden();
+}
+
+// What the common widgets show, in one line: switch-on checked/enabled, Freigabe
+// checked/enabled/frame shown, Halt frame, Quittierung frame, the first motion button (h hidden,
+// E enabled, d disabled), label names switching off next, diagram enabled, and the switch-on
+// button's tool tip where it has one.
+QString panelLook(const QWidget *page, const PanelKind &kind)
+{
+    auto *switchOn = child<QAbstractButton>(page, "ToolButtonSteuertafelEin");
+    auto *freigabe = child<QAbstractButton>(page, "ToolButtonFreigabe");
+    const auto flags = [](std::initializer_list<bool> values) {
+        QString text;
+        for (bool value : values)
+            text += value ? QLatin1Char('1') : QLatin1Char('0');
+        return text;
+    };
+    const QString toolTip = switchOn->toolTip();
+    return QStringLiteral("S%1 F%2 H%3 Q%4 M%5 L%6 D%7")
+               .arg(flags({switchOn->isChecked(), switchOn->isEnabled()}),
+                    flags({freigabe->isChecked(), freigabe->isEnabled(), shown(page, "FrameFreigabe")}),
+                    flags({shown(page, QLatin1String(kind.haltFrame))}), flags({shown(page, "FrameQuittierung")}),
+                    !shown(page, QLatin1String(kind.motionFrame))                 ? "h"
+                    : child(page, QLatin1String(kind.motionButton))->isEnabled() ? "E"
+                                                                                  : "d",
+                    flags({child<QLabel>(page, "labelControlPanelOnOff")->text() == QLatin1String("Steuertafel aus")}),
+                    flags({!child<SvgWidget>(page, "svgWidget")->fileName().contains(QLatin1String("disabled"))}))
+           + (toolTip.isEmpty() ? QString() : QStringLiteral(" \"") + toolTip + QLatin1Char('"'));
+}
+
+const QString lookOff = QStringLiteral("S01 F000 H0 Q0 Mh L0 D0");
+const QString lookUnavailable = QStringLiteral("S00 F000 H0 Q0 Mh L0 D0");
+const QString lookOffered = QStringLiteral("S11 F011 H0 Q1 Mh L1 D0");
+const QString lookBlocked = QStringLiteral("S11 F001 H0 Q1 Mh L1 D0");
+const QString lookEnabled = QStringLiteral("S11 F111 H1 Q1 ME L1 D1");
+const QString lookEnabledHalted = QStringLiteral("S11 F111 H1 Q1 Md L1 D1");
+
+// Why the switch-on button cannot take the axis, as its tool tip says.
+QString because(const QString &look, const char *reason)
+{
+    return look + QStringLiteral(" \"") + QString::fromUtf8(reason) + QLatin1Char('"');
+}
+
+} // namespace
+
+// The control panels, the pages that show control and status words as LEDs, and the jog overview.
+class TestPanels : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void stateMachine_data();
+    void stateMachine();
+    void liveValues_data();
+    void liveValues();
+    void statusLeds_data() { panelRows(); }
+    void statusLeds();
+    void safetyInvariant_data();
+    void safetyInvariant();
+    void rules_data();
+    void rules() { check(); }
+    void statusWords_data();
+    void statusWords() { check(); }
+    void links_data();
+    void links() { check(); }
+
+private:
+    void panelRows();
+    void rowColumns();
+    void check();
+    // Seeds the drive (see seedTokens(); then whatever of panelDrive it lacks), opens the page
+    // as the host does and runs the script.
+    void open(const QString &identifier, const QString &drive, const QString &script);
+    // Runs the steps of PageScript and those of a panel: delete (the host deletes the page),
+    // on / off (click the switch-on button; "!" answers the warning with OK, "?" with Cancel;
+    // "on{a,b}!" runs the steps a and b while the warning is open, then answers it), freigabe,
+    // halt, press:B and release:B (a button), refuse (the host hands out no handle), start{a,b}
+    // (the host runs the steps from inside its next startControlPanel call), -word and +word
+    // (the drive loses the panel's control word silently, or has it again).
+    void run(const QString &script);
+
+    std::unique_ptr<RecordingHost> m_host;
+    std::unique_ptr<ModalWatcher> m_watcher;
+    std::unique_ptr<WizardPage> m_page;
+    std::unique_ptr<PageScript> m_script;
+    QString m_controlWord;
+};
+
+void TestPanels::init()
+{
+    // A watcher left over would answer the next test's boxes.
+    m_page.reset();
+    m_watcher = std::make_unique<ModalWatcher>();
+    m_host = std::make_unique<RecordingHost>();
+    m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
+    m_host->addPages({"Fahrsatzbetrieb", "Referenzfahrt", "DbmQuelleExterneGeschwindigkeit", "DbmQuelleGeschwOverride",
+                      "DbmQuelleDrehmKraftGeschwKlammerung", "DbmGeschwDrehmKraft", "SrcSelFixedAccel", "SrcSelFixedDecel",
+                      "SrcSelFixedJerk", "DbmSrcBinSignals", "DbmMotionBlockBinSignals", "SrcCommandBinSignals",
+                      "AntriebsreglerBedienteil", "SteuertafelTippen", "AntriebBeobPosiKern1"});
+}
+
+void TestPanels::panelRows()
+{
+    QTest::addColumn<QString>("panel");
+    for (const PanelKind &kind : panelKinds)
+        QTest::newRow(kind.identifier) << QString::fromLatin1(kind.identifier);
+}
+
+void TestPanels::open(const QString &identifier, const QString &drive, const QString &script)
+{
+    seedTokens(m_host->store(), drive);
+    for (const QString &token : panelDrive.split(QLatin1Char(' '))) {
+        if (!m_host->store().contains(token.section(QLatin1Char('='), 0, 0)))
+            seedTokens(m_host->store(), token);
+    }
+    m_page.reset(PageRegistry::createPage(identifier));
+    QVERIFY(m_page);
+    m_controlWord = kindOf(identifier) ? QLatin1String(kindOf(identifier)->controlWord) : QString();
+    m_host->attach(m_page.get());
+    m_script->setPage(m_page.get());
+    run(script);
+}
+
+void TestPanels::run(const QString &script)
+{
+    static const QRegularExpression click(QStringLiteral("^(on|off)(\\{(.*)\\})?([!?]?)$"));
+    for (const QString &step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString argument = step.section(QLatin1Char(':'), 1);
+        if (step == QLatin1String("delete")) {
+            m_page.reset();
+        } else if (const auto match = click.match(step); match.hasMatch()) {
+            const auto button = match.captured(4) == QLatin1String("!") ? QMessageBox::Ok : QMessageBox::Cancel;
+            if (match.hasCaptured(2)) {
+                const QString during = match.captured(3).replace(QLatin1Char(','), QLatin1Char(' '));
+                m_watcher->actOnNext([this, during, button] {
+                    run(during);
+                    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                        box->button(button)->click();
+                });
+            } else if (!match.captured(4).isEmpty()) {
+                m_watcher->answer(button);
+            }
+            child<QAbstractButton>(m_page.get(), "ToolButtonSteuertafelEin")->click();
+        } else if (step.startsWith(QLatin1String("start{"))) {
+            const QString during = step.mid(6).chopped(1).replace(QLatin1Char(','), QLatin1Char(' '));
+            // Once only; the observer is gone (with what it holds) when the steps run.
+            m_host->setCallObserver([this, during](const QString &call) {
+                if (call.startsWith(QLatin1String("startControlPanel"))) {
+                    TestPanels *self = this;
+                    const QString steps = during;
+                    self->m_host->setCallObserver({});
+                    self->run(steps);
+                }
+            });
+        } else if (step == QLatin1String("freigabe") || step == QLatin1String("halt")) {
+            child<QAbstractButton>(m_page.get(), step == QLatin1String("halt") ? "ToolButtonHalt" : "ToolButtonFreigabe")->click();
+        } else if (step.startsWith(QLatin1String("press:"))) {
+            QTest::mousePress(child(m_page.get(), argument), Qt::LeftButton);
+        } else if (step.startsWith(QLatin1String("release:"))) {
+            QTest::mouseRelease(child(m_page.get(), argument), Qt::LeftButton);
+        } else if (step == QLatin1String("refuse")) {
+            m_host->setControlPanelHandle(0);
+        } else if (step == QLatin1String("+word")) {
+            if (!m_host->store().contains(m_controlWord))
+                seedTokens(m_host->store(), m_controlWord + QStringLiteral("=0"));
+        } else if (step == QLatin1String("-word")) {
+            m_host->store().remove(m_controlWord);
+        } else {
+            QVERIFY2(m_script->step(step), qPrintable(step));
+        }
+    }
+}
+
+void TestPanels::stateMachine_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("calls");
+    QTest::addColumn<QString>("look"); // "*": not compared
+
+    // START stands for the panel's start call, FAULT for its release before a fault stop.
+    const QString start = QStringLiteral("START b31=0 b0=1");
+    const QString on = QStringLiteral("b31=0 ") + start;
+    const QString enabled = on + QStringLiteral(" b31=1");
+    const QString handBack = QStringLiteral("b31=0 flag0 stop");
+    const char *const offline = "Keine Verbindung zum Antriebsregler: die Steuertafel ist nur online verfügbar.";
+    const char *const locked = "Die Steuertafeln sind im Antriebsregler gesperrt (A918).";
+    const char *const otherMaster = "Ein anderer Master steuert die Achse (A900).";
+    const char *const noWord = "Der Antriebsregler hat kein Steuerwort WORD für diese Steuertafel.";
+    const char *const refused = "Die Übernahme der Achse wurde abgelehnt.";
+    const char *const deviceFault = "Der Antriebsregler meldet eine Störung (E48).";
+    const char *const faultOff = "Wegen einer Störung ausgeschaltet (E81 = 3, E82 = 88).";
+    using Row = std::array<QString, 4>;
+    const QList<Row> rows = {
+        {"shown, off", "show", "b31=0", lookOff},
+        {"shown offline", "offline show", "", because(lookUnavailable, offline)},
+        {"shown with A918", "A918=1 show", "", because(lookUnavailable, locked)},
+        {"shown while another holds the axis", "A900=1 show on", "", because(lookUnavailable, otherMaster)},
+        {"no control word", "-word show on", "", because(lookUnavailable, noWord)},
+        {"activation accepted", "show on!", on, lookOffered},
+        {"activation declined, then warned again", "show on? on!", "b31=0 " + on, lookOffered},
+        {"host hands out no handle", "show refuse on!", "b31=0 START b31=0", because(lookOff, refused)},
+        {"E49 bit 8 only offers Freigabe", "E49=256 show on!", on, lookOffered},
+        {"E49 bit 7 blocks Freigabe", "E49=128 show on!", on, lookBlocked},
+        {"switched on with an E49 warning", "E49=2 show on!", on, lookBlocked},
+        {"enabled", "show on! freigabe", enabled, lookEnabled},
+        {"Freigabe released", "show on! freigabe freigabe", enabled + " b31=0", lookOffered},
+        {"halted", "show on! freigabe halt", enabled + " b5=1", lookEnabledHalted},
+        {"halt released", "show on! freigabe halt halt", enabled + " b5=1 b5=0", lookEnabled},
+        {"E48 1 stops motion", "show on! freigabe E48=1", enabled, lookEnabledHalted},
+        {"fault clears Freigabe", "show on! freigabe E48=5", enabled + " b31=0", lookBlocked},
+        {"fault switch-off", "show on! E49=2 E81=3 E82=88", on + " FAULT b31=0", because(lookOff, faultOff)},
+        {"fault flag alone keeps Freigabe offered", "show on! E81=3 E82=88", on, lookOffered},
+        {"fault pair gone before switching on", "show E81=3 E82=88 E82=0 on! E49=2", "b31=0 b31=0 b31=0 " + on, lookBlocked},
+        {"acknowledge", "show on! press:ToolButtonQuittierung release:ToolButtonQuittierung", on + " b30=1 b30=0", lookOffered},
+        {"held button released on hand-back", "show on! freigabe press:MOTION offline", enabled + " b1=1 b31=0 b1=0 flag0 stop b1=0",
+         because(lookUnavailable, offline)},
+        {"offline hands back", "show on! freigabe offline", enabled + " " + handBack, because(lookUnavailable, offline)},
+        {"A918 hands back", "show on! A918=1", on + " " + handBack, because(lookUnavailable, locked)},
+        // The project's read-only state is about its parameters; the panel keeps the axis.
+        {"read-only keeps the axis", "show on! freigabe readonly", enabled, lookEnabled},
+        {"own A900 reported during the start call", "show start{A900=1} on!", on, lookOffered},
+        {"change during the start call, no second start", "show start{E49=2} on!", on, lookBlocked},
+        {"lock during the start call hands back", "show start{A918=1} on!", "b31=0 START " + handBack,
+         because(lookUnavailable, locked)},
+        {"offline during the start call hands back", "show start{offline} on!", "b31=0 START " + handBack,
+         because(lookUnavailable, offline)},
+        {"hidden during the start call hands back", "show start{hide} on!", "b31=0 START " + handBack, lookOff},
+        {"control word lost", "show on! -word E82=1", on + " " + handBack, because(lookUnavailable, noWord)},
+        {"switch-off accepted", "show on! off!", on + " " + handBack + " b31=0", lookOff},
+        {"switch-off declined, then warned again", "show on! off? off!", on + " " + handBack + " b31=0", lookOff},
+        {"fault while the activation warning is open", "show on{E48=5}!", "b31=0 b31=0 b31=0", because(lookOff, deviceFault)},
+        {"change while the activation warning is open", "show on{E49=2}!", on, lookBlocked},
+        {"lock while the activation warning is open", "show on{A918=1,A918=0}!", "b31=0 b31=0 b31=0", lookOff},
+        {"fault while the switch-off warning is open", "show on! freigabe off{E48=5}?",
+         enabled + " " + handBack + " b31=0 b31=0", because(lookOff, deviceFault)},
+        {"offline and online while the switch-off warning is open", "show on! freigabe off{offline,online}?",
+         enabled + " " + handBack + " b31=0 b31=0", lookOff},
+        {"each warning once", "show on! off! on off", on + " " + handBack + " b31=0 " + start + " " + handBack + " b31=0", lookOff},
+        {"hide and show again", "show on! freigabe hide show", enabled + " " + handBack + " b31=0", lookOff},
+        // A host may delete a panel from inside a warning's event loop, from inside the start
+        // call, or without hiding it: the page goes quietly and the axis is handed back.
+        {"deleted while on", "show on! freigabe delete", enabled + " " + handBack, "*"},
+        {"deleted while off", "show delete", "b31=0", "*"},
+        {"deleted in the activation warning", "show on{delete}!", "b31=0", "*"},
+        {"deleted in the switch-off warning", "show on! freigabe off{delete}!", enabled + " " + handBack, "*"},
+        {"deleted in the start call", "show start{delete} on!", "b31=0 START flag0 stop", "*"},
+        {"activation warning not repeated after hiding", "show on! hide show on",
+         on + " " + handBack + " b31=0 " + start, lookOffered},
+    };
+    for (const PanelKind &kind : panelKinds) {
+        QList<Row> own = rows;
+        // Each change the panel watches re-evaluates it: a control word lost silently meanwhile
+        // is noticed at once.
+        for (const QString &input : ("A900=1 E48=1 E49=2 E81=3 E82=1 " + QLatin1String(kind.inputs)).split(' '))
+            own.append({input.section('=', 0, 0) + " re-evaluates", "show on! freigabe -word " + input,
+                        enabled + " " + handBack, because(lookUnavailable, noWord)});
+        for (const QString &button : QString::fromLatin1(kind.buttons).split(QLatin1Char(' '))) {
+            const QString name = "ToolButton" + button.section(':', -1).section('=', 0, 0);
+            own.append({name, button.section(':', 0, -2) + " show on! freigabe press:" + name + " release:" + name,
+                        enabled + QStringLiteral(" b%1=1 b%1=0").arg(button.section('=', -1)), "*"});
+        }
+        for (const Row &row : std::as_const(own)) {
+            QTest::addRow("%s: %s", kind.identifier, qPrintable(row[0]))
+                << QString::fromLatin1(kind.identifier) << QString(row[1]).replace("MOTION", kind.motionButton)
+                << QString(row[2]).replace("START", QStringLiteral("start(%1)").arg(kind.controlWord)).replace("FAULT", kind.faultRelease)
+                << QString(row[3]).replace(QLatin1String("WORD"), QLatin1String(kind.controlWord));
+        }
+    }
+}
+
+void TestPanels::stateMachine()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, script);
+    QFETCH(QString, calls);
+    QFETCH(QString, look);
+    m_host->setKeepsWordOnStop(true);
+    open(panel, {}, script);
+    QCOMPARE(panelCalls(*m_host), calls);
+    if (look != QLatin1String("*"))
+        QCOMPARE(panelLook(m_page.get(), *kindOf(panel)), look);
+    if (!m_host->controlPanelActive())
+        QCOMPARE(m_host->controlPanelWord() & (1u << 31), 0u);
+    QCOMPARE(m_watcher->unexpectedCount(), 0);
+    QCOMPARE(m_watcher->pendingAnswers(), 0);
+    // Every box was one of the two safety warnings.
+    const QStringList notes = {ControlPanelPage::safetyNoteText("messageSafetyNoteActivateControlPanel"),
+                               ControlPanelPage::safetyNoteText("messageSafetyNoteDeactivateControlPanel")};
+    for (const ModalWatcher::Seen &seen : m_watcher->seen()) {
+        QCOMPARE(seen.kind, "warning");
+        QCOMPARE(seen.title, "Sicherheitshinweis");
+        QVERIFY2(notes.contains(seen.text), qPrintable(seen.text));
+    }
+}
+
+void TestPanels::liveValues_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("values");
+    for (const PanelKind &kind : panelKinds)
+        QTest::newRow(kind.identifier) << kind.identifier << kind.liveValues;
+    QTest::newRow("DbmSteuerStatus") << "DbmSteuerStatus" << "I200 I210 I212";
+    QTest::newRow("SteuerStatusFahrsatz") << "SteuerStatusFahrsatz" << "J01 J302";
+    QTest::newRow("SteuerStatusKommandobetrieb") << "SteuerStatusKommandobetrieb" << "J37 J39";
+}
+
+// A host refreshes only the values a page switches to live updates, and only while it is shown.
+void TestPanels::liveValues()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, values);
+    QStringList expected;
+    for (const QString &value : values.split(QLatin1Char(' ')))
+        expected << (value.contains(QLatin1Char('@')) ? value : value + QStringLiteral("@1.0"));
+    expected.sort();
+    open(page, "I200=0 I210=0 I212=0 J01=0 J37=0 J39=0", "show");
+    QCOMPARE(m_host->store().cyclicUpdates(), expected);
+    m_page->hide();
+    QCOMPARE(m_host->store().cyclicUpdates(), QStringList());
+}
+
+// Every status LED follows its parameter as the drive changes it.
+void TestPanels::statusLeds()
+{
+    QFETCH(QString, panel);
+    open(panel, {}, "show");
+    // Values in the order the drive reports them, each with whether the LED is then on.
+    const QHash<QString, QString> sequences = {{"E48", "5:1 6:1 4:0 0:0"}, {"E49", "2:1 16:1 1:0 128:0 0:0"}};
+    static const QRegularExpression name(QStringLiteral("^LedWidget([EI]\\d+)(_(\\d))?$"));
+    int leds = 0;
+    for (LedWidget *led : m_page->findChildren<LedWidget *>(name)) {
+        const auto match = name.match(led->objectName());
+        const QString coordinate = match.captured(1);
+        if (coordinate == QLatin1String("I197") || coordinate == QLatin1String("I199"))
+            continue; // the direction's
+        ++leds;
+        const auto element = static_cast<unsigned short>(match.captured(3).toUInt());
+        for (const QString &step : sequences.value(coordinate, QStringLiteral("1:1 2:0 0:0")).split(QLatin1Char(' '))) {
+            QVERIFY(m_host->store().setValue(coordinate, 0, element, step.section(':', 0, 0)));
+            QVERIFY2(led->isOn() == (step.section(':', 1) == QLatin1String("1")),
+                     qPrintable(led->objectName() + QLatin1Char(' ') + step));
+        }
+    }
+    QVERIFY2(leds >= 10, qPrintable(QString::number(leds)));
+    // The direction animations run while the page is shown, and rest while it is hidden.
+    QMovie *forwards = child<QLabel>(m_page.get(), "LblGrafikVor")->movie();
+    QCOMPARE(forwards->state(), QMovie::Running);
+    m_page->hide();
+    QCOMPARE(forwards->state(), QMovie::NotRunning);
+}
+
+void TestPanels::safetyInvariant_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<bool>("keepsWord");
+    QTest::addColumn<quint32>("seed");
+    for (const PanelKind &kind : panelKinds) {
+        for (bool keeps : {false, true}) {
+            for (quint32 seed : {1u, 2u})
+                QTest::addRow("%s, %s, seed %u", kind.identifier, keeps ? "host keeps the word" : "host clears it", seed)
+                    << QString::fromLatin1(kind.identifier) << keeps << seed;
+        }
+    }
+}
+
+// Random user actions, drive changes and answers to the warnings, ending with the page hidden
+// or deleted. At every host call: the axis is taken only online, with A918 = 0, with the control
+// word present and after the warning was accepted; bit 31 is never set while Freigabe is not
+// checked, nor while no panel is active. At the end no panel is active and bit 31 is 0.
+void TestPanels::safetyInvariant()
+{
+    QFETCH(QString, panel);
+    QFETCH(bool, keepsWord);
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    const QString activation = ControlPanelPage::safetyNoteText("messageSafetyNoteActivateControlPanel");
+    const QStringList steps = QStringLiteral(
+        "on on on freigabe freigabe halt E48=0 E48=0 E48=1 E48=5 E49=0 E49=0 E49=2 E49=128 E49=256 E81=3 E81=0 E82=88 "
+        "E82=1 A900=0 A900=0 A900=1 A918=0 A918=0 A918=1 offline online online hide show show -word +word").split(' ');
+    for (int round = 0; round < 12; ++round) {
+        init();
+        m_host->setKeepsWordOnStop(keepsWord);
+        open(panel, {}, "show");
+        auto *freigabe = child<QAbstractButton>(m_page.get(), "ToolButtonFreigabe");
+        QList<QMessageBox::StandardButton> answers;
+        QStringList violations;
+        m_host->setCallObserver([&](const QString &call) {
+            if ((m_host->controlPanelWord() & (1u << 31)) && (!m_host->controlPanelActive() || (m_page && !freigabe->isChecked())))
+                violations << "bit 31 set without an active, enabled panel at " + call;
+            if (!call.startsWith(QLatin1String("startControlPanel")))
+                return;
+            if (!m_host->isOnline() || m_host->store().value("A918") != "0" || !m_host->store().contains(m_controlWord))
+                violations << "started although unavailable";
+            bool accepted = false;
+            for (int index = 0; index < m_watcher->seen().size() && index < answers.size(); ++index)
+                accepted = accepted || (m_watcher->seen().at(index).text == activation && answers.at(index) == QMessageBox::Ok);
+            if (!accepted)
+                violations << "started without an accepted warning";
+        });
+        for (int action = 25 + int(random.bounded(25)); action > 0; --action) {
+            // Answers are queued at random; boxes take them in order.
+            if (m_watcher->pendingAnswers() == 0) {
+                answers << (random.bounded(2) ? QMessageBox::Ok : QMessageBox::Cancel);
+                m_watcher->answer(answers.last());
+            }
+            run(steps.at(random.bounded(int(steps.size()))));
+            // Each action's warnings are answered before the next one.
+            QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        }
+        if (random.bounded(2))
+            m_page->hide();
+        else
+            m_page.reset();
+        m_host->setCallObserver({});
+        QVERIFY2(violations.isEmpty(), qPrintable(violations.join("; ")));
+        QVERIFY(!m_host->controlPanelActive());
+        QCOMPARE(m_host->controlPanelWord() & (1u << 31), 0u);
+        QCOMPARE(m_watcher->unexpectedCount(), 0);
+    }
+}
+
+void TestPanels::rowColumns()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("drive");    // before the page opens, see seedTokens()
+    QTest::addColumn<QString>("script");   // see run()
+    QTest::addColumn<QString>("expected"); // see PageScript
+}
+
+void TestPanels::check()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, drive);
+    QFETCH(QString, script);
+    QFETCH(QString, expected);
+    open(page, drive, script);
+    QCOMPARE(m_script->states(expected), expected);
+    QCOMPARE(m_watcher->unexpectedCount(), 0);
+}
+
+void TestPanels::rules_data()
+{
+    rowColumns();
+    const char *const application = "SteuertafelApplikation";
+    const char *const jog = "SteuertafelTippen";
+    const char *const command = "SteuertafelPLCopen";
+    const char *const velocity = "SteuertafelGeschwDrehmKraft";
+    const QString blocks = "J10=a,b,c J13=0,10,20 J14=0,100,200 J16=0*3 J17=0*3 J311=-1 J11=";
+    const QString fixed = "D299=1*9";
+    const QString velocityRows = "I10=0 I11=0 I16=0 A604=0 A605=0 E75=";
+    const QList<std::array<QString, 5>> rows = {
+        {"buttons, ready", application, "", "show on! freigabe",
+         "ToolButtonStart:E ToolButtonStop:E ToolButtonReset:d ToolButtonContinue:d FrameFahrsatz:E FrameJ302:E"},
+        {"buttons, canceled block", application, "", "show on! freigabe J302=4",
+         "ToolButtonStart:d ToolButtonStop:E ToolButtonReset:E ToolButtonContinue:E"},
+        {"buttons, block no longer canceled", application, "", "show on! freigabe J302=4 J302=251",
+         "ToolButtonStart:E ToolButtonReset:d"},
+        {"buttons, I89 8 locks Stop", application, "", "show on! freigabe I89=8", "ToolButtonStart:E ToolButtonStop:d"},
+        {"buttons, halted", application, "", "show on! freigabe halt",
+         "ToolButtonStart:d ToolButtonStop:d ToolButtonReset:d ToolButtonContinue:d FrameFahrsatz:h FrameJ302:h"},
+        {"block 1 positions to J13", application, blocks + "2,2,2", "show on! freigabe J311=1",
+         "LblVarKommando=2 LblVarSollwert=10 FrameJ16J17:h ComboBoxJ311@2"},
+        {"block 1 runs at J14", application, blocks + "4,4,4", "show on! freigabe J311=1",
+         "LblVarKommando=4 LblVarSollwert=100 FrameJ16J17:h"},
+        {"block 2, command 6", application, blocks + "6,6,6", "show on! freigabe J311=2",
+         "LblVarSollwert= FrameJ16J17:E ParaTextEdit_J16#2 ParaLbl_J17#2 ComboBoxJ311@3"},
+        {"block 0, command 9", application, blocks + "9,9,9", "show on! freigabe J311=2 J311=0",
+         "FrameJ16J17:E ParaTextEdit_J16#0 ParaTextEdit_J17#0 ComboBoxJ311@1"},
+        {"no block", application, blocks + "2,2,2", "show on! freigabe J311=1 J311=-1",
+         "LblVarKommando= LblVarSollwert= FrameJ16J17:h ComboBoxJ311@0"},
+        {"block beyond the list", application, blocks + "2,2,2", "show on! freigabe J311=7",
+         "LblVarKommando= FrameJ16J17:h ComboBoxJ311@-1"},
+        {"jog, enabled", jog, "", "show on! freigabe",
+         "FrameTipPlus:E FrameTipMinus:E FrameTipHalt:E FrameTipStepPlus:E FrameTipStepMinus:E FrameRefSetzen:E "
+         "FrameRefPos:E FrameActiveJog:E FrameI10ff:E ToolButtonRefSetzen:E"},
+        {"jog, enabled without I26", jog, "", "-I26 show on! freigabe", "FrameTipStepPlus:E FrameTipStepMinus:E"},
+        {"jog, enabled, I26 0", jog, "", "show on! freigabe I26=0",
+         "FrameTipPlus:E FrameTipStepPlus:h FrameTipStepMinus:h"},
+        {"jog, enabled, B20 32", jog, "", "show on! freigabe B20=32", "ToolButtonRefSetzen:E"},
+        {"jog, enabled without K908", jog, "", "-K908 show on! freigabe",
+         "FrameTipStepPlus:E FrameRefSetzen:h FrameRefPos:h"},
+        {"jog, halted", jog, "", "show on! freigabe halt",
+         "FrameTipPlus:E FrameActiveJog:h FrameI10ff:h ToolButtonTipRight:d"},
+        {"jog, not enabled", jog, "", "show on!",
+         "FrameTipPlus:h FrameTipMinus:h FrameTipHalt:h FrameTipStepPlus:h FrameTipStepMinus:h FrameRefSetzen:E "
+         "FrameRefPos:E FrameActiveJog:E FrameI10ff:E ToolButtonRefSetzen:E"},
+        {"jog, not enabled, B20 32", jog, "", "show on! B20=32", "ToolButtonRefSetzen:d"},
+        {"jog, not enabled, B20 back", jog, "", "show on! B20=32 B20=0", "ToolButtonRefSetzen:E"},
+        {"jog, not enabled without K908", jog, "", "-K908 show on!",
+         "FrameRefSetzen:h FrameRefPos:h FrameActiveJog:E FrameI10ff:E"},
+        {"jog rows, Drive Based", jog, velocityRows + "Drive~Based", "show on! freigabe",
+         "ParaTextEditVelAccJerk01=I10 ParaLblVelAccJerk02=I11 ParaTextEditVelAccJerk02=I11 "
+         "ParaTextEditVelAccJerk03=I16 ParaTextEditVelAccJerk04=I16 ParaTextEditVelAccJerk04:h"},
+        {"jog rows, ARDENIC", jog, velocityRows + "ARDENIC", "show on! freigabe",
+         "ParaLblVelAccJerk03=I16 ParaTextEditVelAccJerk04:h"},
+        {"jog rows, other profile", jog, velocityRows + "ardenic", "show on! freigabe",
+         "ParaLblVelAccJerk02=A604 ParaTextEditVelAccJerk02=A604 ParaTextEditVelAccJerk03=A605 "
+         "ParaLblVelAccJerk04=I16 ParaTextEditVelAccJerk04:E"},
+        {"jog rows, no profile", jog, "I10=0 A604=0 A605=0 I16=0", "show on! freigabe",
+         "ParaTextEditVelAccJerk02=A604 ParaTextEditVelAccJerk04:E"},
+        {"CiA 402", command, "E76=CiA~402 K399=0", "show on! K399=6",
+         "stackedWidget@1 ParCombo_Kommando_2=K399 ParLbl_Kommando=K399 FrameSteuerInterface:E ClickLblReferenzierung_2:E"},
+        {"402 alone, K402", command, "E76=App~402 K402=0", "show on!",
+         "stackedWidget@1 ParCombo_Kommando=K402 ParLbl_Kommando_2=K402"},
+        {"lower-case cia", command, "E76=cia K399=0", "show on!", "stackedWidget@0"},
+        {"K399 referencing", command, "K399=0", "show on! K399=6",
+         "ClickLblReferenzierung:E FrameLinkReferenzierung:E ClickLblQuelleDrehzahlklammerung:h"},
+        {"K399 command 9", command, "K399=0", "show on! K399=9",
+         "ClickLblReferenzierung:h FrameLinkReferenzierung_2:h ClickLblQuelleDrehzahlklammerung:h"},
+        {"K402 command 9", command, "K402=0", "show on! K402=9",
+         "ClickLblReferenzierung:h ClickLblQuelleDrehzahlklammerung:E"},
+        {"K402 command 6, then 3", command, "K402=0", "show on! K402=6 K402=3",
+         "ClickLblReferenzierung:h ClickLblReferenzierung_2:h"},
+        {"K412 external", command, "K402=0", "show on! K412=2",
+         "ClickLblExtGeschw:E FrameLinkExtGeschw:E FrameParaTxtG462:E FrameParaLblG462:E FrameParaTxtG468:h"},
+        {"K413 external", command, "K402=0", "show on! K413=2",
+         "ClickLblGeschwOverride:E FrameParaTxtG468:E FrameParaLblG468:E FrameParaTxtG471:h"},
+        {"K413 back", command, "K402=0", "show on! K413=2 K413=1", "ClickLblGeschwOverride:h FrameParaTxtG468:h"},
+        {"K414 external", command, "K399=0", "show on! K414=2",
+         "ClickLblQuelleDrehzahlklammerung:E FrameLinkQuelleDrehzahlklammerung:E FrameParaTxtG471:E FrameParaLblG471:E"},
+        {"K414 external, then a K399 command", command, "K399=0", "show on! K414=2 K399=3",
+         "ClickLblQuelleDrehzahlklammerung:h FrameParaTxtG471:E"},
+        {"block picked: none", application, "J10=a,b,c,d J311=1[-1:10]", "show on! pick:ComboBoxJ311=0",
+         "$J311=-1 ComboBoxJ311=-1:~Inaktiv ComboBoxJ311*5"},
+        {"block picked: none, refused by the limit", application, "J10=a,b,c,d J311=1[0:10]", "show on! pick:ComboBoxJ311=0",
+         "$J311=0"},
+        {"block picked: 2", application, "J10=a,b,c,d J311=1[-1:10]", "show on! pick:ComboBoxJ311=3", "$J311=2 ComboBoxJ311=2:~c"},
+        {"block picked above the limit", application, "J10=a,b,c,d J311=0[-1:1]", "show on! pick:ComboBoxJ311=3", "$J311=1"},
+        {"block list follows the count", application, "J10=a,b,c,d", "show on! resize:J10=6", "ComboBoxJ311*7"},
+        {"block list shrinks", application, "J10=a,b,c,d", "show on! resize:J10=1", "ComboBoxJ311*2"},
+        {"sources all fixed", velocity, fixed, "show on!", "stackedWidget@1 FrameSteuerInterface:E"},
+        {"sources without D299", velocity, "", "show on!", "stackedWidget@1"},
+        {"source 2 external", velocity, fixed, "show on! D299=1,1,0",
+         "stackedWidget@0 FrameParaLblD22:E FrameParaTxtD22:E FrameClickLblFestwVerz:E FrameParaTxtD21:h "
+         "FrameClickLblFestwBeschl:h FrameParaTxtI100:h"},
+        {"source 8 external", velocity, fixed, "show on! D299=1,1,1,1,1,1,1,1,0",
+         "stackedWidget@0 FrameParaLblI100:E FrameParaTxtI100:E FrameParaTxtD42:h FrameClickLblSollDrehmKraft:h"},
+        {"sources mixed", velocity, fixed, "show on! D299=0,2,0,1,1,1,1,0",
+         "stackedWidget@0 FrameParaTxtD42:E FrameClickLblGeschwindigkeit:E FrameParaTxtD21:h FrameClickLblFestwBeschl:h "
+         "FrameParaTxtD22:E FrameParaTxtD233:h FrameParaLblG471:E FrameClickLblSollDrehmKraft:E"},
+        {"without D01", velocity, "", "show on! D01=0", "FrameFreigabe:E ToolButtonFreigabe:d"},
+        {"D01 back", velocity, "", "show on! D01=0 D01=1", "FrameFreigabe:E ToolButtonFreigabe:E"},
+        {"LED of a parameter gone", application, "", "show I85=1 -I85 hide show", "LedWidgetI85@0"},
+        {"status word", application, "", "show J302=129", "LedWidgetJ302_0@1 LedWidgetJ302_1@0 LedWidgetJ302_7@1"},
+        {"status word offline", application, "", "show J302=129 offline J302=128", "LedWidgetJ302_0@0 LedWidgetJ302_7@0"},
+        {"moving forwards", command, "", "show I197=1", "stackedWidgetMovie@0 LedWidgetI197@1 LedWidgetI199@0"},
+        {"moving backwards", command, "", "show I197=1 I197=0", "stackedWidgetMovie@1 LedWidgetI197@0 LedWidgetI199@0"},
+        {"standing still", command, "", "show I197=1 I199=1", "stackedWidgetMovie@2 LedWidgetI197@1 LedWidgetI199@1"},
+        {"direction offline", command, "", "offline show I197=1", "stackedWidgetMovie@2 LedWidgetI197@1"},
+        // Without I197 both LEDs go off and the picture stays.
+        {"direction without I197", command, "", "show I197=1 -I197 I199=1",
+         "stackedWidgetMovie@0 LedWidgetI197@0 LedWidgetI199@0"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
+}
+
+void TestPanels::statusWords_data()
+{
+    rowColumns();
+    const QString dbm = "DbmSteuerStatus", block = "SteuerStatusFahrsatz", command = "SteuerStatusKommandobetrieb";
+    const QString hidden = "box=Assistentenseite~ist~aktuell~ausgeblendet.";
+    QList<std::array<QString, 5>> rows = {
+        // A click on a control word LED sets or clears its bit in the project.
+        {"set bit 3 of I210", dbm, "I210=0", "show click:LedWidgetI210_3", "$I210=8 LedWidgetI210_3@1"},
+        {"clear bit 0 of I210", dbm, "I210=65535", "show click:LedWidgetI210_0", "$I210=65534 LedWidgetI210_0@0"},
+        {"clear drops bits above 15", dbm, "I210=65537", "show click:LedWidgetI210_0", "$I210=0 LedWidgetI210_0@0"},
+        {"set bit 15", dbm, "I210=1", "show click:LedWidgetI210_15", "$I210=32769 LedWidgetI210_15@1"},
+        {"read-only I210", dbm, "I210=0", "readonly show click:LedWidgetI210_3", "$I210=0 LedWidgetI210_3@0"},
+        {"clear bit 7 of J01", block, "J01=255", "show click:LedWidgetJ01_7", "$J01=127 LedWidgetJ01_7@0"},
+        {"set bit 0 of J01", block, "J01=2", "show click:LedWidgetJ01_0", "$J01=3 LedWidgetJ01_1@1 LedWidgetJ01_0@1"},
+        {"read-only J01", block, "J01=255", "readonly show click:LedWidgetJ01_7", "$J01=255 LedWidgetJ01_7@1"},
+        {"set bit 1 of J37", command, "J37=0", "show click:LedWidgetJ37_1", "$J37=2 LedWidgetJ37_1@1"},
+        // The status words are the drive's: their LEDs only show.
+        {"status I200", dbm, "I200=4", "show click:LedWidgetI200_2", "$I200=4 LedWidgetI200_2@1"},
+        {"status I212", dbm, "I212=0", "show click:LedWidgetI212_5", "$I212=0 LedWidgetI212_5@0"},
+        {"status J302", block, "J302=1", "show click:LedWidgetJ302_0", "$J302=1 LedWidgetJ302_0@1"},
+        {"status J39", command, "J39=0", "show click:LedWidgetJ39_7", "$J39=0 LedWidgetJ39_7@0"},
+        // The LEDs follow the drive; some words are read only online (or while read-only).
+        {"I210 offline", dbm, "I210=0", "offline show I210=5", "LedWidgetI210_0@1 LedWidgetI210_1@0 LedWidgetI210_2@1"},
+        {"I200 online", dbm, "I200=0", "show I200=32769", "LedWidgetI200_0@1 LedWidgetI200_1@0 LedWidgetI200_15@1"},
+        {"I200 offline", dbm, "I200=0", "offline show I200=32769", "LedWidgetI200_0@0 LedWidgetI200_15@0"},
+        {"I200 offline read-only", dbm, "I200=0", "offline readonly show I200=3", "LedWidgetI200_0@1 LedWidgetI200_1@1"},
+        {"I200 goes offline", dbm, "I200=0", "show I200=3 offline", "LedWidgetI200_0@0 LedWidgetI200_1@0"},
+        {"I212 offline", dbm, "I212=0", "offline show I212=255", "LedWidgetI212_0@0 LedWidgetI212_7@0"},
+        {"I212 online", dbm, "I212=0", "show I212=132", "LedWidgetI212_2@1 LedWidgetI212_7@1 LedWidgetI212_0@0"},
+        {"J01 offline", block, "J01=0", "offline show J01=129", "LedWidgetJ01_0@1 LedWidgetJ01_7@1 LedWidgetJ01_1@0"},
+        {"J302 offline", block, "J302=0", "offline show J302=129", "LedWidgetJ302_0@0 LedWidgetJ302_7@0"},
+        {"J302 online", block, "J302=0", "show J302=6", "LedWidgetJ302_1@1 LedWidgetJ302_2@1 LedWidgetJ302_0@0"},
+        {"J302 comes online", block, "J302=0", "offline show J302=6 online", "LedWidgetJ302_1@1 LedWidgetJ302_2@1"},
+        {"J39 offline", command, "J39=0", "offline show J39=3 online offline", "LedWidgetJ39_0@1 LedWidgetJ39_1@1"},
+        {"J37 not a number", command, "J37=x", "show J37=y", "LedWidgetJ37_0@0"},
+        // Links lead where the binary signal of a bit is chosen; a hidden page says so.
+        {"MC_Halt", block, "", "show click:ClickLabelStop", "jumps=DbmMotionBlockBinSignals FrameClickLabelStop^1"},
+        {"Reset", block, "", "show click:ClickLabelReset", "jumps=DbmMotionBlockBinSignals FrameClickLabelReset^1"},
+        {"Continue", block, "", "show click:ClickLabelContinue", "jumps=DbmMotionBlockBinSignals FrameClickLabelContinue^1"},
+        {"Continue, hidden", block, "", "page:-DbmMotionBlockBinSignals show ok click:ClickLabelContinue", "jumps= " + hidden},
+        {"command Continue", command, "", "show click:ClickLabelContinue",
+         "jumps=SrcCommandBinSignals FrameClickLabelContinue^1"},
+        {"command Continue, hidden", command, "", "page:-SrcCommandBinSignals show ok click:ClickLabelContinue", "jumps= " + hidden},
+        {"I210 bit 5, hidden", dbm, "", "page:-DbmSrcBinSignals show ok click:LblI210Text5", "jumps= " + hidden},
+        // Where a user clicks on the jog overview's diagram, and the page that opens.
+        {"jog overview KM2", "DbmTipbetrieb", "", "device:3 show clickAt:105,36 clickAt:105,90 clickAt:105,147 clickAt:568,105",
+         "stackedWidget@0 jumps=DbmSrcBinSignals,AntriebsreglerBedienteil,SteuertafelTippen,AntriebBeobPosiKern1"},
+        {"jog overview KQ2", "DbmTipbetrieb", "", "device:8 show clickAt:105,90", "stackedWidget@0 jumps=AntriebsreglerBedienteil"},
+        {"jog overview other", "DbmTipbetrieb", "", "device:5 show clickAt:105,36 clickAt:105,90 clickAt:565,63",
+         "stackedWidget@1 jumps=DbmSrcBinSignals,SteuertafelTippen,AntriebBeobPosiKern1"},
+    };
+    // The descriptions of the I210 bits 0 to 13 lead to the binary signal sources.
+    for (int bit = 0; bit < 14; ++bit)
+        rows.append({QStringLiteral("I210 bit %1").arg(bit), dbm, "", QStringLiteral("show click:LblI210Text%1").arg(bit),
+                     "jumps=DbmSrcBinSignals"});
+    for (const auto &row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
+}
+
+void TestPanels::links_data()
+{
+    rowColumns();
+    const QString velocity = "SteuertafelGeschwDrehmKraft", command = "SteuertafelPLCopen";
+    const QString hidden = "box=Assistentenseite~ist~aktuell~ausgeblendet.";
+    const QList<std::array<QString, 5>> rows = {
+        {"block table", "SteuertafelApplikation", "", "show on! freigabe click:ClickLblFahrsatzbetrieb",
+         "jumps=Fahrsatzbetrieb FrameClickLblFahrsatzbetrieb^1"},
+        {"block table hidden", "SteuertafelApplikation", "", "page:-Fahrsatzbetrieb show on! freigabe ok click:ClickLblFahrsatzbetrieb",
+         "jumps= " + hidden + "<br>Möglicherweise~sind~keine~Analogeingänge~projektiert."},
+        {"referencing", command, "K399=6", "page:ReferenzfahrtCBM show on! click:ClickLblReferenzierung",
+         "jumps=Referenzfahrt FrameLinkReferenzierung^1"},
+        {"referencing hidden", command, "K399=6", "page:-Referenzfahrt page:ReferenzfahrtCBM show on! ok click:ClickLblReferenzierung",
+         "jumps= " + hidden},
+        {"referencing, CBM only", command, "K399=6", "nopage:Referenzfahrt page:ReferenzfahrtCBM show on! click:ClickLblReferenzierung",
+         "jumps=ReferenzfahrtCBM"},
+        {"referencing, neither", command, "K399=6", "nopage:Referenzfahrt show on! ok click:ClickLblReferenzierung",
+         "jumps= box=Assistentenseite~fehlt~in~der~Baum-Definition."},
+        {"external velocity", command, "K412=2", "show on! click:ClickLblExtGeschw",
+         "jumps=DbmQuelleExterneGeschwindigkeit FrameLinkExtGeschw^1"},
+        {"velocity override", command, "K413=2", "show on! click:ClickLblGeschwOverride",
+         "jumps=DbmQuelleGeschwOverride FrameLinkGeschwOverride^1"},
+        {"velocity clamping", command, "K414=2", "show on! click:ClickLblQuelleDrehzahlklammerung",
+         "jumps=DbmQuelleDrehmKraftGeschwKlammerung FrameLinkQuelleDrehzahlklammerung^1"},
+        {"velocity sources", velocity, "D299=0*9",
+         "show on! click:ClickLblGeschwindigkeit click:ClickLblFestwBeschl click:ClickLblFestwVerz click:ClickLblFestwRuck "
+         "click:ClickLblVoverride click:ClickLblDrehmKraftBegr click:ClickLblDrehmKraftBegr2 click:ClickLblSollDrehmKraft",
+         "jumps=DbmGeschwDrehmKraft,SrcSelFixedAccel,SrcSelFixedDecel,SrcSelFixedJerk,DbmQuelleGeschwOverride,"
+         "DbmGeschwDrehmKraft,DbmGeschwDrehmKraft,DbmQuelleDrehmKraftGeschwKlammerung FrameClickLblGeschwindigkeit^1 "
+         "FrameClickLblFestwRuck^1 FrameClickLblSollDrehmKraft^1"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
+}
+
+QTEST_MAIN(TestPanels)
+#include "tst_panels.moc"

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ParameterStore.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+// A widget of a page's form by its object name; a form without it ends the test run.
+template <class Widget = QWidget>
+Widget *child(const QObject *parent, const QString &name)
+{
+    auto *widget = parent->findChild<Widget *>(name);
+    if (!widget)
+        qFatal("no widget %s", qPrintable(name));
+    return widget;
+}
+
+// Clicks a rich-text label on its link, as a user does: the target is the one the form
+// holds. False when no point of the label holds a link.
+inline bool clickLink(QLabel *label)
+{
+    QSignalSpy activated(label, &QLabel::linkActivated);
+    for (int y : {label->height() / 2, label->height() / 3, 2 * label->height() / 3}) {
+        for (int x = 1; x < label->width() && activated.isEmpty(); x += 3)
+            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(x, y));
+    }
+    return !activated.isEmpty();
+}
+
+// The accepted writes as "J40.3=7", in order.
+inline QStringList writtenTexts(const ParameterStore &store)
+{
+    QStringList texts;
+    for (const ParameterStore::WrittenValue &write : store.writtenValues())
+        texts << QStringLiteral("%1.%2=%3").arg(write.coordinate).arg(write.element).arg(write.text);
+    return texts;
+}
