@@ -1,5 +1,6 @@
 #include "ParameterTextEdit.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 
 ParameterTextEdit::ParameterTextEdit(QWidget *parent) : QLineEdit(parent), ParameterControl(this)
@@ -35,6 +36,14 @@ void ParameterTextEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void ParameterTextEdit::changeEvent(QEvent *event)
+{
+    // An entry the user has not finished stays as typed.
+    if (event->type() == QEvent::LanguageChange && isInitialized() && text() == m_shown)
+        showValue();
+    QLineEdit::changeEvent(event);
 }
 
 void ParameterTextEdit::commit()

@@ -17,6 +17,8 @@ protected:
     void showValue() override;
     void applyEditable(bool editable) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // A selection parameter shows its text in the host's language: a switch shows it again.
+    void changeEvent(QEvent *event) override;
 
 private:
     void commit();

@@ -45,6 +45,7 @@ void ExternalSourcePage::setupFamily()
             dynamic_cast<ParameterControl *>(findChild<QWidget *>(QStringLiteral("ParaTextEdit_") + m_address + suffix)));
     }
     Q_ASSERT(m_diagrams && m_diagrams->count() == 4);
+    m_formDiagram = m_diagrams->currentIndex();
     hideLabelsAndTextEditsIndirect();
     WizardGlobal().AddHoverHighlights(this);
 }
@@ -57,9 +58,11 @@ void ExternalSourcePage::initialUpdate()
     WizardGlobal().SetAllLabelsOnSvgWidgetPixelSize(this);
 }
 
+// The host shows the page again after a device change.
 void ExternalSourcePage::showEvent(QShowEvent *event)
 {
     BrevanePage::showEvent(event);
+    setIndexStackedWidget();
     actualizeLabelAndTextEditIndirectRead();
 }
 
@@ -96,8 +99,11 @@ void ExternalSourcePage::hideLabelsAndTextEditsIndirect()
 void ExternalSourcePage::setIndexStackedWidget()
 {
     const int index = diagramFor(deviceType(), readText(QStringLiteral("E57")));
-    if (index < 0)
+    if (index < 0) {
+        // As a page created for this device: a diagram left from the previous one may draw inputs it lacks.
+        setStackPage(m_diagrams, m_formDiagram);
         return;
+    }
     setStackPage(m_diagrams, index);
     diagramChosen(index);
 }

@@ -34,7 +34,8 @@ protected:
     void connectLinkLabelsToHandler();
     void connectParameterControls();
     void setIndexStackedWidget();
-    // Called with the diagram page chosen, or not at all when the device type names none.
+    // Called with the diagram page chosen, or not at all when the device type names none (the
+    // form's own page is shown then).
     virtual void diagramChosen(int index);
 
     QStackedWidget *diagrams() const { return m_diagrams; }
@@ -43,5 +44,6 @@ protected:
 private:
     QString m_address;
     QStackedWidget *m_diagrams = nullptr;
+    int m_formDiagram = 0;
     QList<IndirectPair> m_pairs;
 };

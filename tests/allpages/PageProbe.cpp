@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
@@ -88,6 +89,9 @@ QStringList visibleTexts(const QWidget *page)
             add(where, button->text());
         else if (const auto *group = qobject_cast<const QGroupBox *>(widget))
             add(where, group->title());
+        // Also the edit inside a spin box or an editable choice.
+        else if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+            add(where, edit->text().isEmpty() ? edit->placeholderText() : edit->text());
         if (const auto *combo = qobject_cast<const QComboBox *>(widget)) {
             for (int index = 0; index < combo->count(); ++index)
                 add(where + QStringLiteral("[%1]").arg(index), combo->itemText(index));

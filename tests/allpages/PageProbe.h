@@ -31,8 +31,8 @@ QStringList linksOf(const QLabel *label);
 QString key(const QWidget *widget, const QWidget *page);
 QWidget *find(QWidget *page, const QString &key);
 
-// Every text a user reads on the page, as "key: text": labels, buttons, group titles, combo
-// entries, tab titles, and the headers and first rows of item views.
+// Every text a user reads on the page, as "key: text": labels, buttons, group titles, the text
+// of edit boxes, combo entries, tab titles, and the headers and first rows of item views.
 QStringList visibleTexts(const QWidget *page);
 
 // Something a user can do with one click: press a button or a clickable area, follow a link.

@@ -144,6 +144,8 @@ private slots:
     void initTestCase();
     void retranslation_data();
     void retranslation();
+    void deviceSwitch_data();
+    void deviceSwitch();
     void distinctButtons_data();
     void distinctButtons();
     void readOnlyWhileShown_data();
@@ -256,6 +258,56 @@ void TestPageRules::retranslation()
     QVERIFY(fresh);
     const QStringList changed = difference(PageProbe::visibleTexts(fresh.get()), PageProbe::visibleTexts(lived.get()));
     m_session.setLanguage(Text::German);
+    QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("after the switch, against a fresh page:\n  ")
+                                           + changed.join(QStringLiteral("\n  "))));
+}
+
+void TestPageRules::deviceSwitch_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    // Fewer analog inputs, none, a model without a diagram of its own, and back.
+    const QList<QPair<eDeviceType, eDeviceType>> switches = {{eDeviceTypeKM2, eDeviceTypeKQ2},
+        {eDeviceTypeKQ2, eDeviceTypeKN2}, {eDeviceTypeKN2, eDeviceTypeKT2}, {eDeviceTypeKT2, eDeviceTypeKM2}};
+    const auto name = [](eDeviceType device) { return PageVariant{device}.name().section('-', 0, 0); };
+    for (const QString &identifier : std::as_const(m_identifiers)) {
+        for (const auto &change : switches) {
+            QTest::addRow("%s %s->%s", qPrintable(identifier), qPrintable(name(change.first)), qPrintable(name(change.second)))
+                << identifier << int(change.first) << int(change.second);
+        }
+    }
+}
+
+// The host changes the device type and shows the page again; the page then shows the same
+// widgets and texts as the same page created for the new device.
+void TestPageRules::deviceSwitch()
+{
+    QFETCH(QString, identifier);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    PageVariant variant;
+    variant.device = eDeviceType(from);
+    QString error;
+    QVERIFY2(m_session.reset(variant, &error), qPrintable(error));
+    auto lived = open(identifier);
+    QVERIFY(lived);
+    m_session.host()->setDeviceType(eDeviceType(to));
+    lived->hide();
+    lived->show();
+    QCoreApplication::processEvents();
+    auto fresh = open(identifier);
+    QVERIFY(fresh);
+    QCoreApplication::processEvents();
+    const auto seen = [](const QWidget *page) {
+        QStringList seen = PageProbe::visibleTexts(page);
+        for (const QWidget *widget : page->findChildren<QWidget *>()) {
+            if (widget->isVisibleTo(page))
+                seen << QLatin1String("shown ") + PageProbe::key(widget, page);
+        }
+        return seen;
+    };
+    const QStringList changed = difference(seen(fresh.get()), seen(lived.get()));
     QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("after the switch, against a fresh page:\n  ")
                                            + changed.join(QStringLiteral("\n  "))));
 }

@@ -339,8 +339,6 @@ void TestWorkbenchSession::everyPageFitsASmallScreen()
             cut << QStringLiteral("%1 %2 %3").arg(QLatin1String(widget->metaObject()->className()), widget->objectName())
                        .arg(QStringLiteral("%1,%2 %3x%4").arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height()));
     }
-    // The form holds the 600 x 100 diagram in a stacked widget of at most that size, with margins.
-    QEXPECT_FAIL("DbmSrcIndirectTriggerFollowMbV2", "the form cuts its own diagram", Continue);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
 }
 
