@@ -42,7 +42,9 @@ void AnzahlFahrsaetzeAendern::AnzahlFahrsaetzeAendernTake()
 {
     // Leaving the field ends the dialog with the typed number, but not when the field is left
     // for the cancel button: the press on it would end the dialog as confirmed before the click.
-    if (QApplication::focusWidget() == ui->pushButtonCancel)
+    // Nor when the dialog itself goes away: the field loses the focus as the dialog hides, after
+    // a cancel that must not turn into the typed number.
+    if (isHidden() || QApplication::focusWidget() == ui->pushButtonCancel)
         return;
     AnzahlFahrsaetzeAendernReturnOK();
 }

@@ -8,6 +8,7 @@
 #include "StoreSeed.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
@@ -52,6 +53,8 @@ private slots:
     void buttons();
     void countDialog_data();
     void countDialog();
+    void countDialogEnds_data();
+    void countDialogEnds();
 
 private:
     // Opens the table page as the host does, shown, after the script's drive changes.
@@ -381,6 +384,46 @@ void TestMotionBlockTable::countDialog()
         QTest::keyClick(field, Qt::Key_Backspace);
     child<QToolButton>(&dialog, button)->click();
     QCOMPARE(field->text(), shown);
+}
+
+void TestMotionBlockTable::countDialogEnds_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Escape") << "escape" << -1;
+    QTest::newRow("window closed") << "close" << -1;
+    // An assistive tool presses a button without moving the focus.
+    QTest::newRow("Cancel pressed in place") << "cancel" << -1;
+    QTest::newRow("OK pressed in place") << "ok" << 20;
+    QTest::newRow("Return") << "return" << 20;
+    QTest::newRow("field left") << "leave" << 20;
+}
+
+// However the dialog ends, the typed number counts only when it was confirmed.
+void TestMotionBlockTable::countDialogEnds()
+{
+    QFETCH(QString, how);
+    QFETCH(int, result);
+    AnzahlFahrsaetzeAendern dialog(7);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *field = child<QLineEdit>(&dialog, "lineEditAnzahlFahrsaetze");
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "20");
+    if (how == "escape")
+        QTest::keyClick(field, Qt::Key_Escape);
+    else if (how == "close")
+        dialog.close();
+    else if (how == "cancel" || how == "ok")
+        child<QPushButton>(&dialog, how == "ok" ? "pushButtonOk" : "pushButtonCancel")->click();
+    else if (how == "return")
+        QTest::keyClick(field, Qt::Key_Return);
+    else
+        child<QToolButton>(&dialog, "toolButtonInc")->setFocus(Qt::TabFocusReason);
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(dialog.result(), result);
 }
 
 QTEST_MAIN(TestMotionBlockTable)
