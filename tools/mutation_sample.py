@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Samples small faults in the code and tells which ones the test suite catches.
 
-    python3 tools/mutation_sample.py --seed 7 --count 100 [--build build/release] [--paths pages host]
+    python3 tools/mutation_sample.py --seed 7 --count 100 [--build build/release] [--paths pages host] [--jobs 1]
 
 From the seed it picks changes of the kinds a slip of the hand makes: a comparison flipped, a
 boundary moved (< to <=), a boolean or a "1"/"0" value text swapped, a number changed, a call
@@ -106,6 +106,8 @@ def main():
                         help="CTest -E regex of tests left out (slow and blind to logic)")
     parser.add_argument("--timeout", type=int, default=900, help="seconds for one build or test run")
     parser.add_argument("--log", default="/tmp/mutation_sample.log")
+    parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2,
+                        help="parallel compile and test jobs (leave a core free for other work)")
     options = parser.parse_args()
 
     pool = candidates(options.paths)
@@ -140,8 +142,8 @@ def main():
     signal.signal(signal.SIGINT, interrupted)
     signal.signal(signal.SIGTERM, interrupted)
 
-    build = ["cmake", "--build", options.build, "--parallel", str(os.cpu_count() or 2)]
-    test = ["ctest", "--test-dir", options.build, "--parallel", str(os.cpu_count() or 2), "--stop-on-failure",
+    build = ["cmake", "--build", options.build, "--parallel", str(options.jobs)]
+    test = ["ctest", "--test-dir", options.build, "--parallel", str(options.jobs), "--stop-on-failure",
             "-E", options.exclude]
     os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
     if run(build, options.log, options.timeout) != 0:
