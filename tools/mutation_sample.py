@@ -148,6 +148,9 @@ def main():
     os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
     if run(build, options.log, options.timeout) != 0:
         sys.exit(f"the unchanged tree does not build (see {options.log})")
+    # A suite that fails unchanged would count every change as caught.
+    if run(test, options.log, options.timeout) != 0:
+        sys.exit(f"the unchanged tree fails its tests (see {options.log})")
 
     caught = missed = broken = 0
     try:
