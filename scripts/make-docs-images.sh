@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the README's pictures into docs/images from the plain build: the workbench window,
 # three pages (application overview, motion block table, motion block control panel) and the
-# window after a rehearsal with the simulated drive, in English. Everything in docs/images comes from this script.
+# window after a rehearsal with the simulated drive, in English. The gallery picture is a crop of
+# the gallery's index.html and is kept.
 source "$(dirname "$0")/common.sh"
 
 brevane_install_packages
@@ -16,7 +17,6 @@ export QT_QPA_PLATFORM=offscreen
 
 "$workbench" --screenshots "$shots" --language en --require-all >/dev/null
 mkdir -p "$images"
-rm -f "$images"/*.png
 for page in AppSatDriveBased Fahrsatzbetrieb SteuertafelApplikation; do
     cp "$shots/$page.png" "$images/$page.png"
 done
