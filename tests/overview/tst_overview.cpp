@@ -326,59 +326,43 @@ void TestOverview::modePages()
 
 void TestOverview::functionSwitches_data()
 {
-    QTest::addColumn<QStringList>("drive");
-    QTest::addColumn<QStringList>("changes"); // by the drive once the controller runs
-    QTest::addColumn<QStringList>("shown");
-    const QStringList comparators = functionPages.mid(2, 4);
-    QTest::newRow("nothing present") << QStringList{"G806=1,1,1,1,1", "G807=1", "G894=1", "G303=1,1"}
-                                     << QStringList() << QStringList();
-    QTest::newRow("comparators on") << QStringList{"C76", "G806=1,0,0,0,0"} << QStringList{"G806.1=1"}
-                                    << QStringList{
-                                           "DbmKompReal32", "DbmKompInt32", "DbmKompInt16", "DbmKompInt8"};
-    QTest::newRow("comparators off") << QStringList{"C76", "G806=1,1,1,1,1"} << QStringList{"G806.1=0"}
-                                     << QStringList();
-    QTest::newRow("switch 2 is not on")
-        << QStringList{"C76", "G806=0,1,0,0,0"} << QStringList{"G806.1=2"} << QStringList();
-    QTest::newRow("switch without the element")
-        << QStringList{"C76", "I59", "G806=1,1"} << QStringList() << comparators;
-    QTest::newRow("comparators without switch") << QStringList{"C76"} << QStringList() << comparators;
-    QTest::newRow("switch on, function missing")
-        << QStringList{"G20", "G806=0,1,1,1,1"} << QStringList{"G806=1"} << QStringList{"PidRegler"};
-    QTest::newRow("disable source has no switch")
-        << QStringList{"G454", "G806=0,0,0,0,0"} << QStringList() << QStringList{"SrcDisablePidRegler"};
-    QTest::newRow("all on") << QStringList{"G20", "G454", "C76", "I59", "G361", "J110", "N40", "F40", "F50",
-        "G806=0,0,0,0,0", "G807", "G894", "G303=0,0"}
-                            << QStringList{"G806=1", "G806.1=1", "G806.3=1", "G806.4=1", "G807=1", "G894=1",
-                                   "G303=1", "G303.1=1"}
-                            << functionPages;
-    QTest::newRow("motor potentiometer off")
-        << QStringList{"G361", "G807=1"} << QStringList{"G807=0"} << QStringList();
-    QTest::newRow("counter on") << QStringList{"N40", "G894"} << QStringList{"G894=1"}
-                                << QStringList{"Counter"};
-    QTest::newRow("hidden analog output stays hidden")
-        << QStringList{"F40!", "F50", "G303=0,0"} << QStringList{"G303=1", "G303.1=1"}
-        << QStringList{"AnalogOutput2"};
-    QTest::newRow("hidden analog output without switch")
-        << QStringList{"F40!", "F50"} << QStringList() << QStringList{"AnalogOutput2"};
-    QTest::newRow("analog outputs by element")
-        << QStringList{"F40", "F50", "G303=1,1"} << QStringList{"G303=0"} << QStringList{"AnalogOutput2"};
+    QTest::addColumn<QString>("drive");
+    QTest::addColumn<QString>("changes"); // by the drive once the controller runs
+    QTest::addColumn<QString>("shown");
+    const QString comparators = "DbmKompReal32 DbmKompInt32 DbmKompInt16 DbmKompInt8";
+    QTest::newRow("nothing present") << "G806=1,1,1,1,1 G807=1 G894=1 G303=1,1" << "" << "";
+    QTest::newRow("comparators on") << "C76 G806=1,0,0,0,0" << "G806.1=1" << comparators;
+    QTest::newRow("comparators off") << "C76 G806=1,1,1,1,1" << "G806.1=0" << "";
+    QTest::newRow("switch 2 is not on") << "C76 G806=0,1,0,0,0" << "G806.1=2" << "";
+    QTest::newRow("switch without the element") << "C76 I59 G806=1,1" << "" << comparators;
+    QTest::newRow("comparators without switch") << "C76" << "" << comparators;
+    QTest::newRow("switch on, function missing") << "G20 G806=0,1,1,1,1" << "G806=1" << "PidRegler";
+    QTest::newRow("disable source has no switch") << "G454 G806=0,0,0,0,0" << "" << "SrcDisablePidRegler";
+    QTest::newRow("all on") << "G20 G454 C76 I59 G361 J110 N40 F40 F50 G806=0,0,0,0,0 G807 G894 G303=0,0"
+                            << "G806=1 G806.1=1 G806.3=1 G806.4=1 G807=1 G894=1 G303=1 G303.1=1"
+                            << functionPages.join(' ');
+    QTest::newRow("motor potentiometer off") << "G361 G807=1" << "G807=0" << "";
+    QTest::newRow("counter on") << "N40 G894" << "G894=1" << "Counter";
+    QTest::newRow("hidden analog output stays hidden") << "F40! F50 G303=0,0" << "G303=1 G303.1=1" << "AnalogOutput2";
+    QTest::newRow("hidden analog output without switch") << "F40! F50" << "" << "AnalogOutput2";
+    QTest::newRow("analog outputs by element") << "F40 F50 G303=1,1" << "G303=0" << "AnalogOutput2";
 }
 
 // The pages of an additional function exist while the drive has it and its switch is on.
 void TestOverview::functionSwitches()
 {
-    QFETCH(QStringList, drive);
-    QFETCH(QStringList, changes);
-    QFETCH(QStringList, shown);
+    QFETCH(QString, drive);
+    QFETCH(QString, changes);
+    QFETCH(QString, shown);
     m_host->addPages(functionPages, false);
-    open("DbmVisibility", drive, false);
-    m_script->run(changes.join(' '));
+    open("DbmVisibility", {drive}, false);
+    m_script->run(changes);
     QStringList visible;
     for (const QString &page : functionPages) {
         if (m_host->pageVisible(page))
             visible << page;
     }
-    QCOMPARE(visible, shown);
+    QCOMPARE(visible.join(QLatin1Char(' ')), shown);
     QCOMPARE(m_host->store().elementOverruns(), QStringList());
 }
 
