@@ -206,7 +206,8 @@ void TestFunctions::stateRows()
     addState("counter switched on", "Counter", counters,
         QStringList{"N40.3=0"} + second + QStringList{"click:toolButtonRight", "click:checkBoxN40"},
         counterRows.arg("shown") + " checkBoxN40:checked", "N40.3=1");
-    addState("counter switched off", "Counter", counters, second + QStringList{"click:toolButtonRight", "click:checkBoxN40"},
+    addState("counter switched off", "Counter", counters,
+        second + QStringList{"click:toolButtonRight", "click:checkBoxN40"},
         counterRows.arg("hidden") + " checkBoxN40:unchecked", "N40.3=0");
     addState("counter shown again", "Counter", counters, second + QStringList{"hide show"},
         "lineEditCounterNumber%0");

@@ -124,12 +124,14 @@ void TestOverview::stateRows()
     // Where a link leads as the host's fieldbus and tree have it.
     const auto link = [](const char *name, const char *page, const QStringList &setup, const char *link,
                           const QString &outcome) {
-        addState(name, page, setup, {QStringLiteral("link:") + link}, outcome.startsWith("box=") ? outcome : "jumps=" + outcome);
+        addState(name, page, setup, {QStringLiteral("link:") + link},
+            outcome.startsWith("box=") ? outcome : "jumps=" + outcome);
     };
     const QStringList buses
         = {"@page:EtherCatStartseite", "@page:ProfinetStartseite", "@page:CanOpen", "@page:EthernetIPStart"};
-    const auto bus = [&](const char *name, int fieldbus, const QStringList &tree, const QString &outcome) {
-        link(name, "AppSatDriveBased", tree + QStringList{QStringLiteral("@fieldbus:%1").arg(fieldbus)}, "ActionWidgetFeldbus", outcome);
+    const auto bus = [&](const char *name, int fieldbus, QStringList tree, const QString &outcome) {
+        link(name, "AppSatDriveBased", tree << QStringLiteral("@fieldbus:%1").arg(fieldbus), "ActionWidgetFeldbus",
+            outcome);
     };
     bus("EtherCAT", 1, buses, "EtherCatStartseite");
     bus("PROFINET", 3, buses, "ProfinetStartseite");
@@ -154,7 +156,8 @@ void TestOverview::stateRows()
     binary("neither", {}, missingPage);
     // Live while shown, and exactly those off when hidden.
     for (const auto &[page, drive, live] : {std::tuple{"AppSatDriveBased", "K08", "K08@1.0"},
-             std::tuple{"DbmVisibility", "K08 I00 G806 G807 G894 G303", "G303@1.0,G806@1.0,G807@1.0,G894@1.0,I00@1.0,K08@1.0"},
+             std::tuple{"DbmVisibility", "K08 I00 G806 G807 G894 G303",
+                 "G303@1.0,G806@1.0,G807@1.0,G894@1.0,I00@1.0,K08@1.0"},
              std::tuple{"DbmZusatzfunktionen", "G806 G807 G891 G893", "G806@1.0,G807@1.0,G891@1.0,G893@1.0"}}) {
         addState(QStringLiteral("%1 live").arg(page), page, {drive}, {}, QStringLiteral("live=") + live);
         addState(QStringLiteral("%1 hidden").arg(page), page, {drive}, {"hide"}, "live=");
@@ -172,7 +175,8 @@ void TestOverview::stateRows()
     addState("mode missing", overview, {}, {}, blocks + ":checked");
     addState("command to motion block", overview, {"K08=3"}, {"click:" + blocks}, blocks + ":checked",
         "K08.0=1 K08.0=1");
-    addState("outside the table to velocity and command", overview, {"K08=0"}, {"click:" + velocity, "click:" + command},
+    addState("outside the table to velocity and command", overview, {"K08=0"},
+        {"click:" + velocity, "click:" + command},
         command + ":checked", "K08.0=2 K08.0=2 K08.0=3 K08.0=3");
     addState("checked command button, K08 outside the table", overview, {"K08=7"}, {"click:" + command}, "", "K08.0=3");
     addState("checked command button, K08 3", overview, {"K08=3"}, {"click:" + command}, "");
@@ -229,7 +233,9 @@ void TestOverview::stateRows()
             const int picture = fieldbus == 3 ? 1 : fieldbus == 2 ? 2 : 0;
             addState(QStringLiteral("%1 fieldbus %2").arg(page).arg(fieldbus), page,
                 outputs + QStringList{QStringLiteral("@fieldbus:%1").arg(fieldbus)}, {},
-                QStringLiteral("parameter{Label,TextEdit}_A#%1 stackedWidget_2=%2 parameterTextEdit_A%").arg(coordinate).arg(picture)
+                QStringLiteral("parameter{Label,TextEdit}_A#%1 stackedWidget_2=%2 parameterTextEdit_A%")
+                        .arg(coordinate)
+                        .arg(picture)
                     + value);
         }
     }

@@ -46,7 +46,10 @@ private slots:
 private:
     void linkRows() override;
     void stateRows() override;
-    ParameterControl *control(const QString &name) const { return dynamic_cast<ParameterControl *>(child(m_page.get(), name)); }
+    ParameterControl *control(const QString &name) const
+    {
+        return dynamic_cast<ParameterControl *>(child(m_page.get(), name));
+    }
     // The command page on a drive with every command parameter; element 0 of E76 must not count.
     void commandPage(const QString &j40, const QMap<qint64, QString> &j50, const QString &application = "7300099")
     {
@@ -59,21 +62,20 @@ private:
 
 void TestSources::linkRows()
 {
-    const auto add = [](const char *page, const QStringList &table) { addLinks(page, table); };
-    add("SrcSelFixedVelocity",
+    addLinks("SrcSelFixedVelocity",
         {"ActionWidgetFestwerte_{a,b}>DbmFixedVelocity", "ActionWidgetHauptsollwert_{a,b}>DbmHauptsollwert",
             "ActionWidgetZusatzsollwert_{a,b}>DbmZusatzsollwert"});
-    add("SrcSelFixedAccel",
+    addLinks("SrcSelFixedAccel",
         {"ActionWidgetFestwerte_{a,b}>DbmFixedAccel", "ActionWidgetBetriebsart_{a,b}>DbmGeschwDrehmKraft"});
-    add("SrcSelFixedDecel",
+    addLinks("SrcSelFixedDecel",
         {"ActionWidgetFestwerte_{a,b}>DbmFixedDecel", "ActionWidgetBetriebsart_{a,b}>DbmGeschwDrehmKraft"});
-    add("SrcSelFixedJerk",
+    addLinks("SrcSelFixedJerk",
         {"ActionWidgetFestwerte_a>DbmFixedJerk", "ActionWidgetBetriebsart_a>DbmGeschwDrehmKraft"});
-    add("DbmFixedVelocity", {"ActionWidgetFestwertAuswahl>SrcSelFixedVelocity"});
-    add("DbmFixedAccel", {"ActionWidgetFestwertAuswahl>SrcSelFixedAccel"});
-    add("DbmFixedDecel", {"ActionWidgetFestwertAuswahl>SrcSelFixedDecel"});
-    add("DbmFixedJerk", {"ActionWidgetFestwertAuswahl>SrcSelFixedJerk"});
-    add("DbmGeschwDrehmKraft",
+    addLinks("DbmFixedVelocity", {"ActionWidgetFestwertAuswahl>SrcSelFixedVelocity"});
+    addLinks("DbmFixedAccel", {"ActionWidgetFestwertAuswahl>SrcSelFixedAccel"});
+    addLinks("DbmFixedDecel", {"ActionWidgetFestwertAuswahl>SrcSelFixedDecel"});
+    addLinks("DbmFixedJerk", {"ActionWidgetFestwertAuswahl>SrcSelFixedJerk"});
+    addLinks("DbmGeschwDrehmKraft",
         {"ActionWidget_{b,c}_D40>DbmHauptsollwert", "ActionWidget_{b,c}_D41>DbmZusatzsollwert",
             "ActionWidget_{b,c}_D43>SrcSelFixedAccel", "ActionWidget_{b,c}_D44>SrcSelFixedDecel",
             "ActionWidget_{b,c}_D45>SrcSelFixedJerk", "ActionWidget_{b,c}_G468>DbmQuelleGeschwOverride",
@@ -83,16 +85,16 @@ void TestSources::linkRows()
             "ActionWidget_d_G47{1,4,7}>DbmQuelleDrehmKraftGeschwKlammerung",
             "ActionWidget_c_I1{00,13}>DbmSrcBinSignals"});
     // The set velocity is drawn on the mode's overview, not on the main set value's page.
-    add("DbmBegrGeschwDrehmKraft",
+    addLinks("DbmBegrGeschwDrehmKraft",
         {"ActionWidget{Betriebsart,D42}>DbmGeschwDrehmKraft", "ActionWidgetE19>EinAusgaenge",
             "ActionWidgetI10>VAccRBegrenzung"});
-    add("DbmHauptsollwert",
+    addLinks("DbmHauptsollwert",
         {"ActionWidget_D20_{1,2}>SrcSelFixedVelocity", "ActionWidget_D40_{1,2}>DbmGeschwDrehmKraft",
             "ActionWidget_G462_{1,2}>DbmQuelleExterneGeschwindigkeit", "ActionWidget_E19_2>EinAusgaenge"});
-    add("DbmZusatzsollwert",
+    addLinks("DbmZusatzsollwert",
         {"ActionWidget_D20_{1,2}>SrcSelFixedVelocity", "ActionWidget_D41_{1,2}>DbmGeschwDrehmKraft",
             "ActionWidget_G465_{1,2}>DbmQuelleExtZusatzGeschwindigkeit", "ActionWidget_E19_2>EinAusgaenge"});
-    add("DbmKommando",
+    addLinks("DbmKommando",
         {"ClickLabelReferenzierung>Referenzfahrt",
             "ClickLabelDrehmKraftGeschwKlammerung>DbmQuelleDrehmKraftGeschwKlammerung",
             "ClicklabelLinkHaltebremse>SeiteAllgemein",
@@ -101,17 +103,17 @@ void TestSources::linkRows()
             "ActionWidgetQuelleGeschwOverride>DbmQuelleGeschwOverride",
             "ActionWidgetLinkToPosiKern1>AntriebBeobPosiKern1", "ActionWidgetSynchronbetrieb>SynchronBetrieb",
             "ActionWidgetWickler>AppWinderCenter"});
-    add("SrcCommandBinSignals",
+    addLinks("SrcCommandBinSignals",
         {"ActionWidgetE19>EinAusgaenge", "ActionWidgetJ37>SteuerStatusKommandobetrieb",
             "ActionWidgetKommando>DbmKommando"});
     // The anchors of the binary-signal links are only display.
-    add("DbmSrcBinSignals",
+    addLinks("DbmSrcBinSignals",
         {"label_application>AppSatDriveBased", "label_controlPanel>SteuertafelTippen",
             "label_jog>DbmTipbetrieb", "label_I210>DbmSteuerStatus", "label_E19>EinAusgaenge"});
-    add("DbmSrcDirection",
+    addLinks("DbmSrcDirection",
         {"ActionWidgetI210{,_2}>DbmSteuerStatus", "ActionWidgetMotionKern{,_2}>AntriebBeobPosiKern1",
             "ActionWidgetApplikation>AppSatDriveBased"});
-    add("DbmSrcTrqForce",
+    addLinks("DbmSrcTrqForce",
         {"ActionWidgetBegrDrehmKraft{,_2,_3}>MBegrenzung", "ActionWidgetC232C233{,_2,_3}>AppSatDriveBased",
             "ActionWidgetSkalAE1>AE1Skalierung*", "ActionWidgetSkalAE2>AE2Skalierung*",
             "ActionWidgetSkalAE3{,_2}>AE3Skalierung*"});
@@ -136,7 +138,8 @@ void TestSources::stateRows()
     // element 1 names the application.
     const auto fallback = [](const char *name, const char *page, const QStringList &tree, const char *link,
                               const QString &outcome, const QString &e76 = QString()) {
-        addState(name, page, QStringList(tree).replaceInStrings(QRegularExpression("^"), "@page:") << (e76.isNull() ? "" : "E76=7300003," + e76),
+        const QString drive = e76.isNull() ? "" : "E76=7300003," + e76;
+        addState(name, page, QStringList(tree).replaceInStrings(QRegularExpression("^"), "@page:") << drive,
             {QStringLiteral("link:") + link}, outcome.startsWith("box=") ? outcome : "jumps=" + outcome);
     };
     fallback("binary signals: synchronous", "DbmSrcBinSignals", {"AppWinder", "AppSynchron"}, "label_application",

@@ -139,8 +139,8 @@ bool PageScript::step(const QString &step)
         const auto first = static_cast<unsigned short>(target.section(QLatin1Char('.'), 1).toUInt());
         for (int index = 0; index < values.size(); ++index) {
             const auto element = static_cast<unsigned short>(first + index);
-            if (!store.setValue(base.section(QLatin1Char('@'), 0, 0), base.section(QLatin1Char('@'), 1).toInt(), element,
-                    values.at(index)))
+            const QString coordinate = base.section(QLatin1Char('@'), 0, 0);
+            if (!store.setValue(coordinate, base.section(QLatin1Char('@'), 1).toInt(), element, values.at(index)))
                 QTest::qFail(qPrintable(QStringLiteral("refused: ") + step + QLatin1Char(' ') + store.lastWriteError()),
                     __FILE__, __LINE__);
         }
@@ -172,7 +172,8 @@ QString PageScript::state(const QString &token) const
         return token + QStringLiteral("?");
     const QString name = token.left(at), wanted = token.mid(at + 1);
     const QChar kind = token.at(at);
-    static const QStringList words = {"hidden", "shown", "disabled", "enabled", "plain", "linked", "unchecked", "checked"};
+    static const QStringList words
+        = {"hidden", "shown", "disabled", "enabled", "plain", "linked", "unchecked", "checked"};
     QString value;
     if (name.startsWith(QLatin1Char('$')) && kind == QLatin1Char('*')) {
         const auto information = m_host.store().information(ParameterCoordinate(name.mid(1))).toStrongRef();
@@ -181,7 +182,8 @@ QString PageScript::state(const QString &token) const
         value = m_host.store().value(name.mid(1).section(QLatin1Char('.'), 0, 0), 0,
                                      static_cast<unsigned short>(name.section(QLatin1Char('.'), 1).toUInt()));
     } else if (name == QLatin1String("jumps")) {
-        value = m_host.calls({"jumpToPage"}).join(QLatin1Char(',')).remove(QStringLiteral("jumpToPage(")).remove(QLatin1Char(')'));
+        value = m_host.calls({"jumpToPage"}).join(QLatin1Char(','));
+        value.remove(QStringLiteral("jumpToPage(")).remove(QLatin1Char(')'));
     } else if (name == QLatin1String("block")) {
         value = QString::number(m_host.fahrsatzNummer());
     } else if (name == QLatin1String("box")) {
@@ -208,7 +210,8 @@ QString PageScript::state(const QString &token) const
     } else if (kind == QLatin1Char('?')) {
         value = QString::number(int(qobject_cast<QAbstractButton *>(shown)->isChecked()));
     } else if (auto *control = dynamic_cast<ParameterControl *>(shown); control && kind == '#' && wanted.contains('.')) {
-        value = QStringLiteral("%1.%2@%3").arg(control->coordinate()).arg(control->index()).arg(int(control->livingSpace()));
+        value = QStringLiteral("%1.%2@%3").arg(control->coordinate()).arg(control->index());
+        value = value.arg(int(control->livingSpace()));
     } else if (control && (kind == '#' || kind == '=')) {
         value = kind == QLatin1Char('#') ? QString::number(control->index()) : control->coordinate();
     } else if (auto *picture = qobject_cast<QLabel *>(shown); picture && kind == '@') {

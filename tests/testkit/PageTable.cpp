@@ -75,13 +75,14 @@ void PageTable::links()
         m_host->clearCalls();
         m_watcher->clear();
         activateLink(link);
-        const QStringList jumps = m_host->calls({QStringLiteral("jumpToPage(")}).replaceInStrings(QStringLiteral("jumpToPage("), QString());
-        return jumps.isEmpty() ? m_watcher->texts().join(QLatin1Char(' ')) : jumps.join(QLatin1Char(' ')).remove(QLatin1Char(')'));
+        const QString jumps = m_script->states(QStringLiteral("jumps=")).mid(6);
+        return jumps.isEmpty() ? m_watcher->texts().join(QLatin1Char(' ')) : jumps;
     };
     QStringList found;
     for (QWidget *link : m_page->findChildren<QWidget *>()) {
         auto *label = qobject_cast<QLabel *>(link);
-        if (!qobject_cast<ActionWidget *>(link) && !qobject_cast<ClickableLabel *>(link) && !(label && !anchorOf(label).isEmpty()))
+        if (!qobject_cast<ActionWidget *>(link) && !qobject_cast<ClickableLabel *>(link)
+            && !(label && !anchorOf(label).isEmpty()))
             continue;
         m_host->addPages(targets.values(), true);
         QString line = (link->objectName().isEmpty() && label ? QLatin1Char('#') + anchorOf(label) : link->objectName())
@@ -104,8 +105,8 @@ void PageTable::addState(const QString &name, const QString &page, const QString
 {
     // A step may be marked as in the setup.
     static const QRegularExpression mark(QStringLiteral("^@"));
-    QTest::newRow(qPrintable(name)) << page << setup << QStringList(script).replaceInStrings(mark, QString()).join(QLatin1Char(' '))
-                                    << expected << writes;
+    const QString steps = QStringList(script).replaceInStrings(mark, QString()).join(QLatin1Char(' '));
+    QTest::newRow(qPrintable(name)) << page << setup << steps << expected << writes;
 }
 
 void PageTable::states_data()

@@ -30,7 +30,8 @@ QStringList RecordingHost::calls(const QStringList &prefixes) const
 {
     QStringList selected;
     for (const QString &call : m_calls) {
-        if (std::any_of(prefixes.cbegin(), prefixes.cend(), [&call](const QString &prefix) { return call.startsWith(prefix); }))
+        const auto starts = [&call](const QString &prefix) { return call.startsWith(prefix); };
+        if (std::any_of(prefixes.cbegin(), prefixes.cend(), starts))
             selected << call;
     }
     return selected;

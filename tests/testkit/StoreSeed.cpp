@@ -45,8 +45,9 @@ void seedTokens(ParameterStore &store, const QString &tokens)
         definition.name.setText(Text::German, definition.coordinate);
         definition.hidden = match.captured(2) == QLatin1String("!");
         definition.newDefinition = match.captured(2) != QLatin1String("^");
-        definition.defaults = match.hasCaptured(4) ? match.captured(4).replace(QLatin1Char('~'), QLatin1Char(' ')).split(QLatin1Char(','))
-                                                   : QStringList{QStringLiteral("0")};
+        definition.defaults = match.hasCaptured(4)
+            ? match.captured(4).replace(QLatin1Char('~'), QLatin1Char(' ')).split(QLatin1Char(','))
+            : QStringList{QStringLiteral("0")};
         definition.elementCount = static_cast<unsigned short>(match.hasCaptured(5) ? match.captured(5).toUInt()
                                                                                     : definition.defaults.size());
         for (const QString &value : std::as_const(definition.defaults)) {
