@@ -1,5 +1,4 @@
-#include "PageChecks.h"
-#include "WizardPage.h"
+#include "PageTable.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -9,9 +8,6 @@
 #include <QTextDocumentFragment>
 
 namespace {
-
-const QString missingPage = QStringLiteral("Assistentenseite fehlt in der Baum-Definition.");
-const QString hiddenPage = QStringLiteral("Assistentenseite ist aktuell ausgeblendet.");
 
 const QStringList motionBlockGroup = {"Fahrsatzbetrieb", "SteuerStatusFahrsatz", "DbmMotionBlockBinSignals",
     "SteuertafelApplikation", "DbmSrcCtrlFollowMotionBlock", "DbmMotionBlockTrqForce", "DbmMotionBlockSelect",
@@ -50,23 +46,9 @@ QStringList groupCalls(const QStringList &group, QChar how)
 
 // The application overview, the page visibility controller, the signposts and the selection
 // of the additional functions.
-class TestOverview : public QObject {
+class TestOverview : public PageTable {
     Q_OBJECT
 private slots:
-    void init() { m_host = std::make_unique<RecordingHost>(); }
-    void cleanup()
-    {
-        m_page.reset();
-        m_host.reset();
-    }
-    void links_data();
-    void links();
-    void fallbacks_data();
-    void fallbacks();
-    void liveValues_data();
-    void liveValues();
-    void states_data();
-    void states();
     void modePages_data();
     void modePages();
     void functionSwitches_data();
@@ -75,17 +57,14 @@ private slots:
     void functionRows();
 
 private:
-    std::unique_ptr<RecordingHost> m_host;
-    std::unique_ptr<WizardPage> m_page;
+    void linkRows() override;
+    void stateRows() override;
 };
 
-void TestOverview::links_data()
+void TestOverview::linkRows()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QStringList>("drive");
-    QTest::addColumn<QStringList>("table");
     const auto add = [](const char *page, const QStringList &drive, const QStringList &table) {
-        QTest::newRow(page) << page << drive << table;
+        addLinks(page, table, drive);
     };
     // Only the scaling link explains a hidden page with the analog inputs.
     add("AppSatDriveBased", {},
@@ -140,29 +119,19 @@ void TestOverview::links_data()
             "#VirtuellerMaster>VirtuellerMaster", "#Counter>Counter"});
 }
 
-void TestOverview::links()
+void TestOverview::stateRows()
 {
-    QFETCH(QString, page);
-    QFETCH(QStringList, drive);
-    QFETCH(QStringList, table);
-    seedDrive(m_host->store(), drive);
-    m_page = openRegistered(*m_host, page, false);
-    const QStringList differences = linkDifferences(*m_host, m_page.get(), table);
-    QVERIFY2(differences.isEmpty(), qPrintable(differences.join('\n')));
-}
-
-void TestOverview::fallbacks_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QStringList>("setup"); // host and tree ("@tree=X!": hidden)
-    QTest::addColumn<QString>("link");
-    QTest::addColumn<QString>("outcome");
+    // Where a link leads as the host's fieldbus and tree have it.
+    const auto link = [](const char *name, const char *page, const QStringList &setup, const char *link,
+                          const QString &outcome) {
+        addState(name, page, setup, {QStringLiteral("link:") + link},
+            outcome.startsWith("box=") ? outcome : "jumps=" + outcome);
+    };
     const QStringList buses
-        = {"@tree=EtherCatStartseite", "@tree=ProfinetStartseite", "@tree=CanOpen", "@tree=EthernetIPStart"};
-    const auto bus = [&](const char *name, int fieldbus, const QStringList &tree, const QString &outcome) {
-        QTest::newRow(name) << "AppSatDriveBased"
-                            << tree + QStringList{QStringLiteral("@fieldbus=%1").arg(fieldbus)}
-                            << "ActionWidgetFeldbus" << outcome;
+        = {"@page:EtherCatStartseite", "@page:ProfinetStartseite", "@page:CanOpen", "@page:EthernetIPStart"};
+    const auto bus = [&](const char *name, int fieldbus, QStringList tree, const QString &outcome) {
+        link(name, "AppSatDriveBased", tree << QStringLiteral("@fieldbus:%1").arg(fieldbus), "ActionWidgetFeldbus",
+            outcome);
     };
     bus("EtherCAT", 1, buses, "EtherCatStartseite");
     bus("PROFINET", 3, buses, "ProfinetStartseite");
@@ -171,100 +140,58 @@ void TestOverview::fallbacks_data()
     bus("EtherCAT, no start page", 1, buses.mid(1), missingPage);
     bus("CANopen, no start page", 2, buses.mid(0, 1), missingPage);
     bus("no fieldbus", 0, buses, missingPage);
-    const auto functions = [](const char *name, const QStringList &tree, const QString &outcome) {
-        QTest::newRow(name) << "AppSatDriveBased" << tree << "ActionWidgetZusatzfunktionen" << outcome;
+    const auto functions = [&](const char *name, const QStringList &tree, const QString &outcome) {
+        link(name, "AppSatDriveBased", tree, "ActionWidgetZusatzfunktionen", outcome);
     };
-    functions("newer page hidden, no fallback", {"@tree=DbmZusatzfunktionenV2!", "@tree=DbmZusatzfunktionen"},
+    functions("newer page hidden, no fallback", {"@page:-DbmZusatzfunktionenV2", "@page:DbmZusatzfunktionen"},
         hiddenPage);
-    functions("older page", {"@tree=DbmZusatzfunktionen"}, "DbmZusatzfunktionen");
+    functions("older page", {"@page:DbmZusatzfunktionen"}, "DbmZusatzfunktionen");
     functions("neither", {}, missingPage);
-    const auto binary = [](const char *name, const QStringList &tree, const QString &outcome) {
-        QTest::newRow(name) << "DbmQuellen" << tree << "ClickLabelBinaersignaleApplikation" << outcome;
+    const auto binary = [&](const char *name, const QStringList &tree, const QString &outcome) {
+        link(name, "DbmQuellen", tree, "ClickLabelBinaersignaleApplikation", outcome);
     };
-    binary("application page hidden", {"@tree=DbmSrcBinSignals!", "@tree=SignalquellenBinaer"}, hiddenPage);
-    binary("device page", {"@tree=SignalquellenBinaer"}, "SignalquellenBinaer");
-    binary("device page hidden", {"@tree=SignalquellenBinaer!"}, hiddenPage);
+    binary("application page hidden", {"@page:-DbmSrcBinSignals", "@page:SignalquellenBinaer"}, hiddenPage);
+    binary("device page", {"@page:SignalquellenBinaer"}, "SignalquellenBinaer");
+    binary("device page hidden", {"@page:-SignalquellenBinaer"}, hiddenPage);
     binary("neither", {}, missingPage);
-}
-
-void TestOverview::fallbacks()
-{
-    QFETCH(QString, page);
-    QFETCH(QStringList, setup);
-    QFETCH(QString, link);
-    QFETCH(QString, outcome);
-    prepare(*m_host, setup);
-    m_page = openRegistered(*m_host, page, false);
-    QCOMPARE(activateLink(*m_host, m_page->findChild<QWidget *>(link)), outcome);
-}
-
-void TestOverview::liveValues_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QStringList>("drive");
-    QTest::addColumn<QString>("live");
-    QTest::newRow("overview") << "AppSatDriveBased" << QStringList{"K08"} << "K08@1.0";
-    QTest::newRow("visibility") << "DbmVisibility"
-                                << QStringList{"K08", "I00", "G806", "G807", "G894", "G303"}
-                                << "G303@1.0 G806@1.0 G807@1.0 G894@1.0 I00@1.0 K08@1.0";
-    QTest::newRow("functions") << "DbmZusatzfunktionen" << QStringList{"G806", "G807", "G891", "G893"}
-                               << "G806@1.0 G807@1.0 G891@1.0 G893@1.0";
-}
-
-// Live while shown, and exactly those off when hidden.
-void TestOverview::liveValues()
-{
-    QFETCH(QString, page);
-    QFETCH(QStringList, drive);
-    QFETCH(QString, live);
-    seedDrive(m_host->store(), drive);
-    m_page = openRegistered(*m_host, page);
-    QCOMPARE(m_host->store().cyclicUpdates().join(' '), live);
-    m_page->hide();
-    QCOMPARE(m_host->store().cyclicUpdates(), QStringList());
-}
-
-void TestOverview::states_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QStringList>("setup"); // host and drive before the page opens
-    QTest::addColumn<QStringList>("changes"); // by the drive, the host or the user while it is shown
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("writes");
-    const auto add
-        = [](const QString &name, const char *page, const QStringList &setup, const QStringList &changes,
-              const QString &expected, const QString &writes = QString()) {
-              QTest::newRow(qPrintable(name)) << page << setup << changes << expected << writes;
-          };
+    // Live while shown, and exactly those off when hidden.
+    for (const auto &[page, drive, live] : {std::tuple{"AppSatDriveBased", "K08", "K08@1.0"},
+             std::tuple{"DbmVisibility", "K08 I00 G806 G807 G894 G303",
+                 "G303@1.0,G806@1.0,G807@1.0,G894@1.0,I00@1.0,K08@1.0"},
+             std::tuple{"DbmZusatzfunktionen", "G806 G807 G891 G893", "G806@1.0,G807@1.0,G891@1.0,G893@1.0"}}) {
+        addState(QStringLiteral("%1 live").arg(page), page, {drive}, {}, QStringLiteral("live=") + live);
+        addState(QStringLiteral("%1 hidden").arg(page), page, {drive}, {"hide"}, "live=");
+    }
     // The operating mode: K08 1 and 2 have their buttons, every other value the command mode's.
     // Unchecking the old button and checking the new one both write.
     const char *overview = "AppSatDriveBased";
     const QString blocks = "RadioButtonFahrsatzbetrieb", velocity = "RadioButtonGeschwindigkeitsbetrieb",
                   command = "RadioButtonKommandobetrieb";
-    add("mode 1", overview, {"K08=3"}, {"K08=1"}, blocks + ":checked");
-    add("mode 2", overview, {"K08=1"}, {"K08=2"}, velocity + ":checked");
+    addState("mode 1", overview, {"K08=3"}, {"K08=1"}, blocks + ":checked");
+    addState("mode 2", overview, {"K08=1"}, {"K08=2"}, velocity + ":checked");
     for (const char *other : {"3", "0", "7", "-2"})
-        add(QStringLiteral("mode %1").arg(other), overview, {"K08=2"}, {QStringLiteral("K08=%1").arg(other)},
+        addState(QStringLiteral("mode %1").arg(other), overview, {"K08=2"}, {QStringLiteral("K08=%1").arg(other)},
             command + ":checked " + blocks + ":unchecked " + velocity + ":unchecked");
-    add("mode missing", overview, {}, {}, blocks + ":checked");
-    add("command to motion block", overview, {"K08=3"}, {"!" + blocks}, blocks + ":checked",
+    addState("mode missing", overview, {}, {}, blocks + ":checked");
+    addState("command to motion block", overview, {"K08=3"}, {"click:" + blocks}, blocks + ":checked",
         "K08.0=1 K08.0=1");
-    add("outside the table to velocity and command", overview, {"K08=0"}, {"!" + velocity, "!" + command},
+    addState("outside the table to velocity and command", overview, {"K08=0"},
+        {"click:" + velocity, "click:" + command},
         command + ":checked", "K08.0=2 K08.0=2 K08.0=3 K08.0=3");
-    add("checked command button, K08 outside the table", overview, {"K08=7"}, {"!" + command}, "", "K08.0=3");
-    add("checked command button, K08 3", overview, {"K08=3"}, {"!" + command}, "");
-    add("without K08", overview, {}, {"!" + command}, "");
-    add("mode read-only", overview, {"K08=1", "@readonly"}, {"@reshow"},
+    addState("checked command button, K08 outside the table", overview, {"K08=7"}, {"click:" + command}, "", "K08.0=3");
+    addState("checked command button, K08 3", overview, {"K08=3"}, {"click:" + command}, "");
+    addState("without K08", overview, {}, {"click:" + command}, "");
+    addState("mode read-only", overview, {"K08=1", "@readonly"}, {"hide show"},
         "RadioButton{Fahrsatzbetrieb,Geschwindigkeitsbetrieb,Kommandobetrieb}:disabled");
-    add("mode editable again", overview, {"K08=1", "@readonly"}, {"@editable", "@reshow"},
+    addState("mode editable again", overview, {"K08=1", "@readonly"}, {"@editable", "hide show"},
         "RadioButton{Fahrsatzbetrieb,Geschwindigkeitsbetrieb,Kommandobetrieb}:enabled");
     // Only the KM2 diagram has the scaling link.
-    add("KM2 diagram", overview, {}, {},
-        "svgWidget~DbmApplikationKM2_800_440.svg {ActionWidget,Lbl}Skalierung:shown");
+    addState("KM2 diagram", overview, {}, {},
+        "svgWidget%DbmApplikationKM2_800_440.svg {ActionWidget,Lbl}Skalierung:shown");
     for (const int device : {8, 5, 0})
-        add(QStringLiteral("device %1 diagram").arg(device), overview,
-            {QStringLiteral("@device=%1").arg(device)}, {},
-            "svgWidget~DbmApplikationKN2_KP2_800_440.svg {ActionWidget,Lbl}Skalierung:hidden");
+        addState(QStringLiteral("device %1 diagram").arg(device), overview,
+            {QStringLiteral("@device:%1").arg(device)}, {},
+            "svgWidget%DbmApplikationKN2_KP2_800_440.svg {ActionWidget,Lbl}Skalierung:hidden");
 
     // The signposts follow the operating mode; the drive's own hiding wins over it.
     const QString quellen
@@ -273,29 +200,29 @@ void TestOverview::states_data()
           "Fahrsatzauswahl,Softwareeingaenge}:%2 Para{Label,TextEdit}_{C232,C233,J05}:%1 "
           "ClickLabelExterneGeschwindigkeit:shown";
     const QStringList sources = {"C232", "C233", "J05"};
-    add("sources, motion blocks", "DbmQuellen", sources + QStringList{"K08=2"}, {"K08=1"},
+    addState("sources, motion blocks", "DbmQuellen", sources + QStringList{"K08=2"}, {"K08=1"},
         quellen.arg("shown", "linked"));
     for (const char *other : {"0", "2"})
-        add(QStringLiteral("sources, K08 %1").arg(other), "DbmQuellen", sources + QStringList{"K08=1"},
+        addState(QStringLiteral("sources, K08 %1").arg(other), "DbmQuellen", sources + QStringList{"K08=1"},
             {QStringLiteral("K08=%1").arg(other)}, quellen.arg("hidden", "plain"));
-    add("sources, no K08", "DbmQuellen", sources, {}, quellen.arg("hidden", "plain"));
-    add("sources, hidden C232", "DbmQuellen", {"K08", "C232!", "C233", "J05"}, {"K08=1"},
+    addState("sources, no K08", "DbmQuellen", sources, {}, quellen.arg("hidden", "plain"));
+    addState("sources, hidden C232", "DbmQuellen", {"K08", "C232!", "C233", "J05"}, {"K08=1"},
         "Para{Label,TextEdit}_C232:hidden Para{Label,TextEdit}_{C233,J05}:shown");
-    add("sources, device control", "DbmQuellen", {"A180"}, {},
+    addState("sources, device control", "DbmQuellen", {"A180"}, {},
         "ClickLabelBinaersignaleGerSteuArdenic:shown FrameLinkBinaersignaleGerSteuArdenic:linked");
-    add("sources, no device control", "DbmQuellen", {}, {},
+    addState("sources, no device control", "DbmQuellen", {}, {},
         "ClickLabelBinaersignaleGerSteuArdenic:hidden FrameLinkBinaersignaleGerSteuArdenic:plain");
     const QString feldbus
         = "FrameLinkClickLabelQuellen_Fahrsatz:%1 Para{Label,TextEdit}_{J01,J02,J300,J302}:%1";
     const QStringList words = {"J01", "J02", "J300", "J302"};
-    add("words, motion blocks", "DbmFeldbus", words + QStringList{"K08=2"}, {"K08=1"}, feldbus.arg("shown"));
-    add("words, velocity", "DbmFeldbus", words + QStringList{"K08=1"}, {"K08=2"}, feldbus.arg("hidden"));
-    add("words, outside the table", "DbmFeldbus", words + QStringList{"K08=9"}, {}, feldbus.arg("hidden"));
-    add("words, CiA 402", "DbmFeldbus", {"@tree=SteuerStatusCiA402"}, {},
+    addState("words, motion blocks", "DbmFeldbus", words + QStringList{"K08=2"}, {"K08=1"}, feldbus.arg("shown"));
+    addState("words, velocity", "DbmFeldbus", words + QStringList{"K08=1"}, {"K08=2"}, feldbus.arg("hidden"));
+    addState("words, outside the table", "DbmFeldbus", words + QStringList{"K08=9"}, {}, feldbus.arg("hidden"));
+    addState("words, CiA 402", "DbmFeldbus", {"@page:SteuerStatusCiA402"}, {},
         "ClickLabelCiA402:shown FrameLinkClickLabelQuellen_CiA:linked");
-    add("words, CiA 402 hidden", "DbmFeldbus", {"@tree=SteuerStatusCiA402!"}, {},
+    addState("words, CiA 402 hidden", "DbmFeldbus", {"@page:-SteuerStatusCiA402"}, {},
         "ClickLabelCiA402:hidden FrameLinkClickLabelQuellen_CiA:plain");
-    add("words, no CiA 402", "DbmFeldbus", {}, {}, "ClickLabelCiA402:hidden");
+    addState("words, no CiA 402", "DbmFeldbus", {}, {}, "ClickLabelCiA402:hidden");
     // The fieldbus-controlled analog outputs show the fieldbus's parameter and picture.
     const QStringList outputs = {"A150=1", "A255=2", "A271=3", "A246=4"};
     for (const char *page : {"AnalogOutput1", "AnalogOutput2"}) {
@@ -304,11 +231,12 @@ void TestOverview::states_data()
             const QString coordinate = QString(bound).section('~', 0, 0),
                           value = QString(bound).section('~', 1);
             const int picture = fieldbus == 3 ? 1 : fieldbus == 2 ? 2 : 0;
-            add(QStringLiteral("%1 fieldbus %2").arg(page).arg(fieldbus), page,
-                outputs + QStringList{QStringLiteral("@fieldbus=%1").arg(fieldbus)}, {},
-                QStringLiteral("parameter{Label,TextEdit}_A#%1 parameterTextEdit_A~%2 stackedWidget_2=%3")
-                    .arg(coordinate, value)
-                    .arg(picture));
+            addState(QStringLiteral("%1 fieldbus %2").arg(page).arg(fieldbus), page,
+                outputs + QStringList{QStringLiteral("@fieldbus:%1").arg(fieldbus)}, {},
+                QStringLiteral("parameter{Label,TextEdit}_A#%1 stackedWidget_2=%2 parameterTextEdit_A%")
+                        .arg(coordinate)
+                        .arg(picture)
+                    + value);
         }
     }
 
@@ -319,19 +247,19 @@ void TestOverview::states_data()
              std::pair{"VM", "G806.2"}, std::pair{"Positionsmessung", "G806.3"},
              std::pair{"Nocken", "G806.4"}, std::pair{"Motorpoti", "G807.0"},
              std::pair{"MasterPositionsmessung", "G891.0"}, std::pair{"ErweiterteNocken", "G893.0"}})
-        add(QStringLiteral("fixed page %1").arg(box), fixed, switches,
-            {QStringLiteral("!CheckBox%1").arg(box), QStringLiteral("!CheckBox%1").arg(box)},
+        addState(QStringLiteral("fixed page %1").arg(box), fixed, switches,
+            {QStringLiteral("click:CheckBox%1").arg(box), QStringLiteral("click:CheckBox%1").arg(box)},
             QStringLiteral("CheckBox%1:unchecked").arg(box), QStringLiteral("%1=1 %1=0").arg(element));
-    add("fixed page shows switches", fixed, {"G806=1,2,0,1,1"}, {},
+    addState("fixed page shows switches", fixed, {"G806=1,2,0,1,1"}, {},
         "CheckBox{PidRegler,Positionsmessung,Nocken}:checked CheckBox{Komparatoren,VM}:unchecked");
-    add("fixed page follows G806", fixed, {"G806=1,1,1,1,1"}, {"G806.4=0"},
+    addState("fixed page follows G806", fixed, {"G806=1,1,1,1,1"}, {"G806.4=0"},
         "CheckBoxNocken:unchecked CheckBoxVM:checked");
-    add("fixed page follows G807", fixed, {"G806", "G807"}, {"G807=1"}, "CheckBoxMotorpoti:checked");
-    add("fixed page follows G891", fixed, {"G806", "G891"}, {"G891=1"},
+    addState("fixed page follows G807", fixed, {"G806", "G807"}, {"G807=1"}, "CheckBoxMotorpoti:checked");
+    addState("fixed page follows G891", fixed, {"G806", "G891"}, {"G891=1"},
         "CheckBoxMasterPositionsmessung:checked");
-    add("fixed page follows G893", fixed, {"G806", "G893=1"}, {"G893=0"},
+    addState("fixed page follows G893", fixed, {"G806", "G893=1"}, {"G893=0"},
         "CheckBoxErweiterteNocken:unchecked");
-    add("fixed page optional rows", fixed, {"G806", "G807=1", "G190"}, {},
+    addState("fixed page optional rows", fixed, {"G806", "G807=1", "G190"}, {},
         "Frame{LinkMotorpoti,Motorpoti,LinkVM,VM}:shown CheckBoxMotorpoti:checked FrameLinkPidRegler:shown "
         "Frame{LinkMasterPositionsmessung,CheckBoxMasterPosMessung,LinkErweiterteNocken,"
         "CheckBoxErweiterteNocken}:hidden");
@@ -342,36 +270,19 @@ void TestOverview::states_data()
              std::pair{"G806_2", "G806.2"}, std::pair{"G806_3", "G806.3"}, std::pair{"G806_4", "G806.4"},
              std::pair{"G805", "G805.0"}, std::pair{"G807", "G807.0"}, std::pair{"G891", "G891.0"},
              std::pair{"G892", "G892.0"}, std::pair{"G893", "G893.0"}, std::pair{"G894", "G894.0"}}) {
-        add(QStringLiteral("newer page %1").arg(box), newer, everyFunction,
-            {QStringLiteral("!CheckBox%1").arg(box), QStringLiteral("!CheckBox%1").arg(box)},
+        addState(QStringLiteral("newer page %1").arg(box), newer, everyFunction,
+            {QStringLiteral("click:CheckBox%1").arg(box), QStringLiteral("click:CheckBox%1").arg(box)},
             QStringLiteral("CheckBox%1:unchecked").arg(box), QStringLiteral("%1=1 %1=0").arg(element));
-        add(QStringLiteral("newer page follows %1").arg(box), newer, everyFunction,
+        addState(QStringLiteral("newer page follows %1").arg(box), newer, everyFunction,
             {QStringLiteral("%1=1").arg(element)}, QStringLiteral("CheckBox%1:checked").arg(box));
     }
     // A function offered without its switch parameter: the box cannot stay checked.
-    add("newer page without switch", newer, {"N40"}, {"!CheckBoxG894"}, "CheckBoxG894:unchecked");
-    add("newer page read-only", newer, everyFunction + QStringList{"@readonly"}, {},
+    addState("newer page without switch", newer, {"N40"}, {"click:CheckBoxG894"}, "CheckBoxG894:unchecked");
+    addState("newer page read-only", newer, everyFunction + QStringList{"@readonly"}, {},
         "CheckBox{A76,G303_0,G303_1,G806_0,G806_1,G806_2,G806_3,G806_4,G805,G807,G891,G892,G893,G894}:"
         "disabled");
-    add("newer page editable again", newer, everyFunction + QStringList{"@readonly"},
-        {"@editable", "@reshow"}, "CheckBox{A76,G806_4,G894}:enabled");
-}
-
-void TestOverview::states()
-{
-    QFETCH(QString, page);
-    QFETCH(QStringList, setup);
-    QFETCH(QStringList, changes);
-    QFETCH(QString, expected);
-    QFETCH(QString, writes);
-    prepare(*m_host, setup);
-    // Opening and showing a page writes nothing.
-    m_host->store().setRecordingWrites(true);
-    m_page = openRegistered(*m_host, page);
-    applyChanges(*m_host, changes, m_page.get());
-    const QStringList differences = stateDifferences(m_page.get(), expected);
-    QVERIFY2(differences.isEmpty(), qPrintable(differences.join('\n')));
-    QCOMPARE(pageWrites(m_host->store(), changes).join(' '), writes);
+    addState("newer page editable again", newer, everyFunction + QStringList{"@readonly"},
+        {"@editable", "hide show"}, "CheckBox{A76,G806_4,G894}:enabled");
 }
 
 void TestOverview::modePages_data()
@@ -405,12 +316,11 @@ void TestOverview::modePages()
     QFETCH(QString, groups);
     QFETCH(bool, direction);
     for (const bool newer : {false, true}) {
-        init();
-        seedDrive(m_host->store(), drive + (newer ? QStringList{"J439=0,0,0,0,0"} : QStringList()));
-        m_page = openRegistered(*m_host, "DbmVisibility", false);
+        fresh();
+        open("DbmVisibility", drive + QStringList{newer ? "J439=0,0,0,0,0" : ""}, false);
         QCOMPARE(m_host->calls({"showPage", "hidePage"}).value(0), "hidePage(DbmVisibility)");
         m_host->clearCalls();
-        applyChanges(*m_host, {change});
+        m_script->run(change);
         const QString older = "DbmSrcIndirectTriggerFollowMb", later = older + "V2";
         const QStringList expected = groupCalls(motionBlockGroup, groups[0])
             + groupCalls(velocityGroup, groups[1]) + groupCalls(commandGroup, groups[2])
@@ -422,60 +332,43 @@ void TestOverview::modePages()
 
 void TestOverview::functionSwitches_data()
 {
-    QTest::addColumn<QStringList>("drive");
-    QTest::addColumn<QStringList>("changes"); // by the drive once the controller runs
-    QTest::addColumn<QStringList>("shown");
-    const QStringList comparators = functionPages.mid(2, 4);
-    QTest::newRow("nothing present") << QStringList{"G806=1,1,1,1,1", "G807=1", "G894=1", "G303=1,1"}
-                                     << QStringList() << QStringList();
-    QTest::newRow("comparators on") << QStringList{"C76", "G806=1,0,0,0,0"} << QStringList{"G806.1=1"}
-                                    << QStringList{
-                                           "DbmKompReal32", "DbmKompInt32", "DbmKompInt16", "DbmKompInt8"};
-    QTest::newRow("comparators off") << QStringList{"C76", "G806=1,1,1,1,1"} << QStringList{"G806.1=0"}
-                                     << QStringList();
-    QTest::newRow("switch 2 is not on")
-        << QStringList{"C76", "G806=0,1,0,0,0"} << QStringList{"G806.1=2"} << QStringList();
-    QTest::newRow("switch without the element")
-        << QStringList{"C76", "I59", "G806=1,1"} << QStringList() << comparators;
-    QTest::newRow("comparators without switch") << QStringList{"C76"} << QStringList() << comparators;
-    QTest::newRow("switch on, function missing")
-        << QStringList{"G20", "G806=0,1,1,1,1"} << QStringList{"G806=1"} << QStringList{"PidRegler"};
-    QTest::newRow("disable source has no switch")
-        << QStringList{"G454", "G806=0,0,0,0,0"} << QStringList() << QStringList{"SrcDisablePidRegler"};
-    QTest::newRow("all on") << QStringList{"G20", "G454", "C76", "I59", "G361", "J110", "N40", "F40", "F50",
-        "G806=0,0,0,0,0", "G807", "G894", "G303=0,0"}
-                            << QStringList{"G806=1", "G806.1=1", "G806.3=1", "G806.4=1", "G807=1", "G894=1",
-                                   "G303=1", "G303.1=1"}
-                            << functionPages;
-    QTest::newRow("motor potentiometer off")
-        << QStringList{"G361", "G807=1"} << QStringList{"G807=0"} << QStringList();
-    QTest::newRow("counter on") << QStringList{"N40", "G894"} << QStringList{"G894=1"}
-                                << QStringList{"Counter"};
-    QTest::newRow("hidden analog output stays hidden")
-        << QStringList{"F40!", "F50", "G303=0,0"} << QStringList{"G303=1", "G303.1=1"}
-        << QStringList{"AnalogOutput2"};
-    QTest::newRow("hidden analog output without switch")
-        << QStringList{"F40!", "F50"} << QStringList() << QStringList{"AnalogOutput2"};
-    QTest::newRow("analog outputs by element")
-        << QStringList{"F40", "F50", "G303=1,1"} << QStringList{"G303=0"} << QStringList{"AnalogOutput2"};
+    QTest::addColumn<QString>("drive");
+    QTest::addColumn<QString>("changes"); // by the drive once the controller runs
+    QTest::addColumn<QString>("shown");
+    const QString comparators = "DbmKompReal32 DbmKompInt32 DbmKompInt16 DbmKompInt8";
+    QTest::newRow("nothing present") << "G806=1,1,1,1,1 G807=1 G894=1 G303=1,1" << "" << "";
+    QTest::newRow("comparators on") << "C76 G806=1,0,0,0,0" << "G806.1=1" << comparators;
+    QTest::newRow("comparators off") << "C76 G806=1,1,1,1,1" << "G806.1=0" << "";
+    QTest::newRow("switch 2 is not on") << "C76 G806=0,1,0,0,0" << "G806.1=2" << "";
+    QTest::newRow("switch without the element") << "C76 I59 G806=1,1" << "" << comparators;
+    QTest::newRow("comparators without switch") << "C76" << "" << comparators;
+    QTest::newRow("switch on, function missing") << "G20 G806=0,1,1,1,1" << "G806=1" << "PidRegler";
+    QTest::newRow("disable source has no switch") << "G454 G806=0,0,0,0,0" << "" << "SrcDisablePidRegler";
+    QTest::newRow("all on") << "G20 G454 C76 I59 G361 J110 N40 F40 F50 G806=0,0,0,0,0 G807 G894 G303=0,0"
+                            << "G806=1 G806.1=1 G806.3=1 G806.4=1 G807=1 G894=1 G303=1 G303.1=1"
+                            << functionPages.join(' ');
+    QTest::newRow("motor potentiometer off") << "G361 G807=1" << "G807=0" << "";
+    QTest::newRow("counter on") << "N40 G894" << "G894=1" << "Counter";
+    QTest::newRow("hidden analog output stays hidden") << "F40! F50 G303=0,0" << "G303=1 G303.1=1" << "AnalogOutput2";
+    QTest::newRow("hidden analog output without switch") << "F40! F50" << "" << "AnalogOutput2";
+    QTest::newRow("analog outputs by element") << "F40 F50 G303=1,1" << "G303=0" << "AnalogOutput2";
 }
 
 // The pages of an additional function exist while the drive has it and its switch is on.
 void TestOverview::functionSwitches()
 {
-    QFETCH(QStringList, drive);
-    QFETCH(QStringList, changes);
-    QFETCH(QStringList, shown);
-    seedDrive(m_host->store(), drive);
+    QFETCH(QString, drive);
+    QFETCH(QString, changes);
+    QFETCH(QString, shown);
     m_host->addPages(functionPages, false);
-    m_page = openRegistered(*m_host, "DbmVisibility", false);
-    applyChanges(*m_host, changes);
+    open("DbmVisibility", {drive}, false);
+    m_script->run(changes);
     QStringList visible;
     for (const QString &page : functionPages) {
         if (m_host->pageVisible(page))
             visible << page;
     }
-    QCOMPARE(visible, shown);
+    QCOMPARE(visible.join(QLatin1Char(' ')), shown);
     QCOMPARE(m_host->store().elementOverruns(), QStringList());
 }
 
@@ -508,10 +401,8 @@ void TestOverview::functionRows()
 {
     QFETCH(QStringList, drive);
     QFETCH(QStringList, rows);
-    seedDrive(m_host->store(), drive);
-    m_page = openRegistered(*m_host, "DbmZusatzfunktionenV2");
-    m_page->hide();
-    m_page->show();
+    open("DbmZusatzfunktionenV2", drive);
+    m_script->run("hide show");
     m_page->initialUpdate();
     auto *grid = m_page->findChild<QGridLayout *>("gridLayoutFunctions");
     QStringList built;

@@ -66,10 +66,7 @@ QStringList ModalWatcher::titles() const
 
 int ModalWatcher::unexpectedCount() const
 {
-    int count = 0;
-    for (const Seen &seen : m_seen)
-        count += seen.expected ? 0 : 1;
-    return count;
+    return int(std::count_if(m_seen.cbegin(), m_seen.cend(), [](const Seen &seen) { return !seen.expected; }));
 }
 
 void ModalWatcher::poll()
@@ -78,53 +75,38 @@ void ModalWatcher::poll()
     if (!modal || !modal->isVisible())
         return;
     m_handled.removeIf([](const QPointer<QWidget> &handled) { return handled.isNull(); });
-    for (const QPointer<QWidget> &handled : std::as_const(m_handled)) {
-        if (handled == modal)
-            return;
-    }
+    if (m_handled.contains(modal))
+        return;
     m_handled.append(modal);
 
-    auto *messageBox = qobject_cast<QMessageBox *>(modal);
-    if (!m_actions.isEmpty()) {
-        m_seen.append({messageBox ? kindOf(messageBox) : QString::fromLatin1(modal->metaObject()->className()),
-                       modal->windowTitle(), messageBox ? messageBox->text() : QString(), true});
-        const QPointer<QWidget> box(modal);
+    auto *box = qobject_cast<QMessageBox *>(modal);
+    auto *dialog = qobject_cast<QDialog *>(modal);
+    const bool acts = !m_actions.isEmpty(), falls = m_fallback && m_answers.isEmpty() && m_handlers.isEmpty();
+    const bool expected = acts || falls || (box ? !m_answers.isEmpty() : dialog && !m_handlers.isEmpty());
+    m_seen.append({box ? kindOf(box) : QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(),
+                   box ? box->text() : QString(), expected});
+    if (acts) {
+        const QPointer<QWidget> shown(modal);
         m_actions.dequeue()();
-        if (box && box->isVisible()) {
+        if (shown && shown->isVisible()) {
             m_seen.last().expected = false;
-            if (auto *dialog = qobject_cast<QDialog *>(box.data()))
-                dialog->reject();
+            if (auto *open = qobject_cast<QDialog *>(shown.data()))
+                open->reject();
             else
-                box->close();
+                shown->close();
         }
-        return;
-    }
-    if (m_fallback && m_answers.isEmpty() && m_handlers.isEmpty()) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        m_seen.append({box ? kindOf(box) : QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(),
-                       box ? box->text() : QString(), true});
+    } else if (falls) {
         m_fallback(modal);
-        return;
-    }
-    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-        const bool expected = !m_answers.isEmpty();
-        m_seen.append({kindOf(box), box->windowTitle(), box->text(), expected});
-        QAbstractButton *button = expected ? box->button(m_answers.dequeue()) : nullptr;
-        if (button)
+    } else if (box) {
+        if (QAbstractButton *button = expected ? box->button(m_answers.dequeue()) : nullptr)
             button->click();
         else
             box->done(QMessageBox::Cancel);
-        return;
+    } else if (dialog && expected) {
+        m_handlers.dequeue()(dialog);
+    } else if (dialog) {
+        dialog->reject();
+    } else {
+        modal->close();
     }
-    if (auto *dialog = qobject_cast<QDialog *>(modal)) {
-        const bool expected = !m_handlers.isEmpty();
-        m_seen.append({QString::fromLatin1(dialog->metaObject()->className()), dialog->windowTitle(), QString(), expected});
-        if (expected)
-            m_handlers.dequeue()(dialog);
-        else
-            dialog->reject();
-        return;
-    }
-    m_seen.append({QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(), QString(), false});
-    modal->close();
 }

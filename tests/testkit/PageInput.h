@@ -3,6 +3,7 @@
 #include "ParameterStore.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -26,6 +27,24 @@ inline bool clickLink(QLabel *label)
             QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(x, y));
     }
     return !activated.isEmpty();
+}
+
+// The target of a rich-text label's link; empty for none.
+inline QString anchorOf(const QLabel *label)
+{
+    static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+    return href.match(label->text()).captured(1);
+}
+
+// Activates a link by its signal (a clickable area's or label's "clicked()", the anchor of a
+// rich-text label), as a click does where it is shown. Some links reach their page queued.
+inline void activateLink(QWidget *link)
+{
+    if (link->metaObject()->indexOfSignal("clicked()") >= 0)
+        QMetaObject::invokeMethod(link, "clicked");
+    else if (auto *label = qobject_cast<QLabel *>(link))
+        emit label->linkActivated(anchorOf(label));
+    QCoreApplication::processEvents();
 }
 
 // The accepted writes as "J40.3=7", in order.

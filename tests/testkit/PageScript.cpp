@@ -5,6 +5,7 @@
 #include "PageInput.h"
 #include "ParameterControl.h"
 #include "RecordingHost.h"
+#include "SvgWidget.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -14,6 +15,17 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStackedWidget>
+
+QStringList expandBraces(const QString &pattern)
+{
+    const qsizetype open = pattern.indexOf(QLatin1Char('{')), close = pattern.indexOf(QLatin1Char('}'), open);
+    if (open < 0 || close < 0)
+        return {pattern};
+    QStringList expanded;
+    for (const QString &choice : pattern.mid(open + 1, close - open - 1).split(QLatin1Char(',')))
+        expanded << expandBraces(pattern.left(open) + choice + pattern.mid(close + 1));
+    return expanded;
+}
 
 PageScript::PageScript(RecordingHost &host, ModalWatcher &watcher) : m_host(host), m_watcher(watcher) {}
 
@@ -72,6 +84,8 @@ bool PageScript::step(const QString &step)
         else if (!label || !label->text().contains(QLatin1String("href")))
             QTest::mouseClick(target, Qt::LeftButton);
         QCoreApplication::processEvents(); // links jump queued
+    } else if (step.startsWith(QLatin1String("link:"))) {
+        activateLink(widget(argument));
     } else if (step.startsWith(QLatin1String("clickAt:"))) {
         QWidget *shown = child<QStackedWidget>(m_page.data(), "stackedWidget")->currentWidget();
         QWidget *area = shown->childAt(QPoint(argument.section(',', 0, 0).toInt(), argument.section(',', 1).toInt()));
@@ -102,6 +116,10 @@ bool PageScript::step(const QString &step)
         m_host.setReadOnly(step == QLatin1String("readonly"));
     } else if (step.startsWith(QLatin1String("device:"))) {
         m_host.setDeviceType(eDeviceType(argument.toInt()));
+    } else if (step.startsWith(QLatin1String("fieldbus:"))) {
+        m_host.setFieldbusType(eFieldbusType(argument.toInt()));
+    } else if (step.startsWith(QLatin1String("space:"))) {
+        m_host.setLivingSpace(eLivingSpace(argument.toInt()));
     } else if (step.startsWith(QLatin1String("page:"))) {
         const bool hidden = argument.startsWith(QLatin1Char('-'));
         m_host.addPage(argument.mid(hidden ? 1 : 0), !hidden);
@@ -116,13 +134,15 @@ bool PageScript::step(const QString &step)
     } else if (step.contains(QLatin1Char('='))) {
         // The drive's changes are not the page's writes.
         store.setRecordingWrites(false);
-        const QString target = step.section(QLatin1Char('='), 0, 0);
+        const QString target = step.section(QLatin1Char('='), 0, 0), base = target.section(QLatin1Char('.'), 0, 0);
         const QStringList values = value.split(QLatin1Char(','));
         const auto first = static_cast<unsigned short>(target.section(QLatin1Char('.'), 1).toUInt());
         for (int index = 0; index < values.size(); ++index) {
             const auto element = static_cast<unsigned short>(first + index);
-            if (!store.setValue(target.section(QLatin1Char('.'), 0, 0), 0, element, values.at(index)))
-                QTest::qFail(qPrintable(QStringLiteral("refused: ") + step), __FILE__, __LINE__);
+            const QString coordinate = base.section(QLatin1Char('@'), 0, 0);
+            if (!store.setValue(coordinate, base.section(QLatin1Char('@'), 1).toInt(), element, values.at(index)))
+                QTest::qFail(qPrintable(QStringLiteral("refused: ") + step + QLatin1Char(' ') + store.lastWriteError()),
+                    __FILE__, __LINE__);
         }
         store.setRecordingWrites(true);
     } else {
@@ -134,8 +154,13 @@ bool PageScript::step(const QString &step)
 QString PageScript::states(const QString &expected) const
 {
     QStringList actual;
-    for (const QString &token : expected.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        actual << state(token);
+    for (const QString &token : expected.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList wanted = expandBraces(token);
+        QStringList found;
+        for (const QString &each : wanted)
+            found << state(each);
+        actual << (found == wanted ? token : found.join(QLatin1Char(' ')));
+    }
     return actual.join(QLatin1Char(' '));
 }
 
@@ -145,8 +170,10 @@ QString PageScript::state(const QString &token) const
     const qsizetype at = token.indexOf(sign);
     if (at < 0)
         return token + QStringLiteral("?");
-    const QString name = token.left(at);
+    const QString name = token.left(at), wanted = token.mid(at + 1);
     const QChar kind = token.at(at);
+    static const QStringList words
+        = {"hidden", "shown", "disabled", "enabled", "plain", "linked", "unchecked", "checked"};
     QString value;
     if (name.startsWith(QLatin1Char('$')) && kind == QLatin1Char('*')) {
         const auto information = m_host.store().information(ParameterCoordinate(name.mid(1))).toStrongRef();
@@ -155,7 +182,8 @@ QString PageScript::state(const QString &token) const
         value = m_host.store().value(name.mid(1).section(QLatin1Char('.'), 0, 0), 0,
                                      static_cast<unsigned short>(name.section(QLatin1Char('.'), 1).toUInt()));
     } else if (name == QLatin1String("jumps")) {
-        value = m_host.calls({"jumpToPage"}).join(QLatin1Char(',')).remove(QStringLiteral("jumpToPage(")).remove(QLatin1Char(')'));
+        value = m_host.calls({"jumpToPage"}).join(QLatin1Char(','));
+        value.remove(QStringLiteral("jumpToPage(")).remove(QLatin1Char(')'));
     } else if (name == QLatin1String("block")) {
         value = QString::number(m_host.fahrsatzNummer());
     } else if (name == QLatin1String("box")) {
@@ -165,7 +193,14 @@ QString PageScript::state(const QString &token) const
         value = m_host.store().cyclicUpdates().join(QLatin1Char(','));
     } else if (name == QLatin1String("writes")) {
         value = writtenTexts(m_host.store()).join(QLatin1Char(','));
-    } else if (QWidget *shown = widget(name); kind == QLatin1Char(':')) {
+    } else if (QWidget *shown = widget(name); kind == QLatin1Char(':') && words.contains(wanted)) {
+        const int word = int(words.indexOf(wanted)) / 2;
+        const auto *button = qobject_cast<QAbstractButton *>(shown);
+        value = words.at(2 * word + int(word == 0   ? shown->isVisible()
+                                      : word == 1 ? shown->isEnabled()
+                                      : word == 2 ? shown->styleSheet().contains(QLatin1String("hover"))
+                                                  : button && button->isChecked()));
+    } else if (kind == QLatin1Char(':')) {
         auto *field = qobject_cast<QLineEdit *>(shown);
         value = shown->isHidden() ? QStringLiteral("h") : !shown->isEnabled() ? QStringLiteral("d")
                 : field && field->isReadOnly()                                  ? QStringLiteral("r")
@@ -174,8 +209,16 @@ QString PageScript::state(const QString &token) const
         value = QString::number(int(shown->styleSheet().contains(QLatin1String(":hover"))));
     } else if (kind == QLatin1Char('?')) {
         value = QString::number(int(qobject_cast<QAbstractButton *>(shown)->isChecked()));
-    } else if (auto *control = dynamic_cast<ParameterControl *>(shown); control && (kind == '#' || kind == '=')) {
+    } else if (auto *control = dynamic_cast<ParameterControl *>(shown); control && kind == '#' && wanted.contains('.')) {
+        value = QStringLiteral("%1.%2@%3").arg(control->coordinate()).arg(control->index());
+        value = value.arg(int(control->livingSpace()));
+    } else if (control && (kind == '#' || kind == '=')) {
         value = kind == QLatin1Char('#') ? QString::number(control->index()) : control->coordinate();
+    } else if (auto *picture = qobject_cast<QLabel *>(shown); picture && kind == '@') {
+        const QImage image = QPixmap(QStringLiteral(":/Brevane/Resources/") + wanted).toImage();
+        value = !image.isNull() && picture->pixmap().toImage() == image ? wanted : QStringLiteral("another");
+    } else if (auto *svg = qobject_cast<SvgWidget *>(shown)) {
+        value = svg->fileName().section(QLatin1Char('/'), -1);
     } else if (auto *stack = qobject_cast<QStackedWidget *>(shown)) {
         value = QString::number(stack->currentIndex());
     } else if (auto *combo = qobject_cast<QComboBox *>(shown)) {

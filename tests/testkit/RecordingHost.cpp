@@ -8,20 +8,10 @@ RecordingHost::RecordingHost(QObject *parent) : WizardPageHost(parent)
     setProperty("FahrsatzNummer", -1);
 }
 
-void RecordingHost::addPage(const QString &identifier, bool visible)
-{
-    m_pages.insert(identifier, visible);
-}
-
 void RecordingHost::addPages(const QStringList &identifiers, bool visible)
 {
     for (const QString &identifier : identifiers)
-        addPage(identifier, visible);
-}
-
-void RecordingHost::removePage(const QString &identifier)
-{
-    m_pages.remove(identifier);
+        m_pages.insert(identifier, visible);
 }
 
 void RecordingHost::setReadOnly(bool readOnly)
@@ -40,12 +30,9 @@ QStringList RecordingHost::calls(const QStringList &prefixes) const
 {
     QStringList selected;
     for (const QString &call : m_calls) {
-        for (const QString &prefix : prefixes) {
-            if (call.startsWith(prefix)) {
-                selected << call;
-                break;
-            }
-        }
+        const auto starts = [&call](const QString &prefix) { return call.startsWith(prefix); };
+        if (std::any_of(prefixes.cbegin(), prefixes.cend(), starts))
+            selected << call;
     }
     return selected;
 }
@@ -62,11 +49,6 @@ void RecordingHost::attach(WizardPage *page)
     page->setPageHost(this);
     page->initializeParameterControls();
     page->initialUpdate();
-}
-
-ParameterProvider *RecordingHost::parameterProvider() const
-{
-    return &m_store;
 }
 
 bool RecordingHost::containsPage(const QString &identifier) const

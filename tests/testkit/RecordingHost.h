@@ -21,9 +21,9 @@ public:
     ParameterStore &store() { return m_store; }
 
     // Page tree: identifier -> visible.
-    void addPage(const QString &identifier, bool visible = true);
+    void addPage(const QString &identifier, bool visible = true) { m_pages.insert(identifier, visible); }
     void addPages(const QStringList &identifiers, bool visible = true);
-    void removePage(const QString &identifier);
+    void removePage(const QString &identifier) { m_pages.remove(identifier); }
     bool pageVisible(const QString &identifier) const { return m_pages.value(identifier, false); }
 
     void setReadOnly(bool readOnly);
@@ -54,7 +54,7 @@ public:
     bool isReadOnly() const override { return m_readOnly; }
     bool isOnline() const override { return m_online; }
     eLivingSpace livingSpace() const override { return m_livingSpace; }
-    ParameterProvider *parameterProvider() const override;
+    ParameterProvider *parameterProvider() const override { return &m_store; }
     bool containsPage(const QString &identifier) const override;
     void jumpToPage(const QString &identifier, const QString &elementName) override;
     bool isPageVisible(const QString &identifier) const override;

@@ -32,7 +32,8 @@ void seed(ParameterStore &store, const QList<SeedParameter> &parameters)
 
 void seedTokens(ParameterStore &store, const QString &tokens)
 {
-    static const QRegularExpression form(QStringLiteral("^(\\w+)=([^\\[*]*)(\\*(\\d+))?(\\[(-?\\d+):(-?\\d+)\\])?$"));
+    static const QRegularExpression form(
+        QStringLiteral("^(\\w+)([!^]?)(?::(\\w+))?(?:=([^\\[*]*))?(?:\\*(\\d+))?(?:\\[(-?\\d+):(-?\\d+)\\])?$"));
     for (const QString &token : tokens.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const auto match = form.match(token);
         if (!match.hasMatch()) {
@@ -42,8 +43,12 @@ void seedTokens(ParameterStore &store, const QString &tokens)
         ParameterDefinitionData definition;
         definition.coordinate = match.captured(1);
         definition.name.setText(Text::German, definition.coordinate);
-        definition.defaults = match.captured(2).replace(QLatin1Char('~'), QLatin1Char(' ')).split(QLatin1Char(','));
-        definition.elementCount = static_cast<unsigned short>(match.hasCaptured(4) ? match.captured(4).toUInt()
+        definition.hidden = match.captured(2) == QLatin1String("!");
+        definition.newDefinition = match.captured(2) != QLatin1String("^");
+        definition.defaults = match.hasCaptured(4)
+            ? match.captured(4).replace(QLatin1Char('~'), QLatin1Char(' ')).split(QLatin1Char(','))
+            : QStringList{QStringLiteral("0")};
+        definition.elementCount = static_cast<unsigned short>(match.hasCaptured(5) ? match.captured(5).toUInt()
                                                                                     : definition.defaults.size());
         for (const QString &value : std::as_const(definition.defaults)) {
             bool number = false;
@@ -51,7 +56,9 @@ void seedTokens(ParameterStore &store, const QString &tokens)
             if (!number)
                 definition.dataType = ParameterDataType::String;
         }
-        if (match.hasCaptured(5)) {
+        if (match.hasCaptured(3))
+            definition.dataType = ParameterDataType::fromName(match.captured(3));
+        if (match.hasCaptured(6)) {
             definition.lowerLimit = match.captured(6).toInt();
             definition.upperLimit = match.captured(7).toInt();
         }

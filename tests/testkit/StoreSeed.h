@@ -23,7 +23,8 @@ struct SeedParameter
 void seed(ParameterStore &store, std::initializer_list<SeedParameter> parameters);
 void seed(ParameterStore &store, const QList<SeedParameter> &parameters);
 
-// The same from "X=v" tokens separated by spaces: "J10=a,b,c" one element per value,
-// "J271=-1*5" five elements of -1, "~" a space, a value that is no number a text parameter,
-// and "J311=1[0:10]" a parameter with limits.
+// The same from tokens separated by spaces: "J10=a,b,c" one element per value, "J271=-1*5"
+// five elements of -1, "C76" one element of 0, "F40!" hidden, "G468^=100" of an older
+// definition, "D20:INT16=5" of a named type, "J311=1[0:10]" with limits; "~" is a space, and
+// a value that is no number makes a text parameter.
 void seedTokens(ParameterStore &store, const QString &tokens);

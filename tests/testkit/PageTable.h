@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ModalWatcher.h"
+#include "PageScript.h"
+#include "RecordingHost.h"
+#include "WizardPage.h"
+
+#include <QObject>
+
+#include <memory>
+
+// The outcome of a link to a page the tree lacks or hides, as a state of PageScript.
+inline const QString missingPage = QStringLiteral("box=Assistentenseite~fehlt~in~der~Baum-Definition.");
+inline const QString hiddenPage = QStringLiteral("box=Assistentenseite~ist~aktuell~ausgeblendet.");
+
+// The fixture of the page tests: every row gets a new host, watcher and script, and two tables
+// run every test's rows: where each link of a page leads, and what a page shows and wrote after a
+// script.
+class PageTable : public QObject
+{
+    Q_OBJECT
+protected:
+    // Rows of links(): the page, lines "widget>target" (braces in the widget's name expand as in
+    // "ActionWidget_{b,c}_D40", an unnamed label goes by its anchor, "#Counter", and a trailing '*'
+    // says that the message for the target hidden mentions the analog inputs), and the drive.
+    virtual void linkRows() = 0;
+    static void addLinks(const QString &page, const QStringList &table, const QStringList &drive = {});
+    // Rows of states(): the setup before the page opens (seed tokens, see seedTokens(), and
+    // "@step" a step of PageScript), the script while it is shown, the expected states (see
+    // PageScript) and the writes of the page, also while it opened, as "J40.0=3 J41.2=1".
+    virtual void stateRows() = 0;
+    static void addState(const QString &name, const QString &page, const QStringList &setup,
+        const QStringList &script, const QString &expected, const QString &writes = {});
+
+    // Sets the host up and opens the registered page as the host does; writes are recorded from
+    // here on.
+    WizardPage *open(const QString &page, const QStringList &setup = {}, bool show = true);
+    void fresh();
+
+    std::unique_ptr<RecordingHost> m_host;
+    std::unique_ptr<ModalWatcher> m_watcher;
+    std::unique_ptr<PageScript> m_script;
+    std::unique_ptr<WizardPage> m_page;
+
+private slots:
+    void init() { fresh(); }
+    void cleanup();
+    void links_data();
+    void links();
+    void states_data();
+    void states();
+};
