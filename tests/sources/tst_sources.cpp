@@ -288,11 +288,11 @@ void TestSources::stateRows()
     const QStringList binary = {"I100=5", "I101=5", "I102=5", "I103=5", "I105=5", "I106=5", "I107=5",
         "I108=5", "I110=5", "I111=5", "I112=5", "I113=5", "I126=5", "I130=5"};
     const QString buttons = "PushButtonQuellenAuf{Parameter,Inaktiv}";
-    // A source the drive lacks (I104) is skipped, the others are still written.
-    addState("binary: deactivate", "DbmSrcBinSignals", binary, {"click:PushButtonQuellenAufInaktiv"},
-        buttons + ":enabled",
-        "I100.0=0 I101.0=1 I102.0=1 I103.0=0 I105.0=0 I106.0=0 I107.0=0 I108.0=0 I110.0=0 I111.0=0 I112.0=0 "
+    addState("binary: deactivate", "DbmSrcBinSignals", binary + QStringList{"I104=5"},
+        {"click:PushButtonQuellenAufInaktiv"}, buttons + ":enabled",
+        "I100.0=0 I101.0=1 I102.0=1 I103.0=0 I104.0=0 I105.0=0 I106.0=0 I107.0=0 I108.0=0 I110.0=0 I111.0=0 I112.0=0 "
         "I113.0=0 I126.0=0 I130.0=0");
+    // A source the drive lacks (I104) is skipped, the others are still written.
     addState("binary: to parameter", "DbmSrcBinSignals", binary, {"click:PushButtonQuellenAufParameter"},
         buttons + ":enabled",
         "I100.0=2 I101.0=2 I102.0=2 I103.0=2 I105.0=2 I106.0=2 I107.0=2 I108.0=2 I111.0=2 I112.0=2 I113.0=2 "
