@@ -105,8 +105,6 @@ private slots:
     void inertUntilStepped();
     void positionBlockStaysWithinItsLimits_data();
     void positionBlockStaysWithinItsLimits();
-    void followUpBlocksChain_data();
-    void followUpBlocksChain();
 };
 
 void TestWorkbenchDrive::defaultDrive()
@@ -255,6 +253,14 @@ void TestWorkbenchDrive::axis_data()
     QTest::newRow("another master") << "fault other-master" << "A900=1";
     QTest::newRow("jog panel reports jogging") << "start K911; step 1" << "I188=1";
 
+    // The default chain 1 -> 2 -> 3 (absolute 10, absolute 250, relative +50), changed.
+    const QString chain = "set J311 1; " + enabled + "pulse 1; step 3000";
+    QTest::newRow("end-of-block chain") << chain << "I80=300 J302=10";
+    QTest::newRow("no follow-up") << "set J281.1 -1; " + chain << "I80=10 J302=10";
+    QTest::newRow("later trigger slot") << "set J281.1 -1; set J283.1 3; " + chain << "I80=60 J302=10";
+    QTest::newRow("buffered when no end-of-block block") << "set J281.1 -1; set J286.1 3; " + chain << "I80=60 J302=10";
+    QTest::newRow("buffered follow-up back to 1") << "set J281.2 -1; set J286.2 1; " + chain << "J302&1 I80<250";
+
     // Block 2 moves to 250 at 200 and has no follow-up; the axis starts at 125.5.
     const QString block2 = "set J281.2 -1; set J311 2; " + enabled + "pulse 1; step 30; ";
     const QString stopped = block2 + "pulse 2; step 200; ";
@@ -390,46 +396,6 @@ void TestWorkbenchDrive::positionBlockStaysWithinItsLimits()
     // Not crawling either: a move that can reach its speed does.
     if (std::abs(target - start) > speed * speed / acceleration + speed * speed / deceleration)
         QVERIFY(peak > speed - tolerance);
-}
-
-void TestWorkbenchDrive::followUpBlocksChain_data()
-{
-    QTest::addColumn<QString>("setup");
-    QTest::addColumn<QList<int>>("visited");
-    QTest::addColumn<double>("end");
-
-    // Default chain 1 -> 2 -> 3 (absolute 10, absolute 250, relative +50).
-    QTest::newRow("end-of-block chain") << QString() << QList<int>{1, 2, 3} << 300.0;
-    QTest::newRow("no follow-up") << "set J281.1 -1" << QList<int>{1} << 10.0;
-    QTest::newRow("later trigger slot") << "set J281.1 -1; set J283.1 3" << QList<int>{1, 3} << 60.0;
-    QTest::newRow("buffered when no end-of-block block") << "set J281.1 -1; set J286.1 3" << QList<int>{1, 3} << 60.0;
-    QTest::newRow("buffered follow-up") << "set J281.2 -1; set J286.2 1" << QList<int>{1, 2, 1, 2, 1} << -1.0;
-}
-
-void TestWorkbenchDrive::followUpBlocksChain()
-{
-    QFETCH(QString, setup);
-    QFETCH(QList<int>, visited);
-    QFETCH(double, end);
-
-    Rig rig;
-    play(rig, setup + "; set J311 1; " + on("K913") + "pulse 1");
-    QList<int> seen;
-    for (int step = 0; step < 6000 && !(rig.value("J302").toUInt() & 0x08); ++step) {
-        rig.model->step();
-        const int current = rig.value("J300").toInt();
-        if (seen.isEmpty() || seen.last() != current)
-            seen << current;
-        if (seen.size() >= visited.size() && end < 0)
-            break;  // an endless chain: enough seen
-    }
-    QCOMPARE(seen.mid(0, visited.size()), visited);
-    if (end >= 0) {
-        QCOMPARE(rig.model->position(), end);
-        QCOMPARE(rig.value("J302"), QStringLiteral("10"));
-    } else {
-        QVERIFY(rig.value("J302").toUInt() & 0x01);
-    }
 }
 
 QTEST_MAIN(TestWorkbenchDrive)
