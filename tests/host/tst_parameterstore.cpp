@@ -41,8 +41,7 @@ class TestParameterStore : public QObject
 private slots:
     void writes_data();
     void writes();
-    void signalOnlyOnChange();
-    void writeBeyondElementsRefused();
+    void elementWrites();
     void resizeKeepsValuesAndFillsDefaults();
     void cyclicRecord();
     void missingParameterAndFile();
@@ -120,33 +119,27 @@ void TestParameterStore::writes()
     QCOMPARE(store.lastWriteError().isEmpty(), accepted);
 }
 
-void TestParameterStore::signalOnlyOnChange()
+void TestParameterStore::elementWrites()
 {
     ParameterStore store;
     seed(store, {{"K08", "1", 4}});
     auto parameter = object(store, "K08");
     QSignalSpy changes(info(store, "K08").data(), &ParameterInformation::valueChanged);
 
+    // One signal per real change, naming the element.
     parameter->setValue(eLivingSpaceCurrent, 2, QStringLiteral("3"));
     parameter->setValueText(eLivingSpaceCurrent, 2, QStringLiteral("3"));
     parameter->setElementValue(eLivingSpaceCurrent, 2, QStringLiteral("03"));
     QCOMPARE(changes.count(), 1);
     const auto address = changes.first().first().value<ParameterAddress>();
     QCOMPARE(address.coordinate().toText() + '.' + QString::number(address.element()), QStringLiteral("K08.2"));
-    QCOMPARE(elements(store, "K08", 4), QStringLiteral("1,1,3,1"));
-}
-
-void TestParameterStore::writeBeyondElementsRefused()
-{
-    ParameterStore store;
-    seed(store, {{"J10", "0", 16}});
-    QSignalSpy changes(info(store, "J10").data(), &ParameterInformation::valueChanged);
-    object(store, "J10")->setValueText(eLivingSpaceCurrent, 16, QStringLiteral("9"));
-    object(store, "J10")->setValueText(eLivingSpaceCurrent, 65535, QStringLiteral("9"));
-    QCOMPARE(changes.count(), 0);
-    QCOMPARE(info(store, "J10")->valueText(eLivingSpaceCurrent, 16, false), QString());
-    QCOMPARE(object(store, "J10")->defaultValueText(eLivingSpaceCurrent, 16, false), QString());
-    QVERIFY(!info(store, "J10")->hasProperty(16, ParameterPropertyId::LowerLimit));
+    // Nothing beyond the elements is written or read.
+    parameter->setValueText(eLivingSpaceCurrent, 4, QStringLiteral("9"));
+    parameter->setValueText(eLivingSpaceCurrent, 65535, QStringLiteral("9"));
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(elements(store, "K08", 5), QStringLiteral("1,1,3,1,"));
+    QCOMPARE(parameter->defaultValueText(eLivingSpaceCurrent, 4, false), QString());
+    QVERIFY(!info(store, "K08")->hasProperty(4, ParameterPropertyId::LowerLimit));
 }
 
 void TestParameterStore::resizeKeepsValuesAndFillsDefaults()

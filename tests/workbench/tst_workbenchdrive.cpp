@@ -73,9 +73,11 @@ void play(Rig &rig, const QString &script)
         else if (verb == QLatin1String("mark"))
             rig.mark = rig.model->position();
         else if (verb == QLatin1String("set"))
-            QVERIFY2(rig.drive.store()->setValue(argument.section('.', 0, 0), 1, argument.section('.', 1).toUShort(), words.value(2)),
+            QVERIFY2(rig.drive.store()->setValue(argument.section('.', 0, 0), 1, argument.section('.', 1).toUShort(),
+                                                 words.value(2)),
                      qPrintable(rig.drive.store()->lastWriteError()));
-        else if ((verb == QLatin1String("fault") || verb == QLatin1String("unfault")) && DriveModel::faultFromName(argument, &fault))
+        else if ((verb == QLatin1String("fault") || verb == QLatin1String("unfault"))
+                 && DriveModel::faultFromName(argument, &fault))
             rig.model->setFault(fault, verb == QLatin1String("fault"));
         else
             QFAIL(qPrintable(QStringLiteral("bad script command \"%1\"").arg(command)));
@@ -310,11 +312,11 @@ void TestWorkbenchDrive::axis()
                               : key == QLatin1String("block") ? rig.model->currentBlock()
                                                               : rig.value(key).toDouble();
         const QString text = rig.drive.store()->contains(key) ? rig.value(key) : QString::number(number + 0.0);
-        const double wanted = match.captured(3).toDouble();
-        const bool holds = op == QLatin1String("=")   ? text == match.captured(3)
-                           : op == QLatin1String("<") ? number < wanted
-                           : op == QLatin1String(">") ? number > wanted
-                                                      : (text.toUInt() & match.captured(3).toUInt()) == match.captured(3).toUInt();
+        const QString wanted = match.captured(3);
+        const bool holds = op == QLatin1String("=")   ? text == wanted
+                           : op == QLatin1String("<") ? number < wanted.toDouble()
+                           : op == QLatin1String(">") ? number > wanted.toDouble()
+                                                      : (text.toUInt() & wanted.toUInt()) == wanted.toUInt();
         seen << (holds ? token : key + QLatin1Char('=') + text);
     }
     QCOMPARE(seen.join(QLatin1Char(' ')), expected);

@@ -45,7 +45,6 @@ private slots:
     void hidingTheShownPageMovesOn();
     void controlPanel_data();
     void controlPanel();
-    void treeNamesFollowTheLanguage_data();
     void treeNamesFollowTheLanguage();
 
 private:
@@ -240,34 +239,23 @@ void TestWorkbenchHost::controlPanel()
     QCOMPARE(m_log.filter(QStringLiteral("setControlPanelBit(")).size(), steps.count(QStringLiteral("bit ")));
 }
 
-void TestWorkbenchHost::treeNamesFollowTheLanguage_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("folder");
-
-    QTest::newRow("German") << int(Text::German) << "Seite A" << "Gruppe";
-    QTest::newRow("English") << int(Text::English) << "Page A" << "Group";
-    QTest::newRow("French falls back to German") << int(Text::French) << "Seite A" << "Gruppe";
-}
-
 void TestWorkbenchHost::treeNamesFollowTheLanguage()
 {
-    QFETCH(int, language);
-    QFETCH(QString, page);
-    QFETCH(QString, folder);
-
     Text name;
     name.setText(Text::German, QStringLiteral("Seite A"));
     name.setText(Text::English, QStringLiteral("Page A"));
     m_host->setPageName(QStringLiteral("A"), name);
-    m_host->setLanguage(language);
-
-    QCOMPARE(m_host->indexOf(QStringLiteral("A")).data().toString(), page);
-    QCOMPARE(m_host->indexOf(QStringLiteral("A")).parent().data().toString(), folder);
-    QCOMPARE(m_host->pageName(QStringLiteral("A")), page);
-    // A page without names of its own shows its identifier.
-    QCOMPARE(m_host->pageName(QStringLiteral("Start")), QStringLiteral("Start"));
+    // French falls back to German; a page without names of its own shows its identifier.
+    QStringList seen;
+    for (int language : {Text::German, Text::English, Text::French}) {
+        m_host->setLanguage(language);
+        const QModelIndex page = m_host->indexOf(QStringLiteral("A"));
+        seen << QStringList({page.data().toString(), page.parent().data().toString(), m_host->pageName("A"),
+                             m_host->pageName("Start")})
+                    .join('/');
+    }
+    QCOMPARE(seen, (QStringList{"Seite A/Gruppe/Seite A/Start", "Page A/Group/Page A/Start",
+                                "Seite A/Gruppe/Seite A/Start"}));
 }
 
 QTEST_MAIN(TestWorkbenchHost)

@@ -184,9 +184,6 @@ void TestWorkbenchRun::scenario_data()
         {"step": "expect", "parameter": "E48", "value": 4}]})")
                                   << 1 << "scenario.json: step 2 (expect): E48 is \"2\", expected \"4\"";
     QTest::newRow("malformed") << QByteArray("{\"steps\": [\n{\"step\": }]}") << 2 << "scenario.json:2:";
-    QTest::newRow("unknown object") << QByteArray(R"({"steps": [{"step": "show", "page": "SteuertafelTippen"},
-        {"step": "press", "object": "ToolButtonTipSideways"}]})")
-                                    << 2 << "no object \"ToolButtonTipSideways\"";
 }
 
 void TestWorkbenchRun::scenario()
