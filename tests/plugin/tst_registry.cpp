@@ -94,7 +94,6 @@ class TestRegistry : public QObject
 private slots:
     void wholeTable_data();
     void wholeTable();
-    void unknownIdentifiers_data();
     void unknownIdentifiers();
     void translators();
 };
@@ -127,23 +126,16 @@ void TestRegistry::wholeTable()
     QVERIFY(!page->parent());
 }
 
-void TestRegistry::unknownIdentifiers_data()
-{
-    QTest::addColumn<QString>("identifier");
-    QTest::newRow("wrong case") << "dbmkommando";
-    QTest::newRow("blank") << "DbmKommando ";
-    QTest::newRow("class name, not identifier") << "SrcExtVelocity";
-    QTest::newRow("empty") << "";
-    QTest::newRow("null") << QString();
-    QTest::newRow("other plug-in") << "EtherCatStartseite";
-}
-
 void TestRegistry::unknownIdentifiers()
 {
-    QFETCH(QString, identifier);
-    QVERIFY(PageRegistry::createPage(identifier) == nullptr);
-    QVERIFY(PageRegistry::pageName(identifier).isEmpty());
-    QVERIFY(!PageRegistry::pageName(identifier).hasLanguage(Text::German));
+    // Wrong case, a blank, a class name, empty, null, another plug-in's page.
+    for (const QString &identifier :
+         {QString("dbmkommando"), QString("DbmKommando "), QString("SrcExtVelocity"), QString(""), QString(),
+          QString("EtherCatStartseite")}) {
+        QVERIFY2(PageRegistry::createPage(identifier) == nullptr, qPrintable(identifier));
+        QVERIFY2(PageRegistry::pageName(identifier).isEmpty(), qPrintable(identifier));
+        QVERIFY(!PageRegistry::pageName(identifier).hasLanguage(Text::German));
+    }
 }
 
 void TestRegistry::translators()
