@@ -1,31 +1,93 @@
-// The workbench's built-in drive and page tree, and the parameter inspector that lets a
-// person play the drive's part.
+// The workbench's simulated drive: its built-in description and page tree, the parameter
+// inspector that lets a person play the drive's part, and the axis behind it (how it answers
+// the control-panel word, its faults and its motion).
 
+#include "DriveModel.h"
 #include "PageRegistry.h"
 #include "PageTree.h"
 #include "ParameterModel.h"
 #include "SimulatedDrive.h"
+#include "WorkbenchHost.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cmath>
+#include <memory>
+
 namespace {
 
-QString value(const SimulatedDrive &drive, const char *coordinate, unsigned short element = 0)
+struct Rig
 {
-    return drive.store()->value(QLatin1String(coordinate), 1, element);
+    SimulatedDrive drive;
+    std::unique_ptr<WorkbenchHost> host;
+    std::unique_ptr<DriveModel> model;
+    double mark = 0;
+
+    Rig()
+    {
+        QString error;
+        if (!drive.loadDefault(&error))
+            qFatal("%s", qPrintable(error));
+        host = std::make_unique<WorkbenchHost>(drive.store());
+        model = std::make_unique<DriveModel>(drive.store(), host.get());
+    }
+
+    QString value(const QString &coordinate, int element = 0) const
+    {
+        return drive.store()->value(coordinate, 1, static_cast<unsigned short>(element));
+    }
+    QStringList selection(const QString &coordinate) const
+    {
+        QStringList texts;
+        const auto &selection = drive.store()->definition(coordinate)->selection;
+        for (auto it = selection.cbegin(); it != selection.cend(); ++it)
+            texts << QStringLiteral("%1=%2").arg(it.key()).arg(it.value().text(Text::German));
+        return texts;
+    }
+};
+
+// A tiny script, commands separated by ";": "start K913", "bit 31", "clear 31", "pulse 30",
+// "step 5", "stop", "set J281.2 -1", "fault NAME", "unfault NAME", "mark" (notes the position).
+void play(Rig &rig, const QString &script)
+{
+    for (const QString &command : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList words = command.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.isEmpty())
+            continue;
+        const QString verb = words.value(0);
+        const QString argument = words.value(1);
+        DriveModel::Fault fault{};
+        if (verb == QLatin1String("start"))
+            rig.host->startControlPanel(argument);
+        else if (verb == QLatin1String("bit") || verb == QLatin1String("clear"))
+            rig.host->setControlPanelBit(argument.toInt(), verb == QLatin1String("bit"));
+        else if (verb == QLatin1String("pulse")) {
+            rig.host->setControlPanelBit(argument.toInt(), true);
+            rig.host->setControlPanelBit(argument.toInt(), false);
+        } else if (verb == QLatin1String("step"))
+            rig.model->step(argument.toInt());
+        else if (verb == QLatin1String("stop"))
+            rig.host->stopControlPanel();
+        else if (verb == QLatin1String("mark"))
+            rig.mark = rig.model->position();
+        else if (verb == QLatin1String("set"))
+            QVERIFY2(rig.drive.store()->setValue(argument.section('.', 0, 0), 1, argument.section('.', 1).toUShort(),
+                                                 words.value(2)),
+                     qPrintable(rig.drive.store()->lastWriteError()));
+        else if ((verb == QLatin1String("fault") || verb == QLatin1String("unfault"))
+                 && DriveModel::faultFromName(argument, &fault))
+            rig.model->setFault(fault, verb == QLatin1String("fault"));
+        else
+            QFAIL(qPrintable(QStringLiteral("bad script command \"%1\"").arg(command)));
+    }
 }
 
-QStringList selectionTexts(const SimulatedDrive &drive, const char *coordinate)
+// Takes the axis with a panel and enables it (the power stage switches on within 100 ms).
+QString on(const char *panel)
 {
-    QStringList texts;
-    const ParameterDefinitionData *definition = drive.store()->definition(QLatin1String(coordinate));
-    if (definition) {
-        for (auto it = definition->selection.cbegin(); it != definition->selection.cend(); ++it)
-            texts << QStringLiteral("%1=%2").arg(it.key()).arg(it.value().text(Text::German));
-    }
-    return texts;
+    return QStringLiteral("start %1; bit 0; bit 31; step 10; ").arg(QLatin1String(panel));
 }
 
 } // namespace
@@ -34,62 +96,50 @@ class TestWorkbenchDrive : public QObject
 {
     Q_OBJECT
 private slots:
-    void defaultDriveHasSixteenMotionBlocks();
-    void defaultDriveMeansWhatThePagesExpect();
-
+    void defaultDrive();
     void builtInTreeHoldsEveryPluginPage();
     void malformedTree_data();
     void malformedTree();
+    void inspector();
 
-    void inspectorWritesThroughTheStore();
-    void inspectorFilter();
+    void axis_data();
+    void axis();
+    void inertUntilStepped();
+    void positionBlockStaysWithinItsLimits_data();
+    void positionBlockStaysWithinItsLimits();
 };
 
-void TestWorkbenchDrive::defaultDriveHasSixteenMotionBlocks()
+void TestWorkbenchDrive::defaultDrive()
 {
-    SimulatedDrive drive;
-    QString error;
-    QVERIFY2(drive.loadDefault(&error), qPrintable(error));
-    QCOMPARE(drive.motionBlockCount(), 16);
+    Rig rig;
+    const ParameterStore &store = *rig.drive.store();
+    QCOMPARE(rig.drive.motionBlockCount(), 16);
     // Every J-group array of the drive is per block, apart from the few fixed-size ones.
-    QStringList fixedSize;
-    for (const char *coordinate : {"J04", "J437", "J438", "J439", "J450", "J455", "J456", "J457"})
-        fixedSize << ParameterCoordinate(QLatin1String(coordinate)).toText();
-    for (const QString &coordinate : drive.store()->coordinates()) {
-        const ParameterDefinitionData *definition = drive.store()->definition(coordinate);
+    const QStringList fixedSize{"J04", "J437", "J438", "J439", "J450", "J455", "J456", "J457"};
+    for (const QString &coordinate : store.coordinates()) {
+        const ParameterDefinitionData *definition = store.definition(coordinate);
         if (coordinate.startsWith(QLatin1Char('J')) && definition->elementCount > 1 && !fixedSize.contains(coordinate))
             QVERIFY2(definition->elementCount == 16, qPrintable(coordinate));
         // The inspector names every parameter in German and English.
         QVERIFY2(!definition->name.text(Text::German).isEmpty() && !definition->name.text(Text::English).isEmpty(),
                  qPrintable(coordinate));
     }
-}
 
-void TestWorkbenchDrive::defaultDriveMeansWhatThePagesExpect()
-{
-    SimulatedDrive drive;
-    QString error;
-    QVERIFY2(drive.loadDefault(&error), qPrintable(error));
-
-    QCOMPARE(selectionTexts(drive, "K08"), (QStringList{"0=Keine", "1=Fahrsatz", "2=Geschwindigkeit, Drehmoment/Kraft",
-                                                       "3=Kommando"}));
-    QCOMPARE(value(drive, "K08"), QStringLiteral("1"));
-    QCOMPARE(value(drive, "E57"), QStringLiteral("QX4A"));
-    QCOMPARE(value(drive, "E76", 1), QStringLiteral("7300003"));
-    QCOMPARE(selectionTexts(drive, "J11").size(), 15);
+    // What the pages expect of it.
+    QCOMPARE(rig.selection("K08"), (QStringList{"0=Keine", "1=Fahrsatz", "2=Geschwindigkeit, Drehmoment/Kraft", "3=Kommando"}));
+    QCOMPARE(rig.selection("J11").size(), 15);
     // The command page takes the command number from the start of each J50 text.
     const QRegularExpression numbered(QStringLiteral("^(\\d\\d?)=\\1: "));
-    for (const QString &text : selectionTexts(drive, "J50"))
+    for (const QString &text : rig.selection("J50"))
         QVERIFY2(numbered.match(text).hasMatch(), qPrintable(text));
-    // M513 would overrule K08 and hide every operating-mode page.
-    QVERIFY(!drive.store()->contains(QStringLiteral("M513")));
-    // The panels need their control words, and the drive must not lock them.
+    // M513 would overrule K08 and hide every operating-mode page; the panels need their
+    // control words, and the drive must not lock them; follow-up blocks start as "none".
+    QVERIFY(!store.contains("M513"));
     for (const char *coordinate : {"K911", "K912", "K913", "K914"})
-        QVERIFY2(drive.store()->contains(QLatin1String(coordinate)), coordinate);
-    QCOMPARE(value(drive, "A900"), QStringLiteral("0"));
-    QCOMPARE(value(drive, "A918"), QStringLiteral("0"));
-    // Follow-up blocks start as "none".
-    QCOMPARE(value(drive, "J286", 15), QStringLiteral("-1"));
+        QVERIFY2(store.contains(QLatin1String(coordinate)), coordinate);
+    QCOMPARE(QStringList({rig.value("K08"), rig.value("E57"), rig.value("E76", 1), rig.value("A900"), rig.value("A918"),
+                          rig.value("J286", 15)}).join(' '),
+             QStringLiteral("1 QX4A 7300003 0 0 -1"));
 }
 
 void TestWorkbenchDrive::builtInTreeHoldsEveryPluginPage()
@@ -100,17 +150,14 @@ void TestWorkbenchDrive::builtInTreeHoldsEveryPluginPage()
     const QStringList pages = tree.pageIdentifiers();
 
     QCOMPARE(pages.mid(0, 2), (QStringList{"AppSatDriveBased", "DbmUebersicht"}));
-    for (const QString &identifier : PageRegistry::identifiers()) {
-        const bool isStatic = PageRegistry::staticIdentifiers().contains(identifier);
-        QVERIFY2(pages.contains(identifier) != isStatic, qPrintable(identifier));
-    }
-    // Jumps to other plug-ins' pages need somewhere to land.
+    for (const QString &identifier : PageRegistry::identifiers())
+        QVERIFY2(pages.contains(identifier) != PageRegistry::staticIdentifiers().contains(identifier), qPrintable(identifier));
+    // Jumps to other plug-ins' pages need somewhere to land, with a name of their own.
     for (const char *foreign : {"EtherCatStartseite", "SkalierungAEs", "EinAusgaenge", "Referenzfahrt"})
         QVERIFY2(pages.contains(QLatin1String(foreign)), foreign);
     std::function<void(const QList<PageTreeNode> &)> checkNames = [&](const QList<PageTreeNode> &nodes) {
         for (const PageTreeNode &node : nodes) {
-            const bool ownPage = PageRegistry::identifiers().contains(node.identifier);
-            if (!ownPage)
+            if (!PageRegistry::identifiers().contains(node.identifier))
                 QVERIFY2(!node.name.text(Text::German).isEmpty() && !node.name.text(Text::English).isEmpty(),
                          qPrintable(node.identifier.isEmpty() ? QStringLiteral("folder") : node.identifier));
             checkNames(node.children);
@@ -143,57 +190,214 @@ void TestWorkbenchDrive::malformedTree()
     PageTreeDefinition tree;
     QString error;
     QVERIFY(!tree.parse(json, QStringLiteral("tree.json"), &error));
-    QVERIFY2(error.startsWith(QLatin1String("tree.json: ")), qPrintable(error));
-    QVERIFY2(error.contains(mention), qPrintable(error));
+    QVERIFY2(error.startsWith(QLatin1String("tree.json: ")) && error.contains(mention), qPrintable(error));
     QVERIFY(tree.nodes().isEmpty());
 }
 
-void TestWorkbenchDrive::inspectorWritesThroughTheStore()
+void TestWorkbenchDrive::inspector()
 {
-    SimulatedDrive drive;
-    QString error;
-    QVERIFY2(drive.loadDefault(&error), qPrintable(error));
-    ParameterModel model(drive.store(), eLivingSpace(1));
+    Rig rig;
+    ParameterModel model(rig.drive.store(), eLivingSpace(1));
     QSignalSpy refused(&model, &ParameterModel::writeRefused);
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
 
-    const QModelIndex mode = model.indexOf(QStringLiteral("K08"));
+    const QModelIndex mode = model.indexOf("K08");
     QCOMPARE(mode.data().toString(), QStringLiteral("1 – Fahrsatz"));
     QVERIFY(model.setData(mode, QStringLiteral("2")));
-    QCOMPARE(value(drive, "K08"), QStringLiteral("2"));
+    QCOMPARE(rig.value("K08"), QStringLiteral("2"));
     QTRY_VERIFY(!changed.isEmpty());
 
     // The drive refuses a value beyond the limit, and the inspector says why.
     QVERIFY(!model.setData(mode, QStringLiteral("9")));
-    QCOMPARE(value(drive, "K08"), QStringLiteral("2"));
+    QCOMPARE(rig.value("K08"), QStringLiteral("2"));
     QCOMPARE(refused.count(), 1);
-    QCOMPARE(refused.at(0).at(0).toString(), drive.store()->lastWriteError());
+    QCOMPARE(refused.at(0).at(0).toString(), rig.drive.store()->lastWriteError());
 
-    // One element of an array.
-    const QModelIndex block3 = model.indexOf(QStringLiteral("J11"), 3);
+    // One element of an array; the parameter row of an array is a summary, not a value.
+    const QModelIndex block3 = model.indexOf("J11", 3);
     QVERIFY(model.setData(block3, QStringLiteral("9")));
-    QCOMPARE(value(drive, "J11", 3), QStringLiteral("9"));
+    QCOMPARE(rig.value("J11", 3), QStringLiteral("9"));
     QCOMPARE(block3.data().toString(), QStringLiteral("9 – 9: Drehmoment/Kraft"));
-    // The parameter row of an array is a summary, not a value.
-    QVERIFY(!(model.flags(model.indexOf(QStringLiteral("J11"))) & Qt::ItemIsEditable));
-}
-
-void TestWorkbenchDrive::inspectorFilter()
-{
-    SimulatedDrive drive;
-    QString error;
-    QVERIFY2(drive.loadDefault(&error), qPrintable(error));
-    ParameterModel model(drive.store(), eLivingSpace(1));
+    QVERIFY(!(model.flags(model.indexOf("J11")) & Qt::ItemIsEditable));
 
     // Coordinates match as the documents write them and as the store does.
-    model.setFilter(QStringLiteral("C03"));
+    model.setFilter("C03");
     QCOMPARE(model.parameterCount(), 1);
     QCOMPARE(model.index(0, ParameterModel::CoordinateColumn).data().toString(), QStringLiteral("C03"));
-    model.setFilter(QStringLiteral("Betriebsart"));
-    QVERIFY(model.indexOf(QStringLiteral("K08")).isValid());
-    QVERIFY(!model.indexOf(QStringLiteral("J10")).isValid());
+    model.setFilter("Betriebsart");
+    QVERIFY(model.indexOf("K08").isValid() && !model.indexOf("J10").isValid());
     model.setFilter(QString());
-    QCOMPARE(model.parameterCount(), drive.store()->coordinates().size());
+    QCOMPARE(model.parameterCount(), rig.drive.store()->coordinates().size());
+}
+
+void TestWorkbenchDrive::axis_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("expected"); // "E48=4", "I80>150", "J302&8" (bits set); v: velocity, block: current block
+
+    const QString enabled = on("K913");
+    QTest::newRow("enable waits for the delay") << "start K913; bit 0; bit 31; step 9" << "E48=3 I91=0";
+    QTest::newRow("enabled after the delay") << enabled << "E48=4 I91=1 I85=1 I89=1";
+    QTest::newRow("no panel, no enable") << "bit 31; step 20" << "E48=2 I91=0 I89=0";
+    QTest::newRow("enable off disables at once") << enabled + "clear 31; step 1" << "E48=2 I91=0";
+    QTest::newRow("halt holds") << enabled + "bit 5; step 1" << "E48=4 I805=1";
+    QTest::newRow("device fault") << enabled + "fault device-fault" << "E48=5 I91=0 I85=0 E49=2 I89=6";
+    QTest::newRow("fault set by hand") << enabled + "set E48 5; step 1" << "E48=5 I91=0";
+    QTest::newRow("acknowledge clears the fault") << enabled + "fault device-fault; clear 31; pulse 30; step 1" << "E48=2 E49=0 I85=1";
+    QTest::newRow("acknowledge does not enable again") << enabled + "fault device-fault; pulse 30; step 20" << "E48=2 I91=0";
+    QTest::newRow("enable edge after acknowledge") << enabled + "fault device-fault; clear 31; pulse 30; bit 31; step 10" << "E48=4";
+    QTest::newRow("fault pair") << enabled + "fault fault-pair" << "E81=3 E82=88 E48=5";
+    QTest::newRow("fault pair acknowledged") << enabled + "fault fault-pair; pulse 30; step 1" << "E81=0 E82=0 E48=2";
+    QTest::newRow("fault pair cleared by hand") << enabled + "fault fault-pair; unfault fault-pair" << "E81=0 E48=2";
+    QTest::newRow("hand-back disables") << enabled + "stop; step 1" << "E48=2 I91=0";
+    QTest::newRow("word after hand-back is ignored") << enabled + "stop; bit 31; step 20" << "E48=2";
+    QTest::newRow("locked panel drives nothing") << enabled + "fault panel-locked; step 1" << "A918=1 E48=2";
+    QTest::newRow("another master") << "fault other-master" << "A900=1";
+    QTest::newRow("jog panel reports jogging") << "start K911; step 1" << "I188=1";
+
+    // The default chain 1 -> 2 -> 3 (absolute 10, absolute 250, relative +50), changed.
+    const QString chain = "set J311 1; " + enabled + "pulse 1; step 3000";
+    QTest::newRow("end-of-block chain") << chain << "I80=300 J302=10";
+    QTest::newRow("no follow-up") << "set J281.1 -1; " + chain << "I80=10 J302=10";
+    QTest::newRow("later trigger slot") << "set J281.1 -1; set J283.1 3; " + chain << "I80=60 J302=10";
+    QTest::newRow("buffered when no end-of-block block") << "set J281.1 -1; set J286.1 3; " + chain << "I80=60 J302=10";
+    QTest::newRow("buffered follow-up back to 1") << "set J281.2 -1; set J286.2 1; " + chain << "J302&1 I80<250";
+
+    // Block 2 moves to 250 at 200 and has no follow-up; the axis starts at 125.5.
+    const QString block2 = "set J281.2 -1; set J311 2; " + enabled + "pulse 1; step 30; ";
+    const QString stopped = block2 + "pulse 2; step 200; ";
+    QTest::newRow("stop aborts the block") << stopped << "J302=70 I806=1 I199=1 I80>125.5 I80<250";
+    QTest::newRow("continue ends it") << stopped + "pulse 4; step 500" << "I80=250 I806=0 J302&8";
+    QTest::newRow("nothing left to continue") << stopped + "pulse 4; step 500; pulse 4; step 1" << "J302&128";
+    QTest::newRow("reset clears the block") << stopped + "pulse 4; step 500; bit 3; step 1" << "J302=16 J300=-1";
+    QTest::newRow("reset released") << stopped + "bit 3; step 1; clear 3; step 1" << "J302=0 J300=-1";
+    const QString halted = block2 + "bit 5; step 100; ";
+    QTest::newRow("halt holds the block") << halted + "mark; step 100" << "v=0 moved=0 J302=2";
+    QTest::newRow("no start while halted") << halted + "set J311 1; pulse 1; step 1" << "block=2";
+    QTest::newRow("released halt resumes") << halted + "clear 5; step 500" << "I80=250";
+
+    // Jog at I12 = 50, steps of I14 = 10; the reference position I34 is 1000.
+    const QString jog = "set I34 1000; " + on("K911");
+    const QString jogged = jog + "bit 1; step 100; clear 1; step 100; mark; ";
+    QTest::newRow("jog plus") << jog + "bit 1; step 100" << "v=50 I197=1 I187=0";
+    QTest::newRow("jog plus released") << jogged << "v=0 I80>150.5";
+    QTest::newRow("jog minus") << jogged + "bit 2; step 50" << "v<0 I197=0";
+    QTest::newRow("jog minus released") << jogged + "bit 2; step 50; clear 2; step 100" << "v=0 moved<0";
+    // A step is exact, even when the button is released before the next simulated step.
+    QTest::newRow("jog step") << jog + "pulse 3; step 200" << "I80=135.5";
+    QTest::newRow("jog steps add up") << jog + "pulse 3; step 200; pulse 4; step 1; pulse 4; step 200" << "I80=115.5";
+    QTest::newRow("reference set") << jog + "pulse 6; step 1" << "I80=1000 I187=1";
+
+    QTest::newRow("command panel, relative") << "set K399 2; set K403 -25.5; " + on("K912") + "pulse 1; step 300"
+                                             << "I80=100 I182=1";
+    const QString velocity = "set D300 80; set D301 400; " + on("K914") + "pulse 1; step 100; ";
+    QTest::newRow("velocity panel") << velocity << "v=80 D03=80";
+    QTest::newRow("velocity panel stopped") << velocity + "pulse 2; step 100" << "v=0 I199=1";
+}
+
+void TestWorkbenchDrive::axis()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, expected);
+
+    Rig rig;
+    play(rig, script);
+    QStringList seen;
+    static const QRegularExpression form(QStringLiteral("^(\\w+)([=<>&])(.*)$"));
+    for (const QString &token : expected.split(QLatin1Char(' '))) {
+        const auto match = form.match(token);
+        const QString key = match.captured(1), op = match.captured(2);
+        const double number = key == QLatin1String("v")       ? rig.model->velocity()
+                              : key == QLatin1String("moved") ? rig.model->position() - rig.mark
+                              : key == QLatin1String("block") ? rig.model->currentBlock()
+                                                              : rig.value(key).toDouble();
+        const QString text = rig.drive.store()->contains(key) ? rig.value(key) : QString::number(number + 0.0);
+        const QString wanted = match.captured(3);
+        const bool holds = op == QLatin1String("=")   ? text == wanted
+                           : op == QLatin1String("<") ? number < wanted.toDouble()
+                           : op == QLatin1String(">") ? number > wanted.toDouble()
+                                                      : (text.toUInt() & wanted.toUInt()) == wanted.toUInt();
+        seen << (holds ? token : key + QLatin1Char('=') + text);
+    }
+    QCOMPARE(seen.join(QLatin1Char(' ')), expected);
+}
+
+void TestWorkbenchDrive::inertUntilStepped()
+{
+    // The every-page sweeps load the same drive: a model that nobody steps writes nothing.
+    Rig rig;
+    rig.drive.store()->setRecordingWrites(true);
+    rig.host->startControlPanel(QStringLiteral("K913"));
+    rig.drive.store()->clearWrittenValues();
+    rig.host->setControlPanelBit(31, true);
+    for (const ParameterStore::WrittenValue &written : rig.drive.store()->writtenValues())
+        QCOMPARE(written.coordinate, QStringLiteral("K913"));
+    QCOMPARE(rig.value("I80"), QStringLiteral("125.5"));
+    QCOMPARE(rig.model->position(), 125.5);
+}
+
+void TestWorkbenchDrive::positionBlockStaysWithinItsLimits_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<double>("position");
+    QTest::addColumn<double>("speed");
+    QTest::addColumn<double>("acceleration");
+    QTest::addColumn<double>("deceleration");
+    QTest::addColumn<double>("target");
+
+    // The axis starts at 125.5.
+    QTest::newRow("absolute, reaches its speed") << 1 << 400.0 << 200.0 << 1000.0 << 500.0 << 400.0;
+    QTest::newRow("absolute, too short for its speed") << 1 << 130.0 << 500.0 << 800.0 << 800.0 << 130.0;
+    QTest::newRow("absolute, backwards") << 1 << -20.0 << 150.0 << 300.0 << 2000.0 << -20.0;
+    QTest::newRow("relative") << 2 << 33.3 << 50.0 << 1000.0 << 1000.0 << 158.8;
+    QTest::newRow("odd rates") << 1 << 7.0 << 123.4 << 77.7 << 333.3 << 7.0;
+}
+
+void TestWorkbenchDrive::positionBlockStaysWithinItsLimits()
+{
+    QFETCH(int, command);
+    QFETCH(double, position);
+    QFETCH(double, speed);
+    QFETCH(double, acceleration);
+    QFETCH(double, deceleration);
+    QFETCH(double, target);
+
+    Rig rig;
+    play(rig, QStringLiteral("set J11.4 %1; set J13.4 %2; set J14.4 %3; set J15.4 %4; set J16.4 %5; set J311 4; ")
+                      .arg(command).arg(position).arg(speed).arg(acceleration).arg(deceleration)
+                  + on("K913") + "pulse 1");
+
+    const double start = rig.model->position();
+    const double direction = target >= start ? 1 : -1;
+    const double dt = DriveModel::StepMs / 1000.0;
+    // Float parameters: the rates are what the drive stores, not the decimal literals.
+    const double tolerance = 1e-3;
+    double previous = 0;
+    int steps = 0;
+    double peak = 0;
+    while (!(rig.value("J302").toUInt() & 0x08) && steps < 10000) {
+        rig.model->step();
+        ++steps;
+        const double velocity = rig.model->velocity();
+        const double travelled = (rig.model->position() - start) * direction;
+        const QString at = QStringLiteral("step %1: %2 after %3").arg(steps).arg(velocity).arg(previous);
+        QVERIFY2(std::abs(velocity) <= speed + tolerance, qPrintable(at));
+        QVERIFY2(std::abs(velocity - previous) <= std::max(acceleration, deceleration) * dt + tolerance, qPrintable(at));
+        QVERIFY2(velocity * direction >= 0, qPrintable(at + " moves backwards"));
+        QVERIFY2(travelled <= std::abs(target - start) + 1e-9, qPrintable(at + " overshoots"));
+        peak = std::max(peak, std::abs(velocity));
+        previous = velocity;
+    }
+    QVERIFY2(steps < 10000, "the block never ended");
+    QCOMPARE(rig.model->position(), target);
+    QCOMPARE(rig.model->velocity(), 0.0);
+    QCOMPARE(rig.value("I80").toDouble(), target);
+    // In position, standing, block 4 started and ended.
+    QCOMPARE(QStringList({rig.value("I182"), rig.value("I199"), rig.value("J300"), rig.value("J302")}).join(' '),
+             QStringLiteral("1 1 4 10"));
+    // Not crawling either: a move that can reach its speed does.
+    if (std::abs(target - start) > speed * speed / acceleration + speed * speed / deceleration)
+        QVERIFY(peak > speed - tolerance);
 }
 
 QTEST_MAIN(TestWorkbenchDrive)

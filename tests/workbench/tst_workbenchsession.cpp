@@ -14,21 +14,8 @@
 #include "WorkbenchOptions.h"
 #include "WorkbenchSettings.h"
 
-#include <QAbstractSpinBox>
-#include <QAccessible>
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QDockWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QToolBar>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 
