@@ -48,18 +48,14 @@ class TestMotionBlocks : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void editor_data();
-    void editor() { check(); }
-    void followUps_data();
-    void followUps() { check(); }
-    void sources_data();
-    void sources() { check(); }
-    void triggers_data();
-    void triggers() { check(); }
+    void states_data();
+    void states();
 
 private:
-    static void addRows(const QList<Row> &rows);
-    void check();
+    static void editorRows(QList<Row> &rows);
+    static void followUpRows(QList<Row> &rows);
+    static void sourceRows(QList<Row> &rows);
+    static void triggerRows(QList<Row> &rows);
 
     std::unique_ptr<RecordingHost> m_host;
     std::unique_ptr<ModalWatcher> m_watcher;
@@ -78,18 +74,24 @@ void TestMotionBlocks::init()
                       "EinAusgaenge", "DbmSrcTrqForce", "DbmSrcIndirectTriggerFollowMbV2", "DbmSrcIndirectTriggerFollowMb"});
 }
 
-// Rows of page, drive (see seedTokens()), script and expected states (see PageScript).
-void TestMotionBlocks::addRows(const QList<Row> &rows)
+// Rows of page, drive (see seedTokens()), script (see PageScript; see{a,b}: the page shows
+// the states a and b at this point) and expected states.
+void TestMotionBlocks::states_data()
 {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("drive");
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("expected");
-    for (const Row &row : rows)
-        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
+    QList<Row> rows;
+    editorRows(rows);
+    followUpRows(rows);
+    sourceRows(rows);
+    triggerRows(rows);
+    for (const Row &row : std::as_const(rows))
+        QTest::addRow("%s: %s", qPrintable(row[1]), qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
 }
 
-void TestMotionBlocks::check()
+void TestMotionBlocks::states()
 {
     QFETCH(QString, page);
     QFETCH(QString, drive);
@@ -102,16 +104,22 @@ void TestMotionBlocks::check()
     m_page->resize(1000, 700);
     PageScript pageScript(*m_host, *m_watcher);
     pageScript.setPage(m_page.get());
-    pageScript.run(script);
+    for (const QString &step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!step.startsWith(QLatin1String("see{"))) {
+            pageScript.run(step);
+            continue;
+        }
+        const QString seen = step.mid(4).chopped(1).replace(QLatin1Char(','), QLatin1Char(' '));
+        QCOMPARE(pageScript.states(seen), seen);
+    }
     QCOMPARE(pageScript.states(expected), expected);
     QCOMPARE(m_watcher->unexpectedCount(), 0);
     QCOMPARE(m_watcher->pendingAnswers(), 0);
 }
 
-void TestMotionBlocks::editor_data()
+void TestMotionBlocks::editorRows(QList<Row> &rows)
 {
     const QString editor = QStringLiteral("Fahrsatz");
-    QList<Row> rows;
     // The layout by the command of the block and what the drive has; every control of it is
     // bound to the block.
     const struct
@@ -141,8 +149,8 @@ void TestMotionBlocks::editor_data()
         {"layout, command changed", editor, blocks(3, "0,4,0"), "hand:1 show J11.1=14",
          "stackedWidget@9 paraTextEdit_J13_i#1 FrameGrafikSynchronbetrieb:E"},
         {"global I30 stays on element 0", editor, blocks(3, "0,6,6"), "hand:2 show", "paraCombo_I30_e#0 paraTextEdit_J25_e#2"},
-        {"J452 without G809", editor, blocks(2, "4,0"), "-J21 G809=0 show", "paraLbl_J452_c_a:h paraTextEdit_J452_c_a:h"},
-        {"J452 with G809", editor, blocks(2, "4,0"), "-J21 G809=0 show G809=1", "paraLbl_J452_c_a:E paraTextEdit_J452_c_a:E"},
+        {"J452 without G809, then with", editor, blocks(2, "4,0"),
+         "-J21 G809=0 show see{paraLbl_J452_c_a:h,paraTextEdit_J452_c_a:h} G809=1", "paraLbl_J452_c_a:E paraTextEdit_J452_c_a:E"},
         // The read-only rules of J08, J30, J32 and C243.
         {"J25 per block (J08 2)", editor, blocks(3, "0,0,1"), "hand:2 show", "paraTextEdit_J25_k:E paraTextEdit_J25_k#2"},
         {"J25 for all (J08 1)", editor, blocks(3, "0,0,1"), "J08=1 hand:2 show", "paraTextEdit_J25_k:r"},
@@ -151,19 +159,19 @@ void TestMotionBlocks::editor_data()
         {"J14 external (J30 1)", editor, blocks(3, "0,0,4"), "J30.2=1 hand:2 show", "paraTextEdit_J14_c_b:r paraTextEdit_J14_c_b#2"},
         {"J14 local (J30 0)", editor, blocks(3, "0,0,8"), "hand:2 show", "paraTextEdit_J14_c_b:E"},
         {"J14 without J30", editor, blocks(3, "0,0,4"), "-J30 hand:2 show", "paraTextEdit_J14_c_b:E"},
-        {"J14 when another block's J30 changes", editor, blocks(3, "0,4,0"), "hand:1 show J30.0=1", "paraTextEdit_J14_c_b:E"},
-        {"J14 when the block's J30 changes", editor, blocks(3, "0,4,0"), "hand:1 show J30.1=1", "paraTextEdit_J14_c_b:r"},
+        {"J14 when another block's J30 changes, then the block's", editor, blocks(3, "0,4,0"),
+         "hand:1 show J30.0=1 see{paraTextEdit_J14_c_b:E} J30.1=1", "paraTextEdit_J14_c_b:r"},
         {"J26 local (J32 0)", editor, blocks(3, "0,0,9"), "hand:2 show", "paraTextEdit_J26_f_b:E paraTextEdit_J26_f_b#2"},
         {"J26 external (J32 2)", editor, blocks(3, "0,0,9"), "J32=2 hand:2 show", "paraTextEdit_J26_f_b:r"},
         {"J26 without J32", editor, blocks(3, "0,0,9"), "-J32 hand:2 show", "paraTextEdit_J26_f_b:E"},
         {"J33 with C243", editor, blocks(3, "0,0,1"), "hand:2 show", "paraCombo_J33_k:E paraCombo_J33_k#2"},
         {"J33 without C243", editor, blocks(3, "0,0,1"), "C243=0 hand:2 show", "paraCombo_J33_k:d"},
         // Stepping through the blocks; the number field takes what is typed, within the blocks.
-        {"step up", editor, blocks(10), "hand:3 show click:toolButtonRight",
-         "lineEditFahrsatznummer=4 paraTextEdit_J10_a#4 paraTextEdit_J10_a%Satz~4"},
+        {"step up, then down", editor, blocks(10),
+         "hand:3 show click:toolButtonRight see{lineEditFahrsatznummer=4,paraTextEdit_J10_a#4,paraTextEdit_J10_a%Satz~4} "
+         "click:toolButtonLeft click:toolButtonLeft", "lineEditFahrsatznummer=2 paraTextEdit_J10_a#2"},
         {"step up at the last block", editor, blocks(10, "0,0,0,0,0,0,0,0,0,4"), "hand:9 show click:toolButtonRight",
          "lineEditFahrsatznummer=9 stackedWidget@12 paraTextEdit_J10_c_b#9"},
-        {"step down", editor, blocks(10), "hand:3 show click:toolButtonLeft", "lineEditFahrsatznummer=2 paraTextEdit_J10_a#2"},
         {"step down at 0", editor, blocks(10), "show click:toolButtonLeft", "lineEditFahrsatznummer=0 paraTextEdit_J10_a#0"},
         {"typed 99", editor, blocks(10), "show type:lineEditFahrsatznummer=99", "lineEditFahrsatznummer=9 paraTextEdit_J10_a#9"},
         {"typed -3", editor, blocks(10), "hand:4 show type:lineEditFahrsatznummer=-3", "lineEditFahrsatznummer=0"},
@@ -175,9 +183,8 @@ void TestMotionBlocks::editor_data()
          "lineEditFahrsatznummer=0 stackedWidget:E toolButtonCopyFrom:E"},
         // The block another page hands over, taken once.
         {"handed over", editor, blocks(10), "hand:4 show", "lineEditFahrsatznummer=4 paraCombo_J11_a#4 block=-1"},
-        {"handed over beyond the count", editor, blocks(10), "hand:25 show", "lineEditFahrsatznummer=9"},
+        {"handed over beyond the count", editor, blocks(10), "hand:25 show", "lineEditFahrsatznummer=9 live=C243@1.0,I00@1.0"},
         {"shown again from the tree", editor, blocks(10), "hand:4 show hide show", "lineEditFahrsatznummer=4"},
-        {"live values", editor, blocks(2), "show", "live=C243@1.0,I00@1.0"},
         // Links; the follow-up page opens on the block shown.
         {"follow-up link", editor, blocks(10), "hand:4 show click:ClickLabelFolgefahrsatz_a", "jumps=Folgefahrsatz block=4"},
         {"links of positioning", editor, blocks(2, "1,1"),
@@ -203,14 +210,13 @@ void TestMotionBlocks::editor_data()
     rows.append({"copy from block 2", editor, drive,
                  "hand:5 show dialog{pick:comboFahrsaetze=2,click:pushButtonFahrsatzUebernehmenOK} click:toolButtonCopyFrom",
                  "writes=" + copy.join(',') + " stackedWidget@13 paraTextEdit_J10_f_b#5"});
-    addRows(rows);
 }
 
-void TestMotionBlocks::followUps_data()
+void TestMotionBlocks::followUpRows(QList<Row> &rows)
 {
     const QString page = QStringLiteral("Folgefahrsatz");
     const QString hidden = "box=Assistentenseite~ist~aktuell~ausgeblendet.<br>Möglicherweise~sind~keine~Analogeingänge~projektiert.";
-    QList<Row> rows = {
+    rows << QList<Row>{
         // Every list offers "-1: inaktiv" and the blocks with their names, and selects the block's number.
         {"lists", page, blocks(3), "hand:1 J271.1=2 J286.1=0 J282.0=1 show",
          "comboBox_J271*4 comboBox_J271@3 comboBox_J271=2:~Satz~2 comboBox_J286@1 comboBox_J282@0 comboBox_J285=-1:~inaktiv writes="},
@@ -247,60 +253,55 @@ void TestMotionBlocks::followUps_data()
         const QString changes = QStringLiteral("J25%1.1=4 J26%1.1=9").arg(slot);
         rows.append({QStringLiteral("trigger %1 set").arg(slot), page, blocks(3),
                      QStringLiteral("hand:2 show J25%1.2=3 J26%1.2=250").arg(slot), frame + ":E " + range + ":h"});
-        rows.append({QStringLiteral("trigger %1 of another block").arg(slot), page, blocks(3), "hand:2 show " + changes,
-                     frame + ":h " + range + ":E"});
-        rows.append({QStringLiteral("trigger %1 stepped to").arg(slot), page, blocks(3),
-                     "hand:2 show " + changes + " click:toolButtonLeft", frame + ":E " + range + ":h"});
+        rows.append({QStringLiteral("trigger %1 of another block, stepped to").arg(slot), page, blocks(3),
+                     "hand:2 show " + changes + " see{" + frame + ":h," + range + ":E} click:toolButtonLeft",
+                     frame + ":E " + range + ":h"});
     }
-    addRows(rows);
 }
 
-void TestMotionBlocks::sources_data()
+void TestMotionBlocks::sourceRows(QList<Row> &rows)
 {
     const QString counted = "J10=a,b,c J11=0*3 J27=0*3 J251=0*3 J285=-1*3 J440=0*3 J452=0*3";
     const QString count = "$J10*%1 $J11*%1 $J251*%1 $J440*%1 $J452*%1";
-    const QString bin = "DbmMotionBlockBinSignals";
+    const QString bin = "DbmMotionBlockBinSignals", plain = "MotionBlocks";
     const QString sources = "I100=1 J06=1 J07=1 J917=1";
-    addRows({
-        {"J03 binary", "DbmMotionBlockSelect", "J03=0", "show", "stackedWidget@0"},
-        {"J03 parameter", "DbmMotionBlockSelect", "J03=0", "show J03=1", "stackedWidget@1"},
-        {"J03 back", "DbmMotionBlockSelect", "J03=1", "show J03=0", "stackedWidget@0"},
+    rows << QList<Row>{
+        {"J03 binary, parameter, binary", "DbmMotionBlockSelect", "J03=0", "show see{stackedWidget@0} J03=1 see{stackedWidget@1} J03=0",
+         "stackedWidget@0"},
         {"J03 unknown", "DbmMotionBlockSelect", "J03=7", "show", "stackedWidget@0"},
         {"J03 missing", "DbmMotionBlockSelect", "", "show", "stackedWidget@0"},
-        {"J80 off", "SrcDirectMbStart", "J80=0", "show", "stackedWidget@0"},
-        {"J80 on", "SrcDirectMbStart", "J80=0", "show J80=1", "stackedWidget@1"},
+        {"J80 off, on, off", "SrcDirectMbStart", "J80=0", "show see{stackedWidget@0} J80=1 see{stackedWidget@1} J80=0",
+         "stackedWidget@0"},
         {"J80 other", "SrcDirectMbStart", "J80=-3", "show", "stackedWidget@1"},
-        {"J80 back", "SrcDirectMbStart", "J80=1", "show J80=0", "stackedWidget@0"},
         {"J80 missing", "SrcDirectMbStart", "", "show", "stackedWidget@0"},
         {"all sources to parameter", bin, sources, "show click:PushButtonQuellenAufParameter",
-         "writes=I100.0=2,J06.0=2,J07.0=2,J917.0=2"},
+         "writes=I100.0=2,J06.0=2,J07.0=2,J917.0=2 PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
         {"all sources inactive", bin, sources, "show click:PushButtonQuellenAufInaktiv", "writes=I100.0=0,J06.0=0,J07.0=0,J917.0=0"},
         {"missing sources skipped", bin, "J06=1 J917=1", "show click:PushButtonQuellenAufParameter", "writes=J06.0=2,J917.0=2"},
-        {"source buttons, editable", bin, sources, "show", "PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
         {"source buttons, read-only", bin, sources, "readonly show", "PushButtonQuellenAufParameter:d PushButtonQuellenAufInaktiv:d"},
         // The plain block editor edits the block chosen, and changes the number of blocks offline.
-        {"block 5 edited", "MotionBlocks", "J10=a,b,c,d,e,f J11=0*6 J13=0*6 J251=0*6",
+        {"block 5 edited", plain, "J10=a,b,c,d,e,f J11=0*6 J13=0*6 J251=0*6",
          "offline show type:SpinBoxMotionBlockToEdit=5 type:paraTextEdit_J13=77",
          "$J13.5=77 $J13.0=0 paraTextEdit_J13#5 paraCombo_J11#5 paraLbl_J251#5 SpinBoxMotionBlockToEdit*5"},
-        {"count 5", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=5",
+        {"count 5", plain, counted, "offline show type:SpinBoxNumberOfMotionBlocks=5",
          count.arg(5) + " SpinBoxNumberOfMotionBlocks=5 SpinBoxMotionBlockToEdit*4"},
-        {"count 16380", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=16380", count.arg(16380)},
-        {"count 0 refused", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=0",
+        {"count 16380", plain, counted, "offline show type:SpinBoxNumberOfMotionBlocks=16380", count.arg(16380)},
+        {"count 0 refused", plain, counted, "offline show type:SpinBoxNumberOfMotionBlocks=0",
          count.arg(3) + " SpinBoxNumberOfMotionBlocks=3"},
-        {"count text refused", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=abc", count.arg(3)},
-        {"shrink confirmed", "MotionBlocks", counted, "offline show yes type:SpinBoxNumberOfMotionBlocks=1",
+        {"count text refused", plain, counted, "offline show type:SpinBoxNumberOfMotionBlocks=abc", count.arg(3)},
+        {"shrink confirmed", plain, counted, "offline show yes type:SpinBoxNumberOfMotionBlocks=1",
          count.arg(1) + " box=Fahrsätze~1~bis~2~löschen? SpinBoxMotionBlockToEdit*0"},
-        {"shrink declined", "MotionBlocks", counted, "offline show no type:SpinBoxNumberOfMotionBlocks=1",
+        {"shrink declined", plain, counted, "offline show no type:SpinBoxNumberOfMotionBlocks=1",
          count.arg(3) + " SpinBoxNumberOfMotionBlocks=3"},
-        {"count online", "MotionBlocks", counted, "show type:SpinBoxNumberOfMotionBlocks=5",
+        {"count online", plain, counted, "show type:SpinBoxNumberOfMotionBlocks=5",
          count.arg(3) + " SpinBoxNumberOfMotionBlocks:d"},
-        {"count read-only", "MotionBlocks", counted, "offline readonly show type:SpinBoxNumberOfMotionBlocks=5",
+        {"count read-only", plain, counted, "offline readonly show type:SpinBoxNumberOfMotionBlocks=5",
          count.arg(3) + " SpinBoxNumberOfMotionBlocks:d"},
-        {"no blocks", "MotionBlocks", "J10=*0 J11=0*0", "offline show type:SpinBoxNumberOfMotionBlocks=2",
+        {"no blocks", plain, "J10=*0 J11=0*0", "offline show type:SpinBoxNumberOfMotionBlocks=2",
          "$J10*2 $J11*2 SpinBoxMotionBlockToEdit*1"},
-        {"no blocks shown", "MotionBlocks", "J10=*0 J11=0*0", "offline show", "paraTextEdit_J10:h SpinBoxNumberOfMotionBlocks=0"},
+        {"no blocks shown", plain, "J10=*0 J11=0*0", "offline show", "paraTextEdit_J10:h SpinBoxNumberOfMotionBlocks=0"},
         // "16" passes through "1" while typed: no block is cut meanwhile, and only 16 is asked for.
-        {"count typed", "MotionBlocks", QString(counted).replace("*3", "*20").replace("a,b,c", "a*20"),
+        {"count typed", plain, QString(counted).replace("*3", "*20").replace("a,b,c", "a*20"),
          "offline show type:SpinBoxMotionBlockToEdit=12 yes type:SpinBoxNumberOfMotionBlocks=16",
          count.arg(16) + " SpinBoxMotionBlockToEdit=12 box=Fahrsätze~16~bis~19~löschen?"},
         // The diagrams lead to the pages of their parts.
@@ -309,7 +310,7 @@ void TestMotionBlocks::sources_data()
          "click:ActionWidgetToFahrsatz_b click:ActionWidgetDirektStart_b",
          "jumps=SteuertafelApplikation,SteuerStatusFahrsatz,Fahrsatzbetrieb,SrcDirectMbStart"},
         {"block selection links, parameter", "DbmMotionBlockSelect", "J03=1",
-         "show click:ActionWidgetToSteuertafelApplikation_2 click:ActionWidgetToFahrsatz_a click:ActionWidgetDirektStart_a",
+         "show see{stackedWidget@1} click:ActionWidgetToSteuertafelApplikation_2 click:ActionWidgetToFahrsatz_a click:ActionWidgetDirektStart_a",
          "jumps=SteuertafelApplikation,Fahrsatzbetrieb,SrcDirectMbStart"},
         {"binary signal links", bin, "",
          "show click:ActionWidgetE19 click:ActionWidgetFahrsatz click:ActionWidgetSteuertafelApplikation click:ActionWidgetJ01",
@@ -320,10 +321,10 @@ void TestMotionBlocks::sources_data()
          "jumps=Fahrsatz,DbmMotionBlockSelect,SteuertafelApplikation,EinAusgaenge"},
         {"torque limit links", "DbmMotionBlockTrqForce", "", "show click:ActionWidgetToFahrsatz click:ActionWidgetToC232C233",
          "jumps=Fahrsatz,DbmSrcTrqForce"},
-    });
+    };
 }
 
-void TestMotionBlocks::triggers_data()
+void TestMotionBlocks::triggerRows(QList<Row> &rows)
 {
     const QString source = "DbmSrcCtrlFollowMotionBlock", perBlock = "DbmSrcIndirectTriggerFollowMb";
     const QString common = "DbmSrcIndirectTriggerFollowMbV2", switching = "DbmFahrsatzSchaltwerk";
@@ -331,20 +332,20 @@ void TestMotionBlocks::triggers_data()
     const QString addresses = "J437=1*5 J439=*5 J440=*4 J441=*4 J442=*4 J443=*4 J444=*4 J40=7*4 I441=3";
     const QString noFlags = "J439=*5 J440=*4 J441=*4 J442=*4 J443=*4 J444=*4";
     const QString elements = "J455=0*5 J456=0*5 J457=0*5";
-    QList<Row> rows = {
+    rows << QList<Row>{
         {"lamps 5", source, "J451=31", "show J451=5", lamps.arg(1).arg(0).arg(1).arg(0).arg(0)},
-        {"lamps 31", source, "J451=0", "show J451=31", lamps.arg(1).arg(1).arg(1).arg(1).arg(1)},
+        {"lamps 31", source, "J451=0", "show J451=31",
+         lamps.arg(1).arg(1).arg(1).arg(1).arg(1) + " live=J451@1.0,J451@1.1,J451@1.2,J451@1.3,J451@1.4"},
         {"lamps, bit 5 only", source, "J451=31", "show J451=32", lamps.arg(0).arg(0).arg(0).arg(0).arg(0)},
         {"lamps without J451", source, "", "show", lamps.arg(0).arg(0).arg(0).arg(0).arg(0)},
         {"all triggers to parameter", source, "J450=5*5", "show click:PushButtonQuellenAufParameter",
-         "writes=J450.0=2,J450.1=2,J450.2=2,J450.3=2,J450.4=2"},
+         "writes=J450.0=2,J450.1=2,J450.2=2,J450.3=2,J450.4=2 PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
         {"all triggers inactive", source, "J450=5*5", "show click:PushButtonQuellenAufInaktiv",
          "writes=J450.0=0,J450.1=0,J450.2=0,J450.3=0,J450.4=0"},
         {"trigger buttons without J450", source, "", "show click:PushButtonQuellenAufParameter", "writes="},
-        {"trigger buttons, editable", source, "J450=5*5", "show", "PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
-        {"trigger buttons, read-only", source, "J450=5*5", "readonly show",
-         "PushButtonQuellenAufParameter:d PushButtonQuellenAufInaktiv:d"},
-        {"trigger buttons, editable again", source, "J450=5*5", "readonly show editable", "PushButtonQuellenAufInaktiv:E"},
+        {"trigger buttons, read-only, editable again", source, "J450=5*5",
+         "readonly show see{PushButtonQuellenAufParameter:d,PushButtonQuellenAufInaktiv:d} editable",
+         "PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
         {"trigger links", source, "", "show click:labelFollowMotionBlock click:labelIO", "jumps=Folgefahrsatz,EinAusgaenge"},
         {"indirect, both pages", source, "", "show click:labelIndirectTrigger", "jumps=" + common},
         {"indirect, per block only", source, "", "nopage:" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
@@ -359,10 +360,9 @@ void TestMotionBlocks::triggers_data()
         {"inversion", common, "J438=0*5", "show", "FrameJ438:E stackedWidgetJ438Inverting@1"},
         {"no inversion", common, "", "show", "FrameJ438:h stackedWidgetJ438Inverting@0"},
         // Trigger 2 taken indirectly or not: the flag is written and the address follows.
-        {"per block, unchecked", perBlock, addresses, "show click:checkBox_J437_2",
-         "writes=J437.2=0 checkBox_J437_2?0 paraTextEdit_J442:d paraTextEdit_J441:E"},
-        {"per block, checked again", perBlock, addresses, "show click:checkBox_J437_2 click:checkBox_J437_2",
-         "writes=J437.2=0,J437.2=1 checkBox_J437_2?1 paraTextEdit_J442:E"},
+        {"per block, unchecked, checked again", perBlock, addresses,
+         "show click:checkBox_J437_2 see{writes=J437.2=0,checkBox_J437_2?0,paraTextEdit_J442:d,paraTextEdit_J441:E} "
+         "click:checkBox_J437_2", "writes=J437.2=0,J437.2=1 checkBox_J437_2?1 paraTextEdit_J442:E"},
         {"per block, without J437", perBlock, noFlags, "show click:checkBox_J437_2", "writes= checkBox_J437_2?0 paraTextEdit_J442:d"},
         {"common, unchecked", common, addresses, "show click:checkBox_J437_2", "writes=J437.2=0 paraTextEdit_J439_2:d"},
         {"common, without J437", common, noFlags, "show click:checkBox_J437_2", "writes= checkBox_J437_2?0 paraTextEdit_J439_2:d"},
@@ -373,32 +373,25 @@ void TestMotionBlocks::triggers_data()
         {"address of the next block edited", perBlock, addresses, "hand:2 show click:toolButtonRight type:paraTextEdit_J440=I441",
          "$J440.3=I441 lineEditFahrsatznummer=3 paraTextEdit_J444#3"},
         {"lamps of the per-block page", perBlock, addresses + " I445=0 I446=0 I447=0 I448=0 I449=0", "show I446=1",
-         "LedWidgetJ446@1 LedWidgetJ445@0"},
+         "LedWidgetJ446@1 LedWidgetJ445@0 live=I445@1.0,I446@1.0,I447@1.0,I448@1.0,I449@1.0,J437@1.0"},
         {"lamps of the common page", common, addresses + " J445=0 J446=0 J447=0 J448=0 J449=0", "show J449=1",
-         "LedWidgetJ449@1 LedWidgetJ448@0"},
-        {"G809 set", common, "G809=0", "show click:CheckboxG809", "writes=G809.0=1 CheckboxG809?1"},
-        {"G809 cleared", common, "G809=1", "show click:CheckboxG809", "writes=G809.0=0 CheckboxG809?0"},
+         "LedWidgetJ449@1 LedWidgetJ448@0 live=J437@1.0,J445@1.0,J446@1.0,J447@1.0,J448@1.0,J449@1.0"},
+        {"G809 set, cleared", common, "G809=0 J437=0*5",
+         "show see{CheckboxG809:E,checkBox_J437_0:E} click:CheckboxG809 see{writes=G809.0=1,CheckboxG809?1} click:CheckboxG809",
+         "writes=G809.0=1,G809.0=0 CheckboxG809?0"},
         {"G809 from the drive", common, "G809=0", "show G809=1", "CheckboxG809?1 writes="},
-        {"common page, editable", common, "G809=0 J437=0*5", "show", "CheckboxG809:E checkBox_J437_0:E"},
         {"common page, read-only", common, "G809=0 J437=0*5", "readonly show", "CheckboxG809:d checkBox_J437_0:d"},
         {"per-block page, read-only", perBlock, addresses, "readonly show", "checkBox_J437_0:d"},
         // Block-end switching: the drive's state shows and is not written back; a click writes.
         {"switch from the drive", switching, elements, "show J456.3=1",
-         "checkBoxJ456_3?1 ParaLineEdit_J455_3:E ParaLineEdit_J455_1:d writes="},
-        {"switch 2 from the drive", switching, elements, "show J456.3=2", "checkBoxJ456_3?1 $J456.3=2 writes="},
-        {"switch checked", switching, elements, "show click:checkBoxJ456_1", "writes=J456.1=1 checkBoxJ456_1?1 ParaLineEdit_J455_1:E"},
-        {"switch unchecked", switching, "J455=0*5 J456=0,1,0,0,0 J457=0*5", "show click:checkBoxJ456_1",
-         "writes=J456.1=0 checkBoxJ456_1?0 ParaLineEdit_J455_1:d"},
-        {"switches, read-only", switching, elements, "readonly show", "checkBoxJ456_0:d checkBoxJ456_4:d"},
-        {"switches, editable", switching, elements, "show", "checkBoxJ456_0:E checkBoxJ456_4:E"},
-        {"live values, trigger source", source, "J451=0", "show", "live=J451@1.0,J451@1.1,J451@1.2,J451@1.3,J451@1.4"},
-        {"live values, per-block page", perBlock, addresses + " I445=0 I446=0 I447=0 I448=0 I449=0", "show",
-         "live=I445@1.0,I446@1.0,I447@1.0,I448@1.0,I449@1.0,J437@1.0"},
-        {"live values, common page", common, addresses + " J445=0 J446=0 J447=0 J448=0 J449=0", "show",
-         "live=J437@1.0,J445@1.0,J446@1.0,J447@1.0,J448@1.0,J449@1.0"},
-        {"live values, switching", switching, elements, "show",
+         "checkBoxJ456_3?1 ParaLineEdit_J455_3:E ParaLineEdit_J455_1:d writes= checkBoxJ456_0:E checkBoxJ456_4:E "
          "live=J455@1.0,J455@1.1,J455@1.2,J455@1.3,J455@1.4,J456@1.0,J456@1.1,J456@1.2,J456@1.3,J456@1.4,"
          "J457@1.0,J457@1.1,J457@1.2,J457@1.3,J457@1.4"},
+        {"switch 2 from the drive", switching, elements, "show J456.3=2", "checkBoxJ456_3?1 $J456.3=2 writes="},
+        {"switch unchecked, checked", switching, "J455=0*5 J456=0,1,0,0,0 J457=0*5",
+         "show click:checkBoxJ456_1 see{writes=J456.1=0,checkBoxJ456_1?0,ParaLineEdit_J455_1:d} click:checkBoxJ456_1",
+         "writes=J456.1=0,J456.1=1 checkBoxJ456_1?1 ParaLineEdit_J455_1:E"},
+        {"switches, read-only", switching, elements, "readonly show", "checkBoxJ456_0:d checkBoxJ456_4:d"},
     };
     // The source of a trigger shown from the address its parameter holds (element 1 on both
     // pages: block 1 on the per-block one, trigger 1 on the other).
@@ -423,7 +416,6 @@ void TestMotionBlocks::triggers_data()
     }
     rows.append({"per block, no address parameter", perBlock, "J437=1*5 J440=*4 J40=7*4", "hand:1 show",
                  "paraTextEdit_J441_Indirekt:h paraTextEdit_J440_Indirekt:h"});
-    addRows(rows);
 }
 
 QTEST_MAIN(TestMotionBlocks)
