@@ -1,11 +1,20 @@
+#include "motionblocks/AnzahlFahrsaetzeAendern.h"
+#include "motionblocks/MotionBlockTable.h"
 #include "ModalWatcher.h"
+#include "PageInput.h"
 #include "PageRegistry.h"
 #include "PageScript.h"
 #include "RecordingHost.h"
 #include "StoreSeed.h"
 #include "WizardPage.h"
 
-#include <QTest>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QToolButton>
 
 #include <array>
 #include <memory>
@@ -38,11 +47,26 @@ QString blocks(int count, const QString &commands = {}, const QString &value = Q
 const QStringList layouts = {"a", "b_a", "b_b", "c_a", "d", "e", "f_a", "g", "h", "i", "j", "k", "c_b", "f_b"};
 
 using Row = std::array<QString, 5>;
+using Model = MotionBlockTableModel;
+
+
+// Four blocks; every setpoint source holds a value that tells it apart.
+const QString table = QStringLiteral("J10=Satz*4 J11=1*4 J13=1000*4 J14=1400*4 J16=1600*4 J26=2600*4 J30=0*4 J32=0 "
+                                     "I30=300 J300=0 J271=-1*4 J272=-1*4 J273=-1*4 J274=-1*4 J275=-1*4 J281=-1*4 "
+                                     "J282=-1*4 J283=-1*4 J284=-1*4 J285=-1*4 J286=-1*4");
+
+// Set back by a reset, block by block in this order.
+const QStringList resetCoordinates = QStringLiteral(
+    "J10 J11 J13 J14 J15 J16 J17 J18 J19 J20 J24 J25 J26 J27 J28 J30 J57 J58 J59 J60 J62 J63 J64 J65 J67 J68 "
+    "J69 J70 J72 J73 J74 J75 J251 J252 J253 J254 J255 J261 J262 J263 J264 J265 J271 J272 J273 J274 J275 J281 "
+    "J282 J283 J284 J285 J440 J441 J442 J443 J444").split(QLatin1Char(' '));
+// Resized by a count change besides those, which all are.
+const QStringList resizedOnly = {"J21", "J22", "J31", "J33", "J55", "J286", "J452"};
 
 } // namespace
 
-// The editor of one block, its follow-up page, and the pages around them: block selection and
-// start sources, follow-up triggers and the block-end switching elements.
+// The editor of one block, its follow-up page, the table of all blocks, and the pages around
+// them: block selection and start sources, follow-up triggers and the block-end switching elements.
 class TestMotionBlocks : public QObject
 {
     Q_OBJECT
@@ -50,15 +74,39 @@ private slots:
     void init();
     void states_data();
     void states();
+    void setpoints_data();
+    void setpoints();
+    void contents_data();
+    void contents();
+    void refillOnceAfterABurst();
+    void clicks_data();
+    void clicks();
+    void lateRowsClickable();
+    void keyboard_data();
+    void keyboard();
+    void countDialog_data();
+    void countDialog();
+    void countDialogEnds_data();
+    void countDialogEnds();
 
 private:
+    // Opens the table page offline as the host does, shown, on the table's drive and the
+    // extra one, after the script's drive changes.
+    void openTable(const QString &script = {}, const QString &extra = {});
+    MotionBlockTableView *view() const { return child<MotionBlockTableView>(m_page.get(), "tWFahrsaetze"); }
+    QString cell(int row, int column, int role = Qt::DisplayRole) const
+    {
+        return view()->model()->index(row, column).data(role).toString();
+    }
     static void editorRows(QList<Row> &rows);
     static void followUpRows(QList<Row> &rows);
     static void sourceRows(QList<Row> &rows);
     static void triggerRows(QList<Row> &rows);
+    static void tableRows(QList<Row> &rows);
 
     std::unique_ptr<RecordingHost> m_host;
     std::unique_ptr<ModalWatcher> m_watcher;
+    std::unique_ptr<PageScript> m_script;
     std::unique_ptr<WizardPage> m_page;
 };
 
@@ -67,7 +115,8 @@ void TestMotionBlocks::init()
     m_page.reset();
     m_watcher = std::make_unique<ModalWatcher>();
     m_host = std::make_unique<RecordingHost>();
-    m_host->addPages({"Fahrsatz", "Folgefahrsatz", "Fahrsatzbetrieb", "DbmMotionBlockTrqForce", "DbmQuelleGeschwOverride",
+    m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
+    m_host->addPages({"AntriebBeobBewegung", "Fahrsatz", "Folgefahrsatz", "Fahrsatzbetrieb", "DbmMotionBlockTrqForce", "DbmQuelleGeschwOverride",
                       "SeiteAllgemein", "DbmSrcDirection", "DbmQuelleExterneGeschwindigkeit", "Referenzfahrt",
                       "DbmQuelleDrehmKraftGeschwKlammerung", "SynchronBetrieb", "DbmSrcCtrlFollowMotionBlock",
                       "SteuertafelApplikation", "SteuerStatusFahrsatz", "SrcDirectMbStart", "DbmMotionBlockSelect",
@@ -87,6 +136,7 @@ void TestMotionBlocks::states_data()
     followUpRows(rows);
     sourceRows(rows);
     triggerRows(rows);
+    tableRows(rows);
     for (const Row &row : std::as_const(rows))
         QTest::addRow("%s: %s", qPrintable(row[1]), qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
 }
@@ -102,7 +152,7 @@ void TestMotionBlocks::states()
     QVERIFY(m_page);
     m_host->attach(m_page.get());
     m_page->resize(1000, 700);
-    PageScript pageScript(*m_host, *m_watcher);
+    PageScript &pageScript = *m_script;
     pageScript.setPage(m_page.get());
     for (const QString &step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (!step.startsWith(QLatin1String("see{"))) {
@@ -416,6 +466,309 @@ void TestMotionBlocks::triggerRows(QList<Row> &rows)
     }
     rows.append({"per block, no address parameter", perBlock, "J437=1*5 J440=*4 J40=7*4", "hand:1 show",
                  "paraTextEdit_J441_Indirekt:h paraTextEdit_J440_Indirekt:h"});
+}
+
+// The table page's count change and reset of all blocks, offline; a parameter the drive lacks
+// (J55) is skipped.
+void TestMotionBlocks::tableRows(QList<Row> &rows)
+{
+    const QString page = QStringLiteral("Fahrsatzbetrieb");
+    QString drive = table + QStringLiteral(" J10=Satz*3");
+    for (const QString &coordinate : resetCoordinates.mid(1) + resizedOnly)
+        drive += QStringLiteral(" %1=5*3").arg(coordinate);
+    const QString open = QStringLiteral("offline -J55 J13.1=9 J444.2=9 show ");
+    QStringList reset;
+    for (int block = 0; block < 3; ++block) {
+        for (const QString &coordinate : resetCoordinates)
+            reset << QStringLiteral("%1.%2=%3").arg(coordinate).arg(block).arg(coordinate == "J10" ? "Satz" : "5");
+    }
+    const QString counted = "$J10*%1 $J19*%1 $J286*%1 $J452*%1 $J444*%1 $J55*none LblValueAnzahlFahrsaetze=%1";
+    const QString change = QStringLiteral("dialog{%1} click:pushButtonAnzahlAendern");
+    const QList<std::array<QString, 3>> own = {
+        {"offline", "", "pushButtonAnzahlAendern:E pushButtonResetFahrsaetze:E"},
+        {"offline, read-only", "readonly", "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:d"},
+        {"online", "online", "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:E"},
+        {"online, read-only", "online readonly", "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:d"},
+        {"editable again", "readonly editable", "pushButtonAnzahlAendern:E pushButtonResetFahrsaetze:E"},
+        // Without J10 the dialog would offer 1 and cut every block parameter down to it.
+        {"no J10", "-J10 online offline", "pushButtonAnzahlAendern:d"},
+        {"count 20", change.arg("type:lineEditAnzahlFahrsaetze=20"), counted.arg(20)},
+        {"count 16380", change.arg("type:lineEditAnzahlFahrsaetze=16380"), counted.arg(16380)},
+        {"count 16381", "ok " + change.arg("type:lineEditAnzahlFahrsaetze=16381"), counted.arg(3) + " box=Ungültige~Fahrsatzanzahl"},
+        {"count 20000", "ok " + change.arg("type:lineEditAnzahlFahrsaetze=20000"), counted.arg(3) + " box=Ungültige~Fahrsatzanzahl"},
+        {"count -5", "ok " + change.arg("type:lineEditAnzahlFahrsaetze=-5"), counted.arg(3) + " box=Ungültige~Fahrsatzanzahl"},
+        {"count 0", change.arg("type:lineEditAnzahlFahrsaetze=0"), counted.arg(3)},
+        {"count cancelled", change.arg("keys:lineEditAnzahlFahrsaetze=20,click:pushButtonCancel"), counted.arg(3)},
+        {"count closed", change.arg("keys:lineEditAnzahlFahrsaetze=20,reject"), counted.arg(3)},
+        {"count confirmed", change.arg("keys:lineEditAnzahlFahrsaetze=12,click:pushButtonOk"), counted.arg(12)},
+        {"count no number", change.arg("keys:lineEditAnzahlFahrsaetze=zwoelf,click:pushButtonOk"), counted.arg(3)},
+        {"reset", "yes click:pushButtonResetFahrsaetze",
+         "writes=" + reset.join(',') + " box=Alle~Fahrsätze~auf~Defaultwerte~zurücksetzen?"},
+        {"reset declined", "no click:pushButtonResetFahrsaetze", "writes= $J13.1=9"},
+        {"reset without J10: one block", "-J10 yes click:pushButtonResetFahrsaetze",
+         "writes=" + reset.filter(QRegularExpression("^(?!J10)\\w+\\.0=")).join(',')},
+        {"reset without J19", "-J19 yes click:pushButtonResetFahrsaetze",
+         "writes=" + reset.filter(QRegularExpression("^(?!J19\\.)")).join(',')},
+    };
+    for (const auto &[name, script, expected] : own)
+        rows.append({name, page, drive, open + script, expected});
+}
+
+void TestMotionBlocks::openTable(const QString &script, const QString &extra)
+{
+    m_host->setOnline(false);
+    seedTokens(m_host->store(), table + QLatin1Char(' ') + extra);
+    m_page.reset(PageRegistry::createPage(QStringLiteral("Fahrsatzbetrieb")));
+    m_script->setPage(m_page.get());
+    m_script->run(script);
+    m_host->attach(m_page.get());
+    m_page->resize(1000, 700);
+    m_page->show();
+}
+
+void TestMotionBlocks::setpoints_data()
+{
+    QTest::addColumn<QString>("drive");    // changes of block 2 (or of everything) before the page opens
+    QTest::addColumn<QString>("setpoint"); // a linked one names its link
+    const QString rows = "J11.2=0>-|J11.2=1>1000|J11.2=3>1000|J11.2=4>1400|J11.2=4 J30.2=1>G462|J11.2=8 J30.2=2>G462|"
+                         "J11.2=8 J30.1=2>1400|J11.2=5>1600|J11.2=11>1600|J11.2=6>I30: 300|J11.2=7>-|J11.2=9>2600|"
+                         "J11.2=9 J32=1>G471|J11.2=10>-|J11.2=12>G80|J11.2=14>G80|J11.2=13>I88|J11.2=15>-|J11.2=-4>-|"
+                         "-J13>-|J11.2=4 -J30>-|J11.2=6 -I30>I30: |J11.2=9 -J32>-";
+    for (const QString &row : rows.split(QLatin1Char('|')))
+        QTest::newRow(qPrintable(row.section('>', 0, 0))) << row.section('>', 0, 0) << row.section('>', 1);
+}
+
+void TestMotionBlocks::setpoints()
+{
+    QFETCH(QString, drive);
+    QFETCH(QString, setpoint);
+    const QHash<QString, Model::Link> links = {
+        {"G462", Model::Link::G462}, {"G471", Model::Link::G471}, {"G80", Model::Link::G80}, {"I88", Model::Link::I88}};
+    openTable(drive);
+    QCOMPARE(cell(2, Model::SetpointColumn), setpoint);
+    QCOMPARE(cell(2, Model::SetpointColumn, Model::LinkRole).toInt(), int(links.value(setpoint, Model::Link::None)));
+}
+
+void TestMotionBlocks::contents_data()
+{
+    QTest::addColumn<QString>("drive");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("row1"); // name, command, then the follow-up entries of block 1
+    QTest::newRow("four blocks") << "J10.1=Anfahrt J271.1=3 J285.1=0 J286.1=2 -J273" << 4 << "Anfahrt 1 3 - - - - - - - - 0 2";
+    QTest::newRow("no J11") << "-J11" << 4 << "Satz  - - - - - - - - - - -";
+    QTest::newRow("no blocks") << "resize:J10=0" << 0 << "";
+    QTest::newRow("no J10") << "-J10" << 0 << "";
+}
+
+void TestMotionBlocks::contents()
+{
+    QFETCH(QString, drive);
+    QFETCH(int, rows);
+    QFETCH(QString, row1);
+    openTable(drive);
+    QCOMPARE(child<QLabel>(m_page.get(), "LblValueAnzahlFahrsaetze")->text(), QString::number(rows));
+    QCOMPARE(view()->model()->rowCount(), rows);
+    QStringList headers;
+    for (int column = 0; column < view()->model()->columnCount(); ++column)
+        headers << view()->model()->headerData(column, Qt::Horizontal).toString();
+    QCOMPARE(headers, QStringList({"Nummer", "Name", "Kommando", "Sollwert", "Folgefahrsatz-Interrupt",
+                                   "Folgefahrsatz-Fahrsatzende", "Gepufferter Folgefahrsatz"}));
+    if (rows == 0)
+        return;
+    QStringList actual = {cell(1, Model::NameColumn), cell(1, Model::CommandColumn)};
+    for (int column : {Model::InterruptColumn, Model::BlockEndColumn, Model::BufferedColumn})
+        actual << view()->model()->index(1, column).data(Model::ButtonTextsRole).toStringList();
+    QCOMPARE(actual.join(' '), row1);
+    QCOMPARE(cell(1, Model::NumberColumn), QStringLiteral("1"));
+}
+
+// A burst of changes refills the table once, when the drive has been quiet for a second: the
+// collection starts again with every change of a watched parameter, and a fill leaves nothing
+// pending.
+void TestMotionBlocks::refillOnceAfterABurst()
+{
+    openTable();
+    QSignalSpy fills(view()->model(), &QAbstractItemModel::modelReset);
+    auto *collection = m_page->findChild<QTimer *>();
+    QVERIFY(collection && collection->isSingleShot());
+    m_script->run("J11=12 J13=5 J271.3=1 J286=2 I30=7");
+    QVERIFY(collection->isActive());
+    QCOMPARE(fills.count(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(fills.count(), 1, 10000);
+    QVERIFY(!collection->isActive());
+    QCOMPARE(cell(0, Model::SetpointColumn, Model::LinkRole).toInt(), int(Model::Link::G80));
+    QCOMPARE(view()->model()->index(3, Model::InterruptColumn).data(Model::ButtonTextsRole).toStringList().first(), "1");
+    // A parameter the table ignores starts nothing.
+    m_script->run("J300=7");
+    QVERIFY(!collection->isActive());
+}
+
+void TestMotionBlocks::clicks_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("beside");   // pixels right of the button's edge; 0: its centre
+    QTest::addColumn<QString>("page"); // empty: no jump
+    QTest::addColumn<int>("block");
+    QTest::newRow("number") << 2 << int(Model::NumberColumn) << 0 << 0 << "Fahrsatz" << 2;
+    QTest::newRow("beside the number") << 2 << int(Model::NumberColumn) << 0 << 4 << "" << -1;
+    QTest::newRow("between two entries") << 1 << int(Model::InterruptColumn) << 0 << 2 << "" << -1;
+    QTest::newRow("interrupt, none") << 1 << int(Model::InterruptColumn) << 0 << 0 << "Folgefahrsatz" << 1;
+    QTest::newRow("interrupt naming block 3") << 1 << int(Model::InterruptColumn) << 2 << 0 << "Folgefahrsatz" << 1;
+    QTest::newRow("block end") << 3 << int(Model::BlockEndColumn) << 4 << 0 << "Folgefahrsatz" << 3;
+    QTest::newRow("buffered") << 0 << int(Model::BufferedColumn) << 0 << 0 << "Folgefahrsatz" << 0;
+    QTest::newRow("G462") << 2 << int(Model::SetpointColumn) << 0 << 0 << "DbmQuelleExterneGeschwindigkeit" << -1;
+    QTest::newRow("G471") << 1 << int(Model::SetpointColumn) << 0 << 0 << "DbmQuelleDrehmKraftGeschwKlammerung" << -1;
+    QTest::newRow("G80") << 0 << int(Model::SetpointColumn) << 0 << 0 << "SynchronBetrieb" << -1;
+    QTest::newRow("I88") << 3 << int(Model::SetpointColumn) << 0 << 0 << "AntriebBeobBewegung" << -1;
+}
+
+// Clicks on the table where the user sees the numbers, entries and links.
+void TestMotionBlocks::clicks()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(int, button);
+    QFETCH(int, beside);
+    QFETCH(QString, page);
+    QFETCH(int, block);
+    openTable("J273.1=3 J11=12,9,4,13 J30.2=1 J32=1");
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    const QModelIndex index = view()->model()->index(row, column);
+    view()->scrollTo(index);
+    const QRect target = view()->targetRect(index, button);
+    QVERIFY(!target.isEmpty());
+    m_host->clearCalls();
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {},
+                      beside ? QPoint(target.right() + beside, target.center().y()) : target.center());
+    QCOMPARE(m_host->calls({"jumpToPage"}), page.isEmpty() ? QStringList() : QStringList{"jumpToPage(" + page + ")"});
+    QCOMPARE(m_host->fahrsatzNummer(), block);
+}
+
+// The columns are sized without measuring every row; a late row's wider numbers still fit.
+void TestMotionBlocks::lateRowsClickable()
+{
+    openTable("J275.1999=1999", "J10=Satz*2000 J11=1*2000 J275=-1*2000");
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    for (const auto &[column, button, page] : {std::tuple{int(Model::NumberColumn), 0, "Fahrsatz"},
+                                               std::tuple{int(Model::InterruptColumn), 4, "Folgefahrsatz"}}) {
+        const QModelIndex index = view()->model()->index(1999, column);
+        view()->scrollTo(index);
+        const QRect target = view()->targetRect(index, button);
+        QVERIFY(view()->visualRect(index).contains(target));
+        m_host->clearCalls();
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, target.center());
+        QCOMPARE(m_host->calls({"jumpToPage"}), QStringList{QStringLiteral("jumpToPage(%1)").arg(page)});
+        QCOMPARE(m_host->fahrsatzNummer(), 1999);
+    }
+}
+
+void TestMotionBlocks::keyboard_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("jumps"); // page:block of each jump
+    QTest::newRow("space on the block number") << 2 << 0 << "Space" << "Fahrsatz:2";
+    QTest::newRow("return on a follow-up entry") << 2 << 4 << "Return" << "Folgefahrsatz:2";
+    QTest::newRow("enter on the keypad") << 0 << 6 << "Enter" << "Folgefahrsatz:0";
+    QTest::newRow("right past the last button") << 2 << 4 << "Right Right Right Right Right Space" << "Folgefahrsatz:2";
+    QTest::newRow("up and down between numbers") << 1 << 0 << "Down Space Up Up Space" << "Fahrsatz:2 Fahrsatz:0";
+    QTest::newRow("setpoint link") << 1 << 3 << "Space" << "DbmQuelleExterneGeschwindigkeit:-1";
+    QTest::newRow("text cells have nothing to press") << 1 << 1 << "Space Return" << "";
+    QTest::newRow("setpoint without link") << 2 << 3 << "Return" << "";
+}
+
+// The numbers, entries and links are reached and pressed with the keyboard as well.
+void TestMotionBlocks::keyboard()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, keys);
+    QFETCH(QString, jumps);
+    openTable("J11=1,4,1,1 J30.1=1");
+    view()->setCurrentIndex(view()->model()->index(row, column));
+    QStringList seen;
+    for (const QString &key : keys.split(QLatin1Char(' '))) {
+        m_host->clearCalls();
+        QTest::keyClick(view(), QKeySequence::fromString(key)[0].key(),
+                        key == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
+        for (const QString &call : m_host->calls({"jumpToPage"}))
+            seen << call.mid(11).chopped(1) + QLatin1Char(':') + QString::number(m_host->fahrsatzNummer());
+        m_host->setProperty("FahrsatzNummer", -1);
+    }
+    QCOMPARE(seen.join(' '), jumps);
+}
+
+void TestMotionBlocks::countDialog_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("shown");
+    for (const QString &row : QStringLiteral("5>Dec>4|1>Dec>1|>Dec>1|abc>Dec>1|>Inc>2|abc>Inc>1|16379>Inc>16380|16380>Inc>16380|"
+                                             "2147483647>Inc>16380|-2147483648>Dec>1").split('|')) {
+        const QString text = row.section('>', 0, 0), button = row.section('>', 1, 1);
+        QTest::addRow("%s from %s", button == "Inc" ? "up" : "down", text.isEmpty() ? "empty" : qPrintable(text))
+            << text << "toolButton" + button << row.section('>', 2);
+    }
+}
+
+// The dialog's arrows step the number within 1 to 16380.
+void TestMotionBlocks::countDialog()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, button);
+    QFETCH(QString, shown);
+    AnzahlFahrsaetzeAendern dialog(7);
+    auto *field = child<QLineEdit>(&dialog, "lineEditAnzahlFahrsaetze");
+    QCOMPARE(field->text(), QStringLiteral("7"));
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    child<QToolButton>(&dialog, button)->click();
+    QCOMPARE(field->text(), shown);
+}
+
+void TestMotionBlocks::countDialogEnds_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Escape") << "escape" << -1;
+    QTest::newRow("window closed") << "close" << -1;
+    // An assistive tool presses a button without moving the focus.
+    QTest::newRow("Cancel pressed in place") << "cancel" << -1;
+    QTest::newRow("OK pressed in place") << "ok" << 20;
+    QTest::newRow("Return") << "return" << 20;
+    QTest::newRow("field left") << "leave" << 20;
+}
+
+// However the dialog ends, the typed number counts only when it was confirmed.
+void TestMotionBlocks::countDialogEnds()
+{
+    QFETCH(QString, how);
+    QFETCH(int, result);
+    AnzahlFahrsaetzeAendern dialog(7);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *field = child<QLineEdit>(&dialog, "lineEditAnzahlFahrsaetze");
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "20");
+    if (how == "escape")
+        QTest::keyClick(field, Qt::Key_Escape);
+    else if (how == "close")
+        dialog.close();
+    else if (how == "cancel" || how == "ok")
+        child<QPushButton>(&dialog, how == "ok" ? "pushButtonOk" : "pushButtonCancel")->click();
+    else if (how == "return")
+        QTest::keyClick(field, Qt::Key_Return);
+    else
+        child<QToolButton>(&dialog, "toolButtonInc")->setFocus(Qt::TabFocusReason);
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(dialog.result(), result);
 }
 
 QTEST_MAIN(TestMotionBlocks)
