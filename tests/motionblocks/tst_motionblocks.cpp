@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -79,11 +80,8 @@ private slots:
     void contents_data();
     void contents();
     void refillOnceAfterABurst();
-    void clicks_data();
-    void clicks();
-    void lateRowsClickable();
-    void keyboard_data();
-    void keyboard();
+    void tableInput_data();
+    void tableInput();
     void countDialog_data();
     void countDialog();
     void countDialogEnds_data();
@@ -194,10 +192,9 @@ void TestMotionBlocks::editorRows(QList<Row> &rows)
     }
     // The block's parameters follow the block; global ones stay on element 0.
     const QList<Row> more = {
-        {"layout, back to command 0", editor, blocks(3, "0,4,0"), "hand:1 show click:toolButtonLeft",
+        {"layout, command changed, back to command 0", editor, blocks(3, "0,4,0"),
+         "hand:1 show J11.1=14 see{stackedWidget@9,paraTextEdit_J13_i#1,FrameGrafikSynchronbetrieb:E} click:toolButtonLeft",
          "stackedWidget@0 lineEditFahrsatznummer=0 paraTextEdit_J10_a#0"},
-        {"layout, command changed", editor, blocks(3, "0,4,0"), "hand:1 show J11.1=14",
-         "stackedWidget@9 paraTextEdit_J13_i#1 FrameGrafikSynchronbetrieb:E"},
         {"global I30 stays on element 0", editor, blocks(3, "0,6,6"), "hand:2 show", "paraCombo_I30_e#0 paraTextEdit_J25_e#2"},
         {"J452 without G809, then with", editor, blocks(2, "4,0"),
          "-J21 G809=0 show see{paraLbl_J452_c_a:h,paraTextEdit_J452_c_a:h} G809=1", "paraLbl_J452_c_a:E paraTextEdit_J452_c_a:E"},
@@ -245,9 +242,9 @@ void TestMotionBlocks::editorRows(QList<Row> &rows)
          "show click:ClickLabelExtGeschw_c_b click:toolButtonRight click:ClickLabelReferenzierung_e click:toolButtonRight "
          "click:ClickLabelGeschwKlammerung_f_b click:toolButtonRight click:ActionWidgetSynchronbetrieb",
          "jumps=DbmQuelleExterneGeschwindigkeit,Referenzfahrt,DbmQuelleDrehmKraftGeschwKlammerung,SynchronBetrieb"},
-        {"copy cancelled", editor, blocks(6, {}, "7"), "hand:5 show dialog{click:pushButtonFahrsatzUebernehmenCancel} "
-                                                       "click:toolButtonCopyFrom", "writes="},
-        {"copy closed", editor, blocks(6, {}, "7"), "hand:5 show dialog{reject} click:toolButtonCopyFrom", "writes="},
+        {"copy cancelled, closed", editor, blocks(6, {}, "7"),
+         "hand:5 show dialog{click:pushButtonFahrsatzUebernehmenCancel} click:toolButtonCopyFrom see{writes=} "
+         "dialog{reject} click:toolButtonCopyFrom", "writes="},
     };
     rows << more;
     // A copy of block 2 into block 5 writes every parameter of the block.
@@ -603,100 +600,79 @@ void TestMotionBlocks::refillOnceAfterABurst()
     QVERIFY(!collection->isActive());
 }
 
-void TestMotionBlocks::clicks_data()
+void TestMotionBlocks::tableInput_data()
 {
+    QTest::addColumn<QString>("script"); // drive changes before the page opens
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("beside");   // pixels right of the button's edge; 0: its centre
-    QTest::addColumn<QString>("page"); // empty: no jump
-    QTest::addColumn<int>("block");
-    QTest::newRow("number") << 2 << int(Model::NumberColumn) << 0 << 0 << "Fahrsatz" << 2;
-    QTest::newRow("beside the number") << 2 << int(Model::NumberColumn) << 0 << 4 << "" << -1;
-    QTest::newRow("between two entries") << 1 << int(Model::InterruptColumn) << 0 << 2 << "" << -1;
-    QTest::newRow("interrupt, none") << 1 << int(Model::InterruptColumn) << 0 << 0 << "Folgefahrsatz" << 1;
-    QTest::newRow("interrupt naming block 3") << 1 << int(Model::InterruptColumn) << 2 << 0 << "Folgefahrsatz" << 1;
-    QTest::newRow("block end") << 3 << int(Model::BlockEndColumn) << 4 << 0 << "Folgefahrsatz" << 3;
-    QTest::newRow("buffered") << 0 << int(Model::BufferedColumn) << 0 << 0 << "Folgefahrsatz" << 0;
-    QTest::newRow("G462") << 2 << int(Model::SetpointColumn) << 0 << 0 << "DbmQuelleExterneGeschwindigkeit" << -1;
-    QTest::newRow("G471") << 1 << int(Model::SetpointColumn) << 0 << 0 << "DbmQuelleDrehmKraftGeschwKlammerung" << -1;
-    QTest::newRow("G80") << 0 << int(Model::SetpointColumn) << 0 << 0 << "SynchronBetrieb" << -1;
-    QTest::newRow("I88") << 3 << int(Model::SetpointColumn) << 0 << 0 << "AntriebBeobBewegung" << -1;
+    QTest::addColumn<QString>("input"); // click:b (the cell's button b), click:b+n (n pixels right of it), else keys
+    QTest::addColumn<QString>("jumps"); // page:block of each jump
+    const QString links = "J273.1=3 J11=12,9,4,13 J30.2=1 J32=1", keys = "J11=1,4,1,1 J30.1=1";
+    // The columns are sized without measuring every row; a late row's wider numbers still fit.
+    const QString late = "resize:J10=2000 resize:J11=2000 resize:J275=2000 J275.1999=1999";
+    const std::tuple<const char *, QString, int, int, const char *, const char *> rows[] = {
+        {"number", links, 2, Model::NumberColumn, "click:0", "Fahrsatz:2"},
+        {"beside the number", links, 2, Model::NumberColumn, "click:0+4", ""},
+        {"between two entries", links, 1, Model::InterruptColumn, "click:0+2", ""},
+        {"interrupt, none", links, 1, Model::InterruptColumn, "click:0", "Folgefahrsatz:1"},
+        {"interrupt naming block 3", links, 1, Model::InterruptColumn, "click:2", "Folgefahrsatz:1"},
+        {"block end", links, 3, Model::BlockEndColumn, "click:4", "Folgefahrsatz:3"},
+        {"buffered", links, 0, Model::BufferedColumn, "click:0", "Folgefahrsatz:0"},
+        {"G462", links, 2, Model::SetpointColumn, "click:0", "DbmQuelleExterneGeschwindigkeit:-1"},
+        {"G471", links, 1, Model::SetpointColumn, "click:0", "DbmQuelleDrehmKraftGeschwKlammerung:-1"},
+        {"G80", links, 0, Model::SetpointColumn, "click:0", "SynchronBetrieb:-1"},
+        {"I88", links, 3, Model::SetpointColumn, "click:0", "AntriebBeobBewegung:-1"},
+        {"late number", late, 1999, Model::NumberColumn, "click:0", "Fahrsatz:1999"},
+        {"late interrupt", late, 1999, Model::InterruptColumn, "click:4", "Folgefahrsatz:1999"},
+        // The numbers, entries and links are reached and pressed with the keyboard as well.
+        {"space on the block number", keys, 2, Model::NumberColumn, "Space", "Fahrsatz:2"},
+        {"return on a follow-up entry", keys, 2, Model::InterruptColumn, "Return", "Folgefahrsatz:2"},
+        {"enter on the keypad", keys, 0, Model::BufferedColumn, "Enter", "Folgefahrsatz:0"},
+        {"right past the last button", keys, 2, Model::InterruptColumn, "Right Right Right Right Right Space", "Folgefahrsatz:2"},
+        {"up and down between numbers", keys, 1, Model::NumberColumn, "Down Space Up Up Space", "Fahrsatz:2 Fahrsatz:0"},
+        {"setpoint link", keys, 1, Model::SetpointColumn, "Space", "DbmQuelleExterneGeschwindigkeit:-1"},
+        {"text cells have nothing to press", keys, 1, Model::NameColumn, "Space Return", ""},
+        {"setpoint without link", keys, 2, Model::SetpointColumn, "Return", ""},
+    };
+    for (const auto &[name, script, row, column, input, jumps] : rows)
+        QTest::newRow(name) << script << row << column << QString::fromLatin1(input) << QString::fromLatin1(jumps);
 }
 
-// Clicks on the table where the user sees the numbers, entries and links.
-void TestMotionBlocks::clicks()
+// Clicks and keys on the table where the user sees the numbers, entries and links.
+void TestMotionBlocks::tableInput()
 {
+    QFETCH(QString, script);
     QFETCH(int, row);
     QFETCH(int, column);
-    QFETCH(int, button);
-    QFETCH(int, beside);
-    QFETCH(QString, page);
-    QFETCH(int, block);
-    openTable("J273.1=3 J11=12,9,4,13 J30.2=1 J32=1");
+    QFETCH(QString, input);
+    QFETCH(QString, jumps);
+    openTable(script);
     QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
     const QModelIndex index = view()->model()->index(row, column);
     view()->scrollTo(index);
-    const QRect target = view()->targetRect(index, button);
-    QVERIFY(!target.isEmpty());
-    m_host->clearCalls();
-    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {},
-                      beside ? QPoint(target.right() + beside, target.center().y()) : target.center());
-    QCOMPARE(m_host->calls({"jumpToPage"}), page.isEmpty() ? QStringList() : QStringList{"jumpToPage(" + page + ")"});
-    QCOMPARE(m_host->fahrsatzNummer(), block);
-}
-
-// The columns are sized without measuring every row; a late row's wider numbers still fit.
-void TestMotionBlocks::lateRowsClickable()
-{
-    openTable("J275.1999=1999", "J10=Satz*2000 J11=1*2000 J275=-1*2000");
-    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
-    for (const auto &[column, button, page] : {std::tuple{int(Model::NumberColumn), 0, "Fahrsatz"},
-                                               std::tuple{int(Model::InterruptColumn), 4, "Folgefahrsatz"}}) {
-        const QModelIndex index = view()->model()->index(1999, column);
-        view()->scrollTo(index);
-        const QRect target = view()->targetRect(index, button);
-        QVERIFY(view()->visualRect(index).contains(target));
-        m_host->clearCalls();
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, target.center());
-        QCOMPARE(m_host->calls({"jumpToPage"}), QStringList{QStringLiteral("jumpToPage(%1)").arg(page)});
-        QCOMPARE(m_host->fahrsatzNummer(), 1999);
-    }
-}
-
-void TestMotionBlocks::keyboard_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("jumps"); // page:block of each jump
-    QTest::newRow("space on the block number") << 2 << 0 << "Space" << "Fahrsatz:2";
-    QTest::newRow("return on a follow-up entry") << 2 << 4 << "Return" << "Folgefahrsatz:2";
-    QTest::newRow("enter on the keypad") << 0 << 6 << "Enter" << "Folgefahrsatz:0";
-    QTest::newRow("right past the last button") << 2 << 4 << "Right Right Right Right Right Space" << "Folgefahrsatz:2";
-    QTest::newRow("up and down between numbers") << 1 << 0 << "Down Space Up Up Space" << "Fahrsatz:2 Fahrsatz:0";
-    QTest::newRow("setpoint link") << 1 << 3 << "Space" << "DbmQuelleExterneGeschwindigkeit:-1";
-    QTest::newRow("text cells have nothing to press") << 1 << 1 << "Space Return" << "";
-    QTest::newRow("setpoint without link") << 2 << 3 << "Return" << "";
-}
-
-// The numbers, entries and links are reached and pressed with the keyboard as well.
-void TestMotionBlocks::keyboard()
-{
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(QString, keys);
-    QFETCH(QString, jumps);
-    openTable("J11=1,4,1,1 J30.1=1");
-    view()->setCurrentIndex(view()->model()->index(row, column));
     QStringList seen;
-    for (const QString &key : keys.split(QLatin1Char(' '))) {
+    const auto press = [&](const std::function<void()> &action) {
         m_host->clearCalls();
-        QTest::keyClick(view(), QKeySequence::fromString(key)[0].key(),
-                        key == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
+        m_host->setProperty("FahrsatzNummer", -1);
+        action();
         for (const QString &call : m_host->calls({"jumpToPage"}))
             seen << call.mid(11).chopped(1) + QLatin1Char(':') + QString::number(m_host->fahrsatzNummer());
-        m_host->setProperty("FahrsatzNummer", -1);
+    };
+    if (input.startsWith(QLatin1String("click:"))) {
+        const QRect target = view()->targetRect(index, input.section(':', 1).section('+', 0, 0).toInt());
+        QVERIFY(!target.isEmpty() && view()->visualRect(index).contains(target));
+        const int beside = input.section('+', 1).toInt();
+        press([&] {
+            QTest::mouseClick(view()->viewport(), Qt::LeftButton, {},
+                              beside ? QPoint(target.right() + beside, target.center().y()) : target.center());
+        });
+    } else {
+        view()->setCurrentIndex(index);
+        for (const QString &key : input.split(QLatin1Char(' ')))
+            press([&] {
+                QTest::keyClick(view(), QKeySequence::fromString(key)[0].key(),
+                                key == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
+            });
     }
     QCOMPARE(seen.join(' '), jumps);
 }
