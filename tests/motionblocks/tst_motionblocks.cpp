@@ -96,11 +96,6 @@ private:
     {
         return view()->model()->index(row, column).data(role).toString();
     }
-    static void editorRows(QList<Row> &rows);
-    static void followUpRows(QList<Row> &rows);
-    static void sourceRows(QList<Row> &rows);
-    static void triggerRows(QList<Row> &rows);
-    static void tableRows(QList<Row> &rows);
 
     std::unique_ptr<RecordingHost> m_host;
     std::unique_ptr<ModalWatcher> m_watcher;
@@ -121,51 +116,7 @@ void TestMotionBlocks::init()
                       "EinAusgaenge", "DbmSrcTrqForce", "DbmSrcIndirectTriggerFollowMbV2", "DbmSrcIndirectTriggerFollowMb"});
 }
 
-// Rows of page, drive (see seedTokens()), script (see PageScript; see{a,b}: the page shows
-// the states a and b at this point) and expected states.
-void TestMotionBlocks::states_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("expected");
-    QList<Row> rows;
-    editorRows(rows);
-    followUpRows(rows);
-    sourceRows(rows);
-    triggerRows(rows);
-    tableRows(rows);
-    for (const Row &row : std::as_const(rows))
-        QTest::addRow("%s: %s", qPrintable(row[1]), qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
-}
-
-void TestMotionBlocks::states()
-{
-    QFETCH(QString, page);
-    QFETCH(QString, drive);
-    QFETCH(QString, script);
-    QFETCH(QString, expected);
-    seedTokens(m_host->store(), drive);
-    m_page.reset(PageRegistry::createPage(page));
-    QVERIFY(m_page);
-    m_host->attach(m_page.get());
-    m_page->resize(1000, 700);
-    PageScript &pageScript = *m_script;
-    pageScript.setPage(m_page.get());
-    for (const QString &step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!step.startsWith(QLatin1String("see{"))) {
-            pageScript.run(step);
-            continue;
-        }
-        const QString seen = step.mid(4).chopped(1).replace(QLatin1Char(','), QLatin1Char(' '));
-        QCOMPARE(pageScript.states(seen), seen);
-    }
-    QCOMPARE(pageScript.states(expected), expected);
-    QCOMPARE(m_watcher->unexpectedCount(), 0);
-    QCOMPARE(m_watcher->pendingAnswers(), 0);
-}
-
-void TestMotionBlocks::editorRows(QList<Row> &rows)
+static void editorRows(QList<Row> &rows)
 {
     const QString editor = QStringLiteral("Fahrsatz");
     // The layout by the command of the block and what the drive has; every control of it is
@@ -259,7 +210,7 @@ void TestMotionBlocks::editorRows(QList<Row> &rows)
                  "writes=" + copy.join(',') + " stackedWidget@13 paraTextEdit_J10_f_b#5"});
 }
 
-void TestMotionBlocks::followUpRows(QList<Row> &rows)
+static void followUpRows(QList<Row> &rows)
 {
     const QString page = QStringLiteral("Folgefahrsatz");
     const QString hidden = "box=Assistentenseite~ist~aktuell~ausgeblendet.<br>Möglicherweise~sind~keine~Analogeingänge~projektiert.";
@@ -306,7 +257,7 @@ void TestMotionBlocks::followUpRows(QList<Row> &rows)
     }
 }
 
-void TestMotionBlocks::sourceRows(QList<Row> &rows)
+static void sourceRows(QList<Row> &rows)
 {
     const QString counted = "J10=a,b,c J11=0*3 J27=0*3 J251=0*3 J285=-1*3 J440=0*3 J452=0*3";
     const QString count = "$J10*%1 $J11*%1 $J251*%1 $J440*%1 $J452*%1";
@@ -371,7 +322,7 @@ void TestMotionBlocks::sourceRows(QList<Row> &rows)
     };
 }
 
-void TestMotionBlocks::triggerRows(QList<Row> &rows)
+static void triggerRows(QList<Row> &rows)
 {
     const QString source = "DbmSrcCtrlFollowMotionBlock", perBlock = "DbmSrcIndirectTriggerFollowMb";
     const QString common = "DbmSrcIndirectTriggerFollowMbV2", switching = "DbmFahrsatzSchaltwerk";
@@ -450,13 +401,12 @@ void TestMotionBlocks::triggerRows(QList<Row> &rows)
                  {"J40.9", ""},      {"Z999", ""},       {"~", ""}};
     for (const auto &pair : pairs) {
         for (const QString &page : {perBlock, common}) {
-            const QString name = page == perBlock ? "J441" : "J439_1";
-            const QString address = page == perBlock ? "J441.1=" : "J439.1=";
+            const QString name = page == perBlock ? "J441" : "J439_1", address = name.left(4) + ".1=";
             // A control already bound elsewhere moves with a new address.
             const QString shown = QString(pair.shown).isEmpty()
-                                      ? "paraTextEdit_" + name + "_Indirekt:h paraLbl_" + name + "_Indirekt:h"
-                                      : "paraTextEdit_" + name + "_Indirekt=" + QString(pair.shown).section('#', 0, 0) + " paraTextEdit_"
-                                            + name + "_Indirekt#" + QString(pair.shown).section('#', 1) + " paraLbl_" + name + "_Indirekt:E";
+                                      ? QStringLiteral("paraTextEdit_%1_Indirekt:h paraLbl_%1_Indirekt:h").arg(name)
+                                      : QStringLiteral("paraTextEdit_%1_Indirekt=%2 paraTextEdit_%1_Indirekt#%3 paraLbl_%1_Indirekt:E")
+                                            .arg(name, QString(pair.shown).section('#', 0, 0), QString(pair.shown).section('#', 1));
             rows.append({QStringLiteral("%1, address %2").arg(page, pair.address), page, addresses,
                          "hand:1 show " + address + "J40.1 " + address + pair.address, shown});
         }
@@ -467,7 +417,7 @@ void TestMotionBlocks::triggerRows(QList<Row> &rows)
 
 // The table page's count change and reset of all blocks, offline; a parameter the drive lacks
 // (J55) is skipped.
-void TestMotionBlocks::tableRows(QList<Row> &rows)
+static void tableRows(QList<Row> &rows)
 {
     const QString page = QStringLiteral("Fahrsatzbetrieb");
     QString drive = table + QStringLiteral(" J10=Satz*3");
@@ -509,6 +459,47 @@ void TestMotionBlocks::tableRows(QList<Row> &rows)
     };
     for (const auto &[name, script, expected] : own)
         rows.append({name, page, drive, open + script, expected});
+}
+
+// Rows of page, drive (see seedTokens()), script (see PageScript; see{a,b}: the page shows
+// the states a and b at this point) and expected states.
+void TestMotionBlocks::states_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("drive");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("expected");
+    QList<Row> rows;
+    for (const auto add : {editorRows, followUpRows, sourceRows, triggerRows, tableRows})
+        add(rows);
+    for (const Row &row : std::as_const(rows))
+        QTest::addRow("%s: %s", qPrintable(row[1]), qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
+}
+
+void TestMotionBlocks::states()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, drive);
+    QFETCH(QString, script);
+    QFETCH(QString, expected);
+    seedTokens(m_host->store(), drive);
+    m_page.reset(PageRegistry::createPage(page));
+    QVERIFY(m_page);
+    m_host->attach(m_page.get());
+    m_page->resize(1000, 700);
+    PageScript &pageScript = *m_script;
+    pageScript.setPage(m_page.get());
+    for (const QString &step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!step.startsWith(QLatin1String("see{"))) {
+            pageScript.run(step);
+            continue;
+        }
+        const QString seen = step.mid(4).chopped(1).replace(QLatin1Char(','), QLatin1Char(' '));
+        QCOMPARE(pageScript.states(seen), seen);
+    }
+    QCOMPARE(pageScript.states(expected), expected);
+    QCOMPARE(m_watcher->unexpectedCount(), 0);
+    QCOMPARE(m_watcher->pendingAnswers(), 0);
 }
 
 void TestMotionBlocks::openTable(const QString &script, const QString &extra)
@@ -565,11 +556,6 @@ void TestMotionBlocks::contents()
     openTable(drive);
     QCOMPARE(child<QLabel>(m_page.get(), "LblValueAnzahlFahrsaetze")->text(), QString::number(rows));
     QCOMPARE(view()->model()->rowCount(), rows);
-    QStringList headers;
-    for (int column = 0; column < view()->model()->columnCount(); ++column)
-        headers << view()->model()->headerData(column, Qt::Horizontal).toString();
-    QCOMPARE(headers, QStringList({"Nummer", "Name", "Kommando", "Sollwert", "Folgefahrsatz-Interrupt",
-                                   "Folgefahrsatz-Fahrsatzende", "Gepufferter Folgefahrsatz"}));
     if (rows == 0)
         return;
     QStringList actual = {cell(1, Model::NameColumn), cell(1, Model::CommandColumn)};
