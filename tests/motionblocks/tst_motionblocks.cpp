@@ -50,7 +50,6 @@ const QStringList layouts = {"a", "b_a", "b_b", "c_a", "d", "e", "f_a", "g", "h"
 using Row = std::array<QString, 5>;
 using Model = MotionBlockTableModel;
 
-
 // Four blocks; every setpoint source holds a value that tells it apart.
 const QString table = QStringLiteral("J10=Satz*4 J11=1*4 J13=1000*4 J14=1400*4 J16=1600*4 J26=2600*4 J30=0*4 J32=0 "
                                      "I30=300 J300=0 J271=-1*4 J272=-1*4 J273=-1*4 J274=-1*4 J275=-1*4 J281=-1*4 "
@@ -75,10 +74,8 @@ private slots:
     void init();
     void states_data();
     void states();
-    void setpoints_data();
-    void setpoints();
-    void contents_data();
-    void contents();
+    void cells_data();
+    void cells();
     void refillOnceAfterABurst();
     void tableInput_data();
     void tableInput();
@@ -170,8 +167,9 @@ static void editorRows(QList<Row> &rows)
          "click:toolButtonLeft click:toolButtonLeft", "lineEditFahrsatznummer=2 paraTextEdit_J10_a#2"},
         {"step up at the last block", editor, blocks(10, "0,0,0,0,0,0,0,0,0,4"), "hand:9 show click:toolButtonRight",
          "lineEditFahrsatznummer=9 stackedWidget@12 paraTextEdit_J10_c_b#9"},
-        {"step down at 0", editor, blocks(10), "show click:toolButtonLeft", "lineEditFahrsatznummer=0 paraTextEdit_J10_a#0"},
-        {"typed 99", editor, blocks(10), "show type:lineEditFahrsatznummer=99", "lineEditFahrsatznummer=9 paraTextEdit_J10_a#9"},
+        {"step down at 0, typed 99", editor, blocks(10),
+         "show click:toolButtonLeft see{lineEditFahrsatznummer=0,paraTextEdit_J10_a#0} type:lineEditFahrsatznummer=99",
+         "lineEditFahrsatznummer=9 paraTextEdit_J10_a#9"},
         {"typed -3", editor, blocks(10), "hand:4 show type:lineEditFahrsatznummer=-3", "lineEditFahrsatznummer=0"},
         {"typed text", editor, blocks(10), "hand:4 show type:lineEditFahrsatznummer=vier", "lineEditFahrsatznummer=0"},
         {"no blocks", editor, blocks(0), "show click:toolButtonRight click:toolButtonLeft click:toolButtonCopyFrom",
@@ -180,9 +178,9 @@ static void editorRows(QList<Row> &rows)
         {"blocks appear", editor, blocks(0), "show resize:J10=3 hide show",
          "lineEditFahrsatznummer=0 stackedWidget:E toolButtonCopyFrom:E"},
         // The block another page hands over, taken once.
-        {"handed over", editor, blocks(10), "hand:4 show", "lineEditFahrsatznummer=4 paraCombo_J11_a#4 block=-1"},
+        {"handed over, shown again from the tree", editor, blocks(10),
+         "hand:4 show see{lineEditFahrsatznummer=4,paraCombo_J11_a#4,block=-1} hide show", "lineEditFahrsatznummer=4"},
         {"handed over beyond the count", editor, blocks(10), "hand:25 show", "lineEditFahrsatznummer=9 live=C243@1.0,I00@1.0"},
-        {"shown again from the tree", editor, blocks(10), "hand:4 show hide show", "lineEditFahrsatznummer=4"},
         // Links; the follow-up page opens on the block shown.
         {"follow-up link", editor, blocks(10), "hand:4 show click:ClickLabelFolgefahrsatz_a", "jumps=Folgefahrsatz block=4"},
         {"links of positioning", editor, blocks(2, "1,1"),
@@ -344,8 +342,8 @@ static void triggerRows(QList<Row> &rows)
         {"trigger buttons, read-only, editable again", source, "J450=5*5",
          "readonly show see{PushButtonQuellenAufParameter:d,PushButtonQuellenAufInaktiv:d} editable",
          "PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
-        {"trigger links", source, "", "show click:labelFollowMotionBlock click:labelIO", "jumps=Folgefahrsatz,EinAusgaenge"},
-        {"indirect, both pages", source, "", "show click:labelIndirectTrigger", "jumps=" + common},
+        {"trigger links", source, "", "show click:labelFollowMotionBlock click:labelIO click:labelIndirectTrigger",
+         "jumps=Folgefahrsatz,EinAusgaenge," + common},
         {"indirect, per block only", source, "", "nopage:" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
         {"indirect, common only", source, "", "nopage:" + perBlock + " show click:labelIndirectTrigger", "jumps=" + common},
         {"indirect, common hidden", source, "", "page:-" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
@@ -514,55 +512,41 @@ void TestMotionBlocks::openTable(const QString &script, const QString &extra)
     m_page->show();
 }
 
-void TestMotionBlocks::setpoints_data()
+void TestMotionBlocks::cells_data()
 {
     QTest::addColumn<QString>("drive");    // changes of block 2 (or of everything) before the page opens
-    QTest::addColumn<QString>("setpoint"); // a linked one names its link
+    QTest::addColumn<QString>("setpoint"); // of block 2; a linked one names its link
+    QTest::addColumn<QString>("row1");     // number, name, command, then the follow-up entries of block 1
     const QString rows = "J11.2=0>-|J11.2=1>1000|J11.2=3>1000|J11.2=4>1400|J11.2=4 J30.2=1>G462|J11.2=8 J30.2=2>G462|"
                          "J11.2=8 J30.1=2>1400|J11.2=5>1600|J11.2=11>1600|J11.2=6>I30: 300|J11.2=7>-|J11.2=9>2600|"
                          "J11.2=9 J32=1>G471|J11.2=10>-|J11.2=12>G80|J11.2=14>G80|J11.2=13>I88|J11.2=15>-|J11.2=-4>-|"
-                         "-J13>-|J11.2=4 -J30>-|J11.2=6 -I30>I30: |J11.2=9 -J32>-";
+                         "-J13>-|J11.2=4 -J30>-|J11.2=6 -I30>I30: |J11.2=9 -J32>-|"
+                         "J10.1=Anfahrt J271.1=3 J285.1=0 J286.1=2 -J273>1000>1 Anfahrt 1 3 - - - - - - - - 0 2|"
+                         "-J11>->1 Satz  - - - - - - - - - - -|resize:J10=0>>|-J10>>";
     for (const QString &row : rows.split(QLatin1Char('|')))
-        QTest::newRow(qPrintable(row.section('>', 0, 0))) << row.section('>', 0, 0) << row.section('>', 1);
+        QTest::newRow(qPrintable(row.section('>', 0, 0))) << row.section('>', 0, 0) << row.section('>', 1, 1)
+                                                          << row.section('>', 2);
 }
 
-void TestMotionBlocks::setpoints()
+void TestMotionBlocks::cells()
 {
     QFETCH(QString, drive);
     QFETCH(QString, setpoint);
+    QFETCH(QString, row1);
     const QHash<QString, Model::Link> links = {
         {"G462", Model::Link::G462}, {"G471", Model::Link::G471}, {"G80", Model::Link::G80}, {"I88", Model::Link::I88}};
     openTable(drive);
+    const int rows = view()->model()->rowCount();
+    QCOMPARE(rows, setpoint.isEmpty() ? 0 : 4);
+    QCOMPARE(child<QLabel>(m_page.get(), "LblValueAnzahlFahrsaetze")->text(), QString::number(rows));
     QCOMPARE(cell(2, Model::SetpointColumn), setpoint);
     QCOMPARE(cell(2, Model::SetpointColumn, Model::LinkRole).toInt(), int(links.value(setpoint, Model::Link::None)));
-}
-
-void TestMotionBlocks::contents_data()
-{
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QString>("row1"); // name, command, then the follow-up entries of block 1
-    QTest::newRow("four blocks") << "J10.1=Anfahrt J271.1=3 J285.1=0 J286.1=2 -J273" << 4 << "Anfahrt 1 3 - - - - - - - - 0 2";
-    QTest::newRow("no J11") << "-J11" << 4 << "Satz  - - - - - - - - - - -";
-    QTest::newRow("no blocks") << "resize:J10=0" << 0 << "";
-    QTest::newRow("no J10") << "-J10" << 0 << "";
-}
-
-void TestMotionBlocks::contents()
-{
-    QFETCH(QString, drive);
-    QFETCH(int, rows);
-    QFETCH(QString, row1);
-    openTable(drive);
-    QCOMPARE(child<QLabel>(m_page.get(), "LblValueAnzahlFahrsaetze")->text(), QString::number(rows));
-    QCOMPARE(view()->model()->rowCount(), rows);
-    if (rows == 0)
+    if (row1.isEmpty())
         return;
-    QStringList actual = {cell(1, Model::NameColumn), cell(1, Model::CommandColumn)};
+    QStringList actual = {cell(1, Model::NumberColumn), cell(1, Model::NameColumn), cell(1, Model::CommandColumn)};
     for (int column : {Model::InterruptColumn, Model::BlockEndColumn, Model::BufferedColumn})
         actual << view()->model()->index(1, column).data(Model::ButtonTextsRole).toStringList();
     QCOMPARE(actual.join(' '), row1);
-    QCOMPARE(cell(1, Model::NumberColumn), QStringLiteral("1"));
 }
 
 // A burst of changes refills the table once, when the drive has been quiet for a second: the
