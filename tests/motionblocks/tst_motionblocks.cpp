@@ -118,12 +118,7 @@ static void editorRows(QList<Row> &rows)
     const QString editor = QStringLiteral("Fahrsatz");
     // The layout by the command of the block and what the drive has; every control of it is
     // bound to the block.
-    const struct
-    {
-        int command;
-        const char *drive;
-        int layout;
-    } choices[] = {
+    const std::tuple<int, const char *, int> choices[] = { // command, drive, layout
         {-1, "", 0},           {0, "", 0},           {7, "", 0},          {10, "", 0},          {15, "", 0},
         {1, "-J33 -J21", 1},   {1, "-J21 I00=0", 1}, {1, "-J21", 2},      {2, "-J21", 1},       {3, "-J21", 1},
         {1, "-J33", 10},       {1, "", 11},          {2, "", 10},         {3, "-J33 I00=0", 10}, {4, "-J21", 3},
@@ -131,12 +126,12 @@ static void editorRows(QList<Row> &rows)
         {6, "-J21", 5},        {6, "", 5},           {9, "-J21", 6},      {9, "", 13},          {12, "-J21", 7},
         {13, "", 8},           {14, "-J33", 9},
     };
-    for (const auto &choice : choices) {
-        const QString suffix = layouts.at(choice.layout);
-        rows.append({QStringLiteral("layout, command %1 %2").arg(choice.command).arg(choice.drive), editor,
-                     blocks(3, QStringLiteral("0,%1,0").arg(choice.command)), QStringLiteral("%1 hand:1 show").arg(choice.drive),
+    for (const auto &[command, drive, layout] : choices) {
+        const QString suffix = layouts.at(layout);
+        rows.append({QStringLiteral("layout, command %1 %2").arg(command).arg(drive), editor,
+                     blocks(3, QStringLiteral("0,%1,0").arg(command)), QStringLiteral("%1 hand:1 show").arg(drive),
                      QStringLiteral("stackedWidget@%1 paraTextEdit_J10_%2#1 paraCombo_J11_%2#1 FrameGrafikSynchronbetrieb:%3")
-                         .arg(choice.layout).arg(suffix, choice.command >= 12 && choice.command <= 14 ? "E" : "h")});
+                         .arg(layout).arg(suffix, command >= 12 && command <= 14 ? "E" : "h")});
     }
     // The block's parameters follow the block; global ones stay on element 0.
     const QList<Row> more = {
@@ -391,22 +386,19 @@ static void triggerRows(QList<Row> &rows)
     };
     // The source of a trigger shown from the address its parameter holds (element 1 on both
     // pages: block 1 on the per-block one, trigger 1 on the other).
-    const struct
-    {
-        const char *address;
-        const char *shown; // "coordinate#element", empty: hidden
-    } pairs[] = {{"I441", "I441#0"}, {"J40.3", "J40#3"}, {"1:J40.2", "J40#2"}, {"J4x0", ""},
+    // The address and the "coordinate#element" shown, empty: hidden.
+    const std::pair<const char *, const char *> pairs[] = {{"I441", "I441#0"}, {"J40.3", "J40#3"}, {"1:J40.2", "J40#2"}, {"J4x0", ""},
                  {"J40.9", ""},      {"Z999", ""},       {"~", ""}};
-    for (const auto &pair : pairs) {
+    for (const auto &[address, bound] : pairs) {
         for (const QString &page : {perBlock, common}) {
-            const QString name = page == perBlock ? "J441" : "J439_1", address = name.left(4) + ".1=";
+            const QString name = page == perBlock ? "J441" : "J439_1", change = name.left(4) + ".1=";
             // A control already bound elsewhere moves with a new address.
-            const QString shown = QString(pair.shown).isEmpty()
+            const QString shown = QString(bound).isEmpty()
                                       ? QStringLiteral("paraTextEdit_%1_Indirekt:h paraLbl_%1_Indirekt:h").arg(name)
                                       : QStringLiteral("paraTextEdit_%1_Indirekt=%2 paraTextEdit_%1_Indirekt#%3 paraLbl_%1_Indirekt:E")
-                                            .arg(name, QString(pair.shown).section('#', 0, 0), QString(pair.shown).section('#', 1));
-            rows.append({QStringLiteral("%1, address %2").arg(page, pair.address), page, addresses,
-                         "hand:1 show " + address + "J40.1 " + address + pair.address, shown});
+                                            .arg(name, QString(bound).section('#', 0, 0), QString(bound).section('#', 1));
+            rows.append({QStringLiteral("%1, address %2").arg(page, address), page, addresses,
+                         "hand:1 show " + change + "J40.1 " + change + address, shown});
         }
     }
     rows.append({"per block, no address parameter", perBlock, "J437=1*5 J440=*4 J40=7*4", "hand:1 show",

@@ -414,10 +414,7 @@ void TestPanels::safetyInvariant()
             // Each action's warnings are answered before the next one.
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
         }
-        if (random.bounded(2))
-            m_page->hide();
-        else
-            m_page.reset();
+        random.bounded(2) ? m_page->hide() : m_page.reset();
         m_host->setCallObserver({});
         QVERIFY2(violations.isEmpty(), qPrintable(QString::number(round) + ": " + violations.join("; ")));
         QVERIFY(!m_host->controlPanelActive());
