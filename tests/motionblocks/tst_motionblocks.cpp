@@ -106,8 +106,8 @@ void TestMotionBlocks::init()
     m_watcher = std::make_unique<ModalWatcher>();
     m_host = std::make_unique<RecordingHost>();
     m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
-    m_host->addPages({"AntriebBeobBewegung", "Fahrsatz", "Folgefahrsatz", "Fahrsatzbetrieb", "DbmMotionBlockTrqForce", "DbmQuelleGeschwOverride",
-                      "SeiteAllgemein", "DbmSrcDirection", "DbmQuelleExterneGeschwindigkeit", "Referenzfahrt",
+    m_host->addPages({"AntriebBeobBewegung", "Fahrsatz", "Folgefahrsatz", "Fahrsatzbetrieb", "DbmMotionBlockTrqForce",
+                      "DbmQuelleGeschwOverride", "SeiteAllgemein", "DbmSrcDirection", "DbmQuelleExterneGeschwindigkeit", "Referenzfahrt",
                       "DbmQuelleDrehmKraftGeschwKlammerung", "SynchronBetrieb", "DbmSrcCtrlFollowMotionBlock",
                       "SteuertafelApplikation", "SteuerStatusFahrsatz", "SrcDirectMbStart", "DbmMotionBlockSelect",
                       "EinAusgaenge", "DbmSrcTrqForce", "DbmSrcIndirectTriggerFollowMbV2", "DbmSrcIndirectTriggerFollowMb"});
@@ -257,8 +257,8 @@ static void sourceRows(QList<Row> &rows)
     const QString bin = "DbmMotionBlockBinSignals", plain = "MotionBlocks";
     const QString sources = "I100=1 J06=1 J07=1 J917=1";
     rows << QList<Row>{
-        {"J03 binary, parameter, binary", "DbmMotionBlockSelect", "J03=0", "show see{stackedWidget@0} J03=1 see{stackedWidget@1} J03=0",
-         "stackedWidget@0"},
+        {"J03 binary, parameter, binary", "DbmMotionBlockSelect", "J03=0",
+         "show see{stackedWidget@0} J03=1 see{stackedWidget@1} J03=0", "stackedWidget@0"},
         {"J03 unknown", "DbmMotionBlockSelect", "J03=7", "show", "stackedWidget@0"},
         {"J03 missing", "DbmMotionBlockSelect", "", "show", "stackedWidget@0"},
         {"J80 off, on, off", "SrcDirectMbStart", "J80=0", "show see{stackedWidget@0} J80=1 see{stackedWidget@1} J80=0",
@@ -301,7 +301,8 @@ static void sourceRows(QList<Row> &rows)
          "click:ActionWidgetToFahrsatz_b click:ActionWidgetDirektStart_b",
          "jumps=SteuertafelApplikation,SteuerStatusFahrsatz,Fahrsatzbetrieb,SrcDirectMbStart"},
         {"block selection links, parameter", "DbmMotionBlockSelect", "J03=1",
-         "show see{stackedWidget@1} click:ActionWidgetToSteuertafelApplikation_2 click:ActionWidgetToFahrsatz_a click:ActionWidgetDirektStart_a",
+         "show see{stackedWidget@1} click:ActionWidgetToSteuertafelApplikation_2 click:ActionWidgetToFahrsatz_a "
+         "click:ActionWidgetDirektStart_a",
          "jumps=SteuertafelApplikation,Fahrsatzbetrieb,SrcDirectMbStart"},
         {"binary signal links", bin, "",
          "show click:ActionWidgetE19 click:ActionWidgetFahrsatz click:ActionWidgetSteuertafelApplikation click:ActionWidgetJ01",

@@ -372,9 +372,10 @@ void TestPanels::statusLeds()
 }
 
 // Random user actions, drive changes and answers to the warnings, ending with the page hidden
-// or deleted, on a host that keeps the control word on a stop and on one that clears it. At every host call: the axis is taken only online, with A918 = 0, with the control
-// word present and after the warning was accepted; bit 31 is never set while Freigabe is not
-// checked, nor while no panel is active. At the end no panel is active and bit 31 is 0.
+// or deleted, on hosts that keep or clear the control word on a stop. At every host call: the
+// axis is taken only online, with A918 = 0, with the control word present and after the warning
+// was accepted; bit 31 is never set while Freigabe is not checked, nor while no panel is active.
+// At the end no panel is active and bit 31 is 0.
 void TestPanels::safetyInvariant()
 {
     QFETCH(QString, panel);
