@@ -1,13 +1,23 @@
+#include "motionblocks/AnzahlFahrsaetzeAendern.h"
+#include "motionblocks/MotionBlockTable.h"
 #include "ModalWatcher.h"
+#include "PageInput.h"
 #include "PageRegistry.h"
 #include "PageScript.h"
 #include "RecordingHost.h"
 #include "StoreSeed.h"
 #include "WizardPage.h"
 
-#include <QTest>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QToolButton>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -38,31 +48,55 @@ QString blocks(int count, const QString &commands = {}, const QString &value = Q
 const QStringList layouts = {"a", "b_a", "b_b", "c_a", "d", "e", "f_a", "g", "h", "i", "j", "k", "c_b", "f_b"};
 
 using Row = std::array<QString, 5>;
+using Model = MotionBlockTableModel;
+
+// Four blocks; every setpoint source holds a value that tells it apart.
+const QString table = QStringLiteral("J10=Satz*4 J11=1*4 J13=1000*4 J14=1400*4 J16=1600*4 J26=2600*4 J30=0*4 J32=0 "
+                                     "I30=300 J300=0 J271=-1*4 J272=-1*4 J273=-1*4 J274=-1*4 J275=-1*4 J281=-1*4 "
+                                     "J282=-1*4 J283=-1*4 J284=-1*4 J285=-1*4 J286=-1*4");
+
+// Set back by a reset, block by block in this order.
+const QStringList resetCoordinates = QStringLiteral(
+    "J10 J11 J13 J14 J15 J16 J17 J18 J19 J20 J24 J25 J26 J27 J28 J30 J57 J58 J59 J60 J62 J63 J64 J65 J67 J68 "
+    "J69 J70 J72 J73 J74 J75 J251 J252 J253 J254 J255 J261 J262 J263 J264 J265 J271 J272 J273 J274 J275 J281 "
+    "J282 J283 J284 J285 J440 J441 J442 J443 J444").split(QLatin1Char(' '));
+// Resized by a count change besides those, which all are.
+const QStringList resizedOnly = {"J21", "J22", "J31", "J33", "J55", "J286", "J452"};
 
 } // namespace
 
-// The editor of one block, its follow-up page, and the pages around them: block selection and
-// start sources, follow-up triggers and the block-end switching elements.
+// The editor of one block, its follow-up page, the table of all blocks, and the pages around
+// them: block selection and start sources, follow-up triggers and the block-end switching elements.
 class TestMotionBlocks : public QObject
 {
     Q_OBJECT
 private slots:
     void init();
-    void editor_data();
-    void editor() { check(); }
-    void followUps_data();
-    void followUps() { check(); }
-    void sources_data();
-    void sources() { check(); }
-    void triggers_data();
-    void triggers() { check(); }
+    void states_data();
+    void states();
+    void cells_data();
+    void cells();
+    void refillOnceAfterABurst();
+    void tableInput_data();
+    void tableInput();
+    void countDialog_data();
+    void countDialog();
+    void countDialogEnds_data();
+    void countDialogEnds();
 
 private:
-    static void addRows(const QList<Row> &rows);
-    void check();
+    // Opens the table page offline as the host does, shown, on the table's drive and the
+    // extra one, after the script's drive changes.
+    void openTable(const QString &script = {}, const QString &extra = {});
+    MotionBlockTableView *view() const { return child<MotionBlockTableView>(m_page.get(), "tWFahrsaetze"); }
+    QString cell(int row, int column, int role = Qt::DisplayRole) const
+    {
+        return view()->model()->index(row, column).data(role).toString();
+    }
 
     std::unique_ptr<RecordingHost> m_host;
     std::unique_ptr<ModalWatcher> m_watcher;
+    std::unique_ptr<PageScript> m_script;
     std::unique_ptr<WizardPage> m_page;
 };
 
@@ -71,55 +105,20 @@ void TestMotionBlocks::init()
     m_page.reset();
     m_watcher = std::make_unique<ModalWatcher>();
     m_host = std::make_unique<RecordingHost>();
-    m_host->addPages({"Fahrsatz", "Folgefahrsatz", "Fahrsatzbetrieb", "DbmMotionBlockTrqForce", "DbmQuelleGeschwOverride",
-                      "SeiteAllgemein", "DbmSrcDirection", "DbmQuelleExterneGeschwindigkeit", "Referenzfahrt",
+    m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
+    m_host->addPages({"AntriebBeobBewegung", "Fahrsatz", "Folgefahrsatz", "Fahrsatzbetrieb", "DbmMotionBlockTrqForce",
+                      "DbmQuelleGeschwOverride", "SeiteAllgemein", "DbmSrcDirection", "DbmQuelleExterneGeschwindigkeit", "Referenzfahrt",
                       "DbmQuelleDrehmKraftGeschwKlammerung", "SynchronBetrieb", "DbmSrcCtrlFollowMotionBlock",
                       "SteuertafelApplikation", "SteuerStatusFahrsatz", "SrcDirectMbStart", "DbmMotionBlockSelect",
                       "EinAusgaenge", "DbmSrcTrqForce", "DbmSrcIndirectTriggerFollowMbV2", "DbmSrcIndirectTriggerFollowMb"});
 }
 
-// Rows of page, drive (see seedTokens()), script and expected states (see PageScript).
-void TestMotionBlocks::addRows(const QList<Row> &rows)
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("expected");
-    for (const Row &row : rows)
-        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
-}
-
-void TestMotionBlocks::check()
-{
-    QFETCH(QString, page);
-    QFETCH(QString, drive);
-    QFETCH(QString, script);
-    QFETCH(QString, expected);
-    seedTokens(m_host->store(), drive);
-    m_page.reset(PageRegistry::createPage(page));
-    QVERIFY(m_page);
-    m_host->attach(m_page.get());
-    m_page->resize(1000, 700);
-    PageScript pageScript(*m_host, *m_watcher);
-    pageScript.setPage(m_page.get());
-    pageScript.run(script);
-    QCOMPARE(pageScript.states(expected), expected);
-    QCOMPARE(m_watcher->unexpectedCount(), 0);
-    QCOMPARE(m_watcher->pendingAnswers(), 0);
-}
-
-void TestMotionBlocks::editor_data()
+static void editorRows(QList<Row> &rows)
 {
     const QString editor = QStringLiteral("Fahrsatz");
-    QList<Row> rows;
     // The layout by the command of the block and what the drive has; every control of it is
     // bound to the block.
-    const struct
-    {
-        int command;
-        const char *drive;
-        int layout;
-    } choices[] = {
+    const std::tuple<int, const char *, int> choices[] = { // command, drive, layout
         {-1, "", 0},           {0, "", 0},           {7, "", 0},          {10, "", 0},          {15, "", 0},
         {1, "-J33 -J21", 1},   {1, "-J21 I00=0", 1}, {1, "-J21", 2},      {2, "-J21", 1},       {3, "-J21", 1},
         {1, "-J33", 10},       {1, "", 11},          {2, "", 10},         {3, "-J33 I00=0", 10}, {4, "-J21", 3},
@@ -127,22 +126,21 @@ void TestMotionBlocks::editor_data()
         {6, "-J21", 5},        {6, "", 5},           {9, "-J21", 6},      {9, "", 13},          {12, "-J21", 7},
         {13, "", 8},           {14, "-J33", 9},
     };
-    for (const auto &choice : choices) {
-        const QString suffix = layouts.at(choice.layout);
-        rows.append({QStringLiteral("layout, command %1 %2").arg(choice.command).arg(choice.drive), editor,
-                     blocks(3, QStringLiteral("0,%1,0").arg(choice.command)), QStringLiteral("%1 hand:1 show").arg(choice.drive),
+    for (const auto &[command, drive, layout] : choices) {
+        const QString suffix = layouts.at(layout);
+        rows.append({QStringLiteral("layout, command %1 %2").arg(command).arg(drive), editor,
+                     blocks(3, QStringLiteral("0,%1,0").arg(command)), QStringLiteral("%1 hand:1 show").arg(drive),
                      QStringLiteral("stackedWidget@%1 paraTextEdit_J10_%2#1 paraCombo_J11_%2#1 FrameGrafikSynchronbetrieb:%3")
-                         .arg(choice.layout).arg(suffix, choice.command >= 12 && choice.command <= 14 ? "E" : "h")});
+                         .arg(layout).arg(suffix, command >= 12 && command <= 14 ? "E" : "h")});
     }
     // The block's parameters follow the block; global ones stay on element 0.
     const QList<Row> more = {
-        {"layout, back to command 0", editor, blocks(3, "0,4,0"), "hand:1 show click:toolButtonLeft",
+        {"layout, command changed, back to command 0", editor, blocks(3, "0,4,0"),
+         "hand:1 show J11.1=14 see{stackedWidget@9,paraTextEdit_J13_i#1,FrameGrafikSynchronbetrieb:E} click:toolButtonLeft",
          "stackedWidget@0 lineEditFahrsatznummer=0 paraTextEdit_J10_a#0"},
-        {"layout, command changed", editor, blocks(3, "0,4,0"), "hand:1 show J11.1=14",
-         "stackedWidget@9 paraTextEdit_J13_i#1 FrameGrafikSynchronbetrieb:E"},
         {"global I30 stays on element 0", editor, blocks(3, "0,6,6"), "hand:2 show", "paraCombo_I30_e#0 paraTextEdit_J25_e#2"},
-        {"J452 without G809", editor, blocks(2, "4,0"), "-J21 G809=0 show", "paraLbl_J452_c_a:h paraTextEdit_J452_c_a:h"},
-        {"J452 with G809", editor, blocks(2, "4,0"), "-J21 G809=0 show G809=1", "paraLbl_J452_c_a:E paraTextEdit_J452_c_a:E"},
+        {"J452 without G809, then with", editor, blocks(2, "4,0"),
+         "-J21 G809=0 show see{paraLbl_J452_c_a:h,paraTextEdit_J452_c_a:h} G809=1", "paraLbl_J452_c_a:E paraTextEdit_J452_c_a:E"},
         // The read-only rules of J08, J30, J32 and C243.
         {"J25 per block (J08 2)", editor, blocks(3, "0,0,1"), "hand:2 show", "paraTextEdit_J25_k:E paraTextEdit_J25_k#2"},
         {"J25 for all (J08 1)", editor, blocks(3, "0,0,1"), "J08=1 hand:2 show", "paraTextEdit_J25_k:r"},
@@ -151,21 +149,22 @@ void TestMotionBlocks::editor_data()
         {"J14 external (J30 1)", editor, blocks(3, "0,0,4"), "J30.2=1 hand:2 show", "paraTextEdit_J14_c_b:r paraTextEdit_J14_c_b#2"},
         {"J14 local (J30 0)", editor, blocks(3, "0,0,8"), "hand:2 show", "paraTextEdit_J14_c_b:E"},
         {"J14 without J30", editor, blocks(3, "0,0,4"), "-J30 hand:2 show", "paraTextEdit_J14_c_b:E"},
-        {"J14 when another block's J30 changes", editor, blocks(3, "0,4,0"), "hand:1 show J30.0=1", "paraTextEdit_J14_c_b:E"},
-        {"J14 when the block's J30 changes", editor, blocks(3, "0,4,0"), "hand:1 show J30.1=1", "paraTextEdit_J14_c_b:r"},
+        {"J14 when another block's J30 changes, then the block's", editor, blocks(3, "0,4,0"),
+         "hand:1 show J30.0=1 see{paraTextEdit_J14_c_b:E} J30.1=1", "paraTextEdit_J14_c_b:r"},
         {"J26 local (J32 0)", editor, blocks(3, "0,0,9"), "hand:2 show", "paraTextEdit_J26_f_b:E paraTextEdit_J26_f_b#2"},
         {"J26 external (J32 2)", editor, blocks(3, "0,0,9"), "J32=2 hand:2 show", "paraTextEdit_J26_f_b:r"},
         {"J26 without J32", editor, blocks(3, "0,0,9"), "-J32 hand:2 show", "paraTextEdit_J26_f_b:E"},
         {"J33 with C243", editor, blocks(3, "0,0,1"), "hand:2 show", "paraCombo_J33_k:E paraCombo_J33_k#2"},
         {"J33 without C243", editor, blocks(3, "0,0,1"), "C243=0 hand:2 show", "paraCombo_J33_k:d"},
         // Stepping through the blocks; the number field takes what is typed, within the blocks.
-        {"step up", editor, blocks(10), "hand:3 show click:toolButtonRight",
-         "lineEditFahrsatznummer=4 paraTextEdit_J10_a#4 paraTextEdit_J10_a%Satz~4"},
+        {"step up, then down", editor, blocks(10),
+         "hand:3 show click:toolButtonRight see{lineEditFahrsatznummer=4,paraTextEdit_J10_a#4,paraTextEdit_J10_a%Satz~4} "
+         "click:toolButtonLeft click:toolButtonLeft", "lineEditFahrsatznummer=2 paraTextEdit_J10_a#2"},
         {"step up at the last block", editor, blocks(10, "0,0,0,0,0,0,0,0,0,4"), "hand:9 show click:toolButtonRight",
          "lineEditFahrsatznummer=9 stackedWidget@12 paraTextEdit_J10_c_b#9"},
-        {"step down", editor, blocks(10), "hand:3 show click:toolButtonLeft", "lineEditFahrsatznummer=2 paraTextEdit_J10_a#2"},
-        {"step down at 0", editor, blocks(10), "show click:toolButtonLeft", "lineEditFahrsatznummer=0 paraTextEdit_J10_a#0"},
-        {"typed 99", editor, blocks(10), "show type:lineEditFahrsatznummer=99", "lineEditFahrsatznummer=9 paraTextEdit_J10_a#9"},
+        {"step down at 0, typed 99", editor, blocks(10),
+         "show click:toolButtonLeft see{lineEditFahrsatznummer=0,paraTextEdit_J10_a#0} type:lineEditFahrsatznummer=99",
+         "lineEditFahrsatznummer=9 paraTextEdit_J10_a#9"},
         {"typed -3", editor, blocks(10), "hand:4 show type:lineEditFahrsatznummer=-3", "lineEditFahrsatznummer=0"},
         {"typed text", editor, blocks(10), "hand:4 show type:lineEditFahrsatznummer=vier", "lineEditFahrsatznummer=0"},
         {"no blocks", editor, blocks(0), "show click:toolButtonRight click:toolButtonLeft click:toolButtonCopyFrom",
@@ -174,10 +173,9 @@ void TestMotionBlocks::editor_data()
         {"blocks appear", editor, blocks(0), "show resize:J10=3 hide show",
          "lineEditFahrsatznummer=0 stackedWidget:E toolButtonCopyFrom:E"},
         // The block another page hands over, taken once.
-        {"handed over", editor, blocks(10), "hand:4 show", "lineEditFahrsatznummer=4 paraCombo_J11_a#4 block=-1"},
-        {"handed over beyond the count", editor, blocks(10), "hand:25 show", "lineEditFahrsatznummer=9"},
-        {"shown again from the tree", editor, blocks(10), "hand:4 show hide show", "lineEditFahrsatznummer=4"},
-        {"live values", editor, blocks(2), "show", "live=C243@1.0,I00@1.0"},
+        {"handed over, shown again from the tree", editor, blocks(10),
+         "hand:4 show see{lineEditFahrsatznummer=4,paraCombo_J11_a#4,block=-1} hide show", "lineEditFahrsatznummer=4"},
+        {"handed over beyond the count", editor, blocks(10), "hand:25 show", "lineEditFahrsatznummer=9 live=C243@1.0,I00@1.0"},
         // Links; the follow-up page opens on the block shown.
         {"follow-up link", editor, blocks(10), "hand:4 show click:ClickLabelFolgefahrsatz_a", "jumps=Folgefahrsatz block=4"},
         {"links of positioning", editor, blocks(2, "1,1"),
@@ -188,9 +186,9 @@ void TestMotionBlocks::editor_data()
          "show click:ClickLabelExtGeschw_c_b click:toolButtonRight click:ClickLabelReferenzierung_e click:toolButtonRight "
          "click:ClickLabelGeschwKlammerung_f_b click:toolButtonRight click:ActionWidgetSynchronbetrieb",
          "jumps=DbmQuelleExterneGeschwindigkeit,Referenzfahrt,DbmQuelleDrehmKraftGeschwKlammerung,SynchronBetrieb"},
-        {"copy cancelled", editor, blocks(6, {}, "7"), "hand:5 show dialog{click:pushButtonFahrsatzUebernehmenCancel} "
-                                                       "click:toolButtonCopyFrom", "writes="},
-        {"copy closed", editor, blocks(6, {}, "7"), "hand:5 show dialog{reject} click:toolButtonCopyFrom", "writes="},
+        {"copy cancelled, closed", editor, blocks(6, {}, "7"),
+         "hand:5 show dialog{click:pushButtonFahrsatzUebernehmenCancel} click:toolButtonCopyFrom see{writes=} "
+         "dialog{reject} click:toolButtonCopyFrom", "writes="},
     };
     rows << more;
     // A copy of block 2 into block 5 writes every parameter of the block.
@@ -203,14 +201,13 @@ void TestMotionBlocks::editor_data()
     rows.append({"copy from block 2", editor, drive,
                  "hand:5 show dialog{pick:comboFahrsaetze=2,click:pushButtonFahrsatzUebernehmenOK} click:toolButtonCopyFrom",
                  "writes=" + copy.join(',') + " stackedWidget@13 paraTextEdit_J10_f_b#5"});
-    addRows(rows);
 }
 
-void TestMotionBlocks::followUps_data()
+static void followUpRows(QList<Row> &rows)
 {
     const QString page = QStringLiteral("Folgefahrsatz");
     const QString hidden = "box=Assistentenseite~ist~aktuell~ausgeblendet.<br>Möglicherweise~sind~keine~Analogeingänge~projektiert.";
-    QList<Row> rows = {
+    rows << QList<Row>{
         // Every list offers "-1: inaktiv" and the blocks with their names, and selects the block's number.
         {"lists", page, blocks(3), "hand:1 J271.1=2 J286.1=0 J282.0=1 show",
          "comboBox_J271*4 comboBox_J271@3 comboBox_J271=2:~Satz~2 comboBox_J286@1 comboBox_J282@0 comboBox_J285=-1:~inaktiv writes="},
@@ -247,60 +244,55 @@ void TestMotionBlocks::followUps_data()
         const QString changes = QStringLiteral("J25%1.1=4 J26%1.1=9").arg(slot);
         rows.append({QStringLiteral("trigger %1 set").arg(slot), page, blocks(3),
                      QStringLiteral("hand:2 show J25%1.2=3 J26%1.2=250").arg(slot), frame + ":E " + range + ":h"});
-        rows.append({QStringLiteral("trigger %1 of another block").arg(slot), page, blocks(3), "hand:2 show " + changes,
-                     frame + ":h " + range + ":E"});
-        rows.append({QStringLiteral("trigger %1 stepped to").arg(slot), page, blocks(3),
-                     "hand:2 show " + changes + " click:toolButtonLeft", frame + ":E " + range + ":h"});
+        rows.append({QStringLiteral("trigger %1 of another block, stepped to").arg(slot), page, blocks(3),
+                     "hand:2 show " + changes + " see{" + frame + ":h," + range + ":E} click:toolButtonLeft",
+                     frame + ":E " + range + ":h"});
     }
-    addRows(rows);
 }
 
-void TestMotionBlocks::sources_data()
+static void sourceRows(QList<Row> &rows)
 {
     const QString counted = "J10=a,b,c J11=0*3 J27=0*3 J251=0*3 J285=-1*3 J440=0*3 J452=0*3";
     const QString count = "$J10*%1 $J11*%1 $J251*%1 $J440*%1 $J452*%1";
-    const QString bin = "DbmMotionBlockBinSignals";
+    const QString bin = "DbmMotionBlockBinSignals", plain = "MotionBlocks";
     const QString sources = "I100=1 J06=1 J07=1 J917=1";
-    addRows({
-        {"J03 binary", "DbmMotionBlockSelect", "J03=0", "show", "stackedWidget@0"},
-        {"J03 parameter", "DbmMotionBlockSelect", "J03=0", "show J03=1", "stackedWidget@1"},
-        {"J03 back", "DbmMotionBlockSelect", "J03=1", "show J03=0", "stackedWidget@0"},
+    rows << QList<Row>{
+        {"J03 binary, parameter, binary", "DbmMotionBlockSelect", "J03=0",
+         "show see{stackedWidget@0} J03=1 see{stackedWidget@1} J03=0", "stackedWidget@0"},
         {"J03 unknown", "DbmMotionBlockSelect", "J03=7", "show", "stackedWidget@0"},
         {"J03 missing", "DbmMotionBlockSelect", "", "show", "stackedWidget@0"},
-        {"J80 off", "SrcDirectMbStart", "J80=0", "show", "stackedWidget@0"},
-        {"J80 on", "SrcDirectMbStart", "J80=0", "show J80=1", "stackedWidget@1"},
+        {"J80 off, on, off", "SrcDirectMbStart", "J80=0", "show see{stackedWidget@0} J80=1 see{stackedWidget@1} J80=0",
+         "stackedWidget@0"},
         {"J80 other", "SrcDirectMbStart", "J80=-3", "show", "stackedWidget@1"},
-        {"J80 back", "SrcDirectMbStart", "J80=1", "show J80=0", "stackedWidget@0"},
         {"J80 missing", "SrcDirectMbStart", "", "show", "stackedWidget@0"},
         {"all sources to parameter", bin, sources, "show click:PushButtonQuellenAufParameter",
-         "writes=I100.0=2,J06.0=2,J07.0=2,J917.0=2"},
+         "writes=I100.0=2,J06.0=2,J07.0=2,J917.0=2 PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
         {"all sources inactive", bin, sources, "show click:PushButtonQuellenAufInaktiv", "writes=I100.0=0,J06.0=0,J07.0=0,J917.0=0"},
         {"missing sources skipped", bin, "J06=1 J917=1", "show click:PushButtonQuellenAufParameter", "writes=J06.0=2,J917.0=2"},
-        {"source buttons, editable", bin, sources, "show", "PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
         {"source buttons, read-only", bin, sources, "readonly show", "PushButtonQuellenAufParameter:d PushButtonQuellenAufInaktiv:d"},
         // The plain block editor edits the block chosen, and changes the number of blocks offline.
-        {"block 5 edited", "MotionBlocks", "J10=a,b,c,d,e,f J11=0*6 J13=0*6 J251=0*6",
+        {"block 5 edited", plain, "J10=a,b,c,d,e,f J11=0*6 J13=0*6 J251=0*6",
          "offline show type:SpinBoxMotionBlockToEdit=5 type:paraTextEdit_J13=77",
          "$J13.5=77 $J13.0=0 paraTextEdit_J13#5 paraCombo_J11#5 paraLbl_J251#5 SpinBoxMotionBlockToEdit*5"},
-        {"count 5", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=5",
+        {"count 5", plain, counted, "offline show type:SpinBoxNumberOfMotionBlocks=5",
          count.arg(5) + " SpinBoxNumberOfMotionBlocks=5 SpinBoxMotionBlockToEdit*4"},
-        {"count 16380", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=16380", count.arg(16380)},
-        {"count 0 refused", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=0",
+        {"count 16380", plain, counted, "offline show type:SpinBoxNumberOfMotionBlocks=16380", count.arg(16380)},
+        {"count 0 refused", plain, counted, "offline show type:SpinBoxNumberOfMotionBlocks=0",
          count.arg(3) + " SpinBoxNumberOfMotionBlocks=3"},
-        {"count text refused", "MotionBlocks", counted, "offline show type:SpinBoxNumberOfMotionBlocks=abc", count.arg(3)},
-        {"shrink confirmed", "MotionBlocks", counted, "offline show yes type:SpinBoxNumberOfMotionBlocks=1",
+        {"count text refused", plain, counted, "offline show type:SpinBoxNumberOfMotionBlocks=abc", count.arg(3)},
+        {"shrink confirmed", plain, counted, "offline show yes type:SpinBoxNumberOfMotionBlocks=1",
          count.arg(1) + " box=Fahrsätze~1~bis~2~löschen? SpinBoxMotionBlockToEdit*0"},
-        {"shrink declined", "MotionBlocks", counted, "offline show no type:SpinBoxNumberOfMotionBlocks=1",
+        {"shrink declined", plain, counted, "offline show no type:SpinBoxNumberOfMotionBlocks=1",
          count.arg(3) + " SpinBoxNumberOfMotionBlocks=3"},
-        {"count online", "MotionBlocks", counted, "show type:SpinBoxNumberOfMotionBlocks=5",
+        {"count online", plain, counted, "show type:SpinBoxNumberOfMotionBlocks=5",
          count.arg(3) + " SpinBoxNumberOfMotionBlocks:d"},
-        {"count read-only", "MotionBlocks", counted, "offline readonly show type:SpinBoxNumberOfMotionBlocks=5",
+        {"count read-only", plain, counted, "offline readonly show type:SpinBoxNumberOfMotionBlocks=5",
          count.arg(3) + " SpinBoxNumberOfMotionBlocks:d"},
-        {"no blocks", "MotionBlocks", "J10=*0 J11=0*0", "offline show type:SpinBoxNumberOfMotionBlocks=2",
+        {"no blocks", plain, "J10=*0 J11=0*0", "offline show type:SpinBoxNumberOfMotionBlocks=2",
          "$J10*2 $J11*2 SpinBoxMotionBlockToEdit*1"},
-        {"no blocks shown", "MotionBlocks", "J10=*0 J11=0*0", "offline show", "paraTextEdit_J10:h SpinBoxNumberOfMotionBlocks=0"},
+        {"no blocks shown", plain, "J10=*0 J11=0*0", "offline show", "paraTextEdit_J10:h SpinBoxNumberOfMotionBlocks=0"},
         // "16" passes through "1" while typed: no block is cut meanwhile, and only 16 is asked for.
-        {"count typed", "MotionBlocks", QString(counted).replace("*3", "*20").replace("a,b,c", "a*20"),
+        {"count typed", plain, QString(counted).replace("*3", "*20").replace("a,b,c", "a*20"),
          "offline show type:SpinBoxMotionBlockToEdit=12 yes type:SpinBoxNumberOfMotionBlocks=16",
          count.arg(16) + " SpinBoxMotionBlockToEdit=12 box=Fahrsätze~16~bis~19~löschen?"},
         // The diagrams lead to the pages of their parts.
@@ -309,7 +301,8 @@ void TestMotionBlocks::sources_data()
          "click:ActionWidgetToFahrsatz_b click:ActionWidgetDirektStart_b",
          "jumps=SteuertafelApplikation,SteuerStatusFahrsatz,Fahrsatzbetrieb,SrcDirectMbStart"},
         {"block selection links, parameter", "DbmMotionBlockSelect", "J03=1",
-         "show click:ActionWidgetToSteuertafelApplikation_2 click:ActionWidgetToFahrsatz_a click:ActionWidgetDirektStart_a",
+         "show see{stackedWidget@1} click:ActionWidgetToSteuertafelApplikation_2 click:ActionWidgetToFahrsatz_a "
+         "click:ActionWidgetDirektStart_a",
          "jumps=SteuertafelApplikation,Fahrsatzbetrieb,SrcDirectMbStart"},
         {"binary signal links", bin, "",
          "show click:ActionWidgetE19 click:ActionWidgetFahrsatz click:ActionWidgetSteuertafelApplikation click:ActionWidgetJ01",
@@ -320,10 +313,10 @@ void TestMotionBlocks::sources_data()
          "jumps=Fahrsatz,DbmMotionBlockSelect,SteuertafelApplikation,EinAusgaenge"},
         {"torque limit links", "DbmMotionBlockTrqForce", "", "show click:ActionWidgetToFahrsatz click:ActionWidgetToC232C233",
          "jumps=Fahrsatz,DbmSrcTrqForce"},
-    });
+    };
 }
 
-void TestMotionBlocks::triggers_data()
+static void triggerRows(QList<Row> &rows)
 {
     const QString source = "DbmSrcCtrlFollowMotionBlock", perBlock = "DbmSrcIndirectTriggerFollowMb";
     const QString common = "DbmSrcIndirectTriggerFollowMbV2", switching = "DbmFahrsatzSchaltwerk";
@@ -331,22 +324,22 @@ void TestMotionBlocks::triggers_data()
     const QString addresses = "J437=1*5 J439=*5 J440=*4 J441=*4 J442=*4 J443=*4 J444=*4 J40=7*4 I441=3";
     const QString noFlags = "J439=*5 J440=*4 J441=*4 J442=*4 J443=*4 J444=*4";
     const QString elements = "J455=0*5 J456=0*5 J457=0*5";
-    QList<Row> rows = {
+    rows << QList<Row>{
         {"lamps 5", source, "J451=31", "show J451=5", lamps.arg(1).arg(0).arg(1).arg(0).arg(0)},
-        {"lamps 31", source, "J451=0", "show J451=31", lamps.arg(1).arg(1).arg(1).arg(1).arg(1)},
+        {"lamps 31", source, "J451=0", "show J451=31",
+         lamps.arg(1).arg(1).arg(1).arg(1).arg(1) + " live=J451@1.0,J451@1.1,J451@1.2,J451@1.3,J451@1.4"},
         {"lamps, bit 5 only", source, "J451=31", "show J451=32", lamps.arg(0).arg(0).arg(0).arg(0).arg(0)},
         {"lamps without J451", source, "", "show", lamps.arg(0).arg(0).arg(0).arg(0).arg(0)},
         {"all triggers to parameter", source, "J450=5*5", "show click:PushButtonQuellenAufParameter",
-         "writes=J450.0=2,J450.1=2,J450.2=2,J450.3=2,J450.4=2"},
+         "writes=J450.0=2,J450.1=2,J450.2=2,J450.3=2,J450.4=2 PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
         {"all triggers inactive", source, "J450=5*5", "show click:PushButtonQuellenAufInaktiv",
          "writes=J450.0=0,J450.1=0,J450.2=0,J450.3=0,J450.4=0"},
         {"trigger buttons without J450", source, "", "show click:PushButtonQuellenAufParameter", "writes="},
-        {"trigger buttons, editable", source, "J450=5*5", "show", "PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
-        {"trigger buttons, read-only", source, "J450=5*5", "readonly show",
-         "PushButtonQuellenAufParameter:d PushButtonQuellenAufInaktiv:d"},
-        {"trigger buttons, editable again", source, "J450=5*5", "readonly show editable", "PushButtonQuellenAufInaktiv:E"},
-        {"trigger links", source, "", "show click:labelFollowMotionBlock click:labelIO", "jumps=Folgefahrsatz,EinAusgaenge"},
-        {"indirect, both pages", source, "", "show click:labelIndirectTrigger", "jumps=" + common},
+        {"trigger buttons, read-only, editable again", source, "J450=5*5",
+         "readonly show see{PushButtonQuellenAufParameter:d,PushButtonQuellenAufInaktiv:d} editable",
+         "PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
+        {"trigger links", source, "", "show click:labelFollowMotionBlock click:labelIO click:labelIndirectTrigger",
+         "jumps=Folgefahrsatz,EinAusgaenge," + common},
         {"indirect, per block only", source, "", "nopage:" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
         {"indirect, common only", source, "", "nopage:" + perBlock + " show click:labelIndirectTrigger", "jumps=" + common},
         {"indirect, common hidden", source, "", "page:-" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
@@ -359,10 +352,9 @@ void TestMotionBlocks::triggers_data()
         {"inversion", common, "J438=0*5", "show", "FrameJ438:E stackedWidgetJ438Inverting@1"},
         {"no inversion", common, "", "show", "FrameJ438:h stackedWidgetJ438Inverting@0"},
         // Trigger 2 taken indirectly or not: the flag is written and the address follows.
-        {"per block, unchecked", perBlock, addresses, "show click:checkBox_J437_2",
-         "writes=J437.2=0 checkBox_J437_2?0 paraTextEdit_J442:d paraTextEdit_J441:E"},
-        {"per block, checked again", perBlock, addresses, "show click:checkBox_J437_2 click:checkBox_J437_2",
-         "writes=J437.2=0,J437.2=1 checkBox_J437_2?1 paraTextEdit_J442:E"},
+        {"per block, unchecked, checked again", perBlock, addresses,
+         "show click:checkBox_J437_2 see{writes=J437.2=0,checkBox_J437_2?0,paraTextEdit_J442:d,paraTextEdit_J441:E} "
+         "click:checkBox_J437_2", "writes=J437.2=0,J437.2=1 checkBox_J437_2?1 paraTextEdit_J442:E"},
         {"per block, without J437", perBlock, noFlags, "show click:checkBox_J437_2", "writes= checkBox_J437_2?0 paraTextEdit_J442:d"},
         {"common, unchecked", common, addresses, "show click:checkBox_J437_2", "writes=J437.2=0 paraTextEdit_J439_2:d"},
         {"common, without J437", common, noFlags, "show click:checkBox_J437_2", "writes= checkBox_J437_2?0 paraTextEdit_J439_2:d"},
@@ -373,57 +365,349 @@ void TestMotionBlocks::triggers_data()
         {"address of the next block edited", perBlock, addresses, "hand:2 show click:toolButtonRight type:paraTextEdit_J440=I441",
          "$J440.3=I441 lineEditFahrsatznummer=3 paraTextEdit_J444#3"},
         {"lamps of the per-block page", perBlock, addresses + " I445=0 I446=0 I447=0 I448=0 I449=0", "show I446=1",
-         "LedWidgetJ446@1 LedWidgetJ445@0"},
+         "LedWidgetJ446@1 LedWidgetJ445@0 live=I445@1.0,I446@1.0,I447@1.0,I448@1.0,I449@1.0,J437@1.0"},
         {"lamps of the common page", common, addresses + " J445=0 J446=0 J447=0 J448=0 J449=0", "show J449=1",
-         "LedWidgetJ449@1 LedWidgetJ448@0"},
-        {"G809 set", common, "G809=0", "show click:CheckboxG809", "writes=G809.0=1 CheckboxG809?1"},
-        {"G809 cleared", common, "G809=1", "show click:CheckboxG809", "writes=G809.0=0 CheckboxG809?0"},
+         "LedWidgetJ449@1 LedWidgetJ448@0 live=J437@1.0,J445@1.0,J446@1.0,J447@1.0,J448@1.0,J449@1.0"},
+        {"G809 set, cleared", common, "G809=0 J437=0*5",
+         "show see{CheckboxG809:E,checkBox_J437_0:E} click:CheckboxG809 see{writes=G809.0=1,CheckboxG809?1} click:CheckboxG809",
+         "writes=G809.0=1,G809.0=0 CheckboxG809?0"},
         {"G809 from the drive", common, "G809=0", "show G809=1", "CheckboxG809?1 writes="},
-        {"common page, editable", common, "G809=0 J437=0*5", "show", "CheckboxG809:E checkBox_J437_0:E"},
         {"common page, read-only", common, "G809=0 J437=0*5", "readonly show", "CheckboxG809:d checkBox_J437_0:d"},
         {"per-block page, read-only", perBlock, addresses, "readonly show", "checkBox_J437_0:d"},
         // Block-end switching: the drive's state shows and is not written back; a click writes.
         {"switch from the drive", switching, elements, "show J456.3=1",
-         "checkBoxJ456_3?1 ParaLineEdit_J455_3:E ParaLineEdit_J455_1:d writes="},
-        {"switch 2 from the drive", switching, elements, "show J456.3=2", "checkBoxJ456_3?1 $J456.3=2 writes="},
-        {"switch checked", switching, elements, "show click:checkBoxJ456_1", "writes=J456.1=1 checkBoxJ456_1?1 ParaLineEdit_J455_1:E"},
-        {"switch unchecked", switching, "J455=0*5 J456=0,1,0,0,0 J457=0*5", "show click:checkBoxJ456_1",
-         "writes=J456.1=0 checkBoxJ456_1?0 ParaLineEdit_J455_1:d"},
-        {"switches, read-only", switching, elements, "readonly show", "checkBoxJ456_0:d checkBoxJ456_4:d"},
-        {"switches, editable", switching, elements, "show", "checkBoxJ456_0:E checkBoxJ456_4:E"},
-        {"live values, trigger source", source, "J451=0", "show", "live=J451@1.0,J451@1.1,J451@1.2,J451@1.3,J451@1.4"},
-        {"live values, per-block page", perBlock, addresses + " I445=0 I446=0 I447=0 I448=0 I449=0", "show",
-         "live=I445@1.0,I446@1.0,I447@1.0,I448@1.0,I449@1.0,J437@1.0"},
-        {"live values, common page", common, addresses + " J445=0 J446=0 J447=0 J448=0 J449=0", "show",
-         "live=J437@1.0,J445@1.0,J446@1.0,J447@1.0,J448@1.0,J449@1.0"},
-        {"live values, switching", switching, elements, "show",
+         "checkBoxJ456_3?1 ParaLineEdit_J455_3:E ParaLineEdit_J455_1:d writes= checkBoxJ456_0:E checkBoxJ456_4:E "
          "live=J455@1.0,J455@1.1,J455@1.2,J455@1.3,J455@1.4,J456@1.0,J456@1.1,J456@1.2,J456@1.3,J456@1.4,"
          "J457@1.0,J457@1.1,J457@1.2,J457@1.3,J457@1.4"},
+        {"switch 2 from the drive", switching, elements, "show J456.3=2", "checkBoxJ456_3?1 $J456.3=2 writes="},
+        {"switch unchecked, checked", switching, "J455=0*5 J456=0,1,0,0,0 J457=0*5",
+         "show click:checkBoxJ456_1 see{writes=J456.1=0,checkBoxJ456_1?0,ParaLineEdit_J455_1:d} click:checkBoxJ456_1",
+         "writes=J456.1=0,J456.1=1 checkBoxJ456_1?1 ParaLineEdit_J455_1:E"},
+        {"switches, read-only", switching, elements, "readonly show", "checkBoxJ456_0:d checkBoxJ456_4:d"},
     };
     // The source of a trigger shown from the address its parameter holds (element 1 on both
     // pages: block 1 on the per-block one, trigger 1 on the other).
-    const struct
-    {
-        const char *address;
-        const char *shown; // "coordinate#element", empty: hidden
-    } pairs[] = {{"I441", "I441#0"}, {"J40.3", "J40#3"}, {"1:J40.2", "J40#2"}, {"J4x0", ""},
+    // The address and the "coordinate#element" shown, empty: hidden.
+    const std::pair<const char *, const char *> pairs[] = {{"I441", "I441#0"}, {"J40.3", "J40#3"}, {"1:J40.2", "J40#2"}, {"J4x0", ""},
                  {"J40.9", ""},      {"Z999", ""},       {"~", ""}};
-    for (const auto &pair : pairs) {
+    for (const auto &[address, bound] : pairs) {
         for (const QString &page : {perBlock, common}) {
-            const QString name = page == perBlock ? "J441" : "J439_1";
-            const QString address = page == perBlock ? "J441.1=" : "J439.1=";
+            const QString name = page == perBlock ? "J441" : "J439_1", change = name.left(4) + ".1=";
             // A control already bound elsewhere moves with a new address.
-            const QString shown = QString(pair.shown).isEmpty()
-                                      ? "paraTextEdit_" + name + "_Indirekt:h paraLbl_" + name + "_Indirekt:h"
-                                      : "paraTextEdit_" + name + "_Indirekt=" + QString(pair.shown).section('#', 0, 0) + " paraTextEdit_"
-                                            + name + "_Indirekt#" + QString(pair.shown).section('#', 1) + " paraLbl_" + name + "_Indirekt:E";
-            rows.append({QStringLiteral("%1, address %2").arg(page, pair.address), page, addresses,
-                         "hand:1 show " + address + "J40.1 " + address + pair.address, shown});
+            const QString shown = QString(bound).isEmpty()
+                                      ? QStringLiteral("paraTextEdit_%1_Indirekt:h paraLbl_%1_Indirekt:h").arg(name)
+                                      : QStringLiteral("paraTextEdit_%1_Indirekt=%2 paraTextEdit_%1_Indirekt#%3 paraLbl_%1_Indirekt:E")
+                                            .arg(name, QString(bound).section('#', 0, 0), QString(bound).section('#', 1));
+            rows.append({QStringLiteral("%1, address %2").arg(page, address), page, addresses,
+                         "hand:1 show " + change + "J40.1 " + change + address, shown});
         }
     }
     rows.append({"per block, no address parameter", perBlock, "J437=1*5 J440=*4 J40=7*4", "hand:1 show",
                  "paraTextEdit_J441_Indirekt:h paraTextEdit_J440_Indirekt:h"});
-    addRows(rows);
+}
+
+// The table page's count change and reset of all blocks, offline; a parameter the drive lacks
+// (J55) is skipped.
+static void tableRows(QList<Row> &rows)
+{
+    const QString page = QStringLiteral("Fahrsatzbetrieb");
+    QString drive = table + QStringLiteral(" J10=Satz*3");
+    for (const QString &coordinate : resetCoordinates.mid(1) + resizedOnly)
+        drive += QStringLiteral(" %1=5*3").arg(coordinate);
+    const QString open = QStringLiteral("offline -J55 J13.1=9 J444.2=9 show ");
+    QStringList reset;
+    for (int block = 0; block < 3; ++block) {
+        for (const QString &coordinate : resetCoordinates)
+            reset << QStringLiteral("%1.%2=%3").arg(coordinate).arg(block).arg(coordinate == "J10" ? "Satz" : "5");
+    }
+    const QString counted = "$J10*%1 $J19*%1 $J286*%1 $J452*%1 $J444*%1 $J55*none LblValueAnzahlFahrsaetze=%1";
+    const QString change = QStringLiteral("dialog{%1} click:pushButtonAnzahlAendern");
+    const QList<std::array<QString, 3>> own = {
+        {"offline", "", "pushButtonAnzahlAendern:E pushButtonResetFahrsaetze:E"},
+        {"offline, read-only", "readonly", "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:d"},
+        {"online", "online", "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:E"},
+        {"online, read-only", "online readonly", "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:d"},
+        {"editable again", "readonly editable", "pushButtonAnzahlAendern:E pushButtonResetFahrsaetze:E"},
+        // Without J10 the dialog would offer 1 and cut every block parameter down to it.
+        {"no J10", "-J10 online offline", "pushButtonAnzahlAendern:d"},
+        {"count 20", change.arg("type:lineEditAnzahlFahrsaetze=20"), counted.arg(20)},
+        {"count 16380", change.arg("type:lineEditAnzahlFahrsaetze=16380"), counted.arg(16380)},
+        {"count 16381", "ok " + change.arg("type:lineEditAnzahlFahrsaetze=16381"), counted.arg(3) + " box=Ungültige~Fahrsatzanzahl"},
+        {"count 20000", "ok " + change.arg("type:lineEditAnzahlFahrsaetze=20000"), counted.arg(3) + " box=Ungültige~Fahrsatzanzahl"},
+        {"count -5", "ok " + change.arg("type:lineEditAnzahlFahrsaetze=-5"), counted.arg(3) + " box=Ungültige~Fahrsatzanzahl"},
+        {"count 0", change.arg("type:lineEditAnzahlFahrsaetze=0"), counted.arg(3)},
+        {"count cancelled", change.arg("keys:lineEditAnzahlFahrsaetze=20,click:pushButtonCancel"), counted.arg(3)},
+        {"count closed", change.arg("keys:lineEditAnzahlFahrsaetze=20,reject"), counted.arg(3)},
+        {"count confirmed", change.arg("keys:lineEditAnzahlFahrsaetze=12,click:pushButtonOk"), counted.arg(12)},
+        {"count no number", change.arg("keys:lineEditAnzahlFahrsaetze=zwoelf,click:pushButtonOk"), counted.arg(3)},
+        {"reset", "yes click:pushButtonResetFahrsaetze",
+         "writes=" + reset.join(',') + " box=Alle~Fahrsätze~auf~Defaultwerte~zurücksetzen?"},
+        {"reset declined", "no click:pushButtonResetFahrsaetze", "writes= $J13.1=9"},
+        {"reset without J10: one block", "-J10 yes click:pushButtonResetFahrsaetze",
+         "writes=" + reset.filter(QRegularExpression("^(?!J10)\\w+\\.0=")).join(',')},
+        {"reset without J19", "-J19 yes click:pushButtonResetFahrsaetze",
+         "writes=" + reset.filter(QRegularExpression("^(?!J19\\.)")).join(',')},
+    };
+    for (const auto &[name, script, expected] : own)
+        rows.append({name, page, drive, open + script, expected});
+}
+
+// Rows of page, drive (see seedTokens()), script (see PageScript; see{a,b}: the page shows
+// the states a and b at this point) and expected states.
+void TestMotionBlocks::states_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("drive");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("expected");
+    QList<Row> rows;
+    for (const auto add : {editorRows, followUpRows, sourceRows, triggerRows, tableRows})
+        add(rows);
+    for (const Row &row : std::as_const(rows))
+        QTest::addRow("%s: %s", qPrintable(row[1]), qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
+}
+
+void TestMotionBlocks::states()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, drive);
+    QFETCH(QString, script);
+    QFETCH(QString, expected);
+    seedTokens(m_host->store(), drive);
+    m_page.reset(PageRegistry::createPage(page));
+    QVERIFY(m_page);
+    m_host->attach(m_page.get());
+    m_page->resize(1000, 700);
+    PageScript &pageScript = *m_script;
+    pageScript.setPage(m_page.get());
+    for (const QString &step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!step.startsWith(QLatin1String("see{"))) {
+            pageScript.run(step);
+            continue;
+        }
+        const QString seen = step.mid(4).chopped(1).replace(QLatin1Char(','), QLatin1Char(' '));
+        QCOMPARE(pageScript.states(seen), seen);
+    }
+    QCOMPARE(pageScript.states(expected), expected);
+    QCOMPARE(m_watcher->unexpectedCount(), 0);
+    QCOMPARE(m_watcher->pendingAnswers(), 0);
+}
+
+void TestMotionBlocks::openTable(const QString &script, const QString &extra)
+{
+    m_host->setOnline(false);
+    seedTokens(m_host->store(), table + QLatin1Char(' ') + extra);
+    m_page.reset(PageRegistry::createPage(QStringLiteral("Fahrsatzbetrieb")));
+    m_script->setPage(m_page.get());
+    m_script->run(script);
+    m_host->attach(m_page.get());
+    m_page->resize(1000, 700);
+    m_page->show();
+}
+
+void TestMotionBlocks::cells_data()
+{
+    QTest::addColumn<QString>("drive");    // changes of block 2 (or of everything) before the page opens
+    QTest::addColumn<QString>("setpoint"); // of block 2; a linked one names its link
+    QTest::addColumn<QString>("row1");     // number, name, command, then the follow-up entries of block 1
+    const QString rows = "J11.2=0>-|J11.2=1>1000|J11.2=3>1000|J11.2=4>1400|J11.2=4 J30.2=1>G462|J11.2=8 J30.2=2>G462|"
+                         "J11.2=8 J30.1=2>1400|J11.2=5>1600|J11.2=11>1600|J11.2=6>I30: 300|J11.2=7>-|J11.2=9>2600|"
+                         "J11.2=9 J32=1>G471|J11.2=10>-|J11.2=12>G80|J11.2=14>G80|J11.2=13>I88|J11.2=15>-|J11.2=-4>-|"
+                         "-J13>-|J11.2=4 -J30>-|J11.2=6 -I30>I30: |J11.2=9 -J32>-|"
+                         "J10.1=Anfahrt J271.1=3 J285.1=0 J286.1=2 -J273>1000>1 Anfahrt 1 3 - - - - - - - - 0 2|"
+                         "-J11>->1 Satz  - - - - - - - - - - -|resize:J10=0>>|-J10>>";
+    for (const QString &row : rows.split(QLatin1Char('|')))
+        QTest::newRow(qPrintable(row.section('>', 0, 0))) << row.section('>', 0, 0) << row.section('>', 1, 1)
+                                                          << row.section('>', 2);
+}
+
+void TestMotionBlocks::cells()
+{
+    QFETCH(QString, drive);
+    QFETCH(QString, setpoint);
+    QFETCH(QString, row1);
+    const QHash<QString, Model::Link> links = {
+        {"G462", Model::Link::G462}, {"G471", Model::Link::G471}, {"G80", Model::Link::G80}, {"I88", Model::Link::I88}};
+    openTable(drive);
+    const int rows = view()->model()->rowCount();
+    QCOMPARE(rows, setpoint.isEmpty() ? 0 : 4);
+    QCOMPARE(child<QLabel>(m_page.get(), "LblValueAnzahlFahrsaetze")->text(), QString::number(rows));
+    QCOMPARE(cell(2, Model::SetpointColumn), setpoint);
+    QCOMPARE(cell(2, Model::SetpointColumn, Model::LinkRole).toInt(), int(links.value(setpoint, Model::Link::None)));
+    if (row1.isEmpty())
+        return;
+    QStringList actual = {cell(1, Model::NumberColumn), cell(1, Model::NameColumn), cell(1, Model::CommandColumn)};
+    for (int column : {Model::InterruptColumn, Model::BlockEndColumn, Model::BufferedColumn})
+        actual << view()->model()->index(1, column).data(Model::ButtonTextsRole).toStringList();
+    QCOMPARE(actual.join(' '), row1);
+}
+
+// A burst of changes refills the table once, when the drive has been quiet for a second: the
+// collection starts again with every change of a watched parameter, and a fill leaves nothing
+// pending.
+void TestMotionBlocks::refillOnceAfterABurst()
+{
+    openTable();
+    QSignalSpy fills(view()->model(), &QAbstractItemModel::modelReset);
+    auto *collection = m_page->findChild<QTimer *>();
+    QVERIFY(collection && collection->isSingleShot());
+    m_script->run("J11=12 J13=5 J271.3=1 J286=2 I30=7");
+    QVERIFY(collection->isActive());
+    QCOMPARE(fills.count(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(fills.count(), 1, 10000);
+    QVERIFY(!collection->isActive());
+    QCOMPARE(cell(0, Model::SetpointColumn, Model::LinkRole).toInt(), int(Model::Link::G80));
+    QCOMPARE(view()->model()->index(3, Model::InterruptColumn).data(Model::ButtonTextsRole).toStringList().first(), "1");
+    // A parameter the table ignores starts nothing.
+    m_script->run("J300=7");
+    QVERIFY(!collection->isActive());
+}
+
+void TestMotionBlocks::tableInput_data()
+{
+    QTest::addColumn<QString>("script"); // drive changes before the page opens
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("input"); // click:b (the cell's button b), click:b+n (n pixels right of it), else keys
+    QTest::addColumn<QString>("jumps"); // page:block of each jump
+    const QString links = "J273.1=3 J11=12,9,4,13 J30.2=1 J32=1", keys = "J11=1,4,1,1 J30.1=1";
+    // The columns are sized without measuring every row; a late row's wider numbers still fit.
+    const QString late = "resize:J10=2000 resize:J11=2000 resize:J275=2000 J275.1999=1999";
+    const std::tuple<const char *, QString, int, int, const char *, const char *> rows[] = {
+        {"number", links, 2, Model::NumberColumn, "click:0", "Fahrsatz:2"},
+        {"beside the number", links, 2, Model::NumberColumn, "click:0+4", ""},
+        {"between two entries", links, 1, Model::InterruptColumn, "click:0+2", ""},
+        {"interrupt, none", links, 1, Model::InterruptColumn, "click:0", "Folgefahrsatz:1"},
+        {"interrupt naming block 3", links, 1, Model::InterruptColumn, "click:2", "Folgefahrsatz:1"},
+        {"block end", links, 3, Model::BlockEndColumn, "click:4", "Folgefahrsatz:3"},
+        {"buffered", links, 0, Model::BufferedColumn, "click:0", "Folgefahrsatz:0"},
+        {"G462", links, 2, Model::SetpointColumn, "click:0", "DbmQuelleExterneGeschwindigkeit:-1"},
+        {"G471", links, 1, Model::SetpointColumn, "click:0", "DbmQuelleDrehmKraftGeschwKlammerung:-1"},
+        {"G80", links, 0, Model::SetpointColumn, "click:0", "SynchronBetrieb:-1"},
+        {"I88", links, 3, Model::SetpointColumn, "click:0", "AntriebBeobBewegung:-1"},
+        {"late number", late, 1999, Model::NumberColumn, "click:0", "Fahrsatz:1999"},
+        {"late interrupt", late, 1999, Model::InterruptColumn, "click:4", "Folgefahrsatz:1999"},
+        // The numbers, entries and links are reached and pressed with the keyboard as well.
+        {"space on the block number", keys, 2, Model::NumberColumn, "Space", "Fahrsatz:2"},
+        {"return on a follow-up entry", keys, 2, Model::InterruptColumn, "Return", "Folgefahrsatz:2"},
+        {"enter on the keypad", keys, 0, Model::BufferedColumn, "Enter", "Folgefahrsatz:0"},
+        {"right past the last button", keys, 2, Model::InterruptColumn, "Right Right Right Right Right Space", "Folgefahrsatz:2"},
+        {"up and down between numbers", keys, 1, Model::NumberColumn, "Down Space Up Up Space", "Fahrsatz:2 Fahrsatz:0"},
+        {"setpoint link", keys, 1, Model::SetpointColumn, "Space", "DbmQuelleExterneGeschwindigkeit:-1"},
+        {"text cells have nothing to press", keys, 1, Model::NameColumn, "Space Return", ""},
+        {"setpoint without link", keys, 2, Model::SetpointColumn, "Return", ""},
+    };
+    for (const auto &[name, script, row, column, input, jumps] : rows)
+        QTest::newRow(name) << script << row << column << QString::fromLatin1(input) << QString::fromLatin1(jumps);
+}
+
+// Clicks and keys on the table where the user sees the numbers, entries and links.
+void TestMotionBlocks::tableInput()
+{
+    QFETCH(QString, script);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, input);
+    QFETCH(QString, jumps);
+    openTable(script);
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    const QModelIndex index = view()->model()->index(row, column);
+    view()->scrollTo(index);
+    QStringList seen;
+    const auto press = [&](const std::function<void()> &action) {
+        m_host->clearCalls();
+        m_host->setProperty("FahrsatzNummer", -1);
+        action();
+        for (const QString &call : m_host->calls({"jumpToPage"}))
+            seen << call.mid(11).chopped(1) + QLatin1Char(':') + QString::number(m_host->fahrsatzNummer());
+    };
+    if (input.startsWith(QLatin1String("click:"))) {
+        const QRect target = view()->targetRect(index, input.section(':', 1).section('+', 0, 0).toInt());
+        QVERIFY(!target.isEmpty() && view()->visualRect(index).contains(target));
+        const int beside = input.section('+', 1).toInt();
+        press([&] {
+            QTest::mouseClick(view()->viewport(), Qt::LeftButton, {},
+                              beside ? QPoint(target.right() + beside, target.center().y()) : target.center());
+        });
+    } else {
+        view()->setCurrentIndex(index);
+        for (const QString &key : input.split(QLatin1Char(' ')))
+            press([&] {
+                QTest::keyClick(view(), QKeySequence::fromString(key)[0].key(),
+                                key == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
+            });
+    }
+    QCOMPARE(seen.join(' '), jumps);
+}
+
+void TestMotionBlocks::countDialog_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("shown");
+    for (const QString &row : QStringLiteral("5>Dec>4|1>Dec>1|>Dec>1|abc>Dec>1|>Inc>2|abc>Inc>1|16379>Inc>16380|16380>Inc>16380|"
+                                             "2147483647>Inc>16380|-2147483648>Dec>1").split('|')) {
+        const QString text = row.section('>', 0, 0), button = row.section('>', 1, 1);
+        QTest::addRow("%s from %s", button == "Inc" ? "up" : "down", text.isEmpty() ? "empty" : qPrintable(text))
+            << text << "toolButton" + button << row.section('>', 2);
+    }
+}
+
+// The dialog's arrows step the number within 1 to 16380.
+void TestMotionBlocks::countDialog()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, button);
+    QFETCH(QString, shown);
+    AnzahlFahrsaetzeAendern dialog(7);
+    auto *field = child<QLineEdit>(&dialog, "lineEditAnzahlFahrsaetze");
+    QCOMPARE(field->text(), QStringLiteral("7"));
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    child<QToolButton>(&dialog, button)->click();
+    QCOMPARE(field->text(), shown);
+}
+
+void TestMotionBlocks::countDialogEnds_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Escape") << "escape" << -1;
+    QTest::newRow("window closed") << "close" << -1;
+    // An assistive tool presses a button without moving the focus.
+    QTest::newRow("Cancel pressed in place") << "cancel" << -1;
+    QTest::newRow("OK pressed in place") << "ok" << 20;
+    QTest::newRow("Return") << "return" << 20;
+    QTest::newRow("field left") << "leave" << 20;
+}
+
+// However the dialog ends, the typed number counts only when it was confirmed.
+void TestMotionBlocks::countDialogEnds()
+{
+    QFETCH(QString, how);
+    QFETCH(int, result);
+    AnzahlFahrsaetzeAendern dialog(7);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *field = child<QLineEdit>(&dialog, "lineEditAnzahlFahrsaetze");
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "20");
+    if (how == "escape")
+        QTest::keyClick(field, Qt::Key_Escape);
+    else if (how == "close")
+        dialog.close();
+    else if (how == "cancel" || how == "ok")
+        child<QPushButton>(&dialog, how == "ok" ? "pushButtonOk" : "pushButtonCancel")->click();
+    else if (how == "return")
+        QTest::keyClick(field, Qt::Key_Return);
+    else
+        child<QToolButton>(&dialog, "toolButtonInc")->setFocus(Qt::TabFocusReason);
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(dialog.result(), result);
 }
 
 QTEST_MAIN(TestMotionBlocks)
