@@ -229,7 +229,7 @@ static void followUpRows(QList<Row> &rows)
          "jumps=DbmSrcCtrlFollowMotionBlock FrameClicklabelTriggersignal3^1"},
         {"trigger link hidden", page, blocks(2), "page:-DbmSrcCtrlFollowMotionBlock show J253.0=1 ok click:ClickLabelTriggersignal3",
          "jumps= " + hidden},
-        {"buffered row", page, blocks(2), "show", "paraLbl_J286:E comboBox_J286:E toolButton_J286:E"},
+        {"buffered row, block 0", page, blocks(2), "show", "paraLbl_J286:E comboBox_J286:E toolButton_J286:E ParaJ10:E"},
         {"no buffered row", page, blocks(2), "-J286 show", "paraLbl_J286:h comboBox_J286:h toolButton_J286:h comboBox_J285:E"},
         {"read-only", page, blocks(2), "readonly show", "comboBox_J271:d comboBox_J286:d"},
         {"handed over", page, blocks(5), "hand:3 show", "lineEditFahrsatznummer=3 block=-1 paraLbl_J275#3"},
