@@ -493,6 +493,9 @@ void TestPanels::states_data()
         {"jog rows, other profile", jog, velocityRows + "ardenic", "show on! freigabe",
          "ParaLblVelAccJerk02=A604 ParaTextEditVelAccJerk02=A604 ParaTextEditVelAccJerk03=A605 "
          "ParaLblVelAccJerk04=I16 ParaTextEditVelAccJerk04:E"},
+        // The row follows the parameter's own visibility where the profile does not hide it.
+        {"jog rows, other profile, I16 hidden", jog, velocityRows + "ardenic I16!", "show on! freigabe",
+         "ParaLblVelAccJerk04:h ParaTextEditVelAccJerk04:h"},
         {"jog rows, no profile", jog, "I10=0 A604=0 A605=0 I16=0", "show on! freigabe",
          "ParaTextEditVelAccJerk02=A604 ParaTextEditVelAccJerk04:E"},
         {"CiA 402", plc, "E76=CiA~402 K399=0", "show on! K399=6",
