@@ -11,15 +11,12 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 
 namespace {
 
-using PageProbe::hasClickedSignal;
-using PageProbe::linksOf;
 using PageProbe::reachable;
 
 QString describe(const QObject *object)
@@ -53,44 +50,24 @@ RandomInput::RandomInput(PluginSession *session, quint64 seed) : m_session(sessi
 QString RandomInput::step(WizardPage *page)
 {
     // Weights: mostly writes and widget use, now and then a change of the host's state.
-    enum Kind { Write, Corrupt, Count, Remove, Restore, Click, Link, Combo, Type, View, Host, HandOver, Tree };
-    static const QList<QPair<Kind, int>> weights = {
-        {Write, 18}, {Corrupt, 4}, {Count, 3}, {Remove, 2}, {Restore, 4}, {Click, 20}, {Link, 5},
-        {Combo, 10}, {Type, 12}, {View, 4}, {Host, 7}, {HandOver, 2}, {Tree, 2},
+    using Action = QString (RandomInput::*)(WizardPage *);
+    static const QList<QPair<Action, int>> weights = {
+        {&RandomInput::writeValue, 18}, {&RandomInput::corruptValue, 4}, {&RandomInput::changeElementCount, 3},
+        {&RandomInput::removeParameter, 2}, {&RandomInput::restoreParameter, 4}, {&RandomInput::click, 20},
+        {&RandomInput::activateLink, 5}, {&RandomInput::chooseInCombo, 10}, {&RandomInput::typeIntoField, 12},
+        {&RandomInput::useItemView, 4}, {&RandomInput::switchHostState, 7}, {&RandomInput::handOverMotionBlock, 2},
+        {&RandomInput::changeTree, 2},
     };
     int total = 0;
     for (const auto &weight : weights)
         total += weight.second;
-    int roll = below(total);
-    Kind kind = Write;
-    for (const auto &weight : weights) {
-        if (roll < weight.second) {
-            kind = weight.first;
-            break;
-        }
-        roll -= weight.second;
-    }
-
-    QString action;
-    switch (kind) {
-    case Write: action = writeValue(); break;
-    case Corrupt: action = corruptValue(); break;
-    case Count: action = changeElementCount(); break;
-    case Remove: action = removeParameter(); break;
-    case Restore: action = restoreParameter(); break;
-    case Click: action = click(page); break;
-    case Link: action = activateLink(page); break;
-    case Combo: action = chooseInCombo(page); break;
-    case Type: action = typeIntoField(page); break;
-    case View: action = useItemView(page); break;
-    case Host: action = switchHostState(page); break;
-    case HandOver: action = handOverMotionBlock(); break;
-    case Tree: action = changeTree(); break;
-    }
-    m_recent << action;
+    auto chosen = weights.cbegin();
+    for (int roll = below(total); roll >= chosen->second; ++chosen)
+        roll -= chosen->second;
+    m_recent << (this->*chosen->first)(page);
     if (m_recent.size() > 15)
         m_recent.removeFirst();
-    return action;
+    return m_recent.last();
 }
 
 // ---- the drive
@@ -144,7 +121,7 @@ QString RandomInput::randomValue(const QString &coordinate)
     }
 }
 
-QString RandomInput::writeValue()
+QString RandomInput::writeValue(WizardPage *)
 {
     ParameterStore *store = m_session->store();
     const QString coordinate = pickCoordinate();
@@ -163,7 +140,7 @@ QString RandomInput::writeValue()
         .arg(value.left(40), accepted ? QString() : QStringLiteral(" (refused)"));
 }
 
-QString RandomInput::corruptValue()
+QString RandomInput::corruptValue(WizardPage *)
 {
     // The drive hands over text that is no number where the page expects one.
     ParameterStore *store = m_session->store();
@@ -182,7 +159,7 @@ QString RandomInput::corruptValue()
         .arg(coordinate, text.left(40), accepted ? QString() : QStringLiteral(" (refused)"));
 }
 
-QString RandomInput::changeElementCount()
+QString RandomInput::changeElementCount(WizardPage *)
 {
     const QString coordinate = pickCoordinate();
     const auto parameter = m_session->store()->parameter(ParameterCoordinate(coordinate)).toStrongRef();
@@ -194,14 +171,14 @@ QString RandomInput::changeElementCount()
     return QStringLiteral("element count of %1 = %2").arg(coordinate).arg(count);
 }
 
-QString RandomInput::removeParameter()
+QString RandomInput::removeParameter(WizardPage *)
 {
     const QString coordinate = pickCoordinate();
     m_session->store()->remove(coordinate);
     return QStringLiteral("remove %1").arg(coordinate);
 }
 
-QString RandomInput::restoreParameter()
+QString RandomInput::restoreParameter(WizardPage *)
 {
     // Brings back a parameter as the drive description has it, so that the run does not
     // end up with a drive that has nothing left.
@@ -215,37 +192,15 @@ QString RandomInput::restoreParameter()
 
 // ---- the widgets
 
-QString RandomInput::click(WizardPage *page)
+QString RandomInput::use(WizardPage *page, bool link)
 {
-    QList<QWidget *> clickable;
-    for (QWidget *widget : reachable<QWidget>(page)) {
-        if (hasClickedSignal(widget))
-            clickable << widget;
-    }
-    if (clickable.isEmpty())
-        return QStringLiteral("click: nothing to click");
-    QWidget *widget = pick(clickable);
-    const QString what = describe(widget);
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        button->click();
-    else
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    return QStringLiteral("click %1").arg(what);
-}
-
-QString RandomInput::activateLink(WizardPage *page)
-{
-    QList<QPair<QLabel *, QString>> links;
-    for (QLabel *label : reachable<QLabel>(page)) {
-        for (const QString &link : linksOf(label))
-            links.append({label, link});
-    }
-    if (links.isEmpty())
-        return QStringLiteral("link: no link");
-    const auto link = pick(links);
-    const QString what = describe(link.first);
-    emit link.first->linkActivated(link.second);
-    return QStringLiteral("link %1 -> %2").arg(what, link.second);
+    QList<PageProbe::Action> actions = PageProbe::actions(page);
+    actions.removeIf([link](const PageProbe::Action &action) { return action.link.isEmpty() == link; });
+    if (actions.isEmpty())
+        return link ? QStringLiteral("link: no link") : QStringLiteral("click: nothing to click");
+    const PageProbe::Action action = pick(actions);
+    PageProbe::perform(page, action);
+    return QLatin1String(link ? "link " : "click ") + action.describe();
 }
 
 QString RandomInput::chooseInCombo(WizardPage *page)
@@ -382,7 +337,7 @@ QString RandomInput::switchHostState(WizardPage *page)
     return action;
 }
 
-QString RandomInput::handOverMotionBlock()
+QString RandomInput::handOverMotionBlock(WizardPage *)
 {
     static const QList<QVariant> numbers = {-1, 0, 1, 15, 16379, 16380, 70000, -70000, QStringLiteral("x"), QVariant()};
     const QVariant number = pick(numbers);
@@ -390,7 +345,7 @@ QString RandomInput::handOverMotionBlock()
     return QStringLiteral("FahrsatzNummer = %1").arg(number.toString());
 }
 
-QString RandomInput::changeTree()
+QString RandomInput::changeTree(WizardPage *)
 {
     const QStringList pages = m_session->host()->treePages();
     if (pages.isEmpty())
