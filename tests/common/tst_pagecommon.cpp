@@ -33,10 +33,7 @@ public:
         link = new QLabel(QStringLiteral("<a href=\"Fahrsatz\">Fahrsatz</a>"), this);
         plain = new QLabel(QStringLiteral("Fahrsatz"), this);
         application = new QLabel(QStringLiteral("<a href=\"Application\">Applikation</a>"), this);
-        for (QWidget *widget : {static_cast<QWidget *>(index), static_cast<QWidget *>(dec),
-                                static_cast<QWidget *>(inc), static_cast<QWidget *>(edit),
-                                static_cast<QWidget *>(link), static_cast<QWidget *>(plain),
-                                static_cast<QWidget *>(application)})
+        for (QWidget *widget : QList<QWidget *>{index, dec, inc, edit, link, plain, application})
             layout->addWidget(widget);
         setupIndex(index, dec, inc, QStringLiteral("J40"));
         addLiveValue(QStringLiteral("E48"));
@@ -82,15 +79,13 @@ private slots:
     void cleanup();
     void jumpProcedure_data();
     void jumpProcedure();
-    void jumpMessagesTranslated();
     void linkLabels();
     void indexStepping_data();
     void indexStepping();
     void indexWithoutElements();
-    void indexRebindsControls();
     void indexFollowsElementCount();
+    void liveValuesFollowVisibility_data();
     void liveValuesFollowVisibility();
-    void liveValuesOffWhenDeletedShown();
     void readIntIn64Bits_data();
     void readIntIn64Bits();
     void elementsBeyondTheArray();
@@ -125,21 +120,24 @@ void TestPageCommon::jumpProcedure_data()
     QTest::addColumn<bool>("present");
     QTest::addColumn<bool>("visible");
     QTest::addColumn<bool>("analogInputs");
+    QTest::addColumn<bool>("german"); // the German catalogue installed
     QTest::addColumn<QStringList>("calls");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
 
     const QString hidden = QStringLiteral("Assistentenseite ist aktuell ausgeblendet.");
-    QTest::newRow("visible") << true << true << false
-        << QStringList{"containsPage(Fahrsatz)", "isPageVisible(Fahrsatz)", "jumpToPage(Fahrsatz)"}
-        << QString() << QString();
-    QTest::newRow("hidden") << true << false << false
-        << QStringList{"containsPage(Fahrsatz)", "isPageVisible(Fahrsatz)"} << hidden << hidden;
-    QTest::newRow("hidden, analog inputs") << true << false << true
-        << QStringList{"containsPage(Fahrsatz)", "isPageVisible(Fahrsatz)"} << hidden
+    const QString missing = QString::fromUtf8("Assistent ist nicht verfügbar");
+    const QStringList asked = {"containsPage(Fahrsatz)", "isPageVisible(Fahrsatz)"};
+    QTest::newRow("visible") << true << true << false << false << (asked + QStringList{"jumpToPage(Fahrsatz)"})
+                             << QString() << QString();
+    QTest::newRow("hidden") << true << false << false << false << asked << hidden << hidden;
+    QTest::newRow("hidden, analog inputs") << true << false << true << false << asked << hidden
         << QString::fromUtf8("Assistentenseite ist aktuell ausgeblendet.<br>Möglicherweise sind keine Analogeingänge projektiert.");
-    QTest::newRow("missing") << false << false << false << QStringList{"containsPage(Fahrsatz)"}
+    QTest::newRow("missing") << false << false << false << false << asked.mid(0, 1)
         << QStringLiteral("Seite nicht eingebunden.") << QStringLiteral("Assistentenseite fehlt in der Baum-Definition.");
+    QTest::newRow("hidden, German") << true << false << false << true << asked << QStringLiteral("Assistent ist ausgeblendet")
+                                    << QStringLiteral("Assistent ist ausgeblendet");
+    QTest::newRow("missing, German") << false << false << false << true << asked.mid(0, 1) << missing << missing;
 }
 
 void TestPageCommon::jumpProcedure()
@@ -147,40 +145,29 @@ void TestPageCommon::jumpProcedure()
     QFETCH(bool, present);
     QFETCH(bool, visible);
     QFETCH(bool, analogInputs);
+    QFETCH(bool, german);
     QFETCH(QStringList, calls);
     QFETCH(QString, title);
     QFETCH(QString, text);
 
     if (present)
         m_host->addPage(QStringLiteral("Fahrsatz"), visible);
+    QTranslator catalogue;
+    QVERIFY(catalogue.load(QStringLiteral(":/Translation/Brevane_de.qm")));
+    if (german)
+        QCoreApplication::installTranslator(&catalogue);
     ModalWatcher watcher;
     if (!title.isEmpty())
         watcher.answer(QMessageBox::Ok);
     m_page->jumpTo(QStringLiteral("Fahrsatz"), analogInputs ? ProbePage::HiddenReason::NoAnalogInputs
                                                             : ProbePage::HiddenReason::Hidden);
+    QCoreApplication::removeTranslator(&catalogue);
     QCOMPARE(m_host->calls(), calls);
     QCOMPARE(watcher.unexpectedCount(), 0);
     QCOMPARE(watcher.titles(), title.isEmpty() ? QStringList() : QStringList{title});
     QCOMPARE(watcher.texts(), text.isEmpty() ? QStringList() : QStringList{text});
     if (!title.isEmpty())
         QCOMPARE(watcher.seen().first().kind, QStringLiteral("information"));
-}
-
-void TestPageCommon::jumpMessagesTranslated()
-{
-    QTranslator german;
-    QVERIFY(german.load(QStringLiteral(":/Translation/Brevane_de.qm")));
-    QCoreApplication::installTranslator(&german);
-    m_host->addPage(QStringLiteral("Fahrsatz"), false);
-    ModalWatcher watcher;
-    watcher.answer(QMessageBox::Ok);
-    watcher.answer(QMessageBox::Ok);
-    m_page->jumpTo(QStringLiteral("Fahrsatz"));
-    m_page->jumpTo(QStringLiteral("Nirgendwo"));
-    QCoreApplication::removeTranslator(&german);
-    QCOMPARE(watcher.texts(), (QStringList{QStringLiteral("Assistent ist ausgeblendet"),
-                                           QString::fromUtf8("Assistent ist nicht verfügbar")}));
-    QCOMPARE(watcher.titles().last(), QString::fromUtf8("Assistent ist nicht verfügbar"));
 }
 
 void TestPageCommon::linkLabels()
@@ -203,30 +190,26 @@ void TestPageCommon::indexStepping_data()
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("result");
-    QTest::newRow("inc at last") << "15" << "inc" << "15";
-    QTest::newRow("inc") << "3" << "inc" << "4";
-    QTest::newRow("dec at first") << "0" << "dec" << "0";
-    QTest::newRow("dec") << "3" << "dec" << "2";
-    QTest::newRow("dec from text") << "abc" << "dec" << "0";
-    QTest::newRow("typed beyond") << "99" << "take" << "15";
-    QTest::newRow("typed negative") << "-3" << "take" << "0";
-    QTest::newRow("typed text") << "zehn" << "take" << "0";
-    QTest::newRow("typed") << "7" << "take" << "7";
-    QTest::newRow("inc from beyond") << "40" << "inc" << "15";
-    QTest::newRow("inc from int max") << "2147483647" << "inc" << "15";
-    QTest::newRow("inc from 64-bit max") << "9223372036854775807" << "inc" << "15";
-    QTest::newRow("dec from 64-bit min") << "-9223372036854775808" << "dec" << "0";
-    QTest::newRow("dec from beyond int") << "99999999999" << "dec" << "2147483647";
-    QTest::newRow("typed beyond int") << "99999999999" << "take" << "15";
-    QTest::newRow("typed beyond 64 bits") << "99999999999999999999" << "take" << "15";
-    QTest::newRow("typed below 64 bits") << "-99999999999999999999" << "take" << "0";
+    // The reference has 16 elements: "start action result".
+    const QString rows = QStringLiteral(
+        "15 inc 15|3 inc 4|0 dec 0|3 dec 2|abc dec 0|99 take 15|-3 take 0|zehn take 0|7 take 7|40 inc 15|"
+        "2147483647 inc 15|9223372036854775807 inc 15|-9223372036854775808 dec 0|99999999999 dec 2147483647|"
+        "99999999999 take 15|99999999999999999999 take 15|-99999999999999999999 take 0");
+    for (const QString &row : rows.split(QLatin1Char('|'))) {
+        const QStringList parts = row.split(QLatin1Char(' '));
+        QTest::newRow(qPrintable(row)) << parts.at(0) << parts.at(1) << parts.at(2);
+    }
 }
 
+// The step shows the index and binds the page's controls to its element.
 void TestPageCommon::indexStepping()
 {
     QFETCH(QString, start);
     QFETCH(QString, action);
     QFETCH(QString, result);
+    const uint index = result.toUInt();
+    if (index < 16)
+        m_host->store().setValue(QStringLiteral("J40"), 0, index, QString::number(index + 100));
     m_page->index->setText(start);
     const int updates = m_page->updates;
     if (action == QLatin1String("inc"))
@@ -237,6 +220,9 @@ void TestPageCommon::indexStepping()
         emit m_page->index->editingFinished();
     QCOMPARE(m_page->index->text(), result);
     QCOMPARE(m_page->updates, updates + 1);
+    QCOMPARE(m_page->edit->index(), index);
+    if (index < 16)
+        QCOMPARE(m_page->edit->text(), QString::number(index + 100));
 }
 
 void TestPageCommon::indexWithoutElements()
@@ -296,36 +282,31 @@ void TestPageCommon::indexFollowsElementCount()
     QVERIFY(m_page->inc->isEnabled());
 }
 
-void TestPageCommon::indexRebindsControls()
+void TestPageCommon::liveValuesFollowVisibility_data()
 {
-    m_host->store().setValue(QStringLiteral("J40"), 0, 6, QStringLiteral("66"));
-    m_page->index->setText(QStringLiteral("6"));
-    emit m_page->index->editingFinished();
-    QCOMPARE(m_page->edit->index(), 6u);
-    QCOMPARE(m_page->edit->text(), QStringLiteral("66"));
+    QTest::addColumn<bool>("deleted"); // no hideEvent reaches a widget being destroyed
+    QTest::newRow("hidden") << false;
+    QTest::newRow("deleted while shown") << true;
 }
 
+// Hidden or deleted, a page switches off what it switched on, and only that.
 void TestPageCommon::liveValuesFollowVisibility()
 {
+    QFETCH(bool, deleted);
     m_page->show();
-    QCOMPARE(m_host->store().cyclicUpdates(), (QStringList{QStringLiteral("E48@1.0"), QStringLiteral("I210@1.3")}));
-    QCOMPARE(m_page->liveValuesOn(), (QStringList{QStringLiteral("E48@1.0"), QStringLiteral("I210@1.3")}));
+    const QStringList on = {QStringLiteral("E48@1.0"), QStringLiteral("I210@1.3")};
+    QCOMPARE(m_host->store().cyclicUpdates(), on);
+    QCOMPARE(m_page->liveValuesOn(), on);
     // A value another page switched on stays on.
     m_host->store().information(ParameterCoordinate(QStringLiteral("J40"))).toStrongRef()
         ->setCyclicUpdate(eLivingSpace(1), 0, true);
-    m_page->hide();
-    QCOMPARE(m_host->store().cyclicUpdates(), QStringList{QStringLiteral("J40@1.0")});
-    QVERIFY(m_page->liveValuesOn().isEmpty());
-}
-
-void TestPageCommon::liveValuesOffWhenDeletedShown()
-{
-    m_page->show();
-    m_host->store().information(ParameterCoordinate(QStringLiteral("J40"))).toStrongRef()
-        ->setCyclicUpdate(eLivingSpace(1), 0, true);
-    // No hideEvent reaches a widget being destroyed.
-    delete m_page;
-    m_page = nullptr;
+    if (deleted) {
+        delete m_page;
+        m_page = nullptr;
+    } else {
+        m_page->hide();
+        QVERIFY(m_page->liveValuesOn().isEmpty());
+    }
     QCOMPARE(m_host->store().cyclicUpdates(), QStringList{QStringLiteral("J40@1.0")});
 }
 
