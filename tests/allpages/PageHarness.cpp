@@ -87,16 +87,6 @@ QWeakPointer<ParameterObject> ReadRecorder::parameter(const ParameterCoordinate 
     return m_store->parameter(coordinate);
 }
 
-bool ReadRecorder::isOnline() const
-{
-    return m_store->isOnline();
-}
-
-bool ReadRecorder::isReadOnly() const
-{
-    return m_store->isReadOnly();
-}
-
 QStringList ReadRecorder::coordinatesRead() const
 {
     QStringList list(m_read.cbegin(), m_read.cend());
@@ -271,44 +261,33 @@ LoadCycles runLoadCycles(const QString &pluginPath, int cycles)
 {
     // Every picture and catalogue lives below these folders of the plug-in's resources.
     const QStringList resourceFolders = {QStringLiteral(":/Brevane/Resources"), QStringLiteral(":/Translation")};
-    const auto resourcesPresent = [&resourceFolders]() {
-        QStringList present;
-        for (const QString &folder : resourceFolders) {
-            if (!QDir(folder).isEmpty())
-                present << folder;
-        }
+    const auto resourcesPresent = [&resourceFolders] {
+        QStringList present = resourceFolders;
+        present.removeIf([](const QString &folder) { return QDir(folder).isEmpty(); });
         return present;
     };
-
     LoadCycles result;
+    const auto fail = [&result](int cycle, const QString &what) {
+        result.failure = QStringLiteral("cycle %1: %2").arg(cycle + 1).arg(what);
+        return result;
+    };
     for (int cycle = 0; cycle < cycles; ++cycle) {
         {
             PluginSession session;
             QString error;
-            if (!session.start(pluginPath, &error)) {
-                result.failure = QStringLiteral("cycle %1: %2").arg(cycle + 1).arg(error);
-                return result;
-            }
-            if (resourcesPresent() != resourceFolders) {
-                result.failure = QStringLiteral("cycle %1: the plug-in's resources are missing while it is loaded")
-                                     .arg(cycle + 1);
-                return result;
-            }
+            if (!session.start(pluginPath, &error))
+                return fail(cycle, error);
+            if (resourcesPresent() != resourceFolders)
+                return fail(cycle, QStringLiteral("the plug-in's resources are missing while it is loaded"));
             for (const QString &identifier : session.identifiers())
                 delete session.createPage(identifier);
             flushDeletes();
             // Every catalogue is handed out once, so that the session has all of them to delete.
-            session.setLanguage(Text::English);
-            session.setLanguage(Text::French);
-            session.setLanguage(Text::German);
+            for (int language : {Text::English, Text::French, Text::German})
+                session.setLanguage(language);
         }
-        const QStringList left = resourcesPresent();
-        if (!left.isEmpty()) {
-            result.failure = QStringLiteral("cycle %1: resources outlive the unloaded plug-in: %2")
-                                 .arg(cycle + 1)
-                                 .arg(left.join(QStringLiteral(", ")));
-            return result;
-        }
+        if (const QStringList left = resourcesPresent(); !left.isEmpty())
+            return fail(cycle, QStringLiteral("resources outlive the unloaded plug-in: ") + left.join(QStringLiteral(", ")));
         result.done = cycle + 1;
         if (cycle == 0)
             result.residentAfterFirstKiB = residentKiB();

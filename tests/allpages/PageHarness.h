@@ -2,7 +2,7 @@
 
 #include "DeviceTypes.h"
 #include "ModalWatcher.h"
-#include "ParameterProvider.h"
+#include "ParameterStore.h"
 #include "PluginLibrary.h"
 
 #include <QMutex>
@@ -12,7 +12,6 @@
 
 #include <memory>
 
-class ParameterStore;
 class PageTreeDefinition;
 class QTranslator;
 class QWidget;
@@ -57,8 +56,8 @@ public:
 
     QWeakPointer<ParameterInformation> information(const ParameterCoordinate &coordinate) const override;
     QWeakPointer<ParameterObject> parameter(const ParameterCoordinate &coordinate) const override;
-    bool isOnline() const override;
-    bool isReadOnly() const override;
+    bool isOnline() const override { return m_store->isOnline(); }
+    bool isReadOnly() const override { return m_store->isReadOnly(); }
 
     // Sorted, so that a seed picks the same coordinate in every run.
     QStringList coordinatesRead() const;

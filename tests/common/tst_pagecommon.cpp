@@ -15,7 +15,6 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
-#include <limits>
 
 // A page as small as the shared behaviour allows.
 class ProbePage : public IndexedPage
@@ -225,61 +224,65 @@ void TestPageCommon::indexStepping()
         QCOMPARE(m_page->edit->text(), QString::number(index + 100));
 }
 
+// The index field and its buttons as a user finds them: "<index> open" or "<index> locked".
+QString indexState(const ProbePage *page)
+{
+    const QList<bool> enabled = {page->index->isEnabled(), page->inc->isEnabled(), page->dec->isEnabled()};
+    return page->index->text() + (!enabled.contains(false) ? " open" : !enabled.contains(true) ? " locked" : " mixed");
+}
+
 void TestPageCommon::indexWithoutElements()
 {
-    for (const QString &count : {QStringLiteral("missing"), QStringLiteral("empty")}) {
-        if (count == QLatin1String("missing"))
-            m_host->store().remove(QStringLiteral("J40"));
-        else
-            seed(m_host->store(), {{QStringLiteral("J40"), QStringLiteral("0"), 0}});
-        m_page->index->setText(QStringLiteral("5"));
-        m_page->incIndex();
-        QCOMPARE(m_page->index->text(), QStringLiteral("0"));
-        QVERIFY(!m_page->index->isEnabled());
-        QVERIFY(!m_page->inc->isEnabled());
-        QVERIFY(!m_page->dec->isEnabled());
-    }
-    // Elements again: the next step enables the controls.
+    // Without the reference, or with none of its elements, a step locks the index at 0.
+    m_host->store().remove(QStringLiteral("J40"));
+    m_page->index->setText(QStringLiteral("5"));
+    m_page->inc->click();
+    QCOMPARE(indexState(m_page), QStringLiteral("0 locked"));
+    seed(m_host->store(), {{QStringLiteral("J40"), QStringLiteral("0"), 0}});
+    m_page->index->setText(QStringLiteral("5"));
+    emit m_page->index->editingFinished();
+    QCOMPARE(indexState(m_page), QStringLiteral("0 locked"));
+    // Elements again: the next step opens it.
     seed(m_host->store(), {{QStringLiteral("J40"), QStringLiteral("0"), 4}});
     emit m_page->index->editingFinished();
-    QVERIFY(m_page->inc->isEnabled());
+    QCOMPARE(indexState(m_page), QStringLiteral("0 open"));
 }
 
 void TestPageCommon::indexFollowsElementCount()
 {
-    const auto j40 = [this] { return m_host->store().parameter(ParameterCoordinate(QStringLiteral("J40"))).toStrongRef(); };
+    const auto count = [this](int elements) {
+        m_host->store().parameter(ParameterCoordinate(QStringLiteral("J40"))).toStrongRef()->setElementCount(ushort(elements));
+    };
+    const auto type = [this](const char *index) {
+        m_page->index->setText(QLatin1String(index));
+        emit m_page->index->editingFinished();
+    };
     m_page->show();
-    m_page->index->setText(QStringLiteral("10"));
-    emit m_page->index->editingFinished();
-    j40()->setElementCount(0);
-    QCOMPARE(m_page->index->text(), QStringLiteral("0"));
-    QVERIFY(!m_page->index->isEnabled() && !m_page->inc->isEnabled() && !m_page->dec->isEnabled());
-
+    type("10");
+    count(0);
+    QCOMPARE(indexState(m_page), QStringLiteral("0 locked"));
     // Elements come back while the page stays shown: no step is needed to unlock it.
     const int updates = m_page->updates;
-    j40()->setElementCount(8);
-    QVERIFY(m_page->index->isEnabled() && m_page->inc->isEnabled() && m_page->dec->isEnabled());
+    count(8);
+    QCOMPARE(indexState(m_page), QStringLiteral("0 open"));
     QCOMPARE(m_page->updates, updates + 1);
     // A value change that leaves the count alone does not re-bind.
     m_host->store().setValue(QStringLiteral("J40"), 0, 1, QStringLiteral("5"));
     QCOMPARE(m_page->updates, updates + 1);
-
-    m_page->index->setText(QStringLiteral("7"));
-    emit m_page->index->editingFinished();
-    j40()->setElementCount(4);
-    QCOMPARE(m_page->index->text(), QStringLiteral("3"));
+    type("7");
+    count(4);
+    QCOMPARE(indexState(m_page), QStringLiteral("3 open"));
     QCOMPARE(m_page->edit->index(), 3u);
-
     // While hidden nothing happens; showing the page catches up.
     m_page->hide();
-    j40()->setElementCount(0);
-    QVERIFY(m_page->inc->isEnabled());
+    count(0);
+    QCOMPARE(indexState(m_page), QStringLiteral("3 open"));
     m_page->show();
-    QVERIFY(!m_page->inc->isEnabled());
+    QCOMPARE(indexState(m_page), QStringLiteral("0 locked"));
     m_page->hide();
-    j40()->setElementCount(16);
+    count(16);
     m_page->show();
-    QVERIFY(m_page->inc->isEnabled());
+    QCOMPARE(indexState(m_page), QStringLiteral("0 open"));
 }
 
 void TestPageCommon::liveValuesFollowVisibility_data()
@@ -316,18 +319,17 @@ void TestPageCommon::readIntIn64Bits_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint64>("value");
     using T = ParameterDataType::Code;
-    QTest::newRow("status word, bit 31") << ushort(T::UInt32) << "2147483648" << Q_INT64_C(2147483648);
-    QTest::newRow("all 32 bits") << ushort(T::UInt32) << "4294967295" << Q_INT64_C(4294967295);
-    QTest::newRow("lowest INT32") << ushort(T::Int32) << "-2147483648" << Q_INT64_C(-2147483648);
-    QTest::newRow("largest 64-bit") << ushort(T::String) << "9223372036854775807"
-                                    << std::numeric_limits<qint64>::max();
-    QTest::newRow("beyond 64 bits") << ushort(T::String) << "9223372036854775808" << Q_INT64_C(0);
-    QTest::newRow("below 64 bits") << ushort(T::String) << "-9223372036854775809" << Q_INT64_C(0);
-    QTest::newRow("hexadecimal") << ushort(T::String) << "0x10" << Q_INT64_C(0);
-    QTest::newRow("octal-looking") << ushort(T::String) << "010" << Q_INT64_C(10);
-    QTest::newRow("no number") << ushort(T::String) << "abc" << Q_INT64_C(0);
-    QTest::newRow("fraction") << ushort(T::Real32) << "1.5" << Q_INT64_C(0);
-    QTest::newRow("empty") << ushort(T::String) << "" << Q_INT64_C(0);
+    const QMap<QString, ushort> types = {{"u32", T::UInt32}, {"i32", T::Int32}, {"real", T::Real32}, {"text", T::String}};
+    // "type text value": the bit 31 of a status word, all 32 bits, the lowest INT32, the largest and
+    // beyond 64 bits, no decimal number, a fraction, nothing.
+    const QString rows = QStringLiteral(
+        "u32 2147483648 2147483648|u32 4294967295 4294967295|i32 -2147483648 -2147483648|"
+        "text 9223372036854775807 9223372036854775807|text 9223372036854775808 0|text -9223372036854775809 0|"
+        "text 0x10 0|text 010 10|text abc 0|real 1.5 0|text  0");
+    for (const QString &row : rows.split(QLatin1Char('|'))) {
+        const QStringList parts = row.split(QLatin1Char(' '));
+        QTest::newRow(qPrintable(row)) << types.value(parts.at(0)) << parts.at(1) << parts.at(2).toLongLong();
+    }
 }
 
 void TestPageCommon::readIntIn64Bits()
