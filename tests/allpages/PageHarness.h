@@ -61,7 +61,6 @@ public:
 
     // Sorted, so that a seed picks the same coordinate in every run.
     QStringList coordinatesRead() const;
-    void clear() { m_read.clear(); }
 
 private:
     void note(const ParameterCoordinate &coordinate) const;

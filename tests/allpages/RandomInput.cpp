@@ -19,12 +19,6 @@ namespace {
 
 using PageProbe::reachable;
 
-QString describe(const QObject *object)
-{
-    const QString name = object->objectName();
-    return QStringLiteral("%1 \"%2\"").arg(QLatin1String(object->metaObject()->className()), name);
-}
-
 // Types the text as key presses; unlike QTest::keyClicks this takes any character.
 void typeText(QWidget *widget, const QString &text)
 {
@@ -209,7 +203,7 @@ QString RandomInput::chooseInCombo(WizardPage *page)
     if (combos.isEmpty())
         return QStringLiteral("combo: none");
     QComboBox *combo = pick(combos);
-    const QString what = describe(combo);
+    const QString what = PageProbe::key(combo, page);
     if (below(2) == 0) {
         static const QList<Qt::Key> keys = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown};
         const Qt::Key key = pick(keys);
@@ -235,23 +229,21 @@ QString RandomInput::typeIntoField(WizardPage *page)
     if (fields.isEmpty())
         return QStringLiteral("type: no field");
     QLineEdit *field = pick(fields);
-    const QString what = describe(field);
+    const QString what = PageProbe::key(field, page);
     const QString text = below(2) == 0 ? oddText() : QString::number(below(3) == 0 ? -below(1000) : below(70000));
     field->selectAll();
     typeText(field, text.left(64));
-    QString how;
-    switch (below(4)) {
-    case 0: QTest::keyClick(field, Qt::Key_Return); how = QStringLiteral("Return"); break;
-    case 1: QTest::keyClick(field, Qt::Key_Enter); how = QStringLiteral("Enter"); break;
-    case 2: QTest::keyClick(field, Qt::Key_Escape); how = QStringLiteral("Escape"); break;
-    default: {
+    static const QList<QPair<Qt::Key, const char *>> ends = {
+        {Qt::Key_Return, "Return"}, {Qt::Key_Enter, "Enter"}, {Qt::Key_Escape, "Escape"}, {Qt::Key_unknown, "leave"}};
+    const auto &[key, how] = ends.at(below(4));
+    if (key != Qt::Key_unknown) {
+        QTest::keyClick(field, key);
+    } else {
         // Leaving the field: the editing is finished without a key.
         QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(field, &focusOut);
-        how = QStringLiteral("leave");
     }
-    }
-    return QStringLiteral("type \"%1\" into %2, %3").arg(text.left(40), what, how);
+    return QStringLiteral("type \"%1\" into %2, %3").arg(text.left(40), what, QLatin1String(how));
 }
 
 QString RandomInput::useItemView(WizardPage *page)
@@ -264,7 +256,7 @@ QString RandomInput::useItemView(WizardPage *page)
     if (views.isEmpty())
         return QStringLiteral("view: none");
     QAbstractItemView *view = pick(views);
-    const QString what = describe(view);
+    const QString what = PageProbe::key(view, page);
     QAbstractItemModel *model = view->model();
     const QModelIndex index = model->index(below(model->rowCount()), below(model->columnCount()));
     view->scrollTo(index);
@@ -303,29 +295,23 @@ QString RandomInput::switchHostState(WizardPage *page)
     switch (below(6)) {
     case 0:
         host->setOnline(!host->isOnline());
-        action = host->isOnline() ? QStringLiteral("online") : QStringLiteral("offline");
+        action = QLatin1String(host->isOnline() ? "online" : "offline");
         break;
     case 1:
         host->setReadOnly(!host->isReadOnly());
-        action = host->isReadOnly() ? QStringLiteral("read-only") : QStringLiteral("editable");
+        action = QLatin1String(host->isReadOnly() ? "read-only" : "editable");
         break;
-    case 2: {
-        const eDeviceType device = pick(PageVariants::deviceTypes());
-        host->setDeviceType(device);
-        action = QStringLiteral("device type %1").arg(int(device));
+    case 2:
+        host->setDeviceType(pick(PageVariants::deviceTypes()));
+        action = QStringLiteral("device type %1").arg(int(host->deviceType()));
         break;
-    }
-    case 3: {
-        const eFieldbusType bus = pick(PageVariants::fieldbuses());
-        host->setFieldbusType(bus);
-        action = QStringLiteral("fieldbus %1").arg(int(bus));
+    case 3:
+        host->setFieldbusType(pick(PageVariants::fieldbuses()));
+        action = QStringLiteral("fieldbus %1").arg(int(host->fieldbusType()));
         break;
-    }
-    case 4: {
-        const int language = 1 + below(3);
-        m_session->setLanguage(language);
-        return QStringLiteral("language %1").arg(language);
-    }
+    case 4:
+        m_session->setLanguage(1 + below(3));
+        return QStringLiteral("language %1").arg(m_session->language());
     default:
         reshow(page);
         return QStringLiteral("hide and show");

@@ -5,7 +5,6 @@
 // opened, a painter or layout complaint) fails the page.
 
 #include "PageHarness.h"
-#include "ParameterStore.h"
 #include "WizardPage.h"
 
 #include <QPointer>

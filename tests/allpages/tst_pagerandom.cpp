@@ -9,7 +9,6 @@
 //   BREVANE_RANDOM_VERBOSE  1: prints every action as it is played
 
 #include "PageHarness.h"
-#include "ParameterStore.h"
 #include "RandomInput.h"
 #include "WizardPage.h"
 

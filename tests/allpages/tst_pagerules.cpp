@@ -6,7 +6,6 @@
 #include "ClickableLabel.h"
 #include "PageHarness.h"
 #include "PageProbe.h"
-#include "ParameterStore.h"
 #include "WizardPage.h"
 #include "WorkbenchHost.h"
 
@@ -24,7 +23,6 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <memory>
 
 #define VERIFY_NONE(faults) QVERIFY2((faults).isEmpty(), qPrintable((faults).join(QLatin1Char('\n'))))
 
@@ -297,12 +295,11 @@ void TestPageRules::readOnlyWhileShown()
     // Boxes are accepted, so that whatever would write after one does.
     m_watcher.answerAllWith([](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
-        QAbstractButton *accept = box ? box->button(QMessageBox::Yes) : nullptr;
-        if (box && !accept)
-            accept = box->button(QMessageBox::Ok);
-        if (accept)
-            accept->click();
-        else if (auto *dialog = qobject_cast<QDialog *>(modal))
+        for (auto button : {QMessageBox::Yes, QMessageBox::Ok}) {
+            if (QAbstractButton *accept = box ? box->button(button) : nullptr)
+                return accept->click();
+        }
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
     });
     QStringList panelWords;
@@ -391,7 +388,6 @@ void TestPageRules::deletedFromItsBoxes()
     std::unique_ptr<WizardPage> page(showPage(identifier));
     QVERIFY(page);
     const QList<PageProbe::Action> actions = PageProbe::actions(page.get());
-    int deleted = 0;
     QStringList silent; // clickable areas whose click led nowhere
     for (const PageProbe::Action &action : actions) {
         if (!page)
@@ -409,12 +405,10 @@ void TestPageRules::deletedFromItsBoxes()
                 silent << action.key;
             continue;
         }
-        ++deleted;
         QVERIFY2(m_watcher.unexpectedCount() == 0,
                  qPrintable(QStringLiteral("a box outlived the page after ") + action.describe()));
         flushDeletes();
     }
-    qInfo("%s: %d boxes of %d actions", qPrintable(identifier), deleted, int(actions.size()));
     // Every target is hidden, so every clickable area of the diagram leads to a box.
     QVERIFY2(silent.isEmpty(), qPrintable(QStringLiteral("clicks that lead nowhere: ") + silent.join(QLatin1String(", "))));
 }

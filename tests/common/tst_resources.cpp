@@ -131,12 +131,9 @@ void TestResources::compiledIn()
         QPainter painter(&image);
         renderer.render(&painter);
         painter.end();
-        int painted = 0;
-        for (int y = 0; y < image.height(); y += 2) {
-            for (int x = 0; x < image.width(); x += 2)
-                painted += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
-        }
-        QVERIFY2(painted > 10, "a blank picture");
+        QImage blank(image.size(), image.format());
+        blank.fill(Qt::transparent);
+        QVERIFY2(image != blank, "a blank picture");
     } else if (path.endsWith(QLatin1String(".png"))) {
         const QImage image(path);
         QVERIFY(!image.isNull());
