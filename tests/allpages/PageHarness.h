@@ -7,7 +7,6 @@
 
 #include <QMutex>
 #include <QSet>
-#include <QString>
 #include <QStringList>
 
 #include <memory>

@@ -343,10 +343,11 @@ void TestPageCommon::readIntIn64Bits()
 void TestPageCommon::elementsBeyondTheArray()
 {
     seed(m_host->store(), {{QStringLiteral("G806"), QStringLiteral("7"), 2, ParameterDataType::Int32,
-                            {{7, QStringLiteral("sieben")}}}});
+                            {{7, QStringLiteral("sieben")}, {8, QStringLiteral("acht")}}}});
+    m_host->store().setValue(QStringLiteral("G806"), 0, 1, QStringLiteral("8"));
     m_host->store().setRecordingWrites(true);
-    QCOMPARE(m_page->readInt(QStringLiteral("G806"), 1), Q_INT64_C(7));
-    QCOMPARE(m_page->readDisplayText(QStringLiteral("G806"), 1), QStringLiteral("sieben"));
+    QCOMPARE(m_page->readInt(QStringLiteral("G806"), 1), Q_INT64_C(8));
+    QCOMPARE(m_page->readDisplayText(QStringLiteral("G806"), 1), QStringLiteral("acht"));
     for (const unsigned short element : {ushort(2), ushort(4), ushort(65535)}) {
         QCOMPARE(m_page->readText(QStringLiteral("G806"), element), QString());
         QCOMPARE(m_page->readDisplayText(QStringLiteral("G806"), element), QString());
@@ -354,6 +355,8 @@ void TestPageCommon::elementsBeyondTheArray()
         QVERIFY(!m_page->writeText(QStringLiteral("G806"), element, QStringLiteral("1")));
     }
     QVERIFY(m_page->writeText(QStringLiteral("G806"), 1, QStringLiteral("1")));
+    m_host->setReadOnly(true);
+    QVERIFY(!m_page->writeText(QStringLiteral("G806"), 1, QStringLiteral("2")));
     QCOMPARE(m_host->store().writtenValues().size(), 1);
     // The provider was never asked for an element it does not have.
     QCOMPARE(m_host->store().elementOverruns(), QStringList());
