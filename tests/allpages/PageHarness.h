@@ -1,17 +1,16 @@
 #pragma once
 
 #include "DeviceTypes.h"
-#include "ParameterProvider.h"
+#include "ModalWatcher.h"
+#include "ParameterStore.h"
 #include "PluginLibrary.h"
 
 #include <QMutex>
 #include <QSet>
-#include <QString>
 #include <QStringList>
 
 #include <memory>
 
-class ParameterStore;
 class PageTreeDefinition;
 class QTranslator;
 class QWidget;
@@ -56,12 +55,11 @@ public:
 
     QWeakPointer<ParameterInformation> information(const ParameterCoordinate &coordinate) const override;
     QWeakPointer<ParameterObject> parameter(const ParameterCoordinate &coordinate) const override;
-    bool isOnline() const override;
-    bool isReadOnly() const override;
+    bool isOnline() const override { return m_store->isOnline(); }
+    bool isReadOnly() const override { return m_store->isReadOnly(); }
 
     // Sorted, so that a seed picks the same coordinate in every run.
     QStringList coordinatesRead() const;
-    void clear() { m_read.clear(); }
 
 private:
     void note(const ParameterCoordinate &coordinate) const;
@@ -154,3 +152,27 @@ qint64 peakResidentKiB();
 
 // Removes what deleteLater() left behind, so that a page is really gone.
 void flushDeletes();
+
+// The fixture of the every-page tests: the plug-in loaded once, Qt's warnings collected (a
+// warning fails the test function), boxes watched, and the pages the plug-in creates.
+class PageSuite : public QObject
+{
+    Q_OBJECT
+protected:
+    // A fresh drive and host in the variant's state; false, with the reason as a warning, if not.
+    bool reset(const PageVariant &variant = {});
+    // The variant a page meets in a round, by its place in the registry.
+    PageVariant variantOf(const QString &identifier, int round) const;
+    // A new page set up as the host does and shown at the host's size; the caller owns it.
+    WizardPage *showPage(const QString &identifier);
+
+    PluginSession m_session;
+    std::unique_ptr<WarningCollector> m_warnings;
+    ModalWatcher m_watcher;
+    QStringList m_identifiers;
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
+};

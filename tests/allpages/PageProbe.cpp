@@ -45,11 +45,6 @@ QString step(const QWidget *widget)
     return QStringLiteral("%1#%2").arg(QLatin1String(widget->metaObject()->className())).arg(place);
 }
 
-QString cellText(const QAbstractItemModel *model, int row, int column)
-{
-    return model->data(model->index(row, column)).toString();
-}
-
 } // namespace
 
 QString key(const QWidget *widget, const QWidget *page)
@@ -62,8 +57,7 @@ QString key(const QWidget *widget, const QWidget *page)
 
 QWidget *find(QWidget *page, const QString &wanted)
 {
-    const auto widgets = page->findChildren<QWidget *>();
-    for (QWidget *widget : widgets) {
+    for (QWidget *widget : page->findChildren<QWidget *>()) {
         if (key(widget, page) == wanted)
             return widget;
     }
@@ -78,8 +72,7 @@ QStringList visibleTexts(const QWidget *page)
         if (!text.isEmpty())
             texts << where + QLatin1String(": ") + text;
     };
-    const auto widgets = page->findChildren<QWidget *>();
-    for (const QWidget *widget : widgets) {
+    for (const QWidget *widget : page->findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(page))
             continue;
         const QString where = key(widget, page);
@@ -100,15 +93,13 @@ QStringList visibleTexts(const QWidget *page)
             for (int index = 0; index < tabs->count(); ++index)
                 add(where + QStringLiteral("[tab %1]").arg(index), tabs->tabText(index));
         }
-        if (const auto *view = qobject_cast<const QAbstractItemView *>(widget)) {
+        if (const auto *view = qobject_cast<const QAbstractItemView *>(widget); view && view->model()) {
             const QAbstractItemModel *model = view->model();
-            if (!model)
-                continue;
-            for (int column = 0; column < model->columnCount(); ++column)
-                add(where + QStringLiteral("[head %1]").arg(column), model->headerData(column, Qt::Horizontal).toString());
-            for (int row = 0; row < qMin(model->rowCount(), rowsShown); ++row) {
+            for (int row = -1; row < qMin(model->rowCount(), rowsShown); ++row) { // -1: the header
                 for (int column = 0; column < model->columnCount(); ++column)
-                    add(where + QStringLiteral("[%1,%2]").arg(row).arg(column), cellText(model, row, column));
+                    add(where + QStringLiteral("[%1,%2]").arg(row).arg(column),
+                        row < 0 ? model->headerData(column, Qt::Horizontal).toString()
+                                : model->data(model->index(row, column)).toString());
             }
         }
     }

@@ -11,22 +11,13 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 
 namespace {
 
-using PageProbe::hasClickedSignal;
-using PageProbe::linksOf;
 using PageProbe::reachable;
-
-QString describe(const QObject *object)
-{
-    const QString name = object->objectName();
-    return QStringLiteral("%1 \"%2\"").arg(QLatin1String(object->metaObject()->className()), name);
-}
 
 // Types the text as key presses; unlike QTest::keyClicks this takes any character.
 void typeText(QWidget *widget, const QString &text)
@@ -53,44 +44,24 @@ RandomInput::RandomInput(PluginSession *session, quint64 seed) : m_session(sessi
 QString RandomInput::step(WizardPage *page)
 {
     // Weights: mostly writes and widget use, now and then a change of the host's state.
-    enum Kind { Write, Corrupt, Count, Remove, Restore, Click, Link, Combo, Type, View, Host, HandOver, Tree };
-    static const QList<QPair<Kind, int>> weights = {
-        {Write, 18}, {Corrupt, 4}, {Count, 3}, {Remove, 2}, {Restore, 4}, {Click, 20}, {Link, 5},
-        {Combo, 10}, {Type, 12}, {View, 4}, {Host, 7}, {HandOver, 2}, {Tree, 2},
+    using Action = QString (RandomInput::*)(WizardPage *);
+    static const QList<QPair<Action, int>> weights = {
+        {&RandomInput::writeValue, 18}, {&RandomInput::corruptValue, 4}, {&RandomInput::changeElementCount, 3},
+        {&RandomInput::removeParameter, 2}, {&RandomInput::restoreParameter, 4}, {&RandomInput::click, 20},
+        {&RandomInput::activateLink, 5}, {&RandomInput::chooseInCombo, 10}, {&RandomInput::typeIntoField, 12},
+        {&RandomInput::useItemView, 4}, {&RandomInput::switchHostState, 7}, {&RandomInput::handOverMotionBlock, 2},
+        {&RandomInput::changeTree, 2},
     };
     int total = 0;
     for (const auto &weight : weights)
         total += weight.second;
-    int roll = below(total);
-    Kind kind = Write;
-    for (const auto &weight : weights) {
-        if (roll < weight.second) {
-            kind = weight.first;
-            break;
-        }
-        roll -= weight.second;
-    }
-
-    QString action;
-    switch (kind) {
-    case Write: action = writeValue(); break;
-    case Corrupt: action = corruptValue(); break;
-    case Count: action = changeElementCount(); break;
-    case Remove: action = removeParameter(); break;
-    case Restore: action = restoreParameter(); break;
-    case Click: action = click(page); break;
-    case Link: action = activateLink(page); break;
-    case Combo: action = chooseInCombo(page); break;
-    case Type: action = typeIntoField(page); break;
-    case View: action = useItemView(page); break;
-    case Host: action = switchHostState(page); break;
-    case HandOver: action = handOverMotionBlock(); break;
-    case Tree: action = changeTree(); break;
-    }
-    m_recent << action;
+    auto chosen = weights.cbegin();
+    for (int roll = below(total); roll >= chosen->second; ++chosen)
+        roll -= chosen->second;
+    m_recent << (this->*chosen->first)(page);
     if (m_recent.size() > 15)
         m_recent.removeFirst();
-    return action;
+    return m_recent.last();
 }
 
 // ---- the drive
@@ -144,7 +115,7 @@ QString RandomInput::randomValue(const QString &coordinate)
     }
 }
 
-QString RandomInput::writeValue()
+QString RandomInput::writeValue(WizardPage *)
 {
     ParameterStore *store = m_session->store();
     const QString coordinate = pickCoordinate();
@@ -163,7 +134,7 @@ QString RandomInput::writeValue()
         .arg(value.left(40), accepted ? QString() : QStringLiteral(" (refused)"));
 }
 
-QString RandomInput::corruptValue()
+QString RandomInput::corruptValue(WizardPage *)
 {
     // The drive hands over text that is no number where the page expects one.
     ParameterStore *store = m_session->store();
@@ -182,7 +153,7 @@ QString RandomInput::corruptValue()
         .arg(coordinate, text.left(40), accepted ? QString() : QStringLiteral(" (refused)"));
 }
 
-QString RandomInput::changeElementCount()
+QString RandomInput::changeElementCount(WizardPage *)
 {
     const QString coordinate = pickCoordinate();
     const auto parameter = m_session->store()->parameter(ParameterCoordinate(coordinate)).toStrongRef();
@@ -194,14 +165,14 @@ QString RandomInput::changeElementCount()
     return QStringLiteral("element count of %1 = %2").arg(coordinate).arg(count);
 }
 
-QString RandomInput::removeParameter()
+QString RandomInput::removeParameter(WizardPage *)
 {
     const QString coordinate = pickCoordinate();
     m_session->store()->remove(coordinate);
     return QStringLiteral("remove %1").arg(coordinate);
 }
 
-QString RandomInput::restoreParameter()
+QString RandomInput::restoreParameter(WizardPage *)
 {
     // Brings back a parameter as the drive description has it, so that the run does not
     // end up with a drive that has nothing left.
@@ -215,37 +186,15 @@ QString RandomInput::restoreParameter()
 
 // ---- the widgets
 
-QString RandomInput::click(WizardPage *page)
+QString RandomInput::use(WizardPage *page, bool link)
 {
-    QList<QWidget *> clickable;
-    for (QWidget *widget : reachable<QWidget>(page)) {
-        if (hasClickedSignal(widget))
-            clickable << widget;
-    }
-    if (clickable.isEmpty())
-        return QStringLiteral("click: nothing to click");
-    QWidget *widget = pick(clickable);
-    const QString what = describe(widget);
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        button->click();
-    else
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    return QStringLiteral("click %1").arg(what);
-}
-
-QString RandomInput::activateLink(WizardPage *page)
-{
-    QList<QPair<QLabel *, QString>> links;
-    for (QLabel *label : reachable<QLabel>(page)) {
-        for (const QString &link : linksOf(label))
-            links.append({label, link});
-    }
-    if (links.isEmpty())
-        return QStringLiteral("link: no link");
-    const auto link = pick(links);
-    const QString what = describe(link.first);
-    emit link.first->linkActivated(link.second);
-    return QStringLiteral("link %1 -> %2").arg(what, link.second);
+    QList<PageProbe::Action> actions = PageProbe::actions(page);
+    actions.removeIf([link](const PageProbe::Action &action) { return action.link.isEmpty() == link; });
+    if (actions.isEmpty())
+        return link ? QStringLiteral("link: no link") : QStringLiteral("click: nothing to click");
+    const PageProbe::Action action = pick(actions);
+    PageProbe::perform(page, action);
+    return QLatin1String(link ? "link " : "click ") + action.describe();
 }
 
 QString RandomInput::chooseInCombo(WizardPage *page)
@@ -254,7 +203,7 @@ QString RandomInput::chooseInCombo(WizardPage *page)
     if (combos.isEmpty())
         return QStringLiteral("combo: none");
     QComboBox *combo = pick(combos);
-    const QString what = describe(combo);
+    const QString what = PageProbe::key(combo, page);
     if (below(2) == 0) {
         static const QList<Qt::Key> keys = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown};
         const Qt::Key key = pick(keys);
@@ -280,23 +229,21 @@ QString RandomInput::typeIntoField(WizardPage *page)
     if (fields.isEmpty())
         return QStringLiteral("type: no field");
     QLineEdit *field = pick(fields);
-    const QString what = describe(field);
+    const QString what = PageProbe::key(field, page);
     const QString text = below(2) == 0 ? oddText() : QString::number(below(3) == 0 ? -below(1000) : below(70000));
     field->selectAll();
     typeText(field, text.left(64));
-    QString how;
-    switch (below(4)) {
-    case 0: QTest::keyClick(field, Qt::Key_Return); how = QStringLiteral("Return"); break;
-    case 1: QTest::keyClick(field, Qt::Key_Enter); how = QStringLiteral("Enter"); break;
-    case 2: QTest::keyClick(field, Qt::Key_Escape); how = QStringLiteral("Escape"); break;
-    default: {
+    static const QList<QPair<Qt::Key, const char *>> ends = {
+        {Qt::Key_Return, "Return"}, {Qt::Key_Enter, "Enter"}, {Qt::Key_Escape, "Escape"}, {Qt::Key_unknown, "leave"}};
+    const auto &[key, how] = ends.at(below(4));
+    if (key != Qt::Key_unknown) {
+        QTest::keyClick(field, key);
+    } else {
         // Leaving the field: the editing is finished without a key.
         QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(field, &focusOut);
-        how = QStringLiteral("leave");
     }
-    }
-    return QStringLiteral("type \"%1\" into %2, %3").arg(text.left(40), what, how);
+    return QStringLiteral("type \"%1\" into %2, %3").arg(text.left(40), what, QLatin1String(how));
 }
 
 QString RandomInput::useItemView(WizardPage *page)
@@ -309,7 +256,7 @@ QString RandomInput::useItemView(WizardPage *page)
     if (views.isEmpty())
         return QStringLiteral("view: none");
     QAbstractItemView *view = pick(views);
-    const QString what = describe(view);
+    const QString what = PageProbe::key(view, page);
     QAbstractItemModel *model = view->model();
     const QModelIndex index = model->index(below(model->rowCount()), below(model->columnCount()));
     view->scrollTo(index);
@@ -348,29 +295,23 @@ QString RandomInput::switchHostState(WizardPage *page)
     switch (below(6)) {
     case 0:
         host->setOnline(!host->isOnline());
-        action = host->isOnline() ? QStringLiteral("online") : QStringLiteral("offline");
+        action = QLatin1String(host->isOnline() ? "online" : "offline");
         break;
     case 1:
         host->setReadOnly(!host->isReadOnly());
-        action = host->isReadOnly() ? QStringLiteral("read-only") : QStringLiteral("editable");
+        action = QLatin1String(host->isReadOnly() ? "read-only" : "editable");
         break;
-    case 2: {
-        const eDeviceType device = pick(PageVariants::deviceTypes());
-        host->setDeviceType(device);
-        action = QStringLiteral("device type %1").arg(int(device));
+    case 2:
+        host->setDeviceType(pick(PageVariants::deviceTypes()));
+        action = QStringLiteral("device type %1").arg(int(host->deviceType()));
         break;
-    }
-    case 3: {
-        const eFieldbusType bus = pick(PageVariants::fieldbuses());
-        host->setFieldbusType(bus);
-        action = QStringLiteral("fieldbus %1").arg(int(bus));
+    case 3:
+        host->setFieldbusType(pick(PageVariants::fieldbuses()));
+        action = QStringLiteral("fieldbus %1").arg(int(host->fieldbusType()));
         break;
-    }
-    case 4: {
-        const int language = 1 + below(3);
-        m_session->setLanguage(language);
-        return QStringLiteral("language %1").arg(language);
-    }
+    case 4:
+        m_session->setLanguage(1 + below(3));
+        return QStringLiteral("language %1").arg(m_session->language());
     default:
         reshow(page);
         return QStringLiteral("hide and show");
@@ -382,7 +323,7 @@ QString RandomInput::switchHostState(WizardPage *page)
     return action;
 }
 
-QString RandomInput::handOverMotionBlock()
+QString RandomInput::handOverMotionBlock(WizardPage *)
 {
     static const QList<QVariant> numbers = {-1, 0, 1, 15, 16379, 16380, 70000, -70000, QStringLiteral("x"), QVariant()};
     const QVariant number = pick(numbers);
@@ -390,7 +331,7 @@ QString RandomInput::handOverMotionBlock()
     return QStringLiteral("FahrsatzNummer = %1").arg(number.toString());
 }
 
-QString RandomInput::changeTree()
+QString RandomInput::changeTree(WizardPage *)
 {
     const QStringList pages = m_session->host()->treePages();
     if (pages.isEmpty())

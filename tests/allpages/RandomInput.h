@@ -33,19 +33,21 @@ private:
     QString pickCoordinate();
     QString randomValue(const QString &coordinate);
     QString oddText();
-    QString writeValue();
-    QString corruptValue();
-    QString changeElementCount();
-    QString removeParameter();
-    QString restoreParameter();
-    QString click(WizardPage *page);
-    QString activateLink(WizardPage *page);
+    QString writeValue(WizardPage *);
+    QString corruptValue(WizardPage *);
+    QString changeElementCount(WizardPage *);
+    QString removeParameter(WizardPage *);
+    QString restoreParameter(WizardPage *);
+    // Clicks or follows a link, at random among what the page offers.
+    QString use(WizardPage *page, bool link);
+    QString click(WizardPage *page) { return use(page, false); }
+    QString activateLink(WizardPage *page) { return use(page, true); }
     QString chooseInCombo(WizardPage *page);
     QString typeIntoField(WizardPage *page);
     QString useItemView(WizardPage *page);
     QString switchHostState(WizardPage *page);
-    QString handOverMotionBlock();
-    QString changeTree();
+    QString handOverMotionBlock(WizardPage *);
+    QString changeTree(WizardPage *);
     void reshow(WizardPage *page);
 
     template <typename T>

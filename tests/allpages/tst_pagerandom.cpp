@@ -8,9 +8,7 @@
 //   BREVANE_RANDOM_ACTIONS  actions per page (default 150; a long run takes 10000)
 //   BREVANE_RANDOM_VERBOSE  1: prints every action as it is played
 
-#include "ModalWatcher.h"
 #include "PageHarness.h"
-#include "ParameterStore.h"
 #include "RandomInput.h"
 #include "WizardPage.h"
 
@@ -40,84 +38,51 @@ quint64 identifierHash(const QString &identifier)
 
 } // namespace
 
-class TestPageRandom : public QObject
+class TestPageRandom : public PageSuite
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void randomInput_data();
+    void randomInput_data()
+    {
+        QTest::addColumn<QString>("identifier");
+        for (const QString &identifier : std::as_const(m_identifiers))
+            QTest::newRow(qPrintable(identifier)) << identifier;
+    }
     void randomInput();
-    void cleanupTestCase();
 
 private:
-    PluginSession m_session;
-    std::unique_ptr<WarningCollector> m_warnings;
-    ModalWatcher m_watcher;
-    quint64 m_baseSeed = 0;
-    int m_actions = 0;
-    bool m_verbose = false;
+    const quint64 m_baseSeed = environmentNumber("BREVANE_RANDOM_SEED", 20261206);
+    const int m_actions = int(environmentNumber("BREVANE_RANDOM_ACTIONS", 150));
+    const bool m_verbose = qEnvironmentVariableIntValue("BREVANE_RANDOM_VERBOSE") == 1;
 };
-
-void TestPageRandom::initTestCase()
-{
-    m_baseSeed = environmentNumber("BREVANE_RANDOM_SEED", 20261206);
-    m_actions = int(environmentNumber("BREVANE_RANDOM_ACTIONS", 150));
-    m_verbose = qEnvironmentVariableIntValue("BREVANE_RANDOM_VERBOSE") == 1;
-    m_warnings = std::make_unique<WarningCollector>();
-    QString error;
-    QVERIFY2(m_session.start(QStringLiteral(BREVANE_PLUGIN_PATH), &error), qPrintable(error));
-}
-
-void TestPageRandom::randomInput_data()
-{
-    QTest::addColumn<QString>("identifier");
-    for (const QString &identifier : m_session.identifiers()) {
-        WizardPage *probe = m_session.plugin().createPage(identifier);
-        if (probe)
-            QTest::newRow(qPrintable(identifier)) << identifier;
-        delete probe;
-    }
-    flushDeletes();
-}
 
 void TestPageRandom::randomInput()
 {
     QFETCH(QString, identifier);
     const quint64 seed = m_baseSeed ^ identifierHash(identifier);
-    const int index = int(m_session.identifiers().indexOf(identifier));
-    const PageVariant variant = PageVariants::variant(int(seed % quint64(PageVariants::rounds())), index);
+    const PageVariant variant = variantOf(identifier, int(seed % quint64(PageVariants::rounds())));
     // Printed first, so that a crash can be played again too.
     qInfo("%s: BREVANE_RANDOM_SEED=%llu, %d actions, starting %s", qPrintable(identifier),
           static_cast<unsigned long long>(m_baseSeed), m_actions, qPrintable(variant.name()));
 
-    QString error;
-    QVERIFY2(m_session.reset(variant, &error), qPrintable(error));
+    QVERIFY(reset(variant));
     RandomInput input(&m_session, seed);
-    m_watcher.clear();
     m_watcher.answerAllWith([&input](QWidget *modal) { input.answerModal(modal); });
-    // A failing check returns early; no box may be answered by a run that has ended.
-    const auto stopAnswering = qScopeGuard([this] { m_watcher.answerAllWith(nullptr); });
     m_warnings->take();
 
     const auto failure = [&](int action, const QString &what) {
         return QStringLiteral("%1 after action %2 of %3 (BREVANE_RANDOM_SEED=%4 tst_pagerandom randomInput:%5)\n"
                               "last actions:\n  %6")
-            .arg(what)
-            .arg(action)
-            .arg(m_actions)
-            .arg(m_baseSeed)
-            .arg(identifier, input.recent().join(QStringLiteral("\n  ")));
+            .arg(what).arg(action).arg(m_actions).arg(m_baseSeed).arg(identifier, input.recent().join(QStringLiteral("\n  ")));
     };
 
-    QPointer<WizardPage> page = m_session.createPage(identifier);
+    QPointer<WizardPage> page = showPage(identifier);
     QVERIFY(page);
-    // A failing check returns early; the page must not outlive the drive and host of its run.
+    // Also when a check fails: the page must not outlive the drive and host of its run.
     const auto deletePage = qScopeGuard([&page] {
         delete page.data();
         flushDeletes();
     });
-    page->resize(1000, 750);
-    page->show();
     for (int action = 1; action <= m_actions; ++action) {
         const QString done = input.step(page);
         if (m_verbose)
@@ -137,16 +102,6 @@ void TestPageRandom::randomInput()
     QVERIFY2(m_session.store()->cyclicUpdates().isEmpty(),
              qPrintable(failure(m_actions, QStringLiteral("live values stay on after hiding: ")
                                                + m_session.store()->cyclicUpdates().join(QLatin1Char(' ')))));
-    delete page.data();
-    flushDeletes();
-    const QStringList warnings = m_warnings->take();
-    QVERIFY2(warnings.isEmpty(), qPrintable(failure(m_actions, warnings.join(QLatin1Char('\n')))));
-}
-
-void TestPageRandom::cleanupTestCase()
-{
-    m_session.shutdown();
-    m_warnings.reset();
 }
 
 QTEST_MAIN(TestPageRandom)
