@@ -3,6 +3,7 @@
 // turn the project read-only under it, turn the wheel over it, delete it from inside one of its
 // boxes, and give it a drive of 16380 motion blocks.
 
+#include "ActionWidget.h"
 #include "ClickableLabel.h"
 #include "PageHarness.h"
 #include "PageProbe.h"
@@ -161,6 +162,8 @@ private slots:
     void readOnlyWhileShown();
     void wheelWithoutFocus_data() { rows({{""}}); }
     void wheelWithoutFocus();
+    void areasHighlightOnHover_data() { rows({{""}}); }
+    void areasHighlightOnHover();
     void deletedFromItsBoxes_data() { rows(withLargeDrive); }
     void deletedFromItsBoxes();
     void elementBounds_data() { rows(withLargeDrive); }
@@ -277,6 +280,23 @@ void TestPageRules::distinctButtons()
         }
     }
     VERIFY_NONE(clashes);
+}
+
+// Every clickable area of a diagram lights up under the mouse, as the links beside it do; the
+// LEDs a user clicks to switch a bit are no diagram.
+void TestPageRules::areasHighlightOnHover()
+{
+    QFETCH(QString, identifier);
+    const auto page = open(identifier);
+    QVERIFY(page);
+    QStringList dark;
+    for (const ActionWidget *area : page->findChildren<ActionWidget *>()) {
+        const QWidget *stack = area->parentWidget() ? area->parentWidget()->parentWidget() : nullptr;
+        const bool led = stack && stack->objectName().startsWith(QLatin1String("LedWidget"));
+        if (!led && !area->hoverHighlight())
+            dark << PageProbe::key(area, page.get());
+    }
+    VERIFY_NONE(dark);
 }
 
 // The project turns read-only while the page is shown. Whatever a user then clicks or

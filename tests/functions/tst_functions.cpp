@@ -340,6 +340,8 @@ void TestFunctions::decodeParaAddress_data()
     QTest::newRow("coordinate") << "N44" << "1 N44.0@0";
     QTest::newRow("short line and element") << "C8.5" << "1 C08.5@0";
     QTest::newRow("axis") << "1:J40.3" << "1 J40.3@2";
+    QTest::newRow("first axis digit") << "0:J40" << "1 J40.0@1";
+    QTest::newRow("last axis digit") << "9:J40" << "1 J40.0@10";
     QTest::newRow("no address") << "J40 Position" << "0 untouched.7@9";
 }
 
