@@ -10,6 +10,7 @@
 
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -21,6 +22,35 @@
 #include <memory>
 
 namespace {
+
+// Notes the table's buttons as they are drawn: the text, then s(unken), u(nderlined), b(lue)
+// and f(ocus frame) as they apply.
+class DrawnButtons : public QProxyStyle
+{
+public:
+    mutable QList<std::pair<QRect, QString>> drawn;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        if (const auto *tool = qstyleoption_cast<const QStyleOptionToolButton *>(option); tool && control == CC_ToolButton) {
+            QString flags;
+            flags += tool->state.testFlag(State_Sunken) ? QStringLiteral("s") : QString();
+            flags += tool->font.underline() ? QStringLiteral("u") : QString();
+            flags += tool->palette.color(QPalette::ButtonText) == QColor(0, 0, 255) ? QStringLiteral("b") : QString();
+            drawn.append({tool->rect, tool->text + (flags.isEmpty() ? QString() : QLatin1Char(':') + flags)});
+        }
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element == PE_FrameFocusRect && !drawn.isEmpty() && drawn.last().first.contains(option->rect)
+            && !drawn.last().second.endsWith(QLatin1Char('f')))
+            drawn.last().second += QLatin1Char('f');
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
 
 // Every per-block parameter of the editor, in the order a copy writes them.
 const QStringList copied = QStringLiteral(
@@ -79,6 +109,8 @@ private slots:
     void refillOnceAfterABurst();
     void tableInput_data();
     void tableInput();
+    void tableDrawing_data();
+    void tableDrawing();
     void countDialog_data();
     void countDialog();
     void countDialogEnds_data();
@@ -638,6 +670,65 @@ void TestMotionBlocks::tableInput()
             });
     }
     QCOMPARE(seen.join(' '), jumps);
+}
+
+void TestMotionBlocks::tableDrawing_data()
+{
+    QTest::addColumn<int>("column"); // of block 2
+    QTest::addColumn<QString>("input"); // press:b, move:b, move:off, release:b, or keys
+    QTest::addColumn<QString>("drawn");
+    const std::tuple<const char *, int, const char *, const char *> rows[] = {
+        // The block number is a link; the keyboard's focus is on the cell's first button.
+        {"number", Model::NumberColumn, "", "2:ubf"},
+        {"entries", Model::InterruptColumn, "", "-f - - - -"},
+        // Like a tool button: sunken while the mouse holds it, raised when the mouse leaves it.
+        {"number pressed", Model::NumberColumn, "press:0 move:0", "2:subf"},
+        {"entry pressed", Model::InterruptColumn, "press:2", "-f - -:s - -"},
+        {"pressed, moved off", Model::InterruptColumn, "press:2 move:off", "-f - - - -"},
+        {"pressed, moved off and back", Model::InterruptColumn, "press:2 move:off move:2", "-f - -:s - -"},
+        {"released", Model::NumberColumn, "press:0 release:0", "2:ubf"},
+        {"focus moved on", Model::InterruptColumn, "Right Right", "- - -f - -"},
+    };
+    for (const auto &[name, column, input, drawn] : rows)
+        QTest::newRow(name) << column << QString::fromLatin1(input) << QString::fromLatin1(drawn);
+}
+
+// What a user sees of the table's buttons while pressing them with the mouse or moving along them.
+void TestMotionBlocks::tableDrawing()
+{
+    QFETCH(int, column);
+    QFETCH(QString, input);
+    QFETCH(QString, drawn);
+    openTable("J11=1,4,1,1");
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    DrawnButtons style;
+    view()->setStyle(&style);
+    const QModelIndex index = view()->model()->index(2, column);
+    view()->setFocus();
+    view()->setCurrentIndex(index);
+    const auto at = [&](const QString &step) {
+        const QRect target = view()->targetRect(index, step.section(':', 1).toInt());
+        return step.endsWith(QLatin1String(":off")) ? view()->visualRect(index).bottomRight() + QPoint(0, 8) : target.center();
+    };
+    for (const QString &step : input.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step.startsWith(QLatin1String("press:")))
+            QTest::mousePress(view()->viewport(), Qt::LeftButton, {}, at(step));
+        else if (step.startsWith(QLatin1String("move:")))
+            QTest::mouseMove(view()->viewport(), at(step));
+        else if (step.startsWith(QLatin1String("release:")))
+            QTest::mouseRelease(view()->viewport(), Qt::LeftButton, {}, at(step));
+        else
+            QTest::keyClick(view(), QKeySequence::fromString(step)[0].key());
+    }
+    style.drawn.clear();
+    view()->viewport()->grab();
+    QStringList seen;
+    for (const auto &[rect, button] : std::as_const(style.drawn)) {
+        if (view()->visualRect(index).contains(rect))
+            seen << button;
+    }
+    QCOMPARE(seen.join(QLatin1Char(' ')), drawn);
+    view()->setStyle(nullptr);
 }
 
 void TestMotionBlocks::countDialog_data()
