@@ -106,6 +106,9 @@ def main():
                         help="CTest -E regex of tests left out (slow and blind to logic)")
     parser.add_argument("--timeout", type=int, default=900, help="seconds for one build or test run")
     parser.add_argument("--log", default="/tmp/mutation_sample.log")
+    parser.add_argument("--only", default="",
+                        help="comma-separated numbers of the picked changes to run again, e.g. the missed ones "
+                             "after new tests (same seed, count and paths, unchanged code)")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2,
                         help="parallel compile and test jobs (leave a core free for other work)")
     options = parser.parse_args()
@@ -124,6 +127,10 @@ def main():
         kind = generator.choice([kind for kind in kinds if by_kind[kind]])
         picked.append(by_kind[kind].pop())
     print(f"{len(pool)} possible changes in {' '.join(options.paths)}; seed {options.seed}, {len(picked)} picked")
+    numbered = list(enumerate(picked, 1))
+    if options.only:
+        wanted = {int(number) for number in options.only.split(",")}
+        numbered = [(number, change) for number, change in numbered if number in wanted]
     open(options.log, "w").close()
 
     current = {}  # path -> original text, while changed
@@ -154,7 +161,7 @@ def main():
 
     caught = missed = broken = 0
     try:
-        for number, (path, index, kind, changed) in enumerate(picked, 1):
+        for number, (path, index, kind, changed) in numbered:
             with open(path, encoding="utf-8") as handle:
                 text = handle.read()
             lines = text.split("\n")
