@@ -156,14 +156,17 @@ static void editorRows(QList<Row> &rows)
         {1, "-J33", 10},       {1, "", 11},          {2, "", 10},         {3, "-J33 I00=0", 10}, {4, "-J21", 3},
         {4, "", 12},           {8, "-J21", 3},       {8, "", 12},         {5, "-J21", 4},       {11, "", 4},
         {6, "-J21", 5},        {6, "", 5},           {9, "-J21", 6},      {9, "", 13},          {12, "-J21", 7},
-        {13, "", 8},           {14, "-J33", 9},
+        {13, "", 8},           {14, "-J33", 9},          {5, "", 4},          {11, "-J21", 4},      {12, "", 7},
+        {13, "-J21", 8},       {14, "", 9},
     };
     for (const auto &[command, drive, layout] : choices) {
         const QString suffix = layouts.at(layout);
+        // J08 1: one J25 for all blocks, read-only in every layout that has it.
         rows.append({QStringLiteral("layout, command %1 %2").arg(command).arg(drive), editor,
-                     blocks(3, QStringLiteral("0,%1,0").arg(command)), QStringLiteral("%1 hand:1 show").arg(drive),
+                     blocks(3, QStringLiteral("0,%1,0").arg(command)), QStringLiteral("%1 J08=1 hand:1 show").arg(drive),
                      QStringLiteral("stackedWidget@%1 paraTextEdit_J10_%2#1 paraCombo_J11_%2#1 FrameGrafikSynchronbetrieb:%3")
-                         .arg(layout).arg(suffix, command >= 12 && command <= 14 ? "E" : "h")});
+                             .arg(layout).arg(suffix, command >= 12 && command <= 14 ? "E" : "h")
+                         + (layout > 0 ? QStringLiteral(" paraTextEdit_J25_%1:r").arg(suffix) : QString())});
     }
     // The block's parameters follow the block; global ones stay on element 0.
     const QList<Row> more = {
