@@ -570,6 +570,8 @@ void TestPanels::states_data()
         // Where a user clicks on the jog overview's diagram, and the page that opens.
         {"jog overview KM2", "DbmTipbetrieb", "", "device:3 show clickAt:105,36 clickAt:105,90 clickAt:105,147 clickAt:568,105",
          "stackedWidget@0 jumps=DbmSrcBinSignals,AntriebsreglerBedienteil,SteuertafelTippen,AntriebBeobPosiKern1"},
+        // I188 is shown even where the drive hides it.
+        {"jog overview, I188 hidden", "DbmTipbetrieb", "I188!", "show", "parameterLabel_I188:E parameterTextEdit_I188:E"},
         {"jog overview KQ2", "DbmTipbetrieb", "", "device:8 show clickAt:105,90", "stackedWidget@0 jumps=AntriebsreglerBedienteil"},
         {"jog overview other", "DbmTipbetrieb", "", "device:5 show clickAt:105,36 clickAt:105,90 clickAt:565,63",
          "stackedWidget@1 jumps=DbmSrcBinSignals,SteuertafelTippen,AntriebBeobPosiKern1"},
