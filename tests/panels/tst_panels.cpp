@@ -244,6 +244,7 @@ void TestPanels::stateMachine_data()
         {"activation accepted", "show on!", on, lookOffered},
         {"activation declined, then warned again", "show on? on!", "b31=0 " + on, lookOffered},
         {"host hands out no handle", "show refuse on!", "b31=0 START b31=0", because(lookOff, refused)},
+        {"no handle, the drive at fault", "E48=5 show refuse on!", "b31=0 START b31=0", because(lookOff, deviceFault)},
         {"E49 bit 8 only offers Freigabe", "E49=256 show on!", on, lookOffered},
         {"E49 bit 7 blocks Freigabe", "E49=128 show on!", on, lookBlocked},
         {"switched on with an E49 warning", "E49=2 show on!", on, lookBlocked},
