@@ -5,6 +5,7 @@ Exits 0 when it passed, 1 with the failed step, 77 (skipped) without Xvfb, D-Bus
 import importlib.util
 import os
 import shutil
+import socket
 import subprocess
 import sys
 import tempfile
@@ -43,6 +44,34 @@ def start(command, env, what=None):
     return process, line
 
 
+def accepting(display, timeout=30):
+    """Waits until the X server takes connections on its socket (abstract, then the file)."""
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        for address in ("\0/tmp/.X11-unix/X" + display, "/tmp/.X11-unix/X" + display):
+            with socket.socket(socket.AF_UNIX) as probe:
+                try:
+                    probe.connect(address)
+                    return
+                except OSError:
+                    pass
+        time.sleep(0.1)
+    fail(f"the X server on :{display} takes no connections")
+
+
+def launch(command, env, attempts=3):
+    """Starts the workbench; one that ends at once (its window system refused it while the
+    machine was busy) is started again rather than failing the test."""
+    for attempt in range(attempts):
+        process = start(command, env)[0]
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            return process
+        print(f"the workbench ended at start with {process.returncode} (attempt {attempt + 1})")
+    fail(f"the workbench ended at start {attempts} times")
+
+
 def main():
     workbench, plugin = sys.argv[1], sys.argv[2]
     launcher = next((path for path in LAUNCHERS if os.access(path, os.X_OK)), None)
@@ -60,12 +89,13 @@ def main():
             xvfb, display = start(["Xvfb", "-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"], env, "Xvfb")
             processes.append(xvfb)
             env["DISPLAY"] = ":" + display
+            accepting(display)
             bus, env["DBUS_SESSION_BUS_ADDRESS"] = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
                                                          "the D-Bus session")
             processes += [bus, start([launcher, "--launch-immediately"], env)[0]]
             os.environ.update(env)
             app = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-            processes.append(start([workbench, "--plugin", plugin], app)[0])
+            processes.append(launch([workbench, "--plugin", plugin], app))
             drive(processes[-1])
         finally:
             for process in reversed(processes):
