@@ -180,6 +180,13 @@ Text BrevanePage::name() const
     return PageRegistry::pageName(identifier());
 }
 
+QString BrevanePage::ownedText(const QString &text)
+{
+    QString copy(text);
+    copy.detach(); // a literal has no heap block of its own: detaching makes one
+    return copy;
+}
+
 QStringList BrevanePage::liveValuesOn() const
 {
     QStringList list;

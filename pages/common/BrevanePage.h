@@ -33,6 +33,12 @@ public:
     // (QString::fromLatin1, not QStringLiteral): the host may keep them after unloading us.
     Text name() const override;
 
+    // A copy of the text that owns its characters. Text from QStringLiteral points into the
+    // plug-in's read-only data; a host that keeps what it was handed (a navigation history, a
+    // set of hidden pages, a coordinate) would read freed memory once the plug-in is unloaded.
+    // Every string the pages hand to the host or its provider goes through this once.
+    static QString ownedText(const QString &text);
+
     // The live values switched on while the page is shown, as "J40@1.0" (coordinate@livingSpace.element).
     QStringList liveValuesOn() const;
 
