@@ -4,8 +4,9 @@ set -euo pipefail
 BREVANE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # dpkg-dev and file: CPack's dependency search (dpkg-shlibdeps) for the Debian packages;
 # qt6-translations-l10n: Qt's own texts (standard buttons) in German and French; ccache: a
-# build after a fresh clone or a branch switch compiles only what the cache has not seen.
-BREVANE_PACKAGES=(cmake ninja-build g++ ccache qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+# build after a fresh clone or a branch switch compiles only what the cache has not seen; lld:
+# links the tests and the workbench several times faster than the default linker.
+BREVANE_PACKAGES=(cmake ninja-build g++ ccache lld qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
                   qt6-tools-dev-tools qt6-translations-l10n libgl-dev dpkg-dev file)
 # The end-to-end test: the workbench in a virtual X server, driven through the accessibility
 # tree over a D-Bus session of its own (without them the test is skipped).
@@ -37,9 +38,11 @@ brevane_configure() {
     shift
     local options=("$@")
     if command -v ccache >/dev/null; then
-        options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-        # Paths relative to the checkout: another clone (CI's, a second worktree) hits the cache too.
-        export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$BREVANE_ROOT}" CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
+        # Paths relative to the checkout: another clone (CI's, a second worktree) hits the cache
+        # too. The sloppiness lets the cache serve files that use a precompiled header. Given to
+        # the launcher, so that a build started by hand in the folder uses the same settings.
+        local sloppiness="pch_defines,time_macros,include_file_mtime,include_file_ctime"
+        options+=("-DCMAKE_CXX_COMPILER_LAUNCHER=env;CCACHE_BASEDIR=$BREVANE_ROOT;CCACHE_NOHASHDIR=1;CCACHE_SLOPPINESS=$sloppiness;ccache")
     fi
     [ -f "$dir/CMakeCache.txt" ] || options+=(-G Ninja)
     cmake -S "$BREVANE_ROOT" -B "$dir" "${options[@]}" >/dev/null

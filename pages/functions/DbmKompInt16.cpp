@@ -3,7 +3,7 @@
 
 namespace {
 
-const ComparatorBank bank {
+const ComparatorBank kompInt16Bank {
     QStringLiteral("C134"),
     QStringLiteral("C135"),
     QStringLiteral("C136"),
@@ -23,7 +23,7 @@ const ComparatorBank bank {
 } // namespace
 
 DbmKompInt16::DbmKompInt16(QWidget *parent)
-    : ComparatorPage(bank, parent), ui(std::make_unique<Ui::DbmKompInt16>())
+    : ComparatorPage(kompInt16Bank, parent), ui(std::make_unique<Ui::DbmKompInt16>())
 {
     setupForm(*ui);
     setupBank(ui->lineEditCompI16Number);

@@ -3,7 +3,7 @@
 
 namespace {
 
-const ComparatorBank bank {
+const ComparatorBank kompInt32Bank {
     QStringLiteral("C76"),
     QStringLiteral("C77"),
     QStringLiteral("C78"),
@@ -23,7 +23,7 @@ const ComparatorBank bank {
 } // namespace
 
 DbmKompInt32::DbmKompInt32(QWidget *parent)
-    : ComparatorPage(bank, parent), ui(std::make_unique<Ui::DbmKompInt32>())
+    : ComparatorPage(kompInt32Bank, parent), ui(std::make_unique<Ui::DbmKompInt32>())
 {
     setupForm(*ui);
     setupBank(ui->lineEditCompI32Number);

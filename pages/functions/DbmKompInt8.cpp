@@ -3,7 +3,7 @@
 
 namespace {
 
-const ComparatorBank bank {
+const ComparatorBank kompInt8Bank {
     QStringLiteral("C142"),
     QStringLiteral("C143"),
     QStringLiteral("C144"),
@@ -23,7 +23,7 @@ const ComparatorBank bank {
 } // namespace
 
 DbmKompInt8::DbmKompInt8(QWidget *parent)
-    : ComparatorPage(bank, parent), ui(std::make_unique<Ui::DbmKompInt8>())
+    : ComparatorPage(kompInt8Bank, parent), ui(std::make_unique<Ui::DbmKompInt8>())
 {
     setupForm(*ui);
     setupBank(ui->lineEditCompI8Number);

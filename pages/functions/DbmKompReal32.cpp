@@ -3,7 +3,7 @@
 
 namespace {
 
-const ComparatorBank bank {
+const ComparatorBank kompReal32Bank {
     QStringLiteral("C61"),
     QStringLiteral("C64"),
     QStringLiteral("C65"),
@@ -25,7 +25,7 @@ const ComparatorBank bank {
 } // namespace
 
 DbmKompReal32::DbmKompReal32(QWidget *parent)
-    : ComparatorPage(bank, parent), ui(std::make_unique<Ui::DbmKompReal32>())
+    : ComparatorPage(kompReal32Bank, parent), ui(std::make_unique<Ui::DbmKompReal32>())
 {
     setupForm(*ui);
     setupBank(ui->lineEditCompR32Number);

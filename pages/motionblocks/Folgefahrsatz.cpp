@@ -17,7 +17,7 @@ namespace {
 
 // The follow-up numbers in the order they are shown: interrupt and end of each trigger
 // slot, then the buffered one.
-const char *const followUpCoordinates[] = {"J271", "J281", "J272", "J282", "J273", "J283",
+const char *const followUpsInShownOrder[] = {"J271", "J281", "J272", "J282", "J273", "J283",
                                            "J274", "J284", "J275", "J285", "J286"};
 constexpr int triggerSlots = 5;
 
@@ -34,7 +34,7 @@ Folgefahrsatz::Folgefahrsatz(QWidget *parent)
     setupForm(*ui);
     setupBlockNumber(ui->lineEditFahrsatznummer, ui->toolButtonLeft, ui->toolButtonRight);
 
-    for (const char *name : followUpCoordinates) {
+    for (const char *name : followUpsInShownOrder) {
         const QString coordinate = QLatin1String(name);
         FollowUp followUp{coordinate, findChild<ParameterLabel *>(QStringLiteral("paraLbl_") + coordinate),
                           findChild<QComboBox *>(QStringLiteral("comboBox_") + coordinate),
