@@ -78,9 +78,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
     // Parameter access; a parameter the drive lacks, or an element beyond element 0 and its
-    // element count, reads as an empty text (0 as a number) and is not written. Numbers are read in 64 bits
-    // (base 10); text that is no number or lies outside that range reads as 0. Nothing is
-    // written while the host is read-only.
+    // element count, reads as an empty text (0 as a number) and is not written. Numbers are
+    // read in 64 bits (base 10); text that is no number or lies outside that range reads as 0.
+    // Nothing is written while the host is read-only.
     ParameterProvider *provider() const;
     QSharedPointer<ParameterInformation> parameterInformation(const QString &coordinate) const;
     QSharedPointer<ParameterObject> parameterObject(const QString &coordinate) const;
