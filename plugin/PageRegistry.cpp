@@ -3,7 +3,9 @@
 #include "Pages.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QHash>
+#include <QPointer>
 #include <QTranslator>
 
 #include <iterator>
@@ -153,9 +155,13 @@ Text PageRegistry::pageName(const QString &identifier)
     return text;
 }
 
+// The host may keep a translator installed after it unloaded or reloaded the plug-in, so its
+// catalogue is a heap copy that the translator itself holds (a property, freed by Qt's own code
+// with the translator), never the resource's memory in the library. The cache forgets a
+// translator the host deleted.
 QTranslator *PageRegistry::translator(int language)
 {
-    static QHash<int, QTranslator *> cache;
+    static QHash<int, QPointer<QTranslator>> cache;
     if (QTranslator *cached = cache.value(language))
         return cached;
     const char *path = nullptr;
@@ -166,7 +172,11 @@ QTranslator *PageRegistry::translator(int language)
     default: return nullptr;
     }
     auto *translator = new QTranslator;
-    if (translator->load(QString::fromLatin1(path)))
+    QFile file(QString::fromLatin1(path));
+    const QByteArray catalogue = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    translator->setProperty("brevaneCatalogue", catalogue);
+    if (!catalogue.isEmpty()
+        && translator->load(reinterpret_cast<const uchar *>(catalogue.constData()), int(catalogue.size())))
         cache.insert(language, translator);
     return translator;
 }

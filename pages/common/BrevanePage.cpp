@@ -3,6 +3,7 @@
 #include "ActionWidget.h"
 #include "LedWidget.h"
 #include "PageRegistry.h"
+#include "ParameterControl.h"
 #include "SvgWidget.h"
 #include "WizardGlobal.h"
 
@@ -183,8 +184,31 @@ Text BrevanePage::name() const
 QString BrevanePage::ownedText(const QString &text)
 {
     QString copy(text);
-    copy.detach(); // a literal has no heap block of its own: detaching makes one
+    // A literal has no heap block of its own: detaching makes one. Text that has one is shared.
+    if (!copy.isNull() && !copy.data_ptr().isMutable())
+        copy.detach();
     return copy;
+}
+
+void BrevanePage::bindControl(ParameterControl *control, ParameterProvider *provider, eLivingSpace livingSpace,
+                              unsigned int index, const QString &coordinate)
+{
+    if (!control)
+        return;
+    if (!coordinate.isNull() && coordinate != control->coordinate()) {
+        // A bound control reads again as soon as its coordinate changes, still with the element
+        // it showed before, which may lie beyond the end of the new parameter.
+        control->setIndex(0);
+        control->setCoordinate(ownedText(coordinate));
+    }
+    control->setIndex(index);
+    if (provider)
+        control->initialize(provider, livingSpace);
+}
+
+void BrevanePage::bindControl(ParameterControl *control, unsigned int index, const QString &coordinate) const
+{
+    bindControl(control, provider(), livingSpace(), index, coordinate);
 }
 
 QStringList BrevanePage::liveValuesOn() const
@@ -204,20 +228,20 @@ ParameterProvider *BrevanePage::provider() const
 QSharedPointer<ParameterInformation> BrevanePage::parameterInformation(const QString &coordinate) const
 {
     ParameterProvider *parameters = provider();
-    return parameters ? parameters->information(ParameterCoordinate(coordinate)).toStrongRef() : nullptr;
+    return parameters ? parameters->information(ParameterCoordinate(ownedText(coordinate))).toStrongRef() : nullptr;
 }
 
 QSharedPointer<ParameterObject> BrevanePage::parameterObject(const QString &coordinate) const
 {
     ParameterProvider *parameters = provider();
-    return parameters ? parameters->parameter(ParameterCoordinate(coordinate)).toStrongRef() : nullptr;
+    return parameters ? parameters->parameter(ParameterCoordinate(ownedText(coordinate))).toStrongRef() : nullptr;
 }
 
 // A host's provider need not forgive an element beyond the array, so none is asked for.
 QString BrevanePage::readText(const QString &coordinate, unsigned short element) const
 {
     const auto parameter = parameterObject(coordinate);
-    if (!parameter || element >= parameter->elementCount())
+    if (!parameter || !holdsElement(parameter->elementCount(), element))
         return QString();
     return parameter->valueText(livingSpace(), element, false);
 }
@@ -225,9 +249,17 @@ QString BrevanePage::readText(const QString &coordinate, unsigned short element)
 QString BrevanePage::readDisplayText(const QString &coordinate, unsigned short element) const
 {
     const auto information = parameterInformation(coordinate);
-    if (!information || element >= information->elementCount())
+    if (!information || !holdsElement(information->elementCount(), element))
         return QString();
     return information->displayText(livingSpace(), element, false);
+}
+
+QString BrevanePage::readRawText(const QString &coordinate, unsigned short element) const
+{
+    const auto information = parameterInformation(coordinate);
+    if (!information || !holdsElement(information->elementCount(), element))
+        return QString();
+    return information->rawValueText(livingSpace(), element, false);
 }
 
 qint64 BrevanePage::readInt(const QString &coordinate, unsigned short element) const
@@ -241,7 +273,7 @@ bool BrevanePage::writeText(const QString &coordinate, unsigned short element, c
     if (isReadOnly())
         return false;
     const auto parameter = parameterObject(coordinate);
-    if (!parameter || element >= parameter->elementCount())
+    if (!parameter || !holdsElement(parameter->elementCount(), element))
         return false;
     parameter->setValueText(livingSpace(), element, text);
     return true;
@@ -263,8 +295,15 @@ bool BrevanePage::hasParameter(const QString &coordinate) const
     return !parameterInformation(coordinate).isNull();
 }
 
+bool BrevanePage::hasElement(const QString &coordinate, unsigned short element) const
+{
+    const auto information = parameterInformation(coordinate);
+    return information && holdsElement(information->elementCount(), element);
+}
+
 bool BrevanePage::observe(const QString &coordinate, const char *slot)
 {
+    followHost();
     const auto information = parameterInformation(coordinate);
     if (!information)
         return false;
@@ -297,6 +336,47 @@ int BrevanePage::fieldbusType() const
     return WizardGlobal().getFieldbusType(pageHost());
 }
 
+bool BrevanePage::pageInTree(const QString &identifier) const
+{
+    WizardPageHost *host = pageHost();
+    return host && host->containsPage(ownedText(identifier));
+}
+
+bool BrevanePage::pageVisibleInTree(const QString &identifier) const
+{
+    WizardPageHost *host = pageHost();
+    return host && host->isPageVisible(ownedText(identifier));
+}
+
+void BrevanePage::showInTree(const QString &identifier) const
+{
+    if (WizardPageHost *host = pageHost())
+        host->showPage(ownedText(identifier));
+}
+
+void BrevanePage::hideInTree(const QString &identifier) const
+{
+    if (WizardPageHost *host = pageHost())
+        host->hidePage(ownedText(identifier));
+}
+
+void BrevanePage::requestParameterInput(const QString &prompt) const
+{
+    if (WizardPageHost *host = pageHost())
+        host->requestParameterInput(ownedText(prompt));
+}
+
+void BrevanePage::followHost()
+{
+    ParameterProvider *parameters = provider();
+    if (!parameters)
+        return;
+    connect(parameters, &ParameterProvider::readOnlyChanged, this, &BrevanePage::onHostReadOnlyChanged,
+            Qt::UniqueConnection);
+    connect(parameters, &ParameterProvider::onlineChanged, this, &BrevanePage::onHostOnlineChanged,
+            Qt::UniqueConnection);
+}
+
 void BrevanePage::enableUnlessReadOnly(const QList<QWidget *> &widgets)
 {
     const bool enabled = !isReadOnly();
@@ -323,6 +403,12 @@ void BrevanePage::onHostReadOnlyChanged()
     // A hidden page evaluates its controls when it is shown again.
     if (isVisible())
         updateReadOnly();
+    updateConnectionDependent();
+}
+
+void BrevanePage::onHostOnlineChanged()
+{
+    updateConnectionDependent();
 }
 
 std::optional<int> BrevanePage::runDialog(QDialog *dialog)
@@ -408,9 +494,8 @@ void BrevanePage::showEvent(QShowEvent *event)
     WizardPage::showEvent(event);
     guardWheel();
     nameControls();
-    if (ParameterProvider *parameters = provider())
-        connect(parameters, &ParameterProvider::readOnlyChanged, this, &BrevanePage::onHostReadOnlyChanged,
-                Qt::UniqueConnection);
+    followHost();
+    updateConnectionDependent();
     if (!m_switchedOn.isEmpty())
         return;
     const eLivingSpace space = livingSpace();
@@ -447,9 +532,9 @@ bool BrevanePage::jumpTo(const QString &identifier, HiddenReason reason)
     WizardPageHost *host = pageHost();
     if (!host)
         return false;
-    if (host->containsPage(identifier)) {
-        if (host->isPageVisible(identifier)) {
-            host->jumpToPage(identifier, QString());
+    if (pageInTree(identifier)) {
+        if (pageVisibleInTree(identifier)) {
+            host->jumpToPage(ownedText(identifier), QString());
             return true;
         }
         const QString title = sharedText(hiddenText);

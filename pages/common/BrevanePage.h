@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class ParameterControl;
 class QDialog;
 class QFrame;
 class QStackedWidget;
@@ -39,6 +40,18 @@ public:
     // Every string the pages hand to the host or its provider goes through this once.
     static QString ownedText(const QString &text);
 
+    // Whether a parameter with the given element count has the element to read or write: element 0
+    // of every parameter the provider has (a host may report no elements for a plain parameter),
+    // the elements beyond it only inside the array.
+    static bool holdsElement(unsigned short elementCount, unsigned short element)
+    {
+        return element == 0 || element < elementCount;
+    }
+    // Binds a parameter control at run time to the element of its parameter, or of the coordinate
+    // when one is given, and initializes it.
+    static void bindControl(ParameterControl *control, ParameterProvider *provider, eLivingSpace livingSpace,
+                            unsigned int index, const QString &coordinate = QString());
+
     // The live values switched on while the page is shown, as "J40@1.0" (coordinate@livingSpace.element).
     QStringList liveValuesOn() const;
 
@@ -64,21 +77,23 @@ protected:
     virtual void retranslatePage() {}
     void changeEvent(QEvent *event) override;
 
-    // Parameter access; a parameter the drive lacks, or an element beyond its element count,
-    // reads as an empty text (0 as a number) and is not written. Numbers are read in 64 bits
-    // (base 10); text that is no number or lies outside that range reads as 0. Nothing is
-    // written while the host is read-only.
+    // Parameter access; a parameter the drive lacks, or an element beyond element 0 and its
+    // element count, reads as an empty text (0 as a number) and is not written. Numbers are
+    // read in 64 bits (base 10); text that is no number or lies outside that range reads as 0.
+    // Nothing is written while the host is read-only.
     ParameterProvider *provider() const;
     QSharedPointer<ParameterInformation> parameterInformation(const QString &coordinate) const;
     QSharedPointer<ParameterObject> parameterObject(const QString &coordinate) const;
     QString readText(const QString &coordinate, unsigned short element = 0) const;
     QString readDisplayText(const QString &coordinate, unsigned short element = 0) const;
+    QString readRawText(const QString &coordinate, unsigned short element = 0) const;
     qint64 readInt(const QString &coordinate, unsigned short element = 0) const;
     bool writeText(const QString &coordinate, unsigned short element, const QString &text) const;
     bool writeInt(const QString &coordinate, unsigned short element, qint64 value) const;
     // Element count of a parameter; 0 when the drive lacks it.
     int elementCount(const QString &coordinate) const;
     bool hasParameter(const QString &coordinate) const;
+    bool hasElement(const QString &coordinate, unsigned short element) const;
     // Connects the parameter's "valueChanged(ParameterAddress)" to a slot given with SLOT();
     // false when the drive lacks the parameter. Repeating it does not connect twice.
     bool observe(const QString &coordinate, const char *slot);
@@ -88,6 +103,20 @@ protected:
     bool isOnline() const;
     int deviceType() const;
     int fieldbusType() const;
+
+    // The host's page tree and parameter input. What they hand the host owns its characters.
+    bool pageInTree(const QString &identifier) const;
+    bool pageVisibleInTree(const QString &identifier) const;
+    void showInTree(const QString &identifier) const;
+    void hideInTree(const QString &identifier) const;
+    void requestParameterInput(const QString &prompt) const;
+    // bindControl() with the host's provider and living space.
+    void bindControl(ParameterControl *control, unsigned int index, const QString &coordinate = QString()) const;
+
+    // Reads that depend on the connection or on the project's lock (a word shown only online,
+    // say): done again when the host goes online or offline, turns read-only or editable, and
+    // when the page is shown.
+    virtual void updateConnectionDependent() {}
 
     // Enables the widgets exactly when the host is not read-only, now and whenever the host
     // turns read-only or editable while the page is shown.
@@ -134,8 +163,11 @@ protected:
 
 private slots:
     void onHostReadOnlyChanged();
+    void onHostOnlineChanged();
 
 private:
+    // Follows the provider's online and read-only signals, once.
+    void followHost();
     // Controls that show no text of their own (icon buttons, clickable diagram areas, LEDs,
     // value fields) get an accessible name for screen readers: the caption that belongs to
     // them, else their tooltip, else their object name. A name set in a form stays.

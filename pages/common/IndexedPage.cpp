@@ -137,16 +137,13 @@ void IndexedPage::UpdatePage()
 
 void IndexedPage::bindControlsToIndex(int index)
 {
-    WizardPageHost *host = pageHost();
-    if (!host)
+    if (!pageHost())
         return;
     const auto widgets = findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
         if (IndirectPair::isPairControl(widget))
             continue;
-        if (auto *control = dynamic_cast<ParameterControl *>(widget)) {
-            control->setIndex(static_cast<unsigned int>(qMax(index, 0)));
-            control->initialize(host->parameterProvider(), host->livingSpace());
-        }
+        if (auto *control = dynamic_cast<ParameterControl *>(widget))
+            bindControl(control, static_cast<unsigned int>(qMax(index, 0)));
     }
 }

@@ -1,5 +1,6 @@
 #include "IndirectPair.h"
 
+#include "BrevanePage.h"
 #include "ParameterControl.h"
 #include "ParameterProvider.h"
 
@@ -14,8 +15,8 @@ const char *const pairProperty = "indirectPairControl";
 // Whether the provider knows the parameter and the element lies inside its array.
 bool exists(ParameterProvider *provider, const QString &coordinate, unsigned short element)
 {
-    const auto information = provider->information(ParameterCoordinate(coordinate)).toStrongRef();
-    return information && element < information->elementCount();
+    const auto information = provider->information(ParameterCoordinate(BrevanePage::ownedText(coordinate))).toStrongRef();
+    return information && BrevanePage::holdsElement(information->elementCount(), element);
 }
 
 } // namespace
@@ -58,7 +59,7 @@ std::optional<ParameterTarget> IndirectPair::target(
 {
     if (!provider || !exists(provider, m_address, element))
         return std::nullopt;
-    const auto information = provider->information(ParameterCoordinate(m_address)).toStrongRef();
+    const auto information = provider->information(ParameterCoordinate(BrevanePage::ownedText(m_address))).toStrongRef();
     return decodeParameterAddress(information->displayText(livingSpace, element, false));
 }
 
@@ -66,12 +67,7 @@ void IndirectPair::show(ParameterProvider *provider, const ParameterTarget &targ
 {
     for (ParameterControl *control : m_controls) {
         control->setHiddenForced(false);
-        // A bound control reads again as soon as its coordinate changes, still with the
-        // element it showed before, which may lie beyond the end of the new parameter.
-        control->setIndex(0);
-        control->setCoordinate(target.coordinate);
-        control->setIndex(target.element);
-        control->initialize(provider, target.livingSpace);
+        BrevanePage::bindControl(control, provider, target.livingSpace, target.element, target.coordinate);
     }
 }
 

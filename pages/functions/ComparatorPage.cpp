@@ -71,7 +71,7 @@ const ComparatorBank::Operation *ComparatorPage::shownOperation() const
 // A parameter the drive lacks reads nothing; one without the comparator's element would.
 bool ComparatorPage::lacksElement(const ParameterControl *control) const
 {
-    return hasParameter(control->coordinate()) && element() >= elementCount(control->coordinate());
+    return hasParameter(control->coordinate()) && !hasElement(control->coordinate(), element());
 }
 
 // Binds a control to the comparator, or to element 0 where its parameter has no such element
@@ -80,10 +80,11 @@ void ComparatorPage::bindToElement(ParameterControl *control) const
 {
     const unsigned short shown = element();
     const bool lacks = lacksElement(control);
-    control->setIndex(!lacks ? shown : 0);
     // An array without any element has nothing to show at all.
     if (!lacks || elementCount(control->coordinate()) > 0)
-        control->initialize(provider(), livingSpace());
+        bindControl(control, !lacks ? shown : 0);
+    else
+        control->setIndex(0);
 }
 
 void ComparatorPage::UpdatePage()
@@ -126,7 +127,7 @@ void ComparatorPage::UpdatePage()
             control->setHiddenForced(false);
             // The element it showed may lie beyond the end of the new parameter.
             control->setIndex(0);
-            control->setCoordinate(coordinate);
+            control->setCoordinate(ownedText(coordinate));
             bindToElement(control);
         }
     }
@@ -154,13 +155,12 @@ void ComparatorPage::onAddressChanged()
     const unsigned short dataType = information ? information->dataType(0) : 0;
     if (dataType != m_bank.dataType)
         m_warning->show();
-    else if (target->element < information->elementCount())
+    else if (holdsElement(information->elementCount(), target->element))
         m_indirect.show(provider(), *target);
     // A parameter of the right type without that element: nothing to show, nothing to warn of.
 }
 
 void ComparatorPage::onToolButtonClicked()
 {
-    if (WizardPageHost *host = pageHost())
-        host->requestParameterInput(QCoreApplication::translate(metaObject()->className(), m_bank.prompt));
+    requestParameterInput(QCoreApplication::translate(metaObject()->className(), m_bank.prompt));
 }

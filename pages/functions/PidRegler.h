@@ -28,6 +28,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void updateConnectionDependent() override { onParaG17Changed(); }
 
 private:
     std::unique_ptr<Ui::PidRegler> ui;

@@ -61,24 +61,15 @@ void Positionsmessung::showWord(const LedRow &row, quint64 value)
         setStackPage(row[bit], ((value >> bit) & 1U) != 0 ? 1 : 0);
 }
 
-QString Positionsmessung::rawWord(const QString &word) const
-{
-    // A word the drive lacks, or one without elements, reads as 0.
-    const auto information = parameterInformation(word);
-    if (!information || information->elementCount() == 0)
-        return QString();
-    return information->rawValueText(livingSpace(), 0, false);
-}
-
 void Positionsmessung::onJ110Changed()
 {
-    showWord(m_control, wordValue(rawWord(controlWord)));
+    showWord(m_control, wordValue(readRawText(controlWord)));
 }
 
 void Positionsmessung::onJ115Changed()
 {
     // Offline the status of the drive is unknown: every status LED off.
-    showWord(m_status, isOnline() ? wordValue(rawWord(statusWord)) : 0);
+    showWord(m_status, isOnline() ? wordValue(readRawText(statusWord)) : 0);
 }
 
 void Positionsmessung::setBit(int bit)

@@ -23,6 +23,9 @@ public:
     QString identifier() const override { return QString::fromLatin1("Positionsmessung"); }
     void initialUpdate() override;
 
+protected:
+    void updateConnectionDependent() override { onJ115Changed(); }
+
 public slots:
     void connectParameterControls();
     void onJ110Changed();
@@ -65,7 +68,6 @@ private:
     using LedRow = std::array<QStackedWidget *, bits>;
     LedRow leds(const QString &word) const;
     static void showWord(const LedRow &row, quint64 value);
-    QString rawWord(const QString &word) const;
     void setBit(int bit);
     void clearBit(int bit);
 

@@ -66,14 +66,11 @@ void DbmSrcIndirectTriggerFollowMb::UpdatePage()
 
 void DbmSrcIndirectTriggerFollowMb::setParaIndices(int block)
 {
-    WizardPageHost *host = pageHost();
     for (int trigger = 0; trigger < TriggerCount; ++trigger) {
         for (QWidget *widget : IndirectTriggerPage::trigger(trigger).address) {
             auto *control = dynamic_cast<ParameterControl *>(widget);
-            if (control && host && block >= 0) {
-                control->setIndex(static_cast<unsigned int>(block));
-                control->initialize(host->parameterProvider(), host->livingSpace());
-            }
+            if (control && pageHost() && block >= 0)
+                bindControl(control, static_cast<unsigned int>(block));
         }
     }
     adjustCheckBoxes();

@@ -214,16 +214,14 @@ void Fahrsatz::showLayout(int layout)
 
 void Fahrsatz::setParaIndices(int block)
 {
-    WizardPageHost *host = pageHost();
-    if (!host || block < 0)
+    if (!pageHost() || block < 0)
         return;
     int layout = layoutForBlock(block);
     if (layout < 0)
         layout = ui->stackedWidget->currentIndex();
     for (ParameterControl *control : std::as_const(m_layouts.at(layout).controls)) {
         const bool global = globalCoordinates.contains(control->coordinate());
-        control->setIndex(global ? 0u : static_cast<unsigned int>(block));
-        control->initialize(host->parameterProvider(), host->livingSpace());
+        bindControl(control, global ? 0u : static_cast<unsigned int>(block));
     }
     onJ08Changed();
     onJ30Changed();

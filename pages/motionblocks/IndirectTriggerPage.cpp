@@ -97,10 +97,7 @@ void IndirectTriggerPage::showSources()
 
 bool IndirectTriggerPage::isFlagSet(const QString &coordinate) const
 {
-    const auto information = parameterInformation(coordinate);
-    if (!information || information->elementCount() == 0)
-        return false;
-    const QString state = information->rawValueText(livingSpace(), 0, false);
+    const QString state = readRawText(coordinate);
     return !state.isEmpty() && state != QLatin1String("0");
 }
 

@@ -71,8 +71,7 @@ void MotionBlocks::adjustNumberEnable()
 
 void MotionBlocks::onMotionBlockToEditChanged()
 {
-    WizardPageHost *host = pageHost();
-    if (!host)
+    if (!pageHost())
         return;
     const int blocks = elementCount(QStringLiteral("J10"));
     const int block = qMax(ui->SpinBoxMotionBlockToEdit->value(), 0);
@@ -96,11 +95,7 @@ void MotionBlocks::onMotionBlockToEditChanged()
             control->setCoordinate(QString());
             continue;
         }
-        // The element first: binding the coordinate reads at once, and the old element may
-        // lie beyond the array.
-        control->setIndex(static_cast<unsigned int>(block));
-        control->setCoordinate(coordinate);
-        control->initialize(host->parameterProvider(), host->livingSpace());
+        bindControl(control, static_cast<unsigned int>(block), coordinate);
     }
 }
 

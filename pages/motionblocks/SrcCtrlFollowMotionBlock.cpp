@@ -57,12 +57,9 @@ QString SrcCtrlFollowMotionBlock::indirectTriggerPage() const
 {
     // The visibility controller leaves one of the two pages visible, depending on the drive;
     // the link follows that one rather than a page the tree merely holds hidden.
-    WizardPageHost *host = pageHost();
-    if (!host)
-        return QString();
-    if (host->containsPage(commonPage) && host->isPageVisible(commonPage))
+    if (pageInTree(commonPage) && pageVisibleInTree(commonPage))
         return commonPage;
-    if (host->containsPage(perBlockPage))
+    if (pageInTree(perBlockPage))
         return perBlockPage;
     return QString();
 }
@@ -82,11 +79,7 @@ void SrcCtrlFollowMotionBlock::setSourcesToValue(int value)
 
 void SrcCtrlFollowMotionBlock::actualizeLedsTriggerState()
 {
-    qint64 word = 0;
-    if (const auto information = parameterInformation(QStringLiteral("J451"))) {
-        if (information->elementCount() > 0)
-            word = information->rawValueText(livingSpace(), 0, false).toLongLong(nullptr, 10);
-    }
+    const qint64 word = readRawText(QStringLiteral("J451")).toLongLong(nullptr, 10);
     for (int trigger = 0; trigger < triggerCount; ++trigger)
         m_lamps.at(trigger)->setOn((word >> trigger) & 1);
 }

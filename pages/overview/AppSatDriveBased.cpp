@@ -182,8 +182,7 @@ void AppSatDriveBased::JumpToMotionKern()
 void AppSatDriveBased::JumpToZusatzfunktionen()
 {
     const QString newer = QStringLiteral("DbmZusatzfunktionenV2");
-    WizardPageHost *host = pageHost();
-    jumpTo(host && host->containsPage(newer) ? newer : QStringLiteral("DbmZusatzfunktionen"));
+    jumpTo(pageInTree(newer) ? newer : QStringLiteral("DbmZusatzfunktionen"));
 }
 
 // The start page of the drive's own fieldbus, without falling back to another bus.
@@ -199,10 +198,9 @@ void AppSatDriveBased::JumpToFeldbus()
                       {eFieldbusEtherNetIP, "EthernetIPStart"}};
 
     const int fieldbus = fieldbusType();
-    WizardPageHost *host = pageHost();
     QString target;
     for (const auto &start : startPages) {
-        if (start.fieldbus == fieldbus && host && host->containsPage(QString::fromLatin1(start.page))) {
+        if (start.fieldbus == fieldbus && pageInTree(QString::fromLatin1(start.page))) {
             target = QString::fromLatin1(start.page);
             break;
         }

@@ -28,8 +28,7 @@ void DbmFeldbus::showEvent(QShowEvent *event)
 {
     OperatingModeLinksPage::showEvent(event);
     // The CiA 402 words are worth a link only where the host shows their page.
-    WizardPageHost *host = pageHost();
-    const bool cia402 = host && host->isPageVisible(QStringLiteral("SteuerStatusCiA402"));
+    const bool cia402 = pageVisibleInTree(QStringLiteral("SteuerStatusCiA402"));
     ui->ClickLabelCiA402->setVisible(cia402);
     setLinkFrameActive(ui->FrameLinkClickLabelQuellen_CiA, cia402);
 }

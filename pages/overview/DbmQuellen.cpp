@@ -61,8 +61,7 @@ void DbmQuellen::onK08Changed()
 void DbmQuellen::JumpToQuellenBinaersignaleApplikation()
 {
     const QString application = QStringLiteral("DbmSrcBinSignals");
-    WizardPageHost *host = pageHost();
-    jumpTo(host && host->containsPage(application) ? application : QStringLiteral("SignalquellenBinaer"));
+    jumpTo(pageInTree(application) ? application : QStringLiteral("SignalquellenBinaer"));
 }
 
 void DbmQuellen::JumpToQuellenBewegungsrichtung()

@@ -118,11 +118,7 @@ void DbmVisibility::PageVisibilityChanged()
 
 QString DbmVisibility::rawText(const QString &coordinate) const
 {
-    // A parameter without elements reads as empty, like one the drive lacks.
-    const auto parameter = parameterObject(coordinate);
-    if (!parameter || parameter->elementCount() == 0)
-        return QString();
-    return parameter->rawValueText(livingSpace(), 0, false);
+    return readRawText(coordinate);
 }
 
 void DbmVisibility::showModeGroupsOfM513(const QString &mode) const
@@ -159,13 +155,10 @@ void DbmVisibility::ZusatzfunktionenVisibilityChanged()
 
 void DbmVisibility::showPage(const QString &identifier, bool shown) const
 {
-    WizardPageHost *host = pageHost();
-    if (!host)
-        return;
     if (shown)
-        host->showPage(identifier);
+        showInTree(identifier);
     else
-        host->hidePage(identifier);
+        hideInTree(identifier);
 }
 
 void DbmVisibility::showPages(const QStringList &identifiers, bool shown, const QString &exception) const

@@ -20,13 +20,9 @@ void FieldbusAnalogOutputPage::showFieldbus(ParameterLabel *label, ParameterText
         if (object.fieldbus != fieldbus)
             continue;
         const QString coordinate = QString::fromLatin1(object.coordinate);
-        label->setCoordinate(coordinate);
-        editor->setCoordinate(coordinate);
+        for (ParameterControl *control : std::initializer_list<ParameterControl *>{label, editor})
+            bindControl(control, control->index(), coordinate);
         setStackPage(pictures, object.picture);
-        if (ParameterProvider *parameters = provider()) {
-            label->initialize(parameters, livingSpace());
-            editor->initialize(parameters, livingSpace());
-        }
         label->setVisible(true);
         editor->setVisible(true);
         return;

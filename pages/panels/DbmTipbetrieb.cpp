@@ -59,8 +59,7 @@ void DbmTipbetrieb::JumpToMotionKern()
 
 void DbmTipbetrieb::JumpToQuellenBinaersignale()
 {
-    WizardPageHost *host = pageHost();
-    if (host && !host->containsPage(QStringLiteral("DbmSrcBinSignals")) && host->containsPage(QStringLiteral("SignalquellenBinaer")))
+    if (!pageInTree(QStringLiteral("DbmSrcBinSignals")) && pageInTree(QStringLiteral("SignalquellenBinaer")))
         jumpTo(QStringLiteral("SignalquellenBinaer"));
     else
         jumpTo(QStringLiteral("DbmSrcBinSignals"));

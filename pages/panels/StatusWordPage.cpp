@@ -30,21 +30,6 @@ void StatusWordPage::initialUpdate()
 {
     for (const Word &word : std::as_const(m_words))
         observe(word.coordinate, SLOT(refreshWords()));
-    // Some words are read only online (or in a read-only project).
-    if (ParameterProvider *parameters = provider())
-        connect(parameters, &ParameterProvider::onlineChanged, this, &StatusWordPage::refreshWords, Qt::UniqueConnection);
-    refreshWords();
-}
-
-void StatusWordPage::updateReadOnly()
-{
-    BrevanePage::updateReadOnly();
-    refreshWords();
-}
-
-void StatusWordPage::showEvent(QShowEvent *event)
-{
-    BrevanePage::showEvent(event);
     refreshWords();
 }
 
@@ -61,11 +46,7 @@ void StatusWordPage::refreshWord(const Word &word)
         readable = isOnline();
     else if (word.readWhen == ReadWhen::OnlineOrReadOnly)
         readable = isOnline() || isReadOnly();
-    qint64 value = 0;
-    if (readable) {
-        if (const auto information = parameterInformation(word.coordinate))
-            value = information->rawValueText(livingSpace(), 0, false).toLongLong(nullptr, 10);
-    }
+    const qint64 value = readable ? readRawText(word.coordinate).toLongLong(nullptr, 10) : 0;
     for (int bit = 0; bit < word.bits; ++bit) {
         if (LedWidget *widget = led(word.coordinate, bit))
             widget->setOn((value >> bit) & 1);

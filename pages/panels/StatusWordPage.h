@@ -35,8 +35,7 @@ protected:
     // Sets (or clears) a bit of a clickable word and writes the new value.
     void toggleBit(const QString &coordinate, int bit);
 
-    void showEvent(QShowEvent *event) override;
-    void updateReadOnly() override;
+    void updateConnectionDependent() override { refreshWords(); }
 
 private:
     LedWidget *led(const QString &coordinate, int bit) const;

@@ -128,10 +128,8 @@ void SteuertafelApplikation::onJ311Changed()
     const bool haltValues = command == 6 || command == 9;
     if (haltValues) {
         for (ParameterControl *control : std::initializer_list<ParameterControl *>{
-                 ui->ParaLbl_J16, ui->ParaTextEdit_J16, ui->ParaLbl_J17, ui->ParaTextEdit_J17}) {
-            control->setIndex(element);
-            control->initialize(provider(), livingSpace());
-        }
+                 ui->ParaLbl_J16, ui->ParaTextEdit_J16, ui->ParaLbl_J17, ui->ParaTextEdit_J17})
+            bindControl(control, element);
     }
     ui->FrameJ16J17->setVisible(haltValues);
 }

@@ -85,8 +85,7 @@ void SteuertafelPLCopen::setUpParameterCoordinateForCommandCombobox()
     const QString coordinate = hasParameter(QStringLiteral("K399")) ? QStringLiteral("K399") : QStringLiteral("K402");
     for (ParameterControl *control : std::initializer_list<ParameterControl *>{
              ui->ParCombo_Kommando, ui->ParLbl_Kommando, ui->ParCombo_Kommando_2, ui->ParLbl_Kommando_2}) {
-        control->setCoordinate(coordinate);
-        control->initialize(provider(), livingSpace());
+        bindControl(control, control->index(), coordinate);
     }
 }
 
@@ -142,9 +141,8 @@ void SteuertafelPLCopen::refreshPanel()
 
 void SteuertafelPLCopen::Jump_to_Referenzierung()
 {
-    WizardPageHost *host = pageHost();
-    const bool homing = host && host->containsPage(QStringLiteral("Referenzfahrt"));
-    if (homing || !host || !host->containsPage(QStringLiteral("ReferenzfahrtCBM")))
+    const bool homing = pageInTree(QStringLiteral("Referenzfahrt"));
+    if (homing || !pageInTree(QStringLiteral("ReferenzfahrtCBM")))
         jumpTo(QStringLiteral("Referenzfahrt"));
     else
         jumpTo(QStringLiteral("ReferenzfahrtCBM"));

@@ -67,10 +67,8 @@ void SteuertafelTippen::setupDeviceControlDependingParameters()
         {ui->ParaLblVelAccJerk03, ui->ParaTextEditVelAccJerk03},
         {ui->ParaLblVelAccJerk04, ui->ParaTextEditVelAccJerk04}};
     for (int row = 0; row < rows.size(); ++row) {
-        for (ParameterControl *control : {rows.at(row).first, rows.at(row).second}) {
-            control->setCoordinate(coordinates.at(row));
-            control->initialize(provider(), livingSpace());
-        }
+        for (ParameterControl *control : {rows.at(row).first, rows.at(row).second})
+            bindControl(control, control->index(), coordinates.at(row));
     }
     // After initialising, which takes over the form's state.
     ui->ParaTextEditVelAccJerk04->setHiddenForced(driveBased);

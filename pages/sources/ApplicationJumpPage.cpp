@@ -2,9 +2,8 @@
 
 void ApplicationJumpPage::jumpToApplication(const QStringList &candidates)
 {
-    WizardPageHost *host = pageHost();
     for (const QString &candidate : candidates) {
-        if (host && host->containsPage(candidate)) {
+        if (pageInTree(candidate)) {
             jumpTo(candidate);
             return;
         }

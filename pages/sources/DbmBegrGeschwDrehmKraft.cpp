@@ -71,7 +71,6 @@ void DbmBegrGeschwDrehmKraft::JumpToVAccRBegrenzung()
 {
     const QString standard = QStringLiteral("VAccRBegrenzung");
     const QString alternative = QStringLiteral("VAccRBegrenzungCBM");
-    WizardPageHost *host = pageHost();
-    const bool onlyAlternative = host && !host->containsPage(standard) && host->containsPage(alternative);
+    const bool onlyAlternative = !pageInTree(standard) && pageInTree(alternative);
     jumpTo(onlyAlternative ? alternative : standard);
 }

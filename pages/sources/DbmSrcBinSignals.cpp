@@ -81,9 +81,8 @@ void DbmSrcBinSignals::SetSourcesToParameter()
 
 void DbmSrcBinSignals::showSignal(LedWidget *led, const QString &coordinate)
 {
-    const auto parameter = parameterObject(coordinate);
-    const bool on = parameter && parameter->elementCount() > 0
-        && parameter->rawValueText(livingSpace(), 0, false) != QLatin1String("0");
+    const QString value = readRawText(coordinate);
+    const bool on = !value.isNull() && value != QLatin1String("0");
     led->setOn(on);
 }
 

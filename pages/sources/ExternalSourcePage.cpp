@@ -76,9 +76,8 @@ void ExternalSourcePage::actualizeLabelAndTextEditIndirectRead()
     if (m_pairs.isEmpty())
         return;
     const auto target = m_pairs.first().target(provider(), livingSpace(), 0);
-    const auto information = target ? parameterInformation(target->coordinate) : nullptr;
     // An element beyond the named parameter's array is no parameter either.
-    if (!information || target->element >= information->elementCount()) {
+    if (!target || !hasElement(target->coordinate, target->element)) {
         hideLabelsAndTextEditsIndirect();
         return;
     }

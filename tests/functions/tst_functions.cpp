@@ -257,6 +257,13 @@ void TestFunctions::stateRows()
         bits("LedWidgetJ110_", 3) + " " + bits("LedWidgetJ115_", 0));
     addState("measurement goes offline", measurement, words("0", "255"), {"@offline", "J115=3"},
         bits("LedWidgetJ115_", 0));
+    // The status word follows the connection while the page is shown, and is read again when shown.
+    addState("measurement goes offline while shown", measurement, words("0", "255"), {"offline"},
+        bits("LedWidgetJ115_", 0));
+    addState("measurement comes online while shown", measurement, words("0", "255") + QStringList{"@offline"},
+        {"online"}, bits("LedWidgetJ115_", 255));
+    addState("measurement online while hidden", measurement, words("0", "255") + QStringList{"@offline"},
+        {"hide", "online", "show"}, bits("LedWidgetJ115_", 255));
     addState("measurement bits above 15", measurement, words("65536", "0"), {}, bits("LedWidgetJ110_", 0));
     addState("measurement without words", measurement, {}, {},
         bits("LedWidgetJ110_", 0) + " " + bits("LedWidgetJ115_", 0));
@@ -281,6 +288,12 @@ void TestFunctions::stateRows()
     addState("PID offline read-only", "PidRegler", {"@offline", "@readonly", "G17=1"}, {}, "LedWidgetG17{,_2}=1");
     addState("PID offline editable", "PidRegler", {"@offline", "G17=1"}, {}, "LedWidgetG17{,_2}=0");
     addState("PID without G17", "PidRegler", {}, {}, "LedWidgetG17{,_2}=0");
+    // The same rule while the page is shown: the connection or the project's lock changes.
+    addState("PID goes offline", "PidRegler", {"G17:UINT8=1"}, {"offline"}, "LedWidgetG17{,_2}=0");
+    addState("PID offline turns read-only", "PidRegler", {"@offline", "G17:UINT8=1"}, {"readonly"},
+        "LedWidgetG17{,_2}=1");
+    addState("PID offline turns editable", "PidRegler", {"@offline", "@readonly", "G17:UINT8=1"}, {"editable"},
+        "LedWidgetG17{,_2}=0");
     // Its sources: the layout by device, terminal module and firmware, with the parameter the
     // address names under the diagram.
     const QStringList inputs = {"G270", "G271", "G272", "E19=0,0,0,0,0,0,0,0"};

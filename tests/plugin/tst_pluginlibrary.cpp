@@ -1,14 +1,74 @@
 // Loads the built plug-in the way the host does and talks to it through its entry points.
 
 #include "EntryPoints.h"
+#include "ParameterStore.h"
 #include "WizardPage.h"
+#include "WizardPageHost.h"
 
 #include <QFile>
 #include <QLibrary>
 #include <QTest>
+#include <QToolButton>
 #include <QTranslator>
 
 #include <memory>
+
+namespace {
+
+// A host that keeps every string the plug-in hands it, as a navigation history or a set of
+// hidden pages does.
+class KeepingHost : public WizardPageHost
+{
+public:
+    mutable QStringList kept;
+    mutable ParameterStore store;
+
+    bool isReadOnly() const override { return false; }
+    bool isOnline() const override { return true; }
+    eLivingSpace livingSpace() const override { return eLivingSpace(1); }
+    ParameterProvider *parameterProvider() const override { return &store; }
+    bool containsPage(const QString &identifier) const override { return keep(identifier); }
+    void jumpToPage(const QString &identifier, const QString &) override { keep(identifier); }
+    bool isPageVisible(const QString &identifier) const override { return keep(identifier); }
+    void showPage(const QString &identifier) override { keep(identifier); }
+    void hidePage(const QString &identifier) override { keep(identifier); }
+    void requestParameterInput(const QString &prompt) override { keep(prompt); }
+    int startControlPanel(const QString &coordinate) override
+    {
+        keep(coordinate);
+        return 0;
+    }
+    void stopControlPanel() override {}
+    void setControlPanelFlag(bool) override {}
+    void setControlPanelBit(int, bool) override {}
+    eDeviceType deviceType() const override { return eDeviceType(3); }
+    eFieldbusType fieldbusType() const override { return eFieldbusType(1); }
+
+private:
+    bool keep(const QString &text) const
+    {
+        kept << text;
+        return true;
+    }
+};
+
+struct Library
+{
+    QLibrary library{QStringLiteral(BREVANE_PLUGIN_PATH)};
+    BrevaneEntryPoints::CreateWizardPage create = nullptr;
+    BrevaneEntryPoints::Translator translator = nullptr;
+
+    bool load()
+    {
+        if (!library.load())
+            return false;
+        create = reinterpret_cast<BrevaneEntryPoints::CreateWizardPage>(library.resolve("createWizardPageFunction"));
+        translator = reinterpret_cast<BrevaneEntryPoints::Translator>(library.resolve("translator"));
+        return create && translator;
+    }
+};
+
+} // namespace
 
 class TestPluginLibrary : public QObject
 {
@@ -16,6 +76,10 @@ class TestPluginLibrary : public QObject
 private slots:
     void entryPointsResolveByName();
     void resourcesFollowTheLibrary();
+    void keptStringsOutliveTheLibrary_data();
+    void keptStringsOutliveTheLibrary();
+    void keptTranslatorOutlivesTheLibrary();
+    void deletedTranslatorIsNotHandedOut();
 };
 
 void TestPluginLibrary::entryPointsResolveByName()
@@ -66,6 +130,74 @@ void TestPluginLibrary::resourcesFollowTheLibrary()
     QVERIFY(library.unload());
     QVERIFY(!QFile::exists(catalogue));
     QVERIFY(!QFile::exists(led));
+}
+
+void TestPluginLibrary::keptStringsOutliveTheLibrary_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("action"); // a slot, "show", "toolButton" (clicked) or nothing
+    QTest::newRow("jump") << "PidRegler" << "JumpToPidSollwert";
+    QTest::newRow("page tree") << "DbmVisibility" << "";
+    QTest::newRow("page visible") << "DbmFeldbus" << "show";
+    QTest::newRow("parameter input") << "DbmKompInt32" << "toolButton";
+}
+
+// What the pages hand the host stays readable after the host unloaded the plug-in.
+void TestPluginLibrary::keptStringsOutliveTheLibrary()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, action);
+    KeepingHost host;
+    Library plugin;
+    QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
+    {
+        const std::unique_ptr<WizardPage> created(plugin.create(page));
+        QVERIFY(created);
+        created->setPageHost(&host);
+        created->initializeParameterControls();
+        created->initialUpdate();
+        if (action == QLatin1String("show"))
+            created->show();
+        else if (action == QLatin1String("toolButton"))
+            created->findChild<QToolButton *>(action)->click();
+        else if (!action.isEmpty())
+            QVERIFY(QMetaObject::invokeMethod(created.get(), qPrintable(action)));
+    }
+    QVERIFY(!host.kept.isEmpty());
+    QStringList copies;
+    for (const QString &text : std::as_const(host.kept))
+        copies << QString(text.constData(), text.size());
+    QVERIFY(plugin.library.unload());
+    QCOMPARE(host.kept, copies);
+}
+
+// A host may keep a translator installed after it unloaded the plug-in.
+void TestPluginLibrary::keptTranslatorOutlivesTheLibrary()
+{
+    Library plugin;
+    QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
+    QTranslator *english = plugin.translator(2); // English
+    QVERIFY(english && QCoreApplication::installTranslator(english));
+    QVERIFY(plugin.library.unload());
+    QCOMPARE(QCoreApplication::translate("BrevanePage", "Seite nicht eingebunden."), QStringLiteral("Wizard is not available"));
+    QCoreApplication::removeTranslator(english);
+    delete english;
+}
+
+// A translator the host deleted is not handed out again; the next one works.
+void TestPluginLibrary::deletedTranslatorIsNotHandedOut()
+{
+    Library plugin;
+    QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
+    delete plugin.translator(3); // French
+    // The freed memory goes to another object, as it may in a host.
+    const auto other = std::make_unique<QTranslator>();
+    QTranslator *french = plugin.translator(3);
+    QVERIFY(french && french != other.get());
+    QVERIFY(!french->isEmpty());
+    QCOMPARE(plugin.translator(3), french);
+    delete french;
+    QVERIFY(plugin.library.unload());
 }
 
 QTEST_MAIN(TestPluginLibrary)
