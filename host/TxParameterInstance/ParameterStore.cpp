@@ -142,7 +142,9 @@ public:
     QString stored(eLivingSpace livingSpace, unsigned short element) const
     {
         const int slotIndex = slot(livingSpace);
-        if (element >= m_definition.elementCount)
+        // Element 0 of a parameter the provider has is always asked for, also of an emptied
+        // array: only the elements beyond it are overruns.
+        if (element > 0 && element >= m_definition.elementCount)
             m_store->noteOverrun(m_definition.coordinate, element);
         if (slotIndex < 0 || element >= m_definition.elementCount)
             return QString();
@@ -161,7 +163,8 @@ public:
             return false;
         }
         if (element >= m_definition.elementCount) {
-            m_store->noteOverrun(m_definition.coordinate, element);
+            if (element > 0)
+                m_store->noteOverrun(m_definition.coordinate, element);
             m_store->noteWriteError(QStringLiteral("%1 has no element %2")
                                         .arg(m_definition.coordinate).arg(element));
             return false;

@@ -101,7 +101,8 @@ public:
     QStringList cyclicUpdates() const;
     bool isCyclicUpdateOn(const QString &coordinate, int livingSpace, unsigned short element) const;
 
-    // Reads and writes of an element beyond a parameter's element count, as "J40.5", sorted.
+    // Reads and writes of an element beyond element 0 and a parameter's element count, as
+    // "J40.5", sorted.
     // The store forgives them with an empty text; a host's provider need not, so tests check
     // that pages ask for none.
     QStringList elementOverruns() const;
