@@ -21,6 +21,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dpkg-shlibdeps has to find the host stand-ins, which no installed package provides: in the
 # workbench package they are its own files, and the plug-in gets them from the host.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/bin)
+if(BREVANE_HOST_SDK)
+  # Built against the host's SDK: the plug-in alone, its host libraries found there.
+  set(CPACK_COMPONENTS_ALL plugin)
+  get_target_property(brevane_sdk_library TxWizardPage IMPORTED_LOCATION)
+  get_filename_component(brevane_sdk_library_dir "${brevane_sdk_library}" DIRECTORY)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${brevane_sdk_library_dir})
+endif()
 
 set(CPACK_DEBIAN_PLUGIN_PACKAGE_NAME brevane-plugin)
 # Each package its own description: the first line is its summary. (A package-wide summary

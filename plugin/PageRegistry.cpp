@@ -1,5 +1,6 @@
 #include "PageRegistry.h"
 
+#include "HostCodes.h"
 #include "Pages.h"
 
 #include <QCoreApplication>
@@ -148,9 +149,9 @@ Text PageRegistry::pageName(const QString &identifier)
 {
     Text text;
     if (const PageRow *row = findRow(identifier)) {
-        text.setText(Text::German, QString::fromUtf8(row->name.german));
-        text.setText(Text::English, QString::fromUtf8(row->name.english));
-        text.setText(Text::French, QString::fromUtf8(row->name.french));
+        text.setText(HostCode::LanguageGerman, QString::fromUtf8(row->name.german));
+        text.setText(HostCode::LanguageEnglish, QString::fromUtf8(row->name.english));
+        text.setText(HostCode::LanguageFrench, QString::fromUtf8(row->name.french));
     }
     return text;
 }
@@ -166,9 +167,9 @@ QTranslator *PageRegistry::translator(int language)
         return cached;
     const char *path = nullptr;
     switch (language) {
-    case Text::German: path = ":/Translation/Brevane_de.qm"; break;
-    case Text::English: path = ":/Translation/Brevane_en.qm"; break;
-    case Text::French: path = ":/Translation/Brevane_fr.qm"; break;
+    case HostCode::LanguageGerman: path = ":/Translation/Brevane_de.qm"; break;
+    case HostCode::LanguageEnglish: path = ":/Translation/Brevane_en.qm"; break;
+    case HostCode::LanguageFrench: path = ":/Translation/Brevane_fr.qm"; break;
     default: return nullptr;
     }
     auto *translator = new QTranslator;

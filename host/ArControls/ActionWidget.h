@@ -7,12 +7,16 @@
 class ActionWidget : public QWidget
 {
     Q_OBJECT
+    // stand-in extra {
     Q_PROPERTY(bool hoverHighlight READ hoverHighlight WRITE setHoverHighlight)
+    // } stand-in extra
 public:
     explicit ActionWidget(QWidget *parent = nullptr);
 
+    // stand-in extra {
     bool hoverHighlight() const { return m_hoverHighlight; }
     void setHoverHighlight(bool on);
+    // } stand-in extra
 
 signals:
     void clicked();

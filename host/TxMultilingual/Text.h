@@ -1,6 +1,8 @@
 #pragma once
 
+// stand-in extra {
 #include <QJsonValue>
+// } stand-in extra
 #include <QMap>
 #include <QString>
 
@@ -8,11 +10,15 @@
 class Text
 {
 public:
+    // stand-in extra {
     enum Language { German = 1, English = 2, French = 3 };
+    // } stand-in extra
 
     Text() = default;
 
     void setText(int language, const QString &text);
+
+    // stand-in extra {
     // The text of one language; empty when that language is not set.
     QString text(int language) const;
     // The text in the current user language, falling back to German, then to any language set.
@@ -30,6 +36,7 @@ public:
     // The language the host's user interface is in (process-wide, German by default).
     static int currentLanguage();
     static void setCurrentLanguage(int language);
+    // } stand-in extra
 
 private:
     QMap<int, QString> m_texts;

@@ -22,23 +22,23 @@ public:
     ParameterControl &operator=(const ParameterControl &) = delete;
 
     void initialize(ParameterProvider *provider, eLivingSpace livingSpace);
-    bool isInitialized() const { return !m_provider.isNull(); }
-
-    QString coordinate() const { return m_coordinate; }
     void setCoordinate(const QString &coordinate);
     unsigned int index() const { return m_index; }
     void setIndex(unsigned int index);
 
     void setHiddenForced(bool forced);
-    bool isHiddenForced() const { return m_hiddenForced; }
     void setReadonlyForced(bool forced);
     bool isReadonlyForced() const { return m_readonlyForced; }
     void setVisibleForced(bool forced);
-    bool isVisibleForced() const { return m_visibleForced; }
 
     // Asks the host to show the help of a parameter (the control's own when empty).
     void showParameterHelp(QString coordinate);
 
+    // stand-in extra {
+    bool isInitialized() const { return !m_provider.isNull(); }
+    QString coordinate() const { return m_coordinate; }
+    bool isHiddenForced() const { return m_hiddenForced; }
+    bool isVisibleForced() const { return m_visibleForced; }
     ParameterProvider *provider() const { return m_provider; }
     eLivingSpace livingSpace() const { return m_livingSpace; }
     // The parameter as the provider knows it now; null when it does not.
@@ -48,10 +48,12 @@ public:
     bool isEditable() const;
     // Whether the parameter exists and has the control's element (an array may have shrunk).
     bool hasElement() const;
+    // } stand-in extra
 
 protected:
     explicit ParameterControl(QWidget *widget);
 
+    // stand-in extra {
     // Shows the stored value and the parameter's state again.
     void refresh();
     // Writes what the user entered; a refused write shows the stored value again.
@@ -61,6 +63,7 @@ protected:
 
     virtual void showValue() = 0;
     virtual void applyEditable(bool editable) = 0;
+    // } stand-in extra
 
 private:
     void bind();
@@ -68,7 +71,7 @@ private:
 
     QWidget *m_widget;
     QPointer<ParameterProvider> m_provider;
-    eLivingSpace m_livingSpace = eLivingSpaceCurrent;
+    eLivingSpace m_livingSpace{};
     QString m_coordinate;
     unsigned int m_index = 0;
     bool m_hiddenForced = false;

@@ -8,8 +8,13 @@
 
 // Where a value lives. The plug-in treats it as opaque and passes on what the host gives it.
 // 0 is the host's current axis; n > 0 is axis n - 1.
-enum eLivingSpace : int { eLivingSpaceCurrent = 0 };
+enum eLivingSpace : int {
+    // stand-in extra {
+    eLivingSpaceCurrent = 0
+    // } stand-in extra
+};
 
+// stand-in extra {
 // Data type codes as parameter information reports them.
 namespace ParameterDataType {
 enum Code : unsigned short {
@@ -35,23 +40,29 @@ QString name(unsigned short code);
 namespace ParameterPropertyId {
 enum Id : int { LowerLimit = 8, UpperLimit = 9, SelectionTexts = 17 };
 }
+// } stand-in extra
 
 // A parameter's coordinate: group letter and line number, "J40".
 class ParameterCoordinate
 {
 public:
+    // stand-in extra {
     ParameterCoordinate() = default;
+    // } stand-in extra
     explicit ParameterCoordinate(const QString &text);
+    // The canonical text ("J40"); an invalid coordinate gives back the text it was made from.
+    QString toText() const;
+
+    // stand-in extra {
     ParameterCoordinate(QChar group, unsigned short line);
 
     bool isValid() const { return m_valid; }
     QChar group() const { return m_group; }
     unsigned short line() const { return m_line; }
-    // The canonical text ("J40"); an invalid coordinate gives back the text it was made from.
-    QString toText() const;
 
     bool operator==(const ParameterCoordinate &other) const;
     bool operator!=(const ParameterCoordinate &other) const { return !(*this == other); }
+    // } stand-in extra
 
 private:
     QString m_text;
@@ -60,7 +71,9 @@ private:
     bool m_valid = false;
 };
 
+// stand-in extra {
 size_t qHash(const ParameterCoordinate &coordinate, size_t seed = 0) noexcept;
+// } stand-in extra
 
 // A full parameter address: optional axis, group letter, line, optional element.
 // Text form: [axis ":"] group line ["." element], for example "J40", "J40.3", "1:J40.3".
@@ -78,7 +91,6 @@ public:
     static ParameterAddress fromText(const QString &text, bool acceptElement);
 
     bool isValid() const { return m_valid; }
-    bool hasAxis() const { return m_hasAxis; }
     unsigned char axis() const { return m_axis; }
     QChar groupAsLetter() const { return m_group; }
     unsigned short line() const { return m_line; }
@@ -86,10 +98,14 @@ public:
     // A number that identifies the address: axis, group, line and element packed in that order.
     quint64 toNumber() const;
     ParameterCoordinate coordinate() const;
+
+    // stand-in extra {
+    bool hasAxis() const { return m_hasAxis; }
     QString toText() const;
 
     bool operator==(const ParameterAddress &other) const;
     bool operator!=(const ParameterAddress &other) const { return !(*this == other); }
+    // } stand-in extra
 
 private:
     QChar m_group;
@@ -105,14 +121,17 @@ private:
 class ParameterProperty
 {
 public:
+    qint32 asInt32() const;
+
+    // stand-in extra {
     ParameterProperty() = default;
     explicit ParameterProperty(const QVariant &value) : m_value(value) {}
 
     bool isValid() const { return m_value.isValid(); }
-    qint32 asInt32() const;
     double asDouble() const;
     QString asString() const;
     QVariant value() const { return m_value; }
+    // } stand-in extra
 
 private:
     QVariant m_value;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ParameterDefinition.h"
+// stand-in extra {
 #include "Text.h"
+// } stand-in extra
 
 #include <QHash>
 #include <QObject>
@@ -30,9 +32,11 @@ public:
     virtual QHash<qint64, QString> selectionTexts(eLivingSpace livingSpace, unsigned short element) const = 0;
     virtual void setCyclicUpdate(eLivingSpace livingSpace, unsigned short element, bool on) = 0;
 
+    // stand-in extra {
     // The parameter's name in the three languages.
     virtual Text name() const = 0;
     virtual ParameterCoordinate coordinate() const = 0;
+    // } stand-in extra
 
 signals:
     void valueChanged(ParameterAddress address);
@@ -68,9 +72,11 @@ public:
     virtual QWeakPointer<ParameterInformation> information(const ParameterCoordinate &coordinate) const = 0;
     virtual QWeakPointer<ParameterObject> parameter(const ParameterCoordinate &coordinate) const = 0;
 
-    // Connection and edit state, as the signals below report them.
+    // stand-in extra {
+    // Connection and edit state, as the signals below report them. A page asks the host.
     virtual bool isOnline() const = 0;
     virtual bool isReadOnly() const = 0;
+    // } stand-in extra
 
 signals:
     void onlineChanged(bool online);

@@ -22,11 +22,13 @@ public:
     WizardPageHost *pageHost() const { return m_host; }
     void showParameterHelp(QString coordinate);
 
+    // stand-in extra {
     // Host side: the host sets itself before it initializes the page.
     void setPageHost(WizardPageHost *host) { m_host = host; }
     // Host side: initializes every parameter control of the page with the host's provider
     // and living space, as the host does before initialUpdate().
     void initializeParameterControls();
+    // } stand-in extra
 
 private:
     QPointer<WizardPageHost> m_host;

@@ -9,8 +9,7 @@
 class ParameterProvider;
 
 // The host object that owns the page tree. The operations the pages use keep the host's
-// slot order; the last ones are what the stand-in adds so that WizardGlobal and the
-// parameter help have somewhere to ask.
+// slot order.
 class WizardPageHost : public QObject
 {
     Q_OBJECT
@@ -33,9 +32,12 @@ public:
     virtual void setControlPanelFlag(bool on) = 0;
     virtual void setControlPanelBit(int bit, bool on) = 0;
 
+    // stand-in extra {
+    // What the stand-in adds, so that WizardGlobal and the parameter help have somewhere to ask.
     // Model and fieldbus of the drive the host is configuring (asked by WizardGlobal).
     virtual eDeviceType deviceType() const = 0;
     virtual eFieldbusType fieldbusType() const = 0;
     // Shows the host's help for a parameter; the stand-in's hosts may ignore it.
     virtual void showParameterHelp(const QString &coordinate);
+    // } stand-in extra
 };

@@ -9,8 +9,10 @@ class WizardPageHost;
 class WizardGlobal
 {
 public:
+    // stand-in extra {
     // Pixel size of the font of labels that lie on a diagram.
     static constexpr int DiagramLabelPixelSize = 11;
+    // } stand-in extra
 
     eDeviceType getDeviceType(WizardPageHost *host) const;
     eFieldbusType getFieldbusType(WizardPageHost *host) const;

@@ -313,7 +313,7 @@ bool BrevanePage::observe(const QString &coordinate, const char *slot)
 
 eLivingSpace BrevanePage::livingSpace() const
 {
-    return pageHost() ? pageHost()->livingSpace() : eLivingSpaceCurrent;
+    return pageHost() ? pageHost()->livingSpace() : eLivingSpace{};
 }
 
 bool BrevanePage::isReadOnly() const

@@ -17,7 +17,7 @@ struct ParameterTarget
 {
     QString coordinate;
     unsigned short element = 0;
-    eLivingSpace livingSpace = eLivingSpaceCurrent;
+    eLivingSpace livingSpace{};
 };
 
 // Decodes the text form of a parameter address ("J40", "J40.3", "1:J40.3"). A text with an

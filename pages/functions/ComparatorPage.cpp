@@ -1,5 +1,6 @@
 #include "ComparatorPage.h"
 
+#include "FormCoordinate.h"
 #include "ParameterControl.h"
 
 #include <QCheckBox>
@@ -36,8 +37,11 @@ void ComparatorPage::setupBank(QLineEdit *numberEdit)
         m_rows << rowControls(row);
     for (const QString &row : m_bank.furtherRows)
         m_furtherRows << rowControls(row);
-    for (int row = 1; row <= variableRows; ++row)
+    for (int row = 1; row <= variableRows; ++row) {
         m_variables << rowControls(QStringLiteral("Cvar%1").arg(row));
+        for (const ParameterControl *control : std::as_const(m_variables.last()))
+            m_variableCoordinates.insert(control, m_bank.variablesAsCreated.value(row - 1));
+    }
     const QString indirect = m_bank.address + QStringLiteral("_indirect");
     m_indirect = IndirectPair(m_bank.address,
         dynamic_cast<ParameterControl *>(findChild<QWidget *>(QStringLiteral("ParaLbl_") + indirect)),
@@ -71,7 +75,13 @@ const ComparatorBank::Operation *ComparatorPage::shownOperation() const
 // A parameter the drive lacks reads nothing; one without the comparator's element would.
 bool ComparatorPage::lacksElement(const ParameterControl *control) const
 {
-    return hasParameter(control->coordinate()) && !hasElement(control->coordinate(), element());
+    const QString coordinate = coordinateOf(control);
+    return hasParameter(coordinate) && !hasElement(coordinate, element());
+}
+
+QString ComparatorPage::coordinateOf(const ParameterControl *control) const
+{
+    return m_variableCoordinates.value(control, formCoordinate(control));
 }
 
 // Binds a control to the comparator, or to element 0 where its parameter has no such element
@@ -81,7 +91,7 @@ void ComparatorPage::bindToElement(ParameterControl *control) const
     const unsigned short shown = element();
     const bool lacks = lacksElement(control);
     // An array without any element has nothing to show at all.
-    if (!lacks || elementCount(control->coordinate()) > 0)
+    if (!lacks || elementCount(coordinateOf(control)) > 0)
         bindControl(control, !lacks ? shown : 0);
     else
         control->setIndex(0);
@@ -128,6 +138,7 @@ void ComparatorPage::UpdatePage()
             // The element it showed may lie beyond the end of the new parameter.
             control->setIndex(0);
             control->setCoordinate(ownedText(coordinate));
+            m_variableCoordinates.insert(control, coordinate);
             bindToElement(control);
         }
     }

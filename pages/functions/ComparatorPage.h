@@ -3,6 +3,7 @@
 #include "IndirectPair.h"
 #include "SwitchableElementPage.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -36,6 +37,8 @@ struct ComparatorBank
     // A parameter that some drives lack; a variable row bound to it is hidden on them.
     QString optional;
     QList<Operation> operations;
+    // What the form binds the three variable rows to, before an operation binds them anew.
+    QStringList variablesAsCreated;
 };
 
 // A comparator page: the number selector, the switch, the operation with its rows and
@@ -63,12 +66,15 @@ private:
     const ComparatorBank::Operation *shownOperation() const;
     bool lacksElement(const ParameterControl *control) const;
     void bindToElement(ParameterControl *control) const;
+    QString coordinateOf(const ParameterControl *control) const;
 
     const ComparatorBank &m_bank;
     QList<ParameterControl *> m_operationRow;
     QList<ParameterControl *> m_rows;
     QList<ParameterControl *> m_furtherRows;
     QList<QList<ParameterControl *>> m_variables;
+    // The page rebinds the variable rows; every other control keeps its form's coordinate.
+    QHash<const ParameterControl *, QString> m_variableCoordinates;
     IndirectPair m_indirect;
     QToolButton *m_warning = nullptr;
     QStackedWidget *m_diagrams = nullptr;

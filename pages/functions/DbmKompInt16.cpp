@@ -1,13 +1,15 @@
 #include "DbmKompInt16.h"
 #include "ui_DbmKompInt16.h"
 
+#include "HostCodes.h"
+
 namespace {
 
 const ComparatorBank kompInt16Bank {
     QStringLiteral("C134"),
     QStringLiteral("C135"),
     QStringLiteral("C136"),
-    ParameterDataType::Int16,
+    HostCode::DataTypeInt16,
     QT_TRANSLATE_NOOP("DbmKompInt16", "Bitte geben Sie einen INT16-Parameter ein"),
     {QStringLiteral("C136")},
     {QStringLiteral("C141")},
@@ -18,6 +20,7 @@ const ComparatorBank kompInt16Bank {
         {7, {QStringLiteral("C137"), QStringLiteral("C140")}, 4, 4},
         {9, {QStringLiteral("C139"), QStringLiteral("C138"), QStringLiteral("C140")}, 5, 5},
     },
+    {QStringLiteral("C139"), QStringLiteral("C138"), QStringLiteral("C140")},
 };
 
 } // namespace

@@ -1,13 +1,15 @@
 #include "DbmKompInt32.h"
 #include "ui_DbmKompInt32.h"
 
+#include "HostCodes.h"
+
 namespace {
 
 const ComparatorBank kompInt32Bank {
     QStringLiteral("C76"),
     QStringLiteral("C77"),
     QStringLiteral("C78"),
-    ParameterDataType::Int32,
+    HostCode::DataTypeInt32,
     QT_TRANSLATE_NOOP("DbmKompInt32", "Bitte geben Sie einen INT32-Parameter ein"),
     {QStringLiteral("C78")},
     {QStringLiteral("C83")},
@@ -18,6 +20,7 @@ const ComparatorBank kompInt32Bank {
         {7, {QStringLiteral("C79"), QStringLiteral("C82")}, 4, 4},
         {9, {QStringLiteral("C81"), QStringLiteral("C80"), QStringLiteral("C82")}, 5, 5},
     },
+    {QStringLiteral("C81"), QStringLiteral("C80"), QStringLiteral("C82")},
 };
 
 } // namespace

@@ -1,13 +1,15 @@
 #include "DbmKompInt8.h"
 #include "ui_DbmKompInt8.h"
 
+#include "HostCodes.h"
+
 namespace {
 
 const ComparatorBank kompInt8Bank {
     QStringLiteral("C142"),
     QStringLiteral("C143"),
     QStringLiteral("C144"),
-    ParameterDataType::Int8,
+    HostCode::DataTypeInt8,
     QT_TRANSLATE_NOOP("DbmKompInt8", "Bitte geben Sie einen INT8-Parameter ein"),
     {QStringLiteral("C144")},
     {QStringLiteral("C149")},
@@ -18,6 +20,7 @@ const ComparatorBank kompInt8Bank {
         {7, {QStringLiteral("C145"), QStringLiteral("C148")}, 4, 4},
         {9, {QStringLiteral("C147"), QStringLiteral("C146"), QStringLiteral("C148")}, 5, 5},
     },
+    {QStringLiteral("C147"), QStringLiteral("C146"), QStringLiteral("C148")},
 };
 
 } // namespace

@@ -1,13 +1,15 @@
 #include "DbmKompReal32.h"
 #include "ui_DbmKompReal32.h"
 
+#include "HostCodes.h"
+
 namespace {
 
 const ComparatorBank kompReal32Bank {
     QStringLiteral("C61"),
     QStringLiteral("C64"),
     QStringLiteral("C65"),
-    ParameterDataType::Real32,
+    HostCode::DataTypeReal32,
     QT_TRANSLATE_NOOP("DbmKompReal32", "Bitte geben Sie einen Real32-Parameter ein"),
     {QStringLiteral("C65"), QStringLiteral("C66"), QStringLiteral("C67"), QStringLiteral("C68"),
         QStringLiteral("C69")},
@@ -20,6 +22,7 @@ const ComparatorBank kompReal32Bank {
         {9, {QStringLiteral("C71"), QStringLiteral("C72"), QStringLiteral("C84")}, 8, 9},
         {11, {QStringLiteral("C73"), QStringLiteral("C74"), QStringLiteral("C84")}, 10, 11},
     },
+    {QStringLiteral("C71"), QStringLiteral("C72"), QStringLiteral("C84")},
 };
 
 } // namespace

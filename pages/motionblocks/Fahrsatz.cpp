@@ -5,6 +5,7 @@
 
 #include "ClickableLabel.h"
 #include "DiagFahrsatzUebernehmen.h"
+#include "FormCoordinate.h"
 #include "ParameterControl.h"
 #include "ParameterLabel.h"
 #include "WizardGlobal.h"
@@ -69,7 +70,7 @@ Fahrsatz::Fahrsatz(QWidget *parent) : MotionBlockPage(parent), ui(std::make_uniq
                 continue;
             layout.controls << control;
             auto &pairs = qobject_cast<ParameterLabel *>(widget) ? layout.labels : layout.editors;
-            pairs.insert(control->coordinate(), control);
+            pairs.insert(formCoordinate(control), control);
         }
         m_layouts << layout;
     }
@@ -220,7 +221,7 @@ void Fahrsatz::setParaIndices(int block)
     if (layout < 0)
         layout = ui->stackedWidget->currentIndex();
     for (ParameterControl *control : std::as_const(m_layouts.at(layout).controls)) {
-        const bool global = globalCoordinates.contains(control->coordinate());
+        const bool global = globalCoordinates.contains(formCoordinate(control));
         bindControl(control, global ? 0u : static_cast<unsigned int>(block));
     }
     onJ08Changed();

@@ -243,7 +243,7 @@ void Fahrsatzbetrieb::AnzahlAendernClicked()
     }
     if (isReadOnly())
         return;
-    MotionBlockCount::resize(provider(), *count);
+    MotionBlockCount::resize(pageHost(), *count);
     onFahrsatzTableChanged();
 }
 

@@ -183,22 +183,23 @@ void Folgefahrsatz::showTrigger(const Trigger &trigger)
 }
 
 // A host may report a change of the whole array through any element (on a resize, say),
-// so any change of a row's parameter re-reads the row; coordinates compare as values, not
-// as spellings.
+// so any change of a row's parameter re-reads the row; coordinates compare in their
+// canonical text, not as spelled.
 void Folgefahrsatz::onFollowUpValueChanged(const ParameterAddress &address)
 {
-    const ParameterCoordinate changed = address.coordinate();
+    const QString changed = address.coordinate().toText();
     for (const FollowUp &followUp : std::as_const(m_followUps)) {
-        if (ParameterCoordinate(followUp.coordinate) == changed)
+        if (ParameterCoordinate(followUp.coordinate).toText() == changed)
             showFollowUp(followUp);
     }
 }
 
 void Folgefahrsatz::onTriggerChanged(const ParameterAddress &address)
 {
-    const ParameterCoordinate changed = address.coordinate();
+    const QString changed = address.coordinate().toText();
     for (const Trigger &trigger : std::as_const(m_triggers)) {
-        if (ParameterCoordinate(trigger.source) == changed || ParameterCoordinate(trigger.value) == changed)
+        if (ParameterCoordinate(trigger.source).toText() == changed
+            || ParameterCoordinate(trigger.value).toText() == changed)
             showTrigger(trigger);
     }
 }

@@ -1,6 +1,7 @@
 #include "MotionBlockCount.h"
 
 #include "ParameterProvider.h"
+#include "WizardPageHost.h"
 
 namespace {
 
@@ -16,9 +17,10 @@ const char *const resizedCoordinates[] = {
 
 } // namespace
 
-bool MotionBlockCount::resize(ParameterProvider *provider, int count)
+bool MotionBlockCount::resize(WizardPageHost *host, int count)
 {
-    if (!provider || provider->isReadOnly() || !isValid(count))
+    ParameterProvider *provider = host ? host->parameterProvider() : nullptr;
+    if (!provider || host->isReadOnly() || !isValid(count))
         return false;
     for (const char *coordinate : resizedCoordinates) {
         if (const auto parameter = provider->parameter(ParameterCoordinate(QString::fromLatin1(coordinate))).toStrongRef())

@@ -1,6 +1,6 @@
 #pragma once
 
-class ParameterProvider;
+class WizardPageHost;
 
 // The number of motion blocks is the element count of every per-block parameter; it is
 // changed for all of them together, so that one count holds for every block array.
@@ -14,8 +14,8 @@ constexpr bool isValid(int count)
     return count >= 1 && count <= Maximum;
 }
 
-// Gives every per-block parameter the drive has the count; an invalid count, a missing or a
-// read-only provider changes nothing. Returns whether the count was applied.
-bool resize(ParameterProvider *provider, int count);
+// Gives every per-block parameter the drive has the count; an invalid count, no host or a
+// read-only one changes nothing. Returns whether the count was applied.
+bool resize(WizardPageHost *host, int count);
 
 } // namespace MotionBlockCount

@@ -1,14 +1,11 @@
 #include "MotionBlocks.h"
 #include "ui_MotionBlocks.h"
 
+#include "FormCoordinate.h"
 #include "MotionBlockCount.h"
 #include "ParameterControl.h"
 
 #include <QSignalBlocker>
-
-namespace {
-const char *const formCoordinate = "motionBlockFormCoordinate";
-}
 
 MotionBlocks::MotionBlocks(QWidget *parent) : BrevanePage(parent), ui(std::make_unique<Ui::MotionBlocks>())
 {
@@ -80,13 +77,8 @@ void MotionBlocks::onMotionBlockToEditChanged()
         auto *control = dynamic_cast<ParameterControl *>(widget);
         if (!control)
             continue;
-        // The form's coordinate, kept while the control is unbound.
-        QVariant kept = widget->property(formCoordinate);
-        if (!kept.isValid()) {
-            kept = control->coordinate();
-            widget->setProperty(formCoordinate, kept);
-        }
-        const QString coordinate = kept.toString();
+        // The form's coordinate, also while the control is unbound.
+        const QString coordinate = formCoordinate(control);
         // Without blocks, or beyond a shorter array, there is nothing of this block to show;
         // an unbound control reads nothing either when the drive reports a change.
         const bool inside = block < blocks && block < elementCount(coordinate);
@@ -115,9 +107,9 @@ void MotionBlocks::onNumberOfMotionBlocksChanged()
             if (!answer)
                 return;
             if (*answer == QMessageBox::Yes)
-                MotionBlockCount::resize(provider(), wanted);
+                MotionBlockCount::resize(pageHost(), wanted);
         } else {
-            MotionBlockCount::resize(provider(), wanted);
+            MotionBlockCount::resize(pageHost(), wanted);
         }
     }
     showBlockCount();

@@ -1,6 +1,7 @@
 #include "AppSatDriveBased.h"
 
 #include "ClickConnections.h"
+#include "HostCodes.h"
 #include "WizardGlobal.h"
 #include "ui_AppSatDriveBased.h"
 
@@ -113,7 +114,7 @@ void AppSatDriveBased::showEvent(QShowEvent *event)
     onK08Changed();
 
     // Only the KM2 has a scaling of analog inputs to link to.
-    const bool km2 = deviceType() == eDeviceTypeKM2;
+    const bool km2 = deviceType() == HostCode::DeviceKM2;
     setDiagram(ui->svgWidget,
                km2 ? QStringLiteral("DbmApplikationKM2_800_440.svg") : QStringLiteral("DbmApplikationKN2_KP2_800_440.svg"));
     ui->ActionWidgetSkalierung->setVisible(km2);
@@ -192,10 +193,10 @@ void AppSatDriveBased::JumpToFeldbus()
     {
         int fieldbus;
         const char *page;
-    } startPages[] = {{eFieldbusEtherCAT, "EtherCatStartseite"},
-                      {eFieldbusPROFINET, "ProfinetStartseite"},
-                      {eFieldbusCANopen, "CanOpen"},
-                      {eFieldbusEtherNetIP, "EthernetIPStart"}};
+    } startPages[] = {{HostCode::FieldbusEtherCAT, "EtherCatStartseite"},
+                      {HostCode::FieldbusPROFINET, "ProfinetStartseite"},
+                      {HostCode::FieldbusCANopen, "CanOpen"},
+                      {HostCode::FieldbusEtherNetIP, "EthernetIPStart"}};
 
     const int fieldbus = fieldbusType();
     QString target;

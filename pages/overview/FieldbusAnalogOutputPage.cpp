@@ -1,5 +1,6 @@
 #include "FieldbusAnalogOutputPage.h"
 
+#include "HostCodes.h"
 #include "ParameterLabel.h"
 #include "ParameterTextEdit.h"
 
@@ -13,7 +14,7 @@ void FieldbusAnalogOutputPage::showFieldbus(ParameterLabel *label, ParameterText
         int fieldbus;
         const char *coordinate;
         int picture;
-    } objects[] = {{eFieldbusEtherCAT, "A255", 0}, {eFieldbusPROFINET, "A271", 1}, {eFieldbusCANopen, "A246", 2}};
+    } objects[] = {{HostCode::FieldbusEtherCAT, "A255", 0}, {HostCode::FieldbusPROFINET, "A271", 1}, {HostCode::FieldbusCANopen, "A246", 2}};
 
     const int fieldbus = fieldbusType();
     for (const auto &object : objects) {

@@ -4,6 +4,7 @@
 #include "ui_SteuertafelApplikation.h"
 
 #include "ClickableLabel.h"
+#include "HostCodes.h"
 #include "LedWidget.h"
 #include "ParameterControl.h"
 
@@ -89,12 +90,13 @@ void SteuertafelApplikation::comboJ311Changed(int index)
     if (!parameter || index < 0)
         return;
     qint64 value = index - 1;
-    const ParameterProperty lower = parameter->property(0, ParameterPropertyId::LowerLimit);
-    const ParameterProperty upper = parameter->property(0, ParameterPropertyId::UpperLimit);
-    if (lower.isValid() && value < lower.asInt32())
-        value = lower.asInt32();
-    if (upper.isValid() && value > upper.asInt32())
-        value = upper.asInt32();
+    // A limit the parameter does not have bounds nothing.
+    const auto information = parameterInformation(QStringLiteral("J311"));
+    const auto hasLimit = [&](int property) { return information && information->hasProperty(0, property); };
+    if (hasLimit(HostCode::PropertyLowerLimit))
+        value = qMax<qint64>(value, parameter->property(0, HostCode::PropertyLowerLimit).asInt32());
+    if (hasLimit(HostCode::PropertyUpperLimit))
+        value = qMin<qint64>(value, parameter->property(0, HostCode::PropertyUpperLimit).asInt32());
     writeText(QStringLiteral("J311"), 0, QString::number(value));
 }
 

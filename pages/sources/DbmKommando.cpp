@@ -2,6 +2,8 @@
 #include "ui_DbmKommando.h"
 
 #include "ClickConnections.h"
+#include "FormCoordinate.h"
+#include "HostCodes.h"
 #include "ParameterControl.h"
 #include "WizardGlobal.h"
 
@@ -102,7 +104,7 @@ DbmKommando::DbmKommando(QWidget *parent) : BrevanePage(parent), ui(new Ui::DbmK
         if (!name.startsWith(QLatin1String("ParaTextEdit_")) && !name.startsWith(QLatin1String("ParaCombo_")))
             continue;
         if (auto *control = dynamic_cast<ParameterControl *>(widget))
-            m_controls.insert(control->coordinate(), control);
+            m_controls.insert(formCoordinate(control), control);
     }
 
     connectClicks(this, {
@@ -167,7 +169,7 @@ void DbmKommando::FillJ40Combo()
     const QString application = readText(QStringLiteral("E76"), 1);
     QStringList entries;
     const auto selection = parameterInformation(QStringLiteral("J50"));
-    if (selection && selection->hasProperty(0, ParameterPropertyId::SelectionTexts)) {
+    if (selection && selection->hasProperty(0, HostCode::PropertySelectionTexts)) {
         const QHash<qint64, QString> texts = selection->selectionTexts(livingSpace(), 0);
         for (int number : commandNumbersOf(application)) {
             const QString text = texts.value(number);

@@ -1,5 +1,6 @@
 #include "ExternalSourcePage.h"
 
+#include "HostCodes.h"
 #include "ParameterControl.h"
 #include "WizardGlobal.h"
 
@@ -14,15 +15,15 @@ const char *const diagramNames[] = {"NoAI", "AI1AI2", "AI3", "AI1AI2AI3"};
 int diagramFor(int deviceType, const QString &module)
 {
     switch (deviceType) {
-    case eDeviceTypeKQ2:
+    case HostCode::DeviceKQ2:
         return module.contains(QLatin1String("QZ4")) ? ExternalSourcePage::AI1AI2AI3 : ExternalSourcePage::AI3;
-    case eDeviceTypeKM2:
+    case HostCode::DeviceKM2:
         if (module.contains(QLatin1String("QW4")) || module.contains(QLatin1String("QY4")))
             return ExternalSourcePage::AI1AI2;
         return module.contains(QLatin1String("QX4")) ? ExternalSourcePage::AI1AI2AI3 : ExternalSourcePage::NoAI;
-    case eDeviceTypeKN2:
-    case eDeviceTypeKP2:
-    case eDeviceTypeKS2:
+    case 4:
+    case 5:
+    case 7:
         return ExternalSourcePage::NoAI;
     default:
         return -1;

@@ -1,5 +1,6 @@
 #include "SrcTrqForce.h"
 
+#include "HostCodes.h"
 #include "WizardGlobal.h"
 #include "ui_SrcTrqForce.h"
 
@@ -45,16 +46,16 @@ void SrcTrqForce::showEvent(QShowEvent *event)
     ApplicationJumpPage::showEvent(event);
     const QString module = readDisplayText(QStringLiteral("E57"));
     switch (deviceType()) {
-    case eDeviceTypeKM2:
+    case HostCode::DeviceKM2:
         setStackPage(ui->stackedWidget, module == QLatin1String("QX4A") ? KM2 : KN2KT2);
         break;
-    case eDeviceTypeKQ2:
+    case HostCode::DeviceKQ2:
         setStackPage(ui->stackedWidget, module == QLatin1String("QZ4A") ? KM2 : KQ2);
         break;
-    case eDeviceTypeKN2:
-    case eDeviceTypeKP2:
-    case eDeviceTypeKT2:
-    case eDeviceTypeKS2:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
         setStackPage(ui->stackedWidget, KN2KT2);
         break;
     default:
