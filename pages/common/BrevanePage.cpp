@@ -195,7 +195,7 @@ void BrevanePage::bindControl(ParameterControl *control, ParameterProvider *prov
 {
     if (!control)
         return;
-    if (!coordinate.isNull() && coordinate != control->coordinate()) {
+    if (!coordinate.isNull()) {
         // A bound control reads again as soon as its coordinate changes, still with the element
         // it showed before, which may lie beyond the end of the new parameter.
         control->setIndex(0);
