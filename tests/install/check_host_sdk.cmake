@@ -23,11 +23,6 @@ foreach(header IN LISTS headers)
   endif()
 endforeach()
 
-# Where the first build's compiler cache worked relative to the checkout, so does this one.
-if(NOT DEFINED ENV{CCACHE_BASEDIR})
-  set(ENV{CCACHE_BASEDIR} "${SOURCE_DIR}")
-  set(ENV{CCACHE_NOHASHDIR} 1)
-endif()
 brevane_run(output "${CMAKE_COMMAND}" -S "${SOURCE_DIR}" -B "${build}" -G "${GENERATOR}"
   -C "${CACHE_FILE}" "-DBREVANE_HOST_SDK=${sdk}")
 cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
