@@ -101,6 +101,7 @@ void Fahrsatz::initialUpdate()
 {
     connectParameterControls();
     UpdatePage();
+    WizardGlobal().SetAllLabelsOnSvgWidgetPixelSize(this);
 }
 
 void Fahrsatz::connectParameterControls()

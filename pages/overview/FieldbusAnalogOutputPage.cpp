@@ -2,6 +2,7 @@
 
 #include "ParameterLabel.h"
 #include "ParameterTextEdit.h"
+#include "WizardGlobal.h"
 
 #include <QStackedWidget>
 
@@ -15,6 +16,8 @@ void FieldbusAnalogOutputPage::showFieldbus(ParameterLabel *label, ParameterText
         int picture;
     } objects[] = {{eFieldbusEtherCAT, "A255", 0}, {eFieldbusPROFINET, "A271", 1}, {eFieldbusCANopen, "A246", 2}};
 
+    // The captions on the pictures keep the diagram's size in every font setting.
+    WizardGlobal().SetAllLabelsOnSvgWidgetPixelSize(this);
     const int fieldbus = fieldbusType();
     for (const auto &object : objects) {
         if (object.fieldbus != fieldbus)
