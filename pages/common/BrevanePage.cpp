@@ -639,5 +639,6 @@ void BrevanePage::markClickableLed(QStackedWidget *led)
     led->setCursor(Qt::PointingHandCursor);
     led->setAttribute(Qt::WA_Hover);
     // The LED's own name keeps the light off the pictures inside it.
-    led->setStyleSheet(QStringLiteral("#%1:hover {background-color: rgba(255,255,0, 30%)}").arg(led->objectName()));
+    led->setStyleSheet(
+        QStringLiteral("#%1:hover {background-color: rgba(255,255,0, 30%)}").arg(led->objectName()));
 }

@@ -102,7 +102,8 @@ void DbmVisibility::connectParameterControls()
 
 void DbmVisibility::PageVisibilityChanged()
 {
-    // M513 takes precedence over K08; without either the groups keep their visibility.
+    // M513 takes precedence over K08; without either the groups keep their visibility, and
+    // whether the motion-block pages are shown is what the tree says of the first of them.
     bool motionBlocks = false;
     if (hasParameter(QStringLiteral("M513")))
         motionBlocks = showModeGroupsOfM513(rawText(QStringLiteral("M513")));

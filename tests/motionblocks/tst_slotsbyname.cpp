@@ -41,7 +41,10 @@ private slots:
 
 private:
     WizardPage *open(const QString &page, const QString &script);
-    void invoke(const QString &slot) { QVERIFY2(QMetaObject::invokeMethod(m_page.get(), qPrintable(slot)), qPrintable(slot)); }
+    void invoke(const QString &slot)
+    {
+        QVERIFY2(QMetaObject::invokeMethod(m_page.get(), qPrintable(slot)), qPrintable(slot));
+    }
 
     std::unique_ptr<RecordingHost> m_host;
     std::unique_ptr<ModalWatcher> m_watcher;
@@ -131,7 +134,8 @@ void TestSlotsByName::tableButtons_data()
     QTest::addColumn<QString>("slot");
     QTest::addColumn<QString>("jump");
     QTest::newRow("block number") << "2" << "" << "JumpToClickedMotionBlock" << "jumps=Fahrsatz block=2";
-    QTest::newRow("no block, row 1") << "-" << "Button_1_3" << "JumpToClickedMotionBlock" << "jumps=Folgefahrsatz block=1";
+    QTest::newRow("no block, row 1") << "-" << "Button_1_3" << "JumpToClickedMotionBlock"
+                                     << "jumps=Folgefahrsatz block=1";
     QTest::newRow("follow-up of row 2") << "0" << "Button_2_11" << "JumpToClickedFollowMotionBlock"
                                         << "jumps=Folgefahrsatz block=2";
     QTest::newRow("follow-up, no row") << "1" << "Button" << "JumpToClickedFollowMotionBlock"

@@ -653,8 +653,10 @@ void TestPanels::switchLabel_data()
            {Text::French, "fr", "Activer le panneau de commande", "Désactiver le panneau de commande"}};
     for (const PanelKind &kind : panelKinds) {
         for (const auto &[language, name, switchOn, switchOff] : wordings) {
-            QTest::addRow("%s %s off", kind.identifier, name) << kind.identifier << language << "show" << QString::fromUtf8(switchOn);
-            QTest::addRow("%s %s on", kind.identifier, name) << kind.identifier << language << "show on!" << QString::fromUtf8(switchOff);
+            QTest::addRow("%s %s off", kind.identifier, name)
+                << kind.identifier << language << "show" << QString::fromUtf8(switchOn);
+            QTest::addRow("%s %s on", kind.identifier, name)
+                << kind.identifier << language << "show on!" << QString::fromUtf8(switchOff);
         }
     }
 }
@@ -684,8 +686,9 @@ void TestPanels::clickableLeds_data()
          {std::tuple{"SteuerStatusFahrsatz", "J01", "J302"}, {"SteuerStatusKommandobetrieb", "J37", "J39"},
           {"DbmSteuerStatus", "I210", "I200"}, {"Positionsmessung", "J110", "J115"}}) {
         for (const int bit : {0, 7}) {
-            QTest::addRow("%s %s bit %d", page, control, bit) << page << QStringLiteral("LedWidget%1_%2").arg(control).arg(bit) << true;
-            QTest::addRow("%s %s bit %d", page, status, bit) << page << QStringLiteral("LedWidget%1_%2").arg(status).arg(bit) << false;
+            const QString led = QStringLiteral("LedWidget%1_") + QString::number(bit);
+            QTest::addRow("%s %s bit %d", page, control, bit) << page << led.arg(control) << true;
+            QTest::addRow("%s %s bit %d", page, status, bit) << page << led.arg(status) << false;
         }
     }
 }
