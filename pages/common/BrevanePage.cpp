@@ -610,3 +610,35 @@ void BrevanePage::setLinkFrameActive(QFrame *frame, bool active)
     if (frame)
         frame->setStyleSheet(active ? linkFrameHoverStyle : QString());
 }
+
+bool BrevanePage::jumpToFirstInTree(const QStringList &identifiers)
+{
+    for (const QString &identifier : identifiers) {
+        if (pageInTree(identifier))
+            return jumpTo(identifier);
+    }
+    return jumpTo(identifiers.value(0));
+}
+
+void BrevanePage::writeWordBit(QStackedWidget *led, const QString &coordinate, int bit, bool set)
+{
+    if (isReadOnly() || bit < 0 || bit > 15)
+        return;
+    setStackPage(led, set ? 1 : 0);
+    if (!hasParameter(coordinate))
+        return;
+    const quint64 value = readText(coordinate).toULongLong(nullptr, 10);
+    const quint64 mask = quint64(1) << bit;
+    writeText(coordinate, 0, QString::number(set ? (value | mask) : (value & (0xFFFFU & ~mask))));
+}
+
+void BrevanePage::markClickableLed(QStackedWidget *led)
+{
+    if (!led)
+        return;
+    led->setCursor(Qt::PointingHandCursor);
+    led->setAttribute(Qt::WA_Hover);
+    // The LED's own name keeps the light off the pictures inside it.
+    led->setStyleSheet(
+        QStringLiteral("#%1:hover {background-color: rgba(255,255,0, 30%)}").arg(led->objectName()));
+}

@@ -192,4 +192,19 @@ private:
     QList<QPointer<QWidget>> m_readOnlyFollowers;
     std::function<void()> m_retranslateForm;
     QObject *m_wheelGuard = nullptr;
+
+protected:
+    // Jumps to the first page of the list that the host's tree contains (shown or hidden);
+    // with none, runs the jump procedure on the first, which reports it missing.
+    bool jumpToFirstInTree(const QStringList &identifiers);
+
+    // A click on the LED of bit 0 to 15 of a 16-bit word in the project: the LED shows the new
+    // state at once, then the word is written with the bit set or cleared; clearing also drops
+    // anything above bit 15. Nothing while read-only; without the parameter only the LED changes.
+    void writeWordBit(QStackedWidget *led, const QString &coordinate, int bit, bool set);
+
+public:
+    // An LED (a two-page stack) that a click switches: the pointing hand and the link frames'
+    // hover light tell a mouse user so, whatever widgets the host puts on its pages.
+    static void markClickableLed(QStackedWidget *led);
 };

@@ -22,6 +22,8 @@ Positionsmessung::Positionsmessung(QWidget *parent)
     setupForm(*ui);
     m_control = leds(controlWord);
     m_status = leds(statusWord);
+    for (QStackedWidget *led : m_control)
+        markClickableLed(led);
 }
 
 Positionsmessung::~Positionsmessung() = default;
@@ -74,19 +76,10 @@ void Positionsmessung::onJ115Changed()
 
 void Positionsmessung::setBit(int bit)
 {
-    if (isReadOnly())
-        return;
-    setStackPage(m_control[bit], 1);
-    if (hasParameter(controlWord))
-        writeText(controlWord, 0, QString::number(wordValue(readText(controlWord)) | (quint64(1) << bit)));
+    writeWordBit(m_control[bit], controlWord, bit, true);
 }
 
 void Positionsmessung::clearBit(int bit)
 {
-    if (isReadOnly())
-        return;
-    setStackPage(m_control[bit], 0);
-    // The word has 16 bits: clearing one also drops anything above them.
-    if (hasParameter(controlWord))
-        writeText(controlWord, 0, QString::number(wordValue(readText(controlWord)) & 0xFFFFU & ~(quint64(1) << bit)));
+    writeWordBit(m_control[bit], controlWord, bit, false);
 }

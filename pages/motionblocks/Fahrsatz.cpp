@@ -102,6 +102,7 @@ void Fahrsatz::initialUpdate()
 {
     connectParameterControls();
     UpdatePage();
+    WizardGlobal().SetAllLabelsOnSvgWidgetPixelSize(this);
 }
 
 void Fahrsatz::connectParameterControls()

@@ -5,9 +5,13 @@
 #include "MotionBlockTable.h"
 #include "ui_Fahrsatzbetrieb.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -322,4 +326,37 @@ void Fahrsatzbetrieb::onTableTargetClicked(const QModelIndex &index, int)
         break;
     default: JumpToClickedFollowMotionBlock(index.row()); break;
     }
+}
+
+namespace {
+
+// The first run of digits in a name ("Button_12_3" gives 12); -1 without one.
+int firstNumberIn(const QString &name)
+{
+    const QRegularExpressionMatch digits = QRegularExpression(QStringLiteral("\\d+")).match(name);
+    return digits.hasMatch() ? digits.captured().toInt() : -1;
+}
+
+} // namespace
+
+void Fahrsatzbetrieb::JumpToClickedMotionBlock()
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(sender())) {
+        bool ok = false;
+        const int block = button->text().toInt(&ok, 10);
+        if (ok)
+            JumpToClickedMotionBlock(block);
+        else
+            JumpToClickedFollowMotionBlock(std::max(firstNumberIn(button->objectName()), 0));
+        return;
+    }
+    if (const int row = ui->tWFahrsaetze->currentIndex().row(); row >= 0)
+        JumpToClickedMotionBlock(row);
+}
+
+void Fahrsatzbetrieb::JumpToClickedFollowMotionBlock()
+{
+    const int row = sender() ? firstNumberIn(sender()->objectName()) : ui->tWFahrsaetze->currentIndex().row();
+    if (sender() || row >= 0)
+        JumpToClickedFollowMotionBlock(std::max(row, 0));
 }

@@ -33,6 +33,10 @@ public slots:
     void ResetFahrsaetzeClicked();
     void JumpToClickedMotionBlock(int block);
     void JumpToClickedFollowMotionBlock(int row);
+    // By name, for a host's buttons: the block from the sender's text, or ("-") the row from its
+    // object name; without such a sender the table's current row.
+    void JumpToClickedMotionBlock();
+    void JumpToClickedFollowMotionBlock();
     void JumpToG462();
     void JumpToG471();
     void JumpToG80();

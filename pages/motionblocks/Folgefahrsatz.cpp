@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QStringListModel>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -208,3 +209,35 @@ void Folgefahrsatz::JumpToFahrsatzTriggersignale()
 {
     jumpTo(QStringLiteral("DbmSrcCtrlFollowMotionBlock"), HiddenReason::NoAnalogInputs);
 }
+
+const Folgefahrsatz::FollowUp &Folgefahrsatz::followUpOf(const char *coordinate) const
+{
+    const auto found = std::find_if(m_followUps.cbegin(), m_followUps.cend(), [coordinate](const FollowUp &followUp) {
+        return followUp.coordinate == QLatin1String(coordinate);
+    });
+    Q_ASSERT(found != m_followUps.cend());
+    return *found;
+}
+
+void Folgefahrsatz::showTriggerSlot(int slot)
+{
+    showTrigger(m_triggers.at(slot - 1));
+}
+
+// The slots by name, one line per row, each forwarding to the row's shared code.
+// clang-format off
+#define FOLLOW_UP_SLOTS(n)                                                                                  \
+    void Folgefahrsatz::Combo_J##n##_Changed(int entry) { writeFollowUp(followUpOf("J" #n), entry); }       \
+    void Folgefahrsatz::Value_J##n##_Changed() { showFollowUp(followUpOf("J" #n)); }                        \
+    void Folgefahrsatz::JumpDependingOnJ##n() { jumpToFollowUp(followUpOf("J" #n)); }
+FOLLOW_UP_SLOTS(271) FOLLOW_UP_SLOTS(272) FOLLOW_UP_SLOTS(273) FOLLOW_UP_SLOTS(274) FOLLOW_UP_SLOTS(275)
+FOLLOW_UP_SLOTS(281) FOLLOW_UP_SLOTS(282) FOLLOW_UP_SLOTS(283) FOLLOW_UP_SLOTS(284) FOLLOW_UP_SLOTS(285)
+FOLLOW_UP_SLOTS(286)
+#undef FOLLOW_UP_SLOTS
+
+#define TRIGGER_SLOTS(slot)                                                                                 \
+    void Folgefahrsatz::ParaJ25##slot##_Changed() { showTriggerSlot(slot); }                                \
+    void Folgefahrsatz::ParaJ26##slot##_Changed() { showTriggerSlot(slot); }
+TRIGGER_SLOTS(1) TRIGGER_SLOTS(2) TRIGGER_SLOTS(3) TRIGGER_SLOTS(4) TRIGGER_SLOTS(5)
+#undef TRIGGER_SLOTS
+// clang-format on

@@ -34,6 +34,51 @@ public slots:
     void setParaIndices(int block);
     void JumpToFahrsatzTriggersignale();
 
+    // The rows' slots by name, for hosts and string-based connections; each forwards to its row.
+    void Combo_J271_Changed(int entry);
+    void Combo_J272_Changed(int entry);
+    void Combo_J273_Changed(int entry);
+    void Combo_J274_Changed(int entry);
+    void Combo_J275_Changed(int entry);
+    void Combo_J281_Changed(int entry);
+    void Combo_J282_Changed(int entry);
+    void Combo_J283_Changed(int entry);
+    void Combo_J284_Changed(int entry);
+    void Combo_J285_Changed(int entry);
+    void Combo_J286_Changed(int entry);
+    void Value_J271_Changed();
+    void Value_J272_Changed();
+    void Value_J273_Changed();
+    void Value_J274_Changed();
+    void Value_J275_Changed();
+    void Value_J281_Changed();
+    void Value_J282_Changed();
+    void Value_J283_Changed();
+    void Value_J284_Changed();
+    void Value_J285_Changed();
+    void Value_J286_Changed();
+    void JumpDependingOnJ271();
+    void JumpDependingOnJ272();
+    void JumpDependingOnJ273();
+    void JumpDependingOnJ274();
+    void JumpDependingOnJ275();
+    void JumpDependingOnJ281();
+    void JumpDependingOnJ282();
+    void JumpDependingOnJ283();
+    void JumpDependingOnJ284();
+    void JumpDependingOnJ285();
+    void JumpDependingOnJ286();
+    void ParaJ251_Changed();
+    void ParaJ252_Changed();
+    void ParaJ253_Changed();
+    void ParaJ254_Changed();
+    void ParaJ255_Changed();
+    void ParaJ261_Changed();
+    void ParaJ262_Changed();
+    void ParaJ263_Changed();
+    void ParaJ264_Changed();
+    void ParaJ265_Changed();
+
 private slots:
     // A follow-up number, trigger source or trigger value changed; the coordinate says which.
     void onFollowUpValueChanged(const ParameterAddress &address);
@@ -70,6 +115,9 @@ private:
     void jumpToFollowUp(const FollowUp &followUp);
     void showTrigger(const Trigger &trigger);
     QStringList blockEntries() const;
+    // The row of a follow-up number or a trigger slot (1 to 5), for the slots by name.
+    const FollowUp &followUpOf(const char *coordinate) const;
+    void showTriggerSlot(int slot);
 
     std::unique_ptr<Ui::Folgefahrsatz> ui;
     QStringListModel *m_entries;

@@ -182,8 +182,7 @@ void AppSatDriveBased::JumpToMotionKern()
 // The newer page is preferred whenever the tree has it, also when it is hidden there.
 void AppSatDriveBased::JumpToZusatzfunktionen()
 {
-    const QString newer = QStringLiteral("DbmZusatzfunktionenV2");
-    jumpTo(pageInTree(newer) ? newer : QStringLiteral("DbmZusatzfunktionen"));
+    jumpToFirstInTree({QStringLiteral("DbmZusatzfunktionenV2"), QStringLiteral("DbmZusatzfunktionen")});
 }
 
 // The start page of the drive's own fieldbus, without falling back to another bus.

@@ -60,8 +60,7 @@ void DbmQuellen::onK08Changed()
 // device's general one.
 void DbmQuellen::JumpToQuellenBinaersignaleApplikation()
 {
-    const QString application = QStringLiteral("DbmSrcBinSignals");
-    jumpTo(pageInTree(application) ? application : QStringLiteral("SignalquellenBinaer"));
+    jumpToFirstInTree({QStringLiteral("DbmSrcBinSignals"), QStringLiteral("SignalquellenBinaer")});
 }
 
 void DbmQuellen::JumpToQuellenBewegungsrichtung()

@@ -102,18 +102,23 @@ void DbmVisibility::connectParameterControls()
 
 void DbmVisibility::PageVisibilityChanged()
 {
-    // M513 takes precedence over K08; without either the groups keep their visibility.
+    // M513 takes precedence over K08; without either the groups keep their visibility, and
+    // whether the motion-block pages are shown is what the tree says of the first of them.
+    bool motionBlocks = false;
     if (hasParameter(QStringLiteral("M513")))
-        showModeGroupsOfM513(rawText(QStringLiteral("M513")));
+        motionBlocks = showModeGroupsOfM513(rawText(QStringLiteral("M513")));
     else if (hasParameter(QStringLiteral("K08")))
-        showModeGroups(rawText(QStringLiteral("K08")));
+        motionBlocks = showModeGroups(rawText(QStringLiteral("K08")));
+    else
+        motionBlocks = pageVisibleInTree(motionBlockGroup.constFirst());
 
     showPage(QStringLiteral("DbmSrcDirection"), rawText(QStringLiteral("I00")) == QLatin1String("1"));
 
-    // Exactly one indirect-trigger page: the one that fits the drive's generation.
+    // At most one indirect-trigger page, the one that fits the drive's generation, and only
+    // beside the other motion-block pages: triggers switch motion blocks, nothing else.
     const bool newerTriggers = !parameterObject(QStringLiteral("J439")).isNull();
     showPage(newerTriggers ? perBlockTriggerPage : newerTriggerPage, false);
-    showPage(newerTriggers ? newerTriggerPage : perBlockTriggerPage, true);
+    showPage(newerTriggers ? newerTriggerPage : perBlockTriggerPage, motionBlocks);
 }
 
 QString DbmVisibility::rawText(const QString &coordinate) const
@@ -121,21 +126,24 @@ QString DbmVisibility::rawText(const QString &coordinate) const
     return readRawText(coordinate);
 }
 
-void DbmVisibility::showModeGroupsOfM513(const QString &mode) const
+bool DbmVisibility::showModeGroupsOfM513(const QString &mode) const
 {
     const bool shown = mode == QLatin1String("111");
     showPages(motionBlockGroup, shown);
     if (!shown)
         showPages(velocityGroup, false);
     showPages(commandGroup, shown);
+    return shown;
 }
 
-void DbmVisibility::showModeGroups(const QString &mode) const
+bool DbmVisibility::showModeGroups(const QString &mode) const
 {
-    showPages(motionBlockGroup, mode == QLatin1String("1"));
+    const bool motionBlocks = mode == QLatin1String("1");
+    showPages(motionBlockGroup, motionBlocks);
     const bool commandMode = mode == QLatin1String("3");
     showPages(velocityGroup, mode == QLatin1String("2"), commandMode ? sharedVelocityPage : QString());
     showPages(commandGroup, commandMode);
+    return motionBlocks;
 }
 
 void DbmVisibility::ZusatzfunktionenVisibilityChanged()

@@ -24,6 +24,7 @@ private:
     void showPage(const QString &identifier, bool shown) const;
     // Shows or hides every page in order; the exception gets the opposite.
     void showPages(const QStringList &identifiers, bool shown, const QString &exception = QString()) const;
-    void showModeGroups(const QString &mode) const;
-    void showModeGroupsOfM513(const QString &mode) const;
+    // Both return whether the motion-block pages are shown.
+    bool showModeGroups(const QString &mode) const;
+    bool showModeGroupsOfM513(const QString &mode) const;
 };

@@ -3,6 +3,7 @@
 #include "HostCodes.h"
 #include "ParameterLabel.h"
 #include "ParameterTextEdit.h"
+#include "WizardGlobal.h"
 
 #include <QStackedWidget>
 
@@ -16,6 +17,8 @@ void FieldbusAnalogOutputPage::showFieldbus(ParameterLabel *label, ParameterText
         int picture;
     } objects[] = {{HostCode::FieldbusEtherCAT, "A255", 0}, {HostCode::FieldbusPROFINET, "A271", 1}, {HostCode::FieldbusCANopen, "A246", 2}};
 
+    // The captions on the pictures keep the diagram's size in every font setting.
+    WizardGlobal().SetAllLabelsOnSvgWidgetPixelSize(this);
     const int fieldbus = fieldbusType();
     for (const auto &object : objects) {
         if (object.fieldbus != fieldbus)

@@ -16,6 +16,7 @@ public:
 
 protected:
     // Binds the pair to the fieldbus's object and shows its picture; without a known fieldbus
-    // the pair keeps the form's coordinate and the picture stays as it is.
+    // the pair keeps the form's coordinate and the picture stays as it is. Called from
+    // initialUpdate(), it also sizes the captions on the pictures.
     void showFieldbus(ParameterLabel *label, ParameterTextEdit *editor, QStackedWidget *pictures);
 };

@@ -59,10 +59,7 @@ void DbmTipbetrieb::JumpToMotionKern()
 
 void DbmTipbetrieb::JumpToQuellenBinaersignale()
 {
-    if (!pageInTree(QStringLiteral("DbmSrcBinSignals")) && pageInTree(QStringLiteral("SignalquellenBinaer")))
-        jumpTo(QStringLiteral("SignalquellenBinaer"));
-    else
-        jumpTo(QStringLiteral("DbmSrcBinSignals"));
+    jumpToFirstInTree({QStringLiteral("DbmSrcBinSignals"), QStringLiteral("SignalquellenBinaer")});
 }
 
 void DbmTipbetrieb::JumpToSteuertafelTippen()

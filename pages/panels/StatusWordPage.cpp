@@ -15,6 +15,7 @@ void StatusWordPage::setupWords(const QList<Word> &words)
         for (int bit = 0; bit < word.bits; ++bit) {
             LedWidget *widget = led(word.coordinate, bit);
             Q_ASSERT(widget);
+            markClickableLed(widget);
             const QString coordinate = word.coordinate;
             connect(widget, &LedWidget::clicked, this, [this, coordinate, bit] { toggleBit(coordinate, bit); });
         }
@@ -55,17 +56,6 @@ void StatusWordPage::refreshWord(const Word &word)
 
 void StatusWordPage::toggleBit(const QString &coordinate, int bit)
 {
-    if (isReadOnly() || bit < 0 || bit > 15)
-        return;
-    LedWidget *widget = led(coordinate, bit);
-    const auto parameter = parameterObject(coordinate);
-    if (!widget || !parameter)
-        return;
-    const bool set = !widget->isOn();
-    widget->setOn(set);
-    const quint64 value = parameter->valueText(livingSpace(), 0, false).toULongLong(nullptr, 10);
-    const quint64 mask = quint64(1) << bit;
-    // Clearing keeps the word to its 16 bits.
-    const quint64 written = set ? (value | mask) : (value & (0xFFFF & ~mask));
-    writeText(coordinate, 0, QString::number(written));
+    if (LedWidget *widget = led(coordinate, bit))
+        writeWordBit(widget, coordinate, bit, !widget->isOn());
 }

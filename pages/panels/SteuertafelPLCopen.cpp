@@ -141,11 +141,7 @@ void SteuertafelPLCopen::refreshPanel()
 
 void SteuertafelPLCopen::Jump_to_Referenzierung()
 {
-    const bool homing = pageInTree(QStringLiteral("Referenzfahrt"));
-    if (homing || !pageInTree(QStringLiteral("ReferenzfahrtCBM")))
-        jumpTo(QStringLiteral("Referenzfahrt"));
-    else
-        jumpTo(QStringLiteral("ReferenzfahrtCBM"));
+    jumpToFirstInTree({QStringLiteral("Referenzfahrt"), QStringLiteral("ReferenzfahrtCBM")});
 }
 
 void SteuertafelPLCopen::Jump_to_ExtGeschw()

@@ -2,12 +2,5 @@
 
 void ApplicationJumpPage::jumpToApplication(const QStringList &candidates)
 {
-    for (const QString &candidate : candidates) {
-        if (pageInTree(candidate)) {
-            jumpTo(candidate);
-            return;
-        }
-    }
-    // None is in the tree: the jump procedure reports the missing page.
-    jumpTo(candidates.value(0));
+    jumpToFirstInTree(candidates);
 }

@@ -69,8 +69,5 @@ void DbmBegrGeschwDrehmKraft::JumpToEinAusgaenge()
 // Trees carry one of the two pages of the system limits.
 void DbmBegrGeschwDrehmKraft::JumpToVAccRBegrenzung()
 {
-    const QString standard = QStringLiteral("VAccRBegrenzung");
-    const QString alternative = QStringLiteral("VAccRBegrenzungCBM");
-    const bool onlyAlternative = !pageInTree(standard) && pageInTree(alternative);
-    jumpTo(onlyAlternative ? alternative : standard);
+    jumpToFirstInTree({QStringLiteral("VAccRBegrenzung"), QStringLiteral("VAccRBegrenzungCBM")});
 }

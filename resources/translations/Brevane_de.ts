@@ -1275,8 +1275,8 @@ DI13 invertiert</translation>
             <translation>Parameter</translation>
         </message>
         <message>
-            <source>Begrenzung</source>
-            <translation>Begrenzung</translation>
+            <source>Begrenzung Drehmoment/Kraft</source>
+            <translation>Begrenzung Drehmoment/Kraft</translation>
         </message>
     </context>
     <context>

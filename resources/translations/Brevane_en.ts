@@ -1081,7 +1081,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Begrenzung Drehmoment/Kraft</source>
-            <translation>Limitation of torque/force</translation>
+            <translation>Torque/force limit</translation>
         </message>
         <message>
             <source>Geschwindigkeits-Override</source>
@@ -1164,19 +1164,19 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Fehler!</source>
-            <translation>Error!</translation>
+            <translation>Fehler!</translation>
         </message>
         <message>
             <source>Ungültige Fahrsatzanzahl</source>
-            <translation>Invalid number of motion blocks</translation>
+            <translation>Ungültige Fahrsatzanzahl</translation>
         </message>
         <message>
             <source>Fahrsätze Reset</source>
-            <translation>Reset motion blocks</translation>
+            <translation>Fahrsätze Reset</translation>
         </message>
         <message>
             <source>Alle Fahrsätze auf Defaultwerte zurücksetzen?</source>
-            <translation>Reset all motion blocks to default values?</translation>
+            <translation>Alle Fahrsätze auf Defaultwerte zurücksetzen?</translation>
         </message>
     </context>
     <context>
@@ -1222,7 +1222,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Steuertafel: Fahrsatz</source>
-            <translation>Control panel: Motion block</translation>
+            <translation>Motion block control panel</translation>
         </message>
         <message>
             <source>Alle Quellen auf Parameter setzen</source>
@@ -1249,7 +1249,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Steuertafel: Fahrsatz</source>
-            <translation>Control panel: Motion block</translation>
+            <translation>Motion block control panel</translation>
         </message>
         <message>
             <source>Fahrsatz</source>
@@ -1275,8 +1275,8 @@ DI13 inverted</translation>
             <translation>Parameter</translation>
         </message>
         <message>
-            <source>Begrenzung</source>
-            <translation>Limit</translation>
+            <source>Begrenzung Drehmoment/Kraft</source>
+            <translation>Torque/force limit</translation>
         </message>
     </context>
     <context>
@@ -1556,7 +1556,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>&lt;a href="Folgefahrsatz"&gt;Folgefahrsatz&lt;/a&gt;</source>
-            <translation>&lt;a href="Folgefahrsatz"&gt;Follow-up motion block&lt;/a&gt;</translation>
+            <translation>&lt;a href="Folgefahrsatz"&gt;Subsequent motion block&lt;/a&gt;</translation>
         </message>
         <message>
             <source>&lt;a href="EinAusgaenge"&gt;E19&lt;/a&gt;</source>
@@ -1595,7 +1595,7 @@ DI13 inverted</translation>
         </message>
         <message>
             <source>Steuertafel: Fahrsatz</source>
-            <translation>Control panel: Motion block</translation>
+            <translation>Motion block control panel</translation>
         </message>
         <message>
             <source>Fahrsatz</source>

@@ -108,11 +108,11 @@
         <name>ControlPanelPage</name>
         <message>
             <source>Steuertafel ein</source>
-            <translation>Panneau de commande activé</translation>
+            <translation>Activer le panneau de commande</translation>
         </message>
         <message>
             <source>Steuertafel aus</source>
-            <translation>Panneau de commande désactivé</translation>
+            <translation>Désactiver le panneau de commande</translation>
         </message>
         <message>
             <source>Keine Verbindung zum Antriebsregler: die Steuertafel ist nur online verfügbar.</source>
@@ -607,7 +607,7 @@ DI13 inversé</translation>
         </message>
         <message>
             <source>Alle Quellen auf Parameter setzen</source>
-            <translation>Mettre toutes les sources sur paramètre</translation>
+            <translation>Régler toutes les sources sur paramètre</translation>
         </message>
         <message>
             <source>Alle Quellen deaktivieren</source>
@@ -1164,19 +1164,19 @@ DI13 inversé</translation>
         </message>
         <message>
             <source>Fehler!</source>
-            <translation>Erreur !</translation>
+            <translation>Fehler!</translation>
         </message>
         <message>
             <source>Ungültige Fahrsatzanzahl</source>
-            <translation>Nombre de blocs de déplacement non valide</translation>
+            <translation>Ungültige Fahrsatzanzahl</translation>
         </message>
         <message>
             <source>Fahrsätze Reset</source>
-            <translation>Réinitialiser les blocs de déplacement</translation>
+            <translation>Fahrsätze Reset</translation>
         </message>
         <message>
             <source>Alle Fahrsätze auf Defaultwerte zurücksetzen?</source>
-            <translation>Réinitialiser tous les blocs de déplacement aux valeurs par défaut ?</translation>
+            <translation>Alle Fahrsätze auf Defaultwerte zurücksetzen?</translation>
         </message>
     </context>
     <context>
@@ -1275,8 +1275,8 @@ DI13 inversée</translation>
             <translation>Paramètre</translation>
         </message>
         <message>
-            <source>Begrenzung</source>
-            <translation>Limitation</translation>
+            <source>Begrenzung Drehmoment/Kraft</source>
+            <translation>Limitation couple/force</translation>
         </message>
     </context>
     <context>
@@ -1556,7 +1556,7 @@ DI13 inversée</translation>
         </message>
         <message>
             <source>&lt;a href="Folgefahrsatz"&gt;Folgefahrsatz&lt;/a&gt;</source>
-            <translation>&lt;a href="Folgefahrsatz"&gt;Bloc de déplacement suivant&lt;/a&gt;</translation>
+            <translation>&lt;a href="Folgefahrsatz"&gt;Bloc de déplacement consécutif&lt;/a&gt;</translation>
         </message>
         <message>
             <source>&lt;a href="EinAusgaenge"&gt;E19&lt;/a&gt;</source>
@@ -1595,7 +1595,7 @@ DI13 inversée</translation>
         </message>
         <message>
             <source>Steuertafel: Fahrsatz</source>
-            <translation>Panneau de commande : bloc de déplacement</translation>
+            <translation>Panneau : bloc de déplacement</translation>
         </message>
         <message>
             <source>Fahrsatz</source>
@@ -2061,7 +2061,7 @@ DI13 inversée</translation>
         <name>SteuertafelApplikation</name>
         <message>
             <source>Steuertafel ein</source>
-            <translation>Panneau de commande activé</translation>
+            <translation>Activer le panneau de commande</translation>
         </message>
         <message>
             <source>Start</source>
@@ -2188,7 +2188,7 @@ DI13 inversée</translation>
         <name>SteuertafelGeschwDrehmKraft</name>
         <message>
             <source>Steuertafel ein</source>
-            <translation>Panneau de commande activé</translation>
+            <translation>Activer le panneau de commande</translation>
         </message>
         <message>
             <source>Start</source>
@@ -2247,7 +2247,7 @@ DI13 inversée</translation>
         <name>SteuertafelPLCopen</name>
         <message>
             <source>Steuertafel ein</source>
-            <translation>Panneau de commande activé</translation>
+            <translation>Activer le panneau de commande</translation>
         </message>
         <message>
             <source>Start</source>
@@ -2305,7 +2305,7 @@ DI13 inversée</translation>
         <name>SteuertafelTippen</name>
         <message>
             <source>Steuertafel ein</source>
-            <translation>Panneau de commande activé</translation>
+            <translation>Activer le panneau de commande</translation>
         </message>
         <message>
             <source>Tip+</source>

@@ -2,11 +2,14 @@
 // English and French entry translated, and nothing in the code or forms that lupdate would
 // add.
 
+#include "PageRegistry.h"
+
 #include <QFile>
 #include <QMap>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -51,6 +54,17 @@ QString catalogPath(const char *language)
     return QStringLiteral(BREVANE_TS_DIR "/Brevane_%1.ts").arg(QLatin1String(language));
 }
 
+const char *const languages[] = {"de", "en", "fr"};
+
+Catalogue catalogue(const char *language)
+{
+    Catalogue catalogue;
+    QString error;
+    if (!readCatalogue(catalogPath(language), &catalogue, &error))
+        qWarning("%s", qPrintable(error));
+    return catalogue;
+}
+
 } // namespace
 
 class TestTranslations : public QObject
@@ -59,6 +73,10 @@ class TestTranslations : public QObject
 private slots:
     void complete();
     void cataloguesCurrent();
+    void staysGerman_data();
+    void staysGerman();
+    void oneTerm_data();
+    void oneTerm();
 };
 
 // The same entries in all three languages, each translated.
@@ -110,6 +128,67 @@ void TestTranslations::cataloguesCurrent()
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not in the catalogues (run the update_translations target):\n")
                                            + missing.join(QLatin1Char('\n'))));
     QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("no longer in the code:\n") + stale.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::staysGerman_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    for (const char *source : {"Fehler!", "Ungültige Fahrsatzanzahl", "Fahrsätze Reset",
+                               "Alle Fahrsätze auf Defaultwerte zurücksetzen?"})
+        QTest::newRow(source) << "Fahrsatzbetrieb" << QString::fromUtf8(source);
+}
+
+// The messages of the block count change and reset read the same in every language.
+void TestTranslations::staysGerman()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    for (const char *language : languages)
+        QCOMPARE(catalogue(language).value({context, source}), source);
+}
+
+void TestTranslations::oneTerm_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QStringList>("contexts");
+    QTest::addColumn<QString>("page"); // the page the text names, whose registry name it uses
+    QTest::addColumn<QString>("shortIn"); // a language whose caption must be shorter to fit
+    QTest::newRow("application control panel")
+        << "Steuertafel: Fahrsatz" << QStringList{"MotionBlockSelect", "MotionBlockBinSignals", "SrcDirectMbStart"}
+        << "SteuertafelApplikation" << "fr";
+    QTest::newRow("follow-up link") << "<a href=\"Folgefahrsatz\">Folgefahrsatz</a>"
+                                    << QStringList{"SrcCtrlFollowMotionBlock"} << "Folgefahrsatz" << "";
+    QTest::newRow("follow-up caption") << "Folgefahrsatz" << QStringList{"Fahrsatz"} << "Folgefahrsatz" << "";
+    QTest::newRow("torque limit") << "Begrenzung Drehmoment/Kraft" << QStringList{"Fahrsatz", "MotionBlockTrqForce"}
+                                  << "" << "";
+    QTest::newRow("all sources to parameter")
+        << "Alle Quellen auf Parameter setzen"
+        << QStringList{"DbmSrcBinSignals", "MotionBlockBinSignals", "SrcCommandBinSignals", "SrcCtrlFollowMotionBlock"}
+        << "" << "";
+}
+
+// A thing has one name per language on every page, and a text naming a page uses the
+// page's name from the registry.
+void TestTranslations::oneTerm()
+{
+    QFETCH(QString, source);
+    QFETCH(QStringList, contexts);
+    QFETCH(QString, page);
+    QFETCH(QString, shortIn);
+    for (const char *language : {"en", "fr"}) {
+        const Catalogue texts = catalogue(language);
+        QSet<QString> terms;
+        for (const QString &context : contexts) {
+            QVERIFY2(texts.contains({context, source}), qPrintable(context));
+            terms << QTextDocumentFragment::fromHtml(texts.value({context, source})).toPlainText();
+        }
+        QCOMPARE(terms.size(), 1);
+        if (!page.isEmpty() && shortIn != QLatin1String(language)) {
+            const int code = QLatin1String(language) == QLatin1String("en") ? Text::English : Text::French;
+            QCOMPARE(*terms.cbegin(), PageRegistry::pageName(page).text(code));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

@@ -1,4 +1,5 @@
 #include "PageTable.h"
+#include "WizardGlobal.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -55,6 +56,8 @@ private slots:
     void functionSwitches();
     void functionRows_data();
     void functionRows();
+    void diagramCaptions_data();
+    void diagramCaptions();
 
 private:
     void linkRows() override;
@@ -308,7 +311,8 @@ void TestOverview::modePages_data()
 }
 
 // The controller hides itself first, then shows the mode's pages one call per page in the
-// listed order, the direction source, and the indirect-trigger page of the drive's generation.
+// listed order, the direction source, and the indirect-trigger page of the drive's generation
+// where the motion-block pages are shown (hidden in the other modes).
 void TestOverview::modePages()
 {
     QFETCH(QStringList, drive);
@@ -325,7 +329,8 @@ void TestOverview::modePages()
         const QStringList expected = groupCalls(motionBlockGroup, groups[0])
             + groupCalls(velocityGroup, groups[1]) + groupCalls(commandGroup, groups[2])
             + QStringList{QString(direction ? "showPage" : "hidePage") + "(DbmSrcDirection)",
-                "hidePage(" + (newer ? older : later) + ")", "showPage(" + (newer ? later : older) + ")"};
+                "hidePage(" + (newer ? older : later) + ")",
+                QString(groups[0] == 's' ? "showPage(" : "hidePage(") + (newer ? later : older) + ")"};
         QCOMPARE(m_host->calls({"showPage", "hidePage"}), expected);
     }
 }
@@ -422,6 +427,26 @@ void TestOverview::functionRows()
     for (QCheckBox *box : m_page->findChildren<QCheckBox *>())
         boxes += box->isVisible() ? 1 : 0;
     QCOMPARE(boxes, int(rows.filter(QRegularExpression("^[^|]")).size()));
+}
+
+void TestOverview::diagramCaptions_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("analog output 1") << "AnalogOutput1" << "LblSkalierungEtherCAT";
+    QTest::newRow("analog output 2") << "AnalogOutput2" << "LblAusgangCAN";
+    QTest::newRow("synchronous operation") << "Fahrsatz" << "labelSynchronbetrieb";
+}
+
+// Captions on a diagram keep the diagram's pixel size whatever the user's font size.
+void TestOverview::diagramCaptions()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, caption);
+    open(page, {"J10=a"});
+    auto *label = m_page->findChild<QLabel *>(caption);
+    QVERIFY(label);
+    QCOMPARE(label->font().pixelSize(), WizardGlobal::DiagramLabelPixelSize);
 }
 
 QTEST_MAIN(TestOverview)
