@@ -4,6 +4,7 @@
 #include "PageInput.h"
 #include "PageRegistry.h"
 #include "PageScript.h"
+#include "PanelInvariants.h"
 #include "RecordingHost.h"
 #include "StoreSeed.h"
 #include "SvgWidget.h"
@@ -93,6 +94,48 @@ const QString lookBlocked = QStringLiteral("S11 F001 H0 Q1 Mh L1 D0");
 const QString lookEnabled = QStringLiteral("S11 F111 H1 Q1 ME L1 D1");
 const QString lookEnabledHalted = QStringLiteral("S11 F111 H1 Q1 Md L1 D1");
 
+// What a closed host may do inside its control-panel calls: report the panel's inputs again
+// (as a host does whose drive answers a word change at once), deliver every change twice,
+// refuse starts, or delete the page (from inside each call in turn, one per run).
+struct HostVariant
+{
+    enum Reports { NoReports, EveryCall, CallsWithoutPanel };
+    enum Starts { Granted, Refused, RefusedAtRandom };
+    const char *name;
+    Reports reports;
+    Starts starts;
+    bool twice;
+    bool deletes;
+};
+const HostVariant hostKinds[] = {
+    {"plain host", HostVariant::NoReports, HostVariant::Granted, false, false},
+    {"inputs reported in every call", HostVariant::EveryCall, HostVariant::Granted, false, false},
+    {"inputs reported in calls without a panel", HostVariant::CallsWithoutPanel, HostVariant::Granted, false, false},
+    {"changes delivered twice", HostVariant::NoReports, HostVariant::Granted, true, false},
+    {"every start refused", HostVariant::EveryCall, HostVariant::Refused, false, false},
+    {"starts refused at random", HostVariant::EveryCall, HostVariant::RefusedAtRandom, false, false},
+    {"page deleted in a call", HostVariant::EveryCall, HostVariant::Granted, false, true},
+};
+const char *const reportedInputs[] = {"E48", "E49", "E81", "E82", "A900", "A918"};
+
+// What a user and the drive do, and how the panel ends on a host that hands the axis out.
+struct UserScript
+{
+    const char *name, *steps, *end;
+};
+const UserScript userScripts[] = {
+    {"Escape on the activation warning", "show on?", "off"},
+    {"OK on the activation warning", "show on!", "on"},
+    {"switch-off accepted", "show on! freigabe off!", "off"},
+    {"switch-off declined", "show on! freigabe off?", "on"},
+    {"going offline", "show on! freigabe offline", "off"},
+    {"hidden while enabled", "show on! freigabe hide", "off"},
+    {"E48 5 while enabled", "show on! freigabe E48=5", "on"},
+    {"fault pair came and went, then not enabled", "show on! E81=3 E82=88 E82=0 E81=0 E49=2", "off"},
+    {"A900 and A918 change", "show on! freigabe A900=1 A918=1 A918=0 A900=0 on", "on"},
+    {"deleted while enabled", "show on! freigabe delete", "gone"},
+};
+
 // Why the switch-on button cannot take the axis, as its tool tip says.
 QString because(const QString &look, const char *reason)
 {
@@ -115,8 +158,14 @@ private slots:
     void safetyInvariant();
     void states_data();
     void states();
+    void hostVariants_data();
+    void hostVariants();
 
 private:
+    // One run of the script under the host variant, its steps watched by the invariants; the
+    // page is deleted from inside control-panel call number deleteAt (0: never). The state the
+    // panel ends in ("on", "off", "gone", or "mixed").
+    QString runUnder(const QString &panel, const HostVariant &variant, const QString &script, int deleteAt);
     void panelRows();
     // Seeds panelDrive and then the drive (see seedTokens()), opens the page
     // as the host does and runs the script.
@@ -134,13 +183,18 @@ private:
     std::unique_ptr<ModalWatcher> m_watcher;
     std::unique_ptr<WizardPage> m_page;
     std::unique_ptr<PageScript> m_script;
+    std::unique_ptr<PanelInvariants> m_invariants;
     QString m_controlWord;
+    int m_panelCalls = 0;
+    // Qt touches a widget after its show and hide events: no host deletes a page inside them.
+    bool m_inShowOrHide = false;
 };
 
 void TestPanels::init()
 {
     // A watcher left over would answer the next test's boxes.
     m_page.reset();
+    m_invariants.reset();
     m_watcher = std::make_unique<ModalWatcher>();
     m_host = std::make_unique<RecordingHost>();
     m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
@@ -256,7 +310,9 @@ void TestPanels::stateMachine_data()
         {"fault clears Freigabe", "show on! freigabe E48=5", enabled + " b31=0", lookBlocked},
         {"fault switch-off", "show on! E49=2 E81=3 E82=88", on + " FAULT b31=0", because(lookOff, faultOff)},
         {"fault flag alone keeps Freigabe offered", "show on! E81=3 E82=88", on, lookOffered},
-        {"fault pair gone before switching on", "show E81=3 E82=88 E82=0 on! E49=2", "b31=0 b31=0 b31=0 " + on, lookBlocked},
+        // The pair is latched until a not-enabled evaluation, also when it went again.
+        {"fault pair gone before switching on", "show E81=3 E82=88 E82=0 on! E49=2",
+         "b31=0 b31=0 b31=0 " + on + " FAULT b31=0", because(lookOff, faultOff)},
         {"acknowledge", "show on! press:ToolButtonQuittierung release:ToolButtonQuittierung", on + " b30=1 b30=0", lookOffered},
         {"held button released on hand-back", "show on! freigabe press:MOTION offline", enabled + " b1=1 b31=0 b1=0 flag0 stop b1=0",
          because(lookUnavailable, offline)},
@@ -635,6 +691,131 @@ void TestPanels::states()
     open(page, drive, script);
     QCOMPARE(m_script->states(expected), expected);
     QCOMPARE(m_watcher->unexpectedCount(), 0);
+}
+
+void TestPanels::hostVariants_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("end");
+    for (const PanelKind &kind : panelKinds) {
+        for (int variant = 0; variant < int(std::size(hostKinds)); ++variant) {
+            for (const UserScript &script : userScripts) {
+                QTest::addRow("%s, %s: %s", kind.identifier, hostKinds[variant].name, script.name)
+                    << QString::fromLatin1(kind.identifier) << variant << QString::fromLatin1(script.steps)
+                    << QString::fromLatin1(script.end);
+            }
+        }
+    }
+}
+
+void TestPanels::hostVariants()
+{
+    QFETCH(QString, panel);
+    QFETCH(int, variant);
+    QFETCH(QString, script);
+    QFETCH(QString, end);
+    const HostVariant &host = hostKinds[variant];
+    if (!host.deletes) {
+        const QString ended = runUnder(panel, host, script, 0);
+        QVERIFY2(m_invariants->violations().isEmpty(), qPrintable(m_invariants->violations().join("; ")));
+        if (host.starts == HostVariant::Refused && end == QLatin1String("on"))
+            end = QStringLiteral("off");
+        if (host.starts != HostVariant::RefusedAtRandom)
+            QCOMPARE(ended, end);
+        return;
+    }
+    // From inside each control-panel call in turn, until a run makes fewer calls.
+    for (int deleteAt = 1;; ++deleteAt) {
+        runUnder(panel, host, script, deleteAt);
+        QVERIFY2(m_invariants->violations().isEmpty(),
+                 qPrintable(QStringLiteral("deleted in call %1: ").arg(deleteAt) + m_invariants->violations().join("; ")));
+        if (m_panelCalls < deleteAt)
+            break;
+    }
+}
+
+QString TestPanels::runUnder(const QString &panel, const HostVariant &variant, const QString &script, int deleteAt)
+{
+    init();
+    open(panel, {}, {});
+    m_invariants = std::make_unique<PanelInvariants>(*m_host);
+    m_invariants->watch(m_page.get());
+    m_panelCalls = 0;
+    // A warning nobody expected gets OK, as a user gives it who sees it once more.
+    m_watcher->answerAllWith([](QWidget *widget) {
+        if (auto *box = qobject_cast<QMessageBox *>(widget))
+            box->button(box->button(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+    });
+    if (variant.starts == HostVariant::Refused)
+        m_host->setControlPanelHandle(0);
+    if (variant.starts == HostVariant::RefusedAtRandom) {
+        m_host->setStartAnswer([random = std::make_shared<QRandomGenerator>(quint32(qHash(QTest::currentDataTag())))] {
+            return int(random->bounded(2));
+        });
+    }
+    // Whether the host held no panel when each call under way came in, and its number.
+    auto entered = std::make_shared<QList<std::pair<bool, int>>>();
+    m_host->addPanelCallHook([this, variant, deleteAt, entered](const QString &, bool entering) {
+        if (entering) {
+            entered->append({!m_host->controlPanelActive(), ++m_panelCalls});
+            return;
+        }
+        const auto [withoutPanel, number] = entered->takeLast();
+        if (m_invariants->runaway())
+            return;
+        if (number == deleteAt && !m_inShowOrHide)
+            m_page.reset();
+        if (variant.reports == HostVariant::EveryCall || (variant.reports == HostVariant::CallsWithoutPanel && withoutPanel)) {
+            for (const char *input : reportedInputs)
+                m_host->report(QLatin1String(input));
+        }
+    });
+    if (variant.twice) {
+        QStringList watched;
+        for (const char *input : reportedInputs)
+            watched << QLatin1String(input);
+        for (const QString &input : QString::fromLatin1(kindOf(panel)->inputs).split(' '))
+            watched << input.section('=', 0, 0);
+        for (const QString &coordinate : std::as_const(watched)) {
+            const auto information = m_host->store().information(ParameterCoordinate(coordinate)).toStrongRef();
+            if (!information)
+                continue;
+            connect(information.data(), &ParameterInformation::valueChanged, m_host.get(),
+                    [sender = information.data(), again = std::make_shared<bool>(false)](ParameterAddress address) {
+                        if (std::exchange(*again, true))
+                            return;
+                        emit sender->valueChanged(address);
+                        *again = false;
+                    });
+        }
+    }
+    for (const QString &step : script.split(' ')) {
+        if (!m_page)
+            break;
+        m_invariants->beginStep(step);
+        m_inShowOrHide = step == QLatin1String("show") || step == QLatin1String("hide");
+        run(step);
+        m_inShowOrHide = false;
+        m_invariants->endStep();
+    }
+    m_watcher->clearPending();
+    if (!m_page)
+        return QStringLiteral("gone");
+    auto *page = qobject_cast<ControlPanelPage *>(m_page.get());
+    const bool checked = child<QAbstractButton>(page, "ToolButtonSteuertafelEin")->isChecked();
+    const bool active = m_host->controlPanelActive();
+    const QString ended = page->controlPanelHandle() != 0 && checked && active ? QStringLiteral("on")
+                          : page->controlPanelHandle() == 0 && !checked && !active ? QStringLiteral("off")
+                                                                                      : QStringLiteral("mixed");
+    // Leaving the page always hands the axis back.
+    m_invariants->beginStep(QStringLiteral("hide at the end"));
+    m_inShowOrHide = true;
+    m_page->hide();
+    m_inShowOrHide = false;
+    m_invariants->endStep();
+    return ended;
 }
 
 QTEST_MAIN(TestPanels)
