@@ -168,13 +168,14 @@ private:
     QString runUnder(const QString &panel, const HostVariant &variant, const QString &script, int deleteAt);
     void panelRows();
     // Seeds panelDrive and then the drive (see seedTokens()), opens the page
-    // as the host does and runs the script.
+    // as the host does and runs the script, watched by the panel invariants.
     void open(const QString &identifier, const QString &drive, const QString &script);
     // Runs the steps of PageScript and those of a panel: delete (the host deletes the page),
     // on / off (click the switch-on button; "!" answers the warning with OK, "?" with Cancel;
     // "on{a,b}!" runs the steps a and b while the warning is open, then answers it), freigabe,
     // halt, press:B and release:B (a button), refuse (the host hands out no handle), start{a,b}
-    // (the host runs the steps from inside its next startControlPanel call), -word and +word
+    // (the host runs the steps from inside its next startControlPanel call; call{a,b} inside
+    // its next control-panel call of any kind), -word and +word
     // (the drive loses the panel's control word silently, or has it again), see{a,b} (the page
     // shows the states a and b of PageScript at this point).
     void run(const QString &script);
@@ -212,6 +213,8 @@ void TestPanels::open(const QString &identifier, const QString &drive, const QSt
     m_controlWord = kindOf(identifier) ? QLatin1String(kindOf(identifier)->controlWord) : QString();
     m_host->attach(m_page.get());
     m_script->setPage(m_page.get());
+    m_invariants = std::make_unique<PanelInvariants>(*m_host);
+    m_invariants->watch(m_page.get());
     run(script);
 }
 
@@ -240,10 +243,11 @@ void TestPanels::run(const QString &script)
             child<QAbstractButton>(m_page.get(), "ToolButtonSteuertafelEin")->click();
         } else if (step.startsWith(QLatin1String("see{"))) {
             QCOMPARE(m_script->states(inside()), inside());
-        } else if (step.startsWith(QLatin1String("start{"))) {
+        } else if (step.startsWith(QLatin1String("start{")) || step.startsWith(QLatin1String("call{"))) {
             // Once only; the observer is gone (with what it holds) when the steps run.
-            m_host->setCallObserver([this, during = inside()](const QString &call) {
-                if (call.startsWith(QLatin1String("startControlPanel"))) {
+            const bool anyCall = step.startsWith(QLatin1String("call{"));
+            m_host->setCallObserver([this, during = inside(), anyCall](const QString &call) {
+                if (anyCall || call.startsWith(QLatin1String("startControlPanel"))) {
                     TestPanels *self = this;
                     const QString steps = during;
                     self->m_host->setCallObserver({});
@@ -346,6 +350,13 @@ void TestPanels::stateMachine_data()
         {"deleted in the activation warning", "show on{delete}!", "b31=0", "*"},
         {"deleted in the switch-off warning", "show on! freigabe off{delete}!", enabled + " " + handBack, "*"},
         {"deleted in the start call", "show start{delete} on!", "b31=0 START flag0 stop", "*"},
+        // A host that runs an event loop inside its call: what the user does there waits for it.
+        {"button released inside a host call", "show on! freigabe press:MOTION call{release:MOTION} halt",
+         enabled + " b1=1 b5=1 b1=0", "*"},
+        {"switch-off clicked inside a host call", "show on! freigabe call{off} halt", enabled + " b5=1",
+         lookEnabledHalted},
+        {"Freigabe released inside a host call", "show on! freigabe call{freigabe} halt",
+         enabled + " b5=1 b31=0", lookOffered},
         {"activation warning not repeated after hiding", "show on! hide show on",
          on + " " + handBack + " b31=0 " + start, lookOffered},
     };
@@ -378,6 +389,8 @@ void TestPanels::stateMachine()
     QFETCH(QString, look);
     m_host->setKeepsWordOnStop(true);
     open(panel, {}, script);
+    m_invariants->endStep();
+    QVERIFY2(m_invariants->violations().isEmpty(), qPrintable(m_invariants->violations().join("; ")));
     QCOMPARE(panelCalls(*m_host), calls);
     if (look != QLatin1String("*"))
         QCOMPARE(panelLook(m_page.get(), *kindOf(panel)), look);
@@ -740,8 +753,6 @@ QString TestPanels::runUnder(const QString &panel, const HostVariant &variant, c
 {
     init();
     open(panel, {}, {});
-    m_invariants = std::make_unique<PanelInvariants>(*m_host);
-    m_invariants->watch(m_page.get());
     m_panelCalls = 0;
     // A warning nobody expected gets OK, as a user gives it who sees it once more.
     m_watcher->answerAllWith([](QWidget *widget) {

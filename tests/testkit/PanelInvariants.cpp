@@ -50,6 +50,7 @@ void PanelInvariants::beginStep(const QString &name)
 
 void PanelInvariants::endStep()
 {
+    checkEnableBit(QStringLiteral("after the step"));
     const bool active = m_host.controlPanelActive();
     if (!m_page) {
         if (active)
@@ -71,16 +72,22 @@ void PanelInvariants::endStep()
         violation(QStringLiteral("wrote %1 while read-only").arg(written.at(m_writes).coordinate));
 }
 
+void PanelInvariants::checkEnableBit(const QString &when)
+{
+    const bool enabled = m_host.controlPanelWord() & (1u << 31);
+    const bool freigabe = !m_panel || child<QAbstractButton>(m_panel, QStringLiteral("ToolButtonFreigabe"))->isChecked();
+    if (enabled && (!m_host.controlPanelActive() || !freigabe))
+        violation(QStringLiteral("bit 31 set without an active, enabled panel ") + when);
+}
+
 void PanelInvariants::onPanelCall(const QString &call, bool entering)
 {
-    if (!entering) {
-        const bool enabled = m_host.controlPanelWord() & (1u << 31);
-        const bool freigabe
-            = !m_panel || child<QAbstractButton>(m_panel, QStringLiteral("ToolButtonFreigabe"))->isChecked();
-        if (enabled && (!m_host.controlPanelActive() || !freigabe))
-            violation(QStringLiteral("bit 31 set without an active, enabled panel after ") + call);
+    if (!entering)
         return;
-    }
+    // As the page left the word, unless this call clears the bit (a page cannot write from
+    // inside a host call, so the bit may follow Freigabe one call late).
+    if (call != QLatin1String("setControlPanelBit(31,false)"))
+        checkEnableBit(QStringLiteral("before ") + call);
     if (m_host.panelCallDepth() > 1)
         violation(call + QStringLiteral(" entered from inside another control-panel call"));
     if (++m_callsInStep > maxCallsPerStep && !m_runaway) {

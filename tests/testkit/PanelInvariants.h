@@ -16,7 +16,8 @@ class WizardPage;
 // - no control-panel call is entered from inside another one, and a step makes a bounded
 //   number of them (an evaluation without end shows as a runaway);
 // - no box opens from inside a control-panel call, and at most one box is open at a time;
-// - bit 31 of the word is set only while a panel is active and its Freigabe is checked;
+// - bit 31 of the word is set only while a panel is active and its Freigabe is checked (as
+//   the page leaves the word: at the next call and after each step);
 // - between steps: the switch-on button is checked exactly while the page holds a handle, and
 //   the host holds a panel exactly then; a hidden or deleted page holds none; nothing was
 //   written while the project was read-only.
@@ -47,6 +48,7 @@ protected:
 
 private:
     void onPanelCall(const QString &call, bool entering);
+    void checkEnableBit(const QString &when);
     void violation(const QString &what);
 
     RecordingHost &m_host;
