@@ -415,9 +415,10 @@ bool ControlPanelPage::actWhileWarningOpen()
 
 void ControlPanelPage::onSteuertafelEinClicked()
 {
-    if (m_hostDepth > 0) {
-        // Clicked while the host runs an event loop inside its call: the panel is switched
-        // only once no call is under way, so the button goes back to what the panel holds.
+    if (m_hostDepth > 0 || !m_pageShown) {
+        // Clicked while the host runs an event loop inside its call (or on a hidden page): the
+        // panel is switched only once no call is under way, so the button goes back to what
+        // the panel holds.
         m_switchOn->setChecked(m_handle != 0);
         return;
     }
