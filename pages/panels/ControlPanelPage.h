@@ -27,6 +27,8 @@ class SvgWidget;
 class ControlPanelPage : public BrevanePage
 {
     Q_OBJECT
+    // Readable by name also where the page comes from the loaded plug-in (test harnesses).
+    Q_PROPERTY(int controlPanelHandle READ controlPanelHandle)
 public:
     ~ControlPanelPage() override;
 

@@ -216,7 +216,13 @@ void TestPanels::open(const QString &identifier, const QString &drive, const QSt
     m_controlWord = kindOf(identifier) ? QLatin1String(kindOf(identifier)->controlWord) : QString();
     m_host->attach(m_page.get());
     m_script->setPage(m_page.get());
-    m_invariants = std::make_unique<PanelInvariants>(*m_host);
+    m_invariants = std::make_unique<PanelInvariants>(
+        *m_host, PanelInvariants::HostPanel{[host = m_host.get()] { return host->controlPanelActive(); },
+                                            [host = m_host.get()] { return host->controlPanelWord(); }});
+    m_host->addPanelCallHook([invariants = QPointer<PanelInvariants>(m_invariants.get())](const QString &call, bool entering) {
+        if (invariants)
+            entering ? invariants->callEntered(call) : invariants->callLeft(call);
+    });
     m_invariants->watch(m_page.get());
     run(script);
 }

@@ -111,9 +111,10 @@ void RecordingHost::enterPanelCall(const QString &call)
 void RecordingHost::leavePanelCall(const QString &call)
 {
     observed(call);
+    // Innermost first: the hook that saw the entry first sees the end last.
     const QList<PanelCallHook> hooks = m_panelHooks;
-    for (const PanelCallHook &hook : hooks)
-        hook(call, false);
+    for (auto hook = hooks.crbegin(); hook != hooks.crend(); ++hook)
+        (*hook)(call, false);
     --m_panelDepth;
 }
 

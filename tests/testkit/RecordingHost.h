@@ -46,7 +46,8 @@ public:
     // Called after every recorded call, with the call's text, once the host has acted on it.
     void setCallObserver(std::function<void(const QString &)> observer) { m_observer = std::move(observer); }
     // Hooks on every control-panel call: on entry (before the host acts) and once it has acted
-    // (after the observer). A host variant acts from them, a checker watches through them.
+    // (after the observer, in reverse order). A host variant acts from them, a checker watches
+    // through them.
     using PanelCallHook = std::function<void(const QString &call, bool entering)>;
     void addPanelCallHook(PanelCallHook hook) { m_panelHooks << std::move(hook); }
     void clearPanelCallHooks() { m_panelHooks.clear(); }
