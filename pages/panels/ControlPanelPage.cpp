@@ -495,8 +495,9 @@ bool ControlPanelPage::faultPairReported() const
 
 void ControlPanelPage::onOnlineChanged(bool)
 {
+    const QPointer<ControlPanelPage> page(this);
     adjustVisibility();
-    if (m_pageShown)
+    if (page && m_pageShown)
         onI199_I197Changed();
 }
 
