@@ -51,6 +51,9 @@ constexpr int bitHalt = 5;
 constexpr int bitAcknowledge = 30;
 constexpr int bitEnable = 31;
 
+// Evaluations asked for while others ran, run again at most this often in a row.
+constexpr int maxSettleRounds = 4;
+
 // Status LEDs: which parameter element lights which LED, and when.
 enum class LedRule { IsOne, Fault, Warning };
 struct StatusLed
@@ -88,10 +91,12 @@ ControlPanelPage::ControlPanelPage(const PanelRules &rules, QWidget *parent) : B
 
 ControlPanelPage::~ControlPanelPage()
 {
+    m_pageShown = false;
     // A host that closes or unloads may delete the page without hiding it first; the axis
-    // must not stay under the control of a panel nobody watches.
-    if (m_handle != 0 && pageHost())
-        handBack();
+    // must not stay under the control of a panel nobody watches. Deleted inside a host call,
+    // the call hands it back once it returns.
+    if (m_handle != 0 && pageHost() && m_hostDepth == 0 && !m_handingBack)
+        (void)handBack();
 }
 
 void ControlPanelPage::setupPanel()
@@ -114,8 +119,8 @@ void ControlPanelPage::setupPanel()
         auto *button = findChild<QAbstractButton *>(QLatin1String(momentary.objectName));
         Q_ASSERT(button);
         const int bit = momentary.bit;
-        connect(button, &QAbstractButton::pressed, this, [this, bit] { setBit(bit, true); });
-        connect(button, &QAbstractButton::released, this, [this, bit] { setBit(bit, false); });
+        connect(button, &QAbstractButton::pressed, this, [this, bit] { (void)setBit(bit, true); });
+        connect(button, &QAbstractButton::released, this, [this, bit] { (void)setBit(bit, false); });
     }
 
     const struct
@@ -252,50 +257,138 @@ void ControlPanelPage::setDiagramEnabled(bool enabled)
     setDiagram(m_diagram, enabled ? diagramEnabled : diagramDisabled);
 }
 
-void ControlPanelPage::setBit(int bit, bool on)
+bool ControlPanelPage::callHost(HostCall call, int bit, bool on)
 {
-    if (WizardPageHost *host = pageHost()) {
+    const QPointer<WizardPageHost> host(pageHost());
+    if (!host)
+        return true;
+    if (m_hostDepth > 0) {
+        // A host that runs an event loop inside its call: a bit the user sets meanwhile is
+        // written once the call has returned; nothing else is asked from inside a call.
+        if (call == HostCall::Bit)
+            m_queuedBits.append({bit, on});
+        return true;
+    }
+    const QPointer<ControlPanelPage> page(this);
+    const QSet<int> heldBits = m_heldBits;
+    const int heldHandle = m_handle;
+    const QString word = ownedText(m_rules.controlWord);
+    int handle = heldHandle;
+    ++m_hostDepth;
+    switch (call) {
+    case HostCall::Start: handle = host->startControlPanel(word); break;
+    case HostCall::Stop: host->stopControlPanel(); handle = 0; break;
+    case HostCall::Flag: host->setControlPanelFlag(on); break;
+    case HostCall::Bit: host->setControlPanelBit(bit, on); break;
+    }
+    if (!page) {
+        // Deleted by the host from inside its call: nobody watches the axis any more.
+        if (handle != 0 && host)
+            handBackOrphaned(host, call == HostCall::Start ? QSet<int>() : heldBits);
+        return false;
+    }
+    --m_hostDepth;
+    m_handle = handle;
+    if (m_hostDepth > 0)
+        return true;
+    // What was asked for during the call, now that it has returned.
+    if (std::exchange(m_handBackPending, false) && !m_handingBack && !handBack())
+        return false;
+    if (!flushQueuedBits())
+        return false;
+    if (m_evaluating == 0)
+        settle();
+    return page;
+}
+
+void ControlPanelPage::handBackOrphaned(WizardPageHost *host, const QSet<int> &heldBits)
+{
+    QList<int> held = heldBits.values();
+    std::sort(held.begin(), held.end());
+    const QPointer<WizardPageHost> alive(host);
+    for (int bit : std::as_const(held)) {
+        if (alive && bit != bitActive && bit != bitHalt)
+            host->setControlPanelBit(bit, false);
+    }
+    if (alive)
+        host->setControlPanelFlag(false);
+    if (alive)
+        host->stopControlPanel();
+}
+
+bool ControlPanelPage::setBit(int bit, bool on)
+{
+    if (!pageHost())
+        return true;
+    if (m_hostDepth == 0) {
         if (on)
             m_heldBits.insert(bit);
         else
             m_heldBits.remove(bit);
-        host->setControlPanelBit(bit, on);
     }
+    return callHost(HostCall::Bit, bit, on);
 }
 
-void ControlPanelPage::handBack(const QList<int> &releaseBits, bool flagFirst)
+bool ControlPanelPage::flushQueuedBits()
 {
-    WizardPageHost *host = pageHost();
-    if (!host)
-        return;
-    if (flagFirst)
-        host->setControlPanelFlag(false);
-    for (int bit : releaseBits)
-        setBit(bit, false);
-    if (!releaseBits.contains(bitEnable))
-        setBit(bitEnable, false);
+    while (!m_queuedBits.isEmpty()) {
+        const auto [bit, on] = m_queuedBits.takeFirst();
+        // A panel that let go meanwhile sets nothing.
+        if (on && (m_handle == 0 || m_handingBack))
+            continue;
+        if (!setBit(bit, on))
+            return false;
+    }
+    return true;
+}
+
+bool ControlPanelPage::handBack(const QList<int> &releaseBits, bool flagFirst)
+{
+    if (!pageHost() || m_handingBack)
+        return true;
+    m_handingBack = true;
+    m_handBackPending = false;
+    // Whatever the host's calls start sees the panel off.
+    m_switchOn->setChecked(false);
+    if (flagFirst && !callHost(HostCall::Flag, 0, false))
+        return false;
+    for (int bit : releaseBits) {
+        if (!setBit(bit, false))
+            return false;
+    }
+    if (!releaseBits.contains(bitEnable) && !setBit(bitEnable, false))
+        return false;
+    m_freigabe->setChecked(false);
     // A momentary button still held down would otherwise stay set in the word.
     QList<int> held = m_heldBits.values();
     std::sort(held.begin(), held.end());
     for (int bit : std::as_const(held)) {
-        if (bit != bitActive && bit != bitHalt)
-            setBit(bit, false);
+        if (bit != bitActive && bit != bitHalt && !setBit(bit, false))
+            return false;
     }
-    if (!flagFirst)
-        host->setControlPanelFlag(false);
-    host->stopControlPanel();
-    m_handle = 0;
+    if (!flagFirst && !callHost(HostCall::Flag, 0, false))
+        return false;
+    if (!callHost(HostCall::Stop))
+        return false;
+    m_handingBack = false;
+    return true;
 }
 
 ControlPanelPage::Answer ControlPanelPage::confirm(const QString &messageKey)
 {
     m_warningOpen = true;
     m_warningSuperseded = false;
+    // The warning's event loop is an outermost level of its own: what happens while it waits
+    // is evaluated at once.
+    const int evaluating = std::exchange(m_evaluating, 0);
+    const bool settling = std::exchange(m_settling, false);
     const auto button = showMessage(QMessageBox::Warning, safetyNoteText(QStringLiteral("titleSafetyNote")),
                                     safetyNoteText(messageKey), QMessageBox::Ok | QMessageBox::Cancel,
                                     QMessageBox::Cancel, Qt::RichText);
     if (!button)
         return Answer::PageGone;
+    m_evaluating = evaluating;
+    m_settling = settling;
     m_warningOpen = false;
     if (m_warningSuperseded) {
         m_warningSuperseded = false;
@@ -304,12 +397,12 @@ ControlPanelPage::Answer ControlPanelPage::confirm(const QString &messageKey)
     return *button == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-void ControlPanelPage::actWhileWarningOpen()
+bool ControlPanelPage::actWhileWarningOpen()
 {
     if (!m_warningSuperseded) {
         const bool fault = readInt(QStringLiteral("E48")) == 5;
         if (unavailableReason() == Reason::None && !fault)
-            return; // looked at once the warning is answered
+            return true; // looked at once the warning is answered
         m_warningSuperseded = true;
         if (fault)
             m_offReason = Reason::DeviceFault;
@@ -317,11 +410,19 @@ void ControlPanelPage::actWhileWarningOpen()
     }
     // The switch-on button is released: this ends unavailable or switched off, handing the
     // axis back if the panel holds it, and never opens a warning or takes the axis.
-    evaluate();
+    return evaluate();
 }
 
 void ControlPanelPage::onSteuertafelEinClicked()
 {
+    if (m_hostDepth > 0 || !m_pageShown) {
+        // Clicked while the host runs an event loop inside its call (or on a hidden page): the
+        // panel is switched only once no call is under way, so the button goes back to what
+        // the panel holds.
+        m_switchOn->setChecked(m_handle != 0);
+        return;
+    }
+    const QPointer<ControlPanelPage> page(this);
     // A new attempt: the reason the last one ended no longer applies.
     m_offReason = Reason::None;
     if (!m_switchOn->isChecked() && m_warnOnDeactivate) {
@@ -334,14 +435,18 @@ void ControlPanelPage::onSteuertafelEinClicked()
         }
         if (answer == Answer::Ok) {
             adjustVisibility();
-            m_warnOnDeactivate = false;
+            if (page)
+                m_warnOnDeactivate = false;
             return;
         }
         // Declined: the panel stays on, unless it was handed back while the warning was open.
         if (m_pageShown && m_handle != 0)
             m_switchOn->setChecked(true);
     }
+    m_userSwitchingOn = m_switchOn->isChecked();
     adjustVisibility();
+    if (page)
+        m_userSwitchingOn = false;
 }
 
 void ControlPanelPage::onFreigabeClicked()
@@ -349,34 +454,37 @@ void ControlPanelPage::onFreigabeClicked()
     // The drive is enabled only through a panel that holds the axis.
     if (m_handle == 0)
         m_freigabe->setChecked(false);
-    setBit(bitEnable, m_freigabe->isChecked());
-    adjustVisibility();
+    if (setBit(bitEnable, m_freigabe->isChecked()))
+        adjustVisibility();
 }
 
 void ControlPanelPage::onHaltClicked()
 {
     const bool checked = m_halt->isChecked();
-    setBit(bitHalt, checked);
+    if (!setBit(bitHalt, checked))
+        return;
     haltSwitched(checked);
     adjustVisibility();
 }
 
 void ControlPanelPage::onQuittierungPressed()
 {
-    setBit(bitAcknowledge, true);
+    (void)setBit(bitAcknowledge, true);
 }
 
 void ControlPanelPage::onQuittierungReleased()
 {
-    setBit(bitAcknowledge, false);
+    (void)setBit(bitAcknowledge, false);
 }
 
 void ControlPanelPage::onE81Changed()
 {
     if (!m_rules.faultFlagWhileHidden && !m_pageShown)
         return;
-    // A fault pair that has gone again must not switch a later session off.
-    m_faultSwitchOffPending = faultPairReported();
+    // Latched: the pair switches the panel off at the next evaluation that finds it not
+    // enabled, also when the drive reported it only for a moment.
+    if (faultPairReported())
+        m_faultSwitchOffPending = true;
     adjustVisibility();
 }
 
@@ -387,8 +495,9 @@ bool ControlPanelPage::faultPairReported() const
 
 void ControlPanelPage::onOnlineChanged(bool)
 {
+    const QPointer<ControlPanelPage> page(this);
     adjustVisibility();
-    if (m_pageShown)
+    if (page && m_pageShown)
         onI199_I197Changed();
 }
 
@@ -416,121 +525,127 @@ void ControlPanelPage::adjustVisibility()
 {
     if (!m_pageShown)
         return;
-    // Changes the host reports from inside startControlPanel are looked at once the call has
-    // returned, never by a second, nested start.
-    if (m_starting) {
-        m_evaluationDeferred = true;
+    // Asked for from inside a host call or an evaluation (a report of the host, a change
+    // delivered twice): looked at once the outermost one has returned.
+    if (m_hostDepth > 0 || m_evaluating > 0) {
+        m_evaluationPending = true;
         return;
     }
+    (void)runEvaluation();
+}
+
+bool ControlPanelPage::runEvaluation()
+{
     const QPointer<ControlPanelPage> page(this);
-    if (m_warningOpen)
-        actWhileWarningOpen();
-    else
-        evaluate();
-    if (!page) // gone if the host deleted it while a warning was open
-        return;
+    ++m_evaluating;
+    const bool alive = m_warningOpen ? actWhileWarningOpen() : evaluate();
+    if (!alive || !page) // gone if the host deleted it inside a call or a warning
+        return false;
+    --m_evaluating;
     finishPanelState();
     if (pageHost()) {
         const Reason unavailable = unavailableReason();
         showReason(unavailable != Reason::None ? unavailable : m_offReason);
     }
+    if (m_evaluating == 0 && m_hostDepth == 0)
+        settle();
+    return page;
+}
+
+void ControlPanelPage::settle()
+{
+    if (m_settling)
+        return;
+    const QPointer<ControlPanelPage> page(this);
+    m_settling = true;
+    for (int round = 0; round < maxSettleRounds && m_evaluationPending && m_pageShown; ++round) {
+        m_evaluationPending = false;
+        if (!runEvaluation())
+            return;
+    }
+    m_evaluationPending = false;
+    m_settling = false;
 }
 
 bool ControlPanelPage::takeOver()
 {
-    const QPointer<ControlPanelPage> page(this);
-    const QPointer<WizardPageHost> host(pageHost());
-    m_starting = true;
-    m_evaluationDeferred = false;
-    const int handle = host->startControlPanel(m_rules.controlWord);
-    if (!page) {
-        // Deleted by the host from inside the call: nobody watches the axis.
-        if (handle != 0 && host) {
-            host->setControlPanelFlag(false);
-            host->stopControlPanel();
-        }
+    // One take-over per click, however the host answers.
+    m_userSwitchingOn = false;
+    if (!callHost(HostCall::Start))
         return false;
-    }
-    m_starting = false;
-    m_handle = handle;
+    if (!m_pageShown)
+        return true; // hidden during the call: handed back right after it
     if (m_handle == 0) {
         // The host did not hand the axis over (another panel holds it, or the drive refused).
         m_offReason = readInt(QStringLiteral("E48")) == 5 ? Reason::DeviceFault : Reason::Refused;
-        setBit(bitEnable, false);
         showOffState(PanelState::SwitchedOff);
-        return false;
+        return setBit(bitEnable, false);
     }
     m_offReason = Reason::None;
     m_heldBits.clear();
-    if (!m_pageShown) {
-        handBack(); // hidden during the call
-        return false;
-    }
-    const bool deferred = std::exchange(m_evaluationDeferred, false);
-    if (deferred && unavailableReason() != Reason::None) {
-        evaluate(); // the axis may no longer be held: hands it back at once
-        return false;
-    }
-    setBit(bitEnable, false);
-    setBit(bitActive, true);
-    if (deferred) {
-        evaluate();
-        return false;
-    }
-    return true;
+    // The axis may no longer be held: the evaluation hands it back without setting bits first.
+    if (unavailableReason() != Reason::None)
+        return true;
+    return setBit(bitEnable, false) && setBit(bitActive, true);
 }
 
-void ControlPanelPage::evaluate()
+bool ControlPanelPage::evaluate()
 {
     if (!pageHost())
-        return;
+        return true;
 
     const qint64 e48 = readInt(QStringLiteral("E48"));
     const qint64 e49 = readInt(QStringLiteral("E49"));
 
     // Unavailable: no connection, the drive refuses, or another one holds the word.
     if (unavailableReason() != Reason::None) {
-        if (m_handle != 0)
-            handBack();
+        if (m_handle != 0 && !handBack())
+            return false;
         showOffState(PanelState::Unavailable);
-        return;
+        return true;
     }
 
+    // Only the user's switching on takes the axis; a panel found on without it shows off.
+    if (m_switchOn->isChecked() && m_handle == 0 && !m_userSwitchingOn)
+        m_switchOn->setChecked(false);
+
     if (!m_switchOn->isChecked()) {
-        if (m_handle != 0)
-            handBack();
-        setBit(bitEnable, false);
+        if (m_handle != 0 && !handBack())
+            return false;
         showOffState(PanelState::SwitchedOff);
-        return;
+        return setBit(bitEnable, false);
     }
 
     if (m_handle == 0) {
         if (m_warnOnActivate) {
             const Answer answer = confirm(QStringLiteral("messageSafetyNoteActivateControlPanel"));
             if (answer == Answer::PageGone)
-                return;
+                return false;
             if (answer == Answer::Superseded) {
-                adjustVisibility();
-                return;
+                m_userSwitchingOn = false;
+                return evaluate();
             }
             if (answer == Answer::Cancel) {
+                m_userSwitchingOn = false;
                 if (!m_pageShown)
-                    return;
-                setBit(bitEnable, false);
+                    return true;
                 showOffState(PanelState::Refused);
-                return;
+                return setBit(bitEnable, false);
             }
             m_warnOnActivate = false;
             // The world may have changed while the warning was open: evaluate it afresh.
-            adjustVisibility();
-            return;
+            return evaluate();
         }
         if (!takeOver())
-            return;
+            return false;
+        if (m_handle == 0 || !m_pageShown)
+            return true;
+        if (unavailableReason() != Reason::None)
+            return evaluate(); // hands the axis back at once
     }
 
     if (!m_switchOn->isChecked())
-        return;
+        return true;
     // The panel holds the axis: the button switches it off next, whatever Freigabe may do.
     setLabel(true);
     m_quittierung->setEnabled(true);
@@ -546,19 +661,20 @@ void ControlPanelPage::evaluate()
         } else if (!m_faultSwitchOffPending) {
             m_freigabe->setEnabled(false);
             setWidgetsVisible({QStringLiteral("FrameFreigabe")}, true);
+            applyState(PanelState::FreigabeBlocked);
             if (e48 == 5) {
                 m_freigabe->setChecked(false);
-                setBit(bitEnable, false);
+                if (!setBit(bitEnable, false))
+                    return false;
             }
-            applyState(PanelState::FreigabeBlocked);
         } else {
-            if (m_handle != 0)
-                handBack(m_rules.faultReleaseBits, m_rules.faultReleaseFlagFirst);
-            setBit(bitEnable, false);
-            showOffState(PanelState::SwitchedOff);
-            applyState(PanelState::FaultOff);
             m_faultSwitchOffPending = false;
             m_offReason = Reason::FaultSwitchOff;
+            if (m_handle != 0 && !handBack(m_rules.faultReleaseBits, m_rules.faultReleaseFlagFirst))
+                return false;
+            showOffState(PanelState::SwitchedOff);
+            applyState(PanelState::FaultOff);
+            return setBit(bitEnable, false);
         }
     } else {
         const bool motionAllowed = !m_halt->isChecked() && e48 != 1;
@@ -570,6 +686,7 @@ void ControlPanelPage::evaluate()
         applyState(PanelState::Enabled, motionAllowed);
     }
     setDiagramEnabled(m_freigabe->isChecked());
+    return true;
 }
 
 void ControlPanelPage::refreshStatusLeds()
@@ -624,10 +741,11 @@ void ControlPanelPage::startAnimations(bool on)
 void ControlPanelPage::showEvent(QShowEvent *event)
 {
     m_pageShown = true;
-    if (!faultPairReported())
-        m_faultSwitchOffPending = false;
     BrevanePage::showEvent(event);
+    const QPointer<ControlPanelPage> page(this);
     adjustVisibility();
+    if (!page)
+        return;
     refreshStatusLeds();
     onI199_I197Changed();
     refreshPanel();
@@ -637,10 +755,12 @@ void ControlPanelPage::showEvent(QShowEvent *event)
 void ControlPanelPage::hideEvent(QHideEvent *event)
 {
     m_pageShown = false;
-    // Leaving the page always gives the axis back, without asking (once a start call under
-    // way has returned: no host call from inside it).
-    if (!m_starting)
-        handBack();
+    // Leaving the page always gives the axis back, without asking; hidden from inside a host
+    // call, right after that call has returned.
+    if (m_hostDepth > 0)
+        m_handBackPending = true;
+    else if (!handBack())
+        return;
     // The hidden page offers nothing but switching on again.
     showOffState(PanelState::SwitchedOff);
     startAnimations(false);

@@ -27,6 +27,8 @@ class SvgWidget;
 class ControlPanelPage : public BrevanePage
 {
     Q_OBJECT
+    // Readable by name also where the page comes from the loaded plug-in (test harnesses).
+    Q_PROPERTY(int controlPanelHandle READ controlPanelHandle)
 public:
     ~ControlPanelPage() override;
 
@@ -138,16 +140,33 @@ private:
     QString reasonText(Reason reason) const;
     void showReason(Reason reason);
 
-    void evaluate();
-    // The host call that takes the axis over; false when evaluation must not go on.
-    bool takeOver();
+    // Every host control-panel operation goes through callHost(), which keeps them from
+    // nesting: what the page asks for while a call is under way (an evaluation a report of the
+    // host starts, a hand-back from hideEvent, a bit the user sets while the host runs an
+    // event loop) waits until the outermost call has returned. Functions that reach the host
+    // return false when the host deleted the page meanwhile: the caller touches nothing more.
+    enum class HostCall { Start, Stop, Flag, Bit };
+    [[nodiscard]] bool callHost(HostCall call, int bit = 0, bool on = false);
+    [[nodiscard]] bool setBit(int bit, bool on);
+    [[nodiscard]] bool flushQueuedBits();
+    // Runs one evaluation now; false when the page is gone.
+    [[nodiscard]] bool runEvaluation();
+    // Runs, at the outermost level, the evaluations asked for meanwhile, a bounded number of
+    // times: a host that answers every call with a report gets no evaluation without end.
+    void settle();
+    [[nodiscard]] bool evaluate();
+    // The host call that takes the axis over, with the bits that follow it.
+    [[nodiscard]] bool takeOver();
     // A safety warning is open: faults, locks and the loss of the connection act at once.
-    void actWhileWarningOpen();
+    [[nodiscard]] bool actWhileWarningOpen();
     void setDiagramEnabled(bool enabled);
-    void setBit(int bit, bool on);
-    // Gives the axis back to its controller: the enable bit off and the flag cleared before
-    // the stop, so that a host that keeps the word across a stop never starts with it on.
-    void handBack(const QList<int> &releaseBits = {}, bool flagFirst = false);
+    // Gives the axis back to its controller: the switch-on button released first, then the
+    // enable bit off and the flag cleared before the stop, so that a host that keeps the word
+    // across a stop never starts with it on.
+    [[nodiscard]] bool handBack(const QList<int> &releaseBits = {}, bool flagFirst = false);
+    // The host deleted the page inside a call while the axis was held: hands it back from
+    // what the call kept, without the page.
+    static void handBackOrphaned(WizardPageHost *host, const QSet<int> &heldBits);
     void showOffState(PanelState state);
     void applyState(PanelState state, bool motionAllowed = false);
     // Shows a safety warning. The host may delete the page while the warning waits for its
@@ -176,8 +195,16 @@ private:
     bool m_pageShown = false;
     bool m_warningOpen = false;
     bool m_warningSuperseded = false;
-    bool m_starting = false;
-    bool m_evaluationDeferred = false;
+    // Inside the user's click on the switch-on button (and the answer to its warning): the
+    // only time the axis is taken.
+    bool m_userSwitchingOn = false;
+    int m_hostDepth = 0;   // host control-panel calls under way
+    int m_evaluating = 0;  // evaluations under way (an open warning's event loop starts afresh)
+    bool m_settling = false;
+    bool m_evaluationPending = false;
+    bool m_handBackPending = false;
+    bool m_handingBack = false;
+    QList<QPair<int, bool>> m_queuedBits;
     bool m_labelOn = false;
     Reason m_offReason = Reason::None;
     Reason m_shownReason = Reason::None;

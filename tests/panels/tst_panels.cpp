@@ -4,6 +4,7 @@
 #include "PageInput.h"
 #include "PageRegistry.h"
 #include "PageScript.h"
+#include "PanelInvariants.h"
 #include "RecordingHost.h"
 #include "StoreSeed.h"
 #include "SvgWidget.h"
@@ -13,7 +14,6 @@
 #include <QMovie>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTranslator>
 
 #include <algorithm>
 #include <memory>
@@ -94,6 +94,48 @@ const QString lookBlocked = QStringLiteral("S11 F001 H0 Q1 Mh L1 D0");
 const QString lookEnabled = QStringLiteral("S11 F111 H1 Q1 ME L1 D1");
 const QString lookEnabledHalted = QStringLiteral("S11 F111 H1 Q1 Md L1 D1");
 
+// What a closed host may do inside its control-panel calls: report the panel's inputs again
+// (as a host does whose drive answers a word change at once), deliver every change twice,
+// refuse starts, or delete the page (from inside each call in turn, one per run).
+struct HostVariant
+{
+    enum Reports { NoReports, EveryCall, CallsWithoutPanel };
+    enum Starts { Granted, Refused, RefusedAtRandom };
+    const char *name;
+    Reports reports;
+    Starts starts;
+    bool twice;
+    bool deletes;
+};
+const HostVariant hostKinds[] = {
+    {"plain host", HostVariant::NoReports, HostVariant::Granted, false, false},
+    {"inputs reported in every call", HostVariant::EveryCall, HostVariant::Granted, false, false},
+    {"inputs reported in calls without a panel", HostVariant::CallsWithoutPanel, HostVariant::Granted, false, false},
+    {"changes delivered twice", HostVariant::NoReports, HostVariant::Granted, true, false},
+    {"every start refused", HostVariant::EveryCall, HostVariant::Refused, false, false},
+    {"starts refused at random", HostVariant::EveryCall, HostVariant::RefusedAtRandom, false, false},
+    {"page deleted in a call", HostVariant::EveryCall, HostVariant::Granted, false, true},
+};
+const char *const reportedInputs[] = {"E48", "E49", "E81", "E82", "A900", "A918"};
+
+// What a user and the drive do, and how the panel ends on a host that hands the axis out.
+struct UserScript
+{
+    const char *name, *steps, *end;
+};
+const UserScript userScripts[] = {
+    {"Escape on the activation warning", "show on?", "off"},
+    {"OK on the activation warning", "show on!", "on"},
+    {"switch-off accepted", "show on! freigabe off!", "off"},
+    {"switch-off declined", "show on! freigabe off?", "on"},
+    {"going offline", "show on! freigabe offline", "off"},
+    {"hidden while enabled", "show on! freigabe hide", "off"},
+    {"E48 5 while enabled", "show on! freigabe E48=5", "on"},
+    {"fault pair came and went, then not enabled", "show on! E81=3 E82=88 E82=0 E81=0 E49=2", "off"},
+    {"A900 and A918 change", "show on! freigabe A900=1 A918=1 A918=0 A900=0 on", "on"},
+    {"deleted while enabled", "show on! freigabe delete", "gone"},
+};
+
 // Why the switch-on button cannot take the axis, as its tool tip says.
 QString because(const QString &look, const char *reason)
 {
@@ -112,25 +154,35 @@ private slots:
     void stateMachine();
     void statusLeds_data() { panelRows(); }
     void statusLeds();
-    void safetyInvariant_data() { panelRows(); }
+    void safetyInvariant_data();
     void safetyInvariant();
     void states_data();
     void states();
+    void hostVariants_data();
+    void hostVariants();
     void switchLabel_data();
     void switchLabel();
     void clickableLeds_data();
     void clickableLeds();
 
 private:
+    // One run of the script under the host variant, its steps watched by the invariants; the
+    // page is deleted from inside control-panel call number deleteAt (0: never). The state the
+    // panel ends in ("on", "off", "gone", or "mixed").
+    QString runUnder(const QString &panel, const HostVariant &variant, const QString &script, int deleteAt);
+    void installVariant(const QString &panel, const HostVariant &variant, int deleteAt);
+    // One step of run(), watched by the invariants.
+    void watchedStep(const QString &step);
     void panelRows();
     // Seeds panelDrive and then the drive (see seedTokens()), opens the page
-    // as the host does and runs the script.
+    // as the host does and runs the script, watched by the panel invariants.
     void open(const QString &identifier, const QString &drive, const QString &script);
     // Runs the steps of PageScript and those of a panel: delete (the host deletes the page),
     // on / off (click the switch-on button; "!" answers the warning with OK, "?" with Cancel;
     // "on{a,b}!" runs the steps a and b while the warning is open, then answers it), freigabe,
     // halt, press:B and release:B (a button), refuse (the host hands out no handle), start{a,b}
-    // (the host runs the steps from inside its next startControlPanel call), -word and +word
+    // (the host runs the steps from inside its next startControlPanel call; call{a,b} inside
+    // its next control-panel call of any kind), -word and +word
     // (the drive loses the panel's control word silently, or has it again), see{a,b} (the page
     // shows the states a and b of PageScript at this point).
     void run(const QString &script);
@@ -139,13 +191,18 @@ private:
     std::unique_ptr<ModalWatcher> m_watcher;
     std::unique_ptr<WizardPage> m_page;
     std::unique_ptr<PageScript> m_script;
+    std::unique_ptr<PanelInvariants> m_invariants;
     QString m_controlWord;
+    int m_panelCalls = 0;
+    // Qt touches a widget after its show and hide events: no host deletes a page inside them.
+    bool m_inShowOrHide = false;
 };
 
 void TestPanels::init()
 {
     // A watcher left over would answer the next test's boxes.
     m_page.reset();
+    m_invariants.reset();
     m_watcher = std::make_unique<ModalWatcher>();
     m_host = std::make_unique<RecordingHost>();
     m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
@@ -163,6 +220,14 @@ void TestPanels::open(const QString &identifier, const QString &drive, const QSt
     m_controlWord = kindOf(identifier) ? QLatin1String(kindOf(identifier)->controlWord) : QString();
     m_host->attach(m_page.get());
     m_script->setPage(m_page.get());
+    m_invariants = std::make_unique<PanelInvariants>(
+        *m_host, PanelInvariants::HostPanel{[host = m_host.get()] { return host->controlPanelActive(); },
+                                            [host = m_host.get()] { return host->controlPanelWord(); }});
+    m_host->addPanelCallHook([invariants = QPointer<PanelInvariants>(m_invariants.get())](const QString &call, bool entering) {
+        if (invariants)
+            entering ? invariants->callEntered(call) : invariants->callLeft(call);
+    });
+    m_invariants->watch(m_page.get());
     run(script);
 }
 
@@ -191,10 +256,11 @@ void TestPanels::run(const QString &script)
             child<QAbstractButton>(m_page.get(), "ToolButtonSteuertafelEin")->click();
         } else if (step.startsWith(QLatin1String("see{"))) {
             QCOMPARE(m_script->states(inside()), inside());
-        } else if (step.startsWith(QLatin1String("start{"))) {
+        } else if (step.startsWith(QLatin1String("start{")) || step.startsWith(QLatin1String("call{"))) {
             // Once only; the observer is gone (with what it holds) when the steps run.
-            m_host->setCallObserver([this, during = inside()](const QString &call) {
-                if (call.startsWith(QLatin1String("startControlPanel"))) {
+            const bool anyCall = step.startsWith(QLatin1String("call{"));
+            m_host->setCallObserver([this, during = inside(), anyCall](const QString &call) {
+                if (anyCall || call.startsWith(QLatin1String("startControlPanel"))) {
                     TestPanels *self = this;
                     const QString steps = during;
                     self->m_host->setCallObserver({});
@@ -261,7 +327,9 @@ void TestPanels::stateMachine_data()
         {"fault clears Freigabe", "show on! freigabe E48=5", enabled + " b31=0", lookBlocked},
         {"fault switch-off", "show on! E49=2 E81=3 E82=88", on + " FAULT b31=0", because(lookOff, faultOff)},
         {"fault flag alone keeps Freigabe offered", "show on! E81=3 E82=88", on, lookOffered},
-        {"fault pair gone before switching on", "show E81=3 E82=88 E82=0 on! E49=2", "b31=0 b31=0 b31=0 " + on, lookBlocked},
+        // The pair is latched until a not-enabled evaluation, also when it went again.
+        {"fault pair gone before switching on", "show E81=3 E82=88 E82=0 on! E49=2",
+         "b31=0 b31=0 b31=0 " + on + " FAULT b31=0", because(lookOff, faultOff)},
         {"acknowledge", "show on! press:ToolButtonQuittierung release:ToolButtonQuittierung", on + " b30=1 b30=0", lookOffered},
         {"held button released on hand-back", "show on! freigabe press:MOTION offline", enabled + " b1=1 b31=0 b1=0 flag0 stop b1=0",
          because(lookUnavailable, offline)},
@@ -295,6 +363,13 @@ void TestPanels::stateMachine_data()
         {"deleted in the activation warning", "show on{delete}!", "b31=0", "*"},
         {"deleted in the switch-off warning", "show on! freigabe off{delete}!", enabled + " " + handBack, "*"},
         {"deleted in the start call", "show start{delete} on!", "b31=0 START flag0 stop", "*"},
+        // A host that runs an event loop inside its call: what the user does there waits for it.
+        {"button released inside a host call", "show on! freigabe press:MOTION call{release:MOTION} halt",
+         enabled + " b1=1 b5=1 b1=0", "*"},
+        {"switch-off clicked inside a host call", "show on! freigabe call{off} halt", enabled + " b5=1",
+         lookEnabledHalted},
+        {"Freigabe released inside a host call", "show on! freigabe call{freigabe} halt",
+         enabled + " b5=1 b31=0", lookOffered},
         {"activation warning not repeated after hiding", "show on! hide show on",
          on + " " + handBack + " b31=0 " + start, lookOffered},
     };
@@ -327,6 +402,8 @@ void TestPanels::stateMachine()
     QFETCH(QString, look);
     m_host->setKeepsWordOnStop(true);
     open(panel, {}, script);
+    m_invariants->endStep();
+    QVERIFY2(m_invariants->violations().isEmpty(), qPrintable(m_invariants->violations().join("; ")));
     QCOMPARE(panelCalls(*m_host), calls);
     if (look != QLatin1String("*"))
         QCOMPARE(panelLook(m_page.get(), *kindOf(panel)), look);
@@ -377,33 +454,41 @@ void TestPanels::statusLeds()
     QCOMPARE(forwards->state(), QMovie::NotRunning);
 }
 
+void TestPanels::safetyInvariant_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<int>("variant");
+    for (const PanelKind &kind : panelKinds) {
+        for (int variant = 0; variant < int(std::size(hostKinds)); ++variant) {
+            if (!hostKinds[variant].deletes)
+                QTest::addRow("%s, %s", kind.identifier, hostKinds[variant].name) << QString::fromLatin1(kind.identifier) << variant;
+        }
+    }
+}
+
 // Random user actions, drive changes and answers to the warnings, ending with the page hidden
-// or deleted, on hosts that keep or clear the control word on a stop. At every host call: the
-// axis is taken only online, with A918 = 0, with the control word present and after the warning
-// was accepted; bit 31 is never set while Freigabe is not checked, nor while no panel is active.
-// At the end no panel is active and bit 31 is 0.
+// or deleted, on hosts that keep or clear the control word on a stop, under the host variant:
+// the panel invariants hold at every step, the axis is taken only after the warning was
+// accepted, and at the end no panel is active and bit 31 is 0.
 void TestPanels::safetyInvariant()
 {
     QFETCH(QString, panel);
+    QFETCH(int, variant);
     QRandomGenerator random(1);
     const QString activation = ControlPanelPage::safetyNoteText("messageSafetyNoteActivateControlPanel");
     const QStringList steps = QStringLiteral(
         "on on on freigabe freigabe halt E48=0 E48=0 E48=1 E48=5 E49=0 E49=0 E49=2 E49=128 E49=256 E81=3 E81=0 E82=88 "
         "E82=1 A900=0 A900=0 A900=1 A918=0 A918=0 A918=1 offline online online hide show show -word +word").split(' ');
-    for (int round = 0; round < 48; ++round) {
+    for (int round = 0; round < (variant == 0 ? 48 : 16); ++round) {
         init();
         m_host->setKeepsWordOnStop(round % 2);
-        open(panel, {}, "show");
-        auto *freigabe = child<QAbstractButton>(m_page.get(), "ToolButtonFreigabe");
+        open(panel, {}, {});
+        installVariant(panel, hostKinds[variant], 0);
         QList<QMessageBox::StandardButton> answers;
         QStringList violations;
         m_host->setCallObserver([&](const QString &call) {
-            if ((m_host->controlPanelWord() & (1u << 31)) && (!m_host->controlPanelActive() || (m_page && !freigabe->isChecked())))
-                violations << "bit 31 set without an active, enabled panel at " + call;
             if (!call.startsWith(QLatin1String("startControlPanel")))
                 return;
-            if (!m_host->isOnline() || m_host->store().value("A918") != "0" || !m_host->store().contains(m_controlWord))
-                violations << "started although unavailable";
             const QList<ModalWatcher::Seen> seen = m_watcher->seen();
             bool accepted = false;
             for (qsizetype index = 0; index < std::min(seen.size(), answers.size()); ++index)
@@ -411,18 +496,20 @@ void TestPanels::safetyInvariant()
             if (!accepted)
                 violations << "started without an accepted warning";
         });
+        watchedStep("show");
         for (int action = 25 + int(random.bounded(25)); action > 0; --action) {
             // Answers are queued at random; boxes take them in order.
             if (m_watcher->pendingAnswers() == 0) {
                 answers << (random.bounded(2) ? QMessageBox::Ok : QMessageBox::Cancel);
                 m_watcher->answer(answers.last());
             }
-            run(steps.at(random.bounded(int(steps.size()))));
+            watchedStep(steps.at(random.bounded(int(steps.size()))));
             // Each action's warnings are answered before the next one.
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
         }
-        random.bounded(2) ? m_page->hide() : m_page.reset();
+        watchedStep(random.bounded(2) ? "hide" : "delete");
         m_host->setCallObserver({});
+        violations << m_invariants->violations();
         QVERIFY2(violations.isEmpty(), qPrintable(QString::number(round) + ": " + violations.join("; ")));
         QVERIFY(!m_host->controlPanelActive());
         QCOMPARE(m_host->controlPanelWord() & (1u << 31), 0u);
@@ -642,68 +729,133 @@ void TestPanels::states()
     QCOMPARE(m_watcher->unexpectedCount(), 0);
 }
 
-void TestPanels::switchLabel_data()
+void TestPanels::hostVariants_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<int>("variant");
     QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("label");
-    const std::tuple<int, const char *, const char *, const char *> wordings[]
-        = {{Text::English, "en", "Control panel on", "Control panel off"},
-           {Text::French, "fr", "Activer le panneau de commande", "Désactiver le panneau de commande"}};
+    QTest::addColumn<QString>("end");
     for (const PanelKind &kind : panelKinds) {
-        for (const auto &[language, name, switchOn, switchOff] : wordings) {
-            QTest::addRow("%s %s off", kind.identifier, name)
-                << kind.identifier << language << "show" << QString::fromUtf8(switchOn);
-            QTest::addRow("%s %s on", kind.identifier, name)
-                << kind.identifier << language << "show on!" << QString::fromUtf8(switchOff);
+        for (int variant = 0; variant < int(std::size(hostKinds)); ++variant) {
+            for (const UserScript &script : userScripts) {
+                QTest::addRow("%s, %s: %s", kind.identifier, hostKinds[variant].name, script.name)
+                    << QString::fromLatin1(kind.identifier) << variant << QString::fromLatin1(script.steps)
+                    << QString::fromLatin1(script.end);
+            }
         }
     }
 }
 
-// The label beside the switch-on button names what the button does next, in every language.
-void TestPanels::switchLabel()
+void TestPanels::hostVariants()
 {
-    QFETCH(QString, page);
-    QFETCH(int, language);
+    QFETCH(QString, panel);
+    QFETCH(int, variant);
     QFETCH(QString, script);
-    QFETCH(QString, label);
-    QTranslator *translator = PageRegistry::translator(language);
-    QVERIFY(translator && QCoreApplication::installTranslator(translator));
-    open(page, "", script);
-    const QString shown = child<QLabel>(m_page.get(), "labelControlPanelOnOff")->text();
-    m_page.reset();
-    QCoreApplication::removeTranslator(translator);
-    QCOMPARE(shown, label);
-}
-
-void TestPanels::clickableLeds_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("led");
-    QTest::addColumn<bool>("clickable");
-    for (const auto &[page, control, status] :
-         {std::tuple{"SteuerStatusFahrsatz", "J01", "J302"}, {"SteuerStatusKommandobetrieb", "J37", "J39"},
-          {"DbmSteuerStatus", "I210", "I200"}, {"Positionsmessung", "J110", "J115"}}) {
-        for (const int bit : {0, 7}) {
-            const QString led = QStringLiteral("LedWidget%1_") + QString::number(bit);
-            QTest::addRow("%s %s bit %d", page, control, bit) << page << led.arg(control) << true;
-            QTest::addRow("%s %s bit %d", page, status, bit) << page << led.arg(status) << false;
-        }
+    QFETCH(QString, end);
+    const HostVariant &host = hostKinds[variant];
+    if (!host.deletes) {
+        const QString ended = runUnder(panel, host, script, 0);
+        QVERIFY2(m_invariants->violations().isEmpty(), qPrintable(m_invariants->violations().join("; ")));
+        if (host.starts == HostVariant::Refused && end == QLatin1String("on"))
+            end = QStringLiteral("off");
+        if (host.starts != HostVariant::RefusedAtRandom)
+            QCOMPARE(ended, end);
+        return;
+    }
+    // From inside each control-panel call in turn, until a run makes fewer calls.
+    for (int deleteAt = 1;; ++deleteAt) {
+        runUnder(panel, host, script, deleteAt);
+        QVERIFY2(m_invariants->violations().isEmpty(),
+                 qPrintable(QStringLiteral("deleted in call %1: ").arg(deleteAt) + m_invariants->violations().join("; ")));
+        if (m_panelCalls < deleteAt)
+            break;
     }
 }
 
-// The LEDs a click switches show the pointing hand and light up under the mouse, as links do;
-// the LEDs that only show do neither.
-void TestPanels::clickableLeds()
+QString TestPanels::runUnder(const QString &panel, const HostVariant &variant, const QString &script, int deleteAt)
 {
-    QFETCH(QString, page);
-    QFETCH(QString, led);
-    QFETCH(bool, clickable);
-    open(page, "", "show");
-    auto *widget = child(m_page.get(), led);
-    QCOMPARE(widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == Qt::PointingHandCursor, clickable);
-    QCOMPARE(widget->testAttribute(Qt::WA_Hover) && widget->styleSheet().contains(QLatin1String(":hover")), clickable);
+    init();
+    open(panel, {}, {});
+    installVariant(panel, variant, deleteAt);
+    // A warning nobody expected gets OK, as a user gives it who sees it once more.
+    m_watcher->answerAllWith([](QWidget *widget) {
+        if (auto *box = qobject_cast<QMessageBox *>(widget))
+            box->button(box->button(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+    });
+    for (const QString &step : script.split(' ')) {
+        if (!m_page)
+            break;
+        watchedStep(step);
+    }
+    m_watcher->clearPending();
+    if (!m_page)
+        return QStringLiteral("gone");
+    auto *page = qobject_cast<ControlPanelPage *>(m_page.get());
+    const bool checked = child<QAbstractButton>(page, "ToolButtonSteuertafelEin")->isChecked();
+    const bool active = m_host->controlPanelActive();
+    const QString ended = page->controlPanelHandle() != 0 && checked && active ? QStringLiteral("on")
+                          : page->controlPanelHandle() == 0 && !checked && !active ? QStringLiteral("off")
+                                                                                      : QStringLiteral("mixed");
+    // Leaving the page always hands the axis back.
+    watchedStep(QStringLiteral("hide"));
+    return ended;
+}
+
+void TestPanels::watchedStep(const QString &step)
+{
+    m_invariants->beginStep(step);
+    m_inShowOrHide = step == QLatin1String("show") || step == QLatin1String("hide");
+    run(step);
+    m_inShowOrHide = false;
+    m_invariants->endStep();
+}
+
+void TestPanels::installVariant(const QString &panel, const HostVariant &variant, int deleteAt)
+{
+    m_panelCalls = 0;
+    if (variant.starts == HostVariant::Refused)
+        m_host->setControlPanelHandle(0);
+    if (variant.starts == HostVariant::RefusedAtRandom) {
+        m_host->setStartAnswer([random = std::make_shared<QRandomGenerator>(quint32(qHash(QTest::currentDataTag())))] {
+            return int(random->bounded(2));
+        });
+    }
+    // Whether the host held no panel when each call under way came in, and its number.
+    auto entered = std::make_shared<QList<std::pair<bool, int>>>();
+    m_host->addPanelCallHook([this, variant, deleteAt, entered](const QString &, bool entering) {
+        if (entering) {
+            entered->append({!m_host->controlPanelActive(), ++m_panelCalls});
+            return;
+        }
+        const auto [withoutPanel, number] = entered->takeLast();
+        if (m_invariants->runaway())
+            return;
+        if (number == deleteAt && !m_inShowOrHide)
+            m_page.reset();
+        if (variant.reports == HostVariant::EveryCall || (variant.reports == HostVariant::CallsWithoutPanel && withoutPanel)) {
+            for (const char *input : reportedInputs)
+                m_host->report(QLatin1String(input));
+        }
+    });
+    if (variant.twice) {
+        QStringList watched;
+        for (const char *input : reportedInputs)
+            watched << QLatin1String(input);
+        for (const QString &input : QString::fromLatin1(kindOf(panel)->inputs).split(' '))
+            watched << input.section('=', 0, 0);
+        for (const QString &coordinate : std::as_const(watched)) {
+            const auto information = m_host->store().information(ParameterCoordinate(coordinate)).toStrongRef();
+            if (!information)
+                continue;
+            connect(information.data(), &ParameterInformation::valueChanged, m_host.get(),
+                    [sender = information.data(), again = std::make_shared<bool>(false)](ParameterAddress address) {
+                        if (std::exchange(*again, true))
+                            return;
+                        emit sender->valueChanged(address);
+                        *again = false;
+                    });
+        }
+    }
 }
 
 QTEST_MAIN(TestPanels)

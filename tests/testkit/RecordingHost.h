@@ -45,6 +45,19 @@ public:
     void setKeepsWordOnStop(bool keeps) { m_keepsWordOnStop = keeps; }
     // Called after every recorded call, with the call's text, once the host has acted on it.
     void setCallObserver(std::function<void(const QString &)> observer) { m_observer = std::move(observer); }
+    // Hooks on every control-panel call: on entry (before the host acts) and once it has acted
+    // (after the observer, in reverse order). A host variant acts from them, a checker watches
+    // through them.
+    using PanelCallHook = std::function<void(const QString &call, bool entering)>;
+    void addPanelCallHook(PanelCallHook hook) { m_panelHooks << std::move(hook); }
+    void clearPanelCallHooks() { m_panelHooks.clear(); }
+    // Control-panel calls under way, this one included while its hooks run.
+    int panelCallDepth() const { return m_panelDepth; }
+    // What each startControlPanel returns, instead of the fixed handle (a host that refuses).
+    void setStartAnswer(std::function<int()> answer) { m_startAnswer = std::move(answer); }
+    // Reports a parameter as changed without changing it, as a host does that relays every
+    // answer of the drive; false when the drive lacks it.
+    bool report(const QString &coordinate);
     int fahrsatzNummer() const;
 
     // Sets the page's host, initializes its parameter controls and calls initialUpdate(),
@@ -75,6 +88,8 @@ private:
         if (m_observer)
             m_observer(call);
     }
+    void enterPanelCall(const QString &call);
+    void leavePanelCall(const QString &call);
 
     mutable ParameterStore m_store;
     QMap<QString, bool> m_pages;
@@ -87,6 +102,9 @@ private:
     bool m_panelActive = false;
     bool m_keepsWordOnStop = false;
     std::function<void(const QString &)> m_observer;
+    QList<PanelCallHook> m_panelHooks;
+    std::function<int()> m_startAnswer;
+    int m_panelDepth = 0;
     bool m_readOnly = false;
     bool m_online = true;
 };
