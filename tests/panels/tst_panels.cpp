@@ -14,6 +14,7 @@
 #include <QMovie>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <algorithm>
 #include <memory>
@@ -856,6 +857,70 @@ void TestPanels::installVariant(const QString &panel, const HostVariant &variant
                     });
         }
     }
+}
+
+void TestPanels::switchLabel_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("label");
+    const std::tuple<int, const char *, const char *, const char *> wordings[]
+        = {{Text::English, "en", "Control panel on", "Control panel off"},
+           {Text::French, "fr", "Activer le panneau de commande", "Désactiver le panneau de commande"}};
+    for (const PanelKind &kind : panelKinds) {
+        for (const auto &[language, name, switchOn, switchOff] : wordings) {
+            QTest::addRow("%s %s off", kind.identifier, name)
+                << kind.identifier << language << "show" << QString::fromUtf8(switchOn);
+            QTest::addRow("%s %s on", kind.identifier, name)
+                << kind.identifier << language << "show on!" << QString::fromUtf8(switchOff);
+        }
+    }
+}
+
+// The label beside the switch-on button names what the button does next, in every language.
+void TestPanels::switchLabel()
+{
+    QFETCH(QString, page);
+    QFETCH(int, language);
+    QFETCH(QString, script);
+    QFETCH(QString, label);
+    QTranslator *translator = PageRegistry::translator(language);
+    QVERIFY(translator && QCoreApplication::installTranslator(translator));
+    open(page, "", script);
+    const QString shown = child<QLabel>(m_page.get(), "labelControlPanelOnOff")->text();
+    m_page.reset();
+    QCoreApplication::removeTranslator(translator);
+    QCOMPARE(shown, label);
+}
+
+void TestPanels::clickableLeds_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("led");
+    QTest::addColumn<bool>("clickable");
+    for (const auto &[page, control, status] :
+         {std::tuple{"SteuerStatusFahrsatz", "J01", "J302"}, {"SteuerStatusKommandobetrieb", "J37", "J39"},
+          {"DbmSteuerStatus", "I210", "I200"}, {"Positionsmessung", "J110", "J115"}}) {
+        for (const int bit : {0, 7}) {
+            const QString led = QStringLiteral("LedWidget%1_") + QString::number(bit);
+            QTest::addRow("%s %s bit %d", page, control, bit) << page << led.arg(control) << true;
+            QTest::addRow("%s %s bit %d", page, status, bit) << page << led.arg(status) << false;
+        }
+    }
+}
+
+// The LEDs a click switches show the pointing hand and light up under the mouse, as links do;
+// the LEDs that only show do neither.
+void TestPanels::clickableLeds()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, led);
+    QFETCH(bool, clickable);
+    open(page, "", "show");
+    auto *widget = child(m_page.get(), led);
+    QCOMPARE(widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == Qt::PointingHandCursor, clickable);
+    QCOMPARE(widget->testAttribute(Qt::WA_Hover) && widget->styleSheet().contains(QLatin1String(":hover")), clickable);
 }
 
 QTEST_MAIN(TestPanels)
