@@ -23,6 +23,7 @@
 #include <QTextDocumentFragment>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -104,17 +105,46 @@ const QLayout *holder(const QLayout *layout, const QWidget *widget)
     return nullptr;
 }
 
-// The caption of a control, looked for where forms put it: the labels it is made of.
-QList<QLabel *> caption(const QWidget *control, const QList<QLabel *> &labels)
+// The page's labels for one naming pass. Which parameter a label shows is a property looked up
+// by name, too slow to ask of every label for every control: read once, when a control asks.
+struct PageLabels
 {
+    struct Shown
+    {
+        QLabel *label;
+        QString coordinate;
+        QVariant index;
+    };
+    QList<QLabel *> all;
+    std::optional<QList<Shown>> parameters;
+
+    const QList<Shown> &showingParameters()
+    {
+        if (!parameters) {
+            parameters.emplace();
+            for (QLabel *label : std::as_const(all)) {
+                QString coordinate = label->property("coordinate").toString();
+                if (!coordinate.isEmpty())
+                    parameters->append({label, std::move(coordinate), label->property("index")});
+            }
+        }
+        return *parameters;
+    }
+};
+
+// The caption of a control, looked for where forms put it: the labels it is made of.
+QList<QLabel *> caption(const QWidget *control, PageLabels &pageLabels)
+{
+    const QList<QLabel *> &labels = pageLabels.all;
     // A parameter's field: the label of the same parameter (and element), nearest first.
     const QString coordinate = control->property("coordinate").toString();
     if (!coordinate.isEmpty()) {
         QLabel *found = nullptr;
-        for (QLabel *label : labels) {
-            if (label->property("coordinate").toString() == coordinate && label->property("index") == control->property("index")
-                && (!found || label->parentWidget() == control->parentWidget()))
-                found = label;
+        const QVariant index = control->property("index");
+        for (const PageLabels::Shown &shown : pageLabels.showingParameters()) {
+            if (shown.coordinate == coordinate && shown.index == index
+                && (!found || shown.label->parentWidget() == control->parentWidget()))
+                found = shown.label;
         }
         if (found)
             return {found};
@@ -444,30 +474,34 @@ void BrevanePage::changeEvent(QEvent *event)
         retranslatePage();
         // The captions retranslate on their own, in any order with the page.
         if (isVisible())
-            QMetaObject::invokeMethod(this, &BrevanePage::nameControls, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this] { nameControls(findChildren<QWidget *>()); }, Qt::QueuedConnection);
     }
     WizardPage::changeEvent(event);
 }
 
-void BrevanePage::guardWheel()
+void BrevanePage::guardWheel(const QList<QWidget *> &widgets)
 {
-    const auto guard = [this](QWidget *widget) {
+    for (QWidget *widget : widgets) {
+        if (!qobject_cast<QComboBox *>(widget) && !qobject_cast<QAbstractSpinBox *>(widget))
+            continue;
         if (widget->focusPolicy() == Qt::WheelFocus)
             widget->setFocusPolicy(Qt::StrongFocus);
         widget->installEventFilter(m_wheelGuard);
-    };
-    for (QComboBox *box : findChildren<QComboBox *>())
-        guard(box);
-    for (QAbstractSpinBox *box : findChildren<QAbstractSpinBox *>())
-        guard(box);
+    }
 }
 
-void BrevanePage::nameControls()
+void BrevanePage::nameControls(const QList<QWidget *> &widgets)
 {
-    const QList<QLabel *> labels = findChildren<QLabel *>();
-    for (QWidget *widget : findChildren<QWidget *>()) {
-        const QVariant given = widget->property(givenNameProperty);
-        if (!needsName(widget) || (!widget->accessibleName().isEmpty() && widget->accessibleName() != given.toString()))
+    PageLabels labels;
+    for (QWidget *widget : widgets) {
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            labels.all << label;
+    }
+    for (QWidget *widget : widgets) {
+        if (!needsName(widget))
+            continue;
+        const QString current = widget->accessibleName();
+        if (!current.isEmpty() && current != widget->property(givenNameProperty).toString())
             continue;
         const QList<QLabel *> captions = caption(widget, labels);
         QString name = joinedTexts(captions);
@@ -479,6 +513,10 @@ void BrevanePage::nameControls()
             name = plainText(widget->toolTip());
         if (name.isEmpty())
             name = widget->objectName();
+        // A name given before and still right is left alone: setting it again would tell
+        // assistive technology of a change that is none.
+        if (name == current && !current.isEmpty())
+            continue;
         widget->setAccessibleName(name);
         widget->setProperty(givenNameProperty, name);
     }
@@ -492,8 +530,10 @@ void BrevanePage::addLiveValue(const QString &coordinate, unsigned short element
 void BrevanePage::showEvent(QShowEvent *event)
 {
     WizardPage::showEvent(event);
-    guardWheel();
-    nameControls();
+    // One walk over the page's widgets serves both rules.
+    const QList<QWidget *> widgets = findChildren<QWidget *>();
+    guardWheel(widgets);
+    nameControls(widgets);
     followHost();
     updateConnectionDependent();
     if (!m_switchedOn.isEmpty())

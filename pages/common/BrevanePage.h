@@ -170,11 +170,12 @@ private:
     void followHost();
     // Controls that show no text of their own (icon buttons, clickable diagram areas, LEDs,
     // value fields) get an accessible name for screen readers: the caption that belongs to
-    // them, else their tooltip, else their object name. A name set in a form stays.
-    void nameControls();
+    // them, else their tooltip, else their object name. A name set in a form stays. Given the
+    // page's widgets, as the caller has them at hand.
+    void nameControls(const QList<QWidget *> &widgets);
     void switchOffLiveValues();
     // Page-owned choice and spin boxes take the wheel only with focus; otherwise it scrolls the page.
-    void guardWheel();
+    void guardWheel(const QList<QWidget *> &widgets);
 
     struct LiveValue
     {

@@ -13,18 +13,30 @@ LedWidget::LedWidget(QWidget *parent)
     setOffPicture(QStringLiteral("ledgreyCross.svg"));
     setOnPicture(QStringLiteral("LED_GREEN_ON.svg"));
     setCurrentIndex(0);
+    connect(this, &QStackedWidget::currentChanged, this, [this] {
+        showPicture(m_off, m_offPicture);
+        showPicture(m_on, m_onPicture);
+    });
 }
 
 void LedWidget::setOnPicture(const QString &name)
 {
     m_onPicture = name;
-    BrevanePage::setDiagram(m_on, name);
+    showPicture(m_on, name);
 }
 
 void LedWidget::setOffPicture(const QString &name)
 {
     m_offPicture = name;
-    BrevanePage::setDiagram(m_off, name);
+    showPicture(m_off, name);
+}
+
+// Reading a picture is most of what an LED costs a page, and many LEDs never turn while a page
+// is open: the picture not shown is read when the LED first turns to it.
+void LedWidget::showPicture(SvgWidget *widget, const QString &name)
+{
+    if (widget == currentWidget() || !widget->fileName().isEmpty())
+        BrevanePage::setDiagram(widget, name);
 }
 
 void LedWidget::mouseReleaseEvent(QMouseEvent *event)

@@ -29,6 +29,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void showPicture(SvgWidget *widget, const QString &name);
+
     SvgWidget *m_off;
     SvgWidget *m_on;
     QString m_onPicture;
