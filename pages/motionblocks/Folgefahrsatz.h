@@ -38,6 +38,8 @@ private slots:
     // A follow-up number, trigger source or trigger value changed; the coordinate says which.
     void onFollowUpValueChanged(const ParameterAddress &address);
     void onTriggerChanged(const ParameterAddress &address);
+    // A block was renamed, here or elsewhere: its entry in the lists follows.
+    void onBlockNameChanged(const ParameterAddress &address);
 
 protected:
     void retranslatePage() override;
@@ -70,6 +72,7 @@ private:
     void jumpToFollowUp(const FollowUp &followUp);
     void showTrigger(const Trigger &trigger);
     QStringList blockEntries() const;
+    QString blockEntry(int block) const;
 
     std::unique_ptr<Ui::Folgefahrsatz> ui;
     QStringListModel *m_entries;
