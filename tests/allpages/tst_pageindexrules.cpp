@@ -139,23 +139,31 @@ void TestPageIndexRules::editsLandOnTheShownElement()
     const QString reference = page->property("indexReference").toString();
     const int count = elementCountOf(store, reference);
     QVERIFY2(count > 1, qPrintable(reference));
+    // The choices among what the page reads: what picks a layout, a binding or a lock.
     QStringList drive = m_session.recorder()->coordinatesRead();
-    drive.removeIf([store](const QString &coordinate) { return !store->definition(coordinate); });
+    drive.removeIf([store](const QString &coordinate) {
+        return !store->definition(coordinate) || store->definition(coordinate)->selection.isEmpty();
+    });
+    QStringList switches = drive;
+    switches.removeIf([store](const QString &coordinate) { return elementCountOf(store, coordinate) != 1; });
 
+    // Arrays as long as the reference are per index; shorter or longer ones hold other things.
+    const auto perIndex = [&](const QString &coordinate) { return elementCountOf(store, coordinate) == count; };
     QStringList played, faults;
-    for (int step = 0; step < 60 && faults.isEmpty(); ++step) {
+    for (int step = 0; step < 100 && faults.isEmpty(); ++step) {
         const int shown = field->text().toInt();
         QString done;
         const int kind = int(random.bounded(3));
         if (kind == 0 && !drive.isEmpty()) {
-            const QString coordinate = drive.at(int(random.bounded(int(drive.size()))));
+            // Half the time a switch for the whole page, else any choice, mostly of the element shown.
+            const QStringList &pool = !switches.isEmpty() && random.bounded(2) ? switches : drive;
+            const QString coordinate = pool.at(int(random.bounded(int(pool.size()))));
             const ParameterDefinitionData *definition = store->definition(coordinate);
             const int elements = elementCountOf(store, coordinate);
             const auto element = static_cast<unsigned short>(
                 elements > shown && random.bounded(2) ? shown : int(random.bounded(qMax(elements, 1))));
             const QList<qint64> choices = definition->selection.keys();
-            const QString value = !choices.isEmpty() ? QString::number(choices.at(int(random.bounded(int(choices.size())))))
-                                                     : QString::number(random.bounded(3));
+            const QString value = QString::number(choices.at(int(random.bounded(int(choices.size())))));
             store->setRecordingWrites(false);
             store->setValue(coordinate, 0, element, value);
             done = QStringLiteral("drive: %1.%2=%3").arg(coordinate).arg(element).arg(value);
@@ -172,11 +180,6 @@ void TestPageIndexRules::editsLandOnTheShownElement()
             store->clearWrittenValues();
             store->setRecordingWrites(true);
             useInput(input, random, &done);
-            // Arrays as long as the reference are per index; shorter or longer ones hold other things.
-            const auto perIndex = [&](const QString &coordinate) { return elementCountOf(store, coordinate) == count; };
-            const auto *control = dynamic_cast<const ParameterControl *>(input);
-            if (control && perIndex(control->coordinate()) && int(control->index()) != shown)
-                faults << QStringLiteral("%1 is bound to element %2").arg(input->objectName()).arg(control->index());
             for (const ParameterStore::WrittenValue &write : store->writtenValues()) {
                 if (perIndex(write.coordinate) && write.element != shown)
                     faults << QStringLiteral("wrote %1.%2=%3").arg(write.coordinate).arg(write.element).arg(write.text);
@@ -185,6 +188,26 @@ void TestPageIndexRules::editsLandOnTheShownElement()
         }
         QCoreApplication::processEvents();
         played << QStringLiteral("[%1] %2").arg(shown).arg(done);
+        // Whatever the user can reach edits, or shows, the element in the field: now, and with
+        // each value the drive may give a switch (each tried, then set back).
+        const auto checkBindings = [&](const QString &when) {
+            for (QWidget *widget : PageProbe::reachable<QWidget>(page.get())) {
+                const auto *control = dynamic_cast<const ParameterControl *>(widget);
+                if (control && !widget->property("indirectPairControl").toBool() && perIndex(control->coordinate())
+                    && int(control->index()) != field->text().toInt())
+                    faults << QStringLiteral("%1 is bound to element %2%3").arg(widget->objectName()).arg(control->index()).arg(when);
+            }
+        };
+        checkBindings(QString());
+        store->setRecordingWrites(false);
+        for (const QString &coordinate : std::as_const(switches)) {
+            const QString kept = store->value(coordinate);
+            for (const qint64 choice : store->definition(coordinate)->selection.keys()) {
+                if (store->setValue(coordinate, 0, 0, QString::number(choice)))
+                    checkBindings(QStringLiteral(" with %1=%2").arg(coordinate).arg(choice));
+            }
+            store->setValue(coordinate, 0, 0, kept);
+        }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1\nwith %2 shown in the index field, after\n  %3")
                                               .arg(faults.join('\n'), field->text(), played.join(QStringLiteral("\n  ")))));
