@@ -11,6 +11,11 @@
 
 IndexedPage::IndexedPage(QWidget *parent) : BrevanePage(parent) {}
 
+QWidget *IndexedPage::indexField() const
+{
+    return m_indexEdit;
+}
+
 void IndexedPage::setupIndex(QLineEdit *indexEdit, QAbstractButton *decButton, QAbstractButton *incButton,
                              const QString &referenceCoordinate)
 {

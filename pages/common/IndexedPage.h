@@ -10,8 +10,15 @@ class QLineEdit;
 class IndexedPage : public BrevanePage
 {
     Q_OBJECT
+    // What a tool or a test that knows no page class finds an indexed page's index by.
+    Q_PROPERTY(QWidget *indexField READ indexField)
+    Q_PROPERTY(QString indexReference READ referenceCoordinate)
 public:
     explicit IndexedPage(QWidget *parent = nullptr);
+
+    // The field that shows the index; null on a page without one.
+    QWidget *indexField() const;
+    QString referenceCoordinate() const { return m_reference; }
 
     // The index shown in the field (0 for text that is no number).
     int currentIndex() const;
@@ -29,7 +36,6 @@ protected:
     // Wires the index field and buttons; call once from the constructor after the form is built.
     void setupIndex(QLineEdit *indexEdit, QAbstractButton *decButton, QAbstractButton *incButton,
                     const QString &referenceCoordinate);
-    QString referenceCoordinate() const { return m_reference; }
     // Sets the index and refreshes the page; an index field without elements shows 0
     // and the stepping controls are disabled.
     void setIndexAndUpdate(int index);

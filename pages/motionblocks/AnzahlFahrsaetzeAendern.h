@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MotionBlockCount.h"
+#include "BlockCount.h"
 
 #include <QDialog>
 
@@ -17,7 +17,7 @@ class AnzahlFahrsaetzeAendern : public QDialog
     Q_OBJECT
 public:
     // The drive addresses at most this many blocks.
-    static constexpr int MaximumCount = MotionBlockCount::Maximum;
+    static constexpr int MaximumCount = BlockCount::Maximum;
 
     explicit AnzahlFahrsaetzeAendern(int number, QWidget *parent = nullptr);
     ~AnzahlFahrsaetzeAendern() override;

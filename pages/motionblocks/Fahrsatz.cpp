@@ -38,12 +38,12 @@ const char *const copiedCoordinates[] = {
 };
 
 // Link labels are named "ClickLabel" + key + "_" + layout suffix; the key picks the slot.
-struct Link
+struct LinkSlot
 {
     const char *key;
     void (Fahrsatz::*slot)();
 };
-const Link links[] = {
+const LinkSlot links[] = {
     {"Folgefahrsatz", &Fahrsatz::JumpToFollowBlock},
     {"BegrenzungDrehmomentKraft", &Fahrsatz::JumpToBegrenzungDrehmomentKraft},
     {"OverrideGeschwindigkeit", &Fahrsatz::JumpToOverrideGeschwindigkeit},
@@ -91,7 +91,7 @@ void Fahrsatz::connectLinkLabels()
     const auto labels = findChildren<ClickableLabel *>();
     for (ClickableLabel *label : labels) {
         const QString key = label->objectName().section(QLatin1Char('_'), 0, 0).mid(int(qstrlen("ClickLabel")));
-        for (const Link &link : links) {
+        for (const LinkSlot &link : links) {
             if (key == QLatin1String(link.key))
                 connectClick(label, this, link.slot);
         }
@@ -151,6 +151,12 @@ void Fahrsatz::showBlock(int block)
     setParaIndices(block);
 }
 
+void Fahrsatz::updateReadOnly()
+{
+    MotionBlockPage::updateReadOnly();
+    ui->toolButtonCopyFrom->setEnabled(shownBlock() >= 0 && !isReadOnly());
+}
+
 void Fahrsatz::onJ11Changed()
 {
     // A hidden page catches up when it is shown; rebinding it for each element of a reset
@@ -183,10 +189,25 @@ void Fahrsatz::choosePageDesign()
 
 void Fahrsatz::applyLayout(int block)
 {
-    const int layout = layoutForBlock(block);
-    if (layout < 0)
+    int layout = layoutForBlock(block);
+    if (layout >= 0)
+        showLayout(layout);
+    else
+        layout = ui->stackedWidget->currentIndex();
+    // Whatever comes into view edits the block in the number field: I00, C243 and G809 choose
+    // another layout without a change of block, and a layout's controls may last have shown
+    // another block or none at all.
+    if (pageHost()) {
+        for (ParameterControl *control : std::as_const(m_layouts.at(layout).controls)) {
+            const bool global = globalCoordinates.contains(formCoordinate(control));
+            bindControl(control, global ? 0u : static_cast<unsigned int>(block));
+        }
+    }
+    onJ08Changed();
+    onJ30Changed();
+    onJ32Changed();
+    if (!hasParameter(QStringLiteral("J11")))
         return;
-    showLayout(layout);
 
     const bool showJ452 = readText(QStringLiteral("G809")) == QLatin1String("1");
     const QString j452 = QStringLiteral("J452");
@@ -218,16 +239,6 @@ void Fahrsatz::setParaIndices(int block)
 {
     if (!pageHost() || block < 0)
         return;
-    int layout = layoutForBlock(block);
-    if (layout < 0)
-        layout = ui->stackedWidget->currentIndex();
-    for (ParameterControl *control : std::as_const(m_layouts.at(layout).controls)) {
-        const bool global = globalCoordinates.contains(formCoordinate(control));
-        bindControl(control, global ? 0u : static_cast<unsigned int>(block));
-    }
-    onJ08Changed();
-    onJ30Changed();
-    onJ32Changed();
     applyLayout(block);
 }
 

@@ -39,7 +39,7 @@ public slots:
     void onJ32Changed();
     // Shows the layout of the block in the number field.
     void choosePageDesign();
-    // Binds the controls of the block's layout to the block, then applies the rules.
+    // Shows the block's layout with its controls bound to the block, then applies the rules.
     void setParaIndices(int block);
     void copyFromFahrsatz();
     // Copies every parameter of one block into another.
@@ -57,6 +57,8 @@ public slots:
 
 protected:
     void showBlock(int block) override;
+    // "übernehmen von" writes: it follows the project's lock while the page is shown.
+    void updateReadOnly() override;
 
 private:
     // The parameter pairs of one layout, by coordinate.
@@ -71,6 +73,7 @@ private:
     void connectLinkLabels();
     // The layout for the block's command; -1 when the drive lacks "J11".
     int layoutForBlock(int block) const;
+    // Shows the layout of the block's command, binds its controls to the block and applies the rules.
     void applyLayout(int block);
     void showLayout(int layout);
     void forceReadOnly(const QString &coordinate, std::initializer_list<int> layouts, bool readOnly);

@@ -1,7 +1,7 @@
 #include "Fahrsatzbetrieb.h"
 
 #include "AnzahlFahrsaetzeAendern.h"
-#include "MotionBlockCount.h"
+#include "BlockCount.h"
 #include "MotionBlockTable.h"
 #include "ui_Fahrsatzbetrieb.h"
 
@@ -73,7 +73,7 @@ public:
         for (int k = 0; k < MotionBlockTableModel::FollowUpCount; ++k) {
             const Information &information = m_followUps[k];
             const QString text = value(information, block);
-            row.followUps[k] = !information || text == QLatin1String("-1") ? dash() : text;
+            row.followUps[k] = !holds(information, block) || text == QLatin1String("-1") ? dash() : text;
         }
         return row;
     }
@@ -85,17 +85,23 @@ private:
         return text;
     }
 
+    // A per-block parameter may be shorter than J10: its missing blocks read as missing, by the
+    // core's bound rule rather than past the array's end.
+    static bool holds(const Information &information, unsigned short element)
+    {
+        return information && BrevanePage::holdsElement(information->elementCount(), element);
+    }
     QString value(const Information &information, unsigned short element) const
     {
-        return information ? information->valueText(m_space, element, false) : QString();
+        return holds(information, element) ? information->valueText(m_space, element, false) : QString();
     }
     QString display(const Information &information, unsigned short element) const
     {
-        return information ? information->displayText(m_space, element, true) : QString();
+        return holds(information, element) ? information->displayText(m_space, element, true) : QString();
     }
     QString displayOrDash(const Information &information, unsigned short element) const
     {
-        return information ? display(information, element) : dash();
+        return holds(information, element) ? display(information, element) : dash();
     }
 
     // The setpoint column by command code; setpoints kept on another page become a link.
@@ -107,7 +113,7 @@ private:
         case 3: return displayOrDash(m_j13, block);
         case 4:
         case 8:
-            if (!m_j30)
+            if (!holds(m_j30, block))
                 return dash();
             if (value(m_j30, block) == QLatin1String("0"))
                 return displayOrDash(m_j14, block);
@@ -241,13 +247,21 @@ void Fahrsatzbetrieb::AnzahlAendernClicked()
     const auto count = runDialog(new AnzahlFahrsaetzeAendern(names ? names->elementCount() : 1, this));
     if (!count || *count == -1)
         return;
-    if (!MotionBlockCount::isValid(*count)) {
+    if (!BlockCount::isValid(*count)) {
         showMessage(QMessageBox::Information, tr("Fehler!"), tr("Ungültige Fahrsatzanzahl"));
         return;
     }
     if (isReadOnly())
         return;
-    MotionBlockCount::resize(pageHost(), *count);
+    // The dialog ends as soon as its field loses the focus, so the number may be one typed
+    // half-way: fewer blocks are only taken after the question that names those that go.
+    const auto outcome = BlockCount::change(pageHost(), elementCount(QStringLiteral("J10")), *count,
+                                            [this](const QString &title, const QString &text) {
+                                                return showMessage(QMessageBox::Question, title, text,
+                                                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+                                            });
+    if (outcome == BlockCount::Outcome::PageGone)
+        return;
     onFahrsatzTableChanged();
 }
 

@@ -79,6 +79,7 @@ void Folgefahrsatz::initialUpdate()
 
 void Folgefahrsatz::connectParameterControls()
 {
+    observe(QStringLiteral("J10"), SLOT(onBlockNameChanged(ParameterAddress)));
     for (const FollowUp &followUp : std::as_const(m_followUps))
         observe(followUp.coordinate, SLOT(onFollowUpValueChanged(ParameterAddress)));
     for (const Trigger &trigger : std::as_const(m_triggers)) {
@@ -108,11 +109,26 @@ QStringList Folgefahrsatz::blockEntries() const
     QStringList entries;
     entries.reserve(count + 1);
     entries << tr("-1: inaktiv");
-    for (int block = 0; block < count; ++block) {
-        entries << QString::number(block) + QStringLiteral(": ")
-                + readDisplayText(QStringLiteral("J10"), static_cast<unsigned short>(block));
-    }
+    for (int block = 0; block < count; ++block)
+        entries << blockEntry(block);
     return entries;
+}
+
+QString Folgefahrsatz::blockEntry(int block) const
+{
+    return QString::number(block) + QStringLiteral(": ")
+        + readDisplayText(QStringLiteral("J10"), static_cast<unsigned short>(block));
+}
+
+void Folgefahrsatz::onBlockNameChanged(const ParameterAddress &address)
+{
+    // A new count rebuilds the lists through the block number; a hidden page rebuilds them
+    // when shown. Only the renamed entry is set, so that a reset of thousands of names stays
+    // linear and no list moves its selection.
+    const int entry = address.element() + 1;
+    if (!isVisible() || m_entries->rowCount() != blockCount() + 1 || entry >= m_entries->rowCount())
+        return;
+    m_entries->setData(m_entries->index(entry), blockEntry(address.element()));
 }
 
 void Folgefahrsatz::retranslatePage()

@@ -83,6 +83,8 @@ private slots:
     // A follow-up number, trigger source or trigger value changed; the coordinate says which.
     void onFollowUpValueChanged(const ParameterAddress &address);
     void onTriggerChanged(const ParameterAddress &address);
+    // A block was renamed, here or elsewhere: its entry in the lists follows.
+    void onBlockNameChanged(const ParameterAddress &address);
 
 protected:
     void retranslatePage() override;
@@ -118,6 +120,7 @@ private:
     // The row of a follow-up number or a trigger slot (1 to 5), for the slots by name.
     const FollowUp &followUpOf(const char *coordinate) const;
     void showTriggerSlot(int slot);
+    QString blockEntry(int block) const;
 
     std::unique_ptr<Ui::Folgefahrsatz> ui;
     QStringListModel *m_entries;

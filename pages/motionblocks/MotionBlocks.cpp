@@ -1,8 +1,8 @@
 #include "MotionBlocks.h"
 #include "ui_MotionBlocks.h"
 
+#include "BlockCount.h"
 #include "FormCoordinate.h"
-#include "MotionBlockCount.h"
 #include "ParameterControl.h"
 
 #include <QSignalBlocker>
@@ -14,7 +14,7 @@ MotionBlocks::MotionBlocks(QWidget *parent) : BrevanePage(parent), ui(std::make_
     // a resize to one block, which would cut every block beyond the first.
     ui->SpinBoxNumberOfMotionBlocks->setKeyboardTracking(false);
     // 0 only shows a drive without blocks; it is never applied.
-    ui->SpinBoxNumberOfMotionBlocks->setRange(0, MotionBlockCount::Maximum);
+    ui->SpinBoxNumberOfMotionBlocks->setRange(0, BlockCount::Maximum);
 }
 
 MotionBlocks::~MotionBlocks() = default;
@@ -95,22 +95,15 @@ void MotionBlocks::onNumberOfMotionBlocksChanged()
 {
     // Resized like the count change of the table: every block array together. Whatever was
     // not applied (online, read-only, no blocks, a No) the spin box shows back as it is.
-    const int wanted = ui->SpinBoxNumberOfMotionBlocks->value();
-    const int count = elementCount(QStringLiteral("J10"));
-    if (hasParameter(QStringLiteral("J10")) && !isOnline() && !isReadOnly() && MotionBlockCount::isValid(wanted)
-        && wanted != count) {
-        if (wanted < count) {
-            // Shrinking destroys the blocks beyond the new count; growing back brings defaults.
-            const auto answer = showMessage(QMessageBox::Question, tr("Anzahl Fahrsätze"),
-                                            tr("Fahrsätze %1 bis %2 löschen?").arg(wanted).arg(count - 1),
-                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-            if (!answer)
-                return;
-            if (*answer == QMessageBox::Yes)
-                MotionBlockCount::resize(pageHost(), wanted);
-        } else {
-            MotionBlockCount::resize(pageHost(), wanted);
-        }
+    if (hasParameter(QStringLiteral("J10")) && !isOnline() && !isReadOnly()) {
+        const auto outcome = BlockCount::change(pageHost(), elementCount(QStringLiteral("J10")),
+                                                ui->SpinBoxNumberOfMotionBlocks->value(),
+                                                [this](const QString &title, const QString &text) {
+                                                    return showMessage(QMessageBox::Question, title, text,
+                                                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+                                                });
+        if (outcome == BlockCount::Outcome::PageGone)
+            return;
     }
     showBlockCount();
 }

@@ -56,11 +56,16 @@ void SrcCtrlFollowMotionBlock::connectLinkLabelsToHandler()
 QString SrcCtrlFollowMotionBlock::indirectTriggerPage() const
 {
     // The visibility controller leaves one of the two pages visible, depending on the drive;
-    // the link follows that one rather than a page the tree merely holds hidden.
-    if (pageInTree(commonPage) && pageVisibleInTree(commonPage))
-        return commonPage;
-    if (pageInTree(perBlockPage))
-        return perBlockPage;
+    // the link follows that one. With none visible it names the one the tree holds, so that
+    // the jump says the page is hidden rather than missing.
+    for (const QString &page : {commonPage, perBlockPage}) {
+        if (pageInTree(page) && pageVisibleInTree(page))
+            return page;
+    }
+    for (const QString &page : {commonPage, perBlockPage}) {
+        if (pageInTree(page))
+            return page;
+    }
     return QString();
 }
 

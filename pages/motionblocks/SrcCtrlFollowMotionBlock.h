@@ -23,7 +23,7 @@ public:
     void initialUpdate() override;
 
     // The page the "Indirekter Trigger" link opens: the one of the two indirect-trigger pages
-    // the tree shows; empty when the tree has neither.
+    // the tree shows, else one it holds hidden; empty when the tree has neither.
     QString indirectTriggerPage() const;
 
 public slots:

@@ -221,6 +221,15 @@ static void editorRows(QList<Row> &rows)
          "show click:ClickLabelExtGeschw_c_b click:toolButtonRight click:ClickLabelReferenzierung_e click:toolButtonRight "
          "click:ClickLabelGeschwKlammerung_f_b click:toolButtonRight click:ActionWidgetSynchronbetrieb",
          "jumps=DbmQuelleExterneGeschwindigkeit,Referenzfahrt,DbmQuelleDrehmKraftGeschwKlammerung,SynchronBetrieb"},
+        // A layout that comes into view edits the block shown, whatever it showed before.
+        {"I00 changes the layout", editor, blocks(10, "0,0,0,0,0,0,0,0,1,0"),
+         "hand:8 show see{stackedWidget@11} I00=0 type:paraTextEdit_J13_j=777",
+         "stackedWidget@10 $J13.8=777 $J13.0=0 paraTextEdit_J10_j%Satz~8 paraTextEdit_J10_j#8 paraCombo_J11_j#8"},
+        {"I00 brings back a layout bound to another block", editor, blocks(10, "0,0,1,0,0,0,0,0,1,0"),
+         "I00=0 hand:2 show I00=1 type:lineEditFahrsatznummer=8 see{stackedWidget@11} I00=0 type:paraTextEdit_J13_j=777",
+         "$J13.8=777 $J13.2=0 paraTextEdit_J13_j#8 paraLbl_J452_j#8"},
+        {"copy follows the lock while shown", editor, blocks(3), "hand:1 show readonly see{toolButtonCopyFrom:d} editable",
+         "toolButtonCopyFrom:E"},
         {"copy cancelled, closed", editor, blocks(6, {}, "7"),
          "hand:5 show dialog{click:pushButtonFahrsatzUebernehmenCancel} click:toolButtonCopyFrom see{writes=} "
          "dialog{reject} click:toolButtonCopyFrom", "writes="},
@@ -248,6 +257,9 @@ static void followUpRows(QList<Row> &rows)
          "comboBox_J271*4 comboBox_J271@3 comboBox_J271=2:~Satz~2 comboBox_J286@1 comboBox_J282@0 comboBox_J285=-1:~inaktiv writes="},
         {"lists of another block", page, blocks(3), "hand:1 J282.0=1 show J10.0=Anfang click:toolButtonLeft",
          "comboBox_J271@0 comboBox_J282@2 comboBox_J282=1:~Satz~1 comboBox_J285*4 writes="},
+        // A block renamed on this page or by the drive is listed under its new name at once.
+        {"renamed here", page, blocks(3), "hand:1 J271.1=1 show type:ParaJ10=Neu", "comboBox_J271=1:~Neu comboBox_J271*4 writes=J10.1=Neu"},
+        {"renamed by the drive", page, blocks(3), "hand:1 J282.1=2 show J10.2=Ende", "comboBox_J282=2:~Ende comboBox_J271@0"},
         {"chosen: block 2", page, blocks(3), "hand:1 show J271.1=1 pick:comboBox_J271=3", "writes=J271.1=2 $J271.0=-1"},
         {"chosen: inactive", page, blocks(3), "hand:1 show J285.1=1 pick:comboBox_J285=0", "writes=J285.1=-1"},
         {"chosen: buffered block 0", page, blocks(3), "hand:1 show pick:comboBox_J286=1", "writes=J286.1=0"},
@@ -381,6 +393,8 @@ static void triggerRows(QList<Row> &rows)
         {"indirect, per block only", source, "", "nopage:" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
         {"indirect, common only", source, "", "nopage:" + perBlock + " show click:labelIndirectTrigger", "jumps=" + common},
         {"indirect, common hidden", source, "", "page:-" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
+        {"indirect, common only, hidden", source, "", "nopage:" + perBlock + " page:-" + common + " show ok click:labelIndirectTrigger",
+         "jumps= box=Assistentenseite~ist~aktuell~ausgeblendet."},
         {"indirect, neither", source, "", "nopage:" + common + " nopage:" + perBlock + " show ok click:labelIndirectTrigger",
          "jumps= box=Assistentenseite~fehlt~in~der~Baum-Definition."},
         {"indirect trigger link", perBlock, "", "show click:ActionWidgetTriggerFolgefahrsatz", "jumps=" + source},
@@ -474,6 +488,12 @@ static void tableRows(QList<Row> &rows)
         {"count 20000", "ok " + change.arg("type:lineEditAnzahlFahrsaetze=20000"), counted.arg(3) + " box=Ungültige~Fahrsatzanzahl"},
         {"count -5", "ok " + change.arg("type:lineEditAnzahlFahrsaetze=-5"), counted.arg(3) + " box=Ungültige~Fahrsatzanzahl"},
         {"count 0", change.arg("type:lineEditAnzahlFahrsaetze=0"), counted.arg(3)},
+        // Fewer blocks only after a yes to the question that names those that go.
+        {"count 1 declined", "no " + change.arg("type:lineEditAnzahlFahrsaetze=1"),
+         counted.arg(3) + " box=Fahrsätze~1~bis~2~löschen? $J13.1=9"},
+        {"count 2 confirmed", "yes " + change.arg("keys:lineEditAnzahlFahrsaetze=2,click:pushButtonOk"),
+         counted.arg(2) + " box=Fahrsätze~2~bis~2~löschen? $J13.1=9"},
+        {"count unchanged", change.arg("type:lineEditAnzahlFahrsaetze=3"), counted.arg(3)},
         {"count cancelled", change.arg("keys:lineEditAnzahlFahrsaetze=20,click:pushButtonCancel"), counted.arg(3)},
         {"count closed", change.arg("keys:lineEditAnzahlFahrsaetze=20,reject"), counted.arg(3)},
         {"count confirmed", change.arg("keys:lineEditAnzahlFahrsaetze=12,click:pushButtonOk"), counted.arg(12)},
@@ -553,7 +573,10 @@ void TestMotionBlocks::cells_data()
                          "J11.2=9 J32=1>G471|J11.2=10>-|J11.2=12>G80|J11.2=14>G80|J11.2=13>I88|J11.2=15>-|J11.2=-4>-|"
                          "-J13>-|J11.2=4 -J30>-|J11.2=6 -I30>I30: |J11.2=9 -J32>-|"
                          "J10.1=Anfahrt J271.1=3 J285.1=0 J286.1=2 -J273>1000>1 Anfahrt 1 3 - - - - - - - - 0 2|"
-                         "-J11>->1 Satz  - - - - - - - - - - -|resize:J10=0>>|-J10>>";
+                         "-J11>->1 Satz  - - - - - - - - - - -|resize:J10=0>>|-J10>>|"
+                         // Per-block parameters shorter than the blocks: their missing blocks show as missing.
+                         "J11.2=9 resize:J26=2>-|J11.2=4 resize:J30=2>-|J11.2=4 resize:J14=2>-|"
+                         "J271.1=3 resize:J271=1 resize:J286=1>1000>1 Satz 1 - - - - - - - - - - -";
     for (const QString &row : rows.split(QLatin1Char('|')))
         QTest::newRow(qPrintable(row.section('>', 0, 0))) << row.section('>', 0, 0) << row.section('>', 1, 1)
                                                           << row.section('>', 2);
@@ -572,6 +595,7 @@ void TestMotionBlocks::cells()
     QCOMPARE(child<QLabel>(m_page.get(), "LblValueAnzahlFahrsaetze")->text(), QString::number(rows));
     QCOMPARE(cell(2, Model::SetpointColumn), setpoint);
     QCOMPARE(cell(2, Model::SetpointColumn, Model::LinkRole).toInt(), int(links.value(setpoint, Model::Link::None)));
+    QCOMPARE(m_host->store().elementOverruns(), QStringList());
     if (row1.isEmpty())
         return;
     QStringList actual = {cell(1, Model::NumberColumn), cell(1, Model::NameColumn), cell(1, Model::CommandColumn)};

@@ -1,7 +1,9 @@
-#include "MotionBlockCount.h"
+#include "BlockCount.h"
 
 #include "ParameterProvider.h"
 #include "WizardPageHost.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -15,9 +17,14 @@ const char *const resizedCoordinates[] = {
     "J261", "J262", "J263", "J264", "J265", "J271", "J272", "J273", "J274", "J275", "J281", "J282", "J283",
     "J284", "J285", "J286", "J440", "J441", "J442", "J443", "J444", "J452"};
 
+// The question was first asked on the block page; its catalogue entry serves every page.
+const char *const context = "MotionBlocks";
+const char *const title = QT_TRANSLATE_NOOP("MotionBlocks", "Anzahl Fahrsätze");
+const char *const question = QT_TRANSLATE_NOOP("MotionBlocks", "Fahrsätze %1 bis %2 löschen?");
+
 } // namespace
 
-bool MotionBlockCount::resize(WizardPageHost *host, int count)
+bool BlockCount::resize(WizardPageHost *host, int count)
 {
     ParameterProvider *provider = host ? host->parameterProvider() : nullptr;
     if (!provider || host->isReadOnly() || !isValid(count))
@@ -27,4 +34,29 @@ bool MotionBlockCount::resize(WizardPageHost *host, int count)
             parameter->setElementCount(static_cast<unsigned short>(count));
     }
     return true;
+}
+
+QString BlockCount::shrinkTitle()
+{
+    return QCoreApplication::translate(context, title);
+}
+
+QString BlockCount::shrinkQuestion(int current, int wanted)
+{
+    return QCoreApplication::translate(context, question).arg(wanted).arg(current - 1);
+}
+
+BlockCount::Outcome BlockCount::change(WizardPageHost *host, int current, int wanted, const Ask &ask)
+{
+    if (!host || host->isReadOnly() || !isValid(wanted) || wanted == current)
+        return Outcome::Unchanged;
+    if (wanted < current) {
+        const auto answer = ask(shrinkTitle(), shrinkQuestion(current, wanted));
+        if (!answer)
+            return Outcome::PageGone;
+        // The project may have turned read-only while the question waited.
+        if (*answer != QMessageBox::Yes || host->isReadOnly())
+            return Outcome::Unchanged;
+    }
+    return resize(host, wanted) ? Outcome::Changed : Outcome::Unchanged;
 }
