@@ -2,6 +2,13 @@
 // to any page: switch the language or the device while it is shown, read buttons side by side,
 // turn the project read-only under it, turn the wheel over it, delete it from inside one of its
 // boxes, and give it a drive of 16380 motion blocks.
+//
+// Some rules also run under other host behaviours (HostVariants.h), where a behaviour can
+// change what the rule checks: a page shows the same under every behaviour that only changes
+// how the drive reaches it (sameUnderHost); value changes from inside the host's calls or
+// delivered twice must not write while read-only (readOnlyWhileShown) nor touch a page deleted
+// from its box (deletedFromItsBoxes). Texts, layout, the wheel and hover highlights do not
+// depend on the host's behaviour and run against the stand-in only.
 
 #include "ActionWidget.h"
 #include "ClickableLabel.h"
@@ -158,55 +165,76 @@ private slots:
     void deviceSwitch();
     void distinctButtons_data() { rows({{" de", Text::German}, {" en", Text::English}, {" fr", Text::French}}); }
     void distinctButtons();
-    void readOnlyWhileShown_data() { rows(withLargeDrive); }
+    void readOnlyWhileShown_data()
+    {
+        rows(withLargeDrive);
+        rows({{""}}, {HostBehaviour::ReportsInCalls, HostBehaviour::DeliversTwice}, false);
+    }
     void readOnlyWhileShown();
     void wheelWithoutFocus_data() { rows({{""}}); }
     void wheelWithoutFocus();
     void areasHighlightOnHover_data() { rows({{""}}); }
     void areasHighlightOnHover();
-    void deletedFromItsBoxes_data() { rows(withLargeDrive); }
+    void deletedFromItsBoxes_data()
+    {
+        rows(withLargeDrive);
+        rows({{""}}, {HostBehaviour::ReportsInCalls}, false);
+    }
     void deletedFromItsBoxes();
     void elementBounds_data() { rows(withLargeDrive); }
     void elementBounds();
     void captionsFit_data();
     void captionsFit();
+    void sameUnderHost_data();
+    void sameUnderHost();
 
 private:
-    void rows(const QList<Setting> &settings);
-    bool prepare(int device, int language, int blocks);
+    // Adds the columns unless addColumns is false (a second table of rows for the same test).
+    void rows(const QList<Setting> &settings, const QList<HostBehaviour> &behaviours = {HostBehaviour::StandIn},
+              bool addColumns = true);
+    bool prepare(int device, int language, int blocks, HostBehaviour behaviour = HostBehaviour::StandIn);
     // The page, shown on a fresh drive and host with the device, language and motion blocks given.
     std::unique_ptr<WizardPage> open(const QString &identifier, int device = eDeviceTypeKM2,
-                                     int language = Text::German, int blocks = 0);
+                                     int language = Text::German, int blocks = 0,
+                                     HostBehaviour behaviour = HostBehaviour::StandIn);
     // The page after a switch shows what the same page created now shows.
     void sameAsFresh(const QString &identifier, const WizardPage *lived, QStringList (*seen)(const QWidget *));
 };
 
-void TestPageRules::rows(const QList<Setting> &settings)
+void TestPageRules::rows(const QList<Setting> &settings, const QList<HostBehaviour> &behaviours, bool addColumns)
 {
-    QTest::addColumn<QString>("identifier");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
-    QTest::addColumn<int>("blocks");
-    for (const QString &identifier : std::as_const(m_identifiers)) {
-        for (const Setting &setting : settings)
-            QTest::newRow((identifier.toLatin1() + setting.name).constData())
-                << identifier << setting.first << setting.second << setting.blocks;
+    if (addColumns) {
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<int>("blocks");
+        QTest::addColumn<HostBehaviour>("behaviour");
+    }
+    for (HostBehaviour behaviour : behaviours) {
+        const QByteArray suffix = behaviour == HostBehaviour::StandIn ? QByteArray() : " " + HostBehaviours::name(behaviour);
+        for (const QString &identifier : pagesFor(behaviour)) {
+            for (const Setting &setting : settings)
+                QTest::newRow((identifier.toLatin1() + setting.name + suffix).constData())
+                    << identifier << setting.first << setting.second << setting.blocks << behaviour;
+        }
     }
 }
 
-bool TestPageRules::prepare(int device, int language, int blocks)
+bool TestPageRules::prepare(int device, int language, int blocks, HostBehaviour behaviour)
 {
     PageVariant variant;
     variant.device = eDeviceType(device);
+    variant.behaviour = behaviour;
     if (!reset(variant) || !growBlocks(m_session.store(), blocks))
         return false;
     m_session.setLanguage(language);
     return true;
 }
 
-std::unique_ptr<WizardPage> TestPageRules::open(const QString &identifier, int device, int language, int blocks)
+std::unique_ptr<WizardPage> TestPageRules::open(const QString &identifier, int device, int language, int blocks,
+                                                HostBehaviour behaviour)
 {
-    return std::unique_ptr<WizardPage>(prepare(device, language, blocks) ? showPage(identifier) : nullptr);
+    return std::unique_ptr<WizardPage>(prepare(device, language, blocks, behaviour) ? showPage(identifier) : nullptr);
 }
 
 void TestPageRules::sameAsFresh(const QString &identifier, const WizardPage *lived, QStringList (*seen)(const QWidget *))
@@ -306,14 +334,15 @@ void TestPageRules::readOnlyWhileShown()
 {
     QFETCH(QString, identifier);
     QFETCH(int, blocks);
-    const auto page = open(identifier, eDeviceTypeKM2, Text::German, blocks);
+    QFETCH(HostBehaviour, behaviour);
+    const auto page = open(identifier, eDeviceTypeKM2, Text::German, blocks, behaviour);
     QVERIFY(page);
     WorkbenchHost *host = m_session.host();
     ParameterStore *store = m_session.store();
     host->setReadOnly(true);
     QCoreApplication::processEvents();
     // Boxes are accepted, so that whatever would write after one does.
-    m_watcher.answerAllWith([](QWidget *modal) {
+    answerBoxesWith([](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         for (auto button : {QMessageBox::Yes, QMessageBox::Ok}) {
             if (QAbstractButton *accept = box ? box->button(button) : nullptr)
@@ -400,7 +429,8 @@ void TestPageRules::deletedFromItsBoxes()
 {
     QFETCH(QString, identifier);
     QFETCH(int, blocks);
-    QVERIFY(prepare(eDeviceTypeKM2, Text::German, blocks));
+    QFETCH(HostBehaviour, behaviour);
+    QVERIFY(prepare(eDeviceTypeKM2, Text::German, blocks, behaviour));
     for (const QString &other : m_session.identifiers()) {
         if (other != identifier)
             m_session.host()->hidePage(other);
@@ -413,7 +443,10 @@ void TestPageRules::deletedFromItsBoxes()
         if (!page)
             page.reset(showPage(identifier));
         QVERIFY(page);
-        m_watcher.actOnNext([&page] { page.reset(); });
+        m_watcher.actOnNext([this, &page] {
+            m_session.variantHost()->boxOpened(QApplication::activeModalWidget());
+            page.reset();
+        });
         QSignalSpy jumps(m_session.host(), &WorkbenchHost::currentPageChanged);
         PageProbe::perform(page.get(), action);
         QCoreApplication::processEvents();
@@ -526,6 +559,38 @@ void TestPageRules::captionsFit()
         }
     }
     VERIFY_NONE(faults);
+}
+
+void TestPageRules::sameUnderHost_data()
+{
+    QList<HostBehaviour> behaviours = HostBehaviours::all();
+    behaviours.removeIf([](HostBehaviour behaviour) {
+        return behaviour == HostBehaviour::StandIn || !HostBehaviours::showsAsStandIn(behaviour);
+    });
+    rows({{""}}, behaviours);
+}
+
+// A host that reports value changes from inside its calls or twice, answers 0 elements for a
+// plain parameter or hands out another living space serves the same drive: the page shows what
+// it shows against the stand-in.
+void TestPageRules::sameUnderHost()
+{
+    QFETCH(QString, identifier);
+    QFETCH(HostBehaviour, behaviour);
+    const auto seen = [](const QWidget *page) { return textsAndWidgets(page) + states(page); };
+    QStringList standIn;
+    {
+        const auto page = open(identifier);
+        QVERIFY(page);
+        QCoreApplication::processEvents();
+        standIn = seen(page.get());
+    }
+    flushDeletes();
+    const auto page = open(identifier, eDeviceTypeKM2, Text::German, 0, behaviour);
+    QVERIFY(page);
+    QCoreApplication::processEvents();
+    const QStringList changed = difference(standIn, seen(page.get()));
+    QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("against the stand-in:\n  ") + changed.join(QStringLiteral("\n  "))));
 }
 
 QTEST_MAIN(TestPageRules)
