@@ -24,6 +24,7 @@
 #include <QLayout>
 #include <QPointer>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
@@ -187,11 +188,14 @@ private slots:
     void captionsFit();
     void sameUnderHost_data();
     void sameUnderHost();
+    void panelSwitching_data();
+    void panelSwitching();
 
 private:
     // Adds the columns unless addColumns is false (a second table of rows for the same test).
+    // Rows for the pages in only, when given.
     void rows(const QList<Setting> &settings, const QList<HostBehaviour> &behaviours = {HostBehaviour::StandIn},
-              bool addColumns = true);
+              bool addColumns = true, const QStringList &only = {});
     bool prepare(int device, int language, int blocks, HostBehaviour behaviour = HostBehaviour::StandIn);
     // The page, shown on a fresh drive and host with the device, language and motion blocks given.
     std::unique_ptr<WizardPage> open(const QString &identifier, int device = eDeviceTypeKM2,
@@ -201,7 +205,8 @@ private:
     void sameAsFresh(const QString &identifier, const WizardPage *lived, QStringList (*seen)(const QWidget *));
 };
 
-void TestPageRules::rows(const QList<Setting> &settings, const QList<HostBehaviour> &behaviours, bool addColumns)
+void TestPageRules::rows(const QList<Setting> &settings, const QList<HostBehaviour> &behaviours, bool addColumns,
+                         const QStringList &only)
 {
     if (addColumns) {
         QTest::addColumn<QString>("identifier");
@@ -213,7 +218,7 @@ void TestPageRules::rows(const QList<Setting> &settings, const QList<HostBehavio
     for (HostBehaviour behaviour : behaviours) {
         const QByteArray suffix = behaviour == HostBehaviour::StandIn ? QByteArray() : " " + HostBehaviours::name(behaviour);
         for (const QString &identifier : pagesFor(behaviour)) {
-            for (const Setting &setting : settings)
+            for (const Setting &setting : only.isEmpty() || only.contains(identifier) ? settings : QList<Setting>())
                 QTest::newRow((identifier.toLatin1() + setting.name + suffix).constData())
                     << identifier << setting.first << setting.second << setting.blocks << behaviour;
         }
@@ -577,7 +582,12 @@ void TestPageRules::sameUnderHost()
 {
     QFETCH(QString, identifier);
     QFETCH(HostBehaviour, behaviour);
-    const auto seen = [](const QWidget *page) { return textsAndWidgets(page) + states(page); };
+    // A parameter label that shows the living space shows the one the host hands out.
+    const QRegularExpression variantSpace(QStringLiteral(": %1:(?=[A-Z]\\d)").arg(int(HostBehaviours::otherLivingSpace)));
+    const QString standInSpace = QStringLiteral(": %1:").arg(int(m_session.host()->livingSpace()));
+    const auto seen = [&](const QWidget *page) {
+        return (textsAndWidgets(page) + states(page)).replaceInStrings(variantSpace, standInSpace);
+    };
     QStringList standIn;
     {
         const auto page = open(identifier);
@@ -591,6 +601,67 @@ void TestPageRules::sameUnderHost()
     QCoreApplication::processEvents();
     const QStringList changed = difference(standIn, seen(page.get()));
     QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("against the stand-in:\n  ") + changed.join(QStringLiteral("\n  "))));
+}
+
+void TestPageRules::panelSwitching_data()
+{
+    QStringList panels;
+    for (const QString &identifier : std::as_const(m_identifiers)) {
+        const std::unique_ptr<WizardPage> probe(m_session.plugin().createPage(identifier));
+        if (probe && probe->findChild<QAbstractButton *>(QStringLiteral("ToolButtonSteuertafelEin")))
+            panels << identifier;
+    }
+    flushDeletes();
+    QList<HostBehaviour> behaviours = HostBehaviours::all();
+    behaviours.removeAll(HostBehaviour::DeletesPage); // the random run has it; here the test owns the page
+    rows({{""}}, behaviours, true, panels);
+}
+
+// The user switches a control panel on and off, both after the warning, and on again, and then
+// leaves the page, which is deleted while the panel is on. Under every host behaviour the host
+// sees a start only from the switch-on click, no panel operation inside another, one warning
+// box at a time, and the axis given back once the page is hidden or gone.
+void TestPageRules::panelSwitching()
+{
+    QFETCH(QString, identifier);
+    QFETCH(HostBehaviour, behaviour);
+    auto page = open(identifier, eDeviceTypeKM2, Text::German, 0, behaviour);
+    QVERIFY(page);
+    answerBoxesWith([](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr)
+            ok->click();
+        else if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    });
+    const auto click = [&page](const char *name) {
+        const auto *button = page->findChild<QAbstractButton *>(QLatin1String(name));
+        if (button)
+            PageProbe::perform(page.get(), {PageProbe::key(button, page.get()), QString()});
+        QCoreApplication::processEvents();
+    };
+    // The drive reports its state, outside any click: a panel that was refused must not try again now.
+    const auto driveReports = [this] {
+        ParameterStore *store = m_session.store();
+        const int space = m_session.host()->livingSpace();
+        const QString was = store->value(QStringLiteral("E49"), space);
+        store->setValue(QStringLiteral("E49"), space, 0, QString::number(was.toLongLong() ^ 0x100));
+        store->setValue(QStringLiteral("E49"), space, 0, was);
+        QCoreApplication::processEvents();
+    };
+    click("ToolButtonSteuertafelEin");
+    if (behaviour == HostBehaviour::StandIn)
+        QVERIFY2(m_session.variantHost()->holdsPanel(), "switched on, the panel does not hold the axis");
+    driveReports();
+    click("ToolButtonFreigabe");
+    driveReports();
+    click("ToolButtonSteuertafelEin");
+    click("ToolButtonSteuertafelEin");
+    page->hide();
+    page->show();
+    click("ToolButtonSteuertafelEin");
+    page.reset();
+    flushDeletes();
 }
 
 QTEST_MAIN(TestPageRules)

@@ -278,13 +278,12 @@ VariantHost::~VariantHost()
 
 eLivingSpace VariantHost::livingSpace() const
 {
-    // Axis 5 of a host with more axes than the stand-in knows.
-    return m_behaviour == HostBehaviour::OtherLivingSpace ? eLivingSpace(5) : m_inner->livingSpace();
+    return m_behaviour == HostBehaviour::OtherLivingSpace ? HostBehaviours::otherLivingSpace : m_inner->livingSpace();
 }
 
 eLivingSpace VariantHost::innerLivingSpace(eLivingSpace livingSpace) const
 {
-    return m_behaviour == HostBehaviour::OtherLivingSpace && livingSpace == eLivingSpace(5) ? m_inner->livingSpace()
+    return m_behaviour == HostBehaviour::OtherLivingSpace && livingSpace == HostBehaviours::otherLivingSpace ? m_inner->livingSpace()
                                                                                            : livingSpace;
 }
 
@@ -336,7 +335,9 @@ void VariantHost::checkReleased(const char *when)
 
 void VariantHost::breach(const QString &what)
 {
-    m_breaches << QStringLiteral("host %1: %2").arg(QLatin1String(HostBehaviours::name(m_behaviour)), what);
+    const QString line = QStringLiteral("host %1: %2").arg(QLatin1String(HostBehaviours::name(m_behaviour)), what);
+    if (!m_breaches.contains(line))
+        m_breaches << line;
 }
 
 QStringList VariantHost::takeBreaches()
@@ -453,7 +454,7 @@ void VariantHost::stopControlPanel()
 
 void VariantHost::setControlPanelFlag(bool on)
 {
-    if (!enter(QStringLiteral("setControlPanelFlag(%1)").arg(on), true))
+    if (!enter(QStringLiteral("setControlPanelFlag(%1)").arg(on ? "true" : "false"), true))
         return;
     m_inner->setControlPanelFlag(on);
     leave(true);
@@ -461,7 +462,7 @@ void VariantHost::setControlPanelFlag(bool on)
 
 void VariantHost::setControlPanelBit(int bit, bool on)
 {
-    if (!enter(QStringLiteral("setControlPanelBit(%1, %2)").arg(bit).arg(on), true))
+    if (!enter(QStringLiteral("setControlPanelBit(%1, %2)").arg(bit).arg(on ? "true" : "false"), true))
         return;
     m_inner->setControlPanelBit(bit, on);
     leave(true);

@@ -31,6 +31,9 @@ enum class HostBehaviour {
 };
 
 namespace HostBehaviours {
+// The living space of the host that hands out another one: axis 5 of a host with more axes.
+constexpr eLivingSpace otherLivingSpace = eLivingSpace(5);
+
 QList<HostBehaviour> all();
 QByteArray name(HostBehaviour behaviour);
 // Whether a page must show under the behaviour exactly what it shows under the stand-in.
