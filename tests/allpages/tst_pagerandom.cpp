@@ -115,6 +115,8 @@ void TestPageRandom::randomInput()
         if (!page->isVisible())
             page->show();
     }
+    if (behaviour == HostBehaviour::DeletesPage)
+        qInfo("the host deleted the page %d times", m_session.variantHost()->pagesDeleted());
     page->hide();
     QVERIFY2(m_session.store()->cyclicUpdates().isEmpty(),
              qPrintable(failure(actions, QStringLiteral("live values stay on after hiding: ")

@@ -25,6 +25,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
@@ -190,6 +191,8 @@ private slots:
     void sameUnderHost();
     void panelSwitching_data();
     void panelSwitching();
+    void deletedFromHostCalls_data() { rows({{""}}, {HostBehaviour::DeletesPage}); }
+    void deletedFromHostCalls();
 
 private:
     // Adds the columns unless addColumns is false (a second table of rows for the same test).
@@ -662,6 +665,48 @@ void TestPageRules::panelSwitching()
     click("ToolButtonSteuertafelEin");
     page.reset();
     flushDeletes();
+}
+
+// The host deletes the page from inside the first call the page makes while the user clicks
+// something or the drive changes a value the page reads; the page is created anew after each.
+// Nothing of a deleted page may be touched (the sanitizer build sees it), and no axis stays taken.
+void TestPageRules::deletedFromHostCalls()
+{
+    QFETCH(QString, identifier);
+    QVERIFY(prepare(eDeviceTypeKM2, Text::German, 0, HostBehaviour::DeletesPage));
+    VariantHost *host = m_session.variantHost();
+    ParameterStore *store = m_session.store();
+    answerBoxesWith([](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr)
+            ok->click();
+        else if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    });
+    QPointer<WizardPage> page = showPage(identifier);
+    QVERIFY(page);
+    const auto deletePage = qScopeGuard([&page] {
+        delete page.data();
+        flushDeletes();
+    });
+    const auto acting = [&](const std::function<void()> &act) {
+        host->setUserActing(true);
+        act();
+        host->setUserActing(false);
+        QCoreApplication::processEvents();
+        if (!page)
+            page = showPage(identifier);
+    };
+    for (const PageProbe::Action &action : PageProbe::actions(page))
+        acting([&] { PageProbe::perform(page, action); });
+    const int space = m_session.host()->livingSpace();
+    for (const QString &coordinate : m_session.recorder()->coordinatesRead()) {
+        const QString was = store->value(coordinate, space);
+        acting([&] { store->setValue(coordinate, space, 0, was == QLatin1String("1") ? QStringLiteral("0") : QStringLiteral("1")); });
+        acting([&] { store->setValue(coordinate, space, 0, was); });
+    }
+    QVERIFY(page);
+    qInfo("the host deleted the page %d times", host->pagesDeleted());
 }
 
 QTEST_MAIN(TestPageRules)

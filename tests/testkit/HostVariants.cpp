@@ -394,36 +394,32 @@ void VariantHost::leave(bool panelOperation)
         m_panelCall.clear();
 }
 
+void VariantHost::run(const QString &call, bool panelOperation, const std::function<void()> &forward)
+{
+    if (!enter(call, panelOperation))
+        return;
+    forward();
+    leave(panelOperation);
+}
+
 void VariantHost::jumpToPage(const QString &identifier, const QString &elementName)
 {
-    if (!enter(QStringLiteral("jumpToPage(%1)").arg(identifier), false))
-        return;
-    m_inner->jumpToPage(identifier, elementName);
-    leave(false);
+    run(QStringLiteral("jumpToPage(%1)").arg(identifier), false, [&] { m_inner->jumpToPage(identifier, elementName); });
 }
 
 void VariantHost::showPage(const QString &identifier)
 {
-    if (!enter(QStringLiteral("showPage(%1)").arg(identifier), false))
-        return;
-    m_inner->showPage(identifier);
-    leave(false);
+    run(QStringLiteral("showPage(%1)").arg(identifier), false, [&] { m_inner->showPage(identifier); });
 }
 
 void VariantHost::hidePage(const QString &identifier)
 {
-    if (!enter(QStringLiteral("hidePage(%1)").arg(identifier), false))
-        return;
-    m_inner->hidePage(identifier);
-    leave(false);
+    run(QStringLiteral("hidePage(%1)").arg(identifier), false, [&] { m_inner->hidePage(identifier); });
 }
 
 void VariantHost::requestParameterInput(const QString &prompt)
 {
-    if (!enter(QStringLiteral("requestParameterInput(%1)").arg(prompt), false))
-        return;
-    m_inner->requestParameterInput(prompt);
-    leave(false);
+    run(QStringLiteral("requestParameterInput(%1)").arg(prompt), false, [&] { m_inner->requestParameterInput(prompt); });
 }
 
 int VariantHost::startControlPanel(const QString &coordinate)
@@ -445,25 +441,20 @@ int VariantHost::startControlPanel(const QString &coordinate)
 
 void VariantHost::stopControlPanel()
 {
-    if (!enter(QStringLiteral("stopControlPanel()"), true))
-        return;
-    m_inner->stopControlPanel();
-    m_panelHeld = false;
-    leave(true);
+    run(QStringLiteral("stopControlPanel()"), true, [this] {
+        m_inner->stopControlPanel();
+        m_panelHeld = false;
+    });
 }
 
 void VariantHost::setControlPanelFlag(bool on)
 {
-    if (!enter(QStringLiteral("setControlPanelFlag(%1)").arg(on ? "true" : "false"), true))
-        return;
-    m_inner->setControlPanelFlag(on);
-    leave(true);
+    run(QStringLiteral("setControlPanelFlag(%1)").arg(on ? "true" : "false"), true,
+        [this, on] { m_inner->setControlPanelFlag(on); });
 }
 
 void VariantHost::setControlPanelBit(int bit, bool on)
 {
-    if (!enter(QStringLiteral("setControlPanelBit(%1, %2)").arg(bit).arg(on ? "true" : "false"), true))
-        return;
-    m_inner->setControlPanelBit(bit, on);
-    leave(true);
+    run(QStringLiteral("setControlPanelBit(%1, %2)").arg(bit).arg(on ? "true" : "false"), true,
+        [this, bit, on] { m_inner->setControlPanelBit(bit, on); });
 }

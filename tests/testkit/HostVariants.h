@@ -11,6 +11,7 @@
 #include <QSharedPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -186,6 +187,8 @@ private:
     // Entry and exit of every call that changes something; false: the page is gone, do nothing.
     bool enter(const QString &call, bool panelOperation);
     void leave(bool panelOperation);
+    // The call between the two.
+    void run(const QString &call, bool panelOperation, const std::function<void()> &forward);
     void checkReleased(const char *when);
     // Reports the watched parameters' values when the behaviour does at this point.
     void report();
