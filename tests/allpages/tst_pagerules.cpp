@@ -196,7 +196,7 @@ private slots:
 
 private:
     // Adds the columns unless addColumns is false (a second table of rows for the same test).
-    // Rows for the pages in only, when given.
+    // Rows for the pages in only, when given, also where the pages are sampled (few and quick).
     void rows(const QList<Setting> &settings, const QList<HostBehaviour> &behaviours = {HostBehaviour::StandIn},
               bool addColumns = true, const QStringList &only = {});
     bool prepare(int device, int language, int blocks, HostBehaviour behaviour = HostBehaviour::StandIn);
@@ -220,8 +220,8 @@ void TestPageRules::rows(const QList<Setting> &settings, const QList<HostBehavio
     }
     for (HostBehaviour behaviour : behaviours) {
         const QByteArray suffix = behaviour == HostBehaviour::StandIn ? QByteArray() : " " + HostBehaviours::name(behaviour);
-        for (const QString &identifier : pagesFor(behaviour)) {
-            for (const Setting &setting : only.isEmpty() || only.contains(identifier) ? settings : QList<Setting>())
+        for (const QString &identifier : only.isEmpty() ? pagesFor(behaviour) : only) {
+            for (const Setting &setting : settings)
                 QTest::newRow((identifier.toLatin1() + setting.name + suffix).constData())
                     << identifier << setting.first << setting.second << setting.blocks << behaviour;
         }
