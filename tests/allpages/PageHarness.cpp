@@ -8,7 +8,9 @@
 #include "WorkbenchOptions.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
+#include <QRandomGenerator>
 #include <QFile>
 #include <QTest>
 #include <QTranslator>
@@ -25,10 +27,13 @@ QString PageVariant::name() const
         if (known.type == fieldbus)
             bus = QLatin1String(known.option);
     }
-    return QStringLiteral("%1-%2-%3-%4")
-        .arg(WorkbenchNames::deviceName(device), bus,
-             online ? QStringLiteral("online") : QStringLiteral("offline"),
-             readOnly ? QStringLiteral("readonly") : QStringLiteral("editable"));
+    QString name = QStringLiteral("%1-%2-%3-%4")
+                       .arg(WorkbenchNames::deviceName(device), bus,
+                            online ? QStringLiteral("online") : QStringLiteral("offline"),
+                            readOnly ? QStringLiteral("readonly") : QStringLiteral("editable"));
+    if (behaviour != HostBehaviour::StandIn)
+        name += QLatin1Char(' ') + QLatin1String(HostBehaviours::name(behaviour));
+    return name;
 }
 
 QList<eDeviceType> PageVariants::deviceTypes()
@@ -134,6 +139,7 @@ bool PluginSession::start(const QString &pluginPath, QString *error)
 bool PluginSession::reset(const PageVariant &variant, QString *error)
 {
     // Pages only hold the host through a guarded pointer; no page may outlive a reset.
+    m_variantHost.reset();
     m_host.reset();
     m_recorder.reset();
     m_drive = std::make_unique<SimulatedDrive>();
@@ -147,6 +153,7 @@ bool PluginSession::reset(const PageVariant &variant, QString *error)
     m_host->setFieldbusType(variant.fieldbus);
     m_host->setOnline(variant.online);
     m_host->setReadOnly(variant.readOnly);
+    m_variantHost = std::make_unique<VariantHost>(m_host.get(), variant.behaviour, variant.hostSeed);
     setLanguage(Text::German);
     return true;
 }
@@ -160,6 +167,7 @@ void PluginSession::shutdown()
     qDeleteAll(m_translators);
     m_translators.clear();
     flushDeletes();
+    m_variantHost.reset();
     m_host.reset();
     m_recorder.reset();
     m_drive.reset();
@@ -179,7 +187,8 @@ WizardPage *PluginSession::createPage(const QString &identifier)
     WizardPage *page = m_plugin.createPage(identifier);
     if (!page)
         return nullptr;
-    page->setPageHost(m_host.get());
+    page->setPageHost(m_variantHost.get());
+    m_variantHost->adopt(page);
     page->initializeParameterControls();
     page->initialUpdate();
     return page;
@@ -346,6 +355,42 @@ void PageSuite::initTestCase()
     }
     flushDeletes();
     QVERIFY(!m_identifiers.isEmpty());
+    m_pageSample = qEnvironmentVariableIntValue("BREVANE_PAGE_SAMPLE");
+    bool seeded = false;
+    m_pageSeed = qEnvironmentVariable("BREVANE_PAGE_SEED").toULongLong(&seeded);
+    if (!seeded) // a new sample every day
+        m_pageSeed = quint64(QDate::currentDate().toJulianDay());
+    if (m_pageSample > 0)
+        qInfo("host behaviours meet %d pages each: BREVANE_PAGE_SAMPLE=%d BREVANE_PAGE_SEED=%llu", m_pageSample,
+              m_pageSample, static_cast<unsigned long long>(m_pageSeed));
+}
+
+QStringList PageSuite::pagesFor(HostBehaviour behaviour) const
+{
+    if (behaviour == HostBehaviour::StandIn || m_pageSample <= 0 || m_pageSample >= m_identifiers.size())
+        return m_identifiers;
+    QRandomGenerator random(m_pageSeed * 31 + quint64(behaviour));
+    QStringList pool = m_identifiers;
+    QStringList sample;
+    while (sample.size() < m_pageSample)
+        sample << pool.takeAt(int(random.bounded(quint32(pool.size()))));
+    return sample;
+}
+
+void PageSuite::answerBoxesWith(std::function<void(QWidget *)> handler)
+{
+    m_watcher.answerAllWith([this, handler](QWidget *box) {
+        if (VariantHost *host = m_session.variantHost())
+            host->boxOpened(box);
+        const HostBehaviours::UserSwitchesPanelOn switching(HostBehaviours::isWarningBox(box));
+        handler(box);
+    });
+}
+
+QString PageSuite::hostBreaches()
+{
+    VariantHost *host = m_session.variantHost();
+    return host ? host->takeBreaches().join(QLatin1Char('\n')) : QString();
 }
 
 void PageSuite::cleanup()
@@ -356,6 +401,8 @@ void PageSuite::cleanup()
     flushDeletes();
     const QStringList warnings = m_warnings->take();
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+    const QString breaches = hostBreaches();
+    QVERIFY2(breaches.isEmpty(), qPrintable(breaches));
 }
 
 void PageSuite::cleanupTestCase()

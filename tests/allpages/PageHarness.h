@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceTypes.h"
+#include "HostVariants.h"
 #include "ModalWatcher.h"
 #include "ParameterStore.h"
 #include "PluginLibrary.h"
@@ -29,8 +30,11 @@ struct PageVariant
     eFieldbusType fieldbus = eFieldbusEtherCAT;
     bool online = true;
     bool readOnly = false;
+    // How the host behaves where the contract leaves it open, and the seed of its chances.
+    HostBehaviour behaviour = HostBehaviour::StandIn;
+    quint64 hostSeed = 0;
 
-    // "KM2-ethercat-online-editable"
+    // "KM2-ethercat-online-editable", and the behaviour unless it is the stand-in's
     QString name() const;
 };
 
@@ -84,6 +88,8 @@ public:
 
     const PluginLibrary &plugin() const { return m_plugin; }
     WorkbenchHost *host() const { return m_host.get(); }
+    // The host the pages get: the workbench's, wrapped in the variant's behaviour.
+    VariantHost *variantHost() const { return m_variantHost.get(); }
     ParameterStore *store() const;
     ReadRecorder *recorder() const { return m_recorder.get(); }
 
@@ -107,6 +113,7 @@ private:
     std::unique_ptr<SimulatedDrive> m_drive;
     std::unique_ptr<ReadRecorder> m_recorder;
     std::unique_ptr<WorkbenchHost> m_host;
+    std::unique_ptr<VariantHost> m_variantHost;
     std::unique_ptr<PageTreeDefinition> m_tree;
     QStringList m_identifiers;
     QSet<QTranslator *> m_translators;
@@ -165,11 +172,21 @@ protected:
     PageVariant variantOf(const QString &identifier, int round) const;
     // A new page set up as the host does and shown at the host's size; the caller owns it.
     WizardPage *showPage(const QString &identifier);
+    // The pages a host behaviour other than the stand-in's meets: all of them, or, with
+    // BREVANE_PAGE_SAMPLE=n, n pages drawn by BREVANE_PAGE_SEED and the behaviour.
+    QStringList pagesFor(HostBehaviour behaviour) const;
+    // Answers every box with the handler, telling the host about each box first; a warning box
+    // answered counts as the user switching a panel on.
+    void answerBoxesWith(std::function<void(QWidget *)> handler);
+    // The host's breaches since the last call, one per line; empty when there are none.
+    QString hostBreaches();
 
     PluginSession m_session;
     std::unique_ptr<WarningCollector> m_warnings;
     ModalWatcher m_watcher;
     QStringList m_identifiers;
+    int m_pageSample = 0;   // 0: every page
+    quint64 m_pageSeed = 0;
 
 private slots:
     void initTestCase();

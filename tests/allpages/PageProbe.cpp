@@ -1,5 +1,7 @@
 #include "PageProbe.h"
 
+#include "HostVariants.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -125,6 +127,8 @@ bool perform(QWidget *page, const Action &action)
     QWidget *widget = find(page, action.key);
     if (!widget || !widget->isVisibleTo(page) || !widget->isEnabled())
         return false;
+    // A control panel may take the axis only while the user clicks its switch-on button.
+    const HostBehaviours::UserSwitchesPanelOn switching(widget->objectName() == QLatin1String("ToolButtonSteuertafelEin"));
     if (!action.link.isEmpty()) {
         auto *label = qobject_cast<QLabel *>(widget);
         if (!label)

@@ -3,6 +3,7 @@
 #include "PageHarness.h"
 #include "PageProbe.h"
 #include "WizardPage.h"
+#include "HostVariants.h"
 #include "WorkbenchHost.h"
 
 #include <QAbstractButton>
@@ -58,7 +59,18 @@ QString RandomInput::step(WizardPage *page)
     auto chosen = weights.cbegin();
     for (int roll = below(total); roll >= chosen->second; ++chosen)
         roll -= chosen->second;
+    // A host may delete the page from inside a call the page makes while it reacts to the drive
+    // or to a click, not while Qt is inside one of the page's own event handlers (typing, keys,
+    // showing, a language switch), which no widget survives.
+    static const QList<Action> deletable = {&RandomInput::writeValue,       &RandomInput::corruptValue,
+                                            &RandomInput::changeElementCount, &RandomInput::removeParameter,
+                                            &RandomInput::restoreParameter, &RandomInput::click,
+                                            &RandomInput::activateLink};
+    VariantHost *host = m_session->variantHost();
+    const bool acting = deletable.contains(chosen->first);
+    host->setUserActing(acting);
     m_recent << (this->*chosen->first)(page);
+    host->setUserActing(false);
     if (m_recent.size() > 15)
         m_recent.removeFirst();
     return m_recent.last();

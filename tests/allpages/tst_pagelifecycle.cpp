@@ -3,6 +3,9 @@
 // hidden, shown again, switched through the three languages, hidden and deleted.
 // A Qt warning on the way (a connection to a missing slot, a picture that cannot be
 // opened, a painter or layout complaint) fails the page.
+// Each page also goes through once under each host behaviour (HostVariants.h), in one of the
+// states, which rotate over the behaviours; the page-deleting host is left to the random run,
+// as the sweep makes no call the host could delete the page from.
 
 #include "PageHarness.h"
 #include "WizardPage.h"
@@ -22,10 +25,23 @@ void TestPageLifecycle::lifecycle_data()
 {
     QTest::addColumn<QString>("identifier");
     QTest::addColumn<int>("round");
+    QTest::addColumn<HostBehaviour>("behaviour");
     for (const QString &identifier : std::as_const(m_identifiers)) {
         for (int round = 0; round < PageVariants::rounds(); ++round)
             QTest::addRow("%s/%s", qPrintable(identifier), qPrintable(variantOf(identifier, round).name()))
-                << identifier << round;
+                << identifier << round << HostBehaviour::StandIn;
+    }
+    const QList<HostBehaviour> behaviours = HostBehaviours::all();
+    for (int index = 1; index < behaviours.size(); ++index) {
+        const HostBehaviour behaviour = behaviours.at(index);
+        if (behaviour == HostBehaviour::DeletesPage)
+            continue;
+        for (const QString &identifier : pagesFor(behaviour)) {
+            const int round = int(index + m_identifiers.indexOf(identifier)) % PageVariants::rounds();
+            PageVariant variant = variantOf(identifier, round);
+            variant.behaviour = behaviour;
+            QTest::addRow("%s/%s", qPrintable(identifier), qPrintable(variant.name())) << identifier << round << behaviour;
+        }
     }
 }
 
@@ -33,7 +49,10 @@ void TestPageLifecycle::lifecycle()
 {
     QFETCH(QString, identifier);
     QFETCH(int, round);
-    const PageVariant variant = variantOf(identifier, round);
+    QFETCH(HostBehaviour, behaviour);
+    PageVariant variant = variantOf(identifier, round);
+    variant.behaviour = behaviour;
+    variant.hostSeed = quint64(round);
     QVERIFY(reset(variant));
     m_warnings->take();
     QPointer<WizardPage> page = showPage(identifier);

@@ -7,6 +7,10 @@
 //   BREVANE_RANDOM_SEED     base seed (default 20261206); each page mixes in its identifier
 //   BREVANE_RANDOM_ACTIONS  actions per page (default 150; a long run takes 10000)
 //   BREVANE_RANDOM_VERBOSE  1: prints every action as it is played
+//   BREVANE_RANDOM_HOST_ACTIONS  actions per page under each other host behaviour (default 60)
+//
+// Every page also meets each host behaviour (HostVariants.h) in a shorter run: what a
+// behaviour changes shows within a few dozen value changes and clicks.
 
 #include "PageHarness.h"
 #include "RandomInput.h"
@@ -45,35 +49,44 @@ private slots:
     void randomInput_data()
     {
         QTest::addColumn<QString>("identifier");
-        for (const QString &identifier : std::as_const(m_identifiers))
-            QTest::newRow(qPrintable(identifier)) << identifier;
+        QTest::addColumn<HostBehaviour>("behaviour");
+        for (HostBehaviour behaviour : HostBehaviours::all()) {
+            const QByteArray suffix = behaviour == HostBehaviour::StandIn ? QByteArray() : " " + HostBehaviours::name(behaviour);
+            for (const QString &identifier : pagesFor(behaviour))
+                QTest::newRow((identifier.toLatin1() + suffix).constData()) << identifier << behaviour;
+        }
     }
     void randomInput();
 
 private:
     const quint64 m_baseSeed = environmentNumber("BREVANE_RANDOM_SEED", 20261206);
     const int m_actions = int(environmentNumber("BREVANE_RANDOM_ACTIONS", 150));
+    const int m_hostActions = int(environmentNumber("BREVANE_RANDOM_HOST_ACTIONS", 60));
     const bool m_verbose = qEnvironmentVariableIntValue("BREVANE_RANDOM_VERBOSE") == 1;
 };
 
 void TestPageRandom::randomInput()
 {
     QFETCH(QString, identifier);
-    const quint64 seed = m_baseSeed ^ identifierHash(identifier);
-    const PageVariant variant = variantOf(identifier, int(seed % quint64(PageVariants::rounds())));
+    QFETCH(HostBehaviour, behaviour);
+    const quint64 seed = m_baseSeed ^ identifierHash(identifier) ^ quint64(behaviour);
+    PageVariant variant = variantOf(identifier, int(seed % quint64(PageVariants::rounds())));
+    variant.behaviour = behaviour;
+    variant.hostSeed = seed;
+    const int actions = behaviour == HostBehaviour::StandIn ? m_actions : m_hostActions;
     // Printed first, so that a crash can be played again too.
     qInfo("%s: BREVANE_RANDOM_SEED=%llu, %d actions, starting %s", qPrintable(identifier),
-          static_cast<unsigned long long>(m_baseSeed), m_actions, qPrintable(variant.name()));
+          static_cast<unsigned long long>(m_baseSeed), actions, qPrintable(variant.name()));
 
     QVERIFY(reset(variant));
     RandomInput input(&m_session, seed);
-    m_watcher.answerAllWith([&input](QWidget *modal) { input.answerModal(modal); });
+    answerBoxesWith([&input](QWidget *modal) { input.answerModal(modal); });
     m_warnings->take();
 
     const auto failure = [&](int action, const QString &what) {
         return QStringLiteral("%1 after action %2 of %3 (BREVANE_RANDOM_SEED=%4 tst_pagerandom randomInput:%5)\n"
                               "last actions:\n  %6")
-            .arg(what).arg(action).arg(m_actions).arg(m_baseSeed).arg(identifier, input.recent().join(QStringLiteral("\n  ")));
+            .arg(what).arg(action).arg(actions).arg(m_baseSeed).arg(QString::fromLatin1(QTest::currentDataTag()), input.recent().join(QStringLiteral("\n  ")));
     };
 
     QPointer<WizardPage> page = showPage(identifier);
@@ -83,13 +96,17 @@ void TestPageRandom::randomInput()
         delete page.data();
         flushDeletes();
     });
-    for (int action = 1; action <= m_actions; ++action) {
+    for (int action = 1; action <= actions; ++action) {
         const QString done = input.step(page);
         if (m_verbose)
             qInfo("%d: %s", action, qPrintable(done));
         QCoreApplication::processEvents();
         const QStringList warnings = m_warnings->take();
         QVERIFY2(warnings.isEmpty(), qPrintable(failure(action, warnings.join(QLatin1Char('\n')))));
+        const QString breaches = hostBreaches();
+        QVERIFY2(breaches.isEmpty(), qPrintable(failure(action, breaches)));
+        if (!page && behaviour == HostBehaviour::DeletesPage) // the host did it; it creates the page anew
+            page = showPage(identifier);
         QVERIFY2(page, qPrintable(failure(action, QStringLiteral("the page was deleted"))));
         // A host's provider need not forgive a read beyond an array as the store does.
         const QStringList overruns = m_session.store()->elementOverruns();
@@ -98,9 +115,11 @@ void TestPageRandom::randomInput()
         if (!page->isVisible())
             page->show();
     }
+    if (behaviour == HostBehaviour::DeletesPage)
+        qInfo("the host deleted the page %d times", m_session.variantHost()->pagesDeleted());
     page->hide();
     QVERIFY2(m_session.store()->cyclicUpdates().isEmpty(),
-             qPrintable(failure(m_actions, QStringLiteral("live values stay on after hiding: ")
+             qPrintable(failure(actions, QStringLiteral("live values stay on after hiding: ")
                                                + m_session.store()->cyclicUpdates().join(QLatin1Char(' ')))));
 }
 

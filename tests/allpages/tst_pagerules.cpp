@@ -2,6 +2,13 @@
 // to any page: switch the language or the device while it is shown, read buttons side by side,
 // turn the project read-only under it, turn the wheel over it, delete it from inside one of its
 // boxes, and give it a drive of 16380 motion blocks.
+//
+// Some rules also run under other host behaviours (HostVariants.h), where a behaviour can
+// change what the rule checks: a page shows the same under every behaviour that only changes
+// how the drive reaches it (sameUnderHost); value changes from inside the host's calls or
+// delivered twice must not write while read-only (readOnlyWhileShown) nor touch a page deleted
+// from its box (deletedFromItsBoxes). Texts, layout, the wheel and hover highlights do not
+// depend on the host's behaviour and run against the stand-in only.
 
 #include "ActionWidget.h"
 #include "ClickableLabel.h"
@@ -17,6 +24,8 @@
 #include <QLayout>
 #include <QPointer>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
@@ -158,55 +167,82 @@ private slots:
     void deviceSwitch();
     void distinctButtons_data() { rows({{" de", Text::German}, {" en", Text::English}, {" fr", Text::French}}); }
     void distinctButtons();
-    void readOnlyWhileShown_data() { rows(withLargeDrive); }
+    void readOnlyWhileShown_data()
+    {
+        rows(withLargeDrive);
+        rows({{""}}, {HostBehaviour::ReportsInCalls, HostBehaviour::DeliversTwice}, false);
+    }
     void readOnlyWhileShown();
     void wheelWithoutFocus_data() { rows({{""}}); }
     void wheelWithoutFocus();
     void areasHighlightOnHover_data() { rows({{""}}); }
     void areasHighlightOnHover();
-    void deletedFromItsBoxes_data() { rows(withLargeDrive); }
+    void deletedFromItsBoxes_data()
+    {
+        rows(withLargeDrive);
+        rows({{""}}, {HostBehaviour::ReportsInCalls}, false);
+    }
     void deletedFromItsBoxes();
     void elementBounds_data() { rows(withLargeDrive); }
     void elementBounds();
     void captionsFit_data();
     void captionsFit();
+    void sameUnderHost_data();
+    void sameUnderHost();
+    void panelSwitching_data();
+    void panelSwitching();
+    void deletedFromHostCalls_data() { rows({{""}}, {HostBehaviour::DeletesPage}); }
+    void deletedFromHostCalls();
 
 private:
-    void rows(const QList<Setting> &settings);
-    bool prepare(int device, int language, int blocks);
+    // Adds the columns unless addColumns is false (a second table of rows for the same test).
+    // Rows for the pages in only, when given, also where the pages are sampled (few and quick).
+    void rows(const QList<Setting> &settings, const QList<HostBehaviour> &behaviours = {HostBehaviour::StandIn},
+              bool addColumns = true, const QStringList &only = {});
+    bool prepare(int device, int language, int blocks, HostBehaviour behaviour = HostBehaviour::StandIn);
     // The page, shown on a fresh drive and host with the device, language and motion blocks given.
     std::unique_ptr<WizardPage> open(const QString &identifier, int device = eDeviceTypeKM2,
-                                     int language = Text::German, int blocks = 0);
+                                     int language = Text::German, int blocks = 0,
+                                     HostBehaviour behaviour = HostBehaviour::StandIn);
     // The page after a switch shows what the same page created now shows.
     void sameAsFresh(const QString &identifier, const WizardPage *lived, QStringList (*seen)(const QWidget *));
 };
 
-void TestPageRules::rows(const QList<Setting> &settings)
+void TestPageRules::rows(const QList<Setting> &settings, const QList<HostBehaviour> &behaviours, bool addColumns,
+                         const QStringList &only)
 {
-    QTest::addColumn<QString>("identifier");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
-    QTest::addColumn<int>("blocks");
-    for (const QString &identifier : std::as_const(m_identifiers)) {
-        for (const Setting &setting : settings)
-            QTest::newRow((identifier.toLatin1() + setting.name).constData())
-                << identifier << setting.first << setting.second << setting.blocks;
+    if (addColumns) {
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<int>("blocks");
+        QTest::addColumn<HostBehaviour>("behaviour");
+    }
+    for (HostBehaviour behaviour : behaviours) {
+        const QByteArray suffix = behaviour == HostBehaviour::StandIn ? QByteArray() : " " + HostBehaviours::name(behaviour);
+        for (const QString &identifier : only.isEmpty() ? pagesFor(behaviour) : only) {
+            for (const Setting &setting : settings)
+                QTest::newRow((identifier.toLatin1() + setting.name + suffix).constData())
+                    << identifier << setting.first << setting.second << setting.blocks << behaviour;
+        }
     }
 }
 
-bool TestPageRules::prepare(int device, int language, int blocks)
+bool TestPageRules::prepare(int device, int language, int blocks, HostBehaviour behaviour)
 {
     PageVariant variant;
     variant.device = eDeviceType(device);
+    variant.behaviour = behaviour;
     if (!reset(variant) || !growBlocks(m_session.store(), blocks))
         return false;
     m_session.setLanguage(language);
     return true;
 }
 
-std::unique_ptr<WizardPage> TestPageRules::open(const QString &identifier, int device, int language, int blocks)
+std::unique_ptr<WizardPage> TestPageRules::open(const QString &identifier, int device, int language, int blocks,
+                                                HostBehaviour behaviour)
 {
-    return std::unique_ptr<WizardPage>(prepare(device, language, blocks) ? showPage(identifier) : nullptr);
+    return std::unique_ptr<WizardPage>(prepare(device, language, blocks, behaviour) ? showPage(identifier) : nullptr);
 }
 
 void TestPageRules::sameAsFresh(const QString &identifier, const WizardPage *lived, QStringList (*seen)(const QWidget *))
@@ -306,14 +342,15 @@ void TestPageRules::readOnlyWhileShown()
 {
     QFETCH(QString, identifier);
     QFETCH(int, blocks);
-    const auto page = open(identifier, eDeviceTypeKM2, Text::German, blocks);
+    QFETCH(HostBehaviour, behaviour);
+    const auto page = open(identifier, eDeviceTypeKM2, Text::German, blocks, behaviour);
     QVERIFY(page);
     WorkbenchHost *host = m_session.host();
     ParameterStore *store = m_session.store();
     host->setReadOnly(true);
     QCoreApplication::processEvents();
     // Boxes are accepted, so that whatever would write after one does.
-    m_watcher.answerAllWith([](QWidget *modal) {
+    answerBoxesWith([](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         for (auto button : {QMessageBox::Yes, QMessageBox::Ok}) {
             if (QAbstractButton *accept = box ? box->button(button) : nullptr)
@@ -400,7 +437,8 @@ void TestPageRules::deletedFromItsBoxes()
 {
     QFETCH(QString, identifier);
     QFETCH(int, blocks);
-    QVERIFY(prepare(eDeviceTypeKM2, Text::German, blocks));
+    QFETCH(HostBehaviour, behaviour);
+    QVERIFY(prepare(eDeviceTypeKM2, Text::German, blocks, behaviour));
     for (const QString &other : m_session.identifiers()) {
         if (other != identifier)
             m_session.host()->hidePage(other);
@@ -413,7 +451,10 @@ void TestPageRules::deletedFromItsBoxes()
         if (!page)
             page.reset(showPage(identifier));
         QVERIFY(page);
-        m_watcher.actOnNext([&page] { page.reset(); });
+        m_watcher.actOnNext([this, &page] {
+            m_session.variantHost()->boxOpened(QApplication::activeModalWidget());
+            page.reset();
+        });
         QSignalSpy jumps(m_session.host(), &WorkbenchHost::currentPageChanged);
         PageProbe::perform(page.get(), action);
         QCoreApplication::processEvents();
@@ -526,6 +567,146 @@ void TestPageRules::captionsFit()
         }
     }
     VERIFY_NONE(faults);
+}
+
+void TestPageRules::sameUnderHost_data()
+{
+    QList<HostBehaviour> behaviours = HostBehaviours::all();
+    behaviours.removeIf([](HostBehaviour behaviour) {
+        return behaviour == HostBehaviour::StandIn || !HostBehaviours::showsAsStandIn(behaviour);
+    });
+    rows({{""}}, behaviours);
+}
+
+// A host that reports value changes from inside its calls or twice, answers 0 elements for a
+// plain parameter or hands out another living space serves the same drive: the page shows what
+// it shows against the stand-in.
+void TestPageRules::sameUnderHost()
+{
+    QFETCH(QString, identifier);
+    QFETCH(HostBehaviour, behaviour);
+    // A parameter label that shows the living space shows the one the host hands out.
+    const QRegularExpression variantSpace(QStringLiteral(": %1:(?=[A-Z]\\d)").arg(int(HostBehaviours::otherLivingSpace)));
+    const QString standInSpace = QStringLiteral(": %1:").arg(int(m_session.host()->livingSpace()));
+    const auto seen = [&](const QWidget *page) {
+        return (textsAndWidgets(page) + states(page)).replaceInStrings(variantSpace, standInSpace);
+    };
+    QStringList standIn;
+    {
+        const auto page = open(identifier);
+        QVERIFY(page);
+        QCoreApplication::processEvents();
+        standIn = seen(page.get());
+    }
+    flushDeletes();
+    const auto page = open(identifier, eDeviceTypeKM2, Text::German, 0, behaviour);
+    QVERIFY(page);
+    QCoreApplication::processEvents();
+    const QStringList changed = difference(standIn, seen(page.get()));
+    QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("against the stand-in:\n  ") + changed.join(QStringLiteral("\n  "))));
+}
+
+void TestPageRules::panelSwitching_data()
+{
+    QStringList panels;
+    for (const QString &identifier : std::as_const(m_identifiers)) {
+        const std::unique_ptr<WizardPage> probe(m_session.plugin().createPage(identifier));
+        if (probe && probe->findChild<QAbstractButton *>(QStringLiteral("ToolButtonSteuertafelEin")))
+            panels << identifier;
+    }
+    flushDeletes();
+    QList<HostBehaviour> behaviours = HostBehaviours::all();
+    behaviours.removeAll(HostBehaviour::DeletesPage); // the random run has it; here the test owns the page
+    rows({{""}}, behaviours, true, panels);
+}
+
+// The user switches a control panel on and off, both after the warning, and on again, and then
+// leaves the page, which is deleted while the panel is on. Under every host behaviour the host
+// sees a start only from the switch-on click, no panel operation inside another, one warning
+// box at a time, and the axis given back once the page is hidden or gone.
+void TestPageRules::panelSwitching()
+{
+    QFETCH(QString, identifier);
+    QFETCH(HostBehaviour, behaviour);
+    auto page = open(identifier, eDeviceTypeKM2, Text::German, 0, behaviour);
+    QVERIFY(page);
+    answerBoxesWith([](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr)
+            ok->click();
+        else if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    });
+    const auto click = [&page](const char *name) {
+        const auto *button = page->findChild<QAbstractButton *>(QLatin1String(name));
+        if (button)
+            PageProbe::perform(page.get(), {PageProbe::key(button, page.get()), QString()});
+        QCoreApplication::processEvents();
+    };
+    // The drive reports its state, outside any click: a panel that was refused must not try again now.
+    const auto driveReports = [this] {
+        ParameterStore *store = m_session.store();
+        const int space = m_session.host()->livingSpace();
+        const QString was = store->value(QStringLiteral("E49"), space);
+        store->setValue(QStringLiteral("E49"), space, 0, QString::number(was.toLongLong() ^ 0x100));
+        store->setValue(QStringLiteral("E49"), space, 0, was);
+        QCoreApplication::processEvents();
+    };
+    click("ToolButtonSteuertafelEin");
+    if (behaviour == HostBehaviour::StandIn)
+        QVERIFY2(m_session.variantHost()->holdsPanel(), "switched on, the panel does not hold the axis");
+    driveReports();
+    click("ToolButtonFreigabe");
+    driveReports();
+    click("ToolButtonSteuertafelEin");
+    click("ToolButtonSteuertafelEin");
+    page->hide();
+    page->show();
+    click("ToolButtonSteuertafelEin");
+    page.reset();
+    flushDeletes();
+}
+
+// The host deletes the page from inside the first call the page makes while the user clicks
+// something or the drive changes a value the page reads; the page is created anew after each.
+// Nothing of a deleted page may be touched (the sanitizer build sees it), and no axis stays taken.
+void TestPageRules::deletedFromHostCalls()
+{
+    QFETCH(QString, identifier);
+    QVERIFY(prepare(eDeviceTypeKM2, Text::German, 0, HostBehaviour::DeletesPage));
+    VariantHost *host = m_session.variantHost();
+    ParameterStore *store = m_session.store();
+    answerBoxesWith([](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr)
+            ok->click();
+        else if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    });
+    QPointer<WizardPage> page = showPage(identifier);
+    QVERIFY(page);
+    const auto deletePage = qScopeGuard([&page] {
+        delete page.data();
+        flushDeletes();
+    });
+    const auto acting = [&](const std::function<void()> &act) {
+        host->setUserActing(true);
+        act();
+        host->setUserActing(false);
+        QCoreApplication::processEvents();
+        if (!page)
+            page = showPage(identifier);
+    };
+    for (const PageProbe::Action &action : PageProbe::actions(page))
+        acting([&] { PageProbe::perform(page, action); });
+    const int space = m_session.host()->livingSpace();
+    for (const QString &coordinate : m_session.recorder()->coordinatesRead()) {
+        const QString was = store->value(coordinate, space);
+        acting([&] { store->setValue(coordinate, space, 0, was == QLatin1String("1") ? QStringLiteral("0") : QStringLiteral("1")); });
+        acting([&] { store->setValue(coordinate, space, 0, was); });
+    }
+    QVERIFY(page);
+    qInfo("the host deleted the page %d times", host->pagesDeleted());
 }
 
 QTEST_MAIN(TestPageRules)

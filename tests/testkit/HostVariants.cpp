@@ -1,0 +1,460 @@
+#include "HostVariants.h"
+
+#include <QApplication>
+#include <QDynamicPropertyChangeEvent>
+#include <QMessageBox>
+#include <QMetaMethod>
+#include <QWidget>
+
+// ---- behaviours
+
+QList<HostBehaviour> HostBehaviours::all()
+{
+    return {HostBehaviour::StandIn,         HostBehaviour::ReportsInCalls,   HostBehaviour::ReportsReleased,
+            HostBehaviour::PlainCountZero,  HostBehaviour::DeliversTwice,    HostBehaviour::OtherLivingSpace,
+            HostBehaviour::RefusesStart,    HostBehaviour::RefusesAtRandom,  HostBehaviour::DeletesPage};
+}
+
+QByteArray HostBehaviours::name(HostBehaviour behaviour)
+{
+    switch (behaviour) {
+    case HostBehaviour::StandIn: return "stand-in";
+    case HostBehaviour::ReportsInCalls: return "reports-in-calls";
+    case HostBehaviour::ReportsReleased: return "reports-released";
+    case HostBehaviour::PlainCountZero: return "plain-count-0";
+    case HostBehaviour::DeliversTwice: return "delivers-twice";
+    case HostBehaviour::OtherLivingSpace: return "other-living-space";
+    case HostBehaviour::RefusesStart: return "refuses-start";
+    case HostBehaviour::RefusesAtRandom: return "refuses-at-random";
+    case HostBehaviour::DeletesPage: return "deletes-page";
+    }
+    return "unknown";
+}
+
+bool HostBehaviours::showsAsStandIn(HostBehaviour behaviour)
+{
+    // A refused start or a deleted page changes what a user sees, on purpose; the others only
+    // change how the same drive reaches the page.
+    return behaviour != HostBehaviour::RefusesStart && behaviour != HostBehaviour::RefusesAtRandom
+        && behaviour != HostBehaviour::DeletesPage;
+}
+
+namespace {
+int g_switchingOn = 0;
+}
+
+HostBehaviours::UserSwitchesPanelOn::UserSwitchesPanelOn(bool active) : m_active(active)
+{
+    g_switchingOn += m_active ? 1 : 0;
+}
+
+HostBehaviours::UserSwitchesPanelOn::~UserSwitchesPanelOn()
+{
+    g_switchingOn -= m_active ? 1 : 0;
+}
+
+bool HostBehaviours::userSwitchesPanelOn()
+{
+    return g_switchingOn > 0;
+}
+
+bool HostBehaviours::isWarningBox(const QWidget *widget)
+{
+    const auto *box = qobject_cast<const QMessageBox *>(widget);
+    return box && box->icon() == QMessageBox::Warning;
+}
+
+// ---- parameters
+
+VariantParameter::VariantParameter(VariantHost *host, const QSharedPointer<ParameterInformation> &information,
+                                   const QSharedPointer<ParameterObject> &object)
+    : m_host(host), m_information(information), m_object(object), m_informationKey(information.get()),
+      m_objectKey(object.get()), m_coordinate(information ? information->coordinate() : ParameterCoordinate())
+{
+    if (information) {
+        connect(information.get(), &ParameterInformation::valueChanged, this, &VariantParameter::relay);
+        connect(information.get(), &ParameterInformation::visibilityChanged, this, &ParameterInformation::visibilityChanged);
+    }
+}
+
+bool VariantParameter::wraps(const ParameterInformation *information, const ParameterObject *object) const
+{
+    return information == m_informationKey && object == m_objectKey && !m_information.isNull();
+}
+
+void VariantParameter::relay(const ParameterAddress &address)
+{
+    // A slot may look the parameter up again; this object must outlive its own signal.
+    const QSharedPointer<VariantParameter> self = sharedFromThis();
+    emit valueChanged(address);
+    if (m_host->behaviour() == HostBehaviour::DeliversTwice)
+        emit valueChanged(address);
+}
+
+void VariantParameter::report()
+{
+    const auto information = m_information.toStrongRef();
+    if (!information || !isSignalConnected(QMetaMethod::fromSignal(&ParameterInformation::valueChanged)))
+        return;
+    const QSharedPointer<VariantParameter> self = sharedFromThis();
+    emit valueChanged(ParameterAddress(0, m_coordinate.group(), m_coordinate.line(), 0));
+}
+
+eLivingSpace VariantParameter::inner(eLivingSpace livingSpace) const
+{
+    return m_host->innerLivingSpace(livingSpace);
+}
+
+#define FORWARD(pointer, fallback, call)                                                                           \
+    if (const auto target = pointer.toStrongRef())                                                                 \
+        return target->call;                                                                                       \
+    return fallback;
+
+bool VariantParameter::isGlobal() const { FORWARD(m_information, false, isGlobal()) }
+bool VariantParameter::isNewDefinition() const { FORWARD(m_information, false, isNewDefinition()) }
+
+unsigned short VariantParameter::elementCount() const
+{
+    const auto information = m_information.toStrongRef();
+    const unsigned short count = information ? information->elementCount() : 0;
+    return count == 1 && m_host->behaviour() == HostBehaviour::PlainCountZero ? 0 : count;
+}
+
+bool VariantParameter::hasProperty(unsigned short element, int id) const { FORWARD(m_information, false, hasProperty(element, id)) }
+bool VariantParameter::isInLivingSpace(eLivingSpace space) const { FORWARD(m_information, false, isInLivingSpace(inner(space))) }
+QString VariantParameter::displayText(eLivingSpace space, unsigned short element, bool flag) const
+{
+    FORWARD(m_information, QString(), displayText(inner(space), element, flag))
+}
+QString VariantParameter::rawValueText(eLivingSpace space, unsigned short element, bool flag) const
+{
+    FORWARD(m_information, QString(), rawValueText(inner(space), element, flag))
+}
+QString VariantParameter::valueText(eLivingSpace space, unsigned short element, bool flag) const
+{
+    FORWARD(m_information, QString(), valueText(inner(space), element, flag))
+}
+bool VariantParameter::isHidden(eLivingSpace space, unsigned short element) const
+{
+    FORWARD(m_information, false, isHidden(inner(space), element))
+}
+bool VariantParameter::isVisible(eLivingSpace space, unsigned short element) const
+{
+    FORWARD(m_information, false, isVisible(inner(space), element))
+}
+unsigned short VariantParameter::dataType(unsigned short element) const { FORWARD(m_information, 0, dataType(element)) }
+QHash<qint64, QString> VariantParameter::selectionTexts(eLivingSpace space, unsigned short element) const
+{
+    FORWARD(m_information, (QHash<qint64, QString>()), selectionTexts(inner(space), element))
+}
+Text VariantParameter::name() const { FORWARD(m_information, Text(), name()) }
+ParameterCoordinate VariantParameter::coordinate() const { return m_coordinate; }
+ParameterProperty VariantParameter::property(unsigned short element, int id) const
+{
+    FORWARD(m_object, ParameterProperty(), property(element, id))
+}
+QString VariantParameter::defaultValueText(eLivingSpace space, unsigned short element, bool flag) const
+{
+    FORWARD(m_object, QString(), defaultValueText(inner(space), element, flag))
+}
+
+#undef FORWARD
+
+void VariantParameter::setCyclicUpdate(eLivingSpace space, unsigned short element, bool on)
+{
+    if (const auto information = m_information.toStrongRef())
+        information->setCyclicUpdate(inner(space), element, on);
+}
+
+bool VariantParameter::written(const char *operation, unsigned short element, const QString &text)
+{
+    if (m_host->isReadOnly())
+        m_host->breach(QStringLiteral("%1(%2.%3, \"%4\") while the host is read-only")
+                           .arg(QLatin1String(operation), m_coordinate.toText()).arg(element).arg(text));
+    return !m_object.isNull();
+}
+
+void VariantParameter::setElementCount(unsigned short count)
+{
+    if (m_host->isReadOnly())
+        m_host->breach(QStringLiteral("setElementCount(%1, %2) while the host is read-only").arg(m_coordinate.toText()).arg(count));
+    if (const auto object = m_object.toStrongRef())
+        object->setElementCount(count);
+}
+
+void VariantParameter::setValue(eLivingSpace space, unsigned short element, const QString &text)
+{
+    if (written("setValue", element, text))
+        m_object.toStrongRef()->setValue(inner(space), element, text);
+}
+
+void VariantParameter::setValueText(eLivingSpace space, unsigned short element, const QString &text)
+{
+    if (written("setValueText", element, text))
+        m_object.toStrongRef()->setValueText(inner(space), element, text);
+}
+
+void VariantParameter::setElementValue(eLivingSpace space, unsigned short element, const QString &text)
+{
+    if (written("setElementValue", element, text))
+        m_object.toStrongRef()->setElementValue(inner(space), element, text);
+}
+
+// ---- provider
+
+VariantProvider::VariantProvider(VariantHost *host, ParameterProvider *inner) : m_host(host), m_inner(inner)
+{
+    connect(inner, &ParameterProvider::onlineChanged, this, &ParameterProvider::onlineChanged);
+    connect(inner, &ParameterProvider::readOnlyChanged, this, &ParameterProvider::readOnlyChanged);
+}
+
+QSharedPointer<VariantParameter> VariantProvider::wrap(const ParameterCoordinate &coordinate) const
+{
+    const auto information = m_inner->information(coordinate).toStrongRef();
+    const auto object = m_inner->parameter(coordinate).toStrongRef();
+    auto it = m_parameters.find(coordinate);
+    if (!information) {
+        // Gone from the drive: so is the handle handed out for it.
+        if (it != m_parameters.end())
+            m_parameters.erase(it);
+        return {};
+    }
+    if (it != m_parameters.end() && it.value()->wraps(information.get(), object.get()))
+        return it.value();
+    const auto wrapped = QSharedPointer<VariantParameter>::create(m_host, information, object);
+    m_parameters.insert(coordinate, wrapped);
+    return wrapped;
+}
+
+QWeakPointer<ParameterInformation> VariantProvider::information(const ParameterCoordinate &coordinate) const
+{
+    return wrap(coordinate);
+}
+
+QWeakPointer<ParameterObject> VariantProvider::parameter(const ParameterCoordinate &coordinate) const
+{
+    const auto wrapped = wrap(coordinate);
+    // Only when the drive hands out a read/write object too.
+    if (!wrapped || m_inner->parameter(coordinate).isNull())
+        return {};
+    return wrapped;
+}
+
+void VariantProvider::reportWatched()
+{
+    // The panels' inputs first, as a host refreshing the axis state would send them.
+    static const QStringList first = {QStringLiteral("E48"), QStringLiteral("E49"), QStringLiteral("E81"),
+                                      QStringLiteral("E82"), QStringLiteral("A900"), QStringLiteral("A918")};
+    QList<QSharedPointer<VariantParameter>> order;
+    for (const QString &coordinate : first) {
+        if (const auto wrapped = m_parameters.value(ParameterCoordinate(coordinate)))
+            order << wrapped;
+    }
+    for (const auto &wrapped : std::as_const(m_parameters)) {
+        if (!order.contains(wrapped))
+            order << wrapped;
+    }
+    for (const auto &wrapped : std::as_const(order))
+        wrapped->report();
+}
+
+// ---- host
+
+VariantHost::VariantHost(WizardPageHost *inner, HostBehaviour behaviour, quint64 seed, QObject *parent)
+    : WizardPageHost(parent), m_inner(inner), m_behaviour(behaviour), m_random(seed),
+      m_provider(std::make_unique<VariantProvider>(this, inner->parameterProvider()))
+{
+    // The motion-block hand-over property lives on the host the pages see and on the wrapped one.
+    for (const QByteArray &name : inner->dynamicPropertyNames())
+        setProperty(name.constData(), inner->property(name.constData()));
+    inner->installEventFilter(this);
+}
+
+VariantHost::~VariantHost()
+{
+    if (m_inner)
+        m_inner->removeEventFilter(this);
+}
+
+eLivingSpace VariantHost::livingSpace() const
+{
+    return m_behaviour == HostBehaviour::OtherLivingSpace ? HostBehaviours::otherLivingSpace : m_inner->livingSpace();
+}
+
+eLivingSpace VariantHost::innerLivingSpace(eLivingSpace livingSpace) const
+{
+    return m_behaviour == HostBehaviour::OtherLivingSpace && livingSpace == HostBehaviours::otherLivingSpace ? m_inner->livingSpace()
+                                                                                           : livingSpace;
+}
+
+void VariantHost::adopt(QWidget *page)
+{
+    if (m_page)
+        m_page->removeEventFilter(this);
+    m_page = page;
+    page->installEventFilter(this);
+    connect(page, &QObject::destroyed, this, [this] { checkReleased("deleted"); });
+}
+
+bool VariantHost::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_inner && event->type() == QEvent::DynamicPropertyChange) {
+        const QByteArray name = static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName();
+        if (property(name.constData()) != m_inner->property(name.constData()))
+            setProperty(name.constData(), m_inner->property(name.constData()));
+    }
+    if (watched == m_page && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        // A widget cannot be deleted inside its own show or hide: the page is delivered the event
+        // here, so that the host knows when it is inside one.
+        ++m_visibilityChanges;
+        const QPointer<QObject> page(watched);
+        static_cast<QObject *>(watched)->event(event);
+        --m_visibilityChanges;
+        if (page && event->type() == QEvent::Hide)
+            checkReleased("hidden");
+        return true;
+    }
+    return WizardPageHost::eventFilter(watched, event);
+}
+
+bool VariantHost::event(QEvent *event)
+{
+    if (event->type() == QEvent::DynamicPropertyChange) {
+        const QByteArray name = static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName();
+        if (m_inner->property(name.constData()) != property(name.constData()))
+            m_inner->setProperty(name.constData(), property(name.constData()));
+    }
+    return WizardPageHost::event(event);
+}
+
+void VariantHost::checkReleased(const char *when)
+{
+    if (m_panelHeld)
+        breach(QStringLiteral("the axis is still taken (started, not stopped) after the page was %1").arg(QLatin1String(when)));
+}
+
+void VariantHost::breach(const QString &what)
+{
+    const QString line = QStringLiteral("host %1: %2").arg(QLatin1String(HostBehaviours::name(m_behaviour)), what);
+    if (!m_breaches.contains(line))
+        m_breaches << line;
+}
+
+QStringList VariantHost::takeBreaches()
+{
+    return std::exchange(m_breaches, {});
+}
+
+void VariantHost::boxOpened(QWidget *box)
+{
+    int warnings = 0;
+    for (const QWidget *widget : QApplication::topLevelWidgets())
+        warnings += widget->isVisible() && HostBehaviours::isWarningBox(widget) ? 1 : 0;
+    if (warnings > 1)
+        breach(QStringLiteral("%1 warning boxes open at once (\"%2\")").arg(warnings).arg(box->windowTitle()));
+    report();
+}
+
+void VariantHost::report()
+{
+    const bool reports = m_behaviour == HostBehaviour::ReportsInCalls
+        || (m_behaviour == HostBehaviour::ReportsReleased && !m_panelHeld);
+    // Not again from the calls the pages make while they take a report in.
+    if (!reports || m_reporting > 0)
+        return;
+    ++m_reporting;
+    m_provider->reportWatched();
+    --m_reporting;
+}
+
+bool VariantHost::enter(const QString &call, bool panelOperation)
+{
+    if (m_behaviour == HostBehaviour::DeletesPage && m_userActing && m_visibilityChanges == 0 && m_page
+        && m_page->isVisible()) {
+        // The host ignores what a page it deleted asked of it; what the page's destructor asks
+        // it still does.
+        ++m_pagesDeleted;
+        delete m_page.data();
+        return false;
+    }
+    if (panelOperation) {
+        if (!m_panelCall.isEmpty())
+            breach(QStringLiteral("%1 entered from inside %2").arg(call, m_panelCall));
+        m_panelCall = call;
+    }
+    return true;
+}
+
+void VariantHost::leave(bool panelOperation)
+{
+    // Still inside the call: a page that answers a value change with another panel operation
+    // enters it from inside this one.
+    report();
+    if (panelOperation)
+        m_panelCall.clear();
+}
+
+void VariantHost::run(const QString &call, bool panelOperation, const std::function<void()> &forward)
+{
+    if (!enter(call, panelOperation))
+        return;
+    forward();
+    leave(panelOperation);
+}
+
+void VariantHost::jumpToPage(const QString &identifier, const QString &elementName)
+{
+    run(QStringLiteral("jumpToPage(%1)").arg(identifier), false, [&] { m_inner->jumpToPage(identifier, elementName); });
+}
+
+void VariantHost::showPage(const QString &identifier)
+{
+    run(QStringLiteral("showPage(%1)").arg(identifier), false, [&] { m_inner->showPage(identifier); });
+}
+
+void VariantHost::hidePage(const QString &identifier)
+{
+    run(QStringLiteral("hidePage(%1)").arg(identifier), false, [&] { m_inner->hidePage(identifier); });
+}
+
+void VariantHost::requestParameterInput(const QString &prompt)
+{
+    run(QStringLiteral("requestParameterInput(%1)").arg(prompt), false, [&] { m_inner->requestParameterInput(prompt); });
+}
+
+int VariantHost::startControlPanel(const QString &coordinate)
+{
+    const QString call = QStringLiteral("startControlPanel(%1)").arg(coordinate);
+    if (!HostBehaviours::userSwitchesPanelOn())
+        breach(call + QStringLiteral(" while the user switches no panel on"));
+    if (!enter(call, true))
+        return 0;
+    int handle = 0;
+    const bool refused = m_behaviour == HostBehaviour::RefusesStart
+        || (m_behaviour == HostBehaviour::RefusesAtRandom && m_random.bounded(2) == 0);
+    if (!refused)
+        handle = m_inner->startControlPanel(coordinate);
+    m_panelHeld = m_panelHeld || handle != 0;
+    leave(true);
+    return handle;
+}
+
+void VariantHost::stopControlPanel()
+{
+    run(QStringLiteral("stopControlPanel()"), true, [this] {
+        m_inner->stopControlPanel();
+        m_panelHeld = false;
+    });
+}
+
+void VariantHost::setControlPanelFlag(bool on)
+{
+    run(QStringLiteral("setControlPanelFlag(%1)").arg(on ? "true" : "false"), true,
+        [this, on] { m_inner->setControlPanelFlag(on); });
+}
+
+void VariantHost::setControlPanelBit(int bit, bool on)
+{
+    run(QStringLiteral("setControlPanelBit(%1, %2)").arg(bit).arg(on ? "true" : "false"), true,
+        [this, bit, on] { m_inner->setControlPanelBit(bit, on); });
+}

@@ -1,0 +1,208 @@
+#pragma once
+
+#include "ParameterProvider.h"
+#include "WizardPageHost.h"
+
+#include <QEnableSharedFromThis>
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QSharedPointer>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// What a host may do where the pages' contract leaves it open. Each behaviour wraps any
+// WizardPageHost and its ParameterProvider, so the every-page tests run the pages against
+// hosts that behave differently from the workbench.
+enum class HostBehaviour {
+    StandIn,          // forwards every call as it is
+    ReportsInCalls,   // value changes of everything watched, from inside each host call and while a box is open
+    ReportsReleased,  // the same, only from calls made while no panel holds the axis
+    PlainCountZero,   // a parameter of one element answers elementCount() 0
+    DeliversTwice,    // every value change arrives twice
+    OtherLivingSpace, // hands out a living space the stand-in never uses
+    RefusesStart,     // startControlPanel always answers 0
+    RefusesAtRandom,  // startControlPanel answers 0 at random (seeded)
+    DeletesPage,      // deletes the page on entry of a call it gets while the user acts on it
+};
+
+namespace HostBehaviours {
+// The living space of the host that hands out another one: axis 5 of a host with more axes.
+constexpr eLivingSpace otherLivingSpace = eLivingSpace(5);
+
+QList<HostBehaviour> all();
+QByteArray name(HostBehaviour behaviour);
+// Whether a page must show under the behaviour exactly what it shows under the stand-in.
+bool showsAsStandIn(HostBehaviour behaviour);
+
+// While one of these lives, the user is switching a control panel on (a click on the switch-on
+// button, an answer to a warning box): the only time a page may start a panel.
+class UserSwitchesPanelOn
+{
+public:
+    explicit UserSwitchesPanelOn(bool active = true);
+    ~UserSwitchesPanelOn();
+    UserSwitchesPanelOn(const UserSwitchesPanelOn &) = delete;
+    UserSwitchesPanelOn &operator=(const UserSwitchesPanelOn &) = delete;
+
+private:
+    bool m_active;
+};
+bool userSwitchesPanelOn();
+
+// Whether the widget is a warning message box.
+bool isWarningBox(const QWidget *widget);
+} // namespace HostBehaviours
+
+class VariantHost;
+
+// One parameter as the variant's provider hands it out: forwards to the wrapped provider's
+// objects, with the behaviour's element count, living space and value-change delivery.
+class VariantParameter : public ParameterInformation, public ParameterObject, public QEnableSharedFromThis<VariantParameter>
+{
+    Q_OBJECT
+public:
+    VariantParameter(VariantHost *host, const QSharedPointer<ParameterInformation> &information,
+                     const QSharedPointer<ParameterObject> &object);
+
+    bool wraps(const ParameterInformation *information, const ParameterObject *object) const;
+    // Emits valueChanged for element 0, when anything listens and the parameter still exists.
+    void report();
+
+    bool isGlobal() const override;
+    bool isNewDefinition() const override;
+    unsigned short elementCount() const override;
+    bool hasProperty(unsigned short element, int propertyId) const override;
+    bool isInLivingSpace(eLivingSpace livingSpace) const override;
+    QString displayText(eLivingSpace livingSpace, unsigned short element, bool flag) const override;
+    QString rawValueText(eLivingSpace livingSpace, unsigned short element, bool flag) const override;
+    QString valueText(eLivingSpace livingSpace, unsigned short element, bool flag) const override;
+    bool isHidden(eLivingSpace livingSpace, unsigned short element) const override;
+    bool isVisible(eLivingSpace livingSpace, unsigned short element) const override;
+    unsigned short dataType(unsigned short element) const override;
+    QHash<qint64, QString> selectionTexts(eLivingSpace livingSpace, unsigned short element) const override;
+    void setCyclicUpdate(eLivingSpace livingSpace, unsigned short element, bool on) override;
+    Text name() const override;
+    ParameterCoordinate coordinate() const override;
+
+    ParameterProperty property(unsigned short element, int propertyId) const override;
+    QString defaultValueText(eLivingSpace livingSpace, unsigned short element, bool flag) const override;
+    void setElementCount(unsigned short count) override;
+    void setValue(eLivingSpace livingSpace, unsigned short element, const QString &text) override;
+    void setValueText(eLivingSpace livingSpace, unsigned short element, const QString &text) override;
+    void setElementValue(eLivingSpace livingSpace, unsigned short element, const QString &text) override;
+
+private:
+    void relay(const ParameterAddress &address);
+    bool written(const char *operation, unsigned short element, const QString &text);
+    eLivingSpace inner(eLivingSpace livingSpace) const;
+
+    VariantHost *m_host;
+    QWeakPointer<ParameterInformation> m_information;
+    QWeakPointer<ParameterObject> m_object;
+    const ParameterInformation *m_informationKey;
+    const ParameterObject *m_objectKey;
+    ParameterCoordinate m_coordinate;
+};
+
+class VariantProvider : public ParameterProvider
+{
+    Q_OBJECT
+public:
+    VariantProvider(VariantHost *host, ParameterProvider *inner);
+
+    QWeakPointer<ParameterInformation> information(const ParameterCoordinate &coordinate) const override;
+    QWeakPointer<ParameterObject> parameter(const ParameterCoordinate &coordinate) const override;
+    bool isOnline() const override { return m_inner->isOnline(); }
+    bool isReadOnly() const override { return m_inner->isReadOnly(); }
+
+    // Every parameter a page watches reports a value change (its value as it is).
+    void reportWatched();
+
+private:
+    QSharedPointer<VariantParameter> wrap(const ParameterCoordinate &coordinate) const;
+
+    VariantHost *m_host;
+    ParameterProvider *m_inner;
+    mutable QHash<ParameterCoordinate, QSharedPointer<VariantParameter>> m_parameters;
+};
+
+// The host as the behaviour has it, and the checks that hold for every host: no panel operation
+// entered from inside another, a panel started only while the user switches it on, no axis held
+// once its page is hidden or gone, no write while read-only, one warning box at a time. A breach
+// is kept until the test takes it.
+class VariantHost : public WizardPageHost
+{
+    Q_OBJECT
+public:
+    VariantHost(WizardPageHost *inner, HostBehaviour behaviour, quint64 seed, QObject *parent = nullptr);
+    ~VariantHost() override;
+
+    HostBehaviour behaviour() const { return m_behaviour; }
+    WizardPageHost *inner() const { return m_inner; }
+    // Maps the living space handed out to the wrapped host's.
+    eLivingSpace innerLivingSpace(eLivingSpace livingSpace) const;
+
+    // The page the host serves: its hiding and deletion are watched.
+    void adopt(QWidget *page);
+    // While set, the user (or the drive) acts on the adopted page; a page-deleting host deletes
+    // it from inside the next call it gets then.
+    void setUserActing(bool acting) { m_userActing = acting; }
+    int pagesDeleted() const { return m_pagesDeleted; }
+    // A box or dialog opened; the host reports from inside it and counts warning boxes.
+    void boxOpened(QWidget *box);
+    bool holdsPanel() const { return m_panelHeld; }
+
+    void breach(const QString &what);
+    QStringList takeBreaches();
+
+    bool isReadOnly() const override { return m_inner->isReadOnly(); }
+    bool isOnline() const override { return m_inner->isOnline(); }
+    eLivingSpace livingSpace() const override;
+    ParameterProvider *parameterProvider() const override { return m_provider.get(); }
+    bool containsPage(const QString &identifier) const override { return m_inner->containsPage(identifier); }
+    void jumpToPage(const QString &identifier, const QString &elementName) override;
+    bool isPageVisible(const QString &identifier) const override { return m_inner->isPageVisible(identifier); }
+    void showPage(const QString &identifier) override;
+    void hidePage(const QString &identifier) override;
+    void requestParameterInput(const QString &prompt) override;
+    int startControlPanel(const QString &coordinate) override;
+    void stopControlPanel() override;
+    void setControlPanelFlag(bool on) override;
+    void setControlPanelBit(int bit, bool on) override;
+    eDeviceType deviceType() const override { return m_inner->deviceType(); }
+    eFieldbusType fieldbusType() const override { return m_inner->fieldbusType(); }
+    void showParameterHelp(const QString &coordinate) override { m_inner->showParameterHelp(coordinate); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    // Entry and exit of every call that changes something; false: the page is gone, do nothing.
+    bool enter(const QString &call, bool panelOperation);
+    void leave(bool panelOperation);
+    // The call between the two.
+    void run(const QString &call, bool panelOperation, const std::function<void()> &forward);
+    void checkReleased(const char *when);
+    // Reports the watched parameters' values when the behaviour does at this point.
+    void report();
+
+    WizardPageHost *m_inner;
+    HostBehaviour m_behaviour;
+    QRandomGenerator m_random;
+    std::unique_ptr<VariantProvider> m_provider;
+    QPointer<QWidget> m_page;
+    QStringList m_breaches;
+    QString m_panelCall; // the panel operation running, empty outside one
+    bool m_userActing = false;
+    int m_visibilityChanges = 0;
+    int m_reporting = 0;
+    int m_pagesDeleted = 0;
+    bool m_panelHeld = false;
+};
