@@ -95,14 +95,16 @@ QSharedPointer<ParameterObject> ParameterControl::object() const
 bool ParameterControl::isEditable() const
 {
     const auto info = information();
-    return info && !m_readonlyForced && !m_provider->isReadOnly() && m_index < info->elementCount()
+    return info && !m_readonlyForced && !m_provider->isReadOnly() && hasElement()
         && info->isInLivingSpace(m_livingSpace);
 }
 
+// Element 0 of every parameter the provider has: a host may answer no elements for a plain
+// parameter.
 bool ParameterControl::hasElement() const
 {
     const auto info = information();
-    return info && m_index < info->elementCount();
+    return info && (m_index == 0 || m_index < info->elementCount());
 }
 
 unsigned short ParameterControl::element() const
@@ -158,8 +160,7 @@ void ParameterControl::bind()
 void ParameterControl::applyVisibility()
 {
     const auto info = information();
-    const bool parameterHidden = info && m_index < info->elementCount()
-        && !info->isVisible(m_livingSpace, element());
+    const bool parameterHidden = hasElement() && !info->isVisible(m_livingSpace, element());
     const bool hide = !m_visibleForced && (m_hiddenForced || parameterHidden);
     const bool hiddenExplicitly = m_widget->testAttribute(Qt::WA_WState_ExplicitShowHide)
         && m_widget->testAttribute(Qt::WA_WState_Hidden);

@@ -14,29 +14,31 @@ LedWidget::LedWidget(QWidget *parent)
     setOnPicture(QStringLiteral("LED_GREEN_ON.svg"));
     setCurrentIndex(0);
     connect(this, &QStackedWidget::currentChanged, this, [this] {
-        showPicture(m_off, m_offPicture);
-        showPicture(m_on, m_onPicture);
+        showPicture(m_off, m_offPicture, m_offLoaded);
+        showPicture(m_on, m_onPicture, m_onLoaded);
     });
 }
 
 void LedWidget::setOnPicture(const QString &name)
 {
     m_onPicture = name;
-    showPicture(m_on, name);
+    showPicture(m_on, name, m_onLoaded);
 }
 
 void LedWidget::setOffPicture(const QString &name)
 {
     m_offPicture = name;
-    showPicture(m_off, name);
+    showPicture(m_off, name, m_offLoaded);
 }
 
 // Reading a picture is most of what an LED costs a page, and many LEDs never turn while a page
 // is open: the picture not shown is read when the LED first turns to it.
-void LedWidget::showPicture(SvgWidget *widget, const QString &name)
+void LedWidget::showPicture(SvgWidget *widget, const QString &name, QString &loaded)
 {
-    if (widget == currentWidget() || !widget->fileName().isEmpty())
+    if ((widget == currentWidget() || !loaded.isEmpty()) && loaded != name) {
         BrevanePage::setDiagram(widget, name);
+        loaded = name;
+    }
 }
 
 void LedWidget::mouseReleaseEvent(QMouseEvent *event)

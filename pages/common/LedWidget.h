@@ -29,10 +29,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void showPicture(SvgWidget *widget, const QString &name);
+    void showPicture(SvgWidget *widget, const QString &name, QString &loaded);
 
     SvgWidget *m_off;
     SvgWidget *m_on;
     QString m_onPicture;
     QString m_offPicture;
+    // What each page has read so far (empty: nothing yet).
+    QString m_onLoaded;
+    QString m_offLoaded;
 };
