@@ -891,6 +891,7 @@ void TestPanels::switchLabel()
     const QString shown = child<QLabel>(m_page.get(), "labelControlPanelOnOff")->text();
     m_page.reset();
     QCoreApplication::removeTranslator(translator);
+    delete translator; // as a host does once it is done with the language
     QCOMPARE(shown, label);
 }
 
