@@ -620,6 +620,18 @@ void TestPageRules::panelSwitching_data()
     rows({{""}}, behaviours, true, panels);
 }
 
+namespace {
+// Every box is answered as a user who goes ahead would: OK where there is one, else dismissed.
+void pressOkOrReject(QWidget *modal)
+{
+    auto *box = qobject_cast<QMessageBox *>(modal);
+    if (QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr)
+        ok->click();
+    else if (auto *dialog = qobject_cast<QDialog *>(modal))
+        dialog->reject();
+}
+} // namespace
+
 // The user switches a control panel on and off, both after the warning, and on again, and then
 // leaves the page, which is deleted while the panel is on. Under every host behaviour the host
 // sees a start only from the switch-on click, no panel operation inside another, one warning
@@ -630,13 +642,7 @@ void TestPageRules::panelSwitching()
     QFETCH(HostBehaviour, behaviour);
     auto page = open(identifier, eDeviceTypeKM2, Text::German, 0, behaviour);
     QVERIFY(page);
-    answerBoxesWith([](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        if (QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr)
-            ok->click();
-        else if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-    });
+    answerBoxesWith(pressOkOrReject);
     const auto click = [&page](const char *name) {
         const auto *button = page->findChild<QAbstractButton *>(QLatin1String(name));
         if (button)
@@ -676,13 +682,7 @@ void TestPageRules::deletedFromHostCalls()
     QVERIFY(prepare(eDeviceTypeKM2, Text::German, 0, HostBehaviour::DeletesPage));
     VariantHost *host = m_session.variantHost();
     ParameterStore *store = m_session.store();
-    answerBoxesWith([](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        if (QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr)
-            ok->click();
-        else if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-    });
+    answerBoxesWith(pressOkOrReject);
     QPointer<WizardPage> page = showPage(identifier);
     QVERIFY(page);
     const auto deletePage = qScopeGuard([&page] {
