@@ -29,6 +29,19 @@ function(brevane_precompile_headers)
   endforeach()
 endfunction()
 
+# brevane_share_precompiled_headers(from target...): the targets use from's precompiled headers
+# instead of building their own; they must compile with the same flags and definitions.
+function(brevane_share_precompiled_headers from)
+  if(NOT BREVANE_PRECOMPILED_HEADERS OR NOT TARGET ${from})
+    return()
+  endif()
+  foreach(target ${ARGN})
+    if(TARGET ${target})
+      target_precompile_headers(${target} REUSE_FROM ${from})
+    endif()
+  endforeach()
+endfunction()
+
 # brevane_all_targets(result dir): the compiled targets defined in dir and below.
 function(brevane_all_targets result dir)
   get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
