@@ -252,7 +252,10 @@ void TestWorkbenchDrive::axis_data()
     QTest::newRow("hand-back disables") << enabled + "stop; step 1" << "E48=2 I91=0";
     QTest::newRow("word after hand-back is ignored") << enabled + "stop; bit 31; step 20" << "E48=2";
     QTest::newRow("locked panel drives nothing") << enabled + "fault panel-locked; step 1" << "A918=1 E48=2";
-    QTest::newRow("another master") << "fault other-master" << "A900=1";
+    QTest::newRow("another master takes the axis") << enabled + "fault other-master; clear 31; bit 31; step 20"
+                                                   << "A900=1 E48=2 I91=0";
+    QTest::newRow("offline shows no live values") << enabled + "fault offline; step 1" << "I91=0 I85=0 E48=2 I80=125.5";
+    QTest::newRow("online again shows them") << enabled + "fault offline; step 1; unfault offline" << "I85=1 I199=1";
     QTest::newRow("jog panel reports jogging") << "start K911; step 1" << "I188=1";
 
     // The default chain 1 -> 2 -> 3 (absolute 10, absolute 250, relative +50), changed.
