@@ -20,8 +20,8 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
