@@ -72,6 +72,11 @@ def accepting(display, env, timeout=30):
     fail(f"the X server on :{display} takes no connections")
 
 
+def x_answers():
+    return subprocess.run(["xdpyinfo"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                          check=False).returncode == 0 if shutil.which("xdpyinfo") else True
+
+
 def launch(command, env, scratch):
     """Starts the workbench once, its output in a file: a workbench that ends early fails the
     test with what it printed (a crash at start-up must not hide behind a second try)."""
@@ -145,7 +150,8 @@ def drive(workbench):
 
     def application():
         if workbench.poll() is not None:
-            fail(f"the workbench ended with {workbench.returncode}")
+            fail(f"the workbench ended with {workbench.returncode}"
+                 f" (the X server on {os.environ['DISPLAY']} {'answers' if x_answers() else 'does not answer'})")
         desktop = pyatspi.Registry.getDesktop(0)
         for index in range(desktop.childCount):
             candidate = desktop.getChildAtIndex(index)
