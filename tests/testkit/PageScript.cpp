@@ -69,6 +69,10 @@ bool PageScript::step(const QString &step)
             run(steps);
             m_page = page;
         });
+    } else if (step.startsWith(QLatin1String("see{"))) {
+        const QString seen = step.mid(4).chopped(1).replace(QLatin1Char(','), QLatin1Char(' '));
+        if (const QString found = states(seen); found != seen)
+            QTest::qFail(qPrintable(QStringLiteral("at %1: %2").arg(step, found)), __FILE__, __LINE__);
     } else if (step == QLatin1String("reject")) {
         qobject_cast<QDialog *>(m_page.data())->reject();
     } else if (step.startsWith(QLatin1String("click:"))) {

@@ -20,7 +20,8 @@ class RecordingHost;
 // dialog); offline, online, readonly, editable, device:n, fieldbus:n, space:n (living space);
 // page:P, page:-P (hidden), nopage:P (the host's tree); hand:n (the block another page hands
 // over); -X (the drive loses X, silently), resize:X=n, X=v or X.e=v (the drive sets element 0
-// or e), X=a,b,... (elements from 0 on), X@s=v (in living space s). "~" stands for a space.
+// or e), X=a,b,... (elements from 0 on), X@s=v (in living space s); see{a,b} (the page shows the
+// states a and b below at this point). "~" stands for a space.
 //
 // Expectations, separated by spaces, braces expanding to several ("Led{1,2}=0"): W:h hidden,
 // W:E shown and enabled, W:d shown and disabled, W:r a field shown read-only; W:shown, :hidden,
