@@ -4,12 +4,6 @@
 
 #include "SimulatedDrive.h"
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    startApplication(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     SimulatedDrive drive;

@@ -7,12 +7,6 @@
 
 #include <QSet>
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    startApplication(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     PageTreeDefinition tree;

@@ -6,27 +6,36 @@
 #include "ScenarioRunner.h"
 #include "Workbench.h"
 
-namespace {
-ScenarioRunner *runner = nullptr;
-}
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+namespace {
+
+// Made at the first input and kept for the whole run, like the application.
+ScenarioRunner *startRunner()
 {
-    startApplication(argc, argv);
-    // Kept for the whole run, like the application.
     auto *workbench = new Workbench(WorkbenchOptions{});
     QString error;
     if (!workbench->start(&error))
         qFatal("the workbench does not start: %s", qPrintable(error));
     workbench->createPages(new PageArea);
-    runner = new ScenarioRunner(workbench, workbench->driveModel());
-    return 0;
+    return new ScenarioRunner(workbench, workbench->driveModel());
 }
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    static ScenarioRunner *const runner = startRunner();
     QString error;
     const bool loaded = runner->loadJson(bytes(data, size), QStringLiteral("scenario.json"), &error);
-    FUZZ_ASSERT(loaded ? runner->stepCount() >= 0 : !error.isEmpty() && runner->stepCount() == 0);
+    if (!loaded) {
+        FUZZ_ASSERT(!error.isEmpty() && runner->stepCount() == 0);
+        return 0;
+    }
+    // Every step is kept, none is dropped or added on the way.
+    const QJsonValue steps = QJsonDocument::fromJson(bytes(data, size)).object().value(QStringLiteral("steps"));
+    FUZZ_ASSERT(runner->stepCount() == steps.toArray().size());
     return 0;
 }
