@@ -9,8 +9,9 @@ BREVANE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BREVANE_PACKAGES=(cmake ninja-build g++ ccache lld qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
                   qt6-tools-dev-tools qt6-translations-l10n libgl-dev dpkg-dev file)
 # The end-to-end test: the workbench in a virtual X server, driven through the accessibility
-# tree over a D-Bus session of its own (without them the test is skipped).
-BREVANE_TEST_PACKAGES=(xvfb dbus-daemon at-spi2-core python3-pyatspi)
+# tree over a D-Bus session of its own (without them the test is skipped). The fuzz tests:
+# clang and its runtime package, which brings libFuzzer (without them they are skipped).
+BREVANE_TEST_PACKAGES=(xvfb dbus-daemon at-spi2-core python3-pyatspi clang libclang-rt-14-dev)
 # The plain build, shared by every script: the same options on every run, so that one script
 # never undoes what another configured.
 BREVANE_RELEASE_OPTIONS=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVANE_WERROR=ON)
