@@ -538,6 +538,7 @@ void BrevanePage::showEvent(QShowEvent *event)
     const QList<QWidget *> widgets = findChildren<QWidget *>();
     guardWheel(widgets);
     m_keyboardAccess->adopt(widgets);
+    KeyboardAccess::orderTabs(this);
     nameControls(widgets);
     followHost();
     updateConnectionDependent();

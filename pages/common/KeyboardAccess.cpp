@@ -1,6 +1,9 @@
 #include "KeyboardAccess.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QHash>
 #include <QKeyEvent>
@@ -8,6 +11,8 @@
 #include <QMetaMethod>
 #include <QPainter>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -78,7 +83,47 @@ protected:
     }
 };
 
+// Siblings as they are read: rows top down, each left to right. A row holds the widgets beside
+// the first one, down to the foot of the lowest one that is beside all before it, so that a
+// tall diagram does not pull the rows beside it into one.
+void sortForReading(QList<QWidget *> &siblings)
+{
+    std::stable_sort(siblings.begin(), siblings.end(),
+                     [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
+    for (auto row = siblings.begin(); row != siblings.end();) {
+        int foot = (*row)->geometry().bottom();
+        auto end = row + 1;
+        for (; end != siblings.end() && (*end)->geometry().center().y() <= foot; ++end)
+            foot = std::min(foot, (*end)->geometry().bottom());
+        std::stable_sort(row, end, [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
+        row = end;
+    }
+}
+
+void collectTabStops(QWidget *parent, QList<QWidget *> &stops)
+{
+    QList<QWidget *> children = parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    children.removeIf([](const QWidget *child) { return child->isWindow(); });
+    sortForReading(children);
+    for (QWidget *child : std::as_const(children)) {
+        if ((child->focusPolicy() & Qt::TabFocus) && !child->focusProxy())
+            stops << child;
+        // What lies inside a box or a view is its own.
+        if (!qobject_cast<QComboBox *>(child) && !qobject_cast<QAbstractSpinBox *>(child)
+            && !qobject_cast<QAbstractItemView *>(child))
+            collectTabStops(child, stops);
+    }
+}
+
 } // namespace
+
+void KeyboardAccess::orderTabs(QWidget *page)
+{
+    QList<QWidget *> stops;
+    collectTabStops(page, stops);
+    for (qsizetype index = 1; index < stops.size(); ++index)
+        QWidget::setTabOrder(stops.at(index - 1), stops.at(index));
+}
 
 bool KeyboardAccess::actsOnClick(const QWidget *widget)
 {

@@ -20,6 +20,10 @@ public:
     // same widgets changes nothing, so a page hands over all of them whenever it is shown.
     void adopt(const QList<QWidget *> &widgets);
 
+    // Puts the page's Tab stops in reading order: top down, left to right, within each frame
+    // or group before the next. Forms put widgets over diagrams in any order.
+    static void orderTabs(QWidget *page);
+
     // A widget that is no button but reports clicks to someone who listens.
     static bool actsOnClick(const QWidget *widget);
 
