@@ -10,7 +10,8 @@
 #include <QLabel>
 #include <QMetaMethod>
 #include <QPainter>
-#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -38,12 +39,19 @@ QMetaMethod clickedSignal(const QMetaObject *meta)
     return known.insert(meta, index >= 0 ? meta->method(index) : QMetaMethod()).value();
 }
 
+// The targets of the label's links, read as the label reads its rich text.
 QStringList linksOf(const QLabel *label)
 {
-    static const QRegularExpression href(QStringLiteral("href\\s*=\\s*[\"']([^\"']*)[\"']"));
+    QTextDocument document;
+    document.setHtml(label->text());
     QStringList links;
-    for (auto it = href.globalMatch(label->text()); it.hasNext();)
-        links << it.next().captured(1);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            if (format.isAnchor() && (links.isEmpty() || links.constLast() != format.anchorHref()))
+                links << format.anchorHref();
+        }
+    }
     return links;
 }
 
