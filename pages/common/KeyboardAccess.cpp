@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMetaMethod>
 #include <QPainter>
+#include <QStackedWidget>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -228,6 +229,9 @@ void KeyboardAccess::showMark(QWidget *target)
     m_mark->setGeometry(target->rect());
     m_mark->raise();
     m_mark->show();
+    // An LED raises the picture it turns to.
+    if (auto *stack = qobject_cast<QStackedWidget *>(target))
+        connect(stack, &QStackedWidget::currentChanged, m_mark.data(), &QWidget::raise, Qt::UniqueConnection);
 }
 
 void KeyboardAccess::hideMark(const QWidget *target)

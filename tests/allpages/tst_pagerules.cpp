@@ -764,15 +764,19 @@ void TestPageRules::keyboardReach()
         else if (!qobject_cast<QAbstractButton *>(widget) && (linkLabel(widget) || PageProbe::clickIsHeard(widget)))
             pressable << widget;
     }
-    for (QWidget *widget : std::as_const(pressable)) {
-        widget->clearFocus();
-        widget->setFocus(Qt::TabFocusReason);
+    const auto markShown = [&](QWidget *widget, const char *when) {
         const QImage seen = widget->grab().toImage();
         const QColor mark = widget->palette().color(QPalette::Highlight);
         for (const QPoint at : {QPoint(0, seen.height() / 2), QPoint(1, seen.height() / 2), QPoint(seen.width() / 2, 1)}) {
             if (seen.pixelColor(at) != mark)
-                faults << QStringLiteral("%1 has no focus mark at %2,%3").arg(PageProbe::key(widget, page.get())).arg(at.x()).arg(at.y());
+                faults << QStringLiteral("%1 has no focus mark at %2,%3 %4").arg(PageProbe::key(widget, page.get())).arg(at.x())
+                              .arg(at.y()).arg(QLatin1String(when));
         }
+    };
+    for (QWidget *widget : std::as_const(pressable)) {
+        widget->clearFocus();
+        widget->setFocus(Qt::TabFocusReason);
+        markShown(widget, "on focus");
     }
     answerBoxesWith(pressOkOrReject);
     const QPointer<WizardPage> guard(page.get());
@@ -796,6 +800,9 @@ void TestPageRules::keyboardReach()
         }
         for (const QList<QVariant> &click : std::as_const(clicks))
             heard << (links.isEmpty() ? QStringLiteral("click") : click.value(0).toString());
+        // An LED that turned keeps its mark.
+        if (widget && widget->hasFocus())
+            markShown(widget, "after the keys");
         if (heard != expected)
             faults << QStringLiteral("%1: Space and Return gave \"%2\", a click \"%3\"")
                           .arg(PageProbe::key(widget, page.get()), heard.join(QLatin1Char(' ')), expected.join(QLatin1Char(' ')));
