@@ -1,7 +1,6 @@
 #include "ActionWidget.h"
 
 #include <QAccessibleWidget>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -37,7 +36,6 @@ ActionWidget::ActionWidget(QWidget *parent) : QWidget(parent)
     Q_UNUSED(accessible);
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
 }
 
 void ActionWidget::setHoverHighlight(bool on)
@@ -48,12 +46,12 @@ void ActionWidget::setHoverHighlight(bool on)
 
 void ActionWidget::paintEvent(QPaintEvent *)
 {
-    if (!(m_hoverHighlight && m_hovered) && !hasFocus())
+    if (!(m_hoverHighlight && m_hovered))
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(31, 95, 168, 160), 1.0));
-    painter.setBrush(m_hovered ? QBrush(QColor(255, 255, 0, 77)) : QBrush(Qt::NoBrush));
+    painter.setBrush(QColor(255, 255, 0, 77));
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
 }
 
@@ -91,13 +89,4 @@ void ActionWidget::leaveEvent(QEvent *event)
     m_hovered = false;
     update();
     QWidget::leaveEvent(event);
-}
-
-void ActionWidget::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit clicked();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -1,6 +1,7 @@
 #include "BrevanePage.h"
 
 #include "ActionWidget.h"
+#include "KeyboardAccess.h"
 #include "LedWidget.h"
 #include "PageRegistry.h"
 #include "ParameterControl.h"
@@ -199,7 +200,10 @@ QList<QLabel *> caption(const QWidget *control, PageLabels &pageLabels)
 
 } // namespace
 
-BrevanePage::BrevanePage(QWidget *parent) : WizardPage(parent), m_wheelGuard(new WheelGuard(this)) {}
+BrevanePage::BrevanePage(QWidget *parent)
+    : WizardPage(parent), m_wheelGuard(new WheelGuard(this)), m_keyboardAccess(new KeyboardAccess(this))
+{
+}
 
 BrevanePage::~BrevanePage()
 {
@@ -530,9 +534,11 @@ void BrevanePage::addLiveValue(const QString &coordinate, unsigned short element
 void BrevanePage::showEvent(QShowEvent *event)
 {
     WizardPage::showEvent(event);
-    // One walk over the page's widgets serves both rules.
+    // One walk over the page's widgets serves these rules.
     const QList<QWidget *> widgets = findChildren<QWidget *>();
     guardWheel(widgets);
+    m_keyboardAccess->adopt(widgets);
+    KeyboardAccess::orderTabs(this);
     nameControls(widgets);
     followHost();
     updateConnectionDependent();

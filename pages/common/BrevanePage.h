@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class KeyboardAccess;
 class ParameterControl;
 class QDialog;
 class QFrame;
@@ -193,6 +194,7 @@ private:
     QList<QPointer<QWidget>> m_readOnlyFollowers;
     std::function<void()> m_retranslateForm;
     QObject *m_wheelGuard = nullptr;
+    KeyboardAccess *m_keyboardAccess = nullptr;
 
 protected:
     // Jumps to the first page of the list that the host's tree contains (shown or hidden);

@@ -4,7 +4,7 @@
 #include <QCheckBox>
 
 namespace {
-const QString switches = QStringLiteral("J456");
+const QString switchWord = QStringLiteral("J456");
 }
 
 DbmFahrsatzSchaltwerk::DbmFahrsatzSchaltwerk(QWidget *parent)
@@ -31,7 +31,7 @@ void DbmFahrsatzSchaltwerk::initialUpdate()
 
 void DbmFahrsatzSchaltwerk::connectParameterControls()
 {
-    observe(switches, SLOT(onJ456Changed()));
+    observe(switchWord, SLOT(onJ456Changed()));
     onJ456Changed();
 }
 
@@ -47,15 +47,15 @@ void DbmFahrsatzSchaltwerk::onCheckBoxClicked(int element)
     const auto index = static_cast<unsigned short>(element);
     const QString text = m_switches.at(element)->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     // Writing what the drive holds already would only report the change again.
-    if (readText(switches, index) != text)
-        writeText(switches, index, text);
+    if (readText(switchWord, index) != text)
+        writeText(switchWord, index, text);
     // The box and its editor show what the drive holds, also when nothing was written.
     showSwitch(element);
 }
 
 void DbmFahrsatzSchaltwerk::showSwitch(int element)
 {
-    const bool on = readInt(switches, static_cast<unsigned short>(element)) != 0;
+    const bool on = readInt(switchWord, static_cast<unsigned short>(element)) != 0;
     m_switches.at(element)->setChecked(on);
     m_editors.at(element)->setEnabled(on);
 }

@@ -342,6 +342,8 @@ MotionBlockTableView::MotionBlockTableView(QWidget *parent)
     setItemDelegate(m_delegate);
     setMouseTracking(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One Tab stop: the arrows move between cells, Tab goes on to the rest of the page.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
 }
 

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
@@ -18,6 +19,20 @@ namespace PageProbe {
 bool hasClickedSignal(const QWidget *widget)
 {
     return widget->metaObject()->indexOfSignal("clicked()") >= 0;
+}
+
+namespace {
+// QObject answers whether a signal has receivers to its subclasses only.
+struct Receivers : QObject
+{
+    static bool of(const QObject *object, const QMetaMethod &signal) { return (object->*(&Receivers::isSignalConnected))(signal); }
+};
+} // namespace
+
+bool clickIsHeard(const QWidget *widget)
+{
+    const int signal = widget->metaObject()->indexOfSignal("clicked()");
+    return signal >= 0 && Receivers::of(widget, widget->metaObject()->method(signal));
 }
 
 QStringList linksOf(const QLabel *label)

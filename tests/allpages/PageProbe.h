@@ -24,6 +24,8 @@ QList<Widget *> reachable(const QWidget *page)
 }
 
 bool hasClickedSignal(const QWidget *widget);
+// Whether a click on the widget reaches anyone: its "clicked()" signal is connected.
+bool clickIsHeard(const QWidget *widget);
 QStringList linksOf(const QLabel *label);
 
 // The widget's place on its page, the same for the same form in every language and run:

@@ -17,11 +17,14 @@
 #include "WizardPage.h"
 #include "WorkbenchHost.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -193,6 +196,8 @@ private slots:
     void panelSwitching();
     void deletedFromHostCalls_data() { rows({{""}}, {HostBehaviour::DeletesPage}); }
     void deletedFromHostCalls();
+    void keyboardReach_data() { rows({{""}}); }
+    void keyboardReach();
 
 private:
     // Adds the columns unless addColumns is false (a second table of rows for the same test).
@@ -707,6 +712,102 @@ void TestPageRules::deletedFromHostCalls()
     }
     QVERIFY(page);
     qInfo("the host deleted the page %d times", host->pagesDeleted());
+}
+
+// Every control a mouse can use is reached by Tab, round the page once from its first one. On
+// a clickable area, LED or link label the keyboard's focus shows a mark of at least 2 px in the
+// highlight colour, and Space and Return act as a click (a label with several links follows
+// the one Tab chose), without any mouse event.
+void TestPageRules::keyboardReach()
+{
+    QFETCH(QString, identifier);
+    const auto page = open(identifier);
+    QVERIFY(page);
+    page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(page.get()));
+    QWidget *const first = QApplication::focusWidget();
+    QSet<const QWidget *> reached;
+    for (QWidget *at = first, *before = nullptr; at && reached.size() < 3000; before = at, at = QApplication::focusWidget()) {
+        if (at == first && before && before != first)
+            break;
+        reached.insert(at);
+        QTest::keyClick(at, Qt::Key_Tab);
+    }
+    const auto linkLabel = [](const QWidget *widget) {
+        const auto *label = qobject_cast<const QLabel *>(widget);
+        return label && (label->textInteractionFlags() & Qt::LinksAccessibleByMouse) && !PageProbe::linksOf(label).isEmpty();
+    };
+    const auto mouseUsable = [&](const QWidget *widget) {
+        if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+            return !edit->isReadOnly() && !qobject_cast<const QComboBox *>(widget->parentWidget())
+                && !qobject_cast<const QAbstractSpinBox *>(widget->parentWidget());
+        return qobject_cast<const QAbstractButton *>(widget) || qobject_cast<const QComboBox *>(widget)
+            || qobject_cast<const QAbstractSpinBox *>(widget) || qobject_cast<const QAbstractItemView *>(widget)
+            || linkLabel(widget) || PageProbe::clickIsHeard(widget);
+    };
+    // Tab stops once in a group of exclusive buttons, at the checked one; the arrows move within it.
+    const auto groupReached = [&](const QWidget *widget) {
+        const auto *button = qobject_cast<const QAbstractButton *>(widget);
+        const auto siblings = button && button->autoExclusive() ? widget->parentWidget()->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)
+                                                                : QList<QAbstractButton *>();
+        return std::any_of(siblings.cbegin(), siblings.cend(), [&](const QAbstractButton *sibling) {
+            return sibling->autoExclusive() && reached.contains(sibling);
+        });
+    };
+    QStringList faults;
+    QList<QWidget *> pressable;
+    for (QWidget *widget : PageProbe::reachable<QWidget>(page.get())) {
+        if (!mouseUsable(widget) || qobject_cast<QHeaderView *>(widget))
+            continue;
+        if (!reached.contains(widget) && !groupReached(widget))
+            faults << PageProbe::key(widget, page.get()) + QLatin1String(" is not reached by Tab");
+        else if (!qobject_cast<QAbstractButton *>(widget) && (linkLabel(widget) || PageProbe::clickIsHeard(widget)))
+            pressable << widget;
+    }
+    const auto markShown = [&](QWidget *widget, const char *when) {
+        const QImage seen = widget->grab().toImage();
+        const QColor mark = widget->palette().color(QPalette::Highlight);
+        for (const QPoint at : {QPoint(0, seen.height() / 2), QPoint(1, seen.height() / 2), QPoint(seen.width() / 2, 1)}) {
+            if (seen.pixelColor(at) != mark)
+                faults << QStringLiteral("%1 has no focus mark at %2,%3 %4").arg(PageProbe::key(widget, page.get())).arg(at.x())
+                              .arg(at.y()).arg(QLatin1String(when));
+        }
+    };
+    for (QWidget *widget : std::as_const(pressable)) {
+        widget->clearFocus();
+        widget->setFocus(Qt::TabFocusReason);
+        markShown(widget, "on focus");
+    }
+    answerBoxesWith(pressOkOrReject);
+    const QPointer<WizardPage> guard(page.get());
+    for (const QPointer<QWidget> widget : std::as_const(pressable)) {
+        // A click before may have changed the page.
+        if (!guard || !widget || !widget->isVisibleTo(page.get()) || !widget->isEnabled())
+            continue;
+        const auto *label = qobject_cast<QLabel *>(widget.data());
+        const QStringList links = label && !PageProbe::clickIsHeard(label) ? PageProbe::linksOf(label) : QStringList();
+        QSignalSpy clicks(widget.data(), links.isEmpty() ? SIGNAL(clicked()) : SIGNAL(linkActivated(QString)));
+        QStringList expected, heard;
+        widget->clearFocus();
+        widget->setFocus(Qt::TabFocusReason);
+        for (int press = 0; press < qMax(2, int(links.size())) && widget; ++press) {
+            if (links.size() > 1)
+                QTest::keyClick(widget, Qt::Key_Tab);
+            expected << links.value(press % qMax(1, int(links.size())), QStringLiteral("click"));
+            if (widget)
+                QTest::keyClick(widget, press % 2 ? Qt::Key_Return : Qt::Key_Space);
+            QCoreApplication::processEvents();
+        }
+        for (const QList<QVariant> &click : std::as_const(clicks))
+            heard << (links.isEmpty() ? QStringLiteral("click") : click.value(0).toString());
+        // An LED that turned keeps its mark.
+        if (widget && widget->hasFocus())
+            markShown(widget, "after the keys");
+        if (heard != expected)
+            faults << QStringLiteral("%1: Space and Return gave \"%2\", a click \"%3\"")
+                          .arg(PageProbe::key(widget, page.get()), heard.join(QLatin1Char(' ')), expected.join(QLatin1Char(' ')));
+    }
+    VERIFY_NONE(faults);
 }
 
 QTEST_MAIN(TestPageRules)

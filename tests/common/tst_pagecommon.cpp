@@ -81,6 +81,7 @@ private slots:
     void jumpProcedure_data();
     void jumpProcedure();
     void linkLabels();
+    void linksByKeyboard();
     void indexStepping_data();
     void indexStepping();
     void indexWithoutElements();
@@ -184,6 +185,24 @@ void TestPageCommon::linkLabels()
     emit m_page->plain->linkActivated(QStringLiteral("Fahrsatz"));
     emit m_page->application->linkActivated(QStringLiteral("Fahrsatz"));
     QVERIFY(m_host->calls().isEmpty());
+}
+
+// Tab walks the links of a label with several of them; Space and Return follow the one chosen.
+void TestPageCommon::linksByKeyboard()
+{
+    m_host->addPage(QStringLiteral("Fahrsatz"));
+    m_host->addPage(QStringLiteral("Folgefahrsatz"));
+    m_page->link->setText(QStringLiteral("<a href=\"Fahrsatz\">Fahrsatz</a> <a href=\"Folgefahrsatz\">Folge</a>"));
+    m_page->connectLinkLabelsToHandler();
+    m_page->show();
+    m_page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_page));
+    m_page->link->setFocus(Qt::TabFocusReason);
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Return})
+        QTest::keyClick(m_page->link, key);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_host->calls({QStringLiteral("jumpToPage")}),
+             QStringList({QStringLiteral("jumpToPage(Fahrsatz)"), QStringLiteral("jumpToPage(Folgefahrsatz)")}));
 }
 
 void TestPageCommon::indexStepping_data()

@@ -663,6 +663,8 @@ void TestMotionBlocks::tableInput_data()
         {"setpoint link", keys, 1, Model::SetpointColumn, "Space", "DbmQuelleExterneGeschwindigkeit:-1"},
         {"text cells have nothing to press", keys, 1, Model::NameColumn, "Space Return", ""},
         {"setpoint without link", keys, 2, Model::SetpointColumn, "Return", ""},
+        // Tab leaves the table and keeps its cell.
+        {"tab leaves the table", keys, 2, Model::NumberColumn, "Tab Space", "Fahrsatz:2"},
     };
     for (const auto &[name, script, row, column, input, jumps] : rows)
         QTest::newRow(name) << script << row << column << QString::fromLatin1(input) << QString::fromLatin1(jumps);
