@@ -261,9 +261,17 @@ void TestWorkbenchSession::settingsComeBack()
         window.show();
         QCOMPARE(workbench.host()->currentPage(), QStringLiteral("Fahrsatzbetrieb"));
         QVERIFY(!window.findChild<QDockWidget *>(QStringLiteral("logDock"))->toggleViewAction()->isChecked());
-        // Forgotten from the menu, and not kept again at the close.
-        window.findChild<QAction *>(QStringLiteral("actionResetSettings"))->trigger();
+        // Forgotten from the menu once the person agrees, and not kept again at the close; the
+        // window stays on the screen.
+        QAction *reset = window.findChild<QAction *>(QStringLiteral("actionResetSettings"));
+        answerNextBox(QMessageBox::Cancel);
+        reset->trigger();
+        QVERIFY(!WorkbenchSettings::open()->allKeys().isEmpty());
+        answerNextBox(QMessageBox::Reset);
+        reset->trigger();
         QVERIFY(window.findChild<QDockWidget *>(QStringLiteral("logDock"))->toggleViewAction()->isChecked());
+        QVERIFY2(window.screen()->availableGeometry().contains(window.frameGeometry()),
+                 qPrintable(QStringLiteral("%1x%2").arg(window.frameGeometry().width()).arg(window.frameGeometry().height())));
         QVERIFY(window.close());
         workbench.shutdown();
     }

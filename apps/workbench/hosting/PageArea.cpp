@@ -154,3 +154,28 @@ void PageArea::clearCurrent()
     m_current.clear();
     setCurrentWidget(m_empty);
 }
+
+QWidget *PageArea::firstFocusable(QWidget *root)
+{
+    if (!root)
+        return nullptr;
+    const auto reachable = [](const QWidget *widget) {
+        return widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus);
+    };
+    if (reachable(root))
+        return root;
+    // The window's focus chain, from root on: a page's controls follow their form's tab order.
+    for (QWidget *widget = root->nextInFocusChain(); widget && widget != root; widget = widget->nextInFocusChain()) {
+        if (root->isAncestorOf(widget) && reachable(widget))
+            return widget;
+    }
+    return nullptr;
+}
+
+bool PageArea::focusCurrentPage()
+{
+    QWidget *first = firstFocusable(page(m_current));
+    if (first)
+        first->setFocus(Qt::TabFocusReason);
+    return first;
+}

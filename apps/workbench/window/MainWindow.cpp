@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTime>
+#include <QWhatsThis>
 
 MainWindow::MainWindow(Workbench *workbench, QWidget *parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_workbench(workbench)
@@ -39,11 +40,13 @@ MainWindow::MainWindow(Workbench *workbench, QWidget *parent)
     setUpDocks();
     setUpFileMenu();
     setUpDriveMenu();
+    setUpHelpMenu();
     connectHost();
     setUpTree();
     workbench->createPages(m_ui->pageArea);
     m_ui->pageTree->expandAll();
     showCurrentInTree(workbench->host()->currentPage());
+    setUpKeyboard();
     updateControlWord();
     updateStateLabel();
     updateTitle();
@@ -101,9 +104,7 @@ void MainWindow::openDrive()
 {
     if (!settleChanges())
         return;
-    const QString file = m_workbench->driveFile();
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open drive"), file.isEmpty() ? QString() : QFileInfo(file).path(),
-                                                      tr("Drive descriptions (*.json);;All files (*)"));
+    const QString path = chooseFile(false, tr("Open drive"), QString(), tr("Drive descriptions (*.json);;All files (*)"));
     if (!path.isEmpty())
         openDriveFile(path);
 }
@@ -131,8 +132,8 @@ bool MainWindow::saveDrive()
 bool MainWindow::saveDriveAs()
 {
     const QString file = m_workbench->driveFile();
-    QString path = QFileDialog::getSaveFileName(this, tr("Save drive"), file.isEmpty() ? QStringLiteral("drive.json") : file,
-                                                tr("Drive descriptions (*.json)"));
+    QString path = chooseFile(true, tr("Save drive"), file.isEmpty() ? QStringLiteral("drive.json") : file,
+                              tr("Drive descriptions (*.json)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -151,6 +152,20 @@ bool MainWindow::saveDriveTo(const QString &path)
         WorkbenchSettings::addRecentDrive(path);
     statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 8000);
     return true;
+}
+
+QString MainWindow::chooseFile(bool save, const QString &caption, const QString &suggested, const QString &filter)
+{
+    QString folder = m_keepSettings ? WorkbenchSettings::lastFolder() : QString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = m_workbench->driveFile().isEmpty() ? QString() : QFileInfo(m_workbench->driveFile()).path();
+    // A full path (the drive's own file) stays where it is; a bare name goes into the folder.
+    const QString start = QFileInfo(suggested).isAbsolute() || folder.isEmpty() ? suggested : QDir(folder).filePath(suggested);
+    const QString path = save ? QFileDialog::getSaveFileName(this, caption, start, filter)
+                              : QFileDialog::getOpenFileName(this, caption, start, filter);
+    if (!path.isEmpty() && m_keepSettings)
+        WorkbenchSettings::keepFolderOf(path);
+    return path;
 }
 
 bool MainWindow::settleChanges()
@@ -188,14 +203,7 @@ void MainWindow::restoreSettings()
     placeOnScreen();
     const std::unique_ptr<QSettings> settings = WorkbenchSettings::open();
     restoreGeometry(settings->value(QStringLiteral("window/geometry")).toByteArray());
-    // Kept on another screen, or placed without a window manager's frame: never beyond this screen.
-    const QRect available = screen() ? screen()->availableGeometry() : QRect();
-    if (!available.isEmpty() && !available.contains(geometry())) {
-        QRect inside(geometry().topLeft(), geometry().size().boundedTo(available.size()));
-        inside.moveTo(qBound(available.left(), inside.left(), available.right() - inside.width() + 1),
-                      qBound(available.top(), inside.top(), available.bottom() - inside.height() + 1));
-        setGeometry(inside);
-    }
+    keepOnScreen();
     restoreState(settings->value(QStringLiteral("window/state")).toByteArray());
     m_ui->splitter->restoreState(settings->value(QStringLiteral("window/splitter")).toByteArray());
     const QString page = settings->value(QStringLiteral("page")).toString();
@@ -220,15 +228,36 @@ void MainWindow::keepSettings()
                                  host->isReadOnly());
 }
 
+void MainWindow::keepOnScreen()
+{
+    // Kept on another screen, placed without a window manager's frame, or grown by the docks:
+    // never beyond this screen.
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
+    if (available.isEmpty() || available.contains(frameGeometry()))
+        return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    QRect inside(geometry().topLeft(), geometry().size().boundedTo(available.size() - frame));
+    inside.moveTo(qBound(available.left(), inside.left(), available.right() - inside.width() - frame.width() + 1),
+                  qBound(available.top(), inside.top(), available.bottom() - inside.height() - frame.height() + 1));
+    setGeometry(inside);
+}
+
 void MainWindow::resetSettings()
 {
+    const auto answer = QMessageBox::question(
+        this, tr("Reset settings"),
+        tr("Forget the window layout, device, fieldbus, language, state, page, recent drives and folders kept from "
+           "earlier starts? The docks go back to their places now; the rest takes effect at the next start."),
+        QMessageBox::Reset | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Reset)
+        return;
     WorkbenchSettings::forget();
     // Nothing is kept from here on either, so that the next start is a first one.
     m_keepSettings = false;
     restoreState(m_defaultState);
     m_ui->splitter->restoreState(m_defaultSplitter);
-    setWindowState(windowState() & ~Qt::WindowMaximized);
-    placeOnScreen();
+    // The window stays where the person put it.
+    keepOnScreen();
     updateRecentMenu();
     statusBar()->showMessage(tr("Settings forgotten: the next start begins with the defaults."), 8000);
 }
@@ -450,10 +479,108 @@ void MainWindow::askForParameter(const QString &prompt)
 
 void MainWindow::saveWindowPicture()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save window picture"), QStringLiteral("workbench.png"),
-                                                      tr("PNG pictures (*.png)"));
+    const QString path = chooseFile(true, tr("Save window picture"), QStringLiteral("workbench.png"), tr("PNG pictures (*.png)"));
     if (path.isEmpty())
         return;
     if (!grab().save(path))
         QMessageBox::warning(this, tr("Save window picture"), tr("%1 could not be written.").arg(path));
+}
+
+void MainWindow::setUpHelpMenu()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Help"));
+    QAction *help = menu->addAction(tr("Help on the focused control"), this, &MainWindow::showHelpForFocus);
+    help->setObjectName(QStringLiteral("actionHelpForFocus"));
+    help->setShortcut(QKeySequence::HelpContents);
+    QAction *whatsThis = QWhatsThis::createAction(this);
+    whatsThis->setObjectName(QStringLiteral("actionWhatsThis"));
+    menu->addAction(whatsThis);
+    menu->addSeparator();
+    QAction *about = menu->addAction(tr("&About Brevane Workbench"), this, [this] {
+        QMessageBox::about(this, tr("About Brevane Workbench"),
+                           tr("<h3>Brevane Workbench %1</h3>"
+                              "<p>Runs the %2 plug-in against a simulated drive, as the host application does.</p>"
+                              "<p>Built with Qt %3, running on Qt %4.</p>"
+                              "<p>Qt is used under the GNU Lesser General Public License, version 3. Brevane's own "
+                              "terms are those of the copy you received.</p>")
+                               .arg(QCoreApplication::applicationVersion(), m_workbench->plugin().containerName(),
+                                    QLatin1String(QT_VERSION_STR), QLatin1String(qVersion())));
+    });
+    about->setObjectName(QStringLiteral("actionAbout"));
+    about->setMenuRole(QAction::AboutRole);
+    QAction *aboutQt = menu->addAction(tr("About &Qt"), qApp, &QApplication::aboutQt);
+    aboutQt->setMenuRole(QAction::AboutQtRole);
+}
+
+void MainWindow::setUpKeyboard()
+{
+    QMenu *go = m_ui->menuView->addMenu(tr("&Go to"));
+    QAction *next = go->addAction(tr("Next pane"), this, [this] { focusNextPane(true); });
+    next->setShortcut(QKeySequence(Qt::Key_F6));
+    QAction *previous = go->addAction(tr("Previous pane"), this, [this] { focusNextPane(false); });
+    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    QAction *page = go->addAction(tr("Page"), this, [this] { m_ui->pageArea->focusCurrentPage(); });
+    page->setObjectName(QStringLiteral("actionFocusPage"));
+    page->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QAction *tree = go->addAction(tr("Page tree"), this, [this] { m_ui->pageTree->setFocus(Qt::ShortcutFocusReason); });
+    tree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    for (QAction *action : go->actions())
+        action->setShortcutContext(Qt::WindowShortcut);
+    // Tab from the tree goes into the page, not through the docks and the toolbar first.
+    m_ui->pageTree->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui->pageTree && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && m_ui->pageArea->focusCurrentPage())
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::focusNextPane(bool forward)
+{
+    QList<QWidget *> panes{m_ui->pageTree, m_ui->pageArea};
+    for (QDockWidget *dock : findChildren<QDockWidget *>()) {
+        // Of tabbed docks only the one in front counts.
+        if (dock->isVisible() && !dock->visibleRegion().isEmpty() && dock->widget())
+            panes << dock->widget();
+    }
+    const QWidget *focus = QApplication::focusWidget();
+    qsizetype current = -1;
+    for (qsizetype i = 0; i < panes.size() && current < 0; ++i) {
+        if (focus && (panes.at(i) == focus || panes.at(i)->isAncestorOf(focus)))
+            current = i;
+    }
+    const qsizetype size = panes.size();
+    qsizetype index = current;
+    for (qsizetype tries = 0; tries < size; ++tries) {
+        index = forward ? (index + 1) % size : (index <= 0 ? size - 1 : index - 1);
+        QWidget *pane = panes.at(index);
+        if (pane == m_ui->pageArea) {
+            if (m_ui->pageArea->focusCurrentPage())
+                return;
+            continue;
+        }
+        if (QWidget *first = PageArea::firstFocusable(pane)) {
+            first->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+    }
+}
+
+void MainWindow::showHelpForFocus()
+{
+    QWidget *focus = QApplication::focusWidget();
+    for (QWidget *widget = focus; widget && widget != this; widget = widget->parentWidget()) {
+        const QString text = widget->whatsThis().isEmpty() ? widget->toolTip() : widget->whatsThis();
+        if (!text.isEmpty()) {
+            QWhatsThis::showText(widget->mapToGlobal(widget->rect().center()), text, widget);
+            return;
+        }
+    }
+    statusBar()->showMessage(tr("No help for this control. Shift+F1 and a click show the help of any control that has one."),
+                             8000);
 }
