@@ -94,6 +94,7 @@ private slots:
     void everyPageFitsASmallScreen_data();
     void everyPageFitsASmallScreen();
     void everyControlIsNamed();
+    void keyboardReachesEveryPane();
     void cleanupTestCase();
 
 private:
@@ -371,6 +372,40 @@ void TestWorkbenchSession::everyControlIsNamed()
     }
     m_workbench->setLanguage(Text::German);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+}
+
+// Tab from the tree, F6 and Shift+F6 between the panes, F1 on the focused control.
+void TestWorkbenchSession::keyboardReachesEveryPane()
+{
+    QVERIFY(openWindow());
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const auto focusIn = [](const QWidget *pane) {
+        return pane == QApplication::focusWidget() || pane->isAncestorOf(QApplication::focusWidget());
+    };
+    const auto press = [](QKeyCombination key) { QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers()); };
+    QVERIFY(m_workbench->host()->selectPage(QStringLiteral("Fahrsatz")));
+    auto *tree = m_window->findChild<QTreeView *>(QStringLiteral("pageTree"));
+    QWidget *page = m_window->pageArea()->page(QStringLiteral("Fahrsatz"));
+    QWidget *parameters = m_window->findChild<QDockWidget *>(QStringLiteral("inspectorDock"));
+    tree->setFocus();
+    press(Qt::Key_Tab);
+    QVERIFY(focusIn(page));
+    press(Qt::Key_F6);
+    QVERIFY(focusIn(parameters));
+    press(Qt::Key_F6);  // the docks behind the parameters are skipped
+    QVERIFY(focusIn(tree));
+    press(Qt::SHIFT | Qt::Key_F6);
+    QVERIFY(focusIn(parameters));
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+    QVERIFY(focusIn(page));
+
+    page->findChild<QWidget *>(QStringLiteral("lineEditFahrsatznummer"))->setFocus();
+    press(Qt::Key_F1);
+    const QWidgetList popups = QApplication::topLevelWidgets();
+    QVERIFY(std::any_of(popups.begin(), popups.end(),
+                        [](const QWidget *w) { return w->inherits("QWhatsThat") && w->isVisible(); }));
+    QWhatsThis::hideText();
 }
 
 // One window with every page, shared by the every-page rows.
