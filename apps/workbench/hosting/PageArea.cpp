@@ -1,6 +1,7 @@
 #include "PageArea.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -22,7 +23,13 @@ public:
         QWidget *page = widget();
         if (!page)
             return;
-        const QSize needed = page->sizeHint().expandedTo(page->minimumSizeHint()).expandedTo(page->minimumSize());
+        // A page that scrolls by itself fills the slot: a second scroll bar around its own
+        // would only move the first.
+        const QLayout *layout = page->layout();
+        const bool scrollsItself = layout && layout->count() == 1
+                                   && qobject_cast<const QAbstractScrollArea *>(layout->itemAt(0)->widget());
+        const QSize needed = (scrollsItself ? page->minimumSizeHint() : page->sizeHint().expandedTo(page->minimumSizeHint()))
+                                 .expandedTo(page->minimumSize());
         // The room left by the scroll bars the page will need, as a resizable area reckons it.
         QSize room = maximumViewportSize();
         const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);

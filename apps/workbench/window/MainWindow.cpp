@@ -27,6 +27,10 @@
 #include <QTime>
 #include <QWhatsThis>
 
+namespace {
+constexpr int DefaultDockHeight = 190;
+} // namespace
+
 MainWindow::MainWindow(Workbench *workbench, QWidget *parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_workbench(workbench)
 {
@@ -201,6 +205,7 @@ void MainWindow::restoreSettings()
 {
     m_keepSettings = true;
     placeOnScreen();
+    fitDocksToScreen();
     const std::unique_ptr<QSettings> settings = WorkbenchSettings::open();
     restoreGeometry(settings->value(QStringLiteral("window/geometry")).toByteArray());
     keepOnScreen();
@@ -256,10 +261,32 @@ void MainWindow::resetSettings()
     m_keepSettings = false;
     restoreState(m_defaultState);
     m_ui->splitter->restoreState(m_defaultSplitter);
+    fitDocksToScreen();
     // The window stays where the person put it.
     keepOnScreen();
     updateRecentMenu();
     statusBar()->showMessage(tr("Settings forgotten: the next start begins with the defaults."), 8000);
+}
+
+void MainWindow::fitDocksToScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    // At 150 % and more a laptop screen leaves little height: the docks take a quarter of it
+    // at most, and where even their smallest height would take a third, they start closed
+    // (the View menu opens them).
+    const int height = screen->availableGeometry().height();
+    const QList<QDockWidget *> docks = findChildren<QDockWidget *>();
+    int smallest = 0;
+    for (const QDockWidget *dock : docks)
+        smallest = qMax(smallest, dock->minimumSizeHint().height());
+    if (smallest > height / 3) {
+        for (QDockWidget *dock : docks)
+            dock->hide();
+        return;
+    }
+    resizeDocks({m_ui->inspectorDock}, {qBound(smallest, height / 4, DefaultDockHeight)}, Qt::Vertical);
 }
 
 void MainWindow::placeOnScreen()
@@ -365,7 +392,7 @@ void MainWindow::setUpDocks()
     for (QDockWidget *dock : {axisDock, m_ui->logDock, m_ui->controlWordDock})
         tabifyDockWidget(m_ui->inspectorDock, dock);
     m_ui->inspectorDock->raise();
-    resizeDocks({m_ui->inspectorDock}, {190}, Qt::Vertical);
+    resizeDocks({m_ui->inspectorDock}, {DefaultDockHeight}, Qt::Vertical);
     for (QDockWidget *dock : {m_ui->inspectorDock, axisDock, m_ui->logDock, m_ui->controlWordDock})
         m_ui->menuView->addAction(dock->toggleViewAction());
 }

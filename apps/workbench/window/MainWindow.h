@@ -51,6 +51,7 @@ private:
     void keepSettings();
     void resetSettings();
     void placeOnScreen();
+    void fitDocksToScreen();
     void keepOnScreen();
     void setUpHelpMenu();
     void setUpKeyboard();

@@ -95,7 +95,8 @@ void ParameterBrowser::addTool(QAction *action)
     auto *button = new QToolButton(this);
     button->setObjectName(action->objectName() + QStringLiteral("Button"));
     button->setDefaultAction(action);
-    m_ui->layout->addWidget(button, 0, Qt::AlignLeft);
+    // Tools share the row of the count, which keeps the dock low on a small screen.
+    m_ui->bottomRow->insertWidget(m_ui->bottomRow->count() - 2, button);
     m_ui->parameterView->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_ui->parameterView->addAction(action);
 }

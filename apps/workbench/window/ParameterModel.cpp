@@ -53,8 +53,8 @@ void ParameterModel::rebuild()
         const ParameterDefinitionData *definition = m_store->definition(coordinate);
         if (!definition)
             continue;
-        if (!filter.isEmpty() && !coordinate.startsWith(filter, Qt::CaseInsensitive)
-            && !shownCoordinate(coordinate).startsWith(filter, Qt::CaseInsensitive)) {
+        if (!filter.isEmpty() && !coordinate.contains(filter, Qt::CaseInsensitive)
+            && !shownCoordinate(coordinate).contains(filter, Qt::CaseInsensitive)) {
             bool named = false;
             for (int language : {Text::German, Text::English, Text::French})
                 named = named || definition->name.text(language).contains(filter, Qt::CaseInsensitive);

@@ -27,7 +27,7 @@ public:
     // A coordinate as the drive's documents write it, with at least two digits ("C03", "J01").
     static QString displayCoordinate(const QString &coordinate);
 
-    // Keeps the parameters whose coordinate starts with the text or whose name contains it.
+    // Keeps the parameters whose coordinate or name (in any language) contains the text.
     void setFilter(const QString &text);
     QString filter() const { return m_filter; }
     void setEditable(bool editable);
