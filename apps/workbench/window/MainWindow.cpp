@@ -6,6 +6,7 @@
 #include "PageArea.h"
 #include "PageTree.h"
 #include "ParameterBrowser.h"
+#include "ParameterModel.h"
 #include "ParameterPickerDialog.h"
 #include "ScenarioRecorder.h"
 #include "SimulatedDrive.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTime>
 #include <QWhatsThis>
@@ -67,6 +69,10 @@ void MainWindow::setUpFileMenu()
     connect(m_ui->actionSaveDriveAs, &QAction::triggered, this, &MainWindow::saveDriveAs);
     connect(m_ui->menuRecent, &QMenu::aboutToShow, this, &MainWindow::updateRecentMenu);
     connect(m_ui->actionResetSettings, &QAction::triggered, this, &MainWindow::resetSettings);
+    auto *exportParameters = new QAction(tr("&Export parameters…"), this);
+    exportParameters->setObjectName(QStringLiteral("actionExportParameters"));
+    connect(exportParameters, &QAction::triggered, this, &MainWindow::exportParameters);
+    m_ui->menuFile->insertAction(m_ui->actionSaveWindowPicture, exportParameters);
     m_ui->menuView->addSeparator();
     m_ui->menuView->addAction(m_ui->actionResetSettings);
     connect(m_workbench, &Workbench::driveModifiedChanged, this, &QWidget::setWindowModified);
@@ -170,6 +176,19 @@ QString MainWindow::chooseFile(bool save, const QString &caption, const QString 
     if (!path.isEmpty() && m_keepSettings)
         WorkbenchSettings::keepFolderOf(path);
     return path;
+}
+
+void MainWindow::exportParameters()
+{
+    const QString path = chooseFile(true, tr("Export parameters"), QStringLiteral("parameters.csv"), tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(m_ui->inspector->model()->csv().toUtf8()) < 0 || !file.commit()) {
+        QMessageBox::warning(this, tr("Export parameters"), tr("%1 cannot be written: %2").arg(path, file.errorString()));
+        return;
+    }
+    statusBar()->showMessage(tr("Exported the parameters to %1").arg(QDir::toNativeSeparators(path)), 8000);
 }
 
 bool MainWindow::settleChanges()

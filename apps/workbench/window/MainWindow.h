@@ -44,6 +44,7 @@ private:
     bool saveDrive();
     bool saveDriveAs();
     bool saveDriveTo(const QString &path);
+    void exportParameters();
     // Asks what becomes of unsaved changes; false when the user stays.
     bool settleChanges();
     // A file dialog that starts in the folder the last one was left in, and keeps it.

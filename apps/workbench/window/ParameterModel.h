@@ -39,6 +39,12 @@ public:
     QString coordinateAt(const QModelIndex &index) const;
     int elementAt(const QModelIndex &index) const;
     QModelIndex indexOf(const QString &coordinate, int element = -1, int column = ValueColumn) const;
+    // Every parameter of the drive, one line per element, whatever the filter: coordinate, name
+    // in the current language, element, value and unit, with a heading line.
+    QString csv() const;
+    // Why a value text for the index would not be stored as typed; empty when it would be tried.
+    QString refusal(const QModelIndex &index, const QString &text) const;
+
     // The selection texts of the parameter behind an index (empty when it has none).
     QMap<qint64, Text> selectionAt(const QModelIndex &index) const;
 
