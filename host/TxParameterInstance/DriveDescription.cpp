@@ -26,26 +26,31 @@ QString lineAndColumn(const QByteArray &json, int offset)
     return QStringLiteral("%1:%2").arg(line).arg(column);
 }
 
-// A scalar of the description as value text: numbers in decimal, strings as they are.
-bool scalarText(const QJsonValue &value, QString *text)
+// A scalar of the description as the value text of a parameter of the type, or the reason it
+// does not fit: numbers for numeric types (texts too, as older files wrote fractions), true and
+// false for integers only (switches), texts for texts.
+QString scalarText(const QJsonValue &value, unsigned short type, QString *text)
 {
+    const bool numeric = ParameterDataType::isNumeric(type);
+    const QString wanted = numeric ? QStringLiteral("a number is required for a %1 parameter")
+                                   : QStringLiteral("a text is required for a %1 parameter");
     if (value.isString()) {
         *text = value.toString();
-        return true;
+        return QString();
     }
-    if (value.isBool()) {
+    if (value.isBool() && ParameterDataType::isInteger(type)) {
         *text = value.toBool() ? QStringLiteral("1") : QStringLiteral("0");
-        return true;
+        return QString();
     }
-    if (value.isDouble()) {
+    if (value.isDouble() && numeric) {
         // Whole numbers inside the 64-bit range are written as integers; anything else
         // (fractions, 1e30) in exponent form, which an integer parameter then refuses.
         const double number = value.toDouble();
         const bool whole = std::trunc(number) == number && std::abs(number) < 9.2e18;
         *text = whole ? QString::number(qint64(number)) : QString::number(number, 'g', 9);
-        return true;
+        return QString();
     }
-    return false;
+    return wanted.arg(ParameterDataType::name(type));
 }
 
 class EntryReader
@@ -103,9 +108,9 @@ public:
             d.elementCount = static_cast<unsigned short>(count);
         }
 
-        if (!readTexts("default", &d.defaults))
+        if (!readTexts("default", d.dataType, &d.defaults))
             return false;
-        if (!readTexts("value", &entry->values))
+        if (!readTexts("value", d.dataType, &entry->values))
             return false;
         if (entry->values.size() > d.elementCount)
             return fail("value", QStringLiteral("%1 values for %2 elements").arg(entry->values.size()).arg(d.elementCount));
@@ -145,7 +150,7 @@ public:
     }
 
 private:
-    bool readTexts(const char *field, QStringList *texts)
+    bool readTexts(const char *field, unsigned short type, QStringList *texts)
     {
         const QJsonValue value = m_object.value(QLatin1String(field));
         if (value.isUndefined())
@@ -153,8 +158,9 @@ private:
         const QJsonArray items = value.isArray() ? value.toArray() : QJsonArray{value};
         for (const QJsonValue &item : items) {
             QString text;
-            if (!scalarText(item, &text))
-                return fail(field, QStringLiteral("numbers, texts or switches are required"));
+            const QString problem = scalarText(item, type, &text);
+            if (!problem.isEmpty())
+                return fail(field, problem);
             texts->append(text);
         }
         return true;

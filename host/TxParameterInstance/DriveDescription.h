@@ -12,7 +12,8 @@
 //       "value": [1, 2, 3] } ] }
 //
 // Only "coordinate" and "type" are required. "default" and "value" take a scalar or an
-// array with one entry per element; a scalar default applies to every element.
+// array with one entry per element; a scalar default applies to every element. Numeric
+// parameters take numbers (or their texts), integer ones true and false too, texts take texts.
 class DriveDescription
 {
 public:

@@ -1,4 +1,5 @@
 #include "BrevanePage.h"
+#include "HostVariants.h"
 #include "IndexedPage.h"
 #include "IndirectPair.h"
 #include "LedWidget.h"
@@ -69,98 +70,6 @@ public:
 
 public slots:
     void onJ40Changed() { ++j40Changes; }
-};
-
-// A host whose provider reports another element count for plain parameters (one element in the
-// store), as a host may that defines the count for arrays only.
-class PlainCountParameter : public ParameterInformation, public ParameterObject
-{
-public:
-    PlainCountParameter(const QSharedPointer<ParameterInformation> &information,
-                        const QSharedPointer<ParameterObject> &object, unsigned short plainCount)
-        : m_information(information), m_object(object), m_plainCount(plainCount)
-    {
-        connect(information.data(), &ParameterInformation::valueChanged, this, &ParameterInformation::valueChanged);
-    }
-    bool wraps(const ParameterInformation *information) const { return m_information.data() == information; }
-
-    unsigned short elementCount() const override
-    {
-        const unsigned short count = m_object->elementCount();
-        return count == 1 ? m_plainCount : count;
-    }
-    bool isGlobal() const override { return m_information->isGlobal(); }
-    bool isNewDefinition() const override { return m_information->isNewDefinition(); }
-    bool hasProperty(unsigned short e, int id) const override { return m_information->hasProperty(e, id); }
-    bool isInLivingSpace(eLivingSpace s) const override { return m_information->isInLivingSpace(s); }
-    QString displayText(eLivingSpace s, unsigned short e, bool f) const override { return m_information->displayText(s, e, f); }
-    QString rawValueText(eLivingSpace s, unsigned short e, bool f) const override { return m_information->rawValueText(s, e, f); }
-    QString valueText(eLivingSpace s, unsigned short e, bool f) const override { return m_information->valueText(s, e, f); }
-    bool isHidden(eLivingSpace s, unsigned short e) const override { return m_information->isHidden(s, e); }
-    bool isVisible(eLivingSpace s, unsigned short e) const override { return m_information->isVisible(s, e); }
-    unsigned short dataType(unsigned short e) const override { return m_information->dataType(e); }
-    QHash<qint64, QString> selectionTexts(eLivingSpace s, unsigned short e) const override
-    {
-        return m_information->selectionTexts(s, e);
-    }
-    void setCyclicUpdate(eLivingSpace s, unsigned short e, bool on) override { m_information->setCyclicUpdate(s, e, on); }
-    Text name() const override { return m_information->name(); }
-    ParameterCoordinate coordinate() const override { return m_information->coordinate(); }
-    ParameterProperty property(unsigned short e, int id) const override { return m_object->property(e, id); }
-    QString defaultValueText(eLivingSpace s, unsigned short e, bool f) const override { return m_object->defaultValueText(s, e, f); }
-    void setElementCount(unsigned short count) override { m_object->setElementCount(count); }
-    void setValue(eLivingSpace s, unsigned short e, const QString &t) override { m_object->setValue(s, e, t); }
-    void setValueText(eLivingSpace s, unsigned short e, const QString &t) override { m_object->setValueText(s, e, t); }
-    void setElementValue(eLivingSpace s, unsigned short e, const QString &t) override { m_object->setElementValue(s, e, t); }
-
-private:
-    QSharedPointer<ParameterInformation> m_information;
-    QSharedPointer<ParameterObject> m_object;
-    unsigned short m_plainCount;
-};
-
-class PlainCountHost : public RecordingHost
-{
-public:
-    explicit PlainCountHost(unsigned short plainCount) : m_provider(this, plainCount) {}
-    ParameterProvider *parameterProvider() const override { return &m_provider; }
-
-private:
-    class Provider : public ParameterProvider
-    {
-    public:
-        Provider(PlainCountHost *host, unsigned short plainCount) : m_host(host), m_plainCount(plainCount)
-        {
-            connect(&host->store(), &ParameterProvider::onlineChanged, this, &ParameterProvider::onlineChanged);
-            connect(&host->store(), &ParameterProvider::readOnlyChanged, this, &ParameterProvider::readOnlyChanged);
-        }
-        QWeakPointer<ParameterInformation> information(const ParameterCoordinate &coordinate) const override
-        {
-            return wrapped(coordinate);
-        }
-        QWeakPointer<ParameterObject> parameter(const ParameterCoordinate &coordinate) const override
-        {
-            return wrapped(coordinate);
-        }
-        bool isOnline() const override { return m_host->store().isOnline(); }
-        bool isReadOnly() const override { return m_host->store().isReadOnly(); }
-
-    private:
-        QSharedPointer<PlainCountParameter> wrapped(const ParameterCoordinate &coordinate) const
-        {
-            const auto information = m_host->store().information(coordinate).toStrongRef();
-            if (!information)
-                return nullptr;
-            auto &entry = m_wrapped[coordinate.toText()];
-            if (!entry || !entry->wraps(information.data()))
-                entry.reset(new PlainCountParameter(information, m_host->store().parameter(coordinate).toStrongRef(), m_plainCount));
-            return entry;
-        }
-        PlainCountHost *m_host;
-        unsigned short m_plainCount;
-        mutable QHash<QString, QSharedPointer<PlainCountParameter>> m_wrapped;
-    };
-    mutable Provider m_provider;
 };
 
 class TestPageCommon : public QObject
@@ -470,17 +379,20 @@ void TestPageCommon::plainParameters_data()
 void TestPageCommon::plainParameters()
 {
     QFETCH(int, reported);
-    PlainCountHost host{ushort(reported)};
-    seed(host.store(), {{QStringLiteral("E10"), QStringLiteral("7"), 1, ParameterDataType::Int32,
+    RecordingHost recording;
+    VariantHost host(&recording, reported == 0 ? HostBehaviour::PlainCountZero : HostBehaviour::StandIn, 1);
+    seed(recording.store(), {{QStringLiteral("E10"), QStringLiteral("7"), 1, ParameterDataType::Int32,
                          {{7, QStringLiteral("sieben")}, {8, QStringLiteral("acht")}}},
                         {QStringLiteral("E11"), QStringLiteral("E10"), 1, ParameterDataType::Address}});
     ProbePage page;
-    host.attach(&page);
-    host.store().setRecordingWrites(true);
+    page.setPageHost(&host);
+    page.initializeParameterControls();
+    page.initialUpdate();
+    recording.store().setRecordingWrites(true);
     QCOMPARE(page.readInt(QStringLiteral("E10")), Q_INT64_C(7));
     QCOMPARE(page.readDisplayText(QStringLiteral("E10")), QStringLiteral("sieben"));
     QVERIFY(page.writeText(QStringLiteral("E10"), 0, QStringLiteral("8")));
-    QCOMPARE(host.store().value(QStringLiteral("E10")), QStringLiteral("8"));
+    QCOMPARE(recording.store().value(QStringLiteral("E10")), QStringLiteral("8"));
     QCOMPARE(page.readText(QStringLiteral("E10"), 1), QString());
     QVERIFY(!page.writeText(QStringLiteral("E10"), 1, QStringLiteral("7")));
     // An address in a plain parameter naming a plain parameter shows it.
@@ -488,8 +400,8 @@ void TestPageCommon::plainParameters()
     const IndirectPair pair(QStringLiteral("E11"), &label, &editor);
     QVERIFY(pair.update(host.parameterProvider(), host.livingSpace(), 0));
     QCOMPARE(editor.coordinate(), QStringLiteral("E10"));
-    QCOMPARE(host.store().writtenValues().size(), 1);
-    QCOMPARE(host.store().elementOverruns(), QStringList());
+    QCOMPARE(recording.store().writtenValues().size(), 1);
+    QCOMPARE(recording.store().elementOverruns(), QStringList());
 }
 
 void TestPageCommon::observeConnectsOnce()

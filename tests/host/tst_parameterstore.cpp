@@ -238,11 +238,13 @@ void TestParameterStore::loadJson()
          "elements": 4, "default": [1, 2], "min": -10, "max": 100, "value": [5]},
         {"coordinate": "K08", "type": "INT16", "selection": {"1": {"de": "Fahrsatz", "en": "Motion block"}, "2": "Kommando"},
          "default": 1, "global": true},
-        {"coordinate": "E57", "type": "STRING", "default": "QX4A", "newDefinition": false, "hidden": true}
+        {"coordinate": "E57", "type": "STRING", "default": "QX4A", "newDefinition": false, "hidden": true},
+        {"coordinate": "I14", "type": "REAL32", "value": "2.5"}
     ]})";
     QString error;
     QVERIFY2(store.loadJson(json, "drive.json", &error), qPrintable(error));
-    QCOMPARE(store.coordinates(), (QStringList{"J10", "K08", "E57"}));
+    QCOMPARE(store.coordinates(), (QStringList{"J10", "K08", "E57", "I14"}));
+    QCOMPARE(store.value("I14"), QStringLiteral("2.5"));  // as files wrote fractions before
     QCOMPARE(elements(store, "J10", 4), QStringLiteral("5,2,2,2"));
     QCOMPARE(object(store, "J10")->property(0, ParameterPropertyId::UpperLimit).asInt32(), 100);
     QCOMPARE(info(store, "J10")->name().text(Text::English), QStringLiteral("Position"));
@@ -301,6 +303,9 @@ void TestParameterStore::loadJsonErrors_data()
     QTest::newRow("limit outside the type") << one(R"("type": "INT16", "max": 40000)") << "parameters[0] (J01): field \"max\"";
     QTest::newRow("limit beyond 64 bits") << one(R"("type": "UINT32", "min": -1e30)") << "field \"min\"";
     QTest::newRow("real limit beyond float") << one(R"("type": "REAL32", "max": 1e39)") << "field \"max\"";
+    QTest::newRow("switch for a real") << one(R"("type": "REAL32", "value": true)")
+                                       << "parameters[0] (J01): field \"value\": a number is required for a REAL32";
+    QTest::newRow("number for a text") << one(R"("type": "STRING", "default": 5)") << "field \"default\": a text is required";
     QTest::newRow("twice") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32"}, {"coordinate": "J01", "type": "INT8"}]})")
                            << "parameters[1] (J01): field \"coordinate\": defined twice";
     QTest::newRow("second entry") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32"}, {"coordinate": "J2"}]})")

@@ -115,6 +115,8 @@ private slots:
     void countDialog();
     void countDialogEnds_data();
     void countDialogEnds();
+    void hostButtonsByName_data();
+    void hostButtonsByName();
 
 private:
     // Opens the table page offline as the host does, shown, on the table's drive and the
@@ -294,6 +296,17 @@ static void followUpRows(QList<Row> &rows)
         rows.append({QStringLiteral("trigger %1 of another block, stepped to").arg(slot), page, blocks(3),
                      "hand:2 show " + changes + " see{" + frame + ":h," + range + ":E} click:toolButtonLeft",
                      frame + ":E " + range + ":h"});
+        // A host or a string-based connection reaches the slots by their names.
+        rows.append({QStringLiteral("trigger %1 slots by name").arg(slot), page, blocks(3),
+                     QStringLiteral("hand:1 show J25%1.1=3 hide:%2 hide:%3 call:ParaJ25%1_Changed call:ParaJ26%1_Changed")
+                         .arg(slot).arg(frame, range),
+                     frame + ":shown " + range + ":shown"});
+    }
+    for (const QString coordinate : {"J271", "J272", "J273", "J274", "J275", "J281", "J282", "J283", "J284", "J285", "J286"}) {
+        rows.append({coordinate + " slots by name", page, blocks(3),
+                     QStringLiteral("hand:1 show call:Combo_%1_Changed=3 see{$%1.1=2} pick!:comboBox_%1=0 call:Value_%1_Changed "
+                                    "see{comboBox_%1@3} call:JumpDependingOn%1").arg(coordinate),
+                     "jumps=Fahrsatz block=2"});
     }
 }
 
@@ -536,17 +549,9 @@ void TestMotionBlocks::states()
     QVERIFY(m_page);
     m_host->attach(m_page.get());
     m_page->resize(1000, 700);
-    PageScript &pageScript = *m_script;
-    pageScript.setPage(m_page.get());
-    for (const QString &step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!step.startsWith(QLatin1String("see{"))) {
-            pageScript.run(step);
-            continue;
-        }
-        const QString seen = step.mid(4).chopped(1).replace(QLatin1Char(','), QLatin1Char(' '));
-        QCOMPARE(pageScript.states(seen), seen);
-    }
-    QCOMPARE(pageScript.states(expected), expected);
+    m_script->setPage(m_page.get());
+    m_script->run(script);
+    QCOMPARE(m_script->states(expected), expected);
     QCOMPARE(m_watcher->unexpectedCount(), 0);
     QCOMPARE(m_watcher->pendingAnswers(), 0);
 }
@@ -829,6 +834,35 @@ void TestMotionBlocks::countDialogEnds()
         child<QToolButton>(&dialog, "toolButtonInc")->setFocus(Qt::TabFocusReason);
     QVERIFY(dialog.isHidden());
     QCOMPARE(dialog.result(), result);
+}
+
+void TestMotionBlocks::hostButtonsByName_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("jump");
+    QTest::newRow("block number") << "2" << "" << "JumpToClickedMotionBlock" << "jumps=Fahrsatz block=2";
+    QTest::newRow("no block, row 1") << "-" << "Button_1_3" << "JumpToClickedMotionBlock" << "jumps=Folgefahrsatz block=1";
+    QTest::newRow("follow-up of row 2") << "0" << "Button_2_11" << "JumpToClickedFollowMotionBlock"
+                                        << "jumps=Folgefahrsatz block=2";
+    QTest::newRow("follow-up, no row") << "1" << "Button" << "JumpToClickedFollowMotionBlock" << "jumps=Folgefahrsatz block=0";
+}
+
+// A host's own buttons connected by name open the editor or the follow-up page as the table does.
+void TestMotionBlocks::hostButtonsByName()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    QFETCH(QString, slot);
+    QFETCH(QString, jump);
+    openTable();
+    QToolButton button;
+    button.setText(text);
+    button.setObjectName(name);
+    QVERIFY(QObject::connect(&button, SIGNAL(clicked()), m_page.get(), qPrintable("1" + slot + "()")));
+    button.click();
+    QCOMPARE(m_script->states(jump), jump);
 }
 
 QTEST_MAIN(TestMotionBlocks)

@@ -6,6 +6,7 @@
 #include "PageScript.h"
 #include "PanelInvariants.h"
 #include "RecordingHost.h"
+#include "StateFields.h"
 #include "StoreSeed.h"
 #include "SvgWidget.h"
 
@@ -88,6 +89,21 @@ QString panelLook(const QWidget *page, const PanelKind &kind)
     return switchOn->toolTip().isEmpty() ? look : look + " \"" + switchOn->toolTip() + '"';
 }
 
+// The look's fields in words, for the failure message.
+const QStringList lookNames = {"switch-on checked", "switch-on enabled", "Freigabe checked", "Freigabe enabled",
+                               "Freigabe frame shown", "halt frame shown", "acknowledge frame shown", "motion button",
+                               "label offers switching off", "diagram enabled", "tool tip"};
+QStringList lookFields(const QString &look)
+{
+    static const QHash<QChar, QString> words = {{'1', "on"}, {'0', "off"}, {'h', "hidden"}, {'E', "enabled"}, {'d', "disabled"}};
+    QStringList fields;
+    for (const QString &group : look.section(QLatin1Char('"'), 0, 0).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        for (const QChar code : group.mid(1))
+            fields << words.value(code, code);
+    }
+    return fields << look.section(QLatin1Char('"'), 1, 1);
+}
+
 const QString lookOff = QStringLiteral("S01 F000 H0 Q0 Mh L0 D0");
 const QString lookUnavailable = QStringLiteral("S00 F000 H0 Q0 Mh L0 D0");
 const QString lookOffered = QStringLiteral("S11 F011 H0 Q1 Mh L1 D0");
@@ -119,22 +135,20 @@ const HostVariant hostKinds[] = {
 };
 const char *const reportedInputs[] = {"E48", "E49", "E81", "E82", "A900", "A918"};
 
-// What a user and the drive do, and how the panel ends on a host that hands the axis out.
+// What a user and the drive do, and how the panel ends on a host that hands the axis out; one
+// script per way the axis is handed back (a deletion between steps is a row of stateMachine).
 struct UserScript
 {
     const char *name, *steps, *end;
 };
 const UserScript userScripts[] = {
     {"Escape on the activation warning", "show on?", "off"},
-    {"OK on the activation warning", "show on!", "on"},
     {"switch-off accepted", "show on! freigabe off!", "off"},
-    {"switch-off declined", "show on! freigabe off?", "on"},
     {"going offline", "show on! freigabe offline", "off"},
     {"hidden while enabled", "show on! freigabe hide", "off"},
     {"E48 5 while enabled", "show on! freigabe E48=5", "on"},
     {"fault pair came and went, then not enabled", "show on! E81=3 E82=88 E82=0 E81=0 E49=2", "off"},
     {"A900 and A918 change", "show on! freigabe A900=1 A918=1 A918=0 A900=0 on", "on"},
-    {"deleted while enabled", "show on! freigabe delete", "gone"},
 };
 
 // Why the switch-on button cannot take the axis, as its tool tip says.
@@ -184,8 +198,7 @@ private:
     // halt, press:B and release:B (a button), refuse (the host hands out no handle), start{a,b}
     // (the host runs the steps from inside its next startControlPanel call; call{a,b} inside
     // its next control-panel call of any kind), -word and +word
-    // (the drive loses the panel's control word silently, or has it again), see{a,b} (the page
-    // shows the states a and b of PageScript at this point).
+    // (the drive loses the panel's control word silently, or has it again).
     void run(const QString &script);
 
     std::unique_ptr<RecordingHost> m_host;
@@ -255,8 +268,6 @@ void TestPanels::run(const QString &script)
                 m_watcher->answer(button);
             }
             child<QAbstractButton>(m_page.get(), "ToolButtonSteuertafelEin")->click();
-        } else if (step.startsWith(QLatin1String("see{"))) {
-            QCOMPARE(m_script->states(inside()), inside());
         } else if (step.startsWith(QLatin1String("start{")) || step.startsWith(QLatin1String("call{"))) {
             // Once only; the observer is gone (with what it holds) when the steps run.
             const bool anyCall = step.startsWith(QLatin1String("call{"));
@@ -407,7 +418,7 @@ void TestPanels::stateMachine()
     QVERIFY2(m_invariants->violations().isEmpty(), qPrintable(m_invariants->violations().join("; ")));
     QCOMPARE(panelCalls(*m_host), calls);
     if (look != QLatin1String("*"))
-        QCOMPARE(panelLook(m_page.get(), *kindOf(panel)), look);
+        COMPARE_FIELDS(lookNames, lookFields(panelLook(m_page.get(), *kindOf(panel))), lookFields(look));
     if (!m_host->controlPanelActive())
         QCOMPARE(m_host->controlPanelWord() & (1u << 31), 0u);
     QCOMPARE(m_watcher->unexpectedCount(), 0);

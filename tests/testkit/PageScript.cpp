@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedWidget>
 
@@ -68,6 +69,10 @@ bool PageScript::step(const QString &step)
             run(steps);
             m_page = page;
         });
+    } else if (step.startsWith(QLatin1String("see{"))) {
+        const QString seen = step.mid(4).chopped(1).replace(QLatin1Char(','), QLatin1Char(' '));
+        if (const QString found = states(seen); found != seen)
+            QTest::qFail(qPrintable(QStringLiteral("at %1: %2").arg(step, found)), __FILE__, __LINE__);
     } else if (step == QLatin1String("reject")) {
         qobject_cast<QDialog *>(m_page.data())->reject();
     } else if (step.startsWith(QLatin1String("click:"))) {
@@ -95,8 +100,19 @@ bool PageScript::step(const QString &step)
             QTest::mouseClick(area, Qt::LeftButton);
         else
             QTest::qFail(qPrintable(QStringLiteral("no area at ") + argument), __FILE__, __LINE__);
-    } else if (step.startsWith(QLatin1String("pick:"))) {
-        child<QComboBox>(m_page.data(), name)->setCurrentIndex(value.toInt());
+    } else if (step.startsWith(QLatin1String("pick:")) || step.startsWith(QLatin1String("pick!:"))) {
+        auto *box = child<QComboBox>(m_page.data(), name);
+        const QSignalBlocker quiet(step.startsWith(QLatin1String("pick!:")) ? box : nullptr);
+        box->setCurrentIndex(value.toInt());
+    } else if (step.startsWith(QLatin1String("hide:"))) {
+        widget(argument)->hide();
+    } else if (step.startsWith(QLatin1String("call:"))) {
+        // A slot by its name, as a host's string-based connection reaches it.
+        const bool called = step.contains(QLatin1Char('='))
+                                ? QMetaObject::invokeMethod(m_page.data(), qPrintable(name), Q_ARG(int, value.toInt()))
+                                : QMetaObject::invokeMethod(m_page.data(), qPrintable(argument));
+        if (!called)
+            QTest::qFail(qPrintable(QStringLiteral("no slot ") + argument), __FILE__, __LINE__);
     } else if (step.startsWith(QLatin1String("type:")) || step.startsWith(QLatin1String("keys:"))) {
         QWidget *field = widget(name);
         field->setFocus();

@@ -1,5 +1,6 @@
-// A rehearsal recorded through input events on the window plays back in a fresh workbench
-// to the same drive values and the same page.
+// A rehearsal recorded through input events on the window, on a drive opened from a file,
+// plays back in a fresh workbench to the same drive values and the same page, whichever drive
+// that workbench started with.
 
 #include "DriveModel.h"
 #include "MainWindow.h"
@@ -56,6 +57,7 @@ void TestScenarioRecorder::recordedSessionPlaysBack()
     options.pluginPath = QStringLiteral(BREVANE_PLUGIN_PATH);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("rehearsal.json"));
+    const QString drivePath = dir.filePath(QStringLiteral("mydrive.json"));
     QStringList recorded;
     {
         Workbench workbench(options);
@@ -65,6 +67,16 @@ void TestScenarioRecorder::recordedSessionPlaysBack()
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         DriveModel *model = workbench.driveModel();
+
+        // A drive saved with the axis elsewhere: fractions are written as numbers, and opening
+        // the file puts the axis where it says.
+        workbench.drive()->store()->setValue(QStringLiteral("I80"), QStringLiteral("40.25"));
+        QVERIFY2(workbench.saveDrive(drivePath, &error), qPrintable(error));
+        QFile saved(drivePath);
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains(R"("type":"REAL32","value":40.25})"));
+        model->advance(100);
+        QVERIFY2(workbench.openDrive(drivePath, &error), qPrintable(error));
+        QCOMPARE(model->position(), 40.25);
         auto page = [&](const char *name) { return workbench.pageArea()->page(workbench.host()->currentPage())->findChild<QWidget *>(name); };
 
         QTimer::singleShot(0, [&] {  // the file dialog, from within its own event loop
@@ -72,6 +84,8 @@ void TestScenarioRecorder::recordedSessionPlaysBack()
             QMetaObject::invokeMethod(QApplication::activeModalWidget(), "accept");
         });
         window.findChild<QAction *>(QStringLiteral("actionRecordScenario"))->trigger();
+        QLabel *indicator = window.statusBar()->findChild<QLabel *>(QStringLiteral("recordingIndicator"));
+        QVERIFY(indicator && indicator->isVisible());
 
         auto *tree = window.findChild<QTreeView *>(QStringLiteral("pageTree"));
         const QModelIndex item = tree->model()->match(tree->model()->index(0, 0), PageTreeRole::Identifier,
@@ -124,6 +138,7 @@ void TestScenarioRecorder::recordedSessionPlaysBack()
         delete unnamed;
         model->advance(100);
         window.findChild<QAction *>(QStringLiteral("actionStopRecording"))->trigger();
+        QVERIFY(!indicator->isVisible());
         recorded = state(workbench);
         workbench.shutdown();
     }
@@ -132,18 +147,23 @@ void TestScenarioRecorder::recordedSessionPlaysBack()
     const QByteArray json = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     for (const char *kind : {"show", "answer", "click", "press", "release", "wait", "choose", "enter", "set", "expect", "fault", "switch"})
         QVERIFY2(json.contains("\"step\": \"" + QByteArray(kind) + '"'), json.constData());
+    QVERIFY2(json.contains(R"({"step": "drive", "file": "mydrive.json", "position": 40.25)"), json.constData());
 
-    Workbench workbench(options);
-    QString error;
-    QVERIFY2(workbench.start(&error), qPrintable(error));
-    MainWindow window(&workbench);
-    window.show();
-    ScenarioRunner runner(&workbench, workbench.driveModel());
-    QVERIFY2(runner.load(path, &error), qPrintable(error));
-    QVERIFY2(runner.run(&error), qPrintable(error + QLatin1Char('\n') + QString::fromUtf8(json)));
-    const QStringList played = state(workbench);
-    workbench.shutdown();
-    QCOMPARE(played, recorded);
+    for (const QString &startDrive : {QString(), drivePath}) {
+        options.drivePath = startDrive;
+        Workbench workbench(options);
+        QString error;
+        QVERIFY2(workbench.start(&error), qPrintable(error));
+        MainWindow window(&workbench);
+        window.show();
+        workbench.driveModel()->advance(100);  // the axis of this workbench has a past of its own
+        ScenarioRunner runner(&workbench, workbench.driveModel());
+        QVERIFY2(runner.load(path, &error), qPrintable(error));
+        QVERIFY2(runner.run(&error), qPrintable(error + QLatin1Char('\n') + QString::fromUtf8(json)));
+        const QStringList played = state(workbench);
+        workbench.shutdown();
+        QCOMPARE(played, recorded);
+    }
 }
 
 QTEST_MAIN(TestScenarioRecorder)

@@ -8,6 +8,7 @@
 #include "ParameterBrowser.h"
 #include "ParameterModel.h"
 #include "SimulatedDrive.h"
+#include "StateFields.h"
 #include "WorkbenchHost.h"
 
 #include <QRegularExpression>
@@ -60,6 +61,12 @@ void play(Rig &rig, const QString &script)
         const QString verb = words.value(0);
         const QString argument = words.value(1);
         DriveModel::Fault fault{};
+        bool numeric = false;
+        argument.toInt(&numeric);
+        const bool counted = verb == QLatin1String("bit") || verb == QLatin1String("clear")
+                             || verb == QLatin1String("pulse") || verb == QLatin1String("step");
+        if (counted && !numeric)
+            QFAIL(qPrintable(QStringLiteral("bad number in \"%1\"").arg(command)));
         if (verb == QLatin1String("start"))
             rig.host->startControlPanel(argument);
         else if (verb == QLatin1String("bit") || verb == QLatin1String("clear"))
@@ -140,9 +147,10 @@ void TestWorkbenchDrive::defaultDrive()
     QVERIFY(!store.contains("M513"));
     for (const char *coordinate : {"K911", "K912", "K913", "K914"})
         QVERIFY2(store.contains(QLatin1String(coordinate)), coordinate);
-    QCOMPARE(QStringList({rig.value("K08"), rig.value("E57"), rig.value("E76", 1), rig.value("A900"), rig.value("A918"),
-                          rig.value("J286", 15)}).join(' '),
-             QStringLiteral("1 QX4A 7300003 0 0 -1"));
+    COMPARE_FIELDS((QStringList{"K08", "E57", "E76.1", "A900", "A918", "J286.15"}),
+                   (QStringList{rig.value("K08"), rig.value("E57"), rig.value("E76", 1), rig.value("A900"), rig.value("A918"),
+                                rig.value("J286", 15)}),
+                   (QStringList{"1", "QX4A", "7300003", "0", "0", "-1"}));
 }
 
 void TestWorkbenchDrive::builtInTreeHoldsEveryPluginPage()
@@ -299,7 +307,10 @@ void TestWorkbenchDrive::axis_data()
     QTest::newRow("hand-back disables") << enabled + "stop; step 1" << "E48=2 I91=0";
     QTest::newRow("word after hand-back is ignored") << enabled + "stop; bit 31; step 20" << "E48=2";
     QTest::newRow("locked panel drives nothing") << enabled + "fault panel-locked; step 1" << "A918=1 E48=2";
-    QTest::newRow("another master") << "fault other-master" << "A900=1";
+    QTest::newRow("another master takes the axis") << enabled + "fault other-master; clear 31; bit 31; step 20"
+                                                   << "A900=1 E48=2 I91=0";
+    QTest::newRow("offline shows no live values") << enabled + "fault offline; step 1" << "I91=0 I85=0 E48=2 I80=125.5";
+    QTest::newRow("online again shows them") << enabled + "fault offline; step 1; unfault offline" << "I85=1 I199=1";
     QTest::newRow("jog panel reports jogging") << "start K911; step 1" << "I188=1";
 
     // The default chain 1 -> 2 -> 3 (absolute 10, absolute 250, relative +50), changed.
@@ -354,6 +365,14 @@ void TestWorkbenchDrive::axis()
     for (const QString &token : expected.split(QLatin1Char(' '))) {
         const auto match = form.match(token);
         const QString key = match.captured(1), op = match.captured(2);
+        // A mistyped expectation must not pass: the form, the key and the number are checked.
+        const bool named = key == QLatin1String("v") || key == QLatin1String("moved") || key == QLatin1String("block")
+                           || rig.drive.store()->contains(key);
+        bool numeric = false;
+        const double wantedNumber = match.captured(3).toDouble(&numeric);
+        const bool understood = match.hasMatch() && named
+                                && (op == QLatin1String("=") || (numeric && (op != QLatin1String("&") || wantedNumber != 0)));
+        QVERIFY2(understood, qPrintable(QStringLiteral("bad expectation \"%1\"").arg(token)));
         const double number = key == QLatin1String("v")       ? rig.model->velocity()
                               : key == QLatin1String("moved") ? rig.model->position() - rig.mark
                               : key == QLatin1String("block") ? rig.model->currentBlock()
@@ -361,8 +380,8 @@ void TestWorkbenchDrive::axis()
         const QString text = rig.drive.store()->contains(key) ? rig.value(key) : QString::number(number + 0.0);
         const QString wanted = match.captured(3);
         const bool holds = op == QLatin1String("=")   ? text == wanted
-                           : op == QLatin1String("<") ? number < wanted.toDouble()
-                           : op == QLatin1String(">") ? number > wanted.toDouble()
+                           : op == QLatin1String("<") ? number < wantedNumber
+                           : op == QLatin1String(">") ? number > wantedNumber
                                                       : (text.toUInt() & wanted.toUInt()) == wanted.toUInt();
         seen << (holds ? token : key + QLatin1Char('=') + text);
     }
@@ -440,8 +459,9 @@ void TestWorkbenchDrive::positionBlockStaysWithinItsLimits()
     QCOMPARE(rig.model->velocity(), 0.0);
     QCOMPARE(rig.value("I80").toDouble(), target);
     // In position, standing, block 4 started and ended.
-    QCOMPARE(QStringList({rig.value("I182"), rig.value("I199"), rig.value("J300"), rig.value("J302")}).join(' '),
-             QStringLiteral("1 1 4 10"));
+    COMPARE_FIELDS((QStringList{"in position I182", "standing I199", "block J300", "block status J302"}),
+                   (QStringList{rig.value("I182"), rig.value("I199"), rig.value("J300"), rig.value("J302")}),
+                   (QStringList{"1", "1", "4", "10"}));
     // Not crawling either: a move that can reach its speed does.
     if (std::abs(target - start) > speed * speed / acceleration + speed * speed / deceleration)
         QVERIFY(peak > speed - tolerance);

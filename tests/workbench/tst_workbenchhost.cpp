@@ -3,6 +3,7 @@
 
 #include "PageTree.h"
 #include "ParameterStore.h"
+#include "StateFields.h"
 #include "StoreSeed.h"
 #include "WorkbenchHost.h"
 
@@ -217,24 +218,30 @@ void TestWorkbenchHost::controlPanel()
     int handle = 0;
     for (const QString &step : steps.split(QStringLiteral("; "))) {
         const QStringList parts = step.split(QLatin1Char(' '));
-        if (parts.at(0) == QLatin1String("start"))
+        const QString verb = parts.at(0);
+        const qsizetype arguments = verb == QLatin1String("bit") ? 3 : verb == QLatin1String("start") || verb == QLatin1String("flag") ? 2 : 1;
+        QVERIFY2(parts.size() == arguments, qPrintable(QStringLiteral("bad step \"%1\"").arg(step)));
+        if (verb == QLatin1String("start"))
             handle = m_host->startControlPanel(parts.at(1));
-        else if (parts.at(0) == QLatin1String("bit"))
+        else if (verb == QLatin1String("bit"))
             m_host->setControlPanelBit(parts.at(1).toInt(), parts.at(2) == QLatin1String("1"));
-        else if (parts.at(0) == QLatin1String("flag"))
+        else if (verb == QLatin1String("flag"))
             m_host->setControlPanelFlag(parts.at(1) == QLatin1String("1"));
-        else if (parts.at(0) == QLatin1String("stop"))
+        else if (verb == QLatin1String("stop"))
             m_host->stopControlPanel();
-        else if (parts.at(0) == QLatin1String("offline"))
+        else if (verb == QLatin1String("offline"))
             m_host->setOnline(false);
+        else
+            QFAIL(qPrintable(QStringLiteral("unknown step \"%1\"").arg(step)));
     }
     const QString panel = m_host->controlPanelCoordinate();
-    QCOMPARE(QStringList({panel.isEmpty() ? QStringLiteral("none") : panel,
-                          m_host->controlPanelHandle() ? QStringLiteral("held") : QStringLiteral("free"),
-                          QStringLiteral("0x%1").arg(m_host->controlPanelWord(), 0, 16), "K913=" + m_store->value("K913", 1, 0),
-                          "K911=" + m_store->value("K911", 1, 0), handle ? QStringLiteral("started") : QStringLiteral("refused")})
-                 .join(' '),
-             expected);
+    COMPARE_FIELDS((QStringList{"panel", "handle", "word", "K913", "K911", "last start"}),
+                   (QStringList{panel.isEmpty() ? QStringLiteral("none") : panel,
+                                m_host->controlPanelHandle() ? QStringLiteral("held") : QStringLiteral("free"),
+                                QStringLiteral("0x%1").arg(m_host->controlPanelWord(), 0, 16),
+                                "K913=" + m_store->value("K913", 1, 0), "K911=" + m_store->value("K911", 1, 0),
+                                handle ? QStringLiteral("started") : QStringLiteral("refused")}),
+                   expected.split(QLatin1Char(' ')));
     // Every call the pages make is in the log.
     QCOMPARE(m_log.filter(QStringLiteral("setControlPanelBit(")).size(), steps.count(QStringLiteral("bit ")));
 }

@@ -86,7 +86,9 @@ void TestWorkbenchScenario::refusedBeforeRunning_data()
                                        << "unknown parameter \"Q99\"";
     QTest::newRow("element out of range") << steps(R"({"step": "set", "parameter": "J13", "element": 16, "value": 1})")
                                           << "J13 has no element 16";
-    QTest::newRow("unknown fault") << steps(R"({"step": "fault", "fault": "fire"})") << "unknown fault; known are";
+    QTest::newRow("unknown fault") << steps(R"({"step": "fault", "fault": "fire"})") << "unknown fault \"fire\"; known are";
+    QTest::newRow("drive file missing") << steps(R"({"step": "drive", "file": "no-such-drive.json"})")
+                                        << "no-such-drive.json: cannot be read";
     QTest::newRow("unknown answer") << steps(R"({"step": "answer", "button": "maybe"})") << "answered with ok, cancel";
     QTest::newRow("expect nothing") << steps(R"({"step": "expect", "parameter": "E48"})") << "nothing to expect";
     QTest::newRow("expect no widget state")

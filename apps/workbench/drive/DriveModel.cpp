@@ -27,7 +27,8 @@
 // Start, Stop, Reset, Continue, the steps, Referenz setzen and Quittierung act on the rising
 // edge, also when the button was pressed and released between two steps. Without a panel
 // (handed back, offline, A918 not 0) the word reads 0: the controller, which is not
-// simulated, keeps the axis disabled.
+// simulated, keeps the axis disabled. So it does while another master has the axis (A900 not
+// 0), also from a panel that still holds the word: the panel needs a new enable edge after it.
 //
 // J302, the motion-block status byte:
 //  0 motion active   a block moves the axis (not while halted)
@@ -136,8 +137,6 @@ bool DriveModel::faultFromName(const QString &name, Fault *fault)
 DriveModel::DriveModel(ParameterStore *store, WorkbenchHost *host, QObject *parent)
     : QObject(parent), m_store(store), m_host(host)
 {
-    m_position = number(QStringLiteral("I80"));
-    m_lastTarget = m_position;
     m_timer.setInterval(StepMs);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         step(m_timer.interval() / StepMs);
@@ -152,6 +151,75 @@ DriveModel::DriveModel(ParameterStore *store, WorkbenchHost *host, QObject *pare
         emit faultsChanged();
     });
     onPanelChanged();
+    restart(openingState());
+}
+
+DriveModel::AxisState DriveModel::axisState() const
+{
+    AxisState state;
+    state.position = m_position;
+    state.lastTarget = m_lastTarget;
+    state.targetReached = m_targetReached;
+    state.currentBlock = m_currentBlock;
+    state.startedBlock = m_startedBlock;
+    state.blockStatus = m_blockStatus;
+    state.faults = m_faults;
+    return state;
+}
+
+DriveModel::AxisState DriveModel::openingState() const
+{
+    AxisState state;
+    state.position = number(QStringLiteral("I80"));
+    state.lastTarget = state.position;
+    if (number(QStringLiteral("A900")) != 0)
+        state.faults << Fault::OtherMaster;
+    if (number(QStringLiteral("A918")) != 0)
+        state.faults << Fault::PanelLocked;
+    if (faultPairShown())
+        state.faults << Fault::FaultPair;
+    return state;
+}
+
+void DriveModel::restart(const AxisState &state)
+{
+    m_position = state.position;
+    m_lastTarget = state.lastTarget;
+    m_targetReached = state.targetReached;
+    m_currentBlock = state.currentBlock;
+    m_startedBlock = state.startedBlock;
+    m_blockStatus = state.blockStatus;
+    m_velocity = 0;
+    m_power = Power::Disabled;
+    m_enablingMs = 0;
+    m_halted = false;
+    m_motion = Motion();
+    m_interrupted = Motion();
+    m_pendingChain = -1;
+    m_pendingRising = 0;
+    m_faults.clear();
+    for (Fault fault : state.faults) {
+        if (fault != Fault::Offline && !m_faults.contains(fault))
+            m_faults << fault;
+    }
+    // Only values that disagree are written: a drive that is opened stays as its file says.
+    if ((number(QStringLiteral("A900")) != 0) != hasFault(Fault::OtherMaster))
+        write(QStringLiteral("A900"), QString::number(hasFault(Fault::OtherMaster) ? 1 : 0));
+    if ((number(QStringLiteral("A918")) != 0) != hasFault(Fault::PanelLocked))
+        write(QStringLiteral("A918"), QString::number(hasFault(Fault::PanelLocked) ? 1 : 0));
+    if (faultPairShown() != hasFault(Fault::FaultPair)) {
+        write(QStringLiteral("E81"), QString::number(hasFault(Fault::FaultPair) ? 3 : 0));
+        write(QStringLiteral("E82"), QString::number(hasFault(Fault::FaultPair) ? 88 : 0));
+    }
+    applyFaults();
+    writeNumber(QStringLiteral("I80"), m_position);
+    wake();
+    emit faultsChanged();
+}
+
+bool DriveModel::faultPairShown() const
+{
+    return number(QStringLiteral("E81")) == 3 && number(QStringLiteral("E82")) == 88;
 }
 
 void DriveModel::start()
@@ -292,7 +360,7 @@ void DriveModel::tick()
         emit faultsChanged();
     }
 
-    const bool drivable = !m_panel.isEmpty() && number(QStringLiteral("A918")) == 0;
+    const bool drivable = !m_panel.isEmpty() && number(QStringLiteral("A918")) == 0 && number(QStringLiteral("A900")) == 0;
     const quint32 word = drivable ? m_lastWord : 0;
     const quint32 rising = drivable ? m_pendingRising : 0;
     m_pendingRising = 0;
@@ -644,9 +712,22 @@ QString DriveModel::stateText() const
 
 void DriveModel::publish()
 {
-    // Without a connection nothing reaches the host; the values follow when it is back.
-    if (!m_host->isOnline())
+    // Without a connection the host shows no live values: the status the drive reports goes
+    // back to its defaults, once; the live values follow when the connection is back. The
+    // position stays as last reported, as it is kept with the drive when it is saved.
+    const bool online = m_host->isOnline();
+    if (!online && m_offlineShown)
         return;
+    m_offlineShown = !online;
+    const auto put = [this, online](const QString &coordinate, const QString &text) {
+        write(coordinate, online ? text : defaultText(coordinate));
+    };
+    const auto putNumber = [this, online, &put](const QString &coordinate, double value) {
+        if (online)
+            writeNumber(coordinate, value);
+        else
+            put(coordinate, QString());
+    };
     const bool moving = std::abs(m_velocity) >= Standstill;
     const bool enabled = m_power == Power::Enabled;
     int deviceState = 2;
@@ -674,31 +755,32 @@ void DriveModel::publish()
     if (m_pendingChain >= 0)
         blockStatus |= MotionActive;
 
-    write(QStringLiteral("E48"), QString::number(deviceState));
-    write(QStringLiteral("E49"), QString::number(m_power == Power::Faulted ? 0x02 : 0));
-    write(QStringLiteral("I85"), m_power == Power::Faulted ? QStringLiteral("0") : QStringLiteral("1"));
-    write(QStringLiteral("I91"), enabled ? QStringLiteral("1") : QStringLiteral("0"));
-    write(QStringLiteral("I199"), moving ? QStringLiteral("0") : QStringLiteral("1"));
-    write(QStringLiteral("I197"), m_velocity >= Standstill ? QStringLiteral("1") : QStringLiteral("0"));
-    write(QStringLiteral("I182"), m_targetReached ? QStringLiteral("1") : QStringLiteral("0"));
-    write(QStringLiteral("I188"), m_panel == JogPanel ? QStringLiteral("1") : QStringLiteral("0"));
-    write(QStringLiteral("I805"), m_halted ? QStringLiteral("1") : QStringLiteral("0"));
-    write(QStringLiteral("I806"), (m_blockStatus & Aborted) ? QStringLiteral("1") : QStringLiteral("0"));
-    write(QStringLiteral("I89"), QString::number(coreState));
-    write(QStringLiteral("J300"), QString::number(m_currentBlock));
-    write(QStringLiteral("J302"), QString::number(blockStatus));
-    write(QStringLiteral("J312"), QString::number(m_startedBlock));
-    writeNumber(QStringLiteral("I80"), m_position);
-    writeNumber(QStringLiteral("I88"), m_velocity);
-    writeNumber(QStringLiteral("J314"), m_velocity);
-    if (m_motion.positioning) {
-        writeNumber(QStringLiteral("J313"), m_motion.target);
-        writeNumber(QStringLiteral("J315"), m_motion.target - m_position);
+    put(QStringLiteral("E48"), QString::number(deviceState));
+    put(QStringLiteral("E49"), QString::number(m_power == Power::Faulted ? 0x02 : 0));
+    put(QStringLiteral("I85"), m_power == Power::Faulted ? QStringLiteral("0") : QStringLiteral("1"));
+    put(QStringLiteral("I91"), enabled ? QStringLiteral("1") : QStringLiteral("0"));
+    put(QStringLiteral("I199"), moving ? QStringLiteral("0") : QStringLiteral("1"));
+    put(QStringLiteral("I197"), m_velocity >= Standstill ? QStringLiteral("1") : QStringLiteral("0"));
+    put(QStringLiteral("I182"), m_targetReached ? QStringLiteral("1") : QStringLiteral("0"));
+    put(QStringLiteral("I188"), m_panel == JogPanel ? QStringLiteral("1") : QStringLiteral("0"));
+    put(QStringLiteral("I805"), m_halted ? QStringLiteral("1") : QStringLiteral("0"));
+    put(QStringLiteral("I806"), (m_blockStatus & Aborted) ? QStringLiteral("1") : QStringLiteral("0"));
+    put(QStringLiteral("I89"), QString::number(coreState));
+    put(QStringLiteral("J300"), QString::number(m_currentBlock));
+    put(QStringLiteral("J302"), QString::number(blockStatus));
+    put(QStringLiteral("J312"), QString::number(m_startedBlock));
+    if (online)
+        writeNumber(QStringLiteral("I80"), m_position);
+    putNumber(QStringLiteral("I88"), m_velocity);
+    putNumber(QStringLiteral("J314"), m_velocity);
+    if (m_motion.positioning || !online) {
+        putNumber(QStringLiteral("J313"), m_motion.target);
+        putNumber(QStringLiteral("J315"), m_motion.target - m_position);
     } else {
-        writeNumber(QStringLiteral("J315"), 0);
+        putNumber(QStringLiteral("J315"), 0);
     }
-    if (m_panel == VelocityPanel)
-        writeNumber(QStringLiteral("D03"), m_velocity);
+    if (m_panel == VelocityPanel || !online)
+        putNumber(QStringLiteral("D03"), m_velocity);
 }
 
 double DriveModel::number(const QString &coordinate, int element) const
@@ -715,6 +797,12 @@ double DriveModel::rate(const QString &coordinate, int element) const
     if (value <= 0)
         value = number(QStringLiteral("I11"));
     return value > 0 ? value : 1000.0;
+}
+
+QString DriveModel::defaultText(const QString &coordinate) const
+{
+    const auto object = m_store->parameter(ParameterCoordinate(coordinate)).toStrongRef();
+    return object ? object->defaultValueText(eLivingSpaceCurrent, 0, false) : QString();
 }
 
 void DriveModel::write(const QString &coordinate, const QString &text, int element)

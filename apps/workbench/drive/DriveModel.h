@@ -44,7 +44,28 @@ public:
         double velocity;
     };
 
+    // What the axis keeps besides the drive's parameters; a recording starts from it.
+    struct AxisState
+    {
+        double position = 0;
+        double lastTarget = 0;      // where relative-to-target commands count from
+        bool targetReached = false;
+        int currentBlock = -1;
+        int startedBlock = -1;
+        quint32 blockStatus = 0;    // J302
+        QList<Fault> faults;        // injected ones; the connection is the host's
+    };
+
+    // The axis starts as restart(openingState()) leaves it.
     DriveModel(ParameterStore *store, WorkbenchHost *host, QObject *parent = nullptr);
+
+    AxisState axisState() const;
+    // The state a drive opens in: at its actual position I80, no block run, and the faults
+    // that its values show (A900, A918, E81 = 3 with E82 = 88).
+    AxisState openingState() const;
+    // Puts the axis at rest in the state: switched off, nothing running or pending, the
+    // values of the faults written where the drive's values say otherwise.
+    void restart(const AxisState &state);
 
     // The wall-clock timer of the interactive workbench.
     void start();
@@ -119,6 +140,8 @@ private:
     void writeNumber(const QString &coordinate, double value, int element = 0);
     void store(const QString &coordinate, int element, const QString &text);
     void writeFaultValues();
+    QString defaultText(const QString &coordinate) const;
+    bool faultPairShown() const;
 
     ParameterStore *m_store;
     WorkbenchHost *m_host;
@@ -149,4 +172,5 @@ private:
     int m_writes = 0;           // values written since the count was last cleared
     bool m_atRest = false;      // the last step changed nothing and wrote nothing
     bool m_writing = false;
+    bool m_offlineShown = false;  // the live values are back at their defaults
 };

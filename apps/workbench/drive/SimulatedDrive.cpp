@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QSaveFile>
 
 #include <cmath>
@@ -22,14 +23,14 @@ QJsonValue textJson(const Text &text)
     return object;
 }
 
-// A value as the drive descriptions write it: whole numbers that a double holds exactly as
-// numbers, everything else (fractions, texts) as its exact text.
+// A value as the drive descriptions write it: numbers of numeric parameters as JSON numbers,
+// which read back as the same text; texts as they are.
 QJsonValue valueJson(const QString &text, bool numeric)
 {
-    bool whole = false;
-    const qint64 number = numeric ? text.toLongLong(&whole, 10) : 0;
-    if (whole && std::abs(number) <= (qint64(1) << 53))
-        return double(number);
+    bool ok = false;
+    const double number = numeric ? QLocale::c().toDouble(text, &ok) : 0;
+    if (ok && std::isfinite(number))
+        return number;
     return text;
 }
 

@@ -13,7 +13,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
@@ -24,9 +26,11 @@
 #include <QMouseEvent>
 #include <QTextDocumentFragment>
 
+#include <algorithm>
+
 namespace {
 
-enum class FieldType { Text, Number, Flag, Value };
+enum class FieldType { Text, Number, Flag, Value, Texts };
 
 struct Field
 {
@@ -67,6 +71,11 @@ const QList<Kind> &kinds()
         {"clearFaults", {}},
         {"enter", {object, {"text", FieldType::Text, true}, page}},
         {"choose", {object, {"index", FieldType::Number, true}, page}},
+        {"drive",
+         {{"file", FieldType::Text, true}, {"position", FieldType::Number, false}, {"target", FieldType::Number, false},
+          {"inPosition", FieldType::Flag, false}, {"block", FieldType::Number, false},
+          {"startedBlock", FieldType::Number, false}, {"blockStatus", FieldType::Number, false},
+          {"faults", FieldType::Texts, false}}},
         {"switch",
          {{"device", FieldType::Text, false}, {"fieldbus", FieldType::Text, false}, {"language", FieldType::Text, false},
           {"online", FieldType::Flag, false}, {"readOnly", FieldType::Flag, false}}},
@@ -90,6 +99,10 @@ bool hasType(const QJsonValue &value, FieldType type)
     case FieldType::Number: return value.isDouble();
     case FieldType::Flag: return value.isBool();
     case FieldType::Value: return value.isString() || value.isDouble();
+    case FieldType::Texts: {
+        const QJsonArray items = value.toArray();
+        return value.isArray() && std::all_of(items.begin(), items.end(), [](const QJsonValue &item) { return item.isString(); });
+    }
     }
     return false;
 }
@@ -101,6 +114,7 @@ const char *typeName(FieldType type)
     case FieldType::Number: return "a number";
     case FieldType::Flag: return "true or false";
     case FieldType::Value: return "a text or a number";
+    case FieldType::Texts: return "a list of texts";
     }
     return "";
 }
@@ -256,10 +270,21 @@ bool ScenarioRunner::loadJson(const QByteArray &json, const QString &name, QStri
             *error = QStringLiteral("%1: step %2 (%3): %4").arg(name).arg(step.number).arg(step.kind, why);
             return false;
         }
+        if (step.kind == QLatin1String("drive")) {
+            // The steps after it are checked against the drive it opens.
+            auto drive = std::make_shared<ParameterStore>();
+            if (!drive->loadFile(drivePath(step.fields), &why)) {
+                *error = QStringLiteral("%1: step %2 (%3): %4").arg(name).arg(step.number).arg(step.kind, why);
+                m_checkedDrive.reset();
+                return false;
+            }
+            m_checkedDrive = drive;
+        }
         if (step.kind == QLatin1String("show"))
             shown = step.page;
         checked << step;
     }
+    m_checkedDrive.reset();
     m_steps = checked;
     return true;
 }
@@ -317,7 +342,8 @@ bool ScenarioRunner::check(const Step &step, QString *error) const
     }
     if (f.contains(QStringLiteral("parameter"))) {
         const QString coordinate = f.value(QStringLiteral("parameter")).toString();
-        const ParameterDefinitionData *definition = m_workbench->drive()->store()->definition(coordinate);
+        const ParameterStore *drive = m_checkedDrive ? m_checkedDrive.get() : m_workbench->drive()->store();
+        const ParameterDefinitionData *definition = drive->definition(coordinate);
         if (!definition) {
             *error = QStringLiteral("unknown parameter \"%1\"").arg(coordinate);
             return false;
@@ -341,13 +367,20 @@ bool ScenarioRunner::check(const Step &step, QString *error) const
         *error = QStringLiteral("a box is answered with %1").arg(answerNames.join(QStringLiteral(", ")));
         return false;
     }
-    DriveModel::Fault fault{};
-    if (step.kind == QLatin1String("fault") && !DriveModel::faultFromName(f.value(QStringLiteral("fault")).toString(), &fault)) {
-        QStringList names;
-        for (DriveModel::Fault known : DriveModel::faults())
-            names << DriveModel::faultName(known);
-        *error = QStringLiteral("unknown fault; known are %1").arg(names.join(QStringLiteral(", ")));
-        return false;
+    QStringList faultNames;
+    if (step.kind == QLatin1String("fault"))
+        faultNames << f.value(QStringLiteral("fault")).toString();
+    for (const QJsonValue &name : f.value(QStringLiteral("faults")).toArray())
+        faultNames << name.toString();
+    for (const QString &name : std::as_const(faultNames)) {
+        DriveModel::Fault fault{};
+        if (!DriveModel::faultFromName(name, &fault)) {
+            QStringList names;
+            for (DriveModel::Fault known : DriveModel::faults())
+                names << DriveModel::faultName(known);
+            *error = QStringLiteral("unknown fault \"%1\"; known are %2").arg(name, names.join(QStringLiteral(", ")));
+            return false;
+        }
     }
     if (step.kind == QLatin1String("expect") && !f.contains(QStringLiteral("value")) && !f.contains(QStringLiteral("min"))
         && !f.contains(QStringLiteral("max"))) {
@@ -541,6 +574,8 @@ bool ScenarioRunner::runStep(const Step &step, QString *why)
         emit box->textActivated(box->itemText(index));
     } else if (kind == QLatin1String("switch")) {
         switchHost(f);
+    } else if (kind == QLatin1String("drive")) {
+        passed = openDrive(f, why);
     }
     settle();
     return passed;
@@ -565,6 +600,38 @@ bool ScenarioRunner::enterText(const Step &step, QString *why)
         spin->selectAll();
     sendKey(field, Qt::Key_unknown, step.fields.value(QStringLiteral("text")).toString());
     sendKey(field, Qt::Key_Return);
+    return true;
+}
+
+QString ScenarioRunner::drivePath(const QJsonObject &fields) const
+{
+    const QString file = fields.value(QStringLiteral("file")).toString();
+    if (file == QLatin1String(BuiltInDrive))
+        return SimulatedDrive::defaultDescriptionPath();
+    // A recording names its drive from its own folder, so the two can move together.
+    return QDir(QFileInfo(m_name).absolutePath()).absoluteFilePath(file);
+}
+
+bool ScenarioRunner::openDrive(const QJsonObject &f, QString *why)
+{
+    if (!m_workbench->openDrive(drivePath(f), why))
+        return false;
+    DriveModel::AxisState state = m_model->openingState();
+    state.position = f.value(QStringLiteral("position")).toDouble(state.position);
+    state.lastTarget = f.value(QStringLiteral("target")).toDouble(state.position);
+    state.targetReached = f.value(QStringLiteral("inPosition")).toBool(false);
+    state.currentBlock = f.value(QStringLiteral("block")).toInt(-1);
+    state.startedBlock = f.value(QStringLiteral("startedBlock")).toInt(-1);
+    state.blockStatus = quint32(f.value(QStringLiteral("blockStatus")).toInt(0));
+    if (f.contains(QStringLiteral("faults"))) {
+        state.faults.clear();
+        for (const QJsonValue &name : f.value(QStringLiteral("faults")).toArray()) {
+            DriveModel::Fault fault{};
+            if (DriveModel::faultFromName(name.toString(), &fault))
+                state.faults << fault;
+        }
+    }
+    m_model->restart(state);
     return true;
 }
 

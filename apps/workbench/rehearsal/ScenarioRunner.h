@@ -7,7 +7,10 @@
 #include <QQueue>
 #include <QString>
 
+#include <memory>
+
 class DriveModel;
+class ParameterStore;
 class QAbstractButton;
 class QMessageBox;
 class QWidget;
@@ -36,6 +39,12 @@ QString messageBoxText(const QMessageBox &box);
 //   enter         object text [page]        types into a text field and commits with Return
 //   choose        object index [page]       picks an entry of a choice box
 //   switch        [device fieldbus language online readOnly]   switches the host
+//   drive         file [position target inPosition block startedBlock blockStatus faults]
+//                                           opens the drive file ("built-in" for the built-in
+//                                           one; a relative path from the scenario's folder) as
+//                                           File > Open does, then puts the axis at rest in the
+//                                           state given (see DriveModel::AxisState; "faults"
+//                                           lists the injected faults, else the file's stand)
 //
 // Every step may carry a "note". Objects are looked up on the page named by the step, else
 // on the page the last "show" step showed; "group/button" names an object inside another.
@@ -44,6 +53,9 @@ class ScenarioRunner : public QObject
 {
     Q_OBJECT
 public:
+    // The "file" of a drive step that names the built-in drive.
+    static constexpr const char *BuiltInDrive = "built-in";
+
     ScenarioRunner(Workbench *workbench, DriveModel *model, QObject *parent = nullptr);
     ~ScenarioRunner() override;
 
@@ -75,6 +87,8 @@ private:
     QWidget *usableObject(const Step &step, QString *why) const;
     bool enterText(const Step &step, QString *why);
     void switchHost(const QJsonObject &fields);
+    QString drivePath(const QJsonObject &fields) const;
+    bool openDrive(const QJsonObject &fields, QString *why);
     QString parameterValue(const QJsonObject &fields) const;
     bool expectParameter(const QJsonObject &fields, QString *why) const;
     bool expectWidget(const Step &step, QString *why) const;
@@ -88,4 +102,6 @@ private:
     QQueue<QString> m_answers;
     QStringList m_unexpectedBoxes;
     QList<QPointer<QWidget>> m_answered;
+    // While a scenario is checked: the drive its last drive step opens.
+    std::shared_ptr<ParameterStore> m_checkedDrive;
 };

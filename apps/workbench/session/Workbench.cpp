@@ -105,6 +105,8 @@ bool Workbench::openDrive(const QString &path, QString *error)
     deletePages();
     m_pages.clear();
     m_drive->load(json, path, error);
+    // The same axis as when the drive is given at the start: where the file says, at rest.
+    m_model->restart(m_model->openingState());
     watchDrive();
     emit driveReplaced();
     if (m_area) {

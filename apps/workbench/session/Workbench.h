@@ -56,7 +56,8 @@ public:
     // The drive description the drive came from; empty for the built-in one.
     QString driveFile() const;
     // Replaces the drive by the description in the file, the pages are created anew on it
-    // and the page shown stays when it can. A refused file leaves everything as it was.
+    // and the page shown stays when it can; the axis starts again as at the start with the
+    // file (DriveModel::openingState). A refused file leaves everything as it was.
     bool openDrive(const QString &path, QString *error);
     // Saves the drive with its current values and element counts; the file is the drive's from then on.
     bool saveDrive(const QString &path, QString *error);

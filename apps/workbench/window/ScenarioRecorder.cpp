@@ -19,10 +19,13 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
@@ -173,6 +176,12 @@ ScenarioRecorder::ScenarioRecorder(Workbench *workbench, QMainWindow *window, QM
     m_expectAction->setObjectName(QStringLiteral("actionExpectValue"));
     m_expectAction->setToolTip(tr("Adds a step to the recording that expects the selected parameter's value"));
     parameters->addTool(m_expectAction);
+    // A lasting sign in the status bar: its messages come and go.
+    m_indicator = new QLabel(tr("● Recording"), window);
+    m_indicator->setObjectName(QStringLiteral("recordingIndicator"));
+    m_indicator->setToolTip(tr("A scenario is being recorded; Drive > Stop recording writes it"));
+    m_indicator->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold"));
+    window->statusBar()->addPermanentWidget(m_indicator);
     updateActions();
 
     connect(m_recordAction, &QAction::triggered, this, [this] {
@@ -227,6 +236,7 @@ void ScenarioRecorder::updateActions()
     m_recordAction->setEnabled(!m_recording);
     m_stopAction->setEnabled(m_recording);
     m_expectAction->setEnabled(m_recording);
+    m_indicator->setVisible(m_recording);
 }
 
 void ScenarioRecorder::start(const QString &path)
@@ -241,23 +251,38 @@ void ScenarioRecorder::start(const QString &path)
     m_recording = true;
     qApp->installEventFilter(this);
 
-    // The state the rehearsal starts from, whatever the command line of the playback says.
+    // The state the rehearsal starts from, whatever the command line of the playback says:
+    // the drive and its axis first, as opening the drive starts the axis again.
+    const QString driveFile = m_workbench->driveFile();
+    const DriveModel::AxisState axis = model->axisState();
+    QJsonArray faults;
+    for (DriveModel::Fault fault : axis.faults)
+        faults << DriveModel::faultName(fault);
+    record({{kStep, QStringLiteral("drive")},
+            {QStringLiteral("file"), driveFile.isEmpty() ? QLatin1String(ScenarioRunner::BuiltInDrive)
+                                                          : QDir(QFileInfo(path).absolutePath()).relativeFilePath(driveFile)},
+            {QStringLiteral("position"), axis.position},
+            {QStringLiteral("target"), axis.lastTarget},
+            {QStringLiteral("inPosition"), axis.targetReached},
+            {QStringLiteral("block"), axis.currentBlock},
+            {QStringLiteral("startedBlock"), axis.startedBlock},
+            {QStringLiteral("blockStatus"), double(axis.blockStatus)},
+            {QStringLiteral("faults"), faults}});
     record({{kStep, QStringLiteral("switch")},
             {QStringLiteral("device"), WorkbenchNames::deviceName(host->deviceType())},
             {QStringLiteral("fieldbus"), optionOf(host->fieldbusType())},
             {QStringLiteral("language"), optionOf(m_workbench->language())},
             {QStringLiteral("online"), host->isOnline()},
             {QStringLiteral("readOnly"), host->isReadOnly()}});
-    for (DriveModel::Fault fault : DriveModel::faults()) {
-        if (fault != DriveModel::Fault::Offline && model->hasFault(fault))
-            record({{kStep, QStringLiteral("fault")}, {QStringLiteral("fault"), DriveModel::faultName(fault)}});
-    }
     m_shownPage = host->currentPage();
     if (!m_shownPage.isEmpty())
         record({{kStep, QStringLiteral("show")}, {QStringLiteral("page"), m_shownPage}});
     finishAction();
     updateActions();
-    const QString message = tr("Recording into %1; the drive's values as they are now are not part of it").arg(path);
+    // The file is what playback opens: changes not saved yet do not come along.
+    const QString message = m_workbench->isDriveModified()
+        ? tr("Recording into %1; the drive's changes since it was opened or saved are not part of it").arg(path)
+        : tr("Recording into %1").arg(path);
     m_window->statusBar()->showMessage(message, 8000);
     host->note(message);
 }
@@ -549,8 +574,9 @@ QByteArray ScenarioRecorder::json() const
 {
     // The runner's own order of fields, so that a recording reads like a written scenario.
     static const char *const order[] = {"step", "page", "object", "parameter", "element", "value", "text",
-                                        "index", "button", "ms", "fault", "on", "device", "fieldbus",
-                                        "language", "online", "readOnly", "note"};
+                                        "index", "button", "ms", "fault", "on", "file", "position", "target",
+                                        "inPosition", "block", "startedBlock", "blockStatus", "faults", "device",
+                                        "fieldbus", "language", "online", "readOnly", "note"};
     auto text = [](const QJsonValue &value) {
         const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
         return array.mid(1, array.size() - 2);

@@ -8,6 +8,7 @@
 
 class ParameterBrowser;
 class QAction;
+class QLabel;
 class QMainWindow;
 class QMenu;
 class QWidget;
@@ -17,7 +18,8 @@ class Workbench;
 // page chosen in the tree, clicks, presses and releases of the page's named widgets, text
 // typed into its fields and entries picked from its choice boxes, answers to boxes, values
 // written in the Parameters dock, faults from the Drive menu, switches of the host, and the
-// simulated time between them as waits. What cannot be named is reported, not written.
+// simulated time between them as waits. What cannot be named is reported, not written. It
+// begins with the drive (its file) and the state of its axis, which playback restores.
 class ScenarioRecorder : public QObject
 {
     Q_OBJECT
@@ -62,6 +64,7 @@ private:
     QAction *m_recordAction;
     QAction *m_stopAction;
     QAction *m_expectAction;
+    QLabel *m_indicator;
 
     bool m_recording = false;
     QString m_path;
