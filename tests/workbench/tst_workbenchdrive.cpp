@@ -11,7 +11,9 @@
 #include "StateFields.h"
 #include "WorkbenchHost.h"
 
+#include <QItemSelectionModel>
 #include <QRegularExpression>
+#include <QTreeView>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -251,7 +253,7 @@ void TestWorkbenchDrive::inspector()
         selection->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     const QStringList copied = browser.selectedText().split(QLatin1Char('\n'));
     QCOMPARE(copied.size(), 2);
-    QVERIFY2(copied.at(0).startsWith(QLatin1String("K08\t\t")) && copied.at(1).startsWith(QLatin1String("J11\t3\t")),
+    QVERIFY2(copied.at(0).startsWith(QLatin1String("J11\t3\t")) && copied.at(1).startsWith(QLatin1String("K08\t\t")),
              qPrintable(copied.join(QLatin1Char('|'))));
     const QStringList lines = model.csv().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.constFirst(), QStringLiteral("Coordinate,Name,Element,Value,Unit"));
