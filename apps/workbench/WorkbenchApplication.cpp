@@ -124,13 +124,14 @@ std::optional<int> readCommandLine(const QStringList &arguments, WorkbenchOption
 
 bool choosePlatform(const WorkbenchOptions &options)
 {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || options.qtOptions.contains(QLatin1String("platform")))
         return true;
     if (options.isHeadless()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return true;
     }
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !options.qtOptions.contains(QLatin1String("display"))) {
         std::fputs("brevane-workbench: no display to show the window on (DISPLAY is not set); without one, "
                    "--screenshots, --window-screenshot and --scenario run offscreen\n", stderr);
         return false;

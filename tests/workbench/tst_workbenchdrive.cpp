@@ -5,12 +5,15 @@
 #include "DriveModel.h"
 #include "PageRegistry.h"
 #include "PageTree.h"
+#include "ParameterBrowser.h"
 #include "ParameterModel.h"
 #include "SimulatedDrive.h"
 #include "StateFields.h"
 #include "WorkbenchHost.h"
 
+#include <QItemSelectionModel>
 #include <QRegularExpression>
+#include <QTreeView>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -108,6 +111,8 @@ private slots:
     void malformedTree_data();
     void malformedTree();
     void inspector();
+    void inspectorRefuses_data();
+    void inspectorRefuses();
 
     void axis_data();
     void axis();
@@ -228,14 +233,58 @@ void TestWorkbenchDrive::inspector()
     QCOMPARE(block3.data().toString(), QStringLiteral("9 – 9: Drehmoment/Kraft"));
     QVERIFY(!(model.flags(model.indexOf("J11")) & Qt::ItemIsEditable));
 
-    // Coordinates match as the documents write them and as the store does.
+    // Coordinates match as the documents write them and as the store does, in any part.
     model.setFilter("C03");
     QCOMPARE(model.parameterCount(), 1);
     QCOMPARE(model.index(0, ParameterModel::CoordinateColumn).data().toString(), QStringLiteral("C03"));
+    model.setFilter("08");
+    QVERIFY(model.indexOf("K08").isValid());
     model.setFilter("Betriebsart");
     QVERIFY(model.indexOf("K08").isValid() && !model.indexOf("J10").isValid());
     model.setFilter(QString());
     QCOMPARE(model.parameterCount(), rig.drive.store()->coordinates().size());
+
+    // Copied rows and the export: elements under their parameter's coordinate and name; a
+    // name with a comma quoted.
+    ParameterBrowser browser;
+    browser.setDrive(rig.drive.store(), rig.host.get());
+    QItemSelectionModel *selection = browser.view()->selectionModel();
+    for (const QModelIndex &index : {browser.model()->indexOf("J11", 3, 0), browser.model()->indexOf("K08", -1, 0)})
+        selection->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const QStringList copied = browser.selectedText().split(QLatin1Char('\n'));
+    QCOMPARE(copied.size(), 2);
+    QVERIFY2(copied.at(0).startsWith(QLatin1String("J11\t3\t")) && copied.at(1).startsWith(QLatin1String("K08\t\t")),
+             qPrintable(copied.join(QLatin1Char('|'))));
+    const QStringList lines = model.csv().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.constFirst(), QStringLiteral("Coordinate,Name,Element,Value,Unit"));
+    QVERIFY(lines.contains(QStringLiteral("J11,%1,3,9,").arg(rig.drive.store()->definition("J11")->name.text())));
+}
+
+void TestWorkbenchDrive::inspectorRefuses_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("reason");  // empty: stored as typed
+
+    // I14 is a REAL32 with 0 as its lowest value.
+    QTest::newRow("fraction") << "12.5" << QString();
+    QTest::newRow("rounded by a REAL32") << "99999999999" << "it would become 99999997952";
+    QTest::newRow("below the limit") << "-5" << "outside 0 .. ";
+    QTest::newRow("not a number") << "fast" << "is no REAL32 number";
+}
+
+// A value the drive would not keep as typed is refused with the reason, the old one stays.
+void TestWorkbenchDrive::inspectorRefuses()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, reason);
+    Rig rig;
+    ParameterModel model(rig.drive.store(), eLivingSpace(1));
+    QSignalSpy refused(&model, &ParameterModel::writeRefused);
+    const QString before = rig.value("I14");
+    QCOMPARE(model.setData(model.indexOf("I14"), typed), reason.isEmpty());
+    QCOMPARE(rig.value("I14"), reason.isEmpty() ? typed : before);
+    QVERIFY2(reason.isEmpty() ? refused.isEmpty() : refused.value(0).value(0).toString().contains(reason),
+             qPrintable(refused.value(0).value(0).toString()));
 }
 
 void TestWorkbenchDrive::axis_data()

@@ -94,6 +94,7 @@ private slots:
     void everyPageFitsASmallScreen_data();
     void everyPageFitsASmallScreen();
     void everyControlIsNamed();
+    void keyboardReachesEveryPane();
     void cleanupTestCase();
 
 private:
@@ -261,9 +262,17 @@ void TestWorkbenchSession::settingsComeBack()
         window.show();
         QCOMPARE(workbench.host()->currentPage(), QStringLiteral("Fahrsatzbetrieb"));
         QVERIFY(!window.findChild<QDockWidget *>(QStringLiteral("logDock"))->toggleViewAction()->isChecked());
-        // Forgotten from the menu, and not kept again at the close.
-        window.findChild<QAction *>(QStringLiteral("actionResetSettings"))->trigger();
+        // Forgotten from the menu once the person agrees, and not kept again at the close; the
+        // window stays on the screen.
+        QAction *reset = window.findChild<QAction *>(QStringLiteral("actionResetSettings"));
+        answerNextBox(QMessageBox::Cancel);
+        reset->trigger();
+        QVERIFY(!WorkbenchSettings::open()->allKeys().isEmpty());
+        answerNextBox(QMessageBox::Reset);
+        reset->trigger();
         QVERIFY(window.findChild<QDockWidget *>(QStringLiteral("logDock"))->toggleViewAction()->isChecked());
+        QVERIFY2(window.screen()->availableGeometry().contains(window.frameGeometry()),
+                 qPrintable(QStringLiteral("%1x%2").arg(window.frameGeometry().width()).arg(window.frameGeometry().height())));
         QVERIFY(window.close());
         workbench.shutdown();
     }
@@ -363,6 +372,40 @@ void TestWorkbenchSession::everyControlIsNamed()
     }
     m_workbench->setLanguage(Text::German);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+}
+
+// Tab from the tree, F6 and Shift+F6 between the panes, F1 on the focused control.
+void TestWorkbenchSession::keyboardReachesEveryPane()
+{
+    QVERIFY(openWindow());
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const auto focusIn = [](const QWidget *pane) {
+        return pane == QApplication::focusWidget() || pane->isAncestorOf(QApplication::focusWidget());
+    };
+    const auto press = [](QKeyCombination key) { QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers()); };
+    QVERIFY(m_workbench->host()->selectPage(QStringLiteral("Fahrsatz")));
+    auto *tree = m_window->findChild<QTreeView *>(QStringLiteral("pageTree"));
+    QWidget *page = m_window->pageArea()->page(QStringLiteral("Fahrsatz"));
+    QWidget *parameters = m_window->findChild<QDockWidget *>(QStringLiteral("inspectorDock"));
+    tree->setFocus();
+    press(Qt::Key_Tab);
+    QVERIFY(focusIn(page));
+    press(Qt::Key_F6);
+    QVERIFY(focusIn(parameters));
+    press(Qt::Key_F6);  // the docks behind the parameters are skipped
+    QVERIFY(focusIn(tree));
+    press(Qt::SHIFT | Qt::Key_F6);
+    QVERIFY(focusIn(parameters));
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+    QVERIFY(focusIn(page));
+
+    page->findChild<QWidget *>(QStringLiteral("lineEditFahrsatznummer"))->setFocus();
+    press(Qt::Key_F1);
+    const QWidgetList popups = QApplication::topLevelWidgets();
+    QVERIFY(std::any_of(popups.begin(), popups.end(),
+                        [](const QWidget *w) { return w->inherits("QWhatsThat") && w->isVisible(); }));
+    QWhatsThis::hideText();
 }
 
 // One window with every page, shared by the every-page rows.

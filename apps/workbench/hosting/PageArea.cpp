@@ -1,6 +1,7 @@
 #include "PageArea.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -22,7 +23,13 @@ public:
         QWidget *page = widget();
         if (!page)
             return;
-        const QSize needed = page->sizeHint().expandedTo(page->minimumSizeHint()).expandedTo(page->minimumSize());
+        // A page that scrolls by itself fills the slot: a second scroll bar around its own
+        // would only move the first.
+        const QLayout *layout = page->layout();
+        const bool scrollsItself = layout && layout->count() == 1
+                                   && qobject_cast<const QAbstractScrollArea *>(layout->itemAt(0)->widget());
+        const QSize needed = (scrollsItself ? page->minimumSizeHint() : page->sizeHint().expandedTo(page->minimumSizeHint()))
+                                 .expandedTo(page->minimumSize());
         // The room left by the scroll bars the page will need, as a resizable area reckons it.
         QSize room = maximumViewportSize();
         const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
@@ -153,4 +160,29 @@ void PageArea::clearCurrent()
 {
     m_current.clear();
     setCurrentWidget(m_empty);
+}
+
+QWidget *PageArea::firstFocusable(QWidget *root)
+{
+    if (!root)
+        return nullptr;
+    const auto reachable = [](const QWidget *widget) {
+        return widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus);
+    };
+    if (reachable(root))
+        return root;
+    // The window's focus chain, from root on: a page's controls follow their form's tab order.
+    for (QWidget *widget = root->nextInFocusChain(); widget && widget != root; widget = widget->nextInFocusChain()) {
+        if (root->isAncestorOf(widget) && reachable(widget))
+            return widget;
+    }
+    return nullptr;
+}
+
+bool PageArea::focusCurrentPage()
+{
+    QWidget *first = firstFocusable(page(m_current));
+    if (first)
+        first->setFocus(Qt::TabFocusReason);
+    return first;
 }

@@ -31,6 +31,10 @@ public:
     void reshowCurrent();
     // Hides the current page (it receives its hide event) and shows the empty slot.
     void clearCurrent();
+    // Puts the focus on the first control of the shown page that Tab reaches; false: it has none.
+    bool focusCurrentPage();
+    // The first widget below root, or root, that Tab reaches, in the window's tab order.
+    static QWidget *firstFocusable(QWidget *root);
 
 private:
     QScrollArea *createSlot(const QString &identifier);

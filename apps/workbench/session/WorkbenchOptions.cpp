@@ -115,6 +115,40 @@ bool writePicture(const QImage &picture, const QString &path, QString *why)
 
 } // namespace WorkbenchFiles
 
+namespace {
+
+// The options QApplication takes from the command line itself. "-plugin" is missing: the
+// workbench's own --plugin takes it.
+QList<QCommandLineOption> qtOptions()
+{
+    const auto option = [](const char *name, const char *text, const char *value = nullptr) {
+        return value ? QCommandLineOption(QLatin1String(name), QLatin1String(text), QLatin1String(value))
+                     : QCommandLineOption(QLatin1String(name), QLatin1String(text));
+    };
+    return {option("platform", "QPA plugin (xcb, wayland, offscreen, ...).", "platformName[:options]"),
+            option("platformpluginpath", "Path to the platform plugins.", "path"),
+            option("platformtheme", "Platform theme.", "theme"),
+            option("qwindowgeometry", "Window geometry for the main window, using the X11-syntax, like 100x100+50+50.",
+                   "geometry"),
+            option("qwindowicon", "Default window icon.", "icon"),
+            option("qwindowtitle", "Title of the first window.", "title"),
+            option("reverse", "Sets the application's layout direction to Qt::RightToLeft (debugging helper)."),
+            option("session", "Restores the application from an earlier session.", "session"),
+            option("style", "The widget style (Fusion, Windows, ...).", "style"),
+            option("stylesheet", "A style sheet file for the whole application.", "file"),
+            option("widgetcount", "Prints the number of widgets left at the end."),
+            option("display", "Display name, overrides $DISPLAY (X11).", "display"),
+            option("name", "Instance name (X11).", "name"),
+            option("title", "Title of the first window (X11).", "title"),
+            option("geometry", "Window geometry for the main window (X11).", "geometry"),
+            option("qmljsdebugger", "Activates the QML/JS debugger.", "value"),
+            option("nograb", "Never grabs the mouse or the keyboard."),
+            option("dograb", "Grabs the mouse and the keyboard even in a debugger."),
+            option("sync", "Runs X11 synchronously (for debugging).")};
+}
+
+} // namespace
+
 OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptions *options, QString *message)
 {
     using namespace WorkbenchNames;
@@ -123,17 +157,15 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     const QStringList languageNames = namesOf(languages(), [](const Language &l) { return l.option; });
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    // Qt's own options are written with one dash ("-style fusion"), as every Qt program takes them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QString description = QStringLiteral(
         "Runs the Brevane plug-in against a simulated drive.\n\n"
         "Exit codes: 0 done, 1 a page, picture or scenario step failed, 2 could not start "
-        "(arguments, plug-in, drive description or scenario file)."));
-    // Qt's --help-all would promise Qt's own options, which the workbench does not take; it is
-    // still understood, as a person used to Qt programs types it.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
-    QCommandLineOption helpAll(QStringLiteral("help-all"), QStringLiteral("Displays this help."));
-    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays version information."));
+        "(arguments, plug-in, drive description or scenario file).");
+    parser.setApplicationDescription(description);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption plugin(QStringLiteral("plugin"), QStringLiteral("The plug-in library to load."), QStringLiteral("path"));
     const QCommandLineOption drive(QStringLiteral("drive"), QStringLiteral("A drive description (JSON) instead of the built-in one."),
                                    QStringLiteral("file"));
@@ -173,16 +205,31 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     const QCommandLineOption resetSettings(QStringLiteral("reset-settings"),
                                            QStringLiteral("Forget the window, docks, device, fieldbus, language, state and "
                                                           "page kept from earlier starts."));
-    parser.addOptions({help, helpAll, version, plugin, drive, screenshots, windowShot, scenario, fault, device, fieldbus,
-                       language, offline, readOnly, requireAll, resetSettings, allVariants});
+    const QList<QCommandLineOption> own{plugin,  drive,   screenshots, windowShot, scenario,      fault,      device,
+                                        fieldbus, language, offline,    readOnly,   requireAll, resetSettings, allVariants};
+    parser.addOptions(own);
+    // Left in argv for QApplication; listed by --help-all only, as Qt programs do.
+    const QList<QCommandLineOption> qt = qtOptions();
+    for (QCommandLineOption option : qt) {
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
         return OptionsResult::Error;
     }
-    if (parser.isSet(help) || parser.isSet(helpAll)) {
+    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
+    if (parser.isSet(help) || helpAll) {
+        QCommandLineParser shown;  // the same options, Qt's shown for --help-all
+        shown.setApplicationDescription(description);
+        shown.addHelpOption();
+        shown.addVersionOption();
+        shown.addOptions(own);
+        if (helpAll)
+            shown.addOptions(qt);
         // Without an application object the parser does not know the program's name.
-        *message = parser.helpText().replace(QLatin1String("<executable_name>"), arguments.value(0));
+        *message = shown.helpText().replace(QLatin1String("<executable_name>"), arguments.value(0));
         return OptionsResult::Done;
     }
     if (parser.isSet(version)) {
@@ -222,6 +269,10 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
     }
 
     WorkbenchOptions result;
+    for (const QCommandLineOption &option : qt) {
+        if (parser.isSet(option))
+            result.qtOptions << option.names().constFirst();
+    }
     result.pluginPath = parser.value(plugin);
     result.drivePath = parser.value(drive);
     result.screenshotDir = parser.value(screenshots);

@@ -28,6 +28,7 @@ struct WorkbenchOptions
     bool resetSettings = false;  // forget what the window kept from earlier starts
     QStringList givenOptions;  // the options the command line set, by name: they win over kept settings
     bool allVariants = false;  // with --screenshots: every device type, fieldbus and language
+    QStringList qtOptions;     // Qt's own options given, by name; QApplication reads their values
 
     bool isHeadless() const { return !screenshotDir.isEmpty() || !windowScreenshot.isEmpty() || !scenario.isEmpty(); }
 };

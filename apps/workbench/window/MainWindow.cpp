@@ -6,6 +6,7 @@
 #include "PageArea.h"
 #include "PageTree.h"
 #include "ParameterBrowser.h"
+#include "ParameterModel.h"
 #include "ParameterPickerDialog.h"
 #include "ScenarioRecorder.h"
 #include "SimulatedDrive.h"
@@ -23,8 +24,14 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTime>
+#include <QWhatsThis>
+
+namespace {
+constexpr int DefaultDockHeight = 190;
+} // namespace
 
 MainWindow::MainWindow(Workbench *workbench, QWidget *parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_workbench(workbench)
@@ -39,11 +46,13 @@ MainWindow::MainWindow(Workbench *workbench, QWidget *parent)
     setUpDocks();
     setUpFileMenu();
     setUpDriveMenu();
+    setUpHelpMenu();
     connectHost();
     setUpTree();
     workbench->createPages(m_ui->pageArea);
     m_ui->pageTree->expandAll();
     showCurrentInTree(workbench->host()->currentPage());
+    setUpKeyboard();
     updateControlWord();
     updateStateLabel();
     updateTitle();
@@ -60,6 +69,10 @@ void MainWindow::setUpFileMenu()
     connect(m_ui->actionSaveDriveAs, &QAction::triggered, this, &MainWindow::saveDriveAs);
     connect(m_ui->menuRecent, &QMenu::aboutToShow, this, &MainWindow::updateRecentMenu);
     connect(m_ui->actionResetSettings, &QAction::triggered, this, &MainWindow::resetSettings);
+    auto *exportParameters = new QAction(tr("&Export parameters…"), this);
+    exportParameters->setObjectName(QStringLiteral("actionExportParameters"));
+    connect(exportParameters, &QAction::triggered, this, &MainWindow::exportParameters);
+    m_ui->menuFile->insertAction(m_ui->actionSaveWindowPicture, exportParameters);
     m_ui->menuView->addSeparator();
     m_ui->menuView->addAction(m_ui->actionResetSettings);
     connect(m_workbench, &Workbench::driveModifiedChanged, this, &QWidget::setWindowModified);
@@ -101,9 +114,7 @@ void MainWindow::openDrive()
 {
     if (!settleChanges())
         return;
-    const QString file = m_workbench->driveFile();
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open drive"), file.isEmpty() ? QString() : QFileInfo(file).path(),
-                                                      tr("Drive descriptions (*.json);;All files (*)"));
+    const QString path = chooseFile(false, tr("Open drive"), QString(), tr("Drive descriptions (*.json);;All files (*)"));
     if (!path.isEmpty())
         openDriveFile(path);
 }
@@ -131,8 +142,8 @@ bool MainWindow::saveDrive()
 bool MainWindow::saveDriveAs()
 {
     const QString file = m_workbench->driveFile();
-    QString path = QFileDialog::getSaveFileName(this, tr("Save drive"), file.isEmpty() ? QStringLiteral("drive.json") : file,
-                                                tr("Drive descriptions (*.json)"));
+    QString path = chooseFile(true, tr("Save drive"), file.isEmpty() ? QStringLiteral("drive.json") : file,
+                              tr("Drive descriptions (*.json)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -151,6 +162,33 @@ bool MainWindow::saveDriveTo(const QString &path)
         WorkbenchSettings::addRecentDrive(path);
     statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 8000);
     return true;
+}
+
+QString MainWindow::chooseFile(bool save, const QString &caption, const QString &suggested, const QString &filter)
+{
+    QString folder = m_keepSettings ? WorkbenchSettings::lastFolder() : QString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = m_workbench->driveFile().isEmpty() ? QString() : QFileInfo(m_workbench->driveFile()).path();
+    // A full path (the drive's own file) stays where it is; a bare name goes into the folder.
+    const QString start = QFileInfo(suggested).isAbsolute() || folder.isEmpty() ? suggested : QDir(folder).filePath(suggested);
+    const QString path = save ? QFileDialog::getSaveFileName(this, caption, start, filter)
+                              : QFileDialog::getOpenFileName(this, caption, start, filter);
+    if (!path.isEmpty() && m_keepSettings)
+        WorkbenchSettings::keepFolderOf(path);
+    return path;
+}
+
+void MainWindow::exportParameters()
+{
+    const QString path = chooseFile(true, tr("Export parameters"), QStringLiteral("parameters.csv"), tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(m_ui->inspector->model()->csv().toUtf8()) < 0 || !file.commit()) {
+        QMessageBox::warning(this, tr("Export parameters"), tr("%1 cannot be written: %2").arg(path, file.errorString()));
+        return;
+    }
+    statusBar()->showMessage(tr("Exported the parameters to %1").arg(QDir::toNativeSeparators(path)), 8000);
 }
 
 bool MainWindow::settleChanges()
@@ -186,16 +224,10 @@ void MainWindow::restoreSettings()
 {
     m_keepSettings = true;
     placeOnScreen();
+    fitDocksToScreen();
     const std::unique_ptr<QSettings> settings = WorkbenchSettings::open();
     restoreGeometry(settings->value(QStringLiteral("window/geometry")).toByteArray());
-    // Kept on another screen, or placed without a window manager's frame: never beyond this screen.
-    const QRect available = screen() ? screen()->availableGeometry() : QRect();
-    if (!available.isEmpty() && !available.contains(geometry())) {
-        QRect inside(geometry().topLeft(), geometry().size().boundedTo(available.size()));
-        inside.moveTo(qBound(available.left(), inside.left(), available.right() - inside.width() + 1),
-                      qBound(available.top(), inside.top(), available.bottom() - inside.height() + 1));
-        setGeometry(inside);
-    }
+    keepOnScreen();
     restoreState(settings->value(QStringLiteral("window/state")).toByteArray());
     m_ui->splitter->restoreState(settings->value(QStringLiteral("window/splitter")).toByteArray());
     const QString page = settings->value(QStringLiteral("page")).toString();
@@ -220,17 +252,60 @@ void MainWindow::keepSettings()
                                  host->isReadOnly());
 }
 
+void MainWindow::keepOnScreen()
+{
+    // Kept on another screen, placed without a window manager's frame, or grown by the docks:
+    // never beyond this screen.
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
+    if (available.isEmpty() || available.contains(frameGeometry()))
+        return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    QRect inside(geometry().topLeft(), geometry().size().boundedTo(available.size() - frame));
+    inside.moveTo(qBound(available.left(), inside.left(), available.right() - inside.width() - frame.width() + 1),
+                  qBound(available.top(), inside.top(), available.bottom() - inside.height() - frame.height() + 1));
+    setGeometry(inside);
+}
+
 void MainWindow::resetSettings()
 {
+    const auto answer = QMessageBox::question(
+        this, tr("Reset settings"),
+        tr("Forget the window layout, device, fieldbus, language, state, page, recent drives and folders kept from "
+           "earlier starts? The docks go back to their places now; the rest takes effect at the next start."),
+        QMessageBox::Reset | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Reset)
+        return;
     WorkbenchSettings::forget();
     // Nothing is kept from here on either, so that the next start is a first one.
     m_keepSettings = false;
     restoreState(m_defaultState);
     m_ui->splitter->restoreState(m_defaultSplitter);
-    setWindowState(windowState() & ~Qt::WindowMaximized);
-    placeOnScreen();
+    fitDocksToScreen();
+    // The window stays where the person put it.
+    keepOnScreen();
     updateRecentMenu();
     statusBar()->showMessage(tr("Settings forgotten: the next start begins with the defaults."), 8000);
+}
+
+void MainWindow::fitDocksToScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    // At 150 % and more a laptop screen leaves little height: the docks take a quarter of it
+    // at most, and where even their smallest height would take a third, they start closed
+    // (the View menu opens them).
+    const int height = screen->availableGeometry().height();
+    const QList<QDockWidget *> docks = findChildren<QDockWidget *>();
+    int smallest = 0;
+    for (const QDockWidget *dock : docks)
+        smallest = qMax(smallest, dock->minimumSizeHint().height());
+    if (smallest > height / 3) {
+        for (QDockWidget *dock : docks)
+            dock->hide();
+        return;
+    }
+    resizeDocks({m_ui->inspectorDock}, {qBound(smallest, height / 4, DefaultDockHeight)}, Qt::Vertical);
 }
 
 void MainWindow::placeOnScreen()
@@ -336,7 +411,7 @@ void MainWindow::setUpDocks()
     for (QDockWidget *dock : {axisDock, m_ui->logDock, m_ui->controlWordDock})
         tabifyDockWidget(m_ui->inspectorDock, dock);
     m_ui->inspectorDock->raise();
-    resizeDocks({m_ui->inspectorDock}, {190}, Qt::Vertical);
+    resizeDocks({m_ui->inspectorDock}, {DefaultDockHeight}, Qt::Vertical);
     for (QDockWidget *dock : {m_ui->inspectorDock, axisDock, m_ui->logDock, m_ui->controlWordDock})
         m_ui->menuView->addAction(dock->toggleViewAction());
 }
@@ -450,10 +525,108 @@ void MainWindow::askForParameter(const QString &prompt)
 
 void MainWindow::saveWindowPicture()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save window picture"), QStringLiteral("workbench.png"),
-                                                      tr("PNG pictures (*.png)"));
+    const QString path = chooseFile(true, tr("Save window picture"), QStringLiteral("workbench.png"), tr("PNG pictures (*.png)"));
     if (path.isEmpty())
         return;
     if (!grab().save(path))
         QMessageBox::warning(this, tr("Save window picture"), tr("%1 could not be written.").arg(path));
+}
+
+void MainWindow::setUpHelpMenu()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Help"));
+    QAction *help = menu->addAction(tr("Help on the focused control"), this, &MainWindow::showHelpForFocus);
+    help->setObjectName(QStringLiteral("actionHelpForFocus"));
+    help->setShortcut(QKeySequence::HelpContents);
+    QAction *whatsThis = QWhatsThis::createAction(this);
+    whatsThis->setObjectName(QStringLiteral("actionWhatsThis"));
+    menu->addAction(whatsThis);
+    menu->addSeparator();
+    QAction *about = menu->addAction(tr("&About Brevane Workbench"), this, [this] {
+        QMessageBox::about(this, tr("About Brevane Workbench"),
+                           tr("<h3>Brevane Workbench %1</h3>"
+                              "<p>Runs the %2 plug-in against a simulated drive, as the host application does.</p>"
+                              "<p>Built with Qt %3, running on Qt %4.</p>"
+                              "<p>Qt is used under the GNU Lesser General Public License, version 3. Brevane's own "
+                              "terms are those of the copy you received.</p>")
+                               .arg(QCoreApplication::applicationVersion(), m_workbench->plugin().containerName(),
+                                    QLatin1String(QT_VERSION_STR), QLatin1String(qVersion())));
+    });
+    about->setObjectName(QStringLiteral("actionAbout"));
+    about->setMenuRole(QAction::AboutRole);
+    QAction *aboutQt = menu->addAction(tr("About &Qt"), qApp, &QApplication::aboutQt);
+    aboutQt->setMenuRole(QAction::AboutQtRole);
+}
+
+void MainWindow::setUpKeyboard()
+{
+    QMenu *go = m_ui->menuView->addMenu(tr("&Go to"));
+    QAction *next = go->addAction(tr("Next pane"), this, [this] { focusNextPane(true); });
+    next->setShortcut(QKeySequence(Qt::Key_F6));
+    QAction *previous = go->addAction(tr("Previous pane"), this, [this] { focusNextPane(false); });
+    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    QAction *page = go->addAction(tr("Page"), this, [this] { m_ui->pageArea->focusCurrentPage(); });
+    page->setObjectName(QStringLiteral("actionFocusPage"));
+    page->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QAction *tree = go->addAction(tr("Page tree"), this, [this] { m_ui->pageTree->setFocus(Qt::ShortcutFocusReason); });
+    tree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    for (QAction *action : go->actions())
+        action->setShortcutContext(Qt::WindowShortcut);
+    // Tab from the tree goes into the page, not through the docks and the toolbar first.
+    m_ui->pageTree->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui->pageTree && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && m_ui->pageArea->focusCurrentPage())
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::focusNextPane(bool forward)
+{
+    QList<QWidget *> panes{m_ui->pageTree, m_ui->pageArea};
+    for (QDockWidget *dock : findChildren<QDockWidget *>()) {
+        // Of tabbed docks only the one in front counts.
+        if (dock->isVisible() && !dock->visibleRegion().isEmpty() && dock->widget())
+            panes << dock->widget();
+    }
+    const QWidget *focus = QApplication::focusWidget();
+    qsizetype current = -1;
+    for (qsizetype i = 0; i < panes.size() && current < 0; ++i) {
+        if (focus && (panes.at(i) == focus || panes.at(i)->isAncestorOf(focus)))
+            current = i;
+    }
+    const qsizetype size = panes.size();
+    qsizetype index = current;
+    for (qsizetype tries = 0; tries < size; ++tries) {
+        index = forward ? (index + 1) % size : (index <= 0 ? size - 1 : index - 1);
+        QWidget *pane = panes.at(index);
+        if (pane == m_ui->pageArea) {
+            if (m_ui->pageArea->focusCurrentPage())
+                return;
+            continue;
+        }
+        if (QWidget *first = PageArea::firstFocusable(pane)) {
+            first->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+    }
+}
+
+void MainWindow::showHelpForFocus()
+{
+    QWidget *focus = QApplication::focusWidget();
+    for (QWidget *widget = focus; widget && widget != this; widget = widget->parentWidget()) {
+        const QString text = widget->whatsThis().isEmpty() ? widget->toolTip() : widget->whatsThis();
+        if (!text.isEmpty()) {
+            QWhatsThis::showText(widget->mapToGlobal(widget->rect().center()), text, widget);
+            return;
+        }
+    }
+    statusBar()->showMessage(tr("No help for this control. Shift+F1 and a click show the help of any control that has one."),
+                             8000);
 }

@@ -33,6 +33,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setUpFileMenu();
@@ -43,11 +44,21 @@ private:
     bool saveDrive();
     bool saveDriveAs();
     bool saveDriveTo(const QString &path);
+    void exportParameters();
     // Asks what becomes of unsaved changes; false when the user stays.
     bool settleChanges();
+    // A file dialog that starts in the folder the last one was left in, and keeps it.
+    QString chooseFile(bool save, const QString &caption, const QString &suggested, const QString &filter);
     void keepSettings();
     void resetSettings();
     void placeOnScreen();
+    void fitDocksToScreen();
+    void keepOnScreen();
+    void setUpHelpMenu();
+    void setUpKeyboard();
+    // F6 and Shift+F6: the tree, the page and each shown dock in turn.
+    void focusNextPane(bool forward);
+    void showHelpForFocus();
     void setUpToolBar();
     void setUpTree();
     void setUpDocks();

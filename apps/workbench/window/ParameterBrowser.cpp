@@ -5,10 +5,15 @@
 #include "WorkbenchHost.h"
 #include "ui_ParameterBrowser.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -58,6 +63,37 @@ ParameterBrowser::ParameterBrowser(QWidget *parent)
 {
     m_ui->setupUi(this);
     m_ui->parameterView->setItemDelegateForColumn(ParameterModel::ValueColumn, new ValueDelegate(m_ui->parameterView));
+    m_ui->parameterView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_ui->parameterView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *copy = new QAction(tr("&Copy"), m_ui->parameterView);
+    copy->setObjectName(QStringLiteral("actionCopyParameters"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QAction::triggered, this, [this] { QApplication::clipboard()->setText(selectedText()); });
+    m_ui->parameterView->addAction(copy);
+}
+
+QString ParameterBrowser::selectedText() const
+{
+    if (!m_model)
+        return QString();
+    QModelIndexList rows = m_ui->parameterView->selectionModel()->selectedRows();
+    // In the order of the list, elements below their parameter.
+    const auto place = [](const QModelIndex &index) {
+        return index.parent().isValid() ? std::pair(index.parent().row(), index.row()) : std::pair(index.row(), -1);
+    };
+    std::sort(rows.begin(), rows.end(), [&](const QModelIndex &a, const QModelIndex &b) { return place(a) < place(b); });
+    QStringList lines;
+    for (const QModelIndex &row : std::as_const(rows)) {
+        // An element row shows neither coordinate nor name: they are its parameter's.
+        const QModelIndex top = row.parent().isValid() ? row.parent() : row;
+        lines << QStringList{top.siblingAtColumn(ParameterModel::CoordinateColumn).data().toString(),
+                             row.siblingAtColumn(ParameterModel::ElementColumn).data().toString(),
+                             top.siblingAtColumn(ParameterModel::NameColumn).data().toString(),
+                             row.siblingAtColumn(ParameterModel::ValueColumn).data().toString()}
+                     .join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 ParameterBrowser::~ParameterBrowser() = default;
@@ -95,8 +131,8 @@ void ParameterBrowser::addTool(QAction *action)
     auto *button = new QToolButton(this);
     button->setObjectName(action->objectName() + QStringLiteral("Button"));
     button->setDefaultAction(action);
-    m_ui->layout->addWidget(button, 0, Qt::AlignLeft);
-    m_ui->parameterView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Tools share the row of the count, which keeps the dock low on a small screen.
+    m_ui->bottomRow->insertWidget(m_ui->bottomRow->count() - 2, button);
     m_ui->parameterView->addAction(action);
 }
 

@@ -32,6 +32,8 @@ public:
     void addTool(QAction *action);
     // Shows the names in the current language again.
     void refreshNames();
+    // The selected rows as lines of tab-separated coordinate, element, name and value.
+    QString selectedText() const;
 
 signals:
     void writeRefused(const QString &error);

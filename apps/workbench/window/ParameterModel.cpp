@@ -2,6 +2,9 @@
 
 #include "ParameterStore.h"
 
+#include <QLocale>
+
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -13,6 +16,24 @@ constexpr int SummaryElements = 4;
 QString shownCoordinate(const QString &coordinate)
 {
     return ParameterModel::displayCoordinate(coordinate);
+}
+
+// The limits a value must keep: the description's, within the data type's range.
+ParameterStore::Range limitsOf(const ParameterDefinitionData &definition)
+{
+    ParameterStore::Range range = ParameterStore::typeRange(definition.dataType);
+    if (definition.lowerLimit.isValid())
+        range.lower = qMax(range.lower, definition.lowerLimit.toDouble());
+    if (definition.upperLimit.isValid())
+        range.upper = qMin(range.upper, definition.upperLimit.toDouble());
+    return range;
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
 } // namespace
@@ -53,8 +74,8 @@ void ParameterModel::rebuild()
         const ParameterDefinitionData *definition = m_store->definition(coordinate);
         if (!definition)
             continue;
-        if (!filter.isEmpty() && !coordinate.startsWith(filter, Qt::CaseInsensitive)
-            && !shownCoordinate(coordinate).startsWith(filter, Qt::CaseInsensitive)) {
+        if (!filter.isEmpty() && !coordinate.contains(filter, Qt::CaseInsensitive)
+            && !shownCoordinate(coordinate).contains(filter, Qt::CaseInsensitive)) {
             bool named = false;
             for (int language : {Text::German, Text::English, Text::French})
                 named = named || definition->name.text(language).contains(filter, Qt::CaseInsensitive);
@@ -222,6 +243,15 @@ QVariant ParameterModel::data(const QModelIndex &index, int role) const
     if (role == Qt::ToolTipRole && top) {
         QString tip = QStringLiteral("%1: %2 (%3)").arg(shownCoordinate(coordinate), definition->name.text(),
                                                       ParameterDataType::name(definition->dataType));
+        if (ParameterDataType::isNumeric(definition->dataType)) {
+            const ParameterStore::Range limits = limitsOf(*definition);
+            tip += QLatin1Char('\n') + tr("Limits: %1 .. %2").arg(QString::number(limits.lower, 'g', 12),
+                                                                  QString::number(limits.upper, 'g', 12));
+        }
+        const QStringList defaults = definition->defaults;
+        tip += QLatin1Char('\n') + tr("Default: %1").arg(defaults.isEmpty() && ParameterDataType::isNumeric(definition->dataType)
+                                                                ? QStringLiteral("0")
+                                                                : defaults.join(QStringLiteral(", ")));
         for (auto it = definition->selection.cbegin(); it != definition->selection.cend(); ++it)
             tip += QStringLiteral("\n%1 – %2").arg(it.key()).arg(it.value().text());
         return tip;
@@ -235,12 +265,60 @@ bool ParameterModel::setData(const QModelIndex &index, const QVariant &value, in
         return false;
     const QString coordinate = coordinateAt(index);
     const int element = elementAt(index);
+    const QString problem = refusal(index, value.toString());
+    if (!problem.isEmpty()) {
+        emit writeRefused(problem);
+        return false;
+    }
     if (!m_store->setValue(coordinate, m_livingSpace, static_cast<unsigned short>(element), value.toString())) {
         emit writeRefused(m_store->lastWriteError());
         return false;
     }
     // The store's change signal updates the row.
     return true;
+}
+
+QString ParameterModel::refusal(const QModelIndex &index, const QString &text) const
+{
+    const QString coordinate = coordinateAt(index);
+    const ParameterDefinitionData *definition = m_store ? m_store->definition(coordinate) : nullptr;
+    if (!definition || definition->dataType != ParameterDataType::Real32)
+        return QString();  // the store checks type and limits and says why
+    bool ok = false;
+    const double typed = QLocale::c().toDouble(text.trimmed(), &ok);
+    const auto real = float(typed);
+    if (!ok || !std::isfinite(real))
+        return QString();
+    // A REAL32 keeps about seven digits: a value it would round is refused rather than
+    // stored as another number than the one typed.
+    for (int decimals = 0; decimals <= 12; ++decimals) {
+        const QString stored = QString::number(double(real), 'f', decimals);
+        if (stored.toFloat() != real)
+            continue;
+        if (stored.toDouble() == typed)
+            return QString();
+        return tr("%1: %2 cannot be kept exactly by a REAL32 (it would become %3)")
+            .arg(shownCoordinate(coordinate), text.trimmed(), stored);
+    }
+    return QString();
+}
+
+QString ParameterModel::csv() const
+{
+    QStringList lines{QStringList{tr("Coordinate"), tr("Name"), tr("Element"), tr("Value"), tr("Unit")}.join(QLatin1Char(','))};
+    for (const QString &coordinate : m_store->coordinates()) {
+        const ParameterDefinitionData *definition = m_store->definition(coordinate);
+        const auto information = m_store->information(ParameterCoordinate(coordinate)).toStrongRef();
+        if (!definition || !information)
+            continue;
+        for (unsigned short element = 0; element < definition->elementCount; ++element) {
+            // The descriptions carry no units yet: the column stays for when they do.
+            lines << QStringList{shownCoordinate(coordinate), csvField(definition->name.text()), QString::number(element),
+                                 csvField(information->valueText(m_livingSpace, element, false)), QString()}
+                         .join(QLatin1Char(','));
+        }
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 Qt::ItemFlags ParameterModel::flags(const QModelIndex &index) const

@@ -27,7 +27,7 @@ public:
     // A coordinate as the drive's documents write it, with at least two digits ("C03", "J01").
     static QString displayCoordinate(const QString &coordinate);
 
-    // Keeps the parameters whose coordinate starts with the text or whose name contains it.
+    // Keeps the parameters whose coordinate or name (in any language) contains the text.
     void setFilter(const QString &text);
     QString filter() const { return m_filter; }
     void setEditable(bool editable);
@@ -39,6 +39,12 @@ public:
     QString coordinateAt(const QModelIndex &index) const;
     int elementAt(const QModelIndex &index) const;
     QModelIndex indexOf(const QString &coordinate, int element = -1, int column = ValueColumn) const;
+    // Every parameter of the drive, one line per element, whatever the filter: coordinate, name
+    // in the current language, element, value and unit, with a heading line.
+    QString csv() const;
+    // Why a value text for the index would not be stored as typed; empty when it would be tried.
+    QString refusal(const QModelIndex &index, const QString &text) const;
+
     // The selection texts of the parameter behind an index (empty when it has none).
     QMap<qint64, Text> selectionAt(const QModelIndex &index) const;
 

@@ -107,4 +107,14 @@ void removeRecentDrive(const QString &path)
     open()->setValue(QStringLiteral("recentDrives"), list);
 }
 
+QString lastFolder()
+{
+    return open()->value(QStringLiteral("lastFolder")).toString();
+}
+
+void keepFolderOf(const QString &path)
+{
+    open()->setValue(QStringLiteral("lastFolder"), QFileInfo(path).absolutePath());
+}
+
 } // namespace WorkbenchSettings

@@ -28,4 +28,8 @@ QStringList recentDrives();
 void addRecentDrive(const QString &path);
 void removeRecentDrive(const QString &path);
 
+// The folder the last file dialog was left in; empty before the first one.
+QString lastFolder();
+void keepFolderOf(const QString &path);
+
 } // namespace WorkbenchSettings
