@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -120,7 +121,10 @@ int main(int argc, char **argv)
 
     std::printf("%-40s %10s %10s %10s %10s\n", "page", "create ms", "show ms", "lang ms", "delete ms");
     PageTimes total{QStringLiteral("total")};
+    PageTimes slowestShow;
     for (const PageTimes &page : std::as_const(times)) {
+        if (page.firstShow > slowestShow.firstShow)
+            slowestShow = page;
         std::printf("%-40s %10.2f %10.2f %10.2f %10.2f\n", qPrintable(page.identifier), page.create, page.firstShow,
                     page.language, page.destroy);
         total.create += page.create;
@@ -141,6 +145,12 @@ int main(int argc, char **argv)
 
     const double createShow = total.create + total.firstShow;
     std::printf("\ntargets (Release, offscreen):\n");
+    std::printf("  all pages created and initialised:             %8.1f ms   (at most 200 ms) %s\n", total.create,
+                verdict(total.create <= 200));
+    // Over one display frame, the first show stutters.
+    std::printf("  slowest first show (%s):%*s%8.1f ms   (at most 16 ms)  %s\n", qPrintable(slowestShow.identifier),
+                std::max(1, 26 - int(slowestShow.identifier.size())), "", slowestShow.firstShow,
+                verdict(slowestShow.firstShow <= 16));
     std::printf("  all pages created, initialised and shown once: %8.1f ms   (under 1000 ms)  %s\n", createShow,
                 verdict(createShow < 1000));
     std::printf("  one language switch across all pages:          %8.1f ms   (under 300 ms)   %s\n", switchAll,

@@ -3,11 +3,14 @@
 
     python3 tools/mutation_sample.py --seed 7 --count 100 [--build build/release] [--paths pages host] [--jobs 1]
 
-From the seed it picks changes of the kinds a slip of the hand makes: a comparison flipped, a
-boundary moved (< to <=), a boolean or a "1"/"0" value text swapped, a number changed, a call
-removed. For each it changes one line, rebuilds the build folder incrementally, runs the plain
-CTest suite (stopping at the first failure) and prints the change with "caught" or "missed". A
-change that does not compile is reported and not counted. Every file is restored after each
+From the seed it draws changes of the kinds a slip of the hand makes, in sources and headers: a
+comparison flipped, a boundary moved (< to <=), a boolean or a "1"/"0" value text swapped, a number
+changed, a call removed. Every place is equally likely, so each kind is drawn in proportion to its
+places (the shares are printed first). For each change it edits one line, rebuilds the build folder
+incrementally, runs the plain CTest suite (stopping at the first failure) and prints the verdict:
+"caught" with the test that failed (and the test function, where its log names one), "MISSED",
+"timeout" (a test or the run hit its time limit; not counted as caught) or "does not compile"
+(not counted). The rate is caught over caught + missed + timeout. Every file is restored after each
 change and when the run is interrupted; the build folder is rebuilt at the end.
 
 Lines that change nothing a test could observe are never picked: logging, asserts, comments,
@@ -19,6 +22,7 @@ import os
 import random
 import re
 import signal
+import statistics
 import subprocess
 import sys
 import time
@@ -55,7 +59,7 @@ def candidates(paths):
     for base in paths:
         for folder, _, files in os.walk(os.path.join(ROOT, base)):
             for name in sorted(files):
-                if not name.endswith(".cpp"):
+                if not name.endswith((".cpp", ".h")):
                     continue
                 path = os.path.join(folder, name)
                 with open(path, encoding="utf-8") as handle:
@@ -71,7 +75,8 @@ def candidates(paths):
                         value = int(match.group(1))
                         changed = line[: match.start()] + str(value + 1) + line[match.end():]
                         found.append((path, index, "constant changed", changed))
-                    if CALL.match(line) and "=" not in line.split("(")[0]:
+                    # In a header a bare "name(...);" is a declaration; removing it cannot compile.
+                    if CALL.match(line) and "=" not in line.split("(")[0] and not name.endswith(".h"):
                         found.append((path, index, "call removed", ""))
     return sorted(found)
 
@@ -86,14 +91,36 @@ def near_tests(path):
     return sorted(name[:-4] for name in os.listdir(tests) if name.startswith("tst_") and name.endswith(".cpp"))
 
 
+TIMED_OUT = 124
+CTEST_FAILED = re.compile(r"Test +#\d+: +(\S+) +\.*\s*\*+(\w+)")
+QTEST_FAILED = re.compile(r"^(?:FAIL!|QFATAL) +: +(\w+::\w+(?:\([^)]*\))?)", re.M)
+
+
 def run(command, log, timeout):
+    """The exit code (TIMED_OUT when the time limit ended it) and the output, which also goes to the log."""
     with open(log, "a", encoding="utf-8") as out:
         out.write("$ " + " ".join(command) + "\n")
         out.flush()
         try:
-            return subprocess.run(command, cwd=ROOT, stdout=out, stderr=subprocess.STDOUT, timeout=timeout).returncode
-        except subprocess.TimeoutExpired:
-            return 124
+            done = subprocess.run(command, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout)
+            output, code = done.stdout, done.returncode
+        except subprocess.TimeoutExpired as expired:
+            output, code = expired.stdout or b"", TIMED_OUT
+        text = output.decode("utf-8", "replace")
+        out.write(text)
+        return code, text
+
+
+def failure(text):
+    """(verdict, what failed) for a failed CTest run: the first failing test and its first failing function."""
+    test = CTEST_FAILED.search(text)
+    function = QTEST_FAILED.search(text)
+    name = test.group(1) if test else "?"
+    if function:
+        name += " " + function.group(1)
+    if (test and test.group(2) == "Timeout") or "Test function timed out" in text:
+        return "timeout", name
+    return "caught", name
 
 
 def main():
@@ -114,19 +141,16 @@ def main():
     options = parser.parse_args()
 
     pool = candidates(options.paths)
-    # Each kind of slip is as likely as any other, whatever its number of places.
-    generator = random.Random(options.seed)
-    by_kind = {}
-    for change in pool:
-        by_kind.setdefault(change[2], []).append(change)
-    for changes in by_kind.values():
-        generator.shuffle(changes)
-    picked = []
-    kinds = sorted(by_kind)
-    while len(picked) < min(options.count, len(pool)):
-        kind = generator.choice([kind for kind in kinds if by_kind[kind]])
-        picked.append(by_kind[kind].pop())
+    # Every place is as likely as any other: a kind with few places must not weigh like one with many.
+    picked = random.Random(options.seed).sample(pool, min(options.count, len(pool)))
     print(f"{len(pool)} possible changes in {' '.join(options.paths)}; seed {options.seed}, {len(picked)} picked")
+    for kind in sorted({change[2] for change in pool}):
+        places = sum(change[2] == kind for change in pool)
+        drawn = sum(change[2] == kind for change in picked)
+        print(f"  {kind:20} {places:6} places ({100.0 * places / len(pool):4.1f} %), "
+              f"{drawn:4} drawn ({100.0 * drawn / max(len(picked), 1):4.1f} %)")
+    headers = sum(change[0].endswith(".h") for change in picked)
+    print(f"  {headers} of the drawn changes are in headers", flush=True)
     numbered = list(enumerate(picked, 1))
     if options.only:
         wanted = {int(number) for number in options.only.split(",")}
@@ -151,15 +175,16 @@ def main():
 
     build = ["cmake", "--build", options.build, "--parallel", str(options.jobs)]
     test = ["ctest", "--test-dir", options.build, "--parallel", str(options.jobs), "--stop-on-failure",
-            "-E", options.exclude]
+            "--output-on-failure", "-E", options.exclude]
     os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
-    if run(build, options.log, options.timeout) != 0:
+    if run(build, options.log, options.timeout)[0] != 0:
         sys.exit(f"the unchanged tree does not build (see {options.log})")
     # A suite that fails unchanged would count every change as caught.
-    if run(test, options.log, options.timeout) != 0:
+    if run(test, options.log, options.timeout)[0] != 0:
         sys.exit(f"the unchanged tree fails its tests (see {options.log})")
 
-    caught = missed = broken = 0
+    counts = {"caught": 0, "MISSED": 0, "timeout": 0, "does not compile": 0}
+    seconds = []
     try:
         for number, (path, index, kind, changed) in numbered:
             with open(path, encoding="utf-8") as handle:
@@ -174,30 +199,35 @@ def main():
             started = time.monotonic()
             near = near_tests(path)
             first = "^(" + "|".join(near) + ")$"
-            if near and run(build + ["--target"] + near, options.log, options.timeout) != 0:
-                verdict = "does not compile"
-                broken += 1
-            elif near and run(test + ["-R", first], options.log, options.timeout) != 0:
-                verdict = "caught"
-                caught += 1
-            elif run(build, options.log, options.timeout) != 0:
-                verdict = "does not compile"
-                broken += 1
-            elif run(test[:-1] + [options.exclude + ("|" + first if near else "")], options.log, options.timeout) != 0:
-                verdict = "caught"
-                caught += 1
-            else:
-                verdict = "MISSED"
-                missed += 1
+            verdict, by = "MISSED", ""
+            # The near tests first: a caught change then costs one small build.
+            steps = ([(build + ["--target"] + near, test + ["-R", first])] if near else []) + [
+                (build, test[:-1] + [options.exclude + ("|" + first if near else "")])]
+            for build_step, test_step in steps:
+                if run(build_step, options.log, options.timeout)[0] != 0:
+                    verdict = "does not compile"
+                    break
+                code, output = run(test_step, options.log, options.timeout)
+                if code == TIMED_OUT:
+                    verdict, by = "timeout", "the whole run"
+                    break
+                if code != 0:
+                    verdict, by = failure(output)
+                    break
             restore()
+            counts[verdict] += 1
+            seconds.append(time.monotonic() - started)
             print(f"{number:3}. {verdict:16} {where} {kind}: {before}  ->  {changed.strip() or '(removed)'}"
-                  f"  [{time.monotonic() - started:.0f} s]", flush=True)
+                  f"  [{seconds[-1]:.0f} s]" + (f"  by {by}" if by else ""), flush=True)
     finally:
         restore()
         run(build, options.log, options.timeout)
-    counted = caught + missed
-    share = 100.0 * caught / counted if counted else 0.0
-    print(f"caught {caught} of {counted} ({share:.0f} %); {broken} did not compile; log: {options.log}")
+    counted = counts["caught"] + counts["MISSED"] + counts["timeout"]
+    share = 100.0 * counts["caught"] / counted if counted else 0.0
+    median = statistics.median(seconds) if seconds else 0.0
+    print(f"caught {counts['caught']}, missed {counts['MISSED']}, timeout {counts['timeout']}, "
+          f"did not compile {counts['does not compile']}: {share:.0f} % caught of {counted}; "
+          f"median {median:.0f} s per change; log: {options.log}")
 
 
 if __name__ == "__main__":

@@ -48,7 +48,11 @@ constexpr int axisDigits = 3;
 // Lines are written with at least two digits, as the drive documentation does: "K08", "J40".
 QString lineText(unsigned short line)
 {
-    return QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
+    // Called for every parameter a page reads: no format string to parse.
+    if (line >= 10)
+        return QString::number(line);
+    const char text[] = {'0', char('0' + line)};
+    return QString::fromLatin1(text, 2);
 }
 
 struct TypeName

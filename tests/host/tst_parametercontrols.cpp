@@ -2,8 +2,10 @@
 #include "ParameterLabel.h"
 #include "ParameterTextEdit.h"
 #include "StoreSeed.h"
+#include "SvgWidget.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -31,6 +33,7 @@ private slots:
     void missingParameter();
     void comboBoxChoosesAndShowsForeignValue();
     void labelTexts();
+    void picturesSharedPerFile();
 
 private:
     ParameterStore *m_store = nullptr;
@@ -222,6 +225,54 @@ void TestParameterControls::labelTexts()
     QCOMPARE(label->text(), QStringLiteral("J40.3"));
     label->setShowLivingSpace(true);
     QCOMPARE(label->text(), QStringLiteral("0:J40.3"));
+}
+
+namespace {
+
+void writeSquare(const QString &fileName, const char *colour)
+{
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)"
+                          R"(<rect width="10" height="10" fill=")") + colour + "\"/></svg>");
+}
+
+QColor centre(SvgWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() - 2);
+}
+
+} // namespace
+
+// Widgets showing one file share its picture; each size is drawn as its own, and a file read
+// again once no widget shows it is not the picture of before.
+void TestParameterControls::picturesSharedPerFile()
+{
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath(QStringLiteral("square.svg"));
+    writeSquare(fileName, "red");
+    auto *small = new SvgWidget(m_page);
+    auto *large = new SvgWidget(m_page);
+    small->resize(16, 16);
+    large->resize(64, 64);
+    small->setFileName(fileName);
+    large->setFileName(fileName);
+    QCOMPARE(large->sizeHint(), QSize(10, 10));
+    QCOMPARE(centre(small), QColor(Qt::red));
+    QCOMPARE(centre(large), QColor(Qt::red));
+    delete small;
+    delete large;
+
+    writeSquare(fileName, "blue");
+    auto *again = new SvgWidget(m_page);
+    again->resize(16, 16);
+    again->setFileName(fileName);
+    QCOMPARE(centre(again), QColor(Qt::blue));
+
+    again->setFileName(folder.filePath(QStringLiteral("missing.svg")));
+    QCOMPARE(again->sizeHint(), SvgWidget().sizeHint());
+    QVERIFY(centre(again) != QColor(Qt::blue));
 }
 
 QTEST_MAIN(TestParameterControls)
