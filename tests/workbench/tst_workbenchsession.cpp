@@ -129,7 +129,7 @@ void TestWorkbenchSession::languagesComeAndGo()
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
     }
     QCOMPARE(changes.count(), 4);
-    QCOMPARE(workbench.host()->pageName(QStringLiteral("MotionBlocks")), QStringLiteral("Motion blocks"));
+    QCOMPARE(workbench.host()->pageName(QStringLiteral("MotionBlocks")), QStringLiteral("Blocs de déplacement"));
     workbench.setLanguage(Text::German);
     QCOMPARE(workbench.host()->pageName(QStringLiteral("PidRegler")), QStringLiteral("PID-Regler"));
     workbench.shutdown();
