@@ -5,6 +5,9 @@
 #include <memory>
 
 class AxisView;
+class QDockWidget;
+class QMenu;
+class ScenarioRecorder;
 class PageArea;
 class QComboBox;
 class QLabel;
@@ -33,6 +36,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void setUpFileMenu();
@@ -60,6 +64,8 @@ private:
     void updateStateLabel();
     void askForParameter(const QString &prompt);
     void saveWindowPicture();
+    // The texts made in code, again in the language just installed.
+    void retranslate();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     Workbench *m_workbench;
@@ -68,6 +74,11 @@ private:
     QComboBox *m_fieldbusBox = nullptr;
     QComboBox *m_languageBox = nullptr;
     QLabel *m_stateLabel = nullptr;
+    QList<QLabel *> m_boxCaptions;
+    QDockWidget *m_axisDock = nullptr;
+    QMenu *m_driveMenu = nullptr;
+    QAction *m_clearFaults = nullptr;
+    ScenarioRecorder *m_recorder = nullptr;
     AxisView *m_axisView = nullptr;
     QList<QAction *> m_faultActions;
     bool m_followingHost = false;

@@ -36,6 +36,9 @@ public:
 signals:
     void writeRefused(const QString &error);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void updateCount();
 
