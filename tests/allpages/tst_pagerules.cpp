@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -170,6 +171,8 @@ private slots:
     void deviceSwitch();
     void distinctButtons_data() { rows({{" de", Text::German}, {" en", Text::English}, {" fr", Text::French}}); }
     void distinctButtons();
+    void noGermanWords_data() { rows({{" en", Text::English}, {" fr", Text::French}}); }
+    void noGermanWords();
     void readOnlyWhileShown_data()
     {
         rows(withLargeDrive);
@@ -321,6 +324,86 @@ void TestPageRules::distinctButtons()
         }
     }
     VERIFY_NONE(clashes);
+}
+
+// In English and French a page shows none of the words it shows in German, in its own texts, in
+// the drive's parameter names or in selection texts; the values a user stores (edit boxes) stay
+// as stored. Words written the same in these languages are listed.
+void TestPageRules::noGermanWords()
+{
+    QFETCH(QString, identifier);
+    QFETCH(int, first);
+    // Loanwords and words German shares with English or French; acronyms and names in capitals
+    // (DI, STO, CiA, EtherCAT) are left out by their spelling.
+    static const QSet<QString> shared = {
+        QStringLiteral("adresse"), QStringLiteral("based"), QStringLiteral("bit"), QStringLiteral("byte"),
+        QStringLiteral("continue"), QStringLiteral("drive"), QStringLiteral("execute"), QStringLiteral("externe"),
+        QStringLiteral("filter"), QStringLiteral("handshake"), QStringLiteral("hardware"), QStringLiteral("high"),
+        QStringLiteral("homing"), QStringLiteral("index"), QStringLiteral("info"), QStringLiteral("init"),
+        QStringLiteral("integrator"), QStringLiteral("interrupt"), QStringLiteral("low"), QStringLiteral("master"),
+        QStringLiteral("mode"), QStringLiteral("modulo"), QStringLiteral("motion"), QStringLiteral("motor"),
+        QStringLiteral("ms"), QStringLiteral("name"), QStringLiteral("nr"), QStringLiteral("offset"),
+        QStringLiteral("ok"), QStringLiteral("operation"), QStringLiteral("override"), QStringLiteral("parameter"),
+        QStringLiteral("phasing"), QStringLiteral("position"), QStringLiteral("preset"), QStringLiteral("probe"),
+        QStringLiteral("profil"), QStringLiteral("rampe"), QStringLiteral("reset"), QStringLiteral("signal"),
+        QStringLiteral("software"), QStringLiteral("start"), QStringLiteral("status"), QStringLiteral("step"),
+        QStringLiteral("stop"), QStringLiteral("touch"), QStringLiteral("trigger"), QStringLiteral("version")};
+    const auto words = [this](const WizardPage *page) {
+        // Texts the user stored (block names) show as stored, in whichever language they were written.
+        QStringList stored;
+        const ParameterStore *store = m_session.store();
+        for (const QString &coordinate : store->coordinates()) {
+            const ParameterDefinitionData *definition = store->definition(coordinate);
+            for (unsigned short element = 0; definition->dataType == ParameterDataType::String
+                                             && element < definition->elementCount; ++element)
+                stored << store->value(coordinate, m_session.host()->livingSpace(), element);
+        }
+        stored.removeAll(QString());
+        static const QRegularExpression markup(QStringLiteral("<[^>]*>|&[a-z]+;"));
+        static const QRegularExpression word(QStringLiteral("\\p{L}{2,}"));
+        QSet<QString> found;
+        const auto add = [&found, &stored](QString text) {
+            text.remove(markup);
+            for (const QString &value : std::as_const(stored))
+                text.remove(value);
+            for (const QRegularExpressionMatch &match : word.globalMatch(text)) {
+                const QString shown = match.captured();
+                if (std::count_if(shown.cbegin(), shown.cend(), [](QChar c) { return c.isUpper(); }) < 2)
+                    found.insert(shown.toLower());
+            }
+        };
+        for (const QWidget *widget : page->findChildren<QWidget *>()) {
+            if (!widget->isVisibleTo(page))
+                continue;
+            if (const auto *label = qobject_cast<const QLabel *>(widget))
+                add(label->text());
+            else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+                add(button->text());
+            else if (const auto *group = qobject_cast<const QGroupBox *>(widget))
+                add(group->title());
+            else if (const auto *combo = qobject_cast<const QComboBox *>(widget); combo && !combo->isEditable()) {
+                for (int index = 0; index < combo->count(); ++index)
+                    add(combo->itemText(index));
+            } else if (const auto *view = qobject_cast<const QAbstractItemView *>(widget); view && view->model()) {
+                for (int column = 0; column < view->model()->columnCount(); ++column)
+                    add(view->model()->headerData(column, Qt::Horizontal).toString());
+            }
+        }
+        return found;
+    };
+    const auto german = open(identifier, eDeviceTypeKM2, Text::German);
+    QVERIFY(german);
+    const QSet<QString> germanWords = words(german.get());
+    const auto page = open(identifier, eDeviceTypeKM2, first);
+    QVERIFY(page);
+    static const QRegularExpression umlaut(QStringLiteral("[äöüß]"));
+    QStringList found;
+    for (const QString &shown : words(page.get())) {
+        if ((germanWords.contains(shown) && !shared.contains(shown)) || shown.contains(umlaut))
+            found << shown;
+    }
+    found.sort();
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char(' '))));
 }
 
 // Every clickable area of a diagram lights up under the mouse, as the links beside it do; the

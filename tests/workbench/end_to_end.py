@@ -179,7 +179,7 @@ def drive(workbench):
         click(wait(f"page {name} in the tree", lambda: find(window, {"table cell", "tree item"}, name)))
 
     panel_page = "Motion block control panel"
-    choose("Language", "English")
+    choose("Sprache", "English")  # the window starts in German, as the pages do
     wait("English page names", lambda: find(window, {"table cell", "tree item"}, panel_page))
     choose("Device", "KP2", start=True)
     wait("device KP2 in the status bar", lambda: find(window, {"label"}, "online", True).name.find("KP2") >= 0)

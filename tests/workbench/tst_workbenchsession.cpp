@@ -95,6 +95,7 @@ private slots:
     void everyPageFitsASmallScreen();
     void everyControlIsNamed();
     void keyboardReachesEveryPane();
+    void windowFollowsTheLanguage();
     void cleanupTestCase();
 
 private:
@@ -130,7 +131,7 @@ void TestWorkbenchSession::languagesComeAndGo()
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
     }
     QCOMPARE(changes.count(), 4);
-    QCOMPARE(workbench.host()->pageName(QStringLiteral("MotionBlocks")), QStringLiteral("Motion blocks"));
+    QCOMPARE(workbench.host()->pageName(QStringLiteral("MotionBlocks")), QStringLiteral("Blocs de déplacement"));
     workbench.setLanguage(Text::German);
     QCOMPARE(workbench.host()->pageName(QStringLiteral("PidRegler")), QStringLiteral("PID-Regler"));
     workbench.shutdown();
@@ -406,6 +407,70 @@ void TestWorkbenchSession::keyboardReachesEveryPane()
     QVERIFY(std::any_of(popups.begin(), popups.end(),
                         [](const QWidget *w) { return w->inherits("QWhatsThat") && w->isVisible(); }));
     QWhatsThis::hideText();
+}
+
+// Every text of the window a user reads, in a fixed order: title, menus and their entries, docks,
+// labels, the views' headers and top rows, and the standard buttons a box of the window shows.
+QStringList windowTexts(QMainWindow *window)
+{
+    QCoreApplication::processEvents(); // the language change is posted to the window
+    QStringList texts{window->windowTitle()};
+    for (const QAction *action : window->findChildren<QAction *>())
+        texts << action->text() << action->toolTip();
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        bool onPage = false; // the pages' own texts have rules of their own
+        for (const QObject *parent = widget; parent && !onPage; parent = parent->parent())
+            onPage = parent->inherits("WizardPage");
+        if (onPage)
+            continue;
+        if (const auto *menu = qobject_cast<const QMenu *>(widget))
+            texts << menu->title();
+        else if (const auto *dock = qobject_cast<const QDockWidget *>(widget))
+            texts << dock->windowTitle();
+        else if (const auto *label = qobject_cast<const QLabel *>(widget))
+            texts << label->text();
+        else if (const auto *view = qobject_cast<const QTreeView *>(widget); view && view->model()) {
+            const QAbstractItemModel *model = view->model();
+            for (int column = 0; column < model->columnCount(); ++column)
+                texts << model->headerData(column, Qt::Horizontal).toString();
+            for (int row = 0; row < qMin(5, model->rowCount()); ++row)
+                texts << model->index(row, model->columnCount() > 2 ? 2 : 0).data().toString();
+        }
+    }
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
+    for (const QAbstractButton *button : box.buttons())
+        texts << button->text();
+    return texts;
+}
+
+// Switching the language while the window shows leaves no text in the language before: what
+// German changed of the English texts French changes again, and English brings back the first.
+void TestWorkbenchSession::windowFollowsTheLanguage()
+{
+    QVERIFY(openWindow());
+    m_workbench->setLanguage(Text::English);
+    const QStringList english = windowTexts(m_window.get());
+    m_workbench->setLanguage(Text::German);
+    const QStringList german = windowTexts(m_window.get());
+    m_workbench->setLanguage(Text::French);
+    const QStringList french = windowTexts(m_window.get());
+    m_workbench->setLanguage(Text::English);
+    QCOMPARE(windowTexts(m_window.get()), english);
+    QCOMPARE(german.size(), english.size());
+    QCOMPARE(french.size(), english.size());
+    // Written the same in English and German: these words, names in capitals (EtherCAT), markup.
+    static const QRegularExpression sameInBoth(
+        QStringLiteral("^(<[^>]*>|\\W|\\d|\\b(Online|Element|Name|Brevane|Workbench|\\w*[A-Z]\\w*[A-Z]\\w*)\\b)*$"));
+    QStringList stale;
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        if (german.at(i) == english.at(i) && !sameInBoth.match(english.at(i)).hasMatch())
+            stale << QStringLiteral("German: ") + english.at(i);
+        if (french.at(i) == german.at(i) && german.at(i) != english.at(i))
+            stale << QStringLiteral("French: ") + french.at(i);
+    }
+    m_workbench->setLanguage(Text::German);
+    QVERIFY2(stale.isEmpty(), qPrintable(stale.join(QLatin1Char('\n'))));
 }
 
 // One window with every page, shared by the every-page rows.

@@ -128,7 +128,7 @@ bool SimulatedDrive::saveFile(const QString &path, QString *error)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(description()) < 0 || !file.commit()) {
         if (error)
-            *error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+            *error = tr("%1 cannot be written: %2").arg(path, file.errorString());
         return false;
     }
     m_source = path;

@@ -104,21 +104,54 @@ void PageArea::addPage(const QString &identifier, QWidget *page)
     m_pages.insert(identifier, page);
 }
 
-void PageArea::addPlaceholder(const QString &identifier, const QString &title, const QString &text)
+namespace {
+
+// Says why a slot holds no page, in the language installed.
+class Placeholder : public QWidget
 {
-    auto *placeholder = new QWidget;
-    auto *layout = new QVBoxLayout(placeholder);
-    auto *heading = new QLabel(QStringLiteral("<h2>%1</h2>").arg(title.toHtmlEscaped()), placeholder);
-    auto *explanation = new QLabel(text, placeholder);
-    for (QLabel *label : {heading, explanation}) {
-        label->setAlignment(Qt::AlignCenter);
-        label->setWordWrap(true);
+public:
+    Placeholder(const std::function<QString()> &title, const std::function<QString()> &text)
+        : m_heading(new QLabel(this)), m_explanation(new QLabel(this)), m_title(title), m_text(text)
+    {
+        auto *layout = new QVBoxLayout(this);
+        for (QLabel *label : {m_heading, m_explanation}) {
+            label->setAlignment(Qt::AlignCenter);
+            label->setWordWrap(true);
+        }
+        layout->addStretch(1);
+        layout->addWidget(m_heading);
+        layout->addWidget(m_explanation);
+        layout->addStretch(2);
+        retranslate();
     }
-    layout->addStretch(1);
-    layout->addWidget(heading);
-    layout->addWidget(explanation);
-    layout->addStretch(2);
-    addPage(identifier, placeholder);
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QWidget::changeEvent(event);
+    }
+
+private:
+    void retranslate()
+    {
+        m_heading->setText(QStringLiteral("<h2>%1</h2>").arg(m_title().toHtmlEscaped()));
+        m_explanation->setText(m_text());
+    }
+
+    QLabel *m_heading;
+    QLabel *m_explanation;
+    std::function<QString()> m_title;
+    std::function<QString()> m_text;
+};
+
+} // namespace
+
+void PageArea::addPlaceholder(const QString &identifier, const std::function<QString()> &title,
+                              const std::function<QString()> &text)
+{
+    addPage(identifier, new Placeholder(title, text));
 }
 
 void PageArea::deletePage(const QString &identifier)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QHash>
 #include <QPointer>
 #include <QStackedWidget>
@@ -16,8 +18,9 @@ public:
 
     // Puts a page into a slot; the area owns it from then on.
     void addPage(const QString &identifier, QWidget *page);
-    // A slot that explains why there is no page.
-    void addPlaceholder(const QString &identifier, const QString &title, const QString &text);
+    // A slot that explains why there is no page; its texts are asked again when the language changes.
+    void addPlaceholder(const QString &identifier, const std::function<QString()> &title,
+                        const std::function<QString()> &text);
     // Deletes the page of a slot (the slot stays, empty).
     void deletePage(const QString &identifier);
 

@@ -12,7 +12,7 @@
 struct PageTreeNode
 {
     QString identifier;                // empty for a folder
-    Text name;                         // folders and other plug-ins' pages; the plug-in names its own
+    Text name;                         // folders, other plug-ins' pages; beats the plug-in's names per language
     QList<eFieldbusType> fieldbuses;   // the page is part of the tree only with one of these; empty: always
     bool hidden = false;               // the page starts hidden
     QList<PageTreeNode> children;

@@ -126,8 +126,16 @@ void WorkbenchHost::setStaticPages(const QStringList &identifiers)
 void WorkbenchHost::setPageName(const QString &identifier, const Text &name)
 {
     const auto it = m_pages.constFind(identifier);
-    if (it != m_pages.constEnd() && !name.isEmpty())
-        setItemName(it->item, name);
+    if (it == m_pages.constEnd() || name.isEmpty())
+        return;
+    // The tree definition's own names win, so it can mend a language the plug-in leaves untranslated.
+    Text merged = name;
+    for (int language : {Text::German, Text::English, Text::French}) {
+        const QString own = it->item->data(nameRole(language)).toString();
+        if (!own.isEmpty())
+            merged.setText(language, own);
+    }
+    setItemName(it->item, merged);
 }
 
 void WorkbenchHost::setPageAvailable(const QString &identifier, bool available)

@@ -91,7 +91,7 @@ bool Workbench::openDrive(const QString &path, QString *error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
+            *error = tr("%1: cannot be read: %2").arg(path, file.errorString());
         return false;
     }
     const QByteArray json = file.readAll();
@@ -188,17 +188,19 @@ void Workbench::createPluginPages()
     const QStringList content = m_plugin.content();
     for (const QString &identifier : m_host->treePages()) {
         if (!content.contains(identifier)) {
-            area->addPlaceholder(identifier, m_host->pageName(identifier),
-                                 tr("\"%1\" is a page of another plug-in of the host. It stands in the tree so "
-                                    "that jumps to it can be tried.").arg(identifier));
+            area->addPlaceholder(identifier, [this, identifier] { return m_host->pageName(identifier); }, [identifier] {
+                return tr("\"%1\" is a page of another plug-in of the host. It stands in the tree so "
+                          "that jumps to it can be tried.").arg(identifier);
+            });
             m_pages << Page{identifier, PageKind::Foreign, nullptr};
             continue;
         }
         m_host->setPageName(identifier, m_plugin.pageName(identifier));
         WizardPage *page = m_plugin.createPage(identifier);
         if (!page) {
-            area->addPlaceholder(identifier, m_host->pageName(identifier),
-                                 tr("Not available yet: the plug-in does not create the page \"%1\".").arg(identifier));
+            area->addPlaceholder(identifier, [this, identifier] { return m_host->pageName(identifier); }, [identifier] {
+                return tr("Not available yet: the plug-in does not create the page \"%1\".").arg(identifier);
+            });
             m_host->setPageAvailable(identifier, false);
             m_pages << Page{identifier, PageKind::Unavailable, nullptr};
             continue;
@@ -245,28 +247,34 @@ void Workbench::setLanguage(int language)
         else if (next != m_installed && QCoreApplication::installTranslator(next))
             m_installed = next;
     }
-    installQtCatalogue(language);
+    installCatalogues(language);
     if (m_host)
         m_host->setLanguage(language);
     emit languageChanged(language);
 }
 
-void Workbench::installQtCatalogue(int language)
+void Workbench::installCatalogues(int language)
 {
-    if (m_qtCatalogue)
-        QCoreApplication::removeTranslator(m_qtCatalogue.get());
-    m_qtCatalogue.reset();
-    // Qt's own texts are English in the source: English needs no catalogue.
-    const char *name = language == Text::German ? "qtbase_de" : language == Text::French ? "qtbase_fr" : nullptr;
-    if (!name)
+    for (std::unique_ptr<QTranslator> *catalogue : {&m_qtCatalogue, &m_ownCatalogue}) {
+        if (*catalogue)
+            QCoreApplication::removeTranslator(catalogue->get());
+        catalogue->reset();
+    }
+    // Qt's texts and the workbench's own are English in the source: English needs no catalogue.
+    const QString suffix = language == Text::German ? QStringLiteral("_de") : language == Text::French ? QStringLiteral("_fr") : QString();
+    if (suffix.isEmpty())
         return;
-    auto catalogue = std::make_unique<QTranslator>();
-    if (!catalogue->load(QLatin1String(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        note(QStringLiteral("Qt's own catalogue %1 is not installed; its buttons stay English").arg(QLatin1String(name)));
+    auto own = std::make_unique<QTranslator>();
+    if (own->load(QStringLiteral(":/workbench/translations/Workbench") + suffix) && QCoreApplication::installTranslator(own.get()))
+        m_ownCatalogue = std::move(own);
+    auto qt = std::make_unique<QTranslator>();
+    const QString name = QStringLiteral("qtbase") + suffix;
+    if (!qt->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        note(tr("Qt's own catalogue %1 is not installed; its buttons stay English").arg(name));
         return;
     }
-    QCoreApplication::installTranslator(catalogue.get());
-    m_qtCatalogue = std::move(catalogue);
+    QCoreApplication::installTranslator(qt.get());
+    m_qtCatalogue = std::move(qt);
 }
 
 void Workbench::deletePages()

@@ -90,7 +90,7 @@ private:
     void setDriveModified(bool modified);
     void attach(WizardPage *page);
     void note(const QString &line);
-    void installQtCatalogue(int language);
+    void installCatalogues(int language);
 
     WorkbenchOptions m_options;
     PluginLibrary m_plugin;
@@ -107,6 +107,8 @@ private:
     QTranslator *m_installed = nullptr;
     // Qt's own texts ("Abbrechen", "Ja") in the chosen language, from the system's Qt catalogues.
     std::unique_ptr<QTranslator> m_qtCatalogue;
+    // The workbench's own texts (menus, docks, file errors), compiled in.
+    std::unique_ptr<QTranslator> m_ownCatalogue;
     int m_language = 0;
     bool m_modified = false;
 };

@@ -25,7 +25,7 @@ const QList<Fieldbus> &fieldbuses()
                                          {"canopen", "CANopen", eFieldbusCANopen},
                                          {"profinet", "PROFINET", eFieldbusPROFINET},
                                          {"ethernetip", "EtherNet/IP", eFieldbusEtherNetIP},
-                                         {"none", "none", eFieldbusNone}};
+                                         {"none", QT_TRANSLATE_NOOP("WorkbenchNames", "none"), eFieldbusNone}};
     return list;
 }
 
@@ -50,7 +50,7 @@ QString fieldbusLabel(eFieldbusType type)
 {
     for (const Fieldbus &bus : fieldbuses()) {
         if (bus.type == type)
-            return QString::fromUtf8(bus.label);
+            return QCoreApplication::translate("WorkbenchNames", bus.label);
     }
     return QString::number(int(type));
 }

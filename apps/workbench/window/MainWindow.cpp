@@ -33,6 +33,27 @@ namespace {
 constexpr int DefaultDockHeight = 190;
 } // namespace
 
+namespace {
+
+// The Drive menu's faults, in the order shown.
+const struct
+{
+    DriveModel::Fault fault;
+    const char *text;
+} faultEntries[] = {
+    {DriveModel::Fault::Device, QT_TRANSLATE_NOOP("MainWindow", "Device fault (E48 = 5)")},
+    {DriveModel::Fault::FaultPair, QT_TRANSLATE_NOOP("MainWindow", "Fault with switch-off (E81 = 3, E82 = 88)")},
+    {DriveModel::Fault::OtherMaster, QT_TRANSLATE_NOOP("MainWindow", "Another master takes the axis (A900 = 1)")},
+    {DriveModel::Fault::PanelLocked, QT_TRANSLATE_NOOP("MainWindow", "Control panels locked (A918 = 1)")},
+    {DriveModel::Fault::Offline, QT_TRANSLATE_NOOP("MainWindow", "Connection lost (offline)")},
+};
+
+// The names of the toolbar's boxes.
+const char *const boxCaptions[] = {QT_TRANSLATE_NOOP("MainWindow", "Device"), QT_TRANSLATE_NOOP("MainWindow", "Fieldbus"),
+                                   QT_TRANSLATE_NOOP("MainWindow", "Language")};
+
+} // namespace
+
 MainWindow::MainWindow(Workbench *workbench, QWidget *parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_workbench(workbench)
 {
@@ -69,7 +90,7 @@ void MainWindow::setUpFileMenu()
     connect(m_ui->actionSaveDriveAs, &QAction::triggered, this, &MainWindow::saveDriveAs);
     connect(m_ui->menuRecent, &QMenu::aboutToShow, this, &MainWindow::updateRecentMenu);
     connect(m_ui->actionResetSettings, &QAction::triggered, this, &MainWindow::resetSettings);
-    auto *exportParameters = new QAction(tr("&Export parameters…"), this);
+    auto *exportParameters = keepTranslated(new QAction(this), QT_TR_NOOP("&Export parameters…"));
     exportParameters->setObjectName(QStringLiteral("actionExportParameters"));
     connect(exportParameters, &QAction::triggered, this, &MainWindow::exportParameters);
     m_ui->menuFile->insertAction(m_ui->actionSaveWindowPicture, exportParameters);
@@ -336,29 +357,30 @@ void MainWindow::setUpToolBar()
     connect(m_ui->actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->actionSaveWindowPicture, &QAction::triggered, this, &MainWindow::saveWindowPicture);
 
-    auto addBox = [this](const QString &label, QComboBox **box) {
+    auto addBox = [this](const char *label, QComboBox **box) {
         m_ui->mainToolBar->addSeparator();
-        auto *caption = new QLabel(label + QLatin1Char(' '), m_ui->mainToolBar);
+        auto *caption = new QLabel(tr(label) + QLatin1Char(' '), m_ui->mainToolBar);
+        m_boxCaptions << caption;
         m_ui->mainToolBar->addWidget(caption);
         *box = new QComboBox(m_ui->mainToolBar);
         caption->setBuddy(*box);  // a screen reader names the box by it
         m_ui->mainToolBar->addWidget(*box);
     };
-    addBox(tr("Device"), &m_deviceBox);
+    addBox(boxCaptions[0], &m_deviceBox);
     for (const auto &device : WorkbenchNames::devices())
         m_deviceBox->addItem(QStringLiteral("%1 (%2)").arg(QLatin1String(device.name)).arg(int(device.type)), int(device.type));
     m_deviceBox->setCurrentIndex(m_deviceBox->findData(int(host->deviceType())));
     connect(m_deviceBox, &QComboBox::currentIndexChanged, host,
             [this, host] { host->setDeviceType(eDeviceType(m_deviceBox->currentData().toInt())); });
 
-    addBox(tr("Fieldbus"), &m_fieldbusBox);
+    addBox(boxCaptions[1], &m_fieldbusBox);
     for (const auto &bus : WorkbenchNames::fieldbuses())
-        m_fieldbusBox->addItem(QString::fromUtf8(bus.label), int(bus.type));
+        m_fieldbusBox->addItem(WorkbenchNames::fieldbusLabel(bus.type), int(bus.type));
     m_fieldbusBox->setCurrentIndex(m_fieldbusBox->findData(int(host->fieldbusType())));
     connect(m_fieldbusBox, &QComboBox::currentIndexChanged, host,
             [this, host] { host->setFieldbusType(eFieldbusType(m_fieldbusBox->currentData().toInt())); });
 
-    addBox(tr("Language"), &m_languageBox);
+    addBox(boxCaptions[2], &m_languageBox);
     for (const auto &language : WorkbenchNames::languages())
         m_languageBox->addItem(QString::fromUtf8(language.label), language.language);
     m_languageBox->setCurrentIndex(m_languageBox->findData(m_workbench->language()));
@@ -401,7 +423,7 @@ void MainWindow::setUpDocks()
     m_ui->inspector->setDrive(m_workbench->drive()->store(), m_workbench->host());
     connect(m_ui->inspector, &ParameterBrowser::writeRefused, this,
             [this](const QString &error) { statusBar()->showMessage(tr("Refused: %1").arg(error), 8000); });
-    auto *axisDock = new QDockWidget(tr("Axis"), this);
+    auto *axisDock = m_axisDock = new QDockWidget(tr("Axis"), this);
     axisDock->setObjectName(QStringLiteral("axisDock"));
     m_axisView = new AxisView(m_workbench->driveModel(), axisDock);
     axisDock->setWidget(m_axisView);
@@ -419,34 +441,23 @@ void MainWindow::setUpDocks()
 void MainWindow::setUpDriveMenu()
 {
     DriveModel *model = m_workbench->driveModel();
-    QMenu *menu = menuBar()->addMenu(tr("&Drive"));
-    const struct
-    {
-        DriveModel::Fault fault;
-        const char *text;
-    } entries[] = {
-        {DriveModel::Fault::Device, QT_TR_NOOP("Device fault (E48 = 5)")},
-        {DriveModel::Fault::FaultPair, QT_TR_NOOP("Fault with switch-off (E81 = 3, E82 = 88)")},
-        {DriveModel::Fault::OtherMaster, QT_TR_NOOP("Another master takes the axis (A900 = 1)")},
-        {DriveModel::Fault::PanelLocked, QT_TR_NOOP("Control panels locked (A918 = 1)")},
-        {DriveModel::Fault::Offline, QT_TR_NOOP("Connection lost (offline)")},
-    };
-    for (const auto &entry : entries) {
+    QMenu *menu = m_driveMenu = menuBar()->addMenu(tr("&Drive"));
+    for (const auto &entry : faultEntries) {
         QAction *action = menu->addAction(tr(entry.text));
         action->setCheckable(true);
         action->setData(int(entry.fault));
-        action->setToolTip(tr("Injected until cleared; a device fault also goes with Quittierung"));
+        action->setToolTip(tr("Injected until cleared; a device fault also needs acknowledging"));
         const DriveModel::Fault fault = entry.fault;
         connect(action, &QAction::toggled, model, [model, fault](bool on) { model->setFault(fault, on); });
         m_faultActions << action;
     }
     menu->addSeparator();
-    QAction *clearFaults = menu->addAction(tr("Clear all faults"));
+    QAction *clearFaults = m_clearFaults = menu->addAction(tr("Clear all faults"));
     clearFaults->setObjectName(QStringLiteral("actionClearFaults"));
     connect(clearFaults, &QAction::triggered, model, &DriveModel::clearFaults);
     connect(model, &DriveModel::faultsChanged, this, &MainWindow::updateFaultActions);
     updateFaultActions();
-    new ScenarioRecorder(m_workbench, this, menu, m_ui->inspector);
+    m_recorder = new ScenarioRecorder(m_workbench, this, menu, m_ui->inspector);
 }
 
 void MainWindow::updateFaultActions()
@@ -532,17 +543,26 @@ void MainWindow::saveWindowPicture()
         QMessageBox::warning(this, tr("Save window picture"), tr("%1 could not be written.").arg(path));
 }
 
+void MainWindow::showText(QObject *object, const char *text)
+{
+    if (auto *action = qobject_cast<QAction *>(object))
+        action->setText(tr(text));
+    else if (auto *menu = qobject_cast<QMenu *>(object))
+        menu->setTitle(tr(text));
+}
+
 void MainWindow::setUpHelpMenu()
 {
-    QMenu *menu = menuBar()->addMenu(tr("&Help"));
-    QAction *help = menu->addAction(tr("Help on the focused control"), this, &MainWindow::showHelpForFocus);
+    QMenu *menu = keepTranslated(menuBar()->addMenu(QString()), QT_TR_NOOP("&Help"));
+    QAction *help = keepTranslated(menu->addAction(QString(), this, &MainWindow::showHelpForFocus),
+                                   QT_TR_NOOP("Help on the focused control"));
     help->setObjectName(QStringLiteral("actionHelpForFocus"));
     help->setShortcut(QKeySequence::HelpContents);
     QAction *whatsThis = QWhatsThis::createAction(this);
     whatsThis->setObjectName(QStringLiteral("actionWhatsThis"));
     menu->addAction(whatsThis);
     menu->addSeparator();
-    QAction *about = menu->addAction(tr("&About Brevane Workbench"), this, [this] {
+    QAction *about = menu->addAction(QString(), this, [this] {
         QMessageBox::about(this, tr("About Brevane Workbench"),
                            tr("<h3>Brevane Workbench %1</h3>"
                               "<p>Runs the %2 plug-in against a simulated drive, as the host application does.</p>"
@@ -552,23 +572,27 @@ void MainWindow::setUpHelpMenu()
                                .arg(QCoreApplication::applicationVersion(), m_workbench->plugin().containerName(),
                                     QLatin1String(QT_VERSION_STR), QLatin1String(qVersion())));
     });
+    keepTranslated(about, QT_TR_NOOP("&About Brevane Workbench"));
     about->setObjectName(QStringLiteral("actionAbout"));
     about->setMenuRole(QAction::AboutRole);
-    QAction *aboutQt = menu->addAction(tr("About &Qt"), qApp, &QApplication::aboutQt);
+    QAction *aboutQt = keepTranslated(menu->addAction(QString(), qApp, &QApplication::aboutQt), QT_TR_NOOP("About &Qt"));
     aboutQt->setMenuRole(QAction::AboutQtRole);
 }
 
 void MainWindow::setUpKeyboard()
 {
-    QMenu *go = m_ui->menuView->addMenu(tr("&Go to"));
-    QAction *next = go->addAction(tr("Next pane"), this, [this] { focusNextPane(true); });
+    QMenu *go = keepTranslated(m_ui->menuView->addMenu(QString()), QT_TR_NOOP("&Go to"));
+    QAction *next = keepTranslated(go->addAction(QString(), this, [this] { focusNextPane(true); }), QT_TR_NOOP("Next pane"));
     next->setShortcut(QKeySequence(Qt::Key_F6));
-    QAction *previous = go->addAction(tr("Previous pane"), this, [this] { focusNextPane(false); });
+    QAction *previous =
+        keepTranslated(go->addAction(QString(), this, [this] { focusNextPane(false); }), QT_TR_NOOP("Previous pane"));
     previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    QAction *page = go->addAction(tr("Page"), this, [this] { m_ui->pageArea->focusCurrentPage(); });
+    QAction *page =
+        keepTranslated(go->addAction(QString(), this, [this] { m_ui->pageArea->focusCurrentPage(); }), QT_TR_NOOP("Page"));
     page->setObjectName(QStringLiteral("actionFocusPage"));
     page->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    QAction *tree = go->addAction(tr("Page tree"), this, [this] { m_ui->pageTree->setFocus(Qt::ShortcutFocusReason); });
+    QAction *tree = keepTranslated(go->addAction(QString(), this, [this] { m_ui->pageTree->setFocus(Qt::ShortcutFocusReason); }),
+                                   QT_TR_NOOP("Page tree"));
     tree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     for (QAction *action : go->actions())
         action->setShortcutContext(Qt::WindowShortcut);
@@ -629,4 +653,37 @@ void MainWindow::showHelpForFocus()
     }
     statusBar()->showMessage(tr("No help for this control. Shift+F1 and a click show the help of any control that has one."),
                              8000);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate()
+{
+    m_ui->retranslateUi(this);
+    if (!m_recorder)
+        return; // still being set up
+    for (qsizetype i = 0; i < m_boxCaptions.size(); ++i)
+        m_boxCaptions.at(i)->setText(tr(boxCaptions[i]) + QLatin1Char(' '));
+    for (int i = 0; i < m_fieldbusBox->count(); ++i)
+        m_fieldbusBox->setItemText(i, WorkbenchNames::fieldbusLabel(eFieldbusType(m_fieldbusBox->itemData(i).toInt())));
+    m_axisDock->setWindowTitle(tr("Axis"));
+    m_driveMenu->setTitle(tr("&Drive"));
+    for (QAction *action : std::as_const(m_faultActions)) {
+        for (const auto &entry : faultEntries) {
+            if (int(entry.fault) == action->data().toInt())
+                action->setText(tr(entry.text));
+        }
+        action->setToolTip(tr("Injected until cleared; a device fault also needs acknowledging"));
+    }
+    m_clearFaults->setText(tr("Clear all faults"));
+    for (const auto &[object, text] : std::as_const(m_codeTexts))
+        showText(object, text);
+    m_recorder->retranslate();
+    updateTitle();
+    updateStateLabel();
 }

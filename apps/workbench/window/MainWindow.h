@@ -5,6 +5,9 @@
 #include <memory>
 
 class AxisView;
+class QDockWidget;
+class QMenu;
+class ScenarioRecorder;
 class PageArea;
 class QComboBox;
 class QLabel;
@@ -34,8 +37,17 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // A menu or action made in code, with the text it shows again after a language change.
+    template<class T> T *keepTranslated(T *object, const char *text)
+    {
+        m_codeTexts.append({object, text});
+        showText(object, text);
+        return object;
+    }
+    static void showText(QObject *object, const char *text);
     void setUpFileMenu();
     void updateTitle();
     void updateRecentMenu();
@@ -71,6 +83,8 @@ private:
     void updateStateLabel();
     void askForParameter(const QString &prompt);
     void saveWindowPicture();
+    // The texts made in code, again in the language just installed.
+    void retranslate();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     Workbench *m_workbench;
@@ -79,8 +93,14 @@ private:
     QComboBox *m_fieldbusBox = nullptr;
     QComboBox *m_languageBox = nullptr;
     QLabel *m_stateLabel = nullptr;
+    QList<QLabel *> m_boxCaptions;
+    QDockWidget *m_axisDock = nullptr;
+    QMenu *m_driveMenu = nullptr;
+    QAction *m_clearFaults = nullptr;
+    ScenarioRecorder *m_recorder = nullptr;
     AxisView *m_axisView = nullptr;
     QList<QAction *> m_faultActions;
+    QList<std::pair<QObject *, const char *>> m_codeTexts;
     bool m_followingHost = false;
     QSize m_defaultSize;
     QByteArray m_defaultState;

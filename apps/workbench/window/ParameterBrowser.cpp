@@ -146,3 +146,12 @@ void ParameterBrowser::refreshNames()
     if (m_model)
         m_model->refreshNames();
 }
+
+void ParameterBrowser::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+        updateCount();
+    }
+    QWidget::changeEvent(event);
+}

@@ -38,6 +38,9 @@ public:
 signals:
     void writeRefused(const QString &error);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void updateCount();
 

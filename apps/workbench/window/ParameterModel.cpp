@@ -109,6 +109,7 @@ void ParameterModel::setEditable(bool editable)
 
 void ParameterModel::refreshNames()
 {
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     if (!m_visible.isEmpty())
         emit dataChanged(index(0, NameColumn), index(int(m_visible.size()) - 1, NameColumn));
 }

@@ -168,13 +168,13 @@ ScenarioRecorder::ScenarioRecorder(Workbench *workbench, QMainWindow *window, QM
         }
     }
     driveMenu->addSeparator();
-    m_recordAction = driveMenu->addAction(tr("Record scenario…"));
+    m_recordAction = driveMenu->addAction(QString());
     m_recordAction->setObjectName(QStringLiteral("actionRecordScenario"));
-    m_stopAction = driveMenu->addAction(tr("Stop recording"));
+    m_stopAction = driveMenu->addAction(QString());
     m_stopAction->setObjectName(QStringLiteral("actionStopRecording"));
-    m_expectAction = new QAction(tr("Expect this value"), this);
+    m_expectAction = new QAction(this);
     m_expectAction->setObjectName(QStringLiteral("actionExpectValue"));
-    m_expectAction->setToolTip(tr("Adds a step to the recording that expects the selected parameter's value"));
+    retranslate();
     parameters->addTool(m_expectAction);
     // A lasting sign in the status bar: its messages come and go.
     m_indicator = new QLabel(tr("● Recording"), window);
@@ -594,4 +594,12 @@ QByteArray ScenarioRecorder::json() const
         out += "    {" + fields.join(", ") + (i + 1 < m_steps.size() ? "},\n" : "}\n");
     }
     return out + "  ]\n}\n";
+}
+
+void ScenarioRecorder::retranslate()
+{
+    m_recordAction->setText(tr("Record scenario…"));
+    m_stopAction->setText(tr("Stop recording"));
+    m_expectAction->setText(tr("Expect this value"));
+    m_expectAction->setToolTip(tr("Adds a step to the recording that expects the selected parameter's value"));
 }

@@ -33,6 +33,8 @@ public:
     void start(const QString &path);
     // Writes the scenario; false with a reason when it cannot be written.
     bool stop(QString *error);
+    // The menu's and the dock's texts in the language just installed.
+    void retranslate();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
