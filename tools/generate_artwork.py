@@ -822,8 +822,10 @@ def block_selection(binary):
         code = block(s, 190, 10, 60, 182, None, "sum")
         start = link(s, 20, 202, 230, 36, "edge")
         ys = [code.cy, start.cy]
-        pivot = switch(s, 280, ys, 0, froms=[code.r, start.r])
-        chain(s, pivot, 620, [("X", ("L", -40, 120, 36, "panel")), ("B", 130, 80, "", "prio"),
+        # The control panel's box sits above the second switch: far enough right to keep
+        # clear of the sum block.
+        pivot = switch(s, 296, ys, 0, froms=[code.r, start.r])
+        chain(s, pivot, 630, [("X", ("L", -40, 120, 36, "panel")), ("B", 130, 80, "", "prio"),
                               ("L", 120, 56, "table")])
         return s
     start = link(s, 20, 20, 150, 36, "edge")
@@ -1399,7 +1401,9 @@ def rotate(pts, cx, cy, deg):
 
 
 # --------------------------------------------------------------------------
-# Button icons, 32 x 32
+# Button icons, drawn in a 32 x 32 design space at the size the forms show them
+
+ICON_SIZE = 40
 
 GREEN, GREEN_DARK = "#5cc46a", "#2b8a3b"
 RED, RED_DARK = "#e8615a", "#a8241c"
@@ -1614,8 +1618,8 @@ ANIM_SIZE, ANIM_FRAMES = 64, 12
 WINDOW_GREY = (0xef, 0xef, 0xef)
 
 
-def shaft(angle, direction):
-    c = Canvas(ANIM_SIZE, ANIM_SIZE)
+def shaft(angle, direction, scale=1):
+    c = Canvas(ANIM_SIZE * scale, ANIM_SIZE * scale, scale)
     c.polygon(rounded_rect(6, 6, 52, 52, 8), "#d3d8de", "#aab2bb")
     for x, y in ((12, 12), (52, 12), (12, 52), (52, 52)):
         c.circle(x, y, 2.4, "#6b737c")
@@ -1754,6 +1758,11 @@ def lzw(indices, min_size):
 
 # --------------------------------------------------------------------------
 
+def at_scale(name, scale):
+    """Qt loads "name@2x.png" in place of "name.png" on a screen of twice the pixel density."""
+    return name if scale == 1 else "%s@%dx%s" % (os.path.splitext(name)[0], scale, os.path.splitext(name)[1])
+
+
 def write(path, data):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     if isinstance(data, str):
@@ -1774,9 +1783,10 @@ def main():
             raise SystemExit("%s: drawn %sx%s, named %dx%d" % (name, head.group(1), head.group(2), w, h))
         write(os.path.join(DIAGRAM_DIR, name), svg)
     for name in sorted(BUTTON_ICONS):
-        c = Canvas(32, 32)
-        BUTTON_ICONS[name](c)
-        write(os.path.join(DIAGRAM_DIR, name), c.png())
+        for scale in (1, 2):
+            c = Canvas(ICON_SIZE * scale, ICON_SIZE * scale, ICON_SIZE * scale / 32.0)
+            BUTTON_ICONS[name](c)
+            write(os.path.join(DIAGRAM_DIR, at_scale(name, scale)), c.png())
     for name in sorted(APP_ICONS):
         c = Canvas(300, 300, 3.0)
         APP_ICONS[name](c)
@@ -1784,8 +1794,10 @@ def main():
     for name, direction in (("LinksRum.gif", -1), ("RechtsRum.gif", 1)):
         step = 360.0 / ANIM_FRAMES * direction
         write(os.path.join(ANIMATION_DIR, name), gif_bytes([shaft(step * i, direction) for i in range(ANIM_FRAMES)]))
-    write(os.path.join(ANIMATION_DIR, "Stillstand.png"), shaft(0, 0).png())
-    print("%d diagrams, %d icons, 3 animation pictures" % (len(table), len(BUTTON_ICONS) + len(APP_ICONS)))
+    for scale in (1, 2):
+        write(os.path.join(ANIMATION_DIR, at_scale("Stillstand.png", scale)), shaft(0, 0, scale).png())
+    print("%d diagrams, %d icons, 3 animation pictures, each still picture also at twice the size"
+          % (len(table), len(BUTTON_ICONS) + len(APP_ICONS)))
 
 
 if __name__ == "__main__":

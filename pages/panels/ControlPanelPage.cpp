@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -136,8 +137,11 @@ void ControlPanelPage::setupPanel()
             m_movies << movie;
         }
     }
-    if (auto *standstill = findChild<QLabel *>(QStringLiteral("LblGrafikStillstand")))
-        standstill->setPixmap(QPixmap(QStringLiteral(":/Animation/Resources/Stillstand.png")));
+    if (auto *standstill = findChild<QLabel *>(QStringLiteral("LblGrafikStillstand"))) {
+        // Through an icon, which takes the twice-size picture on a screen of twice the density.
+        const QIcon picture(QStringLiteral(":/Animation/Resources/Stillstand.png"));
+        standstill->setPixmap(picture.pixmap(picture.actualSize(QSize(256, 256)), standstill->devicePixelRatioF()));
+    }
 }
 
 void ControlPanelPage::initialUpdate()

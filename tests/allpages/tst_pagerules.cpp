@@ -18,6 +18,7 @@
 #include "WorkbenchHost.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
@@ -604,6 +605,7 @@ void TestPageRules::captionsFit()
     QFETCH(int, second);
     const auto page = open(identifier, first, second);
     QVERIFY(page);
+    QCoreApplication::processEvents();  // the layouts of the texts the page set
     const auto onPage = [&page](const QWidget *widget) { return QRect(widget->mapTo(page.get(), QPoint()), widget->size()); };
     const auto describe = [&](const QWidget *widget) {
         const QRect r = onPage(widget);
@@ -612,6 +614,11 @@ void TestPageRules::captionsFit()
     };
     const auto isArea = [](const QWidget *widget) { return widget->inherits("ActionWidget"); };
     QStringList faults;
+    QList<const QWidget *> texts;
+    const auto check = [&texts](const QWidget *widget) {
+        if (!texts.contains(widget))
+            texts << widget;
+    };
     for (QWidget *diagram : page->findChildren<QWidget *>()) {
         if (!diagram->inherits("SvgWidget"))
             continue;
@@ -641,18 +648,41 @@ void TestPageRules::captionsFit()
                     faults << describe(overlay) + QLatin1String(" overlaps ") + describe(other);
             }
         }
-        for (const QLabel *label : std::as_const(captions)) {
-            if (label->text().isEmpty() || !label->pixmap().isNull() || label->movie())
-                continue;
-            const QWidget *area = label->parentWidget();
-            const QSize room = area && isArea(area) && area->layout() ? area->size().shrunkBy(area->layout()->contentsMargins())
-                                                                      : label->size();
-            const QSize needed = label->wordWrap() ? QSize(room.width(), label->heightForWidth(room.width()))
-                                                   : label->sizeHint();
-            if (needed.width() > room.width() || needed.height() > room.height())
-                faults << QStringLiteral("%1 needs %2x%3 for \"%4\", has %5x%6").arg(describe(label)).arg(needed.width())
-                              .arg(needed.height()).arg(label->text()).arg(room.width()).arg(room.height());
+        for (const QLabel *label : std::as_const(captions))
+            check(label);
+    }
+    // Beyond the diagrams: every text a user sees, links and buttons among them.
+    for (QWidget *widget : page->findChildren<QWidget *>()) {
+        const auto *button = qobject_cast<QAbstractButton *>(widget);
+        if ((qobject_cast<QLabel *>(widget) || (button && showsText(button))) && widget->isVisibleTo(page.get()))
+            check(widget);
+    }
+    for (const QWidget *widget : std::as_const(texts)) {
+        const auto *label = qobject_cast<const QLabel *>(widget);
+        const QString text = label ? label->text() : static_cast<const QAbstractButton *>(widget)->text();
+        if (text.isEmpty() || (label && (!label->pixmap().isNull() || label->movie())))
+            continue;
+        const QWidget *area = widget->parentWidget();
+        const QSize room = label && area && isArea(area) && area->layout()
+            ? area->size().shrunkBy(area->layout()->contentsMargins()) : widget->size();
+        const QSize needed = label && label->wordWrap() ? QSize(room.width(), label->heightForWidth(room.width()))
+                                                        : widget->sizeHint();
+        if (needed.width() > room.width() || needed.height() > room.height())
+            faults << QStringLiteral("%1 needs %2x%3 for \"%4\", has %5x%6").arg(describe(widget)).arg(needed.width())
+                          .arg(needed.height()).arg(text).arg(room.width()).arg(room.height());
+        if (!widget->isVisibleTo(page.get()))
+            continue;
+        // Cut by a parent that is smaller; a scroll area's viewport only hides what scrolling shows.
+        QRect seen = onPage(widget);
+        for (const QWidget *parent = widget->parentWidget(); parent; parent = parent->parentWidget()) {
+            if (qobject_cast<const QAbstractScrollArea *>(parent->parentWidget()))
+                break;
+            seen &= onPage(parent);
+            if (parent == page.get())
+                break;
         }
+        if (seen != onPage(widget))
+            faults << describe(widget) + QStringLiteral(" is cut to %1x%2").arg(seen.width()).arg(seen.height());
     }
     VERIFY_NONE(faults);
 }
