@@ -473,7 +473,7 @@ void TestPanels::safetyInvariant_data()
 
 // Random user actions, drive changes and answers to the warnings, ending with the page hidden
 // or deleted, on hosts that keep or clear the control word on a stop, under the host variant:
-// the panel invariants hold at every step, the axis is taken only after the warning was
+// the host's rules hold at every step, the axis is taken only after the warning was
 // accepted, and at the end no panel is active and bit 31 is 0.
 void TestPanels::safetyInvariant()
 {
