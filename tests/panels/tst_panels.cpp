@@ -1,10 +1,10 @@
 #include "ControlPanelPage.h"
+#include "HostVariants.h"
 #include "LedWidget.h"
 #include "ModalWatcher.h"
 #include "PageInput.h"
 #include "PageRegistry.h"
 #include "PageScript.h"
-#include "PanelInvariants.h"
 #include "RecordingHost.h"
 #include "StateFields.h"
 #include "StoreSeed.h"
@@ -111,29 +111,23 @@ const QString lookBlocked = QStringLiteral("S11 F001 H0 Q1 Mh L1 D0");
 const QString lookEnabled = QStringLiteral("S11 F111 H1 Q1 ME L1 D1");
 const QString lookEnabledHalted = QStringLiteral("S11 F111 H1 Q1 Md L1 D1");
 
-// What a closed host may do inside its control-panel calls: report the panel's inputs again
-// (as a host does whose drive answers a word change at once), deliver every change twice,
-// refuse starts, or delete the page (from inside each call in turn, one per run).
+// What a closed host may do inside its control-panel calls; the last one also deletes the page
+// from inside each call in turn, one per run.
 struct HostVariant
 {
-    enum Reports { NoReports, EveryCall, CallsWithoutPanel };
-    enum Starts { Granted, Refused, RefusedAtRandom };
     const char *name;
-    Reports reports;
-    Starts starts;
-    bool twice;
+    HostBehaviour behaviour;
     bool deletes;
 };
 const HostVariant hostKinds[] = {
-    {"plain host", HostVariant::NoReports, HostVariant::Granted, false, false},
-    {"inputs reported in every call", HostVariant::EveryCall, HostVariant::Granted, false, false},
-    {"inputs reported in calls without a panel", HostVariant::CallsWithoutPanel, HostVariant::Granted, false, false},
-    {"changes delivered twice", HostVariant::NoReports, HostVariant::Granted, true, false},
-    {"every start refused", HostVariant::EveryCall, HostVariant::Refused, false, false},
-    {"starts refused at random", HostVariant::EveryCall, HostVariant::RefusedAtRandom, false, false},
-    {"page deleted in a call", HostVariant::EveryCall, HostVariant::Granted, false, true},
+    {"plain host", HostBehaviour::StandIn, false},
+    {"inputs reported in every call", HostBehaviour::ReportsInCalls, false},
+    {"inputs reported in calls without a panel", HostBehaviour::ReportsReleased, false},
+    {"changes delivered twice", HostBehaviour::DeliversTwice, false},
+    {"every start refused", HostBehaviour::RefusesStart, false},
+    {"starts refused at random", HostBehaviour::RefusesAtRandom, false},
+    {"page deleted in a call", HostBehaviour::ReportsInCalls, true},
 };
-const char *const reportedInputs[] = {"E48", "E49", "E81", "E82", "A900", "A918"};
 
 // What a user and the drive do, and how the panel ends on a host that hands the axis out; one
 // script per way the axis is handed back (a deletion between steps is a row of stateMachine).
@@ -181,17 +175,19 @@ private slots:
     void clickableLeds();
 
 private:
-    // One run of the script under the host variant, its steps watched by the invariants; the
-    // page is deleted from inside control-panel call number deleteAt (0: never). The state the
-    // panel ends in ("on", "off", "gone", or "mixed").
+    // One run of the script under the host variant, each step checked; the page is deleted
+    // from inside control-panel call number deleteAt (0: never). The state the panel ends in
+    // ("on", "off", "gone", or "mixed").
     QString runUnder(const QString &panel, const HostVariant &variant, const QString &script, int deleteAt);
-    void installVariant(const QString &panel, const HostVariant &variant, int deleteAt);
-    // One step of run(), watched by the invariants.
+    // One step of run(); the host's rules are checked after it.
     void watchedStep(const QString &step);
+    // The host's rules broken so far, by step.
+    QString breaches();
     void panelRows();
-    // Seeds panelDrive and then the drive (see seedTokens()), opens the page
-    // as the host does and runs the script, watched by the panel invariants.
-    void open(const QString &identifier, const QString &drive, const QString &script);
+    // Seeds panelDrive and then the drive (see seedTokens()), opens the page as a host of the
+    // behaviour does and runs the script.
+    void open(const QString &identifier, const QString &drive, const QString &script,
+              HostBehaviour behaviour = HostBehaviour::StandIn);
     // Runs the steps of PageScript and those of a panel: delete (the host deletes the page),
     // on / off (click the switch-on button; "!" answers the warning with OK, "?" with Cancel;
     // "on{a,b}!" runs the steps a and b while the warning is open, then answers it), freigabe,
@@ -202,10 +198,12 @@ private:
     void run(const QString &script);
 
     std::unique_ptr<RecordingHost> m_host;
+    // The host the page sees: the recording host as a host variant has it, its rules checked.
+    std::unique_ptr<VariantHost> m_variant;
     std::unique_ptr<ModalWatcher> m_watcher;
     std::unique_ptr<WizardPage> m_page;
     std::unique_ptr<PageScript> m_script;
-    std::unique_ptr<PanelInvariants> m_invariants;
+    QStringList m_breaches;
     QString m_controlWord;
     int m_panelCalls = 0;
     // Qt touches a widget after its show and hide events: no host deletes a page inside them.
@@ -216,7 +214,8 @@ void TestPanels::init()
 {
     // A watcher left over would answer the next test's boxes.
     m_page.reset();
-    m_invariants.reset();
+    m_variant.reset();
+    m_breaches.clear();
     m_watcher = std::make_unique<ModalWatcher>();
     m_host = std::make_unique<RecordingHost>();
     m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
@@ -226,22 +225,16 @@ void TestPanels::init()
                       "AntriebsreglerBedienteil", "SteuertafelTippen", "AntriebBeobPosiKern1"});
 }
 
-void TestPanels::open(const QString &identifier, const QString &drive, const QString &script)
+void TestPanels::open(const QString &identifier, const QString &drive, const QString &script, HostBehaviour behaviour)
 {
     seedTokens(m_host->store(), panelDrive + QLatin1Char(' ') + drive);
     m_page.reset(PageRegistry::createPage(identifier));
     QVERIFY(m_page);
     m_controlWord = kindOf(identifier) ? QLatin1String(kindOf(identifier)->controlWord) : QString();
-    m_host->attach(m_page.get());
+    m_variant = std::make_unique<VariantHost>(m_host.get(), behaviour, qHash(QByteArray(QTest::currentDataTag())));
+    m_variant->adopt(m_page.get());
+    m_host->attach(m_page.get(), m_variant.get());
     m_script->setPage(m_page.get());
-    m_invariants = std::make_unique<PanelInvariants>(
-        *m_host, PanelInvariants::HostPanel{[host = m_host.get()] { return host->controlPanelActive(); },
-                                            [host = m_host.get()] { return host->controlPanelWord(); }});
-    m_host->addPanelCallHook([invariants = QPointer<PanelInvariants>(m_invariants.get())](const QString &call, bool entering) {
-        if (invariants)
-            entering ? invariants->callEntered(call) : invariants->callLeft(call);
-    });
-    m_invariants->watch(m_page.get());
     run(script);
 }
 
@@ -267,6 +260,7 @@ void TestPanels::run(const QString &script)
             } else if (!match.captured(4).isEmpty()) {
                 m_watcher->answer(button);
             }
+            const HostBehaviours::UserSwitchesPanelOn switching;
             child<QAbstractButton>(m_page.get(), "ToolButtonSteuertafelEin")->click();
         } else if (step.startsWith(QLatin1String("start{")) || step.startsWith(QLatin1String("call{"))) {
             // Once only; the observer is gone (with what it holds) when the steps run.
@@ -414,8 +408,7 @@ void TestPanels::stateMachine()
     QFETCH(QString, look);
     m_host->setKeepsWordOnStop(true);
     open(panel, {}, script);
-    m_invariants->endStep();
-    QVERIFY2(m_invariants->violations().isEmpty(), qPrintable(m_invariants->violations().join("; ")));
+    QVERIFY2(breaches().isEmpty(), qPrintable(breaches()));
     QCOMPARE(panelCalls(*m_host), calls);
     if (look != QLatin1String("*"))
         COMPARE_FIELDS(lookNames, lookFields(panelLook(m_page.get(), *kindOf(panel))), lookFields(look));
@@ -480,7 +473,7 @@ void TestPanels::safetyInvariant_data()
 
 // Random user actions, drive changes and answers to the warnings, ending with the page hidden
 // or deleted, on hosts that keep or clear the control word on a stop, under the host variant:
-// the panel invariants hold at every step, the axis is taken only after the warning was
+// the host's rules hold at every step, the axis is taken only after the warning was
 // accepted, and at the end no panel is active and bit 31 is 0.
 void TestPanels::safetyInvariant()
 {
@@ -494,8 +487,7 @@ void TestPanels::safetyInvariant()
     for (int round = 0; round < (variant == 0 ? 48 : 16); ++round) {
         init();
         m_host->setKeepsWordOnStop(round % 2);
-        open(panel, {}, {});
-        installVariant(panel, hostKinds[variant], 0);
+        open(panel, {}, {}, hostKinds[variant].behaviour);
         QList<QMessageBox::StandardButton> answers;
         QStringList violations;
         m_host->setCallObserver([&](const QString &call) {
@@ -521,8 +513,8 @@ void TestPanels::safetyInvariant()
         }
         watchedStep(random.bounded(2) ? "hide" : "delete");
         m_host->setCallObserver({});
-        violations << m_invariants->violations();
-        QVERIFY2(violations.isEmpty(), qPrintable(QString::number(round) + ": " + violations.join("; ")));
+        QVERIFY2(violations.isEmpty() && breaches().isEmpty(),
+                 qPrintable(QString::number(round) + ": " + violations.join("; ") + breaches()));
         QVERIFY(!m_host->controlPanelActive());
         QCOMPARE(m_host->controlPanelWord() & (1u << 31), 0u);
         QCOMPARE(m_watcher->unexpectedCount(), 0);
@@ -767,18 +759,17 @@ void TestPanels::hostVariants()
     const HostVariant &host = hostKinds[variant];
     if (!host.deletes) {
         const QString ended = runUnder(panel, host, script, 0);
-        QVERIFY2(m_invariants->violations().isEmpty(), qPrintable(m_invariants->violations().join("; ")));
-        if (host.starts == HostVariant::Refused && end == QLatin1String("on"))
+        QVERIFY2(breaches().isEmpty(), qPrintable(breaches()));
+        if (host.behaviour == HostBehaviour::RefusesStart && end == QLatin1String("on"))
             end = QStringLiteral("off");
-        if (host.starts != HostVariant::RefusedAtRandom)
+        if (host.behaviour != HostBehaviour::RefusesAtRandom)
             QCOMPARE(ended, end);
         return;
     }
     // From inside each control-panel call in turn, until a run makes fewer calls.
     for (int deleteAt = 1;; ++deleteAt) {
         runUnder(panel, host, script, deleteAt);
-        QVERIFY2(m_invariants->violations().isEmpty(),
-                 qPrintable(QStringLiteral("deleted in call %1: ").arg(deleteAt) + m_invariants->violations().join("; ")));
+        QVERIFY2(breaches().isEmpty(), qPrintable(QStringLiteral("deleted in call %1: ").arg(deleteAt) + breaches()));
         if (m_panelCalls < deleteAt)
             break;
     }
@@ -787,8 +778,14 @@ void TestPanels::hostVariants()
 QString TestPanels::runUnder(const QString &panel, const HostVariant &variant, const QString &script, int deleteAt)
 {
     init();
-    open(panel, {}, {});
-    installVariant(panel, variant, deleteAt);
+    open(panel, {}, {}, variant.behaviour);
+    m_panelCalls = 0;
+    if (variant.deletes) {
+        m_host->setCallObserver([this, deleteAt](const QString &) {
+            if (++m_panelCalls == deleteAt && !m_inShowOrHide)
+                m_page.reset();
+        });
+    }
     // A warning nobody expected gets OK, as a user gives it who sees it once more.
     m_watcher->answerAllWith([](QWidget *widget) {
         if (auto *box = qobject_cast<QMessageBox *>(widget))
@@ -815,59 +812,19 @@ QString TestPanels::runUnder(const QString &panel, const HostVariant &variant, c
 
 void TestPanels::watchedStep(const QString &step)
 {
-    m_invariants->beginStep(step);
     m_inShowOrHide = step == QLatin1String("show") || step == QLatin1String("hide");
     run(step);
     m_inShowOrHide = false;
-    m_invariants->endStep();
+    m_variant->settled();
+    for (const QString &breach : m_variant->takeBreaches())
+        m_breaches << step + QStringLiteral(": ") + breach;
 }
 
-void TestPanels::installVariant(const QString &panel, const HostVariant &variant, int deleteAt)
+QString TestPanels::breaches()
 {
-    m_panelCalls = 0;
-    if (variant.starts == HostVariant::Refused)
-        m_host->setControlPanelHandle(0);
-    if (variant.starts == HostVariant::RefusedAtRandom) {
-        m_host->setStartAnswer([random = std::make_shared<QRandomGenerator>(quint32(qHash(QTest::currentDataTag())))] {
-            return int(random->bounded(2));
-        });
-    }
-    // Whether the host held no panel when each call under way came in, and its number.
-    auto entered = std::make_shared<QList<std::pair<bool, int>>>();
-    m_host->addPanelCallHook([this, variant, deleteAt, entered](const QString &, bool entering) {
-        if (entering) {
-            entered->append({!m_host->controlPanelActive(), ++m_panelCalls});
-            return;
-        }
-        const auto [withoutPanel, number] = entered->takeLast();
-        if (m_invariants->runaway())
-            return;
-        if (number == deleteAt && !m_inShowOrHide)
-            m_page.reset();
-        if (variant.reports == HostVariant::EveryCall || (variant.reports == HostVariant::CallsWithoutPanel && withoutPanel)) {
-            for (const char *input : reportedInputs)
-                m_host->report(QLatin1String(input));
-        }
-    });
-    if (variant.twice) {
-        QStringList watched;
-        for (const char *input : reportedInputs)
-            watched << QLatin1String(input);
-        for (const QString &input : QString::fromLatin1(kindOf(panel)->inputs).split(' '))
-            watched << input.section('=', 0, 0);
-        for (const QString &coordinate : std::as_const(watched)) {
-            const auto information = m_host->store().information(ParameterCoordinate(coordinate)).toStrongRef();
-            if (!information)
-                continue;
-            connect(information.data(), &ParameterInformation::valueChanged, m_host.get(),
-                    [sender = information.data(), again = std::make_shared<bool>(false)](ParameterAddress address) {
-                        if (std::exchange(*again, true))
-                            return;
-                        emit sender->valueChanged(address);
-                        *again = false;
-                    });
-        }
-    }
+    m_variant->settled();
+    m_breaches << m_variant->takeBreaches();
+    return m_breaches.join(QStringLiteral("; "));
 }
 
 void TestPanels::switchLabel_data()

@@ -1,10 +1,13 @@
 #include "HostVariants.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDynamicPropertyChangeEvent>
 #include <QMessageBox>
 #include <QMetaMethod>
 #include <QWidget>
+
+#include <algorithm>
 
 // ---- behaviours
 
@@ -41,7 +44,12 @@ bool HostBehaviours::showsAsStandIn(HostBehaviour behaviour)
 
 namespace {
 int g_switchingOn = 0;
+
+QAbstractButton *button(const QWidget *page, const char *name)
+{
+    return page ? page->findChild<QAbstractButton *>(QLatin1String(name)) : nullptr;
 }
+} // namespace
 
 HostBehaviours::UserSwitchesPanelOn::UserSwitchesPanelOn(bool active) : m_active(active)
 {
@@ -267,13 +275,13 @@ VariantHost::VariantHost(WizardPageHost *inner, HostBehaviour behaviour, quint64
     // The motion-block hand-over property lives on the host the pages see and on the wrapped one.
     for (const QByteArray &name : inner->dynamicPropertyNames())
         setProperty(name.constData(), inner->property(name.constData()));
-    inner->installEventFilter(this);
+    // The wrapped host's properties, the page's visibility and every box that opens.
+    qApp->installEventFilter(this);
 }
 
 VariantHost::~VariantHost()
 {
-    if (m_inner)
-        m_inner->removeEventFilter(this);
+    qApp->removeEventFilter(this);
 }
 
 eLivingSpace VariantHost::livingSpace() const
@@ -289,11 +297,46 @@ eLivingSpace VariantHost::innerLivingSpace(eLivingSpace livingSpace) const
 
 void VariantHost::adopt(QWidget *page)
 {
-    if (m_page)
-        m_page->removeEventFilter(this);
     m_page = page;
-    page->installEventFilter(this);
     connect(page, &QObject::destroyed, this, [this] { checkReleased("deleted"); });
+    QAbstractButton *switchOn = button(page, "ToolButtonSteuertafelEin");
+    if (!switchOn)
+        return;
+    // A click is released, then clicked; the page's own slot on clicked was connected first,
+    // so the user switches on from the release until that slot has returned.
+    connect(switchOn, &QAbstractButton::pressed, this, [this] { m_switchingOn = false; });
+    connect(switchOn, &QAbstractButton::released, this, [this] { m_switchingOn = true; });
+    connect(switchOn, &QAbstractButton::clicked, this, [this] { m_switchingOn = false; });
+}
+
+void VariantHost::settled()
+{
+    if (m_releaseDue)
+        checkReleased(m_releaseDue);
+    checkEnableBit(QStringLiteral("after the step"));
+    const QVariant handle = m_page ? m_page->property("controlPanelHandle") : QVariant();
+    const QAbstractButton *switchOn = button(m_page, "ToolButtonSteuertafelEin");
+    if (!switchOn || !handle.isValid())
+        return;
+    const bool holds = handle.toInt() != 0;
+    if (switchOn->isChecked() != holds)
+        breach(QStringLiteral("the switch-on button shows %1 with handle %2").arg(switchOn->isChecked() ? "on" : "off").arg(handle.toInt()));
+    if (m_panelHeld != holds)
+        breach(QStringLiteral("the host %1 a panel, the page has handle %2").arg(m_panelHeld ? "holds" : "holds no").arg(handle.toInt()));
+}
+
+void VariantHost::checkEnableBit(const QString &when)
+{
+    const QAbstractButton *freigabe = button(m_page, "ToolButtonFreigabe");
+    if ((m_word & (1u << 31)) && (!m_panelHeld || (freigabe && !freigabe->isChecked())))
+        breach(QStringLiteral("bit 31 set without an active, enabled panel ") + when);
+}
+
+bool VariantHost::axisAvailable(const QString &controlWord) const
+{
+    const auto locked = m_provider->information(ParameterCoordinate(QStringLiteral("A918"))).toStrongRef();
+    return isOnline() && locked && locked->valueText(livingSpace(), 0, false) == QLatin1String("0")
+        && !m_provider->information(ParameterCoordinate(controlWord)).isNull();
 }
 
 bool VariantHost::eventFilter(QObject *watched, QEvent *event)
@@ -302,6 +345,16 @@ bool VariantHost::eventFilter(QObject *watched, QEvent *event)
         const QByteArray name = static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName();
         if (property(name.constData()) != m_inner->property(name.constData()))
             setProperty(name.constData(), m_inner->property(name.constData()));
+    }
+    if (event->type() == QEvent::Show && qobject_cast<QMessageBox *>(watched)) {
+        const auto *box = static_cast<QMessageBox *>(watched);
+        if (!m_panelCall.isEmpty())
+            breach(QStringLiteral("a box opened from inside %1: %2").arg(m_panelCall, box->text().left(40)));
+        const auto widgets = QApplication::topLevelWidgets();
+        if (std::any_of(widgets.cbegin(), widgets.cend(), [box](const QWidget *widget) {
+                return widget != box && widget->isVisible() && qobject_cast<const QMessageBox *>(widget);
+            }))
+            breach(QStringLiteral("a second box opened while one is open (\"%1\")").arg(box->windowTitle()));
     }
     if (watched == m_page && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
         // A widget cannot be deleted inside its own show or hide: the page is delivered the event
@@ -329,6 +382,13 @@ bool VariantHost::event(QEvent *event)
 
 void VariantHost::checkReleased(const char *when)
 {
+    // Gone from inside a host call, a page can hand the axis back only once the call returned:
+    // checked before the next start and between steps.
+    if (m_callDepth > 0) {
+        m_releaseDue = when;
+        return;
+    }
+    m_releaseDue = nullptr;
     if (m_panelHeld)
         breach(QStringLiteral("the axis is still taken (started, not stopped) after the page was %1").arg(QLatin1String(when)));
 }
@@ -342,16 +402,13 @@ void VariantHost::breach(const QString &what)
 
 QStringList VariantHost::takeBreaches()
 {
+    if (m_releaseDue)
+        checkReleased(m_releaseDue);
     return std::exchange(m_breaches, {});
 }
 
-void VariantHost::boxOpened(QWidget *box)
+void VariantHost::boxOpened(QWidget *)
 {
-    int warnings = 0;
-    for (const QWidget *widget : QApplication::topLevelWidgets())
-        warnings += widget->isVisible() && HostBehaviours::isWarningBox(widget) ? 1 : 0;
-    if (warnings > 1)
-        breach(QStringLiteral("%1 warning boxes open at once (\"%2\")").arg(warnings).arg(box->windowTitle()));
     report();
 }
 
@@ -378,10 +435,15 @@ bool VariantHost::enter(const QString &call, bool panelOperation)
         return false;
     }
     if (panelOperation) {
+        // As the page left the word, unless this call clears the bit (a page cannot write from
+        // inside a host call, so the bit may follow Freigabe one call late).
+        if (call != QLatin1String("setControlPanelBit(31, false)"))
+            checkEnableBit(QStringLiteral("before ") + call);
         if (!m_panelCall.isEmpty())
             breach(QStringLiteral("%1 entered from inside %2").arg(call, m_panelCall));
         m_panelCall = call;
     }
+    ++m_callDepth;
     return true;
 }
 
@@ -390,6 +452,7 @@ void VariantHost::leave(bool panelOperation)
     // Still inside the call: a page that answers a value change with another panel operation
     // enters it from inside this one.
     report();
+    --m_callDepth;
     if (panelOperation)
         m_panelCall.clear();
 }
@@ -425,8 +488,12 @@ void VariantHost::requestParameterInput(const QString &prompt)
 int VariantHost::startControlPanel(const QString &coordinate)
 {
     const QString call = QStringLiteral("startControlPanel(%1)").arg(coordinate);
-    if (!HostBehaviours::userSwitchesPanelOn())
+    if (m_releaseDue)
+        checkReleased(m_releaseDue);
+    if (!m_switchingOn || !HostBehaviours::userSwitchesPanelOn())
         breach(call + QStringLiteral(" while the user switches no panel on"));
+    else if (!axisAvailable(coordinate))
+        breach(call + QStringLiteral(" although the axis is unavailable (offline, A918 or no control word)"));
     if (!enter(call, true))
         return 0;
     int handle = 0;
@@ -444,6 +511,7 @@ void VariantHost::stopControlPanel()
     run(QStringLiteral("stopControlPanel()"), true, [this] {
         m_inner->stopControlPanel();
         m_panelHeld = false;
+        m_word = 0; // a host may keep it; the page's bits count again once it starts
     });
 }
 
@@ -456,5 +524,9 @@ void VariantHost::setControlPanelFlag(bool on)
 void VariantHost::setControlPanelBit(int bit, bool on)
 {
     run(QStringLiteral("setControlPanelBit(%1, %2)").arg(bit).arg(on ? "true" : "false"), true,
-        [this, bit, on] { m_inner->setControlPanelBit(bit, on); });
+        [this, bit, on] {
+            m_inner->setControlPanelBit(bit, on);
+            if (bit >= 0 && bit < 32)
+                m_word = on ? m_word | (1u << bit) : m_word & ~(1u << bit);
+        });
 }

@@ -40,8 +40,9 @@ QByteArray name(HostBehaviour behaviour);
 // Whether a page must show under the behaviour exactly what it shows under the stand-in.
 bool showsAsStandIn(HostBehaviour behaviour);
 
-// While one of these lives, the user is switching a control panel on (a click on the switch-on
-// button, an answer to a warning box): the only time a page may start a panel.
+// While one of these lives, the test says the user is switching a control panel on (a click on
+// the switch-on button, an answer to a warning box); a page may start a panel only then, and
+// only while the host sees its switch-on button clicked.
 class UserSwitchesPanelOn
 {
 public:
@@ -133,9 +134,12 @@ private:
 };
 
 // The host as the behaviour has it, and the checks that hold for every host: no panel operation
-// entered from inside another, a panel started only while the user switches it on, no axis held
-// once its page is hidden or gone, no write while read-only, one warning box at a time. A breach
-// is kept until the test takes it.
+// entered from inside another; the axis taken only while the user switches the panel on (from the
+// release of its switch-on button until the page's click slot has returned, the answer to its
+// warning included), online, with A918 = 0 and the control word present; bit 31 of the word set
+// only while a panel is active and its Freigabe checked; no axis held once its page is hidden or
+// gone; no write while read-only; no box from inside a panel operation and one box at a time.
+// A breach is kept until the test takes it.
 class VariantHost : public WizardPageHost
 {
     Q_OBJECT
@@ -154,8 +158,11 @@ public:
     // it from inside the next call it gets then.
     void setUserActing(bool acting) { m_userActing = acting; }
     int pagesDeleted() const { return m_pagesDeleted; }
-    // A box or dialog opened; the host reports from inside it and counts warning boxes.
+    // A box or dialog opened; the host reports from inside it.
     void boxOpened(QWidget *box);
+    // The test is between two steps: the switch-on button shows whether the page holds a
+    // handle, the host holds a panel exactly then, and bit 31 is set only with an enabled panel.
+    void settled();
     bool holdsPanel() const { return m_panelHeld; }
 
     void breach(const QString &what);
@@ -190,6 +197,8 @@ private:
     // The call between the two.
     void run(const QString &call, bool panelOperation, const std::function<void()> &forward);
     void checkReleased(const char *when);
+    void checkEnableBit(const QString &when);
+    bool axisAvailable(const QString &controlWord) const;
     // Reports the watched parameters' values when the behaviour does at this point.
     void report();
 
@@ -205,4 +214,8 @@ private:
     int m_reporting = 0;
     int m_pagesDeleted = 0;
     bool m_panelHeld = false;
+    bool m_switchingOn = false;
+    int m_callDepth = 0;                // host calls under way
+    const char *m_releaseDue = nullptr; // the page went inside one: the axis is checked after it
+    quint32 m_word = 0; // the control-panel word as the page's bits left it
 };

@@ -44,9 +44,9 @@ int RecordingHost::fahrsatzNummer() const
     return ok ? number : -1;
 }
 
-void RecordingHost::attach(WizardPage *page)
+void RecordingHost::attach(WizardPage *page, WizardPageHost *as)
 {
-    page->setPageHost(this);
+    page->setPageHost(as ? as : this);
     page->initializeParameterControls();
     page->initialUpdate();
 }
@@ -88,70 +88,39 @@ void RecordingHost::requestParameterInput(const QString &prompt)
     record(QStringLiteral("requestParameterInput(%1)").arg(prompt));
 }
 
-bool RecordingHost::report(const QString &coordinate)
-{
-    const auto information = m_store.information(ParameterCoordinate(coordinate)).toStrongRef();
-    if (!information)
-        return false;
-    const ParameterCoordinate at = information->coordinate();
-    emit information->valueChanged(ParameterAddress(0, at.group(), at.line(), 0));
-    return true;
-}
-
-void RecordingHost::enterPanelCall(const QString &call)
-{
-    record(call);
-    ++m_panelDepth;
-    // A copy: a hook may install or clear hooks.
-    const QList<PanelCallHook> hooks = m_panelHooks;
-    for (const PanelCallHook &hook : hooks)
-        hook(call, true);
-}
-
-void RecordingHost::leavePanelCall(const QString &call)
-{
-    observed(call);
-    // Innermost first: the hook that saw the entry first sees the end last.
-    const QList<PanelCallHook> hooks = m_panelHooks;
-    for (auto hook = hooks.crbegin(); hook != hooks.crend(); ++hook)
-        (*hook)(call, false);
-    --m_panelDepth;
-}
-
 int RecordingHost::startControlPanel(const QString &coordinate)
 {
     const QString call = QStringLiteral("startControlPanel(%1)").arg(coordinate);
-    enterPanelCall(call);
-    const int handle = m_startAnswer ? m_startAnswer() : m_panelHandle;
-    m_panelActive = handle != 0;
-    leavePanelCall(call);
-    return handle;
+    record(call);
+    m_panelActive = m_panelHandle != 0;
+    observed(call);
+    return m_panelHandle;
 }
 
 void RecordingHost::stopControlPanel()
 {
     const QString call = QStringLiteral("stopControlPanel()");
-    enterPanelCall(call);
+    record(call);
     m_panelActive = false;
     if (!m_keepsWordOnStop)
         m_panelWord = 0;
-    leavePanelCall(call);
+    observed(call);
 }
 
 void RecordingHost::setControlPanelFlag(bool on)
 {
     const QString call = QStringLiteral("setControlPanelFlag(%1)").arg(on ? u"true" : u"false");
-    enterPanelCall(call);
-    leavePanelCall(call);
+    record(call);
+    observed(call);
 }
 
 void RecordingHost::setControlPanelBit(int bit, bool on)
 {
     const QString call = QStringLiteral("setControlPanelBit(%1,%2)").arg(bit).arg(on ? u"true" : u"false");
-    enterPanelCall(call);
+    record(call);
     if (bit >= 0 && bit < 32) {
         const quint32 mask = quint32(1) << bit;
         m_panelWord = on ? (m_panelWord | mask) : (m_panelWord & ~mask);
     }
-    leavePanelCall(call);
+    observed(call);
 }

@@ -43,26 +43,13 @@ public:
     bool controlPanelActive() const { return m_panelActive; }
     // A host that leaves the word as it was when a panel stops (the default clears it).
     void setKeepsWordOnStop(bool keeps) { m_keepsWordOnStop = keeps; }
-    // Called after every recorded call, with the call's text, once the host has acted on it.
+    // Called after every control-panel call, with the call's text, once the host has acted on it.
     void setCallObserver(std::function<void(const QString &)> observer) { m_observer = std::move(observer); }
-    // Hooks on every control-panel call: on entry (before the host acts) and once it has acted
-    // (after the observer, in reverse order). A host variant acts from them, a checker watches
-    // through them.
-    using PanelCallHook = std::function<void(const QString &call, bool entering)>;
-    void addPanelCallHook(PanelCallHook hook) { m_panelHooks << std::move(hook); }
-    void clearPanelCallHooks() { m_panelHooks.clear(); }
-    // Control-panel calls under way, this one included while its hooks run.
-    int panelCallDepth() const { return m_panelDepth; }
-    // What each startControlPanel returns, instead of the fixed handle (a host that refuses).
-    void setStartAnswer(std::function<int()> answer) { m_startAnswer = std::move(answer); }
-    // Reports a parameter as changed without changing it, as a host does that relays every
-    // answer of the drive; false when the drive lacks it.
-    bool report(const QString &coordinate);
     int fahrsatzNummer() const;
 
-    // Sets the page's host, initializes its parameter controls and calls initialUpdate(),
-    // as the real host does after creating a page.
-    void attach(WizardPage *page);
+    // Sets the page's host (this, or a host that wraps it), initializes its parameter controls
+    // and calls initialUpdate(), as the real host does after creating a page.
+    void attach(WizardPage *page, WizardPageHost *as = nullptr);
 
     bool isReadOnly() const override { return m_readOnly; }
     bool isOnline() const override { return m_online; }
@@ -88,8 +75,6 @@ private:
         if (m_observer)
             m_observer(call);
     }
-    void enterPanelCall(const QString &call);
-    void leavePanelCall(const QString &call);
 
     mutable ParameterStore m_store;
     QMap<QString, bool> m_pages;
@@ -102,9 +87,6 @@ private:
     bool m_panelActive = false;
     bool m_keepsWordOnStop = false;
     std::function<void(const QString &)> m_observer;
-    QList<PanelCallHook> m_panelHooks;
-    std::function<int()> m_startAnswer;
-    int m_panelDepth = 0;
     bool m_readOnly = false;
     bool m_online = true;
 };
