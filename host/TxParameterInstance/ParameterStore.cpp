@@ -286,6 +286,13 @@ public:
             return;
         }
         const unsigned short old = m_definition.elementCount;
+        const qsizetype total = m_store->m_elementTotal - old + count;
+        if (total > ParameterStore::MaximumElementTotal) {
+            m_store->noteWriteError(QStringLiteral("%1: %2 elements would make the drive hold more than %3")
+                                        .arg(m_definition.coordinate).arg(count).arg(ParameterStore::MaximumElementTotal));
+            return;
+        }
+        m_store->m_elementTotal = total;
         m_definition.elementCount = count;
         for (auto it = m_values.begin(); it != m_values.end(); ++it) {
             QVector<QString> &values = it.value();
@@ -365,6 +372,12 @@ bool ParameterStore::define(const ParameterDefinitionData &definition, QString *
         return fail(QStringLiteral("%1: %2 elements are more than %3")
                         .arg(definition.coordinate).arg(definition.elementCount).arg(MaximumElementCount));
 
+    const QSharedPointer<StoredParameter> replaced = m_parameters.value(coordinate);
+    const qsizetype total = m_elementTotal - (replaced ? replaced->elementCount() : 0) + definition.elementCount;
+    if (total > MaximumElementTotal)
+        return fail(QStringLiteral("%1: %2 elements would make the drive hold more than %3")
+                        .arg(definition.coordinate).arg(definition.elementCount).arg(MaximumElementTotal));
+
     ParameterDefinitionData canonical = definition;
     canonical.coordinate = coordinate.toText();
     auto parameter = QSharedPointer<StoredParameter>::create(this, canonical);
@@ -384,14 +397,17 @@ bool ParameterStore::define(const ParameterDefinitionData &definition, QString *
     if (!m_parameters.contains(coordinate))
         m_order << canonical.coordinate;
     m_parameters.insert(coordinate, parameter);
+    m_elementTotal = total;
     return true;
 }
 
 void ParameterStore::remove(const QString &coordinate)
 {
     const QString canonical = ParameterCoordinate(coordinate).toText();
-    if (m_parameters.remove(ParameterCoordinate(coordinate)) == 0)
+    const QSharedPointer<StoredParameter> removed = m_parameters.take(ParameterCoordinate(coordinate));
+    if (!removed)
         return;
+    m_elementTotal -= removed->elementCount();
     m_order.removeAll(canonical);
     // A parameter that is gone has no live values; nobody could switch them off any more.
     const QString prefix = canonical + QLatin1Char('@');
@@ -401,6 +417,7 @@ void ParameterStore::remove(const QString &coordinate)
 void ParameterStore::clear()
 {
     m_parameters.clear();
+    m_elementTotal = 0;
     m_order.clear();
     m_cyclic.clear();
 }
@@ -458,6 +475,17 @@ bool ParameterStore::loadJson(const QByteArray &json, const QString &fileName, Q
     // Build the new contents aside, so a bad entry leaves the store untouched.
     ParameterStore staging;
     staging.setCurrentLivingSpace(m_currentLivingSpace);
+    // Counted before anything is made: a file asking for too much takes no memory for it.
+    qsizetype elements = 0;
+    for (const DriveDescription::Entry &entry : description.entries()) {
+        elements += entry.definition.elementCount;
+        if (elements > MaximumElementTotal) {
+            if (error)
+                *error = QStringLiteral("%1:%2: field \"elements\": the drive would hold more than %3 elements")
+                             .arg(fileName, entry.position).arg(MaximumElementTotal);
+            return false;
+        }
+    }
     for (const DriveDescription::Entry &entry : description.entries()) {
         QString message;
         if (!staging.define(entry.definition, &message)) {

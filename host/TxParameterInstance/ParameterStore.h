@@ -50,6 +50,9 @@ public:
     // The largest array a drive holds: its motion blocks. Values are kept per living space
     // and element, so larger counts (a drive file asking for 65535) are refused.
     static constexpr unsigned short MaximumElementCount = 16380;
+    // All parameters together: room for 512 full block tables (a drive has about 130 arrays).
+    // A drive file that asks for more is refused instead of taking gigabytes.
+    static constexpr qsizetype MaximumElementTotal = qsizetype(1) << 23;
 
     // A data type's range of values; REAL32 is the finite float range, texts have none (0 .. 0).
     struct Range
@@ -124,6 +127,7 @@ private:
     }
 
     QHash<ParameterCoordinate, QSharedPointer<StoredParameter>> m_parameters;
+    qsizetype m_elementTotal = 0;  // the element counts of m_parameters added up
     QStringList m_order;
     QSet<QString> m_cyclic;
     QSet<QString> m_overruns;

@@ -20,13 +20,15 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -910,6 +912,14 @@ void TestPageRules::keyboardReach()
             if (widget)
                 QTest::keyClick(widget, press % 2 ? Qt::Key_Return : Qt::Key_Space);
             QCoreApplication::processEvents();
+            // A box the press opened takes the keyboard until it is answered, as it does for a person.
+            const auto boxOpen = [] {
+                const QWidgetList tops = QApplication::topLevelWidgets();
+                return std::any_of(tops.cbegin(), tops.cend(), [](const QWidget *top) {
+                    return top->isVisible() && qobject_cast<const QMessageBox *>(top);
+                });
+            };
+            QTRY_VERIFY(!boxOpen());
         }
         for (const QList<QVariant> &click : std::as_const(clicks))
             heard << (links.isEmpty() ? QStringLiteral("click") : click.value(0).toString());

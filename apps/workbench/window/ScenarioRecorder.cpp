@@ -602,4 +602,8 @@ void ScenarioRecorder::retranslate()
     m_stopAction->setText(tr("Stop recording"));
     m_expectAction->setText(tr("Expect this value"));
     m_expectAction->setToolTip(tr("Adds a step to the recording that expects the selected parameter's value"));
+    if (m_indicator) {
+        m_indicator->setText(tr("● Recording"));
+        m_indicator->setToolTip(tr("A scenario is being recorded; Drive > Stop recording writes it"));
+    }
 }

@@ -66,7 +66,7 @@ private:
     QAction *m_recordAction;
     QAction *m_stopAction;
     QAction *m_expectAction;
-    QLabel *m_indicator;
+    QLabel *m_indicator = nullptr;
 
     bool m_recording = false;
     QString m_path;
