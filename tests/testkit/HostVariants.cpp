@@ -354,9 +354,7 @@ bool VariantHost::eventFilter(QObject *watched, QEvent *event)
         const auto open = std::find_if(widgets.cbegin(), widgets.cend(), [box](const QWidget *widget) {
             return widget != box && widget->isVisible() && qobject_cast<const QMessageBox *>(widget);
         });
-        // Warnings only: the information box of a jump to a page outside the tree can show
-        // while another is open when links are followed by keyboard (being looked into).
-        if (open != widgets.cend() && HostBehaviours::isWarningBox(box))
+        if (open != widgets.cend())
             breach(QStringLiteral("a second box (\"%1\") opened while one is open (\"%2\")")
                        .arg(box->windowTitle(), (*open)->windowTitle()));
     }
