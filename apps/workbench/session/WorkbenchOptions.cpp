@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
+#include <QLocale>
 #include <QSaveFile>
 
 namespace WorkbenchNames {
@@ -35,6 +36,18 @@ const QList<Language> &languages()
                                          {"en", "English", Text::English},
                                          {"fr", "Français", Text::French}};
     return list;
+}
+
+QString languageOfUser(const QStringList &uiLanguages)
+{
+    for (const QString &uiLanguage : uiLanguages) {
+        const QString code = uiLanguage.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        for (const Language &language : languages()) {
+            if (code == QLatin1String(language.option))
+                return code;
+        }
+    }
+    return QStringLiteral("de");
 }
 
 QString deviceName(eDeviceType type)
@@ -194,7 +207,7 @@ OptionsResult parseWorkbenchOptions(const QStringList &arguments, WorkbenchOptio
                                       QStringLiteral("bus"), QStringLiteral("ethercat"));
     const QCommandLineOption language(QStringLiteral("language"),
                                       QStringLiteral("Language: %1.").arg(languageNames.join(QStringLiteral(", "))),
-                                      QStringLiteral("language"), QStringLiteral("de"));
+                                      QStringLiteral("language"), languageOfUser(QLocale::system().uiLanguages()));
     const QCommandLineOption offline(QStringLiteral("offline"), QStringLiteral("Start offline."));
     const QCommandLineOption readOnly(QStringLiteral("read-only"), QStringLiteral("Start with a read-only project."));
     const QCommandLineOption requireAll(QStringLiteral("require-all"),

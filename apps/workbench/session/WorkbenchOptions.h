@@ -43,6 +43,9 @@ const QList<Fieldbus> &fieldbuses();
 const QList<Language> &languages();
 QString deviceName(eDeviceType type);
 QString fieldbusLabel(eFieldbusType type);
+// The option of the first of the user's interface languages the workbench speaks; German, the
+// drive's own, where it speaks none of them.
+QString languageOfUser(const QStringList &uiLanguages);
 } // namespace WorkbenchNames
 
 // Exit codes of the workbench.
