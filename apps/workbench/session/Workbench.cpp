@@ -253,6 +253,13 @@ void Workbench::setLanguage(int language)
     emit languageChanged(language);
 }
 
+// Texts Qt 6's file dialogs ask for under a context that Debian's Qt catalogues do not have yet;
+// the workbench's own catalogues carry them, so that a file dialog speaks one language.
+[[maybe_unused]] static const char *const qtTextsMissingFromQtCatalogues[] = {
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Drive"),    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Folder"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "File"),     QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "%1 File"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Shortcut"), QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Unknown")};
+
 void Workbench::installCatalogues(int language)
 {
     for (std::unique_ptr<QTranslator> *catalogue : {&m_qtCatalogue, &m_ownCatalogue}) {
