@@ -140,7 +140,7 @@ void TestPageIndexRules::editsLandOnTheShownElement()
     const int count = elementCountOf(store, reference);
     QVERIFY2(count > 1, qPrintable(reference));
     // The choices among what the page reads: what picks a layout, a binding or a lock.
-    QStringList drive = m_session.recorder()->coordinatesRead();
+    QStringList drive = m_session.variantHost()->coordinatesRead();
     drive.removeIf([store](const QString &coordinate) {
         return !store->definition(coordinate) || store->definition(coordinate)->selection.isEmpty();
     });
