@@ -138,6 +138,20 @@ QStringList difference(const QStringList &before, const QStringList &after)
     return changed;
 }
 
+// Every box answered as a user who goes ahead would: the first of the buttons that it has, else dismissed.
+std::function<void(QWidget *)> goAhead(const QList<QMessageBox::StandardButton> &buttons)
+{
+    return [buttons](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        for (const QMessageBox::StandardButton button : buttons) {
+            if (QAbstractButton *accept = box ? box->button(button) : nullptr)
+                return accept->click();
+        }
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    };
+}
+
 // A row per page and setting: two numbers the test reads as it needs (languages, devices),
 // and the number of motion blocks of the drive (0: the drive's own).
 struct Setting
@@ -409,15 +423,7 @@ void TestPageRules::readOnlyWhileShown()
     host->setReadOnly(true);
     QCoreApplication::processEvents();
     // Boxes are accepted, so that whatever would write after one does.
-    answerBoxesWith([](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        for (auto button : {QMessageBox::Yes, QMessageBox::Ok}) {
-            if (QAbstractButton *accept = box ? box->button(button) : nullptr)
-                return accept->click();
-        }
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-    });
+    answerBoxesWith(goAhead({QMessageBox::Yes, QMessageBox::Ok}));
     QStringList panelWords;
     // Gone before the list: the page hands the axis back when it is deleted after both.
     const QObject listening;
@@ -708,18 +714,6 @@ void TestPageRules::panelSwitching_data()
     rows({{""}}, behaviours, true, panels);
 }
 
-namespace {
-// Every box is answered as a user who goes ahead would: OK where there is one, else dismissed.
-void pressOkOrReject(QWidget *modal)
-{
-    auto *box = qobject_cast<QMessageBox *>(modal);
-    if (QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr)
-        ok->click();
-    else if (auto *dialog = qobject_cast<QDialog *>(modal))
-        dialog->reject();
-}
-} // namespace
-
 // The user switches a control panel on and off, both after the warning, and on again, and then
 // leaves the page, which is deleted while the panel is on. Under every host behaviour the host
 // sees a start only from the switch-on click, no panel operation inside another, one warning
@@ -730,7 +724,7 @@ void TestPageRules::panelSwitching()
     QFETCH(HostBehaviour, behaviour);
     auto page = open(identifier, eDeviceTypeKM2, Text::German, 0, behaviour);
     QVERIFY(page);
-    answerBoxesWith(pressOkOrReject);
+    answerBoxesWith(goAhead({QMessageBox::Ok}));
     const auto click = [&page](const char *name) {
         const auto *button = page->findChild<QAbstractButton *>(QLatin1String(name));
         if (button)
@@ -770,7 +764,7 @@ void TestPageRules::deletedFromHostCalls()
     QVERIFY(prepare(eDeviceTypeKM2, Text::German, 0, HostBehaviour::DeletesPage));
     VariantHost *host = m_session.variantHost();
     ParameterStore *store = m_session.store();
-    answerBoxesWith(pressOkOrReject);
+    answerBoxesWith(goAhead({QMessageBox::Ok}));
     QPointer<WizardPage> page = showPage(identifier);
     QVERIFY(page);
     const auto deletePage = qScopeGuard([&page] {
@@ -861,7 +855,7 @@ void TestPageRules::keyboardReach()
         widget->setFocus(Qt::TabFocusReason);
         markShown(widget, "on focus");
     }
-    answerBoxesWith(pressOkOrReject);
+    answerBoxesWith(goAhead({QMessageBox::Ok}));
     const QPointer<WizardPage> guard(page.get());
     for (const QPointer<QWidget> widget : std::as_const(pressable)) {
         // A click before may have changed the page.
