@@ -67,55 +67,7 @@ PageVariant PageVariants::variant(int round, int pageIndex)
     return variant;
 }
 
-// ---- the recording provider
-
-ReadRecorder::ReadRecorder(ParameterStore *store, QObject *parent) : ParameterProvider(parent), m_store(store)
-{
-    connect(store, &ParameterProvider::onlineChanged, this, &ParameterProvider::onlineChanged);
-    connect(store, &ParameterProvider::readOnlyChanged, this, &ParameterProvider::readOnlyChanged);
-}
-
-void ReadRecorder::note(const ParameterCoordinate &coordinate) const
-{
-    if (coordinate.isValid())
-        m_read.insert(coordinate.toText());
-}
-
-QWeakPointer<ParameterInformation> ReadRecorder::information(const ParameterCoordinate &coordinate) const
-{
-    note(coordinate);
-    return m_store->information(coordinate);
-}
-
-QWeakPointer<ParameterObject> ReadRecorder::parameter(const ParameterCoordinate &coordinate) const
-{
-    note(coordinate);
-    return m_store->parameter(coordinate);
-}
-
-QStringList ReadRecorder::coordinatesRead() const
-{
-    QStringList list(m_read.cbegin(), m_read.cend());
-    list.sort();
-    return list;
-}
-
 // ---- the session
-
-namespace {
-
-// The workbench's host, handing the pages the recording provider instead of the bare store.
-class HarnessHost : public WorkbenchHost
-{
-public:
-    HarnessHost(ParameterStore *store, ReadRecorder *recorder) : WorkbenchHost(store), m_recorder(recorder) {}
-    ParameterProvider *parameterProvider() const override { return m_recorder; }
-
-private:
-    ReadRecorder *m_recorder;
-};
-
-} // namespace
 
 PluginSession::PluginSession() = default;
 
@@ -142,12 +94,10 @@ bool PluginSession::reset(const PageVariant &variant, QString *error)
     // Pages only hold the host through a guarded pointer; no page may outlive a reset.
     m_variantHost.reset();
     m_host.reset();
-    m_recorder.reset();
     m_drive = std::make_unique<SimulatedDrive>();
     if (!m_drive->loadDefault(error))
         return false;
-    m_recorder = std::make_unique<ReadRecorder>(m_drive->store());
-    m_host = std::make_unique<HarnessHost>(m_drive->store(), m_recorder.get());
+    m_host = std::make_unique<WorkbenchHost>(m_drive->store());
     m_host->setTree(*m_tree);
     m_host->setStaticPages(m_plugin.staticContent());
     m_host->setDeviceType(variant.device);
@@ -170,7 +120,6 @@ void PluginSession::shutdown()
     flushDeletes();
     m_variantHost.reset();
     m_host.reset();
-    m_recorder.reset();
     m_drive.reset();
     m_tree.reset();
     m_identifiers.clear();

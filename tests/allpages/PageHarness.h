@@ -49,29 +49,6 @@ int rounds();
 PageVariant variant(int round, int pageIndex);
 } // namespace PageVariants
 
-// Forwards the drive's parameters to the page and keeps every coordinate the page looked
-// up, so that the random run writes into what the page really reads.
-class ReadRecorder : public ParameterProvider
-{
-    Q_OBJECT
-public:
-    explicit ReadRecorder(ParameterStore *store, QObject *parent = nullptr);
-
-    QWeakPointer<ParameterInformation> information(const ParameterCoordinate &coordinate) const override;
-    QWeakPointer<ParameterObject> parameter(const ParameterCoordinate &coordinate) const override;
-    bool isOnline() const override { return m_store->isOnline(); }
-    bool isReadOnly() const override { return m_store->isReadOnly(); }
-
-    // Sorted, so that a seed picks the same coordinate in every run.
-    QStringList coordinatesRead() const;
-
-private:
-    void note(const ParameterCoordinate &coordinate) const;
-
-    ParameterStore *m_store;
-    mutable QSet<QString> m_read;
-};
-
 // The plug-in as the host has it, against the workbench's drive and host.
 class PluginSession
 {
@@ -91,7 +68,6 @@ public:
     // The host the pages get: the workbench's, wrapped in the variant's behaviour.
     VariantHost *variantHost() const { return m_variantHost.get(); }
     ParameterStore *store() const;
-    ReadRecorder *recorder() const { return m_recorder.get(); }
 
     // The pages the plug-in lists, in its order.
     QStringList identifiers() const { return m_identifiers; }
@@ -111,7 +87,6 @@ public:
 private:
     PluginLibrary m_plugin;
     std::unique_ptr<SimulatedDrive> m_drive;
-    std::unique_ptr<ReadRecorder> m_recorder;
     std::unique_ptr<WorkbenchHost> m_host;
     std::unique_ptr<VariantHost> m_variantHost;
     std::unique_ptr<PageTreeDefinition> m_tree;

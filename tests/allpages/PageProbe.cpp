@@ -81,9 +81,10 @@ QWidget *find(QWidget *page, const QString &wanted)
     return nullptr;
 }
 
-QStringList visibleTexts(const QWidget *page)
+QStringList visibleTexts(const QWidget *page, Texts which)
 {
-    constexpr int rowsShown = 30;
+    const bool all = which == Texts::All;
+    const int rowsShown = all ? 30 : 0;
     QStringList texts;
     const auto add = [&texts](const QString &where, const QString &text) {
         if (!text.isEmpty())
@@ -100,9 +101,9 @@ QStringList visibleTexts(const QWidget *page)
         else if (const auto *group = qobject_cast<const QGroupBox *>(widget))
             add(where, group->title());
         // Also the edit inside a spin box or an editable choice.
-        else if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+        else if (const auto *edit = qobject_cast<const QLineEdit *>(widget); edit && all)
             add(where, edit->text().isEmpty() ? edit->placeholderText() : edit->text());
-        if (const auto *combo = qobject_cast<const QComboBox *>(widget)) {
+        if (const auto *combo = qobject_cast<const QComboBox *>(widget); combo && (all || !combo->isEditable())) {
             for (int index = 0; index < combo->count(); ++index)
                 add(where + QStringLiteral("[%1]").arg(index), combo->itemText(index));
         }

@@ -35,7 +35,10 @@ QWidget *find(QWidget *page, const QString &key);
 
 // Every text a user reads on the page, as "key: text": labels, buttons, group titles, the text
 // of edit boxes, combo entries, tab titles, and the headers and first rows of item views.
-QStringList visibleTexts(const QWidget *page);
+// Worded: only what the page words itself, not what a user or the drive stored (edit boxes,
+// the entries of an editable choice, the rows of item views).
+enum class Texts { All, Worded };
+QStringList visibleTexts(const QWidget *page, Texts which = Texts::All);
 
 // Something a user can do with one click: press a button or a clickable area, follow a link.
 struct Action

@@ -81,7 +81,7 @@ QString RandomInput::step(WizardPage *page)
 QString RandomInput::pickCoordinate()
 {
     // Mostly what the page looked up, sometimes any parameter of the drive.
-    const QStringList read = m_session->recorder()->coordinatesRead();
+    const QStringList read = m_session->variantHost()->coordinatesRead();
     if (!read.isEmpty() && below(4) != 0)
         return pick(read);
     return pick(m_allCoordinates);

@@ -6,6 +6,7 @@
 //   BREVANE_INDEX_SEED  base seed (default 20261207); each page mixes in its identifier
 
 #include "PageHarness.h"
+#include "PageInput.h"
 #include "PageProbe.h"
 #include "ParameterControl.h"
 #include "WizardPage.h"
@@ -41,18 +42,6 @@ QMap<QString, int> elementCounts(const ParameterStore *store)
     for (const QString &coordinate : store->coordinates())
         counts.insert(coordinate, elementCountOf(store, coordinate));
     return counts;
-}
-
-// Types a number into a field or spin box as a user does, and leaves it by Return or by moving on.
-void typeInto(QWidget *field, const QString &text, bool leave)
-{
-    field->setFocus();
-    if (auto *line = qobject_cast<QLineEdit *>(field))
-        line->selectAll();
-    else if (auto *spin = qobject_cast<QAbstractSpinBox *>(field))
-        spin->selectAll();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, leave ? Qt::Key_Tab : Qt::Key_Return);
 }
 
 // The fields and choice boxes a user can type into or choose in, not those inside a box of
@@ -104,7 +93,7 @@ void TestPageIndexRules::useInput(QWidget *input, QRandomGenerator &random, QStr
     }
     const QString text = QString::number(int(random.bounded(20)) - 1);
     const bool leave = random.bounded(2) == 0;
-    typeInto(input, text, leave);
+    typeInto(input, text, leave ? Qt::Key_Tab : Qt::Key_Return);
     *done = QStringLiteral("typed %1 into %2%3").arg(text, input->objectName(), leave ? QStringLiteral(", left") : QString());
 }
 
@@ -140,7 +129,7 @@ void TestPageIndexRules::editsLandOnTheShownElement()
     const int count = elementCountOf(store, reference);
     QVERIFY2(count > 1, qPrintable(reference));
     // The choices among what the page reads: what picks a layout, a binding or a lock.
-    QStringList drive = m_session.recorder()->coordinatesRead();
+    QStringList drive = m_session.variantHost()->coordinatesRead();
     drive.removeIf([store](const QString &coordinate) {
         return !store->definition(coordinate) || store->definition(coordinate)->selection.isEmpty();
     });
@@ -169,7 +158,7 @@ void TestPageIndexRules::editsLandOnTheShownElement()
             done = QStringLiteral("drive: %1.%2=%3").arg(coordinate).arg(element).arg(value);
         } else if (kind == 1) {
             const QString text = QString::number(int(random.bounded(count + 2)) - 1);
-            typeInto(field, text, false);
+            typeInto(field, text, Qt::Key_Return);
             done = QStringLiteral("index %1").arg(text);
         } else {
             QList<QWidget *> choices = inputs(page.get(), field);
@@ -252,7 +241,7 @@ void TestPageIndexRules::nothingGoesUnasked()
         const QList<QPushButton *> buttons = dialog->findChildren<QPushButton *>();
         const int ending = int(random.bounded(4));
         if (!fields.isEmpty())
-            typeInto(fields.first(), QString::number(random.bounded(1, 20)), ending == 1);
+            typeInto(fields.first(), QString::number(random.bounded(1, 20)), ending == 1 ? Qt::Key_Tab : Qt::Key_Return);
         if (ending == 2 && dialog->isVisible() && !buttons.isEmpty())
             buttons.at(int(random.bounded(int(buttons.size()))))->click();
         if (dialog->isVisible())

@@ -13,6 +13,7 @@
 #include "ActionWidget.h"
 #include "ClickableLabel.h"
 #include "PageHarness.h"
+#include "PageInput.h"
 #include "PageProbe.h"
 #include "WizardPage.h"
 #include "WorkbenchHost.h"
@@ -23,7 +24,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -124,14 +124,6 @@ bool growBlocks(ParameterStore *store, int blocks)
     return true;
 }
 
-QStringList writes(const ParameterStore *store)
-{
-    QStringList list;
-    for (const ParameterStore::WrittenValue &written : store->writtenValues())
-        list << QStringLiteral("%1.%2=%3").arg(written.coordinate).arg(written.element).arg(written.text);
-    return list;
-}
-
 QStringList difference(const QStringList &before, const QStringList &after)
 {
     QStringList changed;
@@ -144,6 +136,20 @@ QStringList difference(const QStringList &before, const QStringList &after)
             changed << QLatin1String("was ") + text;
     }
     return changed;
+}
+
+// Every box answered as a user who goes ahead would: the first of the buttons that it has, else dismissed.
+std::function<void(QWidget *)> goAhead(const QList<QMessageBox::StandardButton> &buttons)
+{
+    return [buttons](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        for (const QMessageBox::StandardButton button : buttons) {
+            if (QAbstractButton *accept = box ? box->button(button) : nullptr)
+                return accept->click();
+        }
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    };
 }
 
 // A row per page and setting: two numbers the test reads as it needs (languages, devices),
@@ -276,7 +282,7 @@ void TestPageRules::retranslation()
     QVERIFY(lived);
     m_session.setLanguage(second);
     QCoreApplication::processEvents();
-    sameAsFresh(identifier, lived.get(), &PageProbe::visibleTexts);
+    sameAsFresh(identifier, lived.get(), [](const QWidget *page) { return PageProbe::visibleTexts(page); });
 }
 
 void TestPageRules::deviceSwitch_data()
@@ -337,19 +343,11 @@ void TestPageRules::noGermanWords()
     QFETCH(int, first);
     // Loanwords and words German shares with English or French; acronyms and names in capitals
     // (DI, STO, CiA, EtherCAT) are left out by their spelling.
-    static const QSet<QString> shared = {
-        QStringLiteral("adresse"), QStringLiteral("based"), QStringLiteral("bit"), QStringLiteral("byte"),
-        QStringLiteral("continue"), QStringLiteral("drive"), QStringLiteral("execute"), QStringLiteral("externe"),
-        QStringLiteral("filter"), QStringLiteral("handshake"), QStringLiteral("hardware"), QStringLiteral("high"),
-        QStringLiteral("homing"), QStringLiteral("index"), QStringLiteral("info"), QStringLiteral("init"),
-        QStringLiteral("integrator"), QStringLiteral("interrupt"), QStringLiteral("low"), QStringLiteral("master"),
-        QStringLiteral("mode"), QStringLiteral("modulo"), QStringLiteral("motion"), QStringLiteral("motor"),
-        QStringLiteral("ms"), QStringLiteral("name"), QStringLiteral("nr"), QStringLiteral("offset"),
-        QStringLiteral("ok"), QStringLiteral("operation"), QStringLiteral("override"), QStringLiteral("parameter"),
-        QStringLiteral("phasing"), QStringLiteral("position"), QStringLiteral("preset"), QStringLiteral("probe"),
-        QStringLiteral("profil"), QStringLiteral("rampe"), QStringLiteral("reset"), QStringLiteral("signal"),
-        QStringLiteral("software"), QStringLiteral("start"), QStringLiteral("status"), QStringLiteral("step"),
-        QStringLiteral("stop"), QStringLiteral("touch"), QStringLiteral("trigger"), QStringLiteral("version")};
+    static const QStringList shared = QStringLiteral(
+        "adresse based bit byte continue drive execute externe filter handshake hardware high homing index info "
+        "init integrator interrupt low master mode modulo motion motor ms name nr offset ok operation override "
+        "parameter phasing position preset probe profil rampe reset signal software start status step stop touch "
+        "trigger version").split(QLatin1Char(' '));
     const auto words = [this](const WizardPage *page) {
         // Texts the user stored (block names) show as stored, in whichever language they were written.
         QStringList stored;
@@ -374,23 +372,8 @@ void TestPageRules::noGermanWords()
                     found.insert(shown.toLower());
             }
         };
-        for (const QWidget *widget : page->findChildren<QWidget *>()) {
-            if (!widget->isVisibleTo(page))
-                continue;
-            if (const auto *label = qobject_cast<const QLabel *>(widget))
-                add(label->text());
-            else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-                add(button->text());
-            else if (const auto *group = qobject_cast<const QGroupBox *>(widget))
-                add(group->title());
-            else if (const auto *combo = qobject_cast<const QComboBox *>(widget); combo && !combo->isEditable()) {
-                for (int index = 0; index < combo->count(); ++index)
-                    add(combo->itemText(index));
-            } else if (const auto *view = qobject_cast<const QAbstractItemView *>(widget); view && view->model()) {
-                for (int column = 0; column < view->model()->columnCount(); ++column)
-                    add(view->model()->headerData(column, Qt::Horizontal).toString());
-            }
-        }
+        for (const QString &text : PageProbe::visibleTexts(page, PageProbe::Texts::Worded))
+            add(text.section(QLatin1String(": "), 1));
         return found;
     };
     const auto german = open(identifier, eDeviceTypeKM2, Text::German);
@@ -440,15 +423,7 @@ void TestPageRules::readOnlyWhileShown()
     host->setReadOnly(true);
     QCoreApplication::processEvents();
     // Boxes are accepted, so that whatever would write after one does.
-    answerBoxesWith([](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        for (auto button : {QMessageBox::Yes, QMessageBox::Ok}) {
-            if (QAbstractButton *accept = box ? box->button(button) : nullptr)
-                return accept->click();
-        }
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-    });
+    answerBoxesWith(goAhead({QMessageBox::Yes, QMessageBox::Ok}));
     QStringList panelWords;
     // Gone before the list: the page hands the axis back when it is deleted after both.
     const QObject listening;
@@ -464,7 +439,7 @@ void TestPageRules::readOnlyWhileShown()
         const QString before = widget ? state(widget) : QString();
         if (!act() || !guard)
             return;
-        QStringList written = writes(store);
+        QStringList written = writtenTexts(*store);
         written.removeIf([&panelWords](const QString &write) {
             return std::any_of(panelWords.cbegin(), panelWords.cend(), [&write](const QString &word) { return write.startsWith(word); });
         });
@@ -512,7 +487,7 @@ void TestPageRules::wheelWithoutFocus()
                               Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(box, &wheel);
         }
-        const QStringList changed = writes(store) + difference(before, states(page.get()));
+        const QStringList changed = writtenTexts(*store) + difference(before, states(page.get()));
         if (!changed.isEmpty())
             faults << PageProbe::key(box, page.get()) + QLatin1String(": ") + changed.join(QLatin1Char(' '));
         store->clearWrittenValues();
@@ -739,18 +714,6 @@ void TestPageRules::panelSwitching_data()
     rows({{""}}, behaviours, true, panels);
 }
 
-namespace {
-// Every box is answered as a user who goes ahead would: OK where there is one, else dismissed.
-void pressOkOrReject(QWidget *modal)
-{
-    auto *box = qobject_cast<QMessageBox *>(modal);
-    if (QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr)
-        ok->click();
-    else if (auto *dialog = qobject_cast<QDialog *>(modal))
-        dialog->reject();
-}
-} // namespace
-
 // The user switches a control panel on and off, both after the warning, and on again, and then
 // leaves the page, which is deleted while the panel is on. Under every host behaviour the host
 // sees a start only from the switch-on click, no panel operation inside another, one warning
@@ -761,7 +724,7 @@ void TestPageRules::panelSwitching()
     QFETCH(HostBehaviour, behaviour);
     auto page = open(identifier, eDeviceTypeKM2, Text::German, 0, behaviour);
     QVERIFY(page);
-    answerBoxesWith(pressOkOrReject);
+    answerBoxesWith(goAhead({QMessageBox::Ok}));
     const auto click = [&page](const char *name) {
         const auto *button = page->findChild<QAbstractButton *>(QLatin1String(name));
         if (button)
@@ -801,7 +764,7 @@ void TestPageRules::deletedFromHostCalls()
     QVERIFY(prepare(eDeviceTypeKM2, Text::German, 0, HostBehaviour::DeletesPage));
     VariantHost *host = m_session.variantHost();
     ParameterStore *store = m_session.store();
-    answerBoxesWith(pressOkOrReject);
+    answerBoxesWith(goAhead({QMessageBox::Ok}));
     QPointer<WizardPage> page = showPage(identifier);
     QVERIFY(page);
     const auto deletePage = qScopeGuard([&page] {
@@ -819,7 +782,7 @@ void TestPageRules::deletedFromHostCalls()
     for (const PageProbe::Action &action : PageProbe::actions(page))
         acting([&] { PageProbe::perform(page, action); });
     const int space = m_session.host()->livingSpace();
-    for (const QString &coordinate : m_session.recorder()->coordinatesRead()) {
+    for (const QString &coordinate : m_session.variantHost()->coordinatesRead()) {
         const QString was = store->value(coordinate, space);
         acting([&] { store->setValue(coordinate, space, 0, was == QLatin1String("1") ? QStringLiteral("0") : QStringLiteral("1")); });
         acting([&] { store->setValue(coordinate, space, 0, was); });
@@ -892,7 +855,7 @@ void TestPageRules::keyboardReach()
         widget->setFocus(Qt::TabFocusReason);
         markShown(widget, "on focus");
     }
-    answerBoxesWith(pressOkOrReject);
+    answerBoxesWith(goAhead({QMessageBox::Ok}));
     const QPointer<WizardPage> guard(page.get());
     for (const QPointer<QWidget> widget : std::as_const(pressable)) {
         // A click before may have changed the page.

@@ -218,6 +218,8 @@ VariantProvider::VariantProvider(VariantHost *host, ParameterProvider *inner) : 
 
 QSharedPointer<VariantParameter> VariantProvider::wrap(const ParameterCoordinate &coordinate) const
 {
+    if (coordinate.isValid())
+        m_read.insert(coordinate.toText());
     const auto information = m_inner->information(coordinate).toStrongRef();
     const auto object = m_inner->parameter(coordinate).toStrongRef();
     auto it = m_parameters.find(coordinate);
@@ -264,6 +266,13 @@ void VariantProvider::reportWatched()
     }
     for (const auto &wrapped : std::as_const(order))
         wrapped->report();
+}
+
+QStringList VariantProvider::coordinatesRead() const
+{
+    QStringList list(m_read.cbegin(), m_read.cend());
+    list.sort();
+    return list;
 }
 
 // ---- host

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QSharedPointer>
 #include <QStringList>
 
@@ -124,6 +125,8 @@ public:
 
     // Every parameter a page watches reports a value change (its value as it is).
     void reportWatched();
+    // Every coordinate looked up, sorted, so that a seed picks the same one in every run.
+    QStringList coordinatesRead() const;
 
 private:
     QSharedPointer<VariantParameter> wrap(const ParameterCoordinate &coordinate) const;
@@ -131,6 +134,7 @@ private:
     VariantHost *m_host;
     ParameterProvider *m_inner;
     mutable QHash<ParameterCoordinate, QSharedPointer<VariantParameter>> m_parameters;
+    mutable QSet<QString> m_read;
 };
 
 // The host as the behaviour has it, and the checks that hold for every host: no panel operation
@@ -148,7 +152,6 @@ public:
     ~VariantHost() override;
 
     HostBehaviour behaviour() const { return m_behaviour; }
-    WizardPageHost *inner() const { return m_inner; }
     // Maps the living space handed out to the wrapped host's.
     eLivingSpace innerLivingSpace(eLivingSpace livingSpace) const;
 
@@ -164,6 +167,8 @@ public:
     // handle, the host holds a panel exactly then, and bit 31 is set only with an enabled panel.
     void settled();
     bool holdsPanel() const { return m_panelHeld; }
+    // What the page really reads, so that a random run writes into it.
+    QStringList coordinatesRead() const { return m_provider->coordinatesRead(); }
 
     void breach(const QString &what);
     QStringList takeBreaches();

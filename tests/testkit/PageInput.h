@@ -2,7 +2,9 @@
 
 #include "ParameterStore.h"
 
+#include <QAbstractSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -45,6 +47,20 @@ inline void activateLink(QWidget *link)
     else if (auto *label = qobject_cast<QLabel *>(link))
         emit label->linkActivated(anchorOf(label));
     QCoreApplication::processEvents();
+}
+
+// Types into a field or spin box as a user does: focused, everything selected and replaced, and
+// ended by the key (Return, Tab to leave); Qt::Key_unknown leaves it typed only.
+inline void typeInto(QWidget *field, const QString &text, Qt::Key end)
+{
+    field->setFocus();
+    if (auto *spin = qobject_cast<QAbstractSpinBox *>(field))
+        spin->selectAll();
+    else if (auto *line = qobject_cast<QLineEdit *>(field))
+        line->selectAll();
+    QTest::keyClicks(field, text);
+    if (end != Qt::Key_unknown)
+        QTest::keyClick(field, end);
 }
 
 // The accepted writes as "J40.3=7", in order.

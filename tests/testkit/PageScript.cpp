@@ -8,7 +8,6 @@
 #include "SvgWidget.h"
 
 #include <QAbstractButton>
-#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -114,15 +113,7 @@ bool PageScript::step(const QString &step)
         if (!called)
             QTest::qFail(qPrintable(QStringLiteral("no slot ") + argument), __FILE__, __LINE__);
     } else if (step.startsWith(QLatin1String("type:")) || step.startsWith(QLatin1String("keys:"))) {
-        QWidget *field = widget(name);
-        field->setFocus();
-        if (auto *spin = qobject_cast<QAbstractSpinBox *>(field))
-            spin->selectAll();
-        else
-            qobject_cast<QLineEdit *>(field)->selectAll();
-        QTest::keyClicks(field, value);
-        if (step.startsWith(QLatin1String("type:")))
-            QTest::keyClick(field, Qt::Key_Return);
+        typeInto(widget(name), value, step.startsWith(QLatin1String("type:")) ? Qt::Key_Return : Qt::Key_unknown);
     } else if (answers.contains(step)) {
         m_watcher.clear();
         m_watcher.answer(answers.value(step));
