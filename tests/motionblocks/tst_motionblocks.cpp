@@ -191,15 +191,9 @@ static void editorRows(QList<Row> &rows)
         {"J26 without J32", editor, blocks(3, "0,0,9"), "-J32 hand:2 show", "paraTextEdit_J26_f_b:E"},
         {"J33 with C243", editor, blocks(3, "0,0,1"), "hand:2 show", "paraCombo_J33_k:E paraCombo_J33_k#2"},
         {"J33 without C243", editor, blocks(3, "0,0,1"), "C243=0 hand:2 show", "paraCombo_J33_k:d"},
-        // Stepping through the blocks; the number field takes what is typed, within the blocks.
-        {"step up, then down", editor, blocks(10),
-         "hand:3 show click:toolButtonRight see{lineEditFahrsatznummer=4,paraTextEdit_J10_a#4,paraTextEdit_J10_a%Satz~4} "
-         "click:toolButtonLeft click:toolButtonLeft", "lineEditFahrsatznummer=2 paraTextEdit_J10_a#2"},
+        // Stepping stays within the blocks.
         {"step up at the last block", editor, blocks(10, "0,0,0,0,0,0,0,0,0,4"), "hand:9 show click:toolButtonRight",
          "lineEditFahrsatznummer=9 stackedWidget@12 paraTextEdit_J10_c_b#9"},
-        {"step down at 0, typed 99", editor, blocks(10),
-         "show click:toolButtonLeft see{lineEditFahrsatznummer=0,paraTextEdit_J10_a#0} type:lineEditFahrsatznummer=99",
-         "lineEditFahrsatznummer=9 paraTextEdit_J10_a#9"},
         {"no blocks", editor, blocks(0), "show click:toolButtonRight click:toolButtonLeft click:toolButtonCopyFrom",
          "lineEditFahrsatznummer= lineEditFahrsatznummer:d toolButtonLeft:d toolButtonCopyFrom:d stackedWidget:d jumps="},
         {"no J10", editor, blocks(0), "-J10 show", "lineEditFahrsatznummer= toolButtonRight:d stackedWidget:d"},
