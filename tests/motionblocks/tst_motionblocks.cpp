@@ -387,9 +387,10 @@ static void triggerRows(QList<Row> &rows)
         {"all triggers inactive", source, "J450=5*5", "show click:PushButtonQuellenAufInaktiv",
          "writes=J450.0=0,J450.1=0,J450.2=0,J450.3=0,J450.4=0"},
         {"trigger buttons without J450", source, "", "show click:PushButtonQuellenAufParameter", "writes="},
-        {"trigger buttons, read-only, editable again", source, "J450=5*5",
-         "readonly show see{PushButtonQuellenAufParameter:d,PushButtonQuellenAufInaktiv:d} editable",
-         "PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
+        {"trigger buttons, read-only, editable, read-only again", source, "J450=5*5",
+         "readonly show see{PushButtonQuellenAufParameter:d,PushButtonQuellenAufInaktiv:d} editable "
+         "see{PushButtonQuellenAufParameter:E,PushButtonQuellenAufInaktiv:E} readonly",
+         "PushButtonQuellenAufParameter:d PushButtonQuellenAufInaktiv:d"},
         {"trigger links", source, "", "show click:labelFollowMotionBlock click:labelIO click:labelIndirectTrigger",
          "jumps=Folgefahrsatz,EinAusgaenge," + common},
         {"indirect, per block only", source, "", "nopage:" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
