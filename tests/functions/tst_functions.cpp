@@ -153,9 +153,7 @@ void TestFunctions::stateRows()
                     + " toolButton:" + (warning ? "shown" : "hidden") + " " + address + ":shown");
         };
         watch("its type", bank.watched, bank.watched + ".0@0", false);
-        watch("an element", bank.watched + ".3", bank.watched + ".3@0", false);
         watch("axis 0", "0:" + bank.watched + ".2", bank.watched + ".2@1", false);
-        watch("axis 2", "2:" + bank.watched, bank.watched + ".0@3", false);
         watch("another type", other, "", true);
         watch("an unknown parameter", "Z999", "", true);
         watch("beyond the array", bank.watched + ".8", "", false);

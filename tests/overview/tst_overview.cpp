@@ -141,7 +141,6 @@ void TestOverview::stateRows()
     bus("CANopen", 2, buses, "CanOpen");
     bus("EtherNet/IP", 5, buses, "EthernetIPStart");
     bus("EtherCAT, no start page", 1, buses.mid(1), missingPage);
-    bus("CANopen, no start page", 2, buses.mid(0, 1), missingPage);
     bus("no fieldbus", 0, buses, missingPage);
     const auto functions = [&](const char *name, const QStringList &tree, const QString &outcome) {
         link(name, "AppSatDriveBased", tree, "ActionWidgetZusatzfunktionen", outcome);

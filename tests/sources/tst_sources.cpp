@@ -145,7 +145,6 @@ void TestSources::stateRows()
     fallback("binary signals: synchronous", "DbmSrcBinSignals", {"AppWinder", "AppSynchron"}, "label_application",
         "AppSynchron");
     fallback("binary signals: winder", "DbmSrcBinSignals", {"AppWinder"}, "label_application", "AppWinder");
-    fallback("binary signals: none", "DbmSrcBinSignals", {}, "label_application", missingPage);
     fallback("direction: synchronous", "DbmSrcDirection", {"AppWinder", "AppSynchron"}, "ActionWidgetApplikation",
         "AppSynchron");
     fallback("torque: drive based first", "DbmSrcTrqForce", {"AppSynchron", "AppSatDriveBased"},
