@@ -145,7 +145,6 @@ void TestSources::stateRows()
     fallback("binary signals: synchronous", "DbmSrcBinSignals", {"AppWinder", "AppSynchron"}, "label_application",
         "AppSynchron");
     fallback("binary signals: winder", "DbmSrcBinSignals", {"AppWinder"}, "label_application", "AppWinder");
-    fallback("binary signals: none", "DbmSrcBinSignals", {}, "label_application", missingPage);
     fallback("direction: synchronous", "DbmSrcDirection", {"AppWinder", "AppSynchron"}, "ActionWidgetApplikation",
         "AppSynchron");
     fallback("torque: drive based first", "DbmSrcTrqForce", {"AppSynchron", "AppSatDriveBased"},
@@ -166,18 +165,14 @@ void TestSources::stateRows()
         missingPage, "Based");
     fallback("external: no E76", "DbmQuelleDrehmKraftGeschwKlammerung", applications, "label_Application_AI3",
         missingPage);
-    // Live while shown, and exactly those off when hidden.
+    // Live while shown.
     const QStringList limits = {"D246", "D247"};
     for (const auto &[page, drive, live] : {std::tuple{"DbmGeschwDrehmKraft", limits, "D246@1.0,D247@1.0"},
              std::tuple{"DbmBegrGeschwDrehmKraft", limits, "D246@1.0,D247@1.0"},
              std::tuple{"DbmKommando", QStringList{"J40"}, "J40@1.0"},
              std::tuple{"DbmSrcBinSignals", QStringList{"I441 I442 I448 I450 I452"},
-                 "I441@1.0,I442@1.0,I448@1.0,I450@1.0,I452@1.0"},
-             std::tuple{"DbmSrcCtrlFollowMotionBlock", QStringList{"J451=0,0,0,0,0"},
-                 "J451@1.0,J451@1.1,J451@1.2,J451@1.3,J451@1.4"}}) {
+                 "I441@1.0,I442@1.0,I448@1.0,I450@1.0,I452@1.0"}})
         addState(QStringLiteral("%1 live").arg(page), page, drive, {}, QStringLiteral("live=") + live);
-        addState(QStringLiteral("%1 hidden").arg(page), page, drive, {"hide"}, "live=");
-    }
     // Only "1" lights the overview's LEDs, any value but 0 the limitation page's.
     const QString yellow = "@LED_yellow_on.svg", grey = "@ledgreyCross.svg";
     const char *overview = "DbmGeschwDrehmKraft", *limitation = "DbmBegrGeschwDrehmKraft";
@@ -299,7 +294,6 @@ void TestSources::stateRows()
         "I130.0=2");
     addState("binary: read-only", "DbmSrcBinSignals", binary + QStringList{"@readonly"},
         {"click:PushButtonQuellenAufInaktiv"}, buttons + ":disabled");
-    addState("binary: editable again", "DbmSrcBinSignals", {"@readonly"}, {"@editable"}, buttons + ":enabled");
     addState("command: to parameter", "SrcCommandBinSignals", {"J38=1"}, {"click:PushButtonQuellenAufParameter"},
         buttons + ":enabled", "J38.0=2");
     addState("command: deactivate", "SrcCommandBinSignals", {"J38=1"}, {"click:PushButtonQuellenAufInaktiv"}, "",
@@ -307,29 +301,8 @@ void TestSources::stateRows()
     addState("command: no J38", "SrcCommandBinSignals", {}, {"click:PushButtonQuellenAufInaktiv"}, "");
     addState("command: read-only", "SrcCommandBinSignals", {"J38=1", "@readonly"},
         {"click:PushButtonQuellenAufParameter"}, buttons + ":disabled");
-    addState("command: editable again", "SrcCommandBinSignals", {"@readonly"}, {"@editable"},
-        buttons + ":enabled");
-    const QStringList triggers = {"J450=5,5,5,5,5", "J451=0,0,0,0,0"};
-    const char *follow = "DbmSrcCtrlFollowMotionBlock";
-    addState("triggers: to parameter", follow, triggers, {"click:PushButtonQuellenAufParameter"}, buttons + ":enabled",
-        "J450.0=2 J450.1=2 J450.2=2 J450.3=2 J450.4=2");
-    addState("triggers: deactivate", follow, triggers, {"click:PushButtonQuellenAufInaktiv"}, "",
-        "J450.0=0 J450.1=0 J450.2=0 J450.3=0 J450.4=0");
-    addState("triggers: read-only", follow, triggers + QStringList{"@readonly"}, {"click:PushButtonQuellenAufInaktiv"},
-        buttons + ":disabled");
-    addState("triggers: editable again", follow, {"@readonly"}, {"@editable"}, buttons + ":enabled");
-    addState("triggers: turn read-only", follow, {}, {"@readonly"}, buttons + ":disabled");
-    // The inversion of the indirect triggers, shown as the drive holds it.
-    const char *inversion = "DbmSrcIndirectTriggerFollowMbV2";
-    addState("inversion on", inversion, {"G809"}, {"click:CheckboxG809"}, "CheckboxG809:checked", "G809.0=1");
-    addState("inversion off", inversion, {"G809=1"}, {"click:CheckboxG809"}, "CheckboxG809:unchecked", "G809.0=0");
-    addState("inversion read-only", inversion, {"G809=1", "@readonly"}, {"click:CheckboxG809"},
-        "CheckboxG809:checked CheckboxG809:disabled");
-    addState("inversion editable again", inversion, {"@readonly"}, {"@editable"}, "CheckboxG809:enabled");
-    addState("inversion by the drive", inversion, {"G809=1"}, {"G809=0"}, "CheckboxG809:unchecked");
 }
 
-// Every showing on a device the diagrams do not know reports it, and nothing else changes.
 void TestSources::unknownDevice()
 {
     open("DbmSrcTrqForce", {"@device:8", "E57=QX4A"});
