@@ -523,7 +523,7 @@ bool ParameterStore::loadFile(const QString &path, QString *error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = tr("%1: cannot be read: %2").arg(path, file.errorString());
+            *error = QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
         return false;
     }
     return loadJson(file.readAll(), path, error);

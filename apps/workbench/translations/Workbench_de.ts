@@ -554,10 +554,6 @@
         <source>the drive would hold more than %1 elements</source>
         <translation>der Antrieb hielte mehr als %1 Elemente</translation>
     </message>
-    <message>
-        <source>%1: cannot be read: %2</source>
-        <translation>%1: kann nicht gelesen werden: %2</translation>
-    </message>
 </context>
 <context>
     <name>ScenarioRecorder</name>

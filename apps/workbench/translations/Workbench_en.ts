@@ -554,10 +554,6 @@
         <source>the drive would hold more than %1 elements</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1: cannot be read: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ScenarioRecorder</name>

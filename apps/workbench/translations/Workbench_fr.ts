@@ -554,10 +554,6 @@
         <source>the drive would hold more than %1 elements</source>
         <translation>l&apos;entraînement contiendrait plus de %1 éléments</translation>
     </message>
-    <message>
-        <source>%1: cannot be read: %2</source>
-        <translation>%1 : lecture impossible : %2</translation>
-    </message>
 </context>
 <context>
     <name>ScenarioRecorder</name>
