@@ -32,8 +32,6 @@ QString lineAndColumn(const QByteArray &json, int offset)
 QString scalarText(const QJsonValue &value, unsigned short type, QString *text)
 {
     const bool numeric = ParameterDataType::isNumeric(type);
-    const QString wanted = numeric ? QStringLiteral("a number is required for a %1 parameter")
-                                   : QStringLiteral("a text is required for a %1 parameter");
     if (value.isString()) {
         *text = value.toString();
         return QString();
@@ -50,11 +48,15 @@ QString scalarText(const QJsonValue &value, unsigned short type, QString *text)
         *text = whole ? QString::number(qint64(number)) : QString::number(number, 'g', 9);
         return QString();
     }
-    return wanted.arg(ParameterDataType::name(type));
+    return (numeric ? DriveDescription::tr("a number is required for a %1 parameter")
+                    : DriveDescription::tr("a text is required for a %1 parameter"))
+        .arg(ParameterDataType::name(type));
 }
 
 class EntryReader
 {
+    Q_DECLARE_TR_FUNCTIONS(DriveDescription)
+
 public:
     EntryReader(const QJsonObject &object, QString *field, QString *problem)
         : m_object(object), m_field(field), m_problem(problem)
@@ -74,11 +76,12 @@ public:
             QStringLiteral("coordinate"), QStringLiteral("name"),     QStringLiteral("type"),
             QStringLiteral("elements"),   QStringLiteral("default"),  QStringLiteral("min"),
             QStringLiteral("max"),        QStringLiteral("selection"), QStringLiteral("hidden"),
-            QStringLiteral("global"),     QStringLiteral("newDefinition"), QStringLiteral("value")};
+            QStringLiteral("global"),     QStringLiteral("newDefinition"), QStringLiteral("value"),
+            QStringLiteral("unit")};
         for (auto it = m_object.begin(); it != m_object.end(); ++it) {
             if (!known.contains(it.key())) {
                 *m_field = it.key();
-                *m_problem = QStringLiteral("unknown field");
+                *m_problem = tr("unknown field");
                 return false;
             }
         }
@@ -86,24 +89,23 @@ public:
         ParameterDefinitionData &d = entry->definition;
         const QJsonValue coordinate = m_object.value(QLatin1String("coordinate"));
         if (!coordinate.isString() || !ParameterCoordinate(coordinate.toString()).isValid())
-            return fail("coordinate", QStringLiteral("a coordinate such as \"J40\" is required"));
+            return fail("coordinate", tr("a coordinate such as \"J40\" is required"));
         d.coordinate = coordinate.toString();
 
-        const QJsonValue name = m_object.value(QLatin1String("name"));
-        if (!name.isUndefined() && !Text::fromJson(name, &d.name))
-            return fail("name", QStringLiteral("a text or an object with \"de\", \"en\", \"fr\" texts is required"));
+        if (!readText("name", &d.name) || !readText("unit", &d.unit))
+            return false;
 
         const QJsonValue type = m_object.value(QLatin1String("type"));
         d.dataType = ParameterDataType::fromName(type.toString());
         if (d.dataType == ParameterDataType::Unknown)
-            return fail("type", QStringLiteral("unknown data type \"%1\"").arg(type.toVariant().toString()));
+            return fail("type", tr("unknown data type \"%1\"").arg(type.toVariant().toString()));
 
         const QJsonValue elements = m_object.value(QLatin1String("elements"));
         if (!elements.isUndefined()) {
             const double count = elements.toDouble(-1);
             if (!elements.isDouble() || count < 0 || count > ParameterStore::MaximumElementCount
                 || std::trunc(count) != count)
-                return fail("elements", QStringLiteral("a whole number from 0 to %1 is required")
+                return fail("elements", tr("a whole number from 0 to %1 is required")
                                             .arg(ParameterStore::MaximumElementCount));
             d.elementCount = static_cast<unsigned short>(count);
         }
@@ -113,18 +115,18 @@ public:
         if (!readTexts("value", d.dataType, &entry->values))
             return false;
         if (entry->values.size() > d.elementCount)
-            return fail("value", QStringLiteral("%1 values for %2 elements").arg(entry->values.size()).arg(d.elementCount));
+            return fail("value", tr("%1 values for %2 elements").arg(entry->values.size()).arg(d.elementCount));
 
         for (const char *limit : {"min", "max"}) {
             const QJsonValue value = m_object.value(QLatin1String(limit));
             if (value.isUndefined())
                 continue;
             if (!value.isDouble())
-                return fail(limit, QStringLiteral("a number is required"));
+                return fail(limit, tr("a number is required"));
             const ParameterStore::Range range = ParameterStore::typeRange(d.dataType);
             if (ParameterDataType::isNumeric(d.dataType)
                 && (value.toDouble() < range.lower || value.toDouble() > range.upper))
-                return fail(limit, QStringLiteral("%1 is outside the %2 range %3 .. %4")
+                return fail(limit, tr("%1 is outside the %2 range %3 .. %4")
                                        .arg(QString::number(value.toDouble(), 'g', 9), ParameterDataType::name(d.dataType),
                                             QString::number(range.lower, 'g', 12), QString::number(range.upper, 'g', 12)));
             (limit[1] == 'i' ? d.lowerLimit : d.upperLimit) = value.toDouble();
@@ -133,14 +135,14 @@ public:
         const QJsonValue selection = m_object.value(QLatin1String("selection"));
         if (!selection.isUndefined()) {
             if (!selection.isObject())
-                return fail("selection", QStringLiteral("an object from value to text is required"));
+                return fail("selection", tr("an object from value to text is required"));
             const QJsonObject texts = selection.toObject();
             for (auto it = texts.begin(); it != texts.end(); ++it) {
                 bool ok = false;
                 const qint64 key = it.key().toLongLong(&ok, 10);
                 Text text;
                 if (!ok || !Text::fromJson(it.value(), &text))
-                    return fail("selection", QStringLiteral("entry \"%1\" needs a numeric key and a text").arg(it.key()));
+                    return fail("selection", tr("entry \"%1\" needs a numeric key and a text").arg(it.key()));
                 d.selection.insert(key, text);
             }
         }
@@ -150,6 +152,15 @@ public:
     }
 
 private:
+    // A name or unit: one text, or an object of "de", "en" and "fr" texts.
+    bool readText(const char *field, Text *text)
+    {
+        const QJsonValue value = m_object.value(QLatin1String(field));
+        if (!value.isUndefined() && !Text::fromJson(value, text))
+            return fail(field, tr("a text or an object with \"de\", \"en\", \"fr\" texts is required"));
+        return true;
+    }
+
     bool readTexts(const char *field, unsigned short type, QStringList *texts)
     {
         const QJsonValue value = m_object.value(QLatin1String(field));
@@ -172,7 +183,7 @@ private:
         if (value.isUndefined())
             return true;
         if (!value.isBool())
-            return fail(field, QStringLiteral("true or false is required"));
+            return fail(field, tr("true or false is required"));
         *flag = value.toBool();
         return true;
     }
@@ -184,14 +195,19 @@ private:
 
 } // namespace
 
+QString DriveDescription::fieldError(const QString &fileName, const QString &position, const QString &field,
+                                     const QString &problem)
+{
+    return field.isEmpty() ? tr("%1:%2: %3").arg(fileName, position, problem)
+                           : tr("%1:%2: field \"%3\": %4").arg(fileName, position, field, problem);
+}
+
 bool DriveDescription::parse(const QByteArray &json, const QString &fileName, QString *error)
 {
     m_entries.clear();
     auto fail = [&](const QString &position, const QString &field, const QString &problem) {
-        if (error) {
-            *error = field.isEmpty() ? QStringLiteral("%1:%2: %3").arg(fileName, position, problem)
-                                     : QStringLiteral("%1:%2: field \"%3\": %4").arg(fileName, position, field, problem);
-        }
+        if (error)
+            *error = fieldError(fileName, position, field, problem);
         m_entries.clear();
         return false;
     };
@@ -201,7 +217,7 @@ bool DriveDescription::parse(const QByteArray &json, const QString &fileName, QS
     if (parseError.error != QJsonParseError::NoError)
         return fail(lineAndColumn(json, parseError.offset), QString(), parseError.errorString());
     if (!document.isObject() || !document.object().value(QLatin1String("parameters")).isArray())
-        return fail(QStringLiteral("1:1"), QStringLiteral("parameters"), QStringLiteral("a list of parameters is required"));
+        return fail(QStringLiteral("1:1"), QStringLiteral("parameters"), tr("a list of parameters is required"));
 
     const QJsonArray parameters = document.object().value(QLatin1String("parameters")).toArray();
     QSet<QString> seen;
@@ -209,7 +225,7 @@ bool DriveDescription::parse(const QByteArray &json, const QString &fileName, QS
         Entry entry;
         entry.position = QStringLiteral("parameters[%1]").arg(i);
         if (!parameters.at(i).isObject())
-            return fail(entry.position, QString(), QStringLiteral("an object is required"));
+            return fail(entry.position, QString(), tr("an object is required"));
         QString field;
         QString problem;
         EntryReader reader(parameters.at(i).toObject(), &field, &problem);
@@ -222,7 +238,7 @@ bool DriveDescription::parse(const QByteArray &json, const QString &fileName, QS
         const QString canonical = ParameterCoordinate(entry.definition.coordinate).toText();
         entry.position += QStringLiteral(" (%1)").arg(canonical);
         if (seen.contains(canonical))
-            return fail(entry.position, QStringLiteral("coordinate"), QStringLiteral("defined twice"));
+            return fail(entry.position, QStringLiteral("coordinate"), tr("defined twice"));
         seen.insert(canonical);
         m_entries.append(entry);
     }

@@ -481,8 +481,8 @@ bool ParameterStore::loadJson(const QByteArray &json, const QString &fileName, Q
         elements += entry.definition.elementCount;
         if (elements > MaximumElementTotal) {
             if (error)
-                *error = QStringLiteral("%1:%2: field \"elements\": the drive would hold more than %3 elements")
-                             .arg(fileName, entry.position).arg(MaximumElementTotal);
+                *error = DriveDescription::fieldError(fileName, entry.position, QStringLiteral("elements"),
+                                                      tr("the drive would hold more than %1 elements").arg(MaximumElementTotal));
             return false;
         }
     }
@@ -490,15 +490,15 @@ bool ParameterStore::loadJson(const QByteArray &json, const QString &fileName, Q
         QString message;
         if (!staging.define(entry.definition, &message)) {
             if (error)
-                *error = QStringLiteral("%1:%2: field \"default\": %3").arg(fileName, entry.position, message);
+                *error = DriveDescription::fieldError(fileName, entry.position, QStringLiteral("default"), message);
             return false;
         }
         for (int element = 0; element < entry.values.size(); ++element) {
             if (!staging.setValue(entry.definition.coordinate, eLivingSpaceCurrent,
                                   static_cast<unsigned short>(element), entry.values.at(element))) {
                 if (error)
-                    *error = QStringLiteral("%1:%2: field \"value\": %3")
-                                 .arg(fileName, entry.position, staging.lastWriteError());
+                    *error = DriveDescription::fieldError(fileName, entry.position, QStringLiteral("value"),
+                                                          staging.lastWriteError());
                 return false;
             }
         }

@@ -14,6 +14,7 @@ struct ParameterDefinitionData
 {
     QString coordinate;                        // "J40"
     Text name;                                 // German, English, French
+    Text unit;                                 // "mm/s"; a German text alone stands for every language
     unsigned short dataType = ParameterDataType::Int32;
     unsigned short elementCount = 1;
     QStringList defaults;                      // per element; the last one repeats; empty: 0 or ""
@@ -96,7 +97,8 @@ public:
     QString lastWriteError() const { return m_lastWriteError; }
 
     // Loads a drive description (JSON). On any error the store is left as it was and
-    // error names the file, the position and the field.
+    // error names the file, the position and the field, in the language of the installed
+    // catalogues.
     bool loadJson(const QByteArray &json, const QString &fileName, QString *error);
     bool loadFile(const QString &path, QString *error);
 

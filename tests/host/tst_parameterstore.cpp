@@ -234,12 +234,12 @@ void TestParameterStore::loadJson()
 {
     ParameterStore store;
     const QByteArray json = R"({"parameters": [
-        {"coordinate": "J10", "name": {"de": "Position", "en": "Position"}, "type": "INT32",
+        {"coordinate": "J10", "name": {"de": "Position", "en": "Position"}, "type": "INT32", "unit": "mm",
          "elements": 4, "default": [1, 2], "min": -10, "max": 100, "value": [5]},
         {"coordinate": "K08", "type": "INT16", "selection": {"1": {"de": "Fahrsatz", "en": "Motion block"}, "2": "Kommando"},
          "default": 1, "global": true},
         {"coordinate": "E57", "type": "STRING", "default": "QX4A", "newDefinition": false, "hidden": true},
-        {"coordinate": "I14", "type": "REAL32", "value": "2.5"}
+        {"coordinate": "I14", "type": "REAL32", "value": "2.5", "unit": {"de": "U/min", "en": "rpm"}}
     ]})";
     QString error;
     QVERIFY2(store.loadJson(json, "drive.json", &error), qPrintable(error));
@@ -250,6 +250,8 @@ void TestParameterStore::loadJson()
     QCOMPARE(info(store, "J10")->name().text(Text::English), QStringLiteral("Position"));
     Text::setCurrentLanguage(Text::English);
     QCOMPARE(info(store, "K08")->displayText(eLivingSpaceCurrent, 0, false), QStringLiteral("Motion block"));
+    // A unit given once holds for every language.
+    QCOMPARE(store.definition("J10")->unit.text() + ' ' + store.definition("I14")->unit.text(), QStringLiteral("mm rpm"));
     Text::setCurrentLanguage(Text::German);
     QVERIFY(!info(store, "E57")->isNewDefinition());
     QVERIFY(info(store, "E57")->isHidden(eLivingSpaceCurrent, 0));
@@ -301,6 +303,7 @@ void TestParameterStore::loadJsonErrors_data()
     QTest::newRow("bad selection key") << one(R"("type": "INT32", "selection": {"x": "a"})") << "field \"selection\"";
     QTest::newRow("bad flag") << one(R"("type": "INT32", "hidden": "yes")") << "field \"hidden\"";
     QTest::newRow("unknown field") << one(R"("type": "INT32", "colour": 1)") << "field \"colour\"";
+    QTest::newRow("unit not a text") << one(R"("type": "REAL32", "unit": {"en": 5})") << "field \"unit\": a text or an object";
     QTest::newRow("integer default beyond 64 bits") << one(R"("type": "INT32", "default": 1e30)") << "field \"default\"";
     QTest::newRow("integer default beyond 32 bits") << one(R"("type": "UINT32", "default": 4294967296)") << "field \"default\"";
     QTest::newRow("integer value beyond 64 bits") << one(R"("type": "INT8", "value": -1e300)") << "field \"value\"";

@@ -153,6 +153,14 @@ void TestWorkbenchDrive::defaultDrive()
                    (QStringList{rig.value("K08"), rig.value("E57"), rig.value("E76", 1), rig.value("A900"), rig.value("A918"),
                                 rig.value("J286", 15)}),
                    (QStringList{"1", "QX4A", "7300003", "0", "0", "-1"}));
+
+    // A saved drive keeps its units, one text for all languages or one per language.
+    SimulatedDrive saved;
+    QString error;
+    QVERIFY2(saved.load(rig.drive.description(), QStringLiteral("saved.json"), &error), qPrintable(error));
+    for (const QString &coordinate : store.coordinates())
+        QVERIFY2(saved.store()->definition(coordinate)->unit == store.definition(coordinate)->unit, qPrintable(coordinate));
+    QCOMPARE(store.definition("E03")->unit.text(Text::French), QStringLiteral("tr/min"));
 }
 
 void TestWorkbenchDrive::builtInTreeHoldsEveryPluginPage()
@@ -258,6 +266,8 @@ void TestWorkbenchDrive::inspector()
     const QStringList lines = model.csv().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.constFirst(), QStringLiteral("Coordinate,Name,Element,Value,Unit"));
     QVERIFY(lines.contains(QStringLiteral("J11,%1,3,9,").arg(rig.drive.store()->definition("J11")->name.text())));
+    QVERIFY(lines.contains(QStringLiteral("I80,%1,0,125.5,mm").arg(rig.drive.store()->definition("I80")->name.text())));
+    QCOMPARE(model.indexOf("I80").data().toString(), QStringLiteral("125.5 mm"));
 }
 
 void TestWorkbenchDrive::inspectorRefuses_data()

@@ -90,8 +90,11 @@ void TestWorkbenchRun::commandLine_data()
     const QByteArray brokenDrive = R"({ "parameters": [
   { "coordinate": "K08", "type": "UINT8" },
   { "coordinate": "J10", "type": "STRING", "elements": "sixteen" } ] })";
+    // The drive file's faults are told in the workbench's language, German unless chosen.
     QTest::newRow("malformed drive description") << QStringList{"--drive", "@file"} + pictures << brokenDrive << 2
-                                                 << QStringList{"@file", "parameters[1]", "J10", "field \"elements\""};
+                                                 << QStringList{"@file", "parameters[1]", "J10", "Feld \"elements\""};
+    QTest::newRow("malformed drive description, French") << QStringList{"--language", "fr", "--drive", "@file"} + pictures
+                                                         << brokenDrive << 2 << QStringList{"J10", "champ \"elements\" : un nombre entier"};
     QTest::newRow("missing drive description") << QStringList{"--drive", "/nonexistent/drive.json"} << QByteArray() << 2
                                                << QStringList{"/nonexistent/drive.json: No such file or directory"};
     QTest::newRow("missing scenario") << QStringList{"--scenario", "/nonexistent/s.json"} << QByteArray() << 2

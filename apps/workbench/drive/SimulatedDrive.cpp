@@ -15,6 +15,9 @@ namespace {
 
 QJsonValue textJson(const Text &text)
 {
+    // A German text alone is one for every language, written as a plain string.
+    if (text.hasLanguage(Text::German) && !text.hasLanguage(Text::English) && !text.hasLanguage(Text::French))
+        return text.text(Text::German);
     QJsonObject object;
     for (const auto &[key, language] : {std::pair{"de", Text::German}, {"en", Text::English}, {"fr", Text::French}}) {
         if (text.hasLanguage(language))
@@ -85,6 +88,8 @@ QByteArray SimulatedDrive::description() const
                           {QStringLiteral("type"), ParameterDataType::name(d.dataType)}};
         if (!d.name.isEmpty())
             entry.insert(QStringLiteral("name"), textJson(d.name));
+        if (!d.unit.isEmpty())
+            entry.insert(QStringLiteral("unit"), textJson(d.unit));
         const bool array = d.elementCount != 1;
         const bool numeric = ParameterDataType::isNumeric(d.dataType);
         if (array)

@@ -29,6 +29,8 @@ bool Workbench::start(QString *error)
     if (!m_plugin.load(pluginPath, error))
         return false;
 
+    // Before the drive: what is wrong with its file is said in the user's language.
+    installCatalogues(m_options.language);
     m_drive = new SimulatedDrive(this);
     const bool loaded = m_options.drivePath.isEmpty() ? m_drive->loadDefault(error)
                                                       : m_drive->loadFile(m_options.drivePath, error);

@@ -36,6 +36,81 @@
     </message>
 </context>
 <context>
+    <name>DriveDescription</name>
+    <message>
+        <source>a number is required for a %1 parameter</source>
+        <translation>ein %1-Parameter braucht eine Zahl</translation>
+    </message>
+    <message>
+        <source>a text is required for a %1 parameter</source>
+        <translation>ein %1-Parameter braucht einen Text</translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation>unbekanntes Feld</translation>
+    </message>
+    <message>
+        <source>a coordinate such as &quot;J40&quot; is required</source>
+        <translation>eine Koordinate wie &quot;J40&quot; ist nötig</translation>
+    </message>
+    <message>
+        <source>unknown data type &quot;%1&quot;</source>
+        <translation>unbekannter Datentyp &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1 is required</source>
+        <translation>eine ganze Zahl von 0 bis %1 ist nötig</translation>
+    </message>
+    <message>
+        <source>%1 values for %2 elements</source>
+        <translation>%1 Werte für %2 Elemente</translation>
+    </message>
+    <message>
+        <source>a number is required</source>
+        <translation>eine Zahl ist nötig</translation>
+    </message>
+    <message>
+        <source>%1 is outside the %2 range %3 .. %4</source>
+        <translation>%1 liegt außerhalb des %2-Bereichs %3 .. %4</translation>
+    </message>
+    <message>
+        <source>an object from value to text is required</source>
+        <translation>ein Objekt, das Werten Texte zuordnet, ist nötig</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; needs a numeric key and a text</source>
+        <translation>Eintrag &quot;%1&quot; braucht eine Zahl als Schlüssel und einen Text</translation>
+    </message>
+    <message>
+        <source>a text or an object with &quot;de&quot;, &quot;en&quot;, &quot;fr&quot; texts is required</source>
+        <translation>ein Text oder ein Objekt mit den Texten &quot;de&quot;, &quot;en&quot;, &quot;fr&quot; ist nötig</translation>
+    </message>
+    <message>
+        <source>true or false is required</source>
+        <translation>true oder false ist nötig</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3</source>
+        <translation>%1:%2: %3</translation>
+    </message>
+    <message>
+        <source>%1:%2: field &quot;%3&quot;: %4</source>
+        <translation>%1:%2: Feld &quot;%3&quot;: %4</translation>
+    </message>
+    <message>
+        <source>a list of parameters is required</source>
+        <translation>eine Liste von Parametern ist nötig</translation>
+    </message>
+    <message>
+        <source>an object is required</source>
+        <translation>ein Objekt ist nötig</translation>
+    </message>
+    <message>
+        <source>defined twice</source>
+        <translation>doppelt definiert</translation>
+    </message>
+</context>
+<context>
     <name>DriveModel</name>
     <message>
         <source>offline</source>
@@ -441,6 +516,10 @@
         <source>Unit</source>
         <translation>Einheit</translation>
     </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>Einheit: %1</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPickerDialog</name>
@@ -467,6 +546,13 @@
     <message>
         <source>The host passes no answer back to the page: the choice is only noted in the log.</source>
         <translation>Der Host gibt keine Antwort an die Seite zurück: Die Wahl wird nur im Protokoll vermerkt.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterStore</name>
+    <message>
+        <source>the drive would hold more than %1 elements</source>
+        <translation>der Antrieb hielte mehr als %1 Elemente</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,81 @@
     </message>
 </context>
 <context>
+    <name>DriveDescription</name>
+    <message>
+        <source>a number is required for a %1 parameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text is required for a %1 parameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a coordinate such as &quot;J40&quot; is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown data type &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1 is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 values for %2 elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside the %2 range %3 .. %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an object from value to text is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; needs a numeric key and a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text or an object with &quot;de&quot;, &quot;en&quot;, &quot;fr&quot; texts is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>true or false is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:%2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:%2: field &quot;%3&quot;: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list of parameters is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an object is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>defined twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DriveModel</name>
     <message>
         <source>offline</source>
@@ -441,6 +516,10 @@
         <source>Unit</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ParameterPickerDialog</name>
@@ -466,6 +545,13 @@
     </message>
     <message>
         <source>The host passes no answer back to the page: the choice is only noted in the log.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ParameterStore</name>
+    <message>
+        <source>the drive would hold more than %1 elements</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -36,6 +36,81 @@
     </message>
 </context>
 <context>
+    <name>DriveDescription</name>
+    <message>
+        <source>a number is required for a %1 parameter</source>
+        <translation>un paramètre %1 demande un nombre</translation>
+    </message>
+    <message>
+        <source>a text is required for a %1 parameter</source>
+        <translation>un paramètre %1 demande un texte</translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation>champ inconnu</translation>
+    </message>
+    <message>
+        <source>a coordinate such as &quot;J40&quot; is required</source>
+        <translation>une coordonnée comme &quot;J40&quot; est requise</translation>
+    </message>
+    <message>
+        <source>unknown data type &quot;%1&quot;</source>
+        <translation>type de données inconnu &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1 is required</source>
+        <translation>un nombre entier de 0 à %1 est requis</translation>
+    </message>
+    <message>
+        <source>%1 values for %2 elements</source>
+        <translation>%1 valeurs pour %2 éléments</translation>
+    </message>
+    <message>
+        <source>a number is required</source>
+        <translation>un nombre est requis</translation>
+    </message>
+    <message>
+        <source>%1 is outside the %2 range %3 .. %4</source>
+        <translation>%1 est hors de la plage %2 %3 .. %4</translation>
+    </message>
+    <message>
+        <source>an object from value to text is required</source>
+        <translation>un objet associant des textes aux valeurs est requis</translation>
+    </message>
+    <message>
+        <source>entry &quot;%1&quot; needs a numeric key and a text</source>
+        <translation>l&apos;entrée &quot;%1&quot; demande une clé numérique et un texte</translation>
+    </message>
+    <message>
+        <source>a text or an object with &quot;de&quot;, &quot;en&quot;, &quot;fr&quot; texts is required</source>
+        <translation>un texte ou un objet avec des textes &quot;de&quot;, &quot;en&quot;, &quot;fr&quot; est requis</translation>
+    </message>
+    <message>
+        <source>true or false is required</source>
+        <translation>true ou false est requis</translation>
+    </message>
+    <message>
+        <source>%1:%2: %3</source>
+        <translation>%1:%2 : %3</translation>
+    </message>
+    <message>
+        <source>%1:%2: field &quot;%3&quot;: %4</source>
+        <translation>%1:%2 : champ &quot;%3&quot; : %4</translation>
+    </message>
+    <message>
+        <source>a list of parameters is required</source>
+        <translation>une liste de paramètres est requise</translation>
+    </message>
+    <message>
+        <source>an object is required</source>
+        <translation>un objet est requis</translation>
+    </message>
+    <message>
+        <source>defined twice</source>
+        <translation>défini deux fois</translation>
+    </message>
+</context>
+<context>
     <name>DriveModel</name>
     <message>
         <source>offline</source>
@@ -441,6 +516,10 @@
         <source>Unit</source>
         <translation>Unité</translation>
     </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>Unité : %1</translation>
+    </message>
 </context>
 <context>
     <name>ParameterPickerDialog</name>
@@ -467,6 +546,13 @@
     <message>
         <source>The host passes no answer back to the page: the choice is only noted in the log.</source>
         <translation>L&apos;hôte ne transmet aucune réponse à la page : le choix est seulement noté dans le journal.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterStore</name>
+    <message>
+        <source>the drive would hold more than %1 elements</source>
+        <translation>l&apos;entraînement contiendrait plus de %1 éléments</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,13 @@ ParameterStore::Range limitsOf(const ParameterDefinitionData &definition)
     return range;
 }
 
+// A value as the dock shows it: with the parameter's unit behind it, when it has one.
+QString withUnit(const QString &value, const ParameterDefinitionData &definition)
+{
+    const QString unit = definition.unit.text();
+    return unit.isEmpty() || value.isEmpty() ? value : value + QLatin1Char(' ') + unit;
+}
+
 QString csvField(const QString &text)
 {
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
@@ -111,7 +118,7 @@ void ParameterModel::refreshNames()
 {
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     if (!m_visible.isEmpty())
-        emit dataChanged(index(0, NameColumn), index(int(m_visible.size()) - 1, NameColumn));
+        emit dataChanged(index(0, NameColumn), index(int(m_visible.size()) - 1, ValueColumn));
 }
 
 bool ParameterModel::isArray(const QString &coordinate) const
@@ -233,7 +240,7 @@ QVariant ParameterModel::data(const QModelIndex &index, int role) const
                 return element;
             return isArray(coordinate) ? QStringLiteral("[%1]").arg(m_counts.value(coordinate)) : QString();
         case NameColumn: return top ? definition->name.text() : QString();
-        case ValueColumn: return element < 0 ? summary(coordinate) : valueText(coordinate, element);
+        case ValueColumn: return withUnit(element < 0 ? summary(coordinate) : valueText(coordinate, element), *definition);
         default: return QVariant();
         }
     }
@@ -249,6 +256,8 @@ QVariant ParameterModel::data(const QModelIndex &index, int role) const
             tip += QLatin1Char('\n') + tr("Limits: %1 .. %2").arg(QString::number(limits.lower, 'g', 12),
                                                                   QString::number(limits.upper, 'g', 12));
         }
+        if (!definition->unit.isEmpty())
+            tip += QLatin1Char('\n') + tr("Unit: %1").arg(definition->unit.text());
         const QStringList defaults = definition->defaults;
         tip += QLatin1Char('\n') + tr("Default: %1").arg(defaults.isEmpty() && ParameterDataType::isNumeric(definition->dataType)
                                                                 ? QStringLiteral("0")
@@ -313,9 +322,9 @@ QString ParameterModel::csv() const
         if (!definition || !information)
             continue;
         for (unsigned short element = 0; element < definition->elementCount; ++element) {
-            // The descriptions carry no units yet: the column stays for when they do.
             lines << QStringList{shownCoordinate(coordinate), csvField(definition->name.text()), QString::number(element),
-                                 csvField(information->valueText(m_livingSpace, element, false)), QString()}
+                                 csvField(information->valueText(m_livingSpace, element, false)),
+                                 csvField(definition->unit.text())}
                          .join(QLatin1Char(','));
         }
     }

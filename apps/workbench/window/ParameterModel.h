@@ -32,7 +32,7 @@ public:
     QString filter() const { return m_filter; }
     void setEditable(bool editable);
     bool isEditable() const { return m_editable; }
-    // The names follow the current language; call after it changed.
+    // Names and units follow the current language; call after it changed.
     void refreshNames();
 
     int parameterCount() const { return int(m_visible.size()); }
