@@ -75,12 +75,12 @@ public:
                     *normalized = shortestText(real);
             }
             if (!ok) {
-                *error = QStringLiteral("%1: \"%2\" is no %3 number")
+                *error = ParameterStore::tr("%1: \"%2\" is no %3 number")
                              .arg(m_definition.coordinate, text, ParameterDataType::name(type));
                 return false;
             }
             if (number < lowerLimit() || number > upperLimit()) {
-                *error = QStringLiteral("%1: %2 is outside %3 .. %4")
+                *error = ParameterStore::tr("%1: %2 is outside %3 .. %4")
                              .arg(m_definition.coordinate, text, QString::number(lowerLimit(), 'g', 12),
                                   QString::number(upperLimit(), 'g', 12));
                 return false;
@@ -89,7 +89,7 @@ public:
         }
         if (type == ParameterDataType::Address && !text.isEmpty()
             && !ParameterAddress(text, true).isValid()) {
-            *error = QStringLiteral("%1: \"%2\" is no parameter address").arg(m_definition.coordinate, text);
+            *error = ParameterStore::tr("%1: \"%2\" is no parameter address").arg(m_definition.coordinate, text);
             return false;
         }
         *normalized = text;
@@ -158,14 +158,14 @@ public:
     {
         const int slotIndex = slot(livingSpace);
         if (slotIndex < 0) {
-            m_store->noteWriteError(QStringLiteral("%1 does not exist in living space %2")
+            m_store->noteWriteError(ParameterStore::tr("%1 does not exist in living space %2")
                                         .arg(m_definition.coordinate).arg(int(livingSpace)));
             return false;
         }
         if (element >= m_definition.elementCount) {
             if (element > 0)
                 m_store->noteOverrun(m_definition.coordinate, element);
-            m_store->noteWriteError(QStringLiteral("%1 has no element %2")
+            m_store->noteWriteError(ParameterStore::tr("%1 has no element %2")
                                         .arg(m_definition.coordinate).arg(element));
             return false;
         }
@@ -281,14 +281,14 @@ public:
         if (count == m_definition.elementCount)
             return;
         if (count > ParameterStore::MaximumElementCount) {
-            m_store->noteWriteError(QStringLiteral("%1: %2 elements are more than %3")
+            m_store->noteWriteError(ParameterStore::tr("%1: %2 elements are more than %3")
                                         .arg(m_definition.coordinate).arg(count).arg(ParameterStore::MaximumElementCount));
             return;
         }
         const unsigned short old = m_definition.elementCount;
         const qsizetype total = m_store->m_elementTotal - old + count;
         if (total > ParameterStore::MaximumElementTotal) {
-            m_store->noteWriteError(QStringLiteral("%1: %2 elements would make the drive hold more than %3")
+            m_store->noteWriteError(ParameterStore::tr("%1: %2 elements would make the drive hold more than %3")
                                         .arg(m_definition.coordinate).arg(count).arg(ParameterStore::MaximumElementTotal));
             return;
         }
@@ -367,15 +367,15 @@ bool ParameterStore::define(const ParameterDefinitionData &definition, QString *
     if (!coordinate.isValid())
         return fail(QStringLiteral("\"%1\" is no coordinate").arg(definition.coordinate));
     if (ParameterDataType::name(definition.dataType).isEmpty())
-        return fail(QStringLiteral("%1: unknown data type %2").arg(definition.coordinate).arg(definition.dataType));
+        return fail(ParameterStore::tr("%1: unknown data type %2").arg(definition.coordinate).arg(definition.dataType));
     if (definition.elementCount > MaximumElementCount)
-        return fail(QStringLiteral("%1: %2 elements are more than %3")
+        return fail(ParameterStore::tr("%1: %2 elements are more than %3")
                         .arg(definition.coordinate).arg(definition.elementCount).arg(MaximumElementCount));
 
     const QSharedPointer<StoredParameter> replaced = m_parameters.value(coordinate);
     const qsizetype total = m_elementTotal - (replaced ? replaced->elementCount() : 0) + definition.elementCount;
     if (total > MaximumElementTotal)
-        return fail(QStringLiteral("%1: %2 elements would make the drive hold more than %3")
+        return fail(ParameterStore::tr("%1: %2 elements would make the drive hold more than %3")
                         .arg(definition.coordinate).arg(definition.elementCount).arg(MaximumElementTotal));
 
     ParameterDefinitionData canonical = definition;
@@ -460,7 +460,7 @@ bool ParameterStore::setValue(const QString &coordinate, int livingSpace, unsign
 {
     const auto parameter = m_parameters.value(ParameterCoordinate(coordinate));
     if (!parameter) {
-        m_lastWriteError = QStringLiteral("%1 is not defined").arg(coordinate);
+        m_lastWriteError = ParameterStore::tr("%1 is not defined").arg(coordinate);
         return false;
     }
     return parameter->write(eLivingSpace(livingSpace), element, text);
@@ -523,7 +523,7 @@ bool ParameterStore::loadFile(const QString &path, QString *error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
+            *error = ParameterStore::tr("%1: cannot be read: %2").arg(path, file.errorString());
         return false;
     }
     return loadJson(file.readAll(), path, error);

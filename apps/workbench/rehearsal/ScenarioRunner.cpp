@@ -107,16 +107,16 @@ bool hasType(const QJsonValue &value, FieldType type)
     return false;
 }
 
-const char *typeName(FieldType type)
+QString typeName(FieldType type)
 {
     switch (type) {
-    case FieldType::Text: return "a text";
-    case FieldType::Number: return "a number";
-    case FieldType::Flag: return "true or false";
-    case FieldType::Value: return "a text or a number";
-    case FieldType::Texts: return "a list of texts";
+    case FieldType::Text: return ScenarioRunner::tr("a text");
+    case FieldType::Number: return ScenarioRunner::tr("a number");
+    case FieldType::Flag: return ScenarioRunner::tr("true or false");
+    case FieldType::Value: return ScenarioRunner::tr("a text or a number");
+    case FieldType::Texts: return ScenarioRunner::tr("a list of texts");
     }
-    return "";
+    return QString();
 }
 
 // A value as the parameter store writes it: numbers in their shortest decimal form.
@@ -169,16 +169,16 @@ bool isClickable(const QWidget *widget)
 QString unusableObject(const QString &kind, const QWidget *widget)
 {
     if (kind == QLatin1String("click"))
-        return isClickable(widget) ? QString() : QStringLiteral("is no button");
+        return isClickable(widget) ? QString() : ScenarioRunner::tr("is no button");
     if (kind == QLatin1String("enter"))
         return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QAbstractSpinBox *>(widget)
             ? QString()
-            : QStringLiteral("is no text field");
+            : ScenarioRunner::tr("is no text field");
     if (kind == QLatin1String("choose"))
-        return qobject_cast<const QComboBox *>(widget) ? QString() : QStringLiteral("is no choice box");
+        return qobject_cast<const QComboBox *>(widget) ? QString() : ScenarioRunner::tr("is no choice box");
     if (kind == QLatin1String("expectWidget"))
         return QString();
-    return qobject_cast<const QAbstractButton *>(widget) ? QString() : QStringLiteral("is no button");
+    return qobject_cast<const QAbstractButton *>(widget) ? QString() : ScenarioRunner::tr("is no button");
 }
 
 template <typename Entry, typename Name>
@@ -230,7 +230,7 @@ bool ScenarioRunner::load(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
+        *error = tr("%1: cannot be read: %2").arg(path, file.errorString());
         return false;
     }
     return loadJson(file.readAll(), path, error);
@@ -248,7 +248,7 @@ bool ScenarioRunner::loadJson(const QByteArray &json, const QString &name, QStri
         return false;
     }
     if (!document.isObject() || !document.object().value(QStringLiteral("steps")).isArray()) {
-        *error = QStringLiteral("%1: a scenario is an object with a \"steps\" array").arg(name);
+        *error = tr("%1: a scenario is an object with a \"steps\" array").arg(name);
         return false;
     }
     const QJsonArray steps = document.object().value(QStringLiteral("steps")).toArray();
@@ -263,18 +263,18 @@ bool ScenarioRunner::loadJson(const QByteArray &json, const QString &name, QStri
             step.page = shown;
         QString why;
         if (!steps.at(i).isObject())
-            why = QStringLiteral("a step is an object");
+            why = tr("a step is an object");
         else if (!check(step, &why) && why.isEmpty())
-            why = QStringLiteral("invalid");
+            why = tr("invalid");
         if (!why.isEmpty()) {
-            *error = QStringLiteral("%1: step %2 (%3): %4").arg(name).arg(step.number).arg(step.kind, why);
+            *error = tr("%1: step %2 (%3): %4").arg(name).arg(step.number).arg(step.kind, why);
             return false;
         }
         if (step.kind == QLatin1String("drive")) {
             // The steps after it are checked against the drive it opens.
             auto drive = std::make_shared<ParameterStore>();
             if (!drive->loadFile(drivePath(step.fields), &why)) {
-                *error = QStringLiteral("%1: step %2 (%3): %4").arg(name).arg(step.number).arg(step.kind, why);
+                *error = tr("%1: step %2 (%3): %4").arg(name).arg(step.number).arg(step.kind, why);
                 m_checkedDrive.reset();
                 return false;
             }
@@ -293,7 +293,7 @@ bool ScenarioRunner::check(const Step &step, QString *error) const
 {
     const Kind *kind = findKind(step.kind);
     if (!kind) {
-        *error = step.kind.isEmpty() ? QStringLiteral("no \"step\" field") : QStringLiteral("unknown step");
+        *error = step.kind.isEmpty() ? tr("no \"step\" field") : tr("unknown step");
         return false;
     }
     for (auto it = step.fields.constBegin(); it != step.fields.constEnd(); ++it) {
@@ -302,17 +302,17 @@ bool ScenarioRunner::check(const Step &step, QString *error) const
         const auto field = std::find_if(kind->fields.cbegin(), kind->fields.cend(),
                                         [&](const Field &f) { return it.key() == QLatin1String(f.name); });
         if (field == kind->fields.cend()) {
-            *error = QStringLiteral("unknown field \"%1\"").arg(it.key());
+            *error = tr("unknown field \"%1\"").arg(it.key());
             return false;
         }
         if (!hasType(it.value(), field->type)) {
-            *error = QStringLiteral("field \"%1\" must be %2").arg(it.key(), QLatin1String(typeName(field->type)));
+            *error = tr("field \"%1\" must be %2").arg(it.key(), typeName(field->type));
             return false;
         }
     }
     for (const Field &field : kind->fields) {
         if (field.required && !step.fields.contains(QLatin1String(field.name))) {
-            *error = QStringLiteral("field \"%1\" is missing").arg(QLatin1String(field.name));
+            *error = tr("field \"%1\" is missing").arg(QLatin1String(field.name));
             return false;
         }
     }
@@ -320,18 +320,18 @@ bool ScenarioRunner::check(const Step &step, QString *error) const
     const QJsonObject &f = step.fields;
     if (f.contains(QStringLiteral("page")) || step.kind == QLatin1String("show") || f.contains(QStringLiteral("object"))) {
         if (step.page.isEmpty()) {
-            *error = QStringLiteral("no page: show one first or name it in \"page\"");
+            *error = tr("no page: show one first or name it in \"page\"");
             return false;
         }
         if (!pageWidget(step.page)) {
-            *error = QStringLiteral("unknown page \"%1\"").arg(step.page);
+            *error = tr("unknown page \"%1\"").arg(step.page);
             return false;
         }
     }
     if (f.contains(QStringLiteral("object"))) {
         QWidget *found = object(step);
         if (!found) {
-            *error = QStringLiteral("page %1 has no object \"%2\"").arg(step.page, f.value(QStringLiteral("object")).toString());
+            *error = tr("page %1 has no object \"%2\"").arg(step.page, f.value(QStringLiteral("object")).toString());
             return false;
         }
         const QString unusable = unusableObject(step.kind, found);
@@ -345,12 +345,12 @@ bool ScenarioRunner::check(const Step &step, QString *error) const
         const ParameterStore *drive = m_checkedDrive ? m_checkedDrive.get() : m_workbench->drive()->store();
         const ParameterDefinitionData *definition = drive->definition(coordinate);
         if (!definition) {
-            *error = QStringLiteral("unknown parameter \"%1\"").arg(coordinate);
+            *error = tr("unknown parameter \"%1\"").arg(coordinate);
             return false;
         }
         const double element = f.value(QStringLiteral("element")).toDouble(0);
         if (element < 0 || element >= definition->elementCount || element != std::floor(element)) {
-            *error = QStringLiteral("%1 has no element %2").arg(coordinate).arg(element);
+            *error = tr("%1 has no element %2").arg(coordinate).arg(element);
             return false;
         }
     }
@@ -359,12 +359,12 @@ bool ScenarioRunner::check(const Step &step, QString *error) const
             continue;
         const double ms = f.value(QLatin1String(time)).toDouble();
         if (ms < 0 || ms > longestWaitMs) {
-            *error = QStringLiteral("\"%1\" must lie between 0 and %2").arg(QLatin1String(time)).arg(longestWaitMs);
+            *error = tr("\"%1\" must lie between 0 and %2").arg(QLatin1String(time)).arg(longestWaitMs);
             return false;
         }
     }
     if (step.kind == QLatin1String("answer") && !answerNames.contains(f.value(QStringLiteral("button")).toString())) {
-        *error = QStringLiteral("a box is answered with %1").arg(answerNames.join(QStringLiteral(", ")));
+        *error = tr("a box is answered with %1").arg(answerNames.join(QStringLiteral(", ")));
         return false;
     }
     QStringList faultNames;
@@ -378,36 +378,36 @@ bool ScenarioRunner::check(const Step &step, QString *error) const
             QStringList names;
             for (DriveModel::Fault known : DriveModel::faults())
                 names << DriveModel::faultName(known);
-            *error = QStringLiteral("unknown fault \"%1\"; known are %2").arg(name, names.join(QStringLiteral(", ")));
+            *error = tr("unknown fault \"%1\"; known are %2").arg(name, names.join(QStringLiteral(", ")));
             return false;
         }
     }
     if (step.kind == QLatin1String("expect") && !f.contains(QStringLiteral("value")) && !f.contains(QStringLiteral("min"))
         && !f.contains(QStringLiteral("max"))) {
-        *error = QStringLiteral("nothing to expect: give \"value\", \"min\" or \"max\"");
+        *error = tr("nothing to expect: give \"value\", \"min\" or \"max\"");
         return false;
     }
     if (step.kind == QLatin1String("switch")) {
         if (f.size() <= (f.contains(QStringLiteral("note")) ? 2 : 1)) {
-            *error = QStringLiteral("nothing to switch: give \"device\", \"fieldbus\", \"language\", \"online\" or \"readOnly\"");
+            *error = tr("nothing to switch: give \"device\", \"fieldbus\", \"language\", \"online\" or \"readOnly\"");
             return false;
         }
         if (f.contains(QStringLiteral("device")) && !findDevice(f.value(QStringLiteral("device")).toString())) {
-            *error = QStringLiteral("unknown device type \"%1\"").arg(f.value(QStringLiteral("device")).toString());
+            *error = tr("unknown device type \"%1\"").arg(f.value(QStringLiteral("device")).toString());
             return false;
         }
         if (f.contains(QStringLiteral("fieldbus")) && !findFieldbus(f.value(QStringLiteral("fieldbus")).toString())) {
-            *error = QStringLiteral("unknown fieldbus \"%1\"").arg(f.value(QStringLiteral("fieldbus")).toString());
+            *error = tr("unknown fieldbus \"%1\"").arg(f.value(QStringLiteral("fieldbus")).toString());
             return false;
         }
         if (f.contains(QStringLiteral("language")) && !findLanguage(f.value(QStringLiteral("language")).toString())) {
-            *error = QStringLiteral("unknown language \"%1\"").arg(f.value(QStringLiteral("language")).toString());
+            *error = tr("unknown language \"%1\"").arg(f.value(QStringLiteral("language")).toString());
             return false;
         }
     }
     if (step.kind == QLatin1String("expectWidget") && f.size() <= (f.contains(QStringLiteral("page")) ? 3 : 2)
         + (f.contains(QStringLiteral("note")) ? 1 : 0)) {
-        *error = QStringLiteral("nothing to expect: give \"enabled\", \"visible\", \"checked\" or \"text\"");
+        *error = tr("nothing to expect: give \"enabled\", \"visible\", \"checked\" or \"text\"");
         return false;
     }
     return true;

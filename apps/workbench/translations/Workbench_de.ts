@@ -356,10 +356,6 @@
         <translation>Alle Störungen löschen</translation>
     </message>
     <message>
-        <source>%1 · %2 · %3 · %4 · FahrsatzNummer %5</source>
-        <translation>%1 · %2 · %3 · %4 · FahrsatzNummer %5</translation>
-    </message>
-    <message>
         <source>online</source>
         <translation>online</translation>
     </message>
@@ -463,6 +459,14 @@
         <source>No help for this control. Shift+F1 and a click show the help of any control that has one.</source>
         <translation>Keine Hilfe zu diesem Element. Umschalt+F1 und ein Klick zeigen die Hilfe jedes Elements, das eine hat.</translation>
     </message>
+    <message>
+        <source>%1 · %2 · %3 · %4 · motion block %5</source>
+        <translation>%1 · %2 · %3 · %4 · Fahrsatz %5</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
 </context>
 <context>
     <name>ParameterBrowser</name>
@@ -553,6 +557,73 @@
     <message>
         <source>the drive would hold more than %1 elements</source>
         <translation>der Antrieb hielte mehr als %1 Elemente</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no %3 number</source>
+        <translation>%1: &quot;%2&quot; ist keine %3-Zahl</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 .. %4</source>
+        <translation>%1: %2 liegt außerhalb %3 .. %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no parameter address</source>
+        <translation>%1: &quot;%2&quot; ist keine Parameteradresse</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in living space %2</source>
+        <translation>%1 gibt es im Lebensraum %2 nicht</translation>
+    </message>
+    <message>
+        <source>%1 has no element %2</source>
+        <translation>%1 hat kein Element %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 elements are more than %3</source>
+        <translation>%1: %2 Elemente sind mehr als %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 elements would make the drive hold more than %3</source>
+        <translation>%1: mit %2 Elementen hielte der Antrieb mehr als %3</translation>
+    </message>
+    <message>
+        <source>%1: unknown data type %2</source>
+        <translation>%1: unbekannter Datentyp %2</translation>
+    </message>
+    <message>
+        <source>%1 is not defined</source>
+        <translation>%1 ist nicht definiert</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>%1 File</source>
+        <translation>%1-Datei</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Verknüpfung</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -651,6 +722,137 @@
     <message>
         <source>Recording into %1</source>
         <translation>Aufnahme in %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScenarioRunner</name>
+    <message>
+        <source>a text</source>
+        <translation>ein Text</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>a text or a number</source>
+        <translation>ein Text oder eine Zahl</translation>
+    </message>
+    <message>
+        <source>a list of texts</source>
+        <translation>eine Liste von Texten</translation>
+    </message>
+    <message>
+        <source>is no button</source>
+        <translation>ist keine Schaltfläche</translation>
+    </message>
+    <message>
+        <source>is no text field</source>
+        <translation>ist kein Textfeld</translation>
+    </message>
+    <message>
+        <source>is no choice box</source>
+        <translation>ist keine Auswahlliste</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: a scenario is an object with a &quot;steps&quot; array</source>
+        <translation>%1: Ein Szenario ist ein Objekt mit einer Liste &quot;steps&quot;</translation>
+    </message>
+    <message>
+        <source>a step is an object</source>
+        <translation>ein Schritt ist ein Objekt</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>ungültig</translation>
+    </message>
+    <message>
+        <source>%1: step %2 (%3): %4</source>
+        <translation>%1: Schritt %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>no &quot;step&quot; field</source>
+        <translation>kein Feld &quot;step&quot;</translation>
+    </message>
+    <message>
+        <source>unknown step</source>
+        <translation>unbekannter Schritt</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot;</source>
+        <translation>unbekanntes Feld &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>field &quot;%1&quot; must be %2</source>
+        <translation>Feld &quot;%1&quot; muss %2 sein</translation>
+    </message>
+    <message>
+        <source>field &quot;%1&quot; is missing</source>
+        <translation>Feld &quot;%1&quot; fehlt</translation>
+    </message>
+    <message>
+        <source>no page: show one first or name it in &quot;page&quot;</source>
+        <translation>keine Seite: erst eine zeigen oder sie in &quot;page&quot; nennen</translation>
+    </message>
+    <message>
+        <source>unknown page &quot;%1&quot;</source>
+        <translation>unbekannte Seite &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>page %1 has no object &quot;%2&quot;</source>
+        <translation>Seite %1 hat kein Objekt &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>unknown parameter &quot;%1&quot;</source>
+        <translation>unbekannter Parameter &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 has no element %2</source>
+        <translation>%1 hat kein Element %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must lie between 0 and %2</source>
+        <translation>&quot;%1&quot; muss zwischen 0 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>a box is answered with %1</source>
+        <translation>ein Meldungsfenster wird mit %1 beantwortet</translation>
+    </message>
+    <message>
+        <source>unknown fault &quot;%1&quot;; known are %2</source>
+        <translation>unbekannter Fehler &quot;%1&quot;; bekannt sind %2</translation>
+    </message>
+    <message>
+        <source>nothing to expect: give &quot;value&quot;, &quot;min&quot; or &quot;max&quot;</source>
+        <translation>nichts zu erwarten: &quot;value&quot;, &quot;min&quot; oder &quot;max&quot; angeben</translation>
+    </message>
+    <message>
+        <source>nothing to switch: give &quot;device&quot;, &quot;fieldbus&quot;, &quot;language&quot;, &quot;online&quot; or &quot;readOnly&quot;</source>
+        <translation>nichts umzuschalten: &quot;device&quot;, &quot;fieldbus&quot;, &quot;language&quot;, &quot;online&quot; oder &quot;readOnly&quot; angeben</translation>
+    </message>
+    <message>
+        <source>unknown device type &quot;%1&quot;</source>
+        <translation>unbekannter Gerätetyp &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown fieldbus &quot;%1&quot;</source>
+        <translation>unbekannter Feldbus &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown language &quot;%1&quot;</source>
+        <translation>unbekannte Sprache &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>nothing to expect: give &quot;enabled&quot;, &quot;visible&quot;, &quot;checked&quot; or &quot;text&quot;</source>
+        <translation>nichts zu erwarten: &quot;enabled&quot;, &quot;visible&quot;, &quot;checked&quot; oder &quot;text&quot; angeben</translation>
     </message>
 </context>
 <context>

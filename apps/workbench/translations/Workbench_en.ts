@@ -356,10 +356,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 · %2 · %3 · %4 · FahrsatzNummer %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>online</source>
         <translation type="unfinished"></translation>
     </message>
@@ -463,6 +459,14 @@
         <source>No help for this control. Shift+F1 and a click show the help of any control that has one.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 · %2 · %3 · %4 · motion block %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ParameterBrowser</name>
@@ -552,6 +556,73 @@
     <name>ParameterStore</name>
     <message>
         <source>the drive would hold more than %1 elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no %3 number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 .. %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no parameter address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist in living space %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no element %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 elements are more than %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 elements would make the drive hold more than %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown data type %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not defined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -650,6 +721,137 @@
     </message>
     <message>
         <source>Recording into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScenarioRunner</name>
+    <message>
+        <source>a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text or a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list of texts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is no button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is no text field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is no choice box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a scenario is an object with a &quot;steps&quot; array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a step is an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: step %2 (%3): %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no &quot;step&quot; field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field &quot;%1&quot; must be %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field &quot;%1&quot; is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no page: show one first or name it in &quot;page&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown page &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>page %1 has no object &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown parameter &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no element %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must lie between 0 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a box is answered with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown fault &quot;%1&quot;; known are %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing to expect: give &quot;value&quot;, &quot;min&quot; or &quot;max&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing to switch: give &quot;device&quot;, &quot;fieldbus&quot;, &quot;language&quot;, &quot;online&quot; or &quot;readOnly&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown device type &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown fieldbus &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown language &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing to expect: give &quot;enabled&quot;, &quot;visible&quot;, &quot;checked&quot; or &quot;text&quot;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

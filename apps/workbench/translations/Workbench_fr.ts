@@ -356,10 +356,6 @@
         <translation>Effacer tous les défauts</translation>
     </message>
     <message>
-        <source>%1 · %2 · %3 · %4 · FahrsatzNummer %5</source>
-        <translation>%1 · %2 · %3 · %4 · FahrsatzNummer %5</translation>
-    </message>
-    <message>
         <source>online</source>
         <translation>en ligne</translation>
     </message>
@@ -413,7 +409,7 @@
     </message>
     <message>
         <source>Forget the window layout, device, fieldbus, language, state, page, recent drives and folders kept from earlier starts? The docks go back to their places now; the rest takes effect at the next start.</source>
-        <translation>Oublier la disposition de la fenêtre, l’appareil, le bus de terrain, la langue, l’état, la page, les variateurs et dossiers récents des démarrages précédents ? Les docks reprennent leur place tout de suite ; le reste prend effet au prochain démarrage.</translation>
+        <translation>Oublier la disposition de la fenêtre, l’appareil, le bus de terrain, la langue, l’état, la page, les entraînements et dossiers récents des démarrages précédents ? Les docks reprennent leur place tout de suite ; le reste prend effet au prochain démarrage.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -429,7 +425,7 @@
     </message>
     <message>
         <source>&lt;h3&gt;Brevane Workbench %1&lt;/h3&gt;&lt;p&gt;Runs the %2 plug-in against a simulated drive, as the host application does.&lt;/p&gt;&lt;p&gt;Built with Qt %3, running on Qt %4.&lt;/p&gt;&lt;p&gt;Qt is used under the GNU Lesser General Public License, version 3. Brevane&apos;s own terms are those of the copy you received.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Brevane Workbench %1&lt;/h3&gt;&lt;p&gt;Exécute le plug-in %2 sur un variateur simulé, comme le fait l’application hôte.&lt;/p&gt;&lt;p&gt;Compilé avec Qt %3, exécuté avec Qt %4.&lt;/p&gt;&lt;p&gt;Qt est utilisé sous la GNU Lesser General Public License, version 3. Brevane lui-même est soumis aux conditions de l’exemplaire que vous avez reçu.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Brevane Workbench %1&lt;/h3&gt;&lt;p&gt;Exécute le plug-in %2 sur un entraînement simulé, comme le fait l’application hôte.&lt;/p&gt;&lt;p&gt;Compilé avec Qt %3, exécuté avec Qt %4.&lt;/p&gt;&lt;p&gt;Qt est utilisé sous la GNU Lesser General Public License, version 3. Brevane lui-même est soumis aux conditions de l’exemplaire que vous avez reçu.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&amp;About Brevane Workbench</source>
@@ -462,6 +458,14 @@
     <message>
         <source>No help for this control. Shift+F1 and a click show the help of any control that has one.</source>
         <translation>Pas d’aide pour cet élément. Maj+F1 puis un clic affichent l’aide de tout élément qui en a une.</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 · %4 · motion block %5</source>
+        <translation>%1 · %2 · %3 · %4 · bloc de déplacement %5</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
     </message>
 </context>
 <context>
@@ -554,6 +558,73 @@
         <source>the drive would hold more than %1 elements</source>
         <translation>l&apos;entraînement contiendrait plus de %1 éléments</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no %3 number</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 .. %4</source>
+        <translation>%1 : %2 est hors de %3 .. %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no parameter address</source>
+        <translation>%1 : « %2 » n&apos;est pas une adresse de paramètre</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in living space %2</source>
+        <translation>%1 n&apos;existe pas dans l&apos;espace de vie %2</translation>
+    </message>
+    <message>
+        <source>%1 has no element %2</source>
+        <translation>%1 n&apos;a pas d&apos;élément %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 elements are more than %3</source>
+        <translation>%1 : %2 éléments, c&apos;est plus que %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 elements would make the drive hold more than %3</source>
+        <translation>%1 : avec %2 éléments, l’entraînement en contiendrait plus de %3</translation>
+    </message>
+    <message>
+        <source>%1: unknown data type %2</source>
+        <translation>%1 : type de données %2 inconnu</translation>
+    </message>
+    <message>
+        <source>%1 is not defined</source>
+        <translation>%1 n&apos;est pas défini</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1 : lecture impossible : %2</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>%1 File</source>
+        <translation>Fichier %1</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Raccourci</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
 </context>
 <context>
     <name>ScenarioRecorder</name>
@@ -642,15 +713,146 @@
     </message>
     <message>
         <source>A scenario is being recorded; Drive &gt; Stop recording writes it</source>
-        <translation>Un scénario est en cours d’enregistrement ; Variateur &gt; Arrêter l’enregistrement l’écrit</translation>
+        <translation>Un scénario est en cours d’enregistrement ; Entraînement &gt; Arrêter l’enregistrement l’écrit</translation>
     </message>
     <message>
         <source>Recording into %1; the drive&apos;s changes since it was opened or saved are not part of it</source>
-        <translation>Enregistrement dans %1 ; les modifications du variateur depuis son ouverture ou son enregistrement n’en font pas partie</translation>
+        <translation>Enregistrement dans %1 ; les modifications de l’entraînement depuis son ouverture ou son enregistrement n’en font pas partie</translation>
     </message>
     <message>
         <source>Recording into %1</source>
         <translation>Enregistrement dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScenarioRunner</name>
+    <message>
+        <source>a text</source>
+        <translation>un texte</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true ou false</translation>
+    </message>
+    <message>
+        <source>a text or a number</source>
+        <translation>un texte ou un nombre</translation>
+    </message>
+    <message>
+        <source>a list of texts</source>
+        <translation>une liste de textes</translation>
+    </message>
+    <message>
+        <source>is no button</source>
+        <translation>n&apos;est pas un bouton</translation>
+    </message>
+    <message>
+        <source>is no text field</source>
+        <translation>n&apos;est pas un champ de texte</translation>
+    </message>
+    <message>
+        <source>is no choice box</source>
+        <translation>n&apos;est pas une liste de choix</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1 : lecture impossible : %2</translation>
+    </message>
+    <message>
+        <source>%1: a scenario is an object with a &quot;steps&quot; array</source>
+        <translation>%1 : un scénario est un objet avec une liste « steps »</translation>
+    </message>
+    <message>
+        <source>a step is an object</source>
+        <translation>une étape est un objet</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>non valide</translation>
+    </message>
+    <message>
+        <source>%1: step %2 (%3): %4</source>
+        <translation>%1 : étape %2 (%3) : %4</translation>
+    </message>
+    <message>
+        <source>no &quot;step&quot; field</source>
+        <translation>pas de champ « step »</translation>
+    </message>
+    <message>
+        <source>unknown step</source>
+        <translation>étape inconnue</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot;</source>
+        <translation>champ « %1 » inconnu</translation>
+    </message>
+    <message>
+        <source>field &quot;%1&quot; must be %2</source>
+        <translation>le champ « %1 » doit être %2</translation>
+    </message>
+    <message>
+        <source>field &quot;%1&quot; is missing</source>
+        <translation>le champ « %1 » manque</translation>
+    </message>
+    <message>
+        <source>no page: show one first or name it in &quot;page&quot;</source>
+        <translation>pas de page : en afficher une d&apos;abord ou la nommer dans « page »</translation>
+    </message>
+    <message>
+        <source>unknown page &quot;%1&quot;</source>
+        <translation>page « %1 » inconnue</translation>
+    </message>
+    <message>
+        <source>page %1 has no object &quot;%2&quot;</source>
+        <translation>la page %1 n&apos;a pas d&apos;objet « %2 »</translation>
+    </message>
+    <message>
+        <source>unknown parameter &quot;%1&quot;</source>
+        <translation>paramètre « %1 » inconnu</translation>
+    </message>
+    <message>
+        <source>%1 has no element %2</source>
+        <translation>%1 n&apos;a pas d&apos;élément %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must lie between 0 and %2</source>
+        <translation>« %1 » doit être entre 0 et %2</translation>
+    </message>
+    <message>
+        <source>a box is answered with %1</source>
+        <translation>une boîte de dialogue se répond par %1</translation>
+    </message>
+    <message>
+        <source>unknown fault &quot;%1&quot;; known are %2</source>
+        <translation>défaut « %1 » inconnu ; connus : %2</translation>
+    </message>
+    <message>
+        <source>nothing to expect: give &quot;value&quot;, &quot;min&quot; or &quot;max&quot;</source>
+        <translation>rien à attendre : indiquer « value », « min » ou « max »</translation>
+    </message>
+    <message>
+        <source>nothing to switch: give &quot;device&quot;, &quot;fieldbus&quot;, &quot;language&quot;, &quot;online&quot; or &quot;readOnly&quot;</source>
+        <translation>rien à changer : indiquer « device », « fieldbus », « language », « online » ou « readOnly »</translation>
+    </message>
+    <message>
+        <source>unknown device type &quot;%1&quot;</source>
+        <translation>type d&apos;appareil « %1 » inconnu</translation>
+    </message>
+    <message>
+        <source>unknown fieldbus &quot;%1&quot;</source>
+        <translation>bus de terrain « %1 » inconnu</translation>
+    </message>
+    <message>
+        <source>unknown language &quot;%1&quot;</source>
+        <translation>langue « %1 » inconnue</translation>
+    </message>
+    <message>
+        <source>nothing to expect: give &quot;enabled&quot;, &quot;visible&quot;, &quot;checked&quot; or &quot;text&quot;</source>
+        <translation>rien à attendre : indiquer « enabled », « visible », « checked » ou « text »</translation>
     </message>
 </context>
 <context>

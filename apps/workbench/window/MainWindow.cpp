@@ -517,12 +517,14 @@ void MainWindow::updateControlWord()
 void MainWindow::updateStateLabel()
 {
     const WorkbenchHost *host = m_workbench->host();
-    m_stateLabel->setText(tr("%1 · %2 · %3 · %4 · FahrsatzNummer %5")
+    // The host's "FahrsatzNummer" property: the block the wizard edits, -1 for none.
+    const int block = host->motionBlockNumber();
+    m_stateLabel->setText(tr("%1 · %2 · %3 · %4 · motion block %5")
                               .arg(host->isOnline() ? tr("online") : tr("offline"),
                                    host->isReadOnly() ? tr("read-only") : tr("editable"),
                                    WorkbenchNames::deviceName(host->deviceType()),
-                                   WorkbenchNames::fieldbusLabel(host->fieldbusType()))
-                              .arg(host->motionBlockNumber()));
+                                   WorkbenchNames::fieldbusLabel(host->fieldbusType()),
+                                   block < 0 ? tr("none") : QString::number(block)));
 }
 
 void MainWindow::askForParameter(const QString &prompt)
