@@ -2,21 +2,17 @@
 #include "HostVariants.h"
 #include "IndexedPage.h"
 #include "IndirectPair.h"
-#include "LedWidget.h"
 #include "ModalWatcher.h"
 #include "ParameterTextEdit.h"
 #include "RecordingHost.h"
 #include "StoreSeed.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
 #include <QVBoxLayout>
-
 
 // A page as small as the shared behaviour allows.
 class ProbePage : public IndexedPage
@@ -94,9 +90,6 @@ private slots:
     void plainParameters_data();
     void plainParameters();
     void observeConnectsOnce();
-    void motionBlockHandOver_data();
-    void motionBlockHandOver();
-    void ledAndLinkFrame();
 
 private:
     RecordingHost *m_host = nullptr;
@@ -161,9 +154,18 @@ void TestPageCommon::jumpProcedure()
     ModalWatcher watcher;
     if (!box.isEmpty())
         watcher.answer(QMessageBox::Ok);
-    m_page->jumpTo(QStringLiteral("Fahrsatz"), analogInputs ? ProbePage::HiddenReason::NoAnalogInputs
-                                                            : ProbePage::HiddenReason::Hidden);
+    // The plain jump is the one that hands over a motion block; a refused jump must not leave
+    // the block for a later visit from the tree.
+    QCOMPARE(m_page->takeHandedOverMotionBlock(), -1);
+    if (analogInputs)
+        m_page->jumpTo(QStringLiteral("Fahrsatz"), ProbePage::HiddenReason::NoAnalogInputs);
+    else
+        m_page->handOverMotionBlock(5, QStringLiteral("Fahrsatz"));
     QCoreApplication::removeTranslator(&catalogue);
+    const int handedOver = box.isEmpty() ? 5 : -1;
+    QCOMPARE(m_host->fahrsatzNummer(), handedOver);
+    QCOMPARE(m_page->takeHandedOverMotionBlock(), handedOver);
+    QCOMPARE(m_host->fahrsatzNummer(), -1);
     QCOMPARE(m_host->calls(), calls);
     QCOMPARE(watcher.unexpectedCount(), 0);
     QStringList boxes;
@@ -428,48 +430,6 @@ void TestPageCommon::observeConnectsOnce()
     m_page->initialUpdate();
     m_host->store().setValue(QStringLiteral("J40"), QStringLiteral("1"));
     QCOMPARE(m_page->j40Changes, 1);
-}
-
-void TestPageCommon::motionBlockHandOver_data()
-{
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<int>("stored");
-    QTest::newRow("jumped") << true << true << 5;
-    // A refused jump must not leave the block for a later visit from the tree.
-    QTest::newRow("editor hidden") << true << false << -1;
-    QTest::newRow("editor missing") << false << false << -1;
-}
-
-void TestPageCommon::motionBlockHandOver()
-{
-    QFETCH(bool, present);
-    QFETCH(bool, visible);
-    QFETCH(int, stored);
-    if (present)
-        m_host->addPage(QStringLiteral("Fahrsatz"), visible);
-    QCOMPARE(m_page->takeHandedOverMotionBlock(), -1);
-    ModalWatcher watcher;
-    if (!visible)
-        watcher.answer(QMessageBox::Ok);
-    m_page->handOverMotionBlock(5, QStringLiteral("Fahrsatz"));
-    QCOMPARE(m_host->fahrsatzNummer(), stored);
-    QCOMPARE(m_host->calls().contains(QStringLiteral("jumpToPage(Fahrsatz)")), visible);
-    QCOMPARE(m_page->takeHandedOverMotionBlock(), stored);
-    QCOMPARE(m_host->fahrsatzNummer(), -1);
-}
-
-void TestPageCommon::ledAndLinkFrame()
-{
-    LedWidget led;
-    QSignalSpy clicks(&led, &LedWidget::clicked);
-    QTest::mouseClick(&led, Qt::LeftButton);
-    QCOMPARE(clicks.count(), 1);
-    QFrame frame;
-    BrevanePage::setLinkFrameActive(&frame, true);
-    QCOMPARE(frame.styleSheet(), QStringLiteral("QFrame:hover {background-color: rgba(255,255,0, 30%)}"));
-    BrevanePage::setLinkFrameActive(&frame, false);
-    QVERIFY(frame.styleSheet().isEmpty());
 }
 
 QTEST_MAIN(TestPageCommon)
