@@ -38,8 +38,6 @@ class TestResources : public QObject
 private slots:
     void compiledIn_data();
     void compiledIn();
-    void noWordsDrawn_data();
-    void noWordsDrawn();
 };
 
 // What the pages' forms and code refer to (a bare picture name lies under ":/Brevane/Resources/"),
@@ -70,8 +68,8 @@ void TestResources::compiledIn_data()
         QTest::newRow(qPrintable(path)) << path;
 }
 
-// Each is there and sound: a diagram renders at the size its name gives and draws something,
-// an icon has its size, an animation moves.
+// Each is there and sound: a diagram renders at the size its name gives and draws something
+// but no words, an icon has its size, an animation moves.
 void TestResources::compiledIn()
 {
     QFETCH(QString, path);
@@ -90,6 +88,29 @@ void TestResources::compiledIn()
         QImage blank(image.size(), image.format());
         blank.fill(Qt::transparent);
         QVERIFY2(image != blank, "a blank picture");
+
+        // Words belong to the forms, which translate them: a picture draws only coordinates
+        // ("J04.3"), numbers, units and symbols ("M", "PID", "Σ", "≥1").
+        static const QRegularExpression allowed(QStringLiteral(
+            "^(?:[A-Z]\\d+(?:\\.\\d+)?"    // coordinate
+            "|[-+−]?\\d+(?:[.,]\\d+)?"      // number
+            "|%|ms|s|mm|V|mA|Hz|rpm|Nm"      // unit
+            "|PID|\\p{L}|[^\\p{L}\\d]+\\d*)$")); // symbol
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader svg(&file);
+        QStringList words;
+        while (!svg.atEnd()) {
+            if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("text")) {
+                const QString text = svg.readElementText(QXmlStreamReader::IncludeChildElements);
+                for (const QString &token : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+                    if (!allowed.match(token).hasMatch())
+                        words << token;
+                }
+            }
+        }
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        QVERIFY2(words.isEmpty(), qPrintable(words.join(QLatin1String(", "))));
     } else if (path.endsWith(QLatin1String(".png"))) {
         const QImage image(path);
         QVERIFY(!image.isNull());
@@ -99,44 +120,6 @@ void TestResources::compiledIn()
         QMovie movie(path);
         QVERIFY(movie.isValid() && movie.frameCount() > 1);
     }
-}
-
-void TestResources::noWordsDrawn_data()
-{
-    QTest::addColumn<QString>("path");
-    QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (!path.startsWith(QLatin1String(":/qt-project.org")))
-            QTest::newRow(qPrintable(path)) << path;
-    }
-}
-
-// Words belong to the forms, which translate them: a picture draws only coordinates ("J04.3"),
-// numbers, units and symbols ("M", "PID", "Σ", "≥1").
-void TestResources::noWordsDrawn()
-{
-    QFETCH(QString, path);
-    static const QRegularExpression allowed(QStringLiteral(
-        "^(?:[A-Z]\\d+(?:\\.\\d+)?"    // coordinate
-        "|[-+−]?\\d+(?:[.,]\\d+)?"      // number
-        "|%|ms|s|mm|V|mA|Hz|rpm|Nm"      // unit
-        "|PID|\\p{L}|[^\\p{L}\\d]+\\d*)$")); // symbol
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader svg(&file);
-    QStringList words;
-    while (!svg.atEnd()) {
-        if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("text")) {
-            const QString text = svg.readElementText(QXmlStreamReader::IncludeChildElements);
-            for (const QString &token : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
-                if (!allowed.match(token).hasMatch())
-                    words << token;
-            }
-        }
-    }
-    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
-    QVERIFY2(words.isEmpty(), qPrintable(words.join(QLatin1String(", "))));
 }
 
 QTEST_MAIN(TestResources)
