@@ -7,6 +7,7 @@
 #include "RecordingHost.h"
 #include "StoreSeed.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -185,6 +186,13 @@ void TestPageCommon::linkLabels()
     emit m_page->plain->linkActivated(QStringLiteral("Fahrsatz"));
     emit m_page->application->linkActivated(QStringLiteral("Fahrsatz"));
     QVERIFY(m_host->calls().isEmpty());
+
+    // A frame around a link lights up under the mouse only while the link leads somewhere.
+    QFrame frame;
+    BrevanePage::setLinkFrameActive(&frame, true);
+    QVERIFY(frame.styleSheet().contains(QLatin1String(":hover")));
+    BrevanePage::setLinkFrameActive(&frame, false);
+    QVERIFY(frame.styleSheet().isEmpty());
 }
 
 // Tab walks the links of a label with several of them; Space and Return follow the one chosen.
