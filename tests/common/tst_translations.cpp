@@ -18,12 +18,14 @@ namespace {
 // Context and source text to the translation; empty while it is unfinished.
 using Catalogue = QMap<QPair<QString, QString>, QString>;
 
-bool readCatalogue(const QString &path, Catalogue *catalogue, QString *error)
+// The catalogue at the path; empty, with the reason as a warning, where it cannot be read.
+Catalogue readCatalogue(const QString &path)
 {
+    Catalogue catalogue;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = path + QStringLiteral(": ") + file.errorString();
-        return false;
+        qWarning("%s: %s", qPrintable(path), qPrintable(file.errorString()));
+        return catalogue;
     }
     QXmlStreamReader xml(&file);
     QString context;
@@ -39,30 +41,21 @@ bool readCatalogue(const QString &path, Catalogue *catalogue, QString *error)
         } else if (xml.name() == QLatin1String("translation")) {
             const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
             const QString translation = xml.readElementText();
-            catalogue->insert({context, source}, unfinished ? QString() : translation);
+            catalogue.insert({context, source}, unfinished ? QString() : translation);
         }
     }
     if (xml.hasError()) {
-        *error = QStringLiteral("%1:%2: %3").arg(path).arg(xml.lineNumber()).arg(xml.errorString());
-        return false;
+        qWarning("%s:%lld: %s", qPrintable(path), xml.lineNumber(), qPrintable(xml.errorString()));
+        return Catalogue();
     }
-    return true;
-}
-
-QString catalogPath(const char *language)
-{
-    return QStringLiteral(BREVANE_TS_DIR "/Brevane_%1.ts").arg(QLatin1String(language));
+    return catalogue;
 }
 
 const char *const languages[] = {"de", "en", "fr"};
 
 Catalogue catalogue(const char *language)
 {
-    Catalogue catalogue;
-    QString error;
-    if (!readCatalogue(catalogPath(language), &catalogue, &error))
-        qWarning("%s", qPrintable(error));
-    return catalogue;
+    return readCatalogue(QStringLiteral(BREVANE_TS_DIR "/Brevane_%1.ts").arg(QLatin1String(language)));
 }
 
 } // namespace
@@ -82,16 +75,13 @@ private slots:
 // The same entries in all three languages, each translated.
 void TestTranslations::complete()
 {
-    Catalogue german;
-    QString error;
-    QVERIFY2(readCatalogue(catalogPath("de"), &german, &error), qPrintable(error));
+    const Catalogue german = catalogue("de");
     QVERIFY(!german.isEmpty());
-    for (const char *language : {"de", "en", "fr"}) {
-        Catalogue catalogue;
-        QVERIFY2(readCatalogue(catalogPath(language), &catalogue, &error), qPrintable(error));
-        QCOMPARE(catalogue.keys(), german.keys());
+    for (const char *language : languages) {
+        const Catalogue texts = catalogue(language);
+        QCOMPARE(texts.keys(), german.keys());
         QStringList open;
-        for (auto it = catalogue.cbegin(); it != catalogue.cend(); ++it) {
+        for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
             if (it.value().isEmpty())
                 open << it.key().first + QStringLiteral(": ") + it.key().second;
         }
@@ -113,10 +103,9 @@ void TestTranslations::cataloguesCurrent()
     QVERIFY(lupdate.waitForFinished(120000));
     QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
 
-    Catalogue expected, present;
-    QString error;
-    QVERIFY2(readCatalogue(fresh, &expected, &error), qPrintable(error));
-    QVERIFY2(readCatalogue(catalogPath("en"), &present, &error), qPrintable(error));
+    const Catalogue expected = readCatalogue(fresh);
+    const Catalogue present = catalogue("en");
+    QVERIFY(!expected.isEmpty() && !present.isEmpty());
     const auto keys = [](const Catalogue &catalogue) {
         QSet<QString> keys;
         for (const auto &key : catalogue.keys())

@@ -1,12 +1,15 @@
 // A workbench run in the test process with the real plug-in: loading, page creation in tree
 // order, languages, the page area following the host, drive files, kept settings, every page
-// on a small screen, and taking everything down again.
+// on a small screen, scenario files and a rehearsal recorded through the window, and taking
+// everything down again.
 
 #include "DriveModel.h"
 #include "MainWindow.h"
 #include "ParameterBrowser.h"
-#include "ParameterModel.h"
 #include "PageArea.h"
+#include "PageTree.h"
+#include "ParameterModel.h"
+#include "ScenarioRunner.h"
 #include "SimulatedDrive.h"
 #include "WizardPage.h"
 #include "Workbench.h"
@@ -80,6 +83,42 @@ void answerNextBox(QMessageBox::StandardButton button)
     });
 }
 
+// A scenario of the given steps.
+QByteArray steps(const QByteArray &list)
+{
+    return "{ \"steps\": [\n" + list + "\n] }";
+}
+
+const QByteArray showPanel = R"({"step": "show", "page": "SteuertafelApplikation"})";
+
+// Everything a scenario can tell apart: the drive's values and the shown page's widgets.
+QStringList state(Workbench &workbench)
+{
+    QCoreApplication::sendPostedEvents();  // what the window shows once it has caught up
+    ParameterStore *store = workbench.drive()->store();
+    QStringList lines{workbench.host()->currentPage()};
+    for (const QString &coordinate : store->coordinates())
+        for (unsigned short e = 0; e < store->definition(coordinate)->elementCount; ++e)
+            lines << coordinate + QLatin1Char(' ') + store->value(coordinate, 1, e);
+    QWidget *page = workbench.pageArea()->page(workbench.host()->currentPage());
+    for (QWidget *w : page->findChildren<QWidget *>())
+        lines << QStringLiteral("%1 %2%3%4 %5").arg(w->objectName()).arg(w->isEnabled()).arg(w->isVisibleTo(page))
+                     .arg(w->property("checked").toBool()).arg(w->property(qobject_cast<QComboBox *>(w) ? "currentText" : "text").toString());
+    return lines;
+}
+
+void click(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void typeInto(QWidget *field, const QString &text)
+{
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
 } // namespace
 
 class TestWorkbenchSession : public QObject
@@ -87,6 +126,7 @@ class TestWorkbenchSession : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void recordedSessionPlaysBack();
     void languagesComeAndGo();
     void pageAreaFollowsTheHost();
     void driveFileRoundTrip();
@@ -96,13 +136,17 @@ private slots:
     void everyControlIsNamed();
     void keyboardReachesEveryPane();
     void windowFollowsTheLanguage();
+    void refusedBeforeRunning_data();
+    void refusedBeforeRunning();
+    void failingStep_data();
+    void failingStep();
     void cleanupTestCase();
 
 private:
     bool openWindow();
 
     QTemporaryDir m_directory;
-    // One window for every page of the small-screen rows.
+    // One window for every page of the small-screen rows and the scenario rows.
     std::unique_ptr<Workbench> m_workbench;
     std::unique_ptr<MainWindow> m_window;
 };
@@ -471,6 +515,222 @@ void TestWorkbenchSession::windowFollowsTheLanguage()
     }
     m_workbench->setLanguage(Text::German);
     QVERIFY2(stale.isEmpty(), qPrintable(stale.join(QLatin1Char('\n'))));
+}
+
+void TestWorkbenchSession::refusedBeforeRunning_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("mention");
+
+    QTest::newRow("malformed JSON") << QByteArray("{ \"steps\": [\n  {\"step\": \"wait\" \"ms\": 5}\n] }") << "scenario:2:";
+    QTest::newRow("no steps") << QByteArray(R"({ "step": [] })") << "\"steps\" array";
+    QTest::newRow("step is no object") << steps("42") << "step 1 (): a step is an object";
+    QTest::newRow("no kind") << steps(R"({"page": "Fahrsatz"})") << "step 1 (): no \"step\" field";
+    QTest::newRow("unknown step") << steps(R"({"step": "jump", "page": "Fahrsatz"})") << "step 1 (jump): unknown step";
+    QTest::newRow("unknown field") << steps(R"({"step": "wait", "ms": 5, "msec": 6})") << "unknown field \"msec\"";
+    QTest::newRow("missing field") << steps(R"({"step": "set", "parameter": "J311"})") << "field \"value\" is missing";
+    QTest::newRow("wrong type") << steps(R"({"step": "wait", "ms": "5"})") << "field \"ms\" must be a number";
+    QTest::newRow("negative wait") << steps(R"({"step": "wait", "ms": -1})") << "\"ms\" must lie between";
+    QTest::newRow("unknown page") << steps(R"({"step": "show", "page": "Fahrplan"})") << "unknown page \"Fahrplan\"";
+    QTest::newRow("page of another plug-in") << steps(R"({"step": "show", "page": "Referenzfahrt"})")
+                                             << "unknown page \"Referenzfahrt\"";
+    QTest::newRow("object before any page") << steps(R"({"step": "click", "object": "ToolButtonStart"})") << "no page";
+    QTest::newRow("unknown object") << steps(showPanel + R"(, {"step": "click", "object": "ToolButtonStrat"})")
+                                    << "step 2 (click): page SteuertafelApplikation has no object \"ToolButtonStrat\"";
+    QTest::newRow("object on the page named in the step")
+        << steps(showPanel + R"(, {"step": "click", "page": "SteuertafelTippen", "object": "ToolButtonStart"})")
+        << "page SteuertafelTippen has no object";
+    QTest::newRow("clicking no button") << steps(showPanel + R"(, {"step": "click", "object": "labelControlPanelOnOff"})")
+                                        << "is no button";
+    QTest::newRow("unknown parameter") << steps(R"({"step": "expect", "parameter": "Q99", "value": 1})")
+                                       << "unknown parameter \"Q99\"";
+    QTest::newRow("element out of range") << steps(R"({"step": "set", "parameter": "J13", "element": 16, "value": 1})")
+                                          << "J13 has no element 16";
+    QTest::newRow("unknown fault") << steps(R"({"step": "fault", "fault": "fire"})") << "unknown fault \"fire\"; known are";
+    QTest::newRow("drive file missing") << steps(R"({"step": "drive", "file": "no-such-drive.json"})")
+                                        << "no-such-drive.json: cannot be read";
+    QTest::newRow("unknown answer") << steps(R"({"step": "answer", "button": "maybe"})") << "answered with ok, cancel";
+    QTest::newRow("expect nothing") << steps(R"({"step": "expect", "parameter": "E48"})") << "nothing to expect";
+    QTest::newRow("expect no widget state")
+        << steps(showPanel + R"(, {"step": "expectWidget", "object": "ToolButtonStart", "note": "?"})") << "nothing to expect";
+}
+
+void TestWorkbenchSession::refusedBeforeRunning()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, mention);
+    QVERIFY(openWindow());
+
+    ScenarioRunner runner(m_workbench.get(), m_workbench->driveModel());
+    QString error;
+    QVERIFY(!runner.loadJson(json, QStringLiteral("scenario"), &error));
+    QVERIFY2(error.startsWith(QLatin1String("scenario")) && error.contains(mention), qPrintable(error));
+    QCOMPARE(runner.stepCount(), 0);
+}
+
+void TestWorkbenchSession::failingStep_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("failure");
+
+    // The rows share the pages: the panel warns until the first row that accepts the warning.
+    QTest::newRow("box nobody answered") << steps(showPanel + R"(, {"step": "click", "object": "ToolButtonSteuertafelEin"})")
+                                         << "step 2 (click): a message box nobody answered came up: \"WARNUNG! Personen-";
+    QTest::newRow("passes") << steps(showPanel + R"(, {"step": "answer", "button": "ok"},
+        {"step": "click", "object": "ToolButtonSteuertafelEin"}, {"step": "expect", "parameter": "K913", "value": 1})")
+                            << QString();
+    const QByteArray activate = showPanel + R"(, {"step": "click", "object": "ToolButtonSteuertafelEin"})";
+    QTest::newRow("parameter differs") << steps(showPanel + R"(, {"step": "expect", "parameter": "E48", "value": 4})")
+                                       << "step 2 (expect): E48 is \"2\", expected \"4\"";
+    QTest::newRow("parameter below its minimum") << steps(R"({"step": "expect", "parameter": "I80", "min": 200})")
+                                                 << "step 1 (expect): I80 is \"125.5\", expected at least 200";
+    QTest::newRow("disabled button") << steps(showPanel + R"(, {"step": "click", "object": "ToolButtonFreigabe"})")
+                                     << "step 2 (click): ToolButtonFreigabe is not visible";
+    QTest::newRow("answer without a box") << steps(showPanel + R"(, {"step": "answer", "button": "ok"}, {"step": "wait", "ms": 10})")
+                                          << "step 3 (wait): no message box came up to answer with ok";
+    QTest::newRow("widget state") << steps(activate + R"(, {"step": "expectWidget", "object": "ToolButtonStart", "visible": true})")
+                                  << "step 3 (expectWidget): ToolButtonStart is not visible";
+    QTest::newRow("value never reached")
+        << steps(R"({"step": "waitFor", "parameter": "E48", "value": 4, "within": 500})")
+        << "step 1 (waitFor): E48 is \"2\" after 500 ms, expected \"4\"";
+    QTest::newRow("refused write") << steps(R"({"step": "set", "parameter": "J311", "value": 99999})")
+                                   << "step 1 (set): J311: 99999 is outside";
+}
+
+void TestWorkbenchSession::failingStep()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, failure);
+    QVERIFY(openWindow());
+
+    ScenarioRunner runner(m_workbench.get(), m_workbench->driveModel());
+    QString error;
+    QVERIFY2(runner.loadJson(json, QStringLiteral("scenario"), &error), qPrintable(error));
+    QString why;
+    const bool passed = runner.run(&why);
+    QCOMPARE(passed, failure.isEmpty());
+    QVERIFY2(why.startsWith(failure), qPrintable(why));
+
+    // The next row starts from a panel that is off and a drive without faults.
+    m_workbench->host()->selectPage(QStringLiteral("Fahrsatzbetrieb"));
+    m_workbench->driveModel()->clearFaults();
+}
+
+// A rehearsal recorded through input events on the window, on a drive opened from a file,
+// plays back in a fresh workbench to the same drive values and the same page, whichever drive
+// that workbench started with.
+void TestWorkbenchSession::recordedSessionPlaysBack()
+{
+    WorkbenchOptions options = pluginOptions();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rehearsal.json"));
+    const QString drivePath = dir.filePath(QStringLiteral("mydrive.json"));
+    QStringList recorded;
+    {
+        Workbench workbench(options);
+        QVERIFY(started(workbench));
+        MainWindow window(&workbench);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QString error;
+        DriveModel *model = workbench.driveModel();
+
+        // A drive saved with the axis elsewhere: fractions are written as numbers, and opening
+        // the file puts the axis where it says.
+        workbench.drive()->store()->setValue(QStringLiteral("I80"), QStringLiteral("40.25"));
+        QVERIFY2(workbench.saveDrive(drivePath, &error), qPrintable(error));
+        QFile saved(drivePath);
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains(R"("type":"REAL32","value":40.25})"));
+        model->advance(100);
+        QVERIFY2(workbench.openDrive(drivePath, &error), qPrintable(error));
+        QCOMPARE(model->position(), 40.25);
+        auto page = [&](const char *name) { return workbench.pageArea()->page(workbench.host()->currentPage())->findChild<QWidget *>(name); };
+
+        QTimer::singleShot(0, [&] {  // the file dialog, from within its own event loop
+            qobject_cast<QFileDialog *>(QApplication::activeModalWidget())->selectFile(path);
+            QMetaObject::invokeMethod(QApplication::activeModalWidget(), "accept");
+        });
+        window.findChild<QAction *>(QStringLiteral("actionRecordScenario"))->trigger();
+        QLabel *indicator = window.statusBar()->findChild<QLabel *>(QStringLiteral("recordingIndicator"));
+        QVERIFY(indicator && indicator->isVisible());
+
+        auto *tree = window.findChild<QTreeView *>(QStringLiteral("pageTree"));
+        const QModelIndex item = tree->model()->match(tree->model()->index(0, 0), PageTreeRole::Identifier,
+            QStringLiteral("SteuertafelApplikation"), 1, Qt::MatchRecursive | Qt::MatchExactly).value(0);
+        tree->scrollTo(item);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(item).center());
+        QCOMPARE(workbench.host()->currentPage(), QStringLiteral("SteuertafelApplikation"));
+
+        QTimer::singleShot(0, [] {  // the panel's warning
+            QTest::mouseClick(qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        click(page("ToolButtonSteuertafelEin"));
+        click(page("ToolButtonFreigabe"));
+        model->advance(150);
+        QTest::keyClick(page("ComboBoxJ311"), Qt::Key_Down);
+        typeInto(page("parameterTextEdit_I10"), QStringLiteral("120"));
+        click(page("ToolButtonStart"));
+        model->advance(700);
+
+        auto *filter = window.findChild<QLineEdit *>(QStringLiteral("filterEdit"));
+        auto *view = window.findChild<QTreeView *>(QStringLiteral("parameterView"));
+        auto *parameters = qobject_cast<ParameterModel *>(view->model());
+        typeInto(filter, QStringLiteral("I12"));
+        const QModelIndex cell = parameters->indexOf(QStringLiteral("I12"));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(cell).center());
+        QTest::keyClick(view, Qt::Key_F2);
+        typeInto(view->indexWidget(cell), QStringLiteral("75"));
+        QTRY_VERIFY(!view->indexWidget(cell));  // the view commits from its event loop
+
+        for (QAction *action : window.findChildren<QAction *>())
+            if (action->isCheckable() && action->data() == QVariant(int(DriveModel::Fault::Device)))
+                action->trigger();
+        model->advance(40);
+        QTest::mousePress(page("ToolButtonQuittierung"), Qt::LeftButton);
+        model->advance(30);
+        QTest::mouseRelease(page("ToolButtonQuittierung"), Qt::LeftButton);
+        model->advance(20);
+        QComboBox *language = window.findChild<QToolBar *>(QStringLiteral("mainToolBar"))->findChildren<QComboBox *>().at(2);
+        QTest::keyClick(language, Qt::Key_Down);  // English
+
+        typeInto(filter, QStringLiteral("E48"));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(parameters->indexOf(QStringLiteral("E48"))).center());
+        click(window.findChild<QToolButton *>(QStringLiteral("actionExpectValueButton")));
+
+        // A widget without a name cannot be played back: said, not written.
+        auto *unnamed = new QPushButton(page("ToolButtonStart")->parentWidget());
+        unnamed->show();
+        click(unnamed);
+        QVERIFY(window.statusBar()->currentMessage().contains(QLatin1String("no object name")));
+        delete unnamed;
+        model->advance(100);
+        window.findChild<QAction *>(QStringLiteral("actionStopRecording"))->trigger();
+        QVERIFY(!indicator->isVisible());
+        recorded = state(workbench);
+        workbench.shutdown();
+    }
+
+    QFile file(path);
+    const QByteArray json = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    for (const char *kind : {"show", "answer", "click", "press", "release", "wait", "choose", "enter", "set", "expect", "fault", "switch"})
+        QVERIFY2(json.contains("\"step\": \"" + QByteArray(kind) + '"'), json.constData());
+    QVERIFY2(json.contains(R"({"step": "drive", "file": "mydrive.json", "position": 40.25)"), json.constData());
+
+    for (const QString &startDrive : {QString(), drivePath}) {
+        options.drivePath = startDrive;
+        Workbench workbench(options);
+        QVERIFY(started(workbench));
+        MainWindow window(&workbench);
+        window.show();
+        QString error;
+        workbench.driveModel()->advance(100);  // the axis of this workbench has a past of its own
+        ScenarioRunner runner(&workbench, workbench.driveModel());
+        QVERIFY2(runner.load(path, &error), qPrintable(error));
+        QVERIFY2(runner.run(&error), qPrintable(error + QLatin1Char('\n') + QString::fromUtf8(json)));
+        const QStringList played = state(workbench);
+        workbench.shutdown();
+        QCOMPARE(played, recorded);
+    }
 }
 
 // One window with every page, shared by the every-page rows.
