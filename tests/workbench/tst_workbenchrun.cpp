@@ -97,6 +97,9 @@ void TestWorkbenchRun::commandLine_data()
                                                          << brokenDrive << 2 << QStringList{"J10", "champ \"elements\" : un nombre entier"};
     QTest::newRow("missing drive description") << QStringList{"--drive", "/nonexistent/drive.json"} << QByteArray() << 2
                                                << QStringList{"/nonexistent/drive.json: No such file or directory"};
+    QTest::newRow("malformed scenario, French") << QStringList{"--language", "fr", "--scenario", "@file"}
+                                                << QByteArray(R"({"steps": [{"step": "jump"}]})") << 2
+                                                << QStringList{"étape 1 (jump) : étape inconnue"};
     QTest::newRow("missing scenario") << QStringList{"--scenario", "/nonexistent/s.json"} << QByteArray() << 2
                                       << QStringList{"/nonexistent/s.json: No such file or directory"};
     QTest::newRow("scenario is a folder") << QStringList{"--scenario", "@dir"} << QByteArray() << 2 << QStringList{"@dir: ", "directory"};
