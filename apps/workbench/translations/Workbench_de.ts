@@ -460,8 +460,8 @@
         <translation>Keine Hilfe zu diesem Element. Umschalt+F1 und ein Klick zeigen die Hilfe jedes Elements, das eine hat.</translation>
     </message>
     <message>
-        <source>%1 · %2 · %3 · %4 · motion block %5</source>
-        <translation>%1 · %2 · %3 · %4 · Fahrsatz %5</translation>
+        <source>%1 · %2 · %3 · %4 · motion block: %5</source>
+        <translation>%1 · %2 · %3 · %4 · Fahrsatz: %5</translation>
     </message>
     <message>
         <source>none</source>

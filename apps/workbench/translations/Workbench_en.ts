@@ -460,7 +460,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 · %2 · %3 · %4 · motion block %5</source>
+        <source>%1 · %2 · %3 · %4 · motion block: %5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -460,8 +460,8 @@
         <translation>Pas d’aide pour cet élément. Maj+F1 puis un clic affichent l’aide de tout élément qui en a une.</translation>
     </message>
     <message>
-        <source>%1 · %2 · %3 · %4 · motion block %5</source>
-        <translation>%1 · %2 · %3 · %4 · bloc de déplacement %5</translation>
+        <source>%1 · %2 · %3 · %4 · motion block: %5</source>
+        <translation>%1 · %2 · %3 · %4 · bloc de déplacement : %5</translation>
     </message>
     <message>
         <source>none</source>

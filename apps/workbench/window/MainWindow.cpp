@@ -519,7 +519,7 @@ void MainWindow::updateStateLabel()
     const WorkbenchHost *host = m_workbench->host();
     // The host's "FahrsatzNummer" property: the block the wizard edits, -1 for none.
     const int block = host->motionBlockNumber();
-    m_stateLabel->setText(tr("%1 · %2 · %3 · %4 · motion block %5")
+    m_stateLabel->setText(tr("%1 · %2 · %3 · %4 · motion block: %5")
                               .arg(host->isOnline() ? tr("online") : tr("offline"),
                                    host->isReadOnly() ? tr("read-only") : tr("editable"),
                                    WorkbenchNames::deviceName(host->deviceType()),
