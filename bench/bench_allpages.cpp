@@ -5,6 +5,11 @@
 // cycles, each against its target. Run it from a Release build:
 //
 //   QT_QPA_PLATFORM=offscreen build/release/bin/bench_allpages [idle-seconds] [load-cycles]
+//
+// Under callgrind, started with --collect-atstart=no, only each page's creation and first show
+// are counted, each in a profile of its own named after the page:
+//
+//   valgrind --tool=callgrind --collect-atstart=no build/release/bin/bench_allpages 1 0
 
 #include "BenchClock.h"
 #include "PageArea.h"
@@ -16,6 +21,19 @@
 
 #include <algorithm>
 #include <cstdio>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define BENCH_COUNT_FROM_HERE() CALLGRIND_TOGGLE_COLLECT
+#define BENCH_COUNT_UNTIL_HERE(name)                                                                          \
+    do {                                                                                                      \
+        CALLGRIND_TOGGLE_COLLECT;                                                                             \
+        CALLGRIND_DUMP_STATS_AT(name);                                                                        \
+    } while (false)
+#else
+#define BENCH_COUNT_FROM_HERE()
+#define BENCH_COUNT_UNTIL_HERE(name)
+#endif
 
 namespace {
 
@@ -71,16 +89,21 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     for (const QString &identifier : session.identifiers()) {
         PageTimes page{identifier};
+        BENCH_COUNT_FROM_HERE();
         timer.start();
         WizardPage *created = session.createPage(identifier);
+        if (created)
+            area.addPage(identifier, created);
+        page.create = milliseconds(timer);
+        BENCH_COUNT_UNTIL_HERE(qPrintable(QStringLiteral("create ") + identifier));
         if (!created)
             continue;
-        area.addPage(identifier, created);
-        page.create = milliseconds(timer);
+        BENCH_COUNT_FROM_HERE();
         timer.start();
         area.showPage(identifier);
         area.repaint();
         page.firstShow = milliseconds(timer);
+        BENCH_COUNT_UNTIL_HERE(qPrintable(QStringLiteral("show ") + identifier));
         times << page;
         pages << created;
     }

@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -61,6 +62,14 @@ protected:
     }
 };
 
+// Qt polishes a widget and its children again for every style sheet set, the same one too;
+// pages set a link frame's look on every update.
+void setStyleSheetIfChanged(QWidget *widget, const QString &styleSheet)
+{
+    if (widget->styleSheet() != styleSheet)
+        widget->setStyleSheet(styleSheet);
+}
+
 // The accessible name this core gave a control, to tell it from one a form gave.
 const char *const givenNameProperty = "brevaneGivenAccessibleName";
 
@@ -80,17 +89,6 @@ bool needsName(const QWidget *widget)
     return qobject_cast<const ActionWidget *>(widget) || qobject_cast<const LedWidget *>(widget)
         || qobject_cast<const QComboBox *>(widget) || qobject_cast<const QLineEdit *>(widget)
         || qobject_cast<const QAbstractSpinBox *>(widget);
-}
-
-QString joinedTexts(const QList<QLabel *> &labels)
-{
-    QStringList texts;
-    for (const QLabel *label : labels) {
-        const QString text = plainText(label->text());
-        if (!text.isEmpty())
-            texts << text;
-    }
-    return texts.join(QLatin1Char(' '));
 }
 
 // The layout that holds the widget itself, below the given one.
@@ -118,6 +116,27 @@ struct PageLabels
     };
     QList<QLabel *> all;
     std::optional<QList<Shown>> parameters;
+    // A label's plain text: rich text is parsed once per pass, not once per control beside it.
+    QHash<const QLabel *, QString> plainTexts;
+
+    const QString &plainTextOf(const QLabel *label)
+    {
+        auto found = plainTexts.constFind(label);
+        if (found == plainTexts.constEnd())
+            found = plainTexts.insert(label, plainText(label->text()));
+        return found.value();
+    }
+
+    QString joinedTexts(const QList<QLabel *> &labels)
+    {
+        QStringList texts;
+        for (const QLabel *label : labels) {
+            const QString &text = plainTextOf(label);
+            if (!text.isEmpty())
+                texts << text;
+        }
+        return texts.join(QLatin1Char(' '));
+    }
 
     const QList<Shown> &showingParameters()
     {
@@ -166,15 +185,18 @@ QList<QLabel *> caption(const QWidget *control, PageLabels &pageLabels)
         }
     } else if (auto *grid = qobject_cast<const QGridLayout *>(layout)) {
         // A row of a grid: the labels in it.
+        // One walk over the grid, not a search of it for every label.
         int row = 0, labelRow = 0, column = 0, rows = 0, columns = 0;
         grid->getItemPosition(grid->indexOf(control), &row, &column, &rows, &columns);
+        QList<const QWidget *> inRow;
+        for (int index = 0; index < grid->count(); ++index) {
+            grid->getItemPosition(index, &labelRow, &column, &rows, &columns);
+            if (labelRow == row)
+                inRow << grid->itemAt(index)->widget();
+        }
         for (QLabel *label : siblings) {
-            const int index = grid->indexOf(label);
-            if (index >= 0) {
-                grid->getItemPosition(index, &labelRow, &column, &rows, &columns);
-                if (labelRow == row)
-                    beside << label;
-            }
+            if (inRow.contains(label))
+                beside << label;
         }
     } else if (auto *box = qobject_cast<const QBoxLayout *>(layout)) {
         // A row: the labels in it; a column: the label above.
@@ -508,7 +530,7 @@ void BrevanePage::nameControls(const QList<QWidget *> &widgets)
         if (!current.isEmpty() && current != widget->property(givenNameProperty).toString())
             continue;
         const QList<QLabel *> captions = caption(widget, labels);
-        QString name = joinedTexts(captions);
+        QString name = labels.joinedTexts(captions);
         // Where Qt names a box by its current entry (on Linux), its label tells what it is for.
         QLabel *single = captions.size() == 1 ? captions.constFirst() : nullptr;
         if (qobject_cast<QComboBox *>(widget) && single && !single->buddy() && !single->text().contains(QLatin1Char('&')))
@@ -654,7 +676,7 @@ void BrevanePage::setStackPage(QStackedWidget *stack, int index)
 void BrevanePage::setLinkFrameActive(QFrame *frame, bool active)
 {
     if (frame)
-        frame->setStyleSheet(active ? linkFrameHoverStyle : QString());
+        setStyleSheetIfChanged(frame, active ? linkFrameHoverStyle : QString());
 }
 
 bool BrevanePage::jumpToFirstInTree(const QStringList &identifiers)
@@ -685,6 +707,5 @@ void BrevanePage::markClickableLed(QStackedWidget *led)
     led->setCursor(Qt::PointingHandCursor);
     led->setAttribute(Qt::WA_Hover);
     // The LED's own name keeps the light off the pictures inside it.
-    led->setStyleSheet(
-        QStringLiteral("#%1:hover {background-color: rgba(255,255,0, 30%)}").arg(led->objectName()));
+    setStyleSheetIfChanged(led, QStringLiteral("#%1:hover {background-color: rgba(255,255,0, 30%)}").arg(led->objectName()));
 }
