@@ -307,6 +307,14 @@ void PageSuite::initTestCase()
         }
     }
     flushDeletes();
+    // BREVANE_PAGE_SHARD=k/n: the k-th of n parts of the pages, so that n processes share a long suite.
+    const QStringList shard = qEnvironmentVariable("BREVANE_PAGE_SHARD").split(QLatin1Char('/'));
+    const int part = shard.value(0).toInt(), parts = shard.size() == 2 ? shard.value(1).toInt() : 1;
+    QVERIFY2(parts >= 1 && part >= 0 && part < parts, "BREVANE_PAGE_SHARD is k/n with 0 <= k < n");
+    for (int i = int(m_identifiers.size()) - 1; i >= 0; --i) {
+        if (i % parts != part)
+            m_identifiers.removeAt(i);
+    }
     QVERIFY(!m_identifiers.isEmpty());
     m_pageSample = qEnvironmentVariableIntValue("BREVANE_PAGE_SAMPLE");
     bool seeded = false;

@@ -562,6 +562,8 @@ void TestPageRules::elementBounds()
 
 void TestPageRules::captionsFit_data()
 {
+    if (qEnvironmentVariableIsSet("BREVANE_LAYOUT_RULES_ELSEWHERE"))
+        QSKIP("layout only: the plain build checks it at every display scale");
     QList<Setting> settings;
     const QList<eDeviceType> devices = PageVariants::deviceTypes();
     for (eDeviceType device : devices.mid(0, devices.size() - 1)) { // not the unknown one
