@@ -129,8 +129,8 @@ def main():
     parser.add_argument("--count", type=int, default=100)
     parser.add_argument("--build", default="build/release")
     parser.add_argument("--paths", nargs="+", default=["pages", "host"])
-    parser.add_argument("--exclude", default="install_tree|debian_packages|tst_pageloadcycles",
-                        help="CTest -E regex of tests left out (slow and blind to logic)")
+    parser.add_argument("--exclude", default="install_tree|debian_packages|host_sdk|fuzz_|tst_pageloadcycles",
+                        help="CTest -E regex of tests left out (slow, and blind to the logic of pages and host)")
     parser.add_argument("--timeout", type=int, default=900, help="seconds for one build or test run")
     parser.add_argument("--log", default="/tmp/mutation_sample.log")
     parser.add_argument("--only", default="",

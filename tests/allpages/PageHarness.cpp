@@ -292,6 +292,16 @@ void flushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+quint64 identifierHash(const QString &identifier)
+{
+    quint64 hash = 14695981039346656037ULL; // FNV-1a
+    for (const QChar character : identifier) {
+        hash ^= character.unicode();
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
 // ---- the fixture
 
 void PageSuite::initTestCase()

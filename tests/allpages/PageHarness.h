@@ -135,6 +135,9 @@ qint64 peakResidentKiB();
 // Removes what deleteLater() left behind, so that a page is really gone.
 void flushDeletes();
 
+// The same number for an identifier in every run and on every platform (a page's own seed).
+quint64 identifierHash(const QString &identifier);
+
 // The fixture of the every-page tests: the plug-in loaded once, Qt's warnings collected (a
 // warning fails the test function), boxes watched, and the pages the plug-in creates.
 class PageSuite : public QObject

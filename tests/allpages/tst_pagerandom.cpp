@@ -29,17 +29,6 @@ quint64 environmentNumber(const char *name, quint64 fallback)
     return ok ? value : fallback;
 }
 
-// FNV-1a: the same number for an identifier in every run and on every platform.
-quint64 identifierHash(const QString &identifier)
-{
-    quint64 hash = 14695981039346656037ULL;
-    for (const QChar character : identifier) {
-        hash ^= character.unicode();
-        hash *= 1099511628211ULL;
-    }
-    return hash;
-}
-
 } // namespace
 
 class TestPageRandom : public PageSuite

@@ -1,0 +1,160 @@
+// Every page's behaviour held in its journal (journal/<page>.txt): the page opens on the default
+// drive, every button and link is used once, each parameter it reads takes a few telling values,
+// the host goes read-only, offline, through the device types and the languages, and then a seeded
+// random run plays on. After each step the journal holds what changed on the page, what the page
+// asked of the host and what it wrote; a run that differs fails with the first differing step.
+//
+// When a page is meant to behave differently, BREVANE_JOURNAL_WRITE=1 writes the journals anew
+// from the run; the diff of journal/ is then the change in behaviour, to be read in review.
+
+#include "PageHarness.h"
+#include "PageJournal.h"
+#include "PageProbe.h"
+#include "RandomInput.h"
+#include "WizardPage.h"
+#include "WorkbenchHost.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QTest>
+
+namespace {
+
+constexpr quint64 journalSeed = 20261208;
+constexpr int randomActions = 60;
+
+// The values a parameter takes in the sweep: its choices, or small numbers, its upper limit and 0.
+QStringList tellingValues(const ParameterDefinitionData &definition)
+{
+    QStringList values;
+    for (auto it = definition.selection.cbegin(); it != definition.selection.cend() && values.size() < 6; ++it)
+        values << QString::number(it.key());
+    if (values.isEmpty()) {
+        values << QStringLiteral("1") << QStringLiteral("3");
+        if (definition.upperLimit.isValid())
+            values << definition.upperLimit.toString();
+        values << QStringLiteral("0");
+    }
+    return values;
+}
+
+} // namespace
+
+class TestPageJournal : public PageSuite
+{
+    Q_OBJECT
+private slots:
+    void journal_data()
+    {
+        QTest::addColumn<QString>("identifier");
+        for (const QString &identifier : std::as_const(m_identifiers))
+            QTest::newRow(identifier.toLatin1().constData()) << identifier;
+    }
+    void journal();
+
+private:
+    void sweepParameters(PageJournal &journal, WizardPage *page);
+    void switchHost(PageJournal &journal, WizardPage *page);
+};
+
+void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page)
+{
+    ParameterStore *store = m_session.store();
+    const int livingSpace = m_session.host()->livingSpace();
+    for (const QString &coordinate : m_session.variantHost()->coordinatesRead()) {
+        const ParameterDefinitionData *definition = store->definition(coordinate);
+        if (!definition)
+            continue;
+        const QString original = store->value(coordinate, livingSpace, 0);
+        for (const QString &value : tellingValues(*definition)) {
+            const bool accepted = store->setValue(coordinate, livingSpace, 0, value);
+            journal.record(QStringLiteral("drive %1 = %2%3").arg(coordinate, value, accepted ? QString() : QStringLiteral(" (refused)")), page);
+        }
+        store->setValue(coordinate, livingSpace, 0, original);
+        journal.record(QStringLiteral("drive %1 back to %2").arg(coordinate, original), page);
+    }
+}
+
+void TestPageJournal::switchHost(PageJournal &journal, WizardPage *page)
+{
+    WorkbenchHost *host = m_session.host();
+    const auto reshown = [page](const char *what) {
+        page->hide();
+        page->show();
+        return QLatin1String(what);
+    };
+    host->setReadOnly(true);
+    journal.record(reshown("read-only"), page);
+    host->setReadOnly(false);
+    journal.record(reshown("editable"), page);
+    host->setOnline(false);
+    journal.record(reshown("offline"), page);
+    host->setOnline(true);
+    journal.record(reshown("online"), page);
+    const eDeviceType device = host->deviceType();
+    for (eDeviceType other : PageVariants::deviceTypes()) {
+        host->setDeviceType(other);
+        journal.record(reshown("device type ") + QString::number(int(other)), page);
+    }
+    host->setDeviceType(device);
+    journal.record(reshown("device type back"), page);
+    for (int language : {Text::English, Text::French, Text::German}) {
+        m_session.setLanguage(language);
+        journal.record(QStringLiteral("language %1").arg(language), page);
+    }
+}
+
+void TestPageJournal::journal()
+{
+    QFETCH(QString, identifier);
+    QVERIFY(reset());
+    const quint64 seed = journalSeed ^ identifierHash(identifier);
+    PageJournal journal(&m_session);
+    RandomInput input(&m_session, seed);
+    answerBoxesWith([&journal, &input](QWidget *box) {
+        journal.noteBox(box);
+        input.answerModal(box);
+    });
+
+    QPointer<WizardPage> page = showPage(identifier);
+    QVERIFY(page);
+    const auto deletePage = qScopeGuard([&page] {
+        delete page.data();
+        flushDeletes();
+    });
+    journal.record(QStringLiteral("open"), page);
+    for (const PageProbe::Action &action : PageProbe::actions(page)) {
+        const bool done = PageProbe::perform(page, action);
+        journal.record(QStringLiteral("use ") + action.describe() + (done ? QString() : QStringLiteral(" (not reachable)")), page);
+    }
+    sweepParameters(journal, page);
+    switchHost(journal, page);
+    for (int action = 1; action <= randomActions; ++action) {
+        const QString done = input.step(page);
+        QVERIFY2(page, qPrintable(done));
+        journal.record(done, page);
+    }
+    m_warnings->take(); // the other every-page tests judge the warnings
+
+    const QString path = QStringLiteral(BREVANE_JOURNAL_DIR "/%1.txt").arg(identifier);
+    if (qEnvironmentVariableIntValue("BREVANE_JOURNAL_WRITE") == 1) {
+        QDir().mkpath(QStringLiteral(BREVANE_JOURNAL_DIR));
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(file.errorString()));
+        file.write(journal.lines().join(QLatin1Char('\n')).toUtf8() + '\n');
+        return;
+    }
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(QStringLiteral("%1 has no journal (%2); BREVANE_JOURNAL_WRITE=1 writes it")
+                                                            .arg(identifier, file.errorString())));
+    const QStringList expected = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString difference = PageJournal::compare(expected, journal.lines());
+    QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("%1 behaves otherwise than its journal says at %2\n"
+                                                              "(if that is meant, BREVANE_JOURNAL_WRITE=1 writes the journal anew)")
+                                                  .arg(identifier, difference)));
+}
+
+QTEST_MAIN(TestPageJournal)
+#include "tst_pagejournal.moc"
