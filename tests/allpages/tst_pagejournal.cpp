@@ -1,7 +1,7 @@
 // Every page's behaviour held in its journal (journal/<page>.txt): the page opens on the default
 // drive, every button and link is used once, each parameter it reads takes a few telling values,
-// the host goes read-only, offline, through the device types and the languages, and then a seeded
-// random run plays on. After each step the journal holds what changed on the page, what the page
+// the page opens again on a drive where all of them differ, the host goes read-only, offline,
+// through the device types and the languages, and then a seeded random run plays on. After each step the journal holds what changed on the page, what the page
 // asked of the host and what it wrote; a run that differs fails with the first differing step.
 //
 // When a page is meant to behave differently, BREVANE_JOURNAL_WRITE=1 writes the journals anew
@@ -130,6 +130,19 @@ void TestPageJournal::journal()
         journal.record(QStringLiteral("use ") + action.describe() + (done ? QString() : QStringLiteral(" (not reachable)")), page);
     }
     sweepParameters(journal, page);
+    // A page opened on a drive that differs from the default shows that drive at once.
+    const int livingSpace = m_session.host()->livingSpace();
+    for (const QString &coordinate : m_session.variantHost()->coordinatesRead()) {
+        if (const ParameterDefinitionData *definition = m_session.store()->definition(coordinate)) {
+            const QStringList values = tellingValues(*definition);
+            m_session.store()->setValue(coordinate, livingSpace, 0, values.value(1, values.constFirst()));
+        }
+    }
+    delete page.data();
+    flushDeletes();
+    page = showPage(identifier);
+    QVERIFY(page);
+    journal.record(QStringLiteral("open again on a drive where each parameter the page read has another value"), page);
     switchHost(journal, page);
     for (int action = 1; action <= randomActions; ++action) {
         const QString done = input.step(page);
