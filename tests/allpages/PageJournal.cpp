@@ -201,8 +201,12 @@ QMap<QString, QString> PageJournal::state(const QWidget *page)
 void PageJournal::noteBox(const QWidget *box)
 {
     QString text = box->windowTitle();
-    if (const auto *message = qobject_cast<const QMessageBox *>(box))
-        text += QLatin1String(": ") + message->text();
+    if (const auto *message = qobject_cast<const QMessageBox *>(box)) {
+        for (const QString &part : {message->text(), message->informativeText(), message->detailedText()}) {
+            if (!part.isEmpty())
+                text += QLatin1String(": ") + part;
+        }
+    }
     m_pending << QStringLiteral("  box %1 ").arg(QLatin1String(box->metaObject()->className())) + shown(text);
 }
 

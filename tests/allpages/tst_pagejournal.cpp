@@ -1,5 +1,6 @@
 // Every page's behaviour held in its journal (journal/<page>.txt): the page opens on the default
-// drive, every button and link is used once, each parameter it reads takes a few telling values,
+// drive, every button and link is used once, every link of the page is followed with its target
+// in the tree and hidden, each parameter it reads takes a few telling values,
 // the page opens again on a drive where all of them differ, the host goes read-only, offline,
 // through the device types and the languages, and then a seeded random run plays on. After each step the journal holds what changed on the page, what the page
 // asked of the host and what it wrote; a run that differs fails with the first differing step.
@@ -7,7 +8,10 @@
 // When a page is meant to behave differently, BREVANE_JOURNAL_WRITE=1 writes the journals anew
 // from the run; the diff of journal/ is then the change in behaviour, to be read in review.
 
+#include "ActionWidget.h"
+#include "ClickableLabel.h"
 #include "PageHarness.h"
+#include "PageInput.h"
 #include "PageJournal.h"
 #include "PageProbe.h"
 #include "RandomInput.h"
@@ -55,9 +59,37 @@ private slots:
     void journal();
 
 private:
+    void followLinks(PageJournal &journal, WizardPage *page);
     void sweepParameters(PageJournal &journal, WizardPage *page);
     void switchHost(PageJournal &journal, WizardPage *page);
 };
+
+void TestPageJournal::followLinks(PageJournal &journal, WizardPage *page)
+{
+    // Every link of the page, also those of the other device types' diagrams, with the pages it
+    // leads to in the tree and then hidden.
+    QList<QWidget *> links;
+    for (QWidget *widget : page->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(widget);
+        if (qobject_cast<ActionWidget *>(widget) || qobject_cast<ClickableLabel *>(widget) || (label && !anchorOf(label).isEmpty()))
+            links << widget;
+    }
+    WorkbenchHost *host = m_session.host();
+    const QStringList tree = host->treePages();
+    for (const bool hidden : {false, true}) {
+        for (const QString &other : tree) {
+            if (other != page->identifier())
+                hidden ? host->hidePage(other) : host->showPage(other);
+        }
+        for (QWidget *link : std::as_const(links)) {
+            activateLink(link);
+            journal.record(QStringLiteral("link %1%2").arg(PageProbe::key(link, page), QLatin1String(hidden ? ", the other pages hidden" : "")), page);
+        }
+    }
+    for (const QString &other : tree)
+        host->showPage(other);
+    journal.record(QStringLiteral("every page shown again"), page);
+}
 
 void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page)
 {
@@ -129,6 +161,7 @@ void TestPageJournal::journal()
         const bool done = PageProbe::perform(page, action);
         journal.record(QStringLiteral("use ") + action.describe() + (done ? QString() : QStringLiteral(" (not reachable)")), page);
     }
+    followLinks(journal, page);
     sweepParameters(journal, page);
     // A page opened on a drive that differs from the default shows that drive at once.
     const int livingSpace = m_session.host()->livingSpace();
