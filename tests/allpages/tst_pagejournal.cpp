@@ -132,6 +132,10 @@ void TestPageJournal::switchHost(PageJournal &journal, WizardPage *page)
     }
     host->setDeviceType(device);
     journal.record(reshown("device type back"), page);
+    for (const int block : {3, 0, -1}) {
+        host->setProperty(WorkbenchHost::MotionBlockProperty, block);
+        journal.record(reshown("motion block handed over, shown again: ") + QString::number(block), page);
+    }
     for (int language : {Text::English, Text::French, Text::German}) {
         m_session.setLanguage(language);
         journal.record(QStringLiteral("language %1").arg(language), page);
