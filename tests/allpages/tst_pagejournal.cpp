@@ -1,9 +1,12 @@
 // Every page's behaviour held in its journal (journal/<page>.txt): the page opens on the default
-// drive, every button and link is used once, every link of the page is followed with its target
-// in the tree and hidden, each parameter it reads takes a few telling values,
-// the page opens again on a drive where all of them differ, the host goes read-only, offline,
-// through the device types and the languages, and then a seeded random run plays on. After each step the journal holds what changed on the page, what the page
-// asked of the host and what it wrote; a run that differs fails with the first differing step.
+// drive; every button and link is used once; every link is followed with its target in the tree
+// and hidden, also those of the other device types' diagrams; each parameter the page reads takes
+// a few telling values, and each array it reads shrinks to one element and grows back; the page
+// opens again on a drive where all of them differ; the host goes read-only and offline, through
+// the device types, fieldbuses and languages, and hands a motion block over; then a seeded random
+// run plays on. After each step the journal holds what changed on the page, what the page asked
+// of the host, the boxes it showed and what was written; a run that differs fails with the first
+// differing step.
 //
 // When a page is meant to behave differently, BREVANE_JOURNAL_WRITE=1 writes the journals anew
 // from the run; the diff of journal/ is then the change in behaviour, to be read in review.
@@ -106,6 +109,14 @@ void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page)
         }
         store->setValue(coordinate, livingSpace, 0, original);
         journal.record(QStringLiteral("drive %1 back to %2").arg(coordinate, original), page);
+        // An array shrinks to one element and grows back (to its defaults).
+        const auto parameter = store->parameter(ParameterCoordinate(coordinate)).toStrongRef();
+        if (parameter && definition->elementCount > 1) {
+            for (const unsigned short count : {static_cast<unsigned short>(1), definition->elementCount}) {
+                parameter->setElementCount(count);
+                journal.record(QStringLiteral("drive %1 has %2 elements").arg(coordinate).arg(count), page);
+            }
+        }
     }
 }
 
@@ -132,6 +143,13 @@ void TestPageJournal::switchHost(PageJournal &journal, WizardPage *page)
     }
     host->setDeviceType(device);
     journal.record(reshown("device type back"), page);
+    const eFieldbusType fieldbus = host->fieldbusType();
+    for (eFieldbusType other : PageVariants::fieldbuses()) {
+        host->setFieldbusType(other);
+        journal.record(reshown("fieldbus ") + QString::number(int(other)), page);
+    }
+    host->setFieldbusType(fieldbus);
+    journal.record(reshown("fieldbus back"), page);
     for (const int block : {3, 0, -1}) {
         host->setProperty(WorkbenchHost::MotionBlockProperty, block);
         journal.record(reshown("motion block handed over, shown again: ") + QString::number(block), page);
