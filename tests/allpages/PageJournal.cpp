@@ -89,6 +89,11 @@ QStringList fieldsOf(const QWidget *widget)
         if (group->isCheckable())
             fields << QLatin1String(group->isChecked() ? "checked" : "unchecked");
     }
+    // A stack's pages: code that sizes the stack to its current page sets their policies.
+    if (qobject_cast<const QStackedWidget *>(widget->parentWidget())) {
+        const QSizePolicy policy = widget->sizePolicy();
+        fields << QStringLiteral("policy %1,%2").arg(int(policy.horizontalPolicy())).arg(int(policy.verticalPolicy()));
+    }
     if (!widget->toolTip().isEmpty())
         fields << QStringLiteral("tip ") + shown(widget->toolTip());
     if (!widget->styleSheet().isEmpty())

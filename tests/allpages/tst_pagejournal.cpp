@@ -32,9 +32,12 @@ namespace {
 constexpr quint64 journalSeed = 20261208;
 constexpr int randomActions = 60;
 
-// The values a parameter takes in the sweep: its choices, or small numbers, its upper limit and 0.
+// The values a parameter takes in the sweep: its choices, or small numbers, its upper limit and 0;
+// an address points at a parameter, at an element of an array, and nowhere.
 QStringList tellingValues(const ParameterDefinitionData &definition)
 {
+    if (definition.dataType == ParameterDataType::Address)
+        return {QStringLiteral("I441"), QStringLiteral("N44.3"), QString()};
     QStringList values;
     for (auto it = definition.selection.cbegin(); it != definition.selection.cend() && values.size() < 6; ++it)
         values << QString::number(it.key());
@@ -102,12 +105,17 @@ void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page)
         const ParameterDefinitionData *definition = store->definition(coordinate);
         if (!definition)
             continue;
+        // The first elements alike: a page of blocks may show any of them.
+        const auto elements = static_cast<unsigned short>(qMin<int>(definition->elementCount, 4));
         const QString original = store->value(coordinate, livingSpace, 0);
         for (const QString &value : tellingValues(*definition)) {
-            const bool accepted = store->setValue(coordinate, livingSpace, 0, value);
+            bool accepted = true;
+            for (unsigned short element = 0; element < elements; ++element)
+                accepted = store->setValue(coordinate, livingSpace, element, value) && accepted;
             journal.record(QStringLiteral("drive %1 = %2%3").arg(coordinate, value, accepted ? QString() : QStringLiteral(" (refused)")), page);
         }
-        store->setValue(coordinate, livingSpace, 0, original);
+        for (unsigned short element = 0; element < elements; ++element)
+            store->setValue(coordinate, livingSpace, element, original);
         journal.record(QStringLiteral("drive %1 back to %2").arg(coordinate, original), page);
         // An array shrinks to one element and grows back (to its defaults).
         const auto parameter = store->parameter(ParameterCoordinate(coordinate)).toStrongRef();
