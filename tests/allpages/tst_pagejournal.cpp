@@ -1,12 +1,13 @@
 // Every page's behaviour held in its journal (journal/<page>.txt): the page opens on the default
-// drive; every button and link is used once; every link is followed with its target in the tree
-// and hidden, also those of the other device types' diagrams; each parameter the page reads takes
-// a few telling values, and each array it reads shrinks to one element and grows back; the page
-// opens again on a drive where all of them differ; the host goes read-only and offline, through
-// the device types, fieldbuses and languages, and hands a motion block over; then a seeded random
-// run plays on. After each step the journal holds what changed on the page, what the page asked
-// of the host, the boxes it showed and what was written; a run that differs fails with the first
-// differing step.
+// drive; every button and link is used once, every choice takes its last and first entry and
+// every field a number; every link is followed with its target in the tree and hidden, also those
+// of the other device types' diagrams; each parameter the page reads takes a few telling values,
+// and each array it reads shrinks to one element and grows back; the page opens again on a drive
+// where all of them differ; the host goes read-only and offline, through the device types,
+// fieldbuses and languages, and hands a motion block over; then a seeded random run plays on.
+// After each step the journal holds what changed on the page, what the page asked of the host,
+// the boxes it showed and what was written; a run that differs fails with the first differing
+// step.
 //
 // When a page is meant to behave differently, BREVANE_JOURNAL_WRITE=1 writes the journals anew
 // from the run; the diff of journal/ is then the change in behaviour, to be read in review.
@@ -21,8 +22,10 @@
 #include "WizardPage.h"
 #include "WorkbenchHost.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QTest>
@@ -39,7 +42,7 @@ QStringList tellingValues(const ParameterDefinitionData &definition)
     if (definition.dataType == ParameterDataType::Address)
         return {QStringLiteral("I441"), QStringLiteral("N44.3"), QString()};
     QStringList values;
-    for (auto it = definition.selection.cbegin(); it != definition.selection.cend() && values.size() < 6; ++it)
+    for (auto it = definition.selection.cbegin(); it != definition.selection.cend() && values.size() < 16; ++it)
         values << QString::number(it.key());
     if (values.isEmpty()) {
         values << QStringLiteral("1") << QStringLiteral("3");
@@ -65,10 +68,33 @@ private slots:
     void journal();
 
 private:
+    void useFields(PageJournal &journal, WizardPage *page);
     void followLinks(PageJournal &journal, WizardPage *page);
     void sweepParameters(PageJournal &journal, WizardPage *page);
     void switchHost(PageJournal &journal, WizardPage *page);
 };
+
+void TestPageJournal::useFields(PageJournal &journal, WizardPage *page)
+{
+    // Each choice a user can reach takes its last entry and then its first; each field a user
+    // can type into takes a small number, confirmed with Return.
+    for (QComboBox *combo : PageProbe::reachable<QComboBox>(page)) {
+        const QString key = PageProbe::key(combo, page);
+        for (const int index : {combo->count() - 1, 0}) {
+            if (!combo->isVisibleTo(page) || !combo->isEnabled() || index < 0)
+                continue;
+            combo->setCurrentIndex(index);
+            emit combo->activated(index);
+            journal.record(QStringLiteral("choose %1 in %2").arg(index).arg(key), page);
+        }
+    }
+    for (QLineEdit *field : PageProbe::reachable<QLineEdit>(page)) {
+        if (field->isReadOnly() || !field->isVisibleTo(page) || !field->isEnabled())
+            continue;
+        typeInto(field, QStringLiteral("2"), Qt::Key_Return);
+        journal.record(QStringLiteral("type 2 into ") + PageProbe::key(field, page), page);
+    }
+}
 
 void TestPageJournal::followLinks(PageJournal &journal, WizardPage *page)
 {
@@ -191,6 +217,7 @@ void TestPageJournal::journal()
         const bool done = PageProbe::perform(page, action);
         journal.record(QStringLiteral("use ") + action.describe() + (done ? QString() : QStringLiteral(" (not reachable)")), page);
     }
+    useFields(journal, page);
     followLinks(journal, page);
     sweepParameters(journal, page);
     // A page opened on a drive that differs from the default shows that drive at once.
