@@ -553,6 +553,13 @@ void BrevanePage::addLiveValue(const QString &coordinate, unsigned short element
     m_liveValues.append({coordinate, element});
 }
 
+bool BrevanePage::focusNextPrevChild(bool next)
+{
+    // A widget that was hidden when the page was shown had no place on the page to sort by.
+    KeyboardAccess::orderTabs(this);
+    return WizardPage::focusNextPrevChild(next);
+}
+
 void BrevanePage::showEvent(QShowEvent *event)
 {
     WizardPage::showEvent(event);

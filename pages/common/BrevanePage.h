@@ -140,6 +140,8 @@ protected:
     // Live values: listed once, switched on in showEvent and exactly those off in hideEvent.
     void addLiveValue(const QString &coordinate, unsigned short element = 0);
     void showEvent(QShowEvent *event) override;
+    // Tab follows the reading order also to widgets the page showed after it was shown itself.
+    bool focusNextPrevChild(bool next) override;
     void hideEvent(QHideEvent *event) override;
 
     // The jump procedure. The analog-input variant mentions, when the page is hidden,

@@ -7,6 +7,7 @@
 #include "RecordingHost.h"
 #include "StoreSeed.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +80,7 @@ private slots:
     void jumpProcedure();
     void linkLabels();
     void linksByKeyboard();
+    void tabReachesFieldsShownLater();
     void indexStepping_data();
     void indexStepping();
     void indexWithoutElements();
@@ -211,6 +213,22 @@ void TestPageCommon::linksByKeyboard()
     QCoreApplication::processEvents();
     QCOMPARE(m_host->calls({QStringLiteral("jumpToPage")}),
              QStringList({QStringLiteral("jumpToPage(Fahrsatz)"), QStringLiteral("jumpToPage(Folgefahrsatz)")}));
+}
+
+// A field the page shows later takes its place in the reading order: Tab from the one above it.
+void TestPageCommon::tabReachesFieldsShownLater()
+{
+    auto *later = new QLineEdit(m_page);
+    static_cast<QVBoxLayout *>(m_page->layout())->insertWidget(4, later);
+    later->hide();
+    m_page->show();
+    m_page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_page));
+    later->show();
+    QCoreApplication::processEvents();
+    m_page->edit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_page->edit, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), later);
 }
 
 void TestPageCommon::indexStepping_data()
