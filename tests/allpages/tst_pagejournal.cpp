@@ -4,7 +4,8 @@
 // of the other device types' diagrams; each parameter the page reads takes a few telling values,
 // and each array it reads shrinks to one element and grows back; the page opens again on a drive
 // where all of them differ; the host goes read-only and offline, through the device types,
-// fieldbuses and languages, and hands a motion block over; then a seeded random run plays on.
+// fieldbuses and languages, and hands a motion block over; a control panel goes through its
+// course (see panelCourse); then a seeded random run plays on.
 // After each step the journal holds what changed on the page, what the page asked of the host,
 // the boxes it showed and what was written; a run that differs fails with the first differing
 // step.
@@ -22,10 +23,12 @@
 #include "WizardPage.h"
 #include "WorkbenchHost.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QTest>
@@ -34,6 +37,16 @@ namespace {
 
 constexpr quint64 journalSeed = 20261208;
 constexpr int randomActions = 60;
+
+// A control panel's course, as a user and the drive go through it: the axis taken and enabled,
+// every other button used, halted, stopped and faulted by the drive, switched off by a fault and
+// taken again, lost to a lock, another master, the connection and the page's hiding, and given
+// back, on a drive that starts without lock, master or fault. Every warning is accepted. "buttons" uses each other button the panel offers then: it
+// holds and lets go of a momentary one and clicks one that stays down.
+const char *const panelCourse =
+    "A900=0 A918=0 E48=0 E49=0 E81=0 E82=0 on freigabe buttons halt buttons halt E48=1 E48=0 E48=5 E48=0 freigabe E49=256 E49=0 "
+    "freigabe E81=3 E82=88 E49=2 E81=0 E82=0 E49=0 on E49=2 E49=0 freigabe buttons hide show on freigabe "
+    "A918=1 A918=0 on A900=1 A900=0 offline online on freigabe I197=1 I199=1 I199=0 off";
 
 // The values a parameter takes in the sweep: its choices, or small numbers, its upper limit and 0;
 // an address points at a parameter, at an element of an array, and nowhere.
@@ -72,6 +85,9 @@ private:
     void followLinks(PageJournal &journal, WizardPage *page);
     void sweepParameters(PageJournal &journal, WizardPage *page);
     void switchHost(PageJournal &journal, WizardPage *page);
+    void drivePanel(PageJournal &journal, WizardPage *page);
+
+    bool m_acceptBoxes = false;
 };
 
 void TestPageJournal::useFields(PageJournal &journal, WizardPage *page)
@@ -194,6 +210,50 @@ void TestPageJournal::switchHost(PageJournal &journal, WizardPage *page)
     }
 }
 
+void TestPageJournal::drivePanel(PageJournal &journal, WizardPage *page)
+{
+    const auto button = [page](const char *name) { return page->findChild<QAbstractButton *>(QLatin1String(name)); };
+    const QList<QAbstractButton *> common = {button("ToolButtonSteuertafelEin"), button("ToolButtonFreigabe"),
+                                             button("ToolButtonHalt")};
+    if (!common.constFirst())
+        return;
+    m_acceptBoxes = true;
+    const auto acceptBoxes = qScopeGuard([this] { m_acceptBoxes = false; });
+    const int livingSpace = m_session.host()->livingSpace();
+    for (const QString &step : QString::fromLatin1(panelCourse).split(QLatin1Char(' '))) {
+        if (step == QLatin1String("buttons")) {
+            for (QAbstractButton *other : page->findChildren<QAbstractButton *>()) {
+                if (common.contains(other) || !other->isVisibleTo(page) || !other->isEnabled())
+                    continue;
+                const QString key = PageProbe::key(other, page);
+                if (other->isCheckable()) {
+                    other->click();
+                    journal.record(QStringLiteral("panel: click ") + key, page);
+                    continue;
+                }
+                QTest::mousePress(other, Qt::LeftButton);
+                journal.record(QStringLiteral("panel: hold ") + key, page);
+                QTest::mouseRelease(other, Qt::LeftButton);
+                journal.record(QStringLiteral("panel: let go of ") + key, page);
+            }
+            continue;
+        }
+        if (step == QLatin1String("on") || step == QLatin1String("off")) {
+            const HostBehaviours::UserSwitchesPanelOn switching;
+            common.at(0)->click();
+        }
+        else if (step == QLatin1String("freigabe") || step == QLatin1String("halt"))
+            common.at(step == QLatin1String("halt") ? 2 : 1)->click();
+        else if (step == QLatin1String("hide") || step == QLatin1String("show"))
+            page->setVisible(step == QLatin1String("show"));
+        else if (step == QLatin1String("offline") || step == QLatin1String("online"))
+            m_session.host()->setOnline(step == QLatin1String("online"));
+        else
+            m_session.store()->setValue(step.section(QLatin1Char('='), 0, 0), livingSpace, 0, step.section(QLatin1Char('='), 1));
+        journal.record(QStringLiteral("panel: ") + step, page);
+    }
+}
+
 void TestPageJournal::journal()
 {
     QFETCH(QString, identifier);
@@ -201,9 +261,13 @@ void TestPageJournal::journal()
     const quint64 seed = journalSeed ^ identifierHash(identifier);
     PageJournal journal(&m_session);
     RandomInput input(&m_session, seed);
-    answerBoxesWith([&journal, &input](QWidget *box) {
+    answerBoxesWith([this, &journal, &input](QWidget *box) {
         journal.noteBox(box);
-        input.answerModal(box);
+        auto *message = qobject_cast<QMessageBox *>(box);
+        if (m_acceptBoxes && message && message->button(QMessageBox::Ok))
+            message->button(QMessageBox::Ok)->click();
+        else
+            input.answerModal(box);
     });
 
     QPointer<WizardPage> page = showPage(identifier);
@@ -233,6 +297,7 @@ void TestPageJournal::journal()
     page = showPage(identifier);
     QVERIFY(page);
     journal.record(QStringLiteral("open again on a drive where each parameter the page read has another value"), page);
+    drivePanel(journal, page);
     switchHost(journal, page);
     for (int action = 1; action <= randomActions; ++action) {
         const QString done = input.step(page);

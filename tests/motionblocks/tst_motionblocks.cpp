@@ -23,8 +23,8 @@
 
 namespace {
 
-// Notes the table's buttons as they are drawn: the text, then s(unken), u(nderlined), b(lue)
-// and f(ocus frame) as they apply.
+// Notes the table's buttons as they are drawn: the text, then s(unken), h(overed), u(nderlined),
+// b(lue) and f(ocus frame) as they apply.
 class DrawnButtons : public QProxyStyle
 {
 public:
@@ -36,6 +36,7 @@ public:
         if (const auto *tool = qstyleoption_cast<const QStyleOptionToolButton *>(option); tool && control == CC_ToolButton) {
             QString flags;
             flags += tool->state.testFlag(State_Sunken) ? QStringLiteral("s") : QString();
+            flags += tool->state.testFlag(State_MouseOver) ? QStringLiteral("h") : QString();
             flags += tool->font.underline() ? QStringLiteral("u") : QString();
             flags += tool->palette.color(QPalette::ButtonText) == QColor(0, 0, 255) ? QStringLiteral("b") : QString();
             drawn.append({tool->rect, tool->text + (flags.isEmpty() ? QString() : QLatin1Char(':') + flags)});
@@ -709,12 +710,16 @@ void TestMotionBlocks::tableDrawing_data()
         {"number", Model::NumberColumn, "", "2:ubf"},
         {"entries", Model::InterruptColumn, "", "-f - - - -"},
         // Like a tool button: sunken while the mouse holds it, raised when the mouse leaves it.
-        {"number pressed", Model::NumberColumn, "press:0 move:0", "2:subf"},
+        {"number pressed", Model::NumberColumn, "press:0 move:0", "2:shubf"},
         {"entry pressed", Model::InterruptColumn, "press:2", "-f - -:s - -"},
         {"pressed, moved off", Model::InterruptColumn, "press:2 move:off", "-f - - - -"},
-        {"pressed, moved off and back", Model::InterruptColumn, "press:2 move:off move:2", "-f - -:s - -"},
+        {"pressed, moved off and back", Model::InterruptColumn, "press:2 move:off move:2", "-f - -:sh - -"},
         {"released", Model::NumberColumn, "press:0 release:0", "2:ubf"},
         {"focus moved on", Model::InterruptColumn, "Right Right", "- - -f - -"},
+        // The button under the mouse is lit, and only while the mouse is on it.
+        {"entry under the mouse", Model::InterruptColumn, "move:3", "-f - - -:h -"},
+        {"mouse moved on", Model::InterruptColumn, "move:3 move:1", "-f -:h - - -"},
+        {"mouse gone", Model::InterruptColumn, "move:3 move:off", "-f - - - -"},
     };
     for (const auto &[name, column, input, drawn] : rows)
         QTest::newRow(name) << column << QString::fromLatin1(input) << QString::fromLatin1(drawn);
