@@ -231,7 +231,9 @@ void PageJournal::record(const QString &action, QWidget *page)
         m_lines << QStringLiteral("  write %1@%2.%3 = %4").arg(written.coordinate).arg(written.livingSpace)
                        .arg(written.element).arg(shown(written.text));
     store->clearWrittenValues();
-    const QMap<QString, QString> now = page ? state(page) : QMap<QString, QString>();
+    QMap<QString, QString> now = page ? state(page) : QMap<QString, QString>();
+    // The values the drive sends without being asked, while the page wants them.
+    now.insert(QStringLiteral("(live values)"), store->cyclicUpdates().join(QLatin1String(", ")));
     for (auto it = now.cbegin(); it != now.cend(); ++it) {
         if (m_shown.value(it.key()) != it.value() || !m_shown.contains(it.key()))
             m_lines << QStringLiteral("  ") + it.key() + QLatin1String(": ") + it.value();

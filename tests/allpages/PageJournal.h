@@ -28,6 +28,8 @@ public:
     void record(const QString &action, QWidget *page);
     // A box the page showed, before it is answered.
     void noteBox(const QWidget *box);
+    // Something else the step did, for its record.
+    void note(const QString &line) { m_pending << QStringLiteral("  ") + line; }
 
     QStringList lines() const { return m_lines; }
 

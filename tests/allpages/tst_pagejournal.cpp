@@ -6,9 +6,9 @@
 // where all of them differ; the host goes read-only and offline, through the device types,
 // fieldbuses and languages, and hands a motion block over; a control panel goes through its
 // course (see panelCourse); then a seeded random run plays on.
-// After each step the journal holds what changed on the page, what the page asked of the host,
-// the boxes it showed and what was written; a run that differs fails with the first differing
-// step.
+// After each step the journal holds what changed on the page, the values it wants live, the pages
+// a link asked the tree for, what the page asked of the host, the boxes it showed and what was
+// written; a run that differs fails with the first differing step.
 //
 // When a page is meant to behave differently, BREVANE_JOURNAL_WRITE=1 writes the journals anew
 // from the run; the diff of journal/ is then the change in behaviour, to be read in review.
@@ -130,7 +130,10 @@ void TestPageJournal::followLinks(PageJournal &journal, WizardPage *page)
                 hidden ? host->hidePage(other) : host->showPage(other);
         }
         for (QWidget *link : std::as_const(links)) {
+            // Where a link leads also when the tree lacks its target: the pages it asked for.
+            m_session.variantHost()->takePagesAsked();
             activateLink(link);
+            journal.note(QStringLiteral("asked for ") + m_session.variantHost()->takePagesAsked().join(QLatin1String(", ")));
             journal.record(QStringLiteral("link %1%2").arg(PageProbe::key(link, page), QLatin1String(hidden ? ", the other pages hidden" : "")), page);
         }
     }

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 class QWidget;
 
@@ -172,12 +173,18 @@ public:
 
     void breach(const QString &what);
     QStringList takeBreaches();
+    // The pages the page asked the tree about since the last take, in order.
+    QStringList takePagesAsked() { return std::exchange(m_pagesAsked, {}); }
 
     bool isReadOnly() const override { return m_inner->isReadOnly(); }
     bool isOnline() const override { return m_inner->isOnline(); }
     eLivingSpace livingSpace() const override;
     ParameterProvider *parameterProvider() const override { return m_provider.get(); }
-    bool containsPage(const QString &identifier) const override { return m_inner->containsPage(identifier); }
+    bool containsPage(const QString &identifier) const override
+    {
+        m_pagesAsked << identifier;
+        return m_inner->containsPage(identifier);
+    }
     void jumpToPage(const QString &identifier, const QString &elementName) override;
     bool isPageVisible(const QString &identifier) const override { return m_inner->isPageVisible(identifier); }
     void showPage(const QString &identifier) override;
@@ -223,4 +230,5 @@ private:
     int m_callDepth = 0;                // host calls under way
     const char *m_releaseDue = nullptr; // the page went inside one: the axis is checked after it
     quint32 m_word = 0; // the control-panel word as the page's bits left it
+    mutable QStringList m_pagesAsked;
 };
