@@ -48,8 +48,9 @@ const char *const panelCourse =
     "freigabe E81=3 E82=88 E49=2 E81=0 E82=0 E49=0 on E49=2 E49=0 freigabe buttons hide show on freigabe "
     "A918=1 A918=0 on A900=1 A900=0 offline online on freigabe I197=1 I199=1 I199=0 off";
 
-// The values a parameter takes in the sweep: its choices, or small numbers, its upper limit and 0;
-// an address points at a parameter, at an element of an array, and nowhere.
+// The values a parameter takes in the sweep: its choices, every value of a short range, or small
+// numbers, its upper limit, -1 and 0; an address points at a parameter, at an element of an array,
+// and nowhere.
 QStringList tellingValues(const ParameterDefinitionData &definition)
 {
     if (definition.dataType == ParameterDataType::Address)
@@ -57,11 +58,20 @@ QStringList tellingValues(const ParameterDefinitionData &definition)
     QStringList values;
     for (auto it = definition.selection.cbegin(); it != definition.selection.cend() && values.size() < 16; ++it)
         values << QString::number(it.key());
+    // A number of a short range is most likely a mode or a command: each of its values counts.
+    const bool shortRange = definition.lowerLimit.isValid() && definition.upperLimit.isValid()
+                            && definition.upperLimit.toLongLong() - definition.lowerLimit.toLongLong() <= 32;
+    if (values.isEmpty() && shortRange) {
+        for (qint64 value = definition.lowerLimit.toLongLong(); value <= definition.upperLimit.toLongLong(); ++value)
+            values << QString::number(value);
+        if (!values.contains(QStringLiteral("0")))
+            values << QStringLiteral("0");
+    }
     if (values.isEmpty()) {
-        values << QStringLiteral("1") << QStringLiteral("3");
+        values << QStringLiteral("1") << QStringLiteral("2") << QStringLiteral("3");
         if (definition.upperLimit.isValid())
             values << definition.upperLimit.toString();
-        values << QStringLiteral("0");
+        values << QStringLiteral("-1") << QStringLiteral("0");
     }
     return values;
 }
