@@ -64,22 +64,8 @@ private slots:
     void decodeParaAddress();
 
 private:
-    void linkRows() override;
     void stateRows() override;
 };
-
-void TestFunctions::linkRows()
-{
-    addLinks("PidRegler", {"ActionWidgetPidSollwert{,_2}>PidSollwert", "ActionWidgetPidIstwert{,_2}>PidIstwert",
-                              "ActionWidgetG{14,20}>SrcDisablePidRegler"});
-    // The scaling pages of the analog inputs explain a hidden page with the inputs.
-    for (const char *page : {"PidSollwert", "PidIstwert"})
-        addLinks(page, {"ActionWidgetAE1_KM2_{a,b}>AE1Skalierung*", "ActionWidgetAE2_KM2_{a,b}>AE2Skalierung*",
-                           "ActionWidgetAE3_{KM2,KQ2}_{a,b}>AE3Skalierung*",
-                           "ActionWidgetPidRegler_{KM2,KN2KP2,KQ2}_{a,b}>PidRegler"});
-    addLinks("SrcDisablePidRegler", {"ActionWidgetE19_{1,2}>EinAusgaenge", "ActionWidgetPidRegler_{1,2}>PidRegler"});
-    addLinks("Motorpoti", {"labelPageE19>EinAusgaenge"});
-}
 
 void TestFunctions::stateRows()
 {

@@ -60,67 +60,8 @@ private slots:
     void diagramCaptions();
 
 private:
-    void linkRows() override;
     void stateRows() override;
 };
-
-void TestOverview::linkRows()
-{
-    const auto add = [](const char *page, const QStringList &drive, const QStringList &table) {
-        addLinks(page, table, drive);
-    };
-    // Only the scaling link explains a hidden page with the analog inputs.
-    add("AppSatDriveBased", {},
-        {"ActionWidgetFahrsatzbetrieb{Grafik,Label}>Fahrsatzbetrieb",
-            "ActionWidgetKommandobetrieb{Grafik,Label}>DbmKommando",
-            "ActionWidgetGeschwindigkeitsbetrieb{Grafik,Label}>DbmGeschwDrehmKraft",
-            "ActionWidgetTipbetrieb>DbmTipbetrieb",
-            "ActionWidgetSteuertafelApplikationGrafik>SteuertafelApplikation",
-            "ActionWidgetSteuertafelPlcopenGrafik>SteuertafelPLCopen",
-            "ActionWidgetSteuertafelTippenGrafik>SteuertafelTippen",
-            "ActionWidgetSteuertafelGeschwMode>SteuertafelGeschwDrehmKraft", "ActionWidgetQuelle>DbmQuellen",
-            "ActionWidgetSkalierung>SkalierungAEs*", "ActionWidgetLinkMotionKern>AntriebBeobPosiKern1",
-            "ActionWidgetZusatzfunktionen>DbmZusatzfunktionenV2", "ActionWidgetFeldbus>EtherCatStartseite"});
-    add("DbmQuellen", {"K08=1", "A180"},
-        {"ClickLabelBinaersignaleApplikation>DbmSrcBinSignals", "ClickLabelBewegungsrichtung>DbmSrcDirection",
-            "ClickLabelBinaersignaleGerSteuArdenic>QuelleBinSigArdenic",
-            "ClickLabelBegrenzungDrehmKraftApplikation>DbmSrcTrqForce",
-            "ClickLabelExterneGeschwindigkeit>DbmQuelleExterneGeschwindigkeit",
-            "ClickLabelExtZusatzgeschwindigkeit>DbmQuelleExtZusatzGeschwindigkeit",
-            "ClickLabelGeschwOverride>DbmQuelleGeschwOverride",
-            "ClickLabelSollDrehmKraftGeschwKlammerung>DbmQuelleDrehmKraftGeschwKlammerung",
-            "ClickLabelBinaersignaleFahrsatz>DbmMotionBlockBinSignals",
-            "ClickLabelBegrenzungDrehmKraftFahrsatz>DbmMotionBlockTrqForce",
-            "ClickLabelFahrsatzauswahl>DbmMotionBlockSelect",
-            "ClickLabelSoftwareeingaenge>DbmSrcCtrlFollowMotionBlock"});
-    add("DbmFeldbus", {"K08=1"},
-        {"ClickLabelApplikation>DbmSteuerStatus", "ClickLabelGeraetesteuerungArdenic>SteuerStatusArdenic",
-            "ClickLabelCiA402>SteuerStatusCiA402", "ClickLabelStatuswort2>Statuswort2",
-            "ClickLabelStatuswortAnwender>UserStatuswort", "ClickLabelFahrsatz>SteuerStatusFahrsatz"});
-    add("DbmUebersicht", {},
-        {"ActionWidgetTo{Steuerwort,Statuswort}>SteuerStatusCiA402",
-            "ActionWidgetTo{Sollwerte,Istwerte}>CBMSollUndIstwerte",
-            "ActionWidgetToSignalquellenBinaer>SignalquellenBinaer",
-            "ActionWidgetToCiAObjekte1>CiA402Objekte", "ActionWidgetToCiAObjekte2>CiA402Objekte2",
-            "ActionWidgetToStatuswort2>Statuswort2", "ActionWidgetToStatuswortUser>UserStatuswort"});
-    add("DbmZusatzfunktionen", {"G806=0,0,0,0,0"},
-        {"ClickLabelKomparatorenReal32>DbmKompReal32", "ClickLabelKomparatorenInt32>DbmKompInt32",
-            "ClickLabelNocken>DbmNocken", "ClickLabelPositionsmessung>Positionsmessung",
-            "ClickLabelPidRegler>PidRegler", "ClickLabelMotorpoti>Motorpoti", "ClickLabelVM>VirtuellerMaster",
-            "ClickLabelMasterPositionsmessung>MasterPosMessung", "ClickLabelErweiterteNocken>Nocken"});
-    // The anchors of the newer page name no page; each link leads to its own target.
-    add("DbmZusatzfunktionenV2", everyFunction,
-        {"#Aktionsansteuerung>SrcAktionsansteuerung", "#AnalogOutput1>AnalogOutput1",
-            "#AnalogOutput2>AnalogOutput2", "#KomparatorenReal>DbmKompReal32",
-            "#KomparatorenInt>DbmKompInt32", "#KomparatorenInt16>DbmKompInt16",
-            "#KomparatorenInt8>DbmKompInt8", "#MasterDruckmarkenauswertun>MasterDruckmarkenauswertung",
-            "#MasterNockenschaltwerk>MasterNocken", "#MasterPositionsmessung>MasterPosMessung",
-            "#Motorpotentiometer>Motorpoti", "#Nockenschaltwerk>DbmNocken",
-            "#ErweitertesNockenschaltwerk>Nocken", "#PhasingStartseite>PhasingStartseite",
-            "#PIDRegler>PidRegler", "#Positionsmessung>Positionsmessung",
-            "#Positionsumrechnung>Positionsumrechnung", "#Touchprobe>TouchProbe",
-            "#VirtuellerMaster>VirtuellerMaster", "#Counter>Counter"});
-}
 
 void TestOverview::stateRows()
 {

@@ -44,7 +44,6 @@ private slots:
     void commandChoice();
 
 private:
-    void linkRows() override;
     void stateRows() override;
     ParameterControl *control(const QString &name) const
     {
@@ -59,78 +58,6 @@ private:
                                 application.isNull() ? "" : "E76=7300006," + application});
     }
 };
-
-void TestSources::linkRows()
-{
-    addLinks("SrcSelFixedVelocity",
-        {"ActionWidgetFestwerte_{a,b}>DbmFixedVelocity", "ActionWidgetHauptsollwert_{a,b}>DbmHauptsollwert",
-            "ActionWidgetZusatzsollwert_{a,b}>DbmZusatzsollwert"});
-    addLinks("SrcSelFixedAccel",
-        {"ActionWidgetFestwerte_{a,b}>DbmFixedAccel", "ActionWidgetBetriebsart_{a,b}>DbmGeschwDrehmKraft"});
-    addLinks("SrcSelFixedDecel",
-        {"ActionWidgetFestwerte_{a,b}>DbmFixedDecel", "ActionWidgetBetriebsart_{a,b}>DbmGeschwDrehmKraft"});
-    addLinks("SrcSelFixedJerk",
-        {"ActionWidgetFestwerte_a>DbmFixedJerk", "ActionWidgetBetriebsart_a>DbmGeschwDrehmKraft"});
-    addLinks("DbmFixedVelocity", {"ActionWidgetFestwertAuswahl>SrcSelFixedVelocity"});
-    addLinks("DbmFixedAccel", {"ActionWidgetFestwertAuswahl>SrcSelFixedAccel"});
-    addLinks("DbmFixedDecel", {"ActionWidgetFestwertAuswahl>SrcSelFixedDecel"});
-    addLinks("DbmFixedJerk", {"ActionWidgetFestwertAuswahl>SrcSelFixedJerk"});
-    addLinks("DbmGeschwDrehmKraft",
-        {"ActionWidget_{b,c}_D40>DbmHauptsollwert", "ActionWidget_{b,c}_D41>DbmZusatzsollwert",
-            "ActionWidget_{b,c}_D43>SrcSelFixedAccel", "ActionWidget_{b,c}_D44>SrcSelFixedDecel",
-            "ActionWidget_{b,c}_D45>SrcSelFixedJerk", "ActionWidget_{b,c}_G468>DbmQuelleGeschwOverride",
-            "ActionWidget_{b,c}_Sollwertbegrenzung>DbmBegrGeschwDrehmKraft",
-            "ActionWidget_{b,c,d}_MotionKern>AntriebBeobPosiKern1",
-            "ActionWidget_{b,c,d}_SteuertafelGeschwDrehmKraft>SteuertafelGeschwDrehmKraft",
-            "ActionWidget_d_G47{1,4,7}>DbmQuelleDrehmKraftGeschwKlammerung",
-            "ActionWidget_c_I1{00,13}>DbmSrcBinSignals"});
-    // The set velocity is drawn on the mode's overview, not on the main set value's page.
-    addLinks("DbmBegrGeschwDrehmKraft",
-        {"ActionWidget{Betriebsart,D42}>DbmGeschwDrehmKraft", "ActionWidgetE19>EinAusgaenge",
-            "ActionWidgetI10>VAccRBegrenzung"});
-    addLinks("DbmHauptsollwert",
-        {"ActionWidget_D20_{1,2}>SrcSelFixedVelocity", "ActionWidget_D40_{1,2}>DbmGeschwDrehmKraft",
-            "ActionWidget_G462_{1,2}>DbmQuelleExterneGeschwindigkeit", "ActionWidget_E19_2>EinAusgaenge"});
-    addLinks("DbmZusatzsollwert",
-        {"ActionWidget_D20_{1,2}>SrcSelFixedVelocity", "ActionWidget_D41_{1,2}>DbmGeschwDrehmKraft",
-            "ActionWidget_G465_{1,2}>DbmQuelleExtZusatzGeschwindigkeit", "ActionWidget_E19_2>EinAusgaenge"});
-    addLinks("DbmKommando",
-        {"ClickLabelReferenzierung>Referenzfahrt",
-            "ClickLabelDrehmKraftGeschwKlammerung>DbmQuelleDrehmKraftGeschwKlammerung",
-            "ClicklabelLinkHaltebremse>SeiteAllgemein",
-            "ActionWidgetQuelleExterneGeschw>DbmQuelleExterneGeschwindigkeit",
-            "ActionWidgetQuelleExterneZusatzGeschw>DbmQuelleExtZusatzGeschwindigkeit",
-            "ActionWidgetQuelleGeschwOverride>DbmQuelleGeschwOverride",
-            "ActionWidgetLinkToPosiKern1>AntriebBeobPosiKern1", "ActionWidgetSynchronbetrieb>SynchronBetrieb",
-            "ActionWidgetWickler>AppWinderCenter"});
-    addLinks("SrcCommandBinSignals",
-        {"ActionWidgetE19>EinAusgaenge", "ActionWidgetJ37>SteuerStatusKommandobetrieb",
-            "ActionWidgetKommando>DbmKommando"});
-    // The anchors of the binary-signal links are only display.
-    addLinks("DbmSrcBinSignals",
-        {"label_application>AppSatDriveBased", "label_controlPanel>SteuertafelTippen",
-            "label_jog>DbmTipbetrieb", "label_I210>DbmSteuerStatus", "label_E19>EinAusgaenge"});
-    addLinks("DbmSrcDirection",
-        {"ActionWidgetI210{,_2}>DbmSteuerStatus", "ActionWidgetMotionKern{,_2}>AntriebBeobPosiKern1",
-            "ActionWidgetApplikation>AppSatDriveBased"});
-    addLinks("DbmSrcTrqForce",
-        {"ActionWidgetBegrDrehmKraft{,_2,_3}>MBegrenzung", "ActionWidgetC232C233{,_2,_3}>AppSatDriveBased",
-            "ActionWidgetSkalAE1>AE1Skalierung*", "ActionWidgetSkalAE2>AE2Skalierung*",
-            "ActionWidgetSkalAE3{,_2}>AE3Skalierung*"});
-    // Element 1 of E76 names the application; element 0 must not count.
-    for (const QString &page : externalPages) {
-        const QString variant = page == "DbmQuelleGeschwOverride" ? "{limit,amount}_" : "";
-        const QString all = variant + "{NoAI,AI1AI2,AI3,AI1AI2AI3}",
-                      inputs12 = variant + "{AI1AI2,AI1AI2AI3}";
-        QStringList table = {"label_Application_" + all + ">AppSatDriveBased",
-            "label_I10_" + all + ">VAccRBegrenzung", "label_AE1Skalierung_" + inputs12 + ">AE1Skalierung",
-            "label_AE2Skalierung_" + inputs12 + ">AE2Skalierung",
-            "label_AE3Skalierung_" + variant + "{AI3,AI1AI2AI3}>AE3Skalierung"};
-        if (page == "DbmQuelleDrehmKraftGeschwKlammerung")
-            table << "label_C0{3,5}_" + all + ">MBegrenzung";
-        addLinks(page, table, {"E76=7300006,7300003"});
-    }
-}
 
 void TestSources::stateRows()
 {

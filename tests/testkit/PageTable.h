@@ -13,18 +13,13 @@
 inline const QString missingPage = QStringLiteral("box=Assistentenseite~fehlt~in~der~Baum-Definition.");
 inline const QString hiddenPage = QStringLiteral("box=Assistentenseite~ist~aktuell~ausgeblendet.");
 
-// The fixture of the page tests: every row gets a new host, watcher and script, and two tables
-// run every test's rows: where each link of a page leads, and what a page shows and wrote after a
-// script.
+// The fixture of the page tests: every row gets a new host, watcher and script, and a table runs
+// every test's rows: what a page shows and wrote after a script. Where each link leads is held
+// for every page in its journal (tests/allpages).
 class PageTable : public QObject
 {
     Q_OBJECT
 protected:
-    // Rows of links(): the page, lines "widget>target" (braces in the widget's name expand as in
-    // "ActionWidget_{b,c}_D40", an unnamed label goes by its anchor, "#Counter", and a trailing '*'
-    // says that the message for the target hidden mentions the analog inputs), and the drive.
-    virtual void linkRows() = 0;
-    static void addLinks(const QString &page, const QStringList &table, const QStringList &drive = {});
     // Rows of states(): the setup before the page opens (seed tokens, see seedTokens(), and
     // "@step" a step of PageScript), the script while it is shown, the expected states (see
     // PageScript) and the writes of the page, also while it opened, as "J40.0=3 J41.2=1".
@@ -45,8 +40,6 @@ protected:
 private slots:
     void init() { fresh(); }
     void cleanup();
-    void links_data();
-    void links();
     void states_data();
     void states();
 };
