@@ -69,7 +69,6 @@ private:
 
 void TestFunctions::stateRows()
 {
-    addState("cams live", "DbmNocken", {"I59", "I60", "I61", "I64"}, {}, "live=I59@1.0,I60@1.0,I61@1.0,I64@1.0");
     const QStringList second = {"click:toolButtonRight", "click:toolButtonRight"};
     for (const Bank &bank : banks) {
         const QString page = bank.page,
@@ -187,8 +186,6 @@ void TestFunctions::stateRows()
         "checkBoxI59_3:unchecked ParaLineEdit_I6{0,1}_3:disabled ParaLineEdit_I64_3:enabled "
         "ParaLineEdit_I6{0,1}_2:enabled",
         "I59.3=0");
-    addState("cam 7 on", "DbmNocken", cams + QStringList{"I59:UINT8=0,0,0,0,0,0,0,0"}, {"click:checkBoxI59_7"},
-        "checkBoxI59_7:checked ParaLineEdit_I6{0,1}_7:enabled", "I59.7=1");
     addState("cams the drive lacks", "DbmNocken", cams + QStringList{"I59:UINT8=1,1,1,1,1,1"}, {"click:checkBoxI59_6"},
         "checkBoxI59_{6,7}:unchecked checkBoxI59_{6,7}:disabled checkBoxI59_5:enabled");
     addState("cams by the drive", "DbmNocken", cams + QStringList{"I59:UINT8=1,1,1,1,1,1,1,1"}, {"I59.5=0"},
@@ -199,8 +196,7 @@ void TestFunctions::stateRows()
         {"@editable"}, "checkBoxI59_{0,7}:enabled");
 
     // Motor potentiometer: the two lowest bits of G374; without it bit 1 keeps what it showed.
-    for (const auto &[status, leds] : {std::pair{"0", "00"}, std::pair{"1", "10"}, std::pair{"2", "01"},
-             std::pair{"7", "11"}, std::pair{"252", "00"}})
+    for (const auto &[status, leds] : {std::pair{"7", "11"}, std::pair{"252", "00"}})
         addState(QStringLiteral("potentiometer %1").arg(status), "Motorpoti", {"G374:UINT8=3"},
             {QStringLiteral("G374=%1").arg(status)},
             QStringLiteral("stackedWidgetG374_0=%1 stackedWidgetG374_1=%2").arg(leds[0]).arg(leds[1]));
@@ -278,8 +274,6 @@ void TestFunctions::stateRows()
     source("actual value without address", "PidIstwert", {}, 2, {"-ADDRESS", "hide show"}, "");
     addState("set value no address", "PidSollwert", inputs + QStringList{"G815=not~an~address"}, {},
         "Para{Label,TextEdit}G815Indirekt_KN2KP2_a:hidden");
-    addState("deactivation by parameters", "SrcDisablePidRegler", {"G32"}, {"G32=1"}, "stackedWidget=1");
-    addState("deactivation by inputs", "SrcDisablePidRegler", {"G32=1"}, {"G32=0"}, "stackedWidget=0");
     addState("deactivation without G32", "SrcDisablePidRegler", {}, {}, "stackedWidget=0");
 }
 

@@ -92,14 +92,6 @@ void TestSources::stateRows()
         missingPage, "Based");
     fallback("external: no E76", "DbmQuelleDrehmKraftGeschwKlammerung", applications, "label_Application_AI3",
         missingPage);
-    // Live while shown.
-    const QStringList limits = {"D246", "D247"};
-    for (const auto &[page, drive, live] : {std::tuple{"DbmGeschwDrehmKraft", limits, "D246@1.0,D247@1.0"},
-             std::tuple{"DbmBegrGeschwDrehmKraft", limits, "D246@1.0,D247@1.0"},
-             std::tuple{"DbmKommando", QStringList{"J40"}, "J40@1.0"},
-             std::tuple{"DbmSrcBinSignals", QStringList{"I441 I442 I448 I450 I452"},
-                 "I441@1.0,I442@1.0,I448@1.0,I450@1.0,I452@1.0"}})
-        addState(QStringLiteral("%1 live").arg(page), page, drive, {}, QStringLiteral("live=") + live);
     // Only "1" lights the overview's LEDs, any value but 0 the limitation page's.
     const QString yellow = "@LED_yellow_on.svg", grey = "@ledgreyCross.svg";
     const char *overview = "DbmGeschwDrehmKraft", *limitation = "DbmBegrGeschwDrehmKraft";
@@ -131,17 +123,14 @@ void TestSources::stateRows()
     addState("goes online", overview, {"@offline", "D01=1", "D02=3"}, {"@online"}, "stackedWidget=3");
     addState("goes offline", overview, {"@offline", "D01=1", "D02=3"}, {"@online", "@offline"}, "stackedWidget=1");
     addState("turns read-only", overview, {"@offline", "D01=1", "D02=3"}, {"@readonly"}, "stackedWidget=3");
-    // The fixed values are selected by parameter (D05, D07, D09 = 1) or by binary signals.
+    // Only 1 selects the fixed values by parameter; any other value, or none, by binary signals.
     for (const auto &[page, mode] : {std::pair{"SrcSelFixedVelocity", "D05"},
              std::pair{"SrcSelFixedAccel", "D07"}, std::pair{"SrcSelFixedDecel", "D09"}}) {
         const QString m = mode;
-        addState(m + " 1", page, {m}, {m + "=1"}, "stackedWidget=0");
-        addState(m + " 0", page, {m + "=1"}, {m + "=0"}, "stackedWidget=1");
         addState(m + " 2", page, {m + "=1"}, {m + "=2"}, "stackedWidget=1");
         addState(m + " missing", page, {}, {}, "stackedWidget=1");
     }
     addState("direction", "DbmSrcDirection", {}, {}, "stackedWidget=0");
-    addState("direction optimised", "DbmSrcDirection", {"C243"}, {}, "stackedWidget=1");
     addState("main set value with E19", "DbmHauptsollwert", {}, {"hide show"}, "stackedWidget=1");
     addState("additional set value with E19", "DbmZusatzsollwert", {}, {"hide show"}, "stackedWidget=1");
     // The torque limit compares the terminal module as a whole.
@@ -201,7 +190,6 @@ void TestSources::stateRows()
         "LedWidgetI10{1,2,3}=1 LedWidgetI11{1,2}=1");
     addState("signals off", "DbmSrcBinSignals", {"I441=1", "I442=1", "I448=1", "I450=1", "I452=1"},
         {"I441=0", "I442=0", "I448=0", "I450=0", "I452=0"}, "LedWidgetI10{1,2,3}=0 LedWidgetI11{1,2}=0");
-    addState("reference switch", "DbmSrcBinSignals", {"I103"}, {}, "LedWidgetI103:shown");
     addState("reference switch hidden", "DbmSrcBinSignals", {"I103!", "I448=1"}, {}, "LedWidgetI103:hidden");
     addState("holding brake off", "DbmKommando", {"J40=1", "J53=1"}, {"J53=0"}, "FrameLinkHaltebremse:hidden");
     addState("holding brake on", "DbmKommando", {"J40=1", "J53"}, {"J53=-1"}, "FrameLinkHaltebremse:shown");
@@ -221,10 +209,6 @@ void TestSources::stateRows()
         "I130.0=2");
     addState("binary: read-only", "DbmSrcBinSignals", binary + QStringList{"@readonly"},
         {"click:PushButtonQuellenAufInaktiv"}, buttons + ":disabled");
-    addState("command: to parameter", "SrcCommandBinSignals", {"J38=1"}, {"click:PushButtonQuellenAufParameter"},
-        buttons + ":enabled", "J38.0=2");
-    addState("command: deactivate", "SrcCommandBinSignals", {"J38=1"}, {"click:PushButtonQuellenAufInaktiv"}, "",
-        "J38.0=0");
     addState("command: no J38", "SrcCommandBinSignals", {}, {"click:PushButtonQuellenAufInaktiv"}, "");
     addState("command: read-only", "SrcCommandBinSignals", {"J38=1", "@readonly"},
         {"click:PushButtonQuellenAufParameter"}, buttons + ":disabled");
