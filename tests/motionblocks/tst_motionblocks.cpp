@@ -307,12 +307,8 @@ static void sourceRows(QList<Row> &rows)
     const QString bin = "DbmMotionBlockBinSignals", plain = "MotionBlocks";
     const QString sources = "I100=1 J06=1 J07=1 J917=1";
     rows << QList<Row>{
-        {"J03 binary, parameter, binary", "DbmMotionBlockSelect", "J03=0",
-         "show see{stackedWidget@0} J03=1 see{stackedWidget@1} J03=0", "stackedWidget@0"},
         {"J03 unknown", "DbmMotionBlockSelect", "J03=7", "show", "stackedWidget@0"},
         {"J03 missing", "DbmMotionBlockSelect", "", "show", "stackedWidget@0"},
-        {"J80 off, on, off", "SrcDirectMbStart", "J80=0", "show see{stackedWidget@0} J80=1 see{stackedWidget@1} J80=0",
-         "stackedWidget@0"},
         {"J80 other", "SrcDirectMbStart", "J80=-3", "show", "stackedWidget@1"},
         {"J80 missing", "SrcDirectMbStart", "", "show", "stackedWidget@0"},
         {"all sources to parameter", bin, sources, "show click:PushButtonQuellenAufParameter",
@@ -348,24 +344,6 @@ static void sourceRows(QList<Row> &rows)
         {"count typed", plain, QString(counted).replace("*3", "*20").replace("a,b,c", "a*20"),
          "offline show type:SpinBoxMotionBlockToEdit=12 yes type:SpinBoxNumberOfMotionBlocks=16",
          count.arg(16) + " SpinBoxMotionBlockToEdit=12 box=Fahrsätze~16~bis~19~löschen?"},
-        // The diagrams lead to the pages of their parts.
-        {"block selection links", "DbmMotionBlockSelect", "J03=0",
-         "show click:ActionWidgetToSteuertafelApplikation click:ActionWidgetToSteuerStatusFahrsatz "
-         "click:ActionWidgetToFahrsatz_b click:ActionWidgetDirektStart_b",
-         "jumps=SteuertafelApplikation,SteuerStatusFahrsatz,Fahrsatzbetrieb,SrcDirectMbStart"},
-        {"block selection links, parameter", "DbmMotionBlockSelect", "J03=1",
-         "show see{stackedWidget@1} click:ActionWidgetToSteuertafelApplikation_2 click:ActionWidgetToFahrsatz_a "
-         "click:ActionWidgetDirektStart_a",
-         "jumps=SteuertafelApplikation,Fahrsatzbetrieb,SrcDirectMbStart"},
-        {"binary signal links", bin, "",
-         "show click:ActionWidgetE19 click:ActionWidgetFahrsatz click:ActionWidgetSteuertafelApplikation click:ActionWidgetJ01",
-         "jumps=EinAusgaenge,Fahrsatzbetrieb,SteuertafelApplikation,SteuerStatusFahrsatz"},
-        {"direct start links", "SrcDirectMbStart", "J80=1",
-         "show click:ActionWidgetFahrsatz click:ActionWidgetFahrsatzauswahl click:ActionWidgetSteuertafelFahrsatz "
-         "click:ActionWidgetE19",
-         "jumps=Fahrsatz,DbmMotionBlockSelect,SteuertafelApplikation,EinAusgaenge"},
-        {"torque limit links", "DbmMotionBlockTrqForce", "", "show click:ActionWidgetToFahrsatz click:ActionWidgetToC232C233",
-         "jumps=Fahrsatz,DbmSrcTrqForce"},
     };
 }
 
@@ -383,17 +361,11 @@ static void triggerRows(QList<Row> &rows)
          lamps.arg(1).arg(1).arg(1).arg(1).arg(1) + " live=J451@1.0,J451@1.1,J451@1.2,J451@1.3,J451@1.4"},
         {"lamps, bit 5 only", source, "J451=31", "show J451=32", lamps.arg(0).arg(0).arg(0).arg(0).arg(0)},
         {"lamps without J451", source, "", "show", lamps.arg(0).arg(0).arg(0).arg(0).arg(0)},
-        {"all triggers to parameter", source, "J450=5*5", "show click:PushButtonQuellenAufParameter",
-         "writes=J450.0=2,J450.1=2,J450.2=2,J450.3=2,J450.4=2 PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
-        {"all triggers inactive", source, "J450=5*5", "show click:PushButtonQuellenAufInaktiv",
-         "writes=J450.0=0,J450.1=0,J450.2=0,J450.3=0,J450.4=0"},
         {"trigger buttons without J450", source, "", "show click:PushButtonQuellenAufParameter", "writes="},
         {"trigger buttons, read-only, editable, read-only again", source, "J450=5*5",
          "readonly show see{PushButtonQuellenAufParameter:d,PushButtonQuellenAufInaktiv:d} editable "
          "see{PushButtonQuellenAufParameter:E,PushButtonQuellenAufInaktiv:E} readonly",
          "PushButtonQuellenAufParameter:d PushButtonQuellenAufInaktiv:d"},
-        {"trigger links", source, "", "show click:labelFollowMotionBlock click:labelIO click:labelIndirectTrigger",
-         "jumps=Folgefahrsatz,EinAusgaenge," + common},
         {"indirect, per block only", source, "", "nopage:" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
         {"indirect, common only", source, "", "nopage:" + perBlock + " show click:labelIndirectTrigger", "jumps=" + common},
         {"indirect, common hidden", source, "", "page:-" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
@@ -401,11 +373,6 @@ static void triggerRows(QList<Row> &rows)
          "jumps= box=Assistentenseite~ist~aktuell~ausgeblendet."},
         {"indirect, neither", source, "", "nopage:" + common + " nopage:" + perBlock + " show ok click:labelIndirectTrigger",
          "jumps= box=Assistentenseite~fehlt~in~der~Baum-Definition."},
-        {"indirect trigger link", perBlock, "", "show click:ActionWidgetTriggerFolgefahrsatz", "jumps=" + source},
-        {"common trigger links", common, "", "show click:ActionWidgetTriggerFolgefahrsatz click:ClickLabelFahrsatz",
-         "jumps=" + source + ",Fahrsatz FrameClickLabelFahrsatz^1"},
-        {"common trigger link with inversion", common, "J438=0*5", "show click:ActionWidgetTriggerFolgefahrsatz_2", "jumps=" + source},
-        {"inversion", common, "J438=0*5", "show", "FrameJ438:E stackedWidgetJ438Inverting@1"},
         {"no inversion", common, "", "show", "FrameJ438:h stackedWidgetJ438Inverting@0"},
         // Trigger 2 taken indirectly or not: the flag is written and the address follows.
         {"per block, unchecked, checked again", perBlock, addresses,
