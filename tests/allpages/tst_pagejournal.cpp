@@ -33,6 +33,8 @@
 #include <QScopeGuard>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 constexpr quint64 journalSeed = 20261208;
@@ -40,13 +42,15 @@ constexpr int randomActions = 60;
 
 // A control panel's course, as a user and the drive go through it: the axis taken and enabled,
 // every other button used, halted, stopped and faulted by the drive, switched off by a fault and
-// taken again, lost to a lock, another master, the connection and the page's hiding, and given
-// back, on a drive that starts without lock, master or fault. Every warning is accepted. "buttons" uses each other button the panel offers then: it
-// holds and lets go of a momentary one and clicks one that stays down.
+// taken again, lost to a lock, another master, the connection and the page's hiding, on a drive
+// that starts without lock, master or fault; then every parameter the panel reads is swept with
+// the axis held and enabled, and the axis is given back. Every warning is accepted. "buttons" uses
+// each other button the panel offers then: it holds and lets go of a momentary one and clicks one
+// that stays down.
 const char *const panelCourse =
     "A900=0 A918=0 E48=0 E49=0 E81=0 E82=0 on freigabe buttons halt buttons halt E48=1 E48=0 E48=5 E48=0 freigabe E49=256 E49=0 "
     "freigabe E81=3 E82=88 E49=2 E81=0 E82=0 E49=0 on E49=2 E49=0 freigabe buttons hide show on freigabe "
-    "A918=1 A918=0 on A900=1 A900=0 offline online on freigabe I197=1 I199=1 I199=0 off";
+    "A918=1 A918=0 on A900=1 A900=0 offline online on freigabe I197=1 I199=1 I199=0";
 
 // The values a parameter takes in the sweep: its choices, every value of a short range, or small
 // numbers, its upper limit, -1 and 0; an address points at a parameter, at an element of an array,
@@ -93,7 +97,9 @@ private slots:
 private:
     void useFields(PageJournal &journal, WizardPage *page);
     void followLinks(PageJournal &journal, WizardPage *page);
-    void sweepParameters(PageJournal &journal, WizardPage *page);
+    // Each parameter the page read takes its telling values and its own again; beforeEach runs
+    // before each parameter.
+    void sweepParameters(PageJournal &journal, WizardPage *page, const std::function<void()> &beforeEach = {});
     void switchHost(PageJournal &journal, WizardPage *page);
     void drivePanel(PageJournal &journal, WizardPage *page);
 
@@ -152,7 +158,7 @@ void TestPageJournal::followLinks(PageJournal &journal, WizardPage *page)
     journal.record(QStringLiteral("every page shown again"), page);
 }
 
-void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page)
+void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page, const std::function<void()> &beforeEach)
 {
     ParameterStore *store = m_session.store();
     const int livingSpace = m_session.host()->livingSpace();
@@ -160,6 +166,8 @@ void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page)
         const ParameterDefinitionData *definition = store->definition(coordinate);
         if (!definition)
             continue;
+        if (beforeEach)
+            beforeEach();
         // The first elements alike: a page of blocks may show any of them.
         const auto elements = static_cast<unsigned short>(qMin<int>(definition->elementCount, 4));
         const QString original = store->value(coordinate, livingSpace, 0);
@@ -226,17 +234,18 @@ void TestPageJournal::switchHost(PageJournal &journal, WizardPage *page)
 void TestPageJournal::drivePanel(PageJournal &journal, WizardPage *page)
 {
     const auto button = [page](const char *name) { return page->findChild<QAbstractButton *>(QLatin1String(name)); };
-    const QList<QAbstractButton *> common = {button("ToolButtonSteuertafelEin"), button("ToolButtonFreigabe"),
-                                             button("ToolButtonHalt")};
-    if (!common.constFirst())
+    QAbstractButton *switchOn = button("ToolButtonSteuertafelEin");
+    QAbstractButton *freigabe = button("ToolButtonFreigabe");
+    QAbstractButton *halt = button("ToolButtonHalt");
+    if (!switchOn || !freigabe || !halt)
         return;
     m_acceptBoxes = true;
     const auto acceptBoxes = qScopeGuard([this] { m_acceptBoxes = false; });
     const int livingSpace = m_session.host()->livingSpace();
-    for (const QString &step : QString::fromLatin1(panelCourse).split(QLatin1Char(' '))) {
-        if (step == QLatin1String("buttons")) {
+    const auto step = [&](const QString &what) {
+        if (what == QLatin1String("buttons")) {
             for (QAbstractButton *other : page->findChildren<QAbstractButton *>()) {
-                if (common.contains(other) || !other->isVisibleTo(page) || !other->isEnabled())
+                if (other == switchOn || other == freigabe || other == halt || !other->isVisibleTo(page) || !other->isEnabled())
                     continue;
                 const QString key = PageProbe::key(other, page);
                 if (other->isCheckable()) {
@@ -249,22 +258,33 @@ void TestPageJournal::drivePanel(PageJournal &journal, WizardPage *page)
                 QTest::mouseRelease(other, Qt::LeftButton);
                 journal.record(QStringLiteral("panel: let go of ") + key, page);
             }
-            continue;
+            return;
         }
-        if (step == QLatin1String("on") || step == QLatin1String("off")) {
+        if (what == QLatin1String("on") || what == QLatin1String("off")) {
             const HostBehaviours::UserSwitchesPanelOn switching;
-            common.at(0)->click();
+            switchOn->click();
+        } else if (what == QLatin1String("freigabe") || what == QLatin1String("halt")) {
+            (what == QLatin1String("halt") ? halt : freigabe)->click();
+        } else if (what == QLatin1String("hide") || what == QLatin1String("show")) {
+            page->setVisible(what == QLatin1String("show"));
+        } else if (what == QLatin1String("offline") || what == QLatin1String("online")) {
+            m_session.host()->setOnline(what == QLatin1String("online"));
+        } else {
+            m_session.store()->setValue(what.section(QLatin1Char('='), 0, 0), livingSpace, 0, what.section(QLatin1Char('='), 1));
         }
-        else if (step == QLatin1String("freigabe") || step == QLatin1String("halt"))
-            common.at(step == QLatin1String("halt") ? 2 : 1)->click();
-        else if (step == QLatin1String("hide") || step == QLatin1String("show"))
-            page->setVisible(step == QLatin1String("show"));
-        else if (step == QLatin1String("offline") || step == QLatin1String("online"))
-            m_session.host()->setOnline(step == QLatin1String("online"));
-        else
-            m_session.store()->setValue(step.section(QLatin1Char('='), 0, 0), livingSpace, 0, step.section(QLatin1Char('='), 1));
-        journal.record(QStringLiteral("panel: ") + step, page);
-    }
+        journal.record(QStringLiteral("panel: ") + what, page);
+    };
+    for (const QString &what : QString::fromLatin1(panelCourse).split(QLatin1Char(' ')))
+        step(what);
+    // Every parameter the panel reads once more, while it holds the axis and is enabled; where a
+    // value took the axis away, the panel is switched on and enabled again before the next one.
+    sweepParameters(journal, page, [&] {
+        if (!switchOn->isChecked() && switchOn->isEnabled())
+            step(QStringLiteral("on"));
+        if (switchOn->isChecked() && !freigabe->isChecked() && freigabe->isEnabled())
+            step(QStringLiteral("freigabe"));
+    });
+    step(QStringLiteral("off"));
 }
 
 void TestPageJournal::journal()
