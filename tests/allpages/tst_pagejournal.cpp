@@ -109,7 +109,7 @@ private:
 void TestPageJournal::useFields(PageJournal &journal, WizardPage *page)
 {
     // Each choice a user can reach takes its last entry and then its first; each field a user
-    // can type into takes a small number, confirmed with Return.
+    // can type into takes a number of two digits, confirmed with Return.
     for (QComboBox *combo : PageProbe::reachable<QComboBox>(page)) {
         const QString key = PageProbe::key(combo, page);
         for (const int index : {combo->count() - 1, 0}) {
@@ -123,8 +123,9 @@ void TestPageJournal::useFields(PageJournal &journal, WizardPage *page)
     for (QLineEdit *field : PageProbe::reachable<QLineEdit>(page)) {
         if (field->isReadOnly() || !field->isVisibleTo(page) || !field->isEnabled())
             continue;
-        typeInto(field, QStringLiteral("2"), Qt::Key_Return);
-        journal.record(QStringLiteral("type 2 into ") + PageProbe::key(field, page), page);
+        // Two digits: a field that acts on every key shows it after the first.
+        typeInto(field, QStringLiteral("12"), Qt::Key_Return);
+        journal.record(QStringLiteral("type 12 into ") + PageProbe::key(field, page), page);
     }
 }
 
