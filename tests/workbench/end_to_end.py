@@ -72,6 +72,21 @@ def accepting(display, env, timeout=30):
     fail(f"the X server on :{display} takes no connections")
 
 
+def own_x_server(env, processes, attempts=5):
+    """Starts an X server of the test's own and returns its display once it answers. Two servers
+    started at the same moment may both be handed the same free display; the one that then cannot
+    listen ends, while the display answers for the other. A server that ended is started again."""
+    for _ in range(attempts):
+        xvfb, display = start(["Xvfb", "-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"], env, "Xvfb")
+        processes.append(xvfb)
+        accepting(display, env)
+        if xvfb.poll() is None:
+            return display
+        print(f"the X server handed display :{display} ended at its start; starting another", file=sys.stderr)
+        processes.remove(xvfb)
+    fail(f"no X server of its own after {attempts} starts")
+
+
 def x_answers():
     return subprocess.run(["xdpyinfo"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                           check=False).returncode == 0 if shutil.which("xdpyinfo") else True
@@ -99,10 +114,7 @@ def main():
     with tempfile.TemporaryDirectory() as scratch:
         env = dict(os.environ, XDG_RUNTIME_DIR=scratch, HOME=scratch, XDG_CONFIG_HOME=os.path.join(scratch, "config"))
         try:
-            xvfb, display = start(["Xvfb", "-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"], env, "Xvfb")
-            processes.append(xvfb)
-            env["DISPLAY"] = ":" + display
-            accepting(display, env)
+            env["DISPLAY"] = ":" + own_x_server(env, processes)
             bus, env["DBUS_SESSION_BUS_ADDRESS"] = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
                                                          "the D-Bus session")
             processes += [bus, start([launcher, "--launch-immediately"], env)[0]]
