@@ -53,6 +53,25 @@ NUMBER = re.compile(r"(?<![\w.\"'])([1-9]\d{0,4})(?![\w.\"'])")
 CALL = re.compile(r"^\s+(?!return\b|delete\b|const\b|auto\b|if\b|for\b|while\b|else\b|case\b)[\w:>.\-]+\(.*\);\s*$")
 
 
+def code_end(line):
+    """Where the code of a line ends: at a // comment outside string and character literals."""
+    quote = None
+    index = 0
+    while index < len(line):
+        char = line[index]
+        if quote:
+            if char == "\\":
+                index += 1
+            elif char == quote:
+                quote = None
+        elif char in "\"'":
+            quote = char
+        elif line.startswith("//", index):
+            return index
+        index += 1
+    return len(line)
+
+
 def candidates(paths):
     """Every change the rules allow, as (file, line index, kind, new line)."""
     found = []
@@ -67,11 +86,13 @@ def candidates(paths):
                 for index, line in enumerate(lines):
                     if SKIP.search(line) or not line.strip():
                         continue
+                    # Nothing in a comment at the end of the line.
+                    end = code_end(line)
                     for kind, pattern, replacement in RULES:
-                        for match in pattern.finditer(line):
+                        for match in pattern.finditer(line, 0, end):
                             changed = line[: match.start()] + replacement + line[match.end():]
                             found.append((path, index, kind, changed))
-                    for match in NUMBER.finditer(line):
+                    for match in NUMBER.finditer(line, 0, end):
                         value = int(match.group(1))
                         changed = line[: match.start()] + str(value + 1) + line[match.end():]
                         found.append((path, index, "constant changed", changed))
