@@ -683,6 +683,8 @@ void TestMotionBlocks::tableDrawing_data()
         {"pressed, moved off and back", Model::InterruptColumn, "press:2 move:off move:2", "-f - -:sh - -"},
         {"released", Model::NumberColumn, "press:0 release:0", "2:ubf"},
         {"focus moved on", Model::InterruptColumn, "Right Right", "- - -f - -"},
+        // Left from the next cell comes back to the last entry, as Shift+Tab along buttons would.
+        {"entered with Left", Model::InterruptColumn, "Right Right Right Right Right Left", "- - - - -f"},
         // The button under the mouse is lit, and only while the mouse is on it.
         {"entry under the mouse", Model::InterruptColumn, "move:3", "-f - - -:h -"},
         {"mouse moved on", Model::InterruptColumn, "move:3 move:1", "-f -:h - - -"},
