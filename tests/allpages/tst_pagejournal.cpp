@@ -285,7 +285,8 @@ void TestPageJournal::drivePanel(PageJournal &journal, WizardPage *page)
         if (switchOn->isChecked() && !freigabe->isChecked() && freigabe->isEnabled())
             step(QStringLiteral("freigabe"));
     });
-    step(QStringLiteral("off"));
+    if (switchOn->isChecked())
+        step(QStringLiteral("off"));
 }
 
 void TestPageJournal::journal()
