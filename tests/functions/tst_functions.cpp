@@ -28,18 +28,15 @@ const QList<Bank> banks = {
 };
 
 // Four comparators, all on with operation 3 and watching a parameter of the bank's type.
-QStringList bankDrive(const Bank &bank, bool withC84 = true)
+QStringList bankDrive(const Bank &bank)
 {
     QStringList drive = {bank.enable + "=1,1,1,1", bank.operation + "=3,3,3,3",
         bank.address + ":ADDRESS=" + QString(4, 'x').replace("x", bank.watched + ",").chopped(1),
         "N44:INT32=0,0,0,0,0,0,0,0", "D20:INT16=0,0,0,0,0,0,0,0", "E72:INT8=0,0,0,0,0,0,0,0",
         "I80:REAL32=0,0,0,0,0,0,0,0"};
     const QStringList realRows = {"C66", "C67", "C68", "C69", "C75"};
-    for (const QString &row :
-        bank.variables + (bank.type == "REAL32" ? realRows : QStringList{bank.further})) {
-        if (withC84 || row != "C84")
-            drive << row + ":" + bank.type + "=0,0,0,0";
-    }
+    for (const QString &row : bank.variables + (bank.type == "REAL32" ? realRows : QStringList{bank.further}))
+        drive << row + ":" + bank.type + "=0,0,0,0";
     return drive;
 }
 
@@ -71,61 +68,9 @@ void TestFunctions::stateRows()
 {
     const QStringList second = {"click:toolButtonRight", "click:toolButtonRight"};
     for (const Bank &bank : banks) {
-        const QString page = bank.page,
-                      on = "ParaCombo_" + bank.operation + ":enabled checkBox" + bank.enable + ":checked"
-            + (bank.further.isEmpty() ? "" : " ParaLineEdit_" + bank.further + ":enabled");
+        const QString page = bank.page;
         const QString address = "ParaLineEdit_" + bank.address,
                       watched = "Para{Lbl,LineEdit}_" + bank.address + "_indirect";
-        const QString rows
-            = bank.type == "REAL32" ? " ParaLineEdit_C6{5,6,7,9}:shown ParaCombo_C68:shown" : "";
-        const QString none = address + ":hidden " + watched + ":hidden ParaLineEdit_Cvar{1,2,3}:hidden"
-            + (bank.type == "REAL32" ? " ParaLineEdit_C6{5,6,7,9}:hidden ParaCombo_C68:hidden" : "");
-        // Comparator 2, chosen with the step buttons, has an operation of its own; its rows
-        // show the parameters the operation needs, of its element.
-        const auto operation
-            = [&](int value, const QStringList &variables, int diagram, bool withC84 = true) {
-                  QString expected = on + " stackedWidget=" + QString::number(diagram);
-                  for (int row = 0; row < 3; ++row) {
-                      const QString name = QStringLiteral(" ParaLineEdit_Cvar%1").arg(row + 1);
-                      expected += variables.value(row).isEmpty() ? name + ":hidden"
-                                                                 : name + "#" + variables[row] + ".2@1";
-                  }
-                  expected += variables.isEmpty() ? " " + none
-                                                  : " " + address + ":shown " + watched + ":shown" + rows;
-                  addState(QStringLiteral("%1 operation %2%3").arg(page).arg(value).arg(withC84 ? "" : ", no C84"),
-                      page, bankDrive(bank, withC84),
-                      QStringList{bank.operation + ".2=" + QString::number(value)} + second, expected);
-              };
-        const QStringList v = bank.variables;
-        if (bank.type != "REAL32") {
-            for (const int value : {3, 5, 7})
-                operation(value, {v[0], v[3]}, value / 2 + 1);
-            operation(9, {v[2], v[1], v[3]}, 5);
-            for (const int value : {0, 1, 11})
-                operation(value, {}, 1);
-        } else {
-            for (const int value : {3, 5, 7}) {
-                operation(value, {"C70", "C84"}, value);
-                operation(value, {"C70"}, value - 1, false);
-            }
-            operation(9, {"C71", "C72", "C84"}, 9);
-            operation(11, {"C73", "C74"}, 10, false);
-            operation(1, {}, 1);
-        }
-        // A comparator that is off shows nothing of itself, also after a new address; the
-        // check box switches the shown comparator only.
-        const QStringList off = {bank.enable + ".1=0", bank.operation + ".1=9", "click:toolButtonRight"};
-        addState(page + " off", page, bankDrive(bank),
-            off + QStringList{bank.address + ".1=" + bank.watched + ".1"},
-            none + " stackedWidget=0 checkBox" + bank.enable + ":unchecked ParaCombo_" + bank.operation
-                + ":disabled ParaLbl_" + bank.operation + ":disabled toolButton:hidden"
-                + (bank.further.isEmpty() ? "" : " ParaLineEdit_" + bank.further + ":disabled"));
-        addState(page + " switched on", page, bankDrive(bank), off + QStringList{"click:checkBox" + bank.enable},
-            on + " " + address + ":shown " + watched + ":shown", bank.enable + ".1=1");
-        addState(page + " switched off", page, bankDrive(bank), second + QStringList{"click:checkBox" + bank.enable},
-            none + " stackedWidget=0 checkBox" + bank.enable + ":unchecked", bank.enable + ".2=0");
-        addState(page + " read-only", page, bankDrive(bank) + QStringList{"@readonly"}, {},
-            "checkBox" + bank.enable + ":disabled");
         // A row whose parameter has fewer elements than the bank shows nothing for the others.
         const QString shorter = bank.further.isEmpty() ? "C66" : bank.further;
         addState(page + " shorter row", page, bankDrive(bank) + QStringList{shorter + ":" + bank.type + "=0,0"},
@@ -151,102 +96,42 @@ void TestFunctions::stateRows()
     addState("number: not beyond the bank", "DbmKompInt16", bankDrive(banks[1]), second + second + second,
         "lineEditCompI16Number%3 ParaCombo_C135#C135.3@1 ParaLineEdit_C136#C136.3@1");
 
-    // Counters: a counter that is off shows only the selector and its box.
+    // Counters: the input and reset addresses, bound where they point.
     const QStringList counters = {"N40:UINT8=1,1,1,1", "N41=0,0,0,0", "N42=0,0,0,0", "N43=0,0,0,0",
         "N44=0,0,0,0", "N45:ADDRESS=I440,I440,I440,I440", "N46=0,0,0,0", "N47:ADDRESS=,,,", "I440",
         "E19=0,0,0,0,0,0,0,0"};
-    const QString counterRows = "ParaLineEdit_N4{1,2,4,5,7}:%1 ParaCombo_N4{3,6}:%1 svgWidget:%1";
-    addState("counter off", "Counter", counters, QStringList{"N40.2=0", "N47.2=E19.3", "N45.2=E19"} + second,
-        counterRows.arg("hidden") + " ParaLineEdit_N4{5,7}_indirect:hidden checkBoxN40:unchecked"
-            + " lineEditCounterNumber:shown checkBoxN40:shown");
-    addState("counter input", "Counter", counters, {"click:toolButtonRight"},
-        counterRows.arg("shown") + " ParaLineEdit_N45_indirect#I440.0@0 ParaLineEdit_N47_indirect:hidden");
     addState("counter input and reset", "Counter", counters, {"N45.1=1:E19.2", "N47.1=E19.7", "click:toolButtonRight"},
         "Para{Lbl,LineEdit}_N45_indirect#E19.2@2 Para{Lbl,LineEdit}_N47_indirect#E19.7@0");
     addState("counter input removed", "Counter", counters, {"click:toolButtonRight", "N45.1="},
         "ParaLineEdit_N45_indirect:hidden");
-    addState("counter switched on", "Counter", counters,
-        QStringList{"N40.3=0"} + second + QStringList{"click:toolButtonRight", "click:checkBoxN40"},
-        counterRows.arg("shown") + " checkBoxN40:checked", "N40.3=1");
-    addState("counter switched off", "Counter", counters,
-        second + QStringList{"click:toolButtonRight", "click:checkBoxN40"},
-        counterRows.arg("hidden") + " checkBoxN40:unchecked", "N40.3=0");
-    addState("counter shown again", "Counter", counters, second + QStringList{"hide show"},
-        "lineEditCounterNumber%0");
-
-    // Cams: any value but 0 is on and written back as 1; a switched-off cam's positions are
-    // disabled, its I64 is not.
+    // Cams: those the drive lacks cannot be switched; a read-only project switches none.
     const QStringList cams = {"I60=0,0,0,0,0,0,0,0", "I61=0,0,0,0,0,0,0,0", "I64=0,0,0,0,0,0,0,0", "I80"};
-    addState("cams written back", "DbmNocken", cams + QStringList{"I59:UINT8=0,2,1,0,255,0,0,1"}, {},
-        "checkBoxI59_{1,2,4,7}:checked checkBoxI59_{0,3,5,6}:unchecked "
-        "ParaLineEdit_I6{0,1}_{1,2,4,7}:enabled "
-        "ParaLineEdit_I6{0,1}_{0,3,5,6}:disabled ParaLineEdit_I64_{0,3}:enabled",
-        "I59.1=1 I59.4=1");
-    addState("cam 3 off", "DbmNocken", cams + QStringList{"I59:UINT8=1,1,1,1,1,1,1,1"}, {"click:checkBoxI59_3"},
-        "checkBoxI59_3:unchecked ParaLineEdit_I6{0,1}_3:disabled ParaLineEdit_I64_3:enabled "
-        "ParaLineEdit_I6{0,1}_2:enabled",
-        "I59.3=0");
     addState("cams the drive lacks", "DbmNocken", cams + QStringList{"I59:UINT8=1,1,1,1,1,1"}, {"click:checkBoxI59_6"},
         "checkBoxI59_{6,7}:unchecked checkBoxI59_{6,7}:disabled checkBoxI59_5:enabled");
-    addState("cams by the drive", "DbmNocken", cams + QStringList{"I59:UINT8=1,1,1,1,1,1,1,1"}, {"I59.5=0"},
-        "checkBoxI59_5:unchecked ParaLineEdit_I60_5:disabled");
     addState("cams read-only", "DbmNocken", cams + QStringList{"I59:UINT8=0,0,0,0,2,0,0,0", "@readonly"}, {},
         "checkBoxI59_{0,4,7}:disabled checkBoxI59_4:checked");
-    addState("cams editable again", "DbmNocken", cams + QStringList{"I59:UINT8=0,0,0,0,0,0,0,0", "@readonly"},
-        {"@editable"}, "checkBoxI59_{0,7}:enabled");
-
     // Motor potentiometer: the two lowest bits of G374; without it bit 1 keeps what it showed.
-    for (const auto &[status, leds] : {std::pair{"7", "11"}, std::pair{"252", "00"}})
-        addState(QStringLiteral("potentiometer %1").arg(status), "Motorpoti", {"G374:UINT8=3"},
-            {QStringLiteral("G374=%1").arg(status)},
-            QStringLiteral("stackedWidgetG374_0=%1 stackedWidgetG374_1=%2").arg(leds[0]).arg(leds[1]));
     addState("potentiometer without G374", "Motorpoti", {"G374:UINT8=3"}, {"-G374", "hide show"},
         "stackedWidgetG374_0=0 stackedWidgetG374_1=1");
 
-    // Position measurement: the control word's bits, toggled by clicking their LEDs; the status
-    // word only online.
+    // Position measurement: the control word's bits, toggled by clicking their LEDs.
     const QString measurement = "Positionsmessung";
     const auto words = [](const char *control, const char *status) {
         return QStringList{
             QStringLiteral("J110:UINT32=%1").arg(control), QStringLiteral("J115:UINT16=%1").arg(status)};
     };
-    addState("measurement 257", measurement, words("0", "0"), {"J110=257", "J115=32768"},
-        bits("LedWidgetJ110_", 257) + " " + bits("LedWidgetJ115_", 32768));
-    addState("measurement offline", measurement, words("3", "65535") + QStringList{"@offline"}, {},
-        bits("LedWidgetJ110_", 3) + " " + bits("LedWidgetJ115_", 0));
-    addState("measurement goes offline", measurement, words("0", "255"), {"@offline", "J115=3"},
-        bits("LedWidgetJ115_", 0));
-    // The status word follows the connection while the page is shown, and is read again when shown.
-    addState("measurement goes offline while shown", measurement, words("0", "255"), {"offline"},
-        bits("LedWidgetJ115_", 0));
-    addState("measurement comes online while shown", measurement, words("0", "255") + QStringList{"@offline"},
-        {"online"}, bits("LedWidgetJ115_", 255));
-    addState("measurement online while hidden", measurement, words("0", "255") + QStringList{"@offline"},
-        {"hide", "online", "show"}, bits("LedWidgetJ115_", 255));
     addState("measurement bits above 15", measurement, words("65536", "0"), {}, bits("LedWidgetJ110_", 0));
     addState("measurement without words", measurement, {}, {},
         bits("LedWidgetJ110_", 0) + " " + bits("LedWidgetJ115_", 0));
-    addState("measurement sets bit 4", measurement, words("1", "0"), {"click:ActionWidgetJ110_4_LedOff"},
-        bits("LedWidgetJ110_", 17), "J110.0=17");
-    addState("measurement clears bit 0", measurement, words("17", "0"), {"click:ActionWidgetJ110_0_LedOn"},
-        bits("LedWidgetJ110_", 16), "J110.0=16");
     // The LED answers the click at once; without J110 nothing else does.
     addState("measurement without J110", measurement, {}, {"click:ActionWidgetJ110_2_LedOff"}, "LedWidgetJ110_2=1");
     addState("measurement without J110, back", measurement, {},
         {"click:ActionWidgetJ110_2_LedOff", "click:ActionWidgetJ110_2_LedOn"}, "LedWidgetJ110_2=0");
 
-    // PID controller: the status LED online or in a locked project, the layout by firmware.
-    addState("PID active", "PidRegler", {"G17:UINT8", "G456"}, {"G17=1"}, "LedWidgetG17{,_2}=1 stackedWidget=1");
-    addState("PID inactive", "PidRegler", {"G17:UINT8=1"}, {"G17=0"}, "LedWidgetG17{,_2}=0 stackedWidget=0");
+    // PID controller: offline, the status LED shows only in a locked project.
     addState("PID offline read-only", "PidRegler", {"@offline", "@readonly", "G17=1"}, {}, "LedWidgetG17{,_2}=1");
-    addState("PID offline editable", "PidRegler", {"@offline", "G17=1"}, {}, "LedWidgetG17{,_2}=0");
-    addState("PID without G17", "PidRegler", {}, {}, "LedWidgetG17{,_2}=0");
-    // The same rule while the page is shown: the connection or the project's lock changes.
-    addState("PID goes offline", "PidRegler", {"G17:UINT8=1"}, {"offline"}, "LedWidgetG17{,_2}=0");
     addState("PID offline turns read-only", "PidRegler", {"@offline", "G17:UINT8=1"}, {"readonly"},
         "LedWidgetG17{,_2}=1");
-    addState("PID offline turns editable", "PidRegler", {"@offline", "@readonly", "G17:UINT8=1"}, {"editable"},
-        "LedWidgetG17{,_2}=0");
     // Its sources: the layout by device, terminal module and firmware, with the parameter the
     // address names under the diagram.
     const QStringList inputs = {"G270", "G271", "G272", "E19=0,0,0,0,0,0,0,0"};

@@ -105,8 +105,6 @@ private slots:
     void init();
     void states_data();
     void states();
-    void cells_data();
-    void cells();
     void refillOnceAfterABurst();
     void tableInput_data();
     void tableInput();
@@ -177,21 +175,10 @@ static void editorRows(QList<Row> &rows)
         {"global I30 stays on element 0", editor, blocks(3, "0,6,6"), "hand:2 show", "paraCombo_I30_e#0 paraTextEdit_J25_e#2"},
         {"J452 without G809, then with", editor, blocks(2, "4,0"),
          "-J21 G809=0 show see{paraLbl_J452_c_a:h,paraTextEdit_J452_c_a:h} G809=1", "paraLbl_J452_c_a:E paraTextEdit_J452_c_a:E"},
-        // The read-only rules of J08, J30, J32 and C243.
-        {"J25 per block (J08 2)", editor, blocks(3, "0,0,1"), "hand:2 show", "paraTextEdit_J25_k:E paraTextEdit_J25_k#2"},
-        {"J25 for all (J08 1)", editor, blocks(3, "0,0,1"), "J08=1 hand:2 show", "paraTextEdit_J25_k:r"},
-        {"J25 without J08", editor, blocks(3, "0,0,12"), "-J08 hand:2 show", "paraTextEdit_J25_g:r"},
+        // The read-only rules follow J08 and the block's own J30 while the page is shown.
         {"J25 when J08 changes", editor, blocks(3, "0,0,12"), "hand:2 show J08=0", "paraTextEdit_J25_g:r"},
-        {"J14 external (J30 1)", editor, blocks(3, "0,0,4"), "J30.2=1 hand:2 show", "paraTextEdit_J14_c_b:r paraTextEdit_J14_c_b#2"},
-        {"J14 local (J30 0)", editor, blocks(3, "0,0,8"), "hand:2 show", "paraTextEdit_J14_c_b:E"},
-        {"J14 without J30", editor, blocks(3, "0,0,4"), "-J30 hand:2 show", "paraTextEdit_J14_c_b:E"},
         {"J14 when another block's J30 changes, then the block's", editor, blocks(3, "0,4,0"),
          "hand:1 show J30.0=1 see{paraTextEdit_J14_c_b:E} J30.1=1", "paraTextEdit_J14_c_b:r"},
-        {"J26 local (J32 0)", editor, blocks(3, "0,0,9"), "hand:2 show", "paraTextEdit_J26_f_b:E paraTextEdit_J26_f_b#2"},
-        {"J26 external (J32 2)", editor, blocks(3, "0,0,9"), "J32=2 hand:2 show", "paraTextEdit_J26_f_b:r"},
-        {"J26 without J32", editor, blocks(3, "0,0,9"), "-J32 hand:2 show", "paraTextEdit_J26_f_b:E"},
-        {"J33 with C243", editor, blocks(3, "0,0,1"), "hand:2 show", "paraCombo_J33_k:E paraCombo_J33_k#2"},
-        {"J33 without C243", editor, blocks(3, "0,0,1"), "C243=0 hand:2 show", "paraCombo_J33_k:d"},
         // Stepping stays within the blocks.
         {"step up at the last block", editor, blocks(10, "0,0,0,0,0,0,0,0,0,4"), "hand:9 show click:toolButtonRight",
          "lineEditFahrsatznummer=9 stackedWidget@12 paraTextEdit_J10_c_b#9"},
@@ -204,16 +191,6 @@ static void editorRows(QList<Row> &rows)
         {"handed over, shown again from the tree", editor, blocks(10),
          "hand:4 show see{lineEditFahrsatznummer=4,paraCombo_J11_a#4,block=-1} hide show", "lineEditFahrsatznummer=4"},
         {"handed over beyond the count", editor, blocks(10), "hand:25 show", "lineEditFahrsatznummer=9 live=C243@1.0,I00@1.0"},
-        // Links; the follow-up page opens on the block shown.
-        {"follow-up link", editor, blocks(10), "hand:4 show click:ClickLabelFolgefahrsatz_a", "jumps=Folgefahrsatz block=4"},
-        {"links of positioning", editor, blocks(2, "1,1"),
-         "show click:ClickLabelBegrenzungDrehmomentKraft_k click:ClickLabelOverrideGeschwindigkeit_k "
-         "click:ClickLabelHaltebremse_k click:ClickLabelDbmSrcDirection_k",
-         "jumps=DbmMotionBlockTrqForce,DbmQuelleGeschwOverride,SeiteAllgemein,DbmSrcDirection"},
-        {"links of the other commands", editor, blocks(4, "4,6,9,12"),
-         "show click:ClickLabelExtGeschw_c_b click:toolButtonRight click:ClickLabelReferenzierung_e click:toolButtonRight "
-         "click:ClickLabelGeschwKlammerung_f_b click:toolButtonRight click:ActionWidgetSynchronbetrieb",
-         "jumps=DbmQuelleExterneGeschwindigkeit,Referenzfahrt,DbmQuelleDrehmKraftGeschwKlammerung,SynchronBetrieb"},
         // A layout that comes into view edits the block shown, whatever it showed before.
         {"I00 changes the layout", editor, blocks(10, "0,0,0,0,0,0,0,0,1,0"),
          "hand:8 show see{stackedWidget@11} I00=0 type:paraTextEdit_J13_j=777",
@@ -221,8 +198,6 @@ static void editorRows(QList<Row> &rows)
         {"I00 brings back a layout bound to another block", editor, blocks(10, "0,0,1,0,0,0,0,0,1,0"),
          "I00=0 hand:2 show I00=1 type:lineEditFahrsatznummer=8 see{stackedWidget@11} I00=0 type:paraTextEdit_J13_j=777",
          "$J13.8=777 $J13.2=0 paraTextEdit_J13_j#8 paraLbl_J452_j#8"},
-        {"copy follows the lock while shown", editor, blocks(3), "hand:1 show readonly see{toolButtonCopyFrom:d} editable",
-         "toolButtonCopyFrom:E"},
         {"copy cancelled, closed", editor, blocks(6, {}, "7"),
          "hand:5 show dialog{click:pushButtonFahrsatzUebernehmenCancel} click:toolButtonCopyFrom see{writes=} "
          "dialog{reject} click:toolButtonCopyFrom", "writes="},
@@ -261,32 +236,14 @@ static void followUpRows(QList<Row> &rows)
         {"array resized", page, blocks(4), "hand:3 show J272.3=1 J251.3=4 resize:J272=2 resize:J272=4 resize:J251=2 resize:J251=4",
          "comboBox_J272@0 FrameClicklabelTriggersignal1:h $J272.3=-1"},
         // The tool button opens the editor on the follow-up block.
-        {"jump, interrupt", page, blocks(3), "hand:1 show J273.1=2 click:toolButton_J273", "jumps=Fahrsatz block=2"},
-        {"jump, none", page, blocks(3), "hand:1 show click:toolButton_J273", "jumps= block=-1"},
-        {"jump, end", page, blocks(3), "hand:1 show J284.1=0 click:toolButton_J284", "jumps=Fahrsatz block=0"},
-        {"jump, buffered", page, blocks(3), "hand:1 show J286.1=1 click:toolButton_J286", "jumps=Fahrsatz block=1"},
-        {"trigger link", page, blocks(2), "show J253.0=1 click:ClickLabelTriggersignal3",
-         "jumps=DbmSrcCtrlFollowMotionBlock FrameClicklabelTriggersignal3^1"},
-        {"trigger link hidden", page, blocks(2), "page:-DbmSrcCtrlFollowMotionBlock show J253.0=1 ok click:ClickLabelTriggersignal3",
-         "jumps= " + hidden},
-        {"buffered row, block 0", page, blocks(2), "show", "paraLbl_J286:E comboBox_J286:E toolButton_J286:E ParaJ10:E"},
-        {"no buffered row", page, blocks(2), "-J286 show", "paraLbl_J286:h comboBox_J286:h toolButton_J286:h comboBox_J285:E"},
-        {"read-only", page, blocks(2), "readonly show", "comboBox_J271:d comboBox_J286:d"},
-        {"handed over", page, blocks(5), "hand:3 show", "lineEditFahrsatznummer=3 block=-1 paraLbl_J275#3"},
         {"no blocks", page, blocks(0), "hand:2 show pick:comboBox_J271=0",
          "lineEditFahrsatznummer= widgetFolgefahrsaetze:d lineEditFahrsatznummer:d comboBox_J271*1 writes="},
     };
-    // A trigger's link shows while it has a source, its range note while its value is 0.
+    // A host or a string-based connection reaches the trigger slots by their names: a trigger's
+    // link shows while it has a source, its range note while its value is 0.
     for (int slot = 1; slot <= 5; ++slot) {
         const QString frame = QStringLiteral("FrameClicklabelTriggersignal%1").arg(slot);
         const QString range = QStringLiteral("LblFenster%1").arg(slot);
-        const QString changes = QStringLiteral("J25%1.1=4 J26%1.1=9").arg(slot);
-        rows.append({QStringLiteral("trigger %1 set").arg(slot), page, blocks(3),
-                     QStringLiteral("hand:2 show J25%1.2=3 J26%1.2=250").arg(slot), frame + ":E " + range + ":h"});
-        rows.append({QStringLiteral("trigger %1 of another block, stepped to").arg(slot), page, blocks(3),
-                     "hand:2 show " + changes + " see{" + frame + ":h," + range + ":E} click:toolButtonLeft",
-                     frame + ":E " + range + ":h"});
-        // A host or a string-based connection reaches the slots by their names.
         rows.append({QStringLiteral("trigger %1 slots by name").arg(slot), page, blocks(3),
                      QStringLiteral("hand:1 show J25%1.1=3 hide:%2 hide:%3 call:ParaJ25%1_Changed call:ParaJ26%1_Changed")
                          .arg(slot).arg(frame, range),
@@ -307,15 +264,7 @@ static void sourceRows(QList<Row> &rows)
     const QString bin = "DbmMotionBlockBinSignals", plain = "MotionBlocks";
     const QString sources = "I100=1 J06=1 J07=1 J917=1";
     rows << QList<Row>{
-        {"J03 unknown", "DbmMotionBlockSelect", "J03=7", "show", "stackedWidget@0"},
-        {"J03 missing", "DbmMotionBlockSelect", "", "show", "stackedWidget@0"},
-        {"J80 other", "SrcDirectMbStart", "J80=-3", "show", "stackedWidget@1"},
-        {"J80 missing", "SrcDirectMbStart", "", "show", "stackedWidget@0"},
-        {"all sources to parameter", bin, sources, "show click:PushButtonQuellenAufParameter",
-         "writes=I100.0=2,J06.0=2,J07.0=2,J917.0=2 PushButtonQuellenAufParameter:E PushButtonQuellenAufInaktiv:E"},
-        {"all sources inactive", bin, sources, "show click:PushButtonQuellenAufInaktiv", "writes=I100.0=0,J06.0=0,J07.0=0,J917.0=0"},
         {"missing sources skipped", bin, "J06=1 J917=1", "show click:PushButtonQuellenAufParameter", "writes=J06.0=2,J917.0=2"},
-        {"source buttons, read-only", bin, sources, "readonly show", "PushButtonQuellenAufParameter:d PushButtonQuellenAufInaktiv:d"},
         // The plain block editor edits the block chosen, and changes the number of blocks offline.
         {"block 5 edited", plain, "J10=a,b,c,d,e,f J11=0*6 J13=0*6 J251=0*6",
          "offline show type:SpinBoxMotionBlockToEdit=5 type:paraTextEdit_J13=77",
@@ -333,10 +282,6 @@ static void sourceRows(QList<Row> &rows)
          count.arg(1) + " box=Fahrsätze~1~bis~2~löschen? SpinBoxMotionBlockToEdit*0"},
         {"shrink declined", plain, counted, "offline show no type:SpinBoxNumberOfMotionBlocks=1",
          count.arg(3) + " SpinBoxNumberOfMotionBlocks=3"},
-        {"count online", plain, counted, "show type:SpinBoxNumberOfMotionBlocks=5",
-         count.arg(3) + " SpinBoxNumberOfMotionBlocks:d"},
-        {"count read-only", plain, counted, "offline readonly show type:SpinBoxNumberOfMotionBlocks=5",
-         count.arg(3) + " SpinBoxNumberOfMotionBlocks:d"},
         {"no blocks", plain, "J10=*0 J11=0*0", "offline show type:SpinBoxNumberOfMotionBlocks=2",
          "$J10*2 $J11*2 SpinBoxMotionBlockToEdit*1"},
         {"no blocks shown", plain, "J10=*0 J11=0*0", "offline show", "paraTextEdit_J10:h SpinBoxNumberOfMotionBlocks=0"},
@@ -351,21 +296,10 @@ static void triggerRows(QList<Row> &rows)
 {
     const QString source = "DbmSrcCtrlFollowMotionBlock", perBlock = "DbmSrcIndirectTriggerFollowMb";
     const QString common = "DbmSrcIndirectTriggerFollowMbV2", switching = "DbmFahrsatzSchaltwerk";
-    const QString lamps = "LedWidgetJ451_0@%1 LedWidgetJ451_1@%2 LedWidgetJ451_2@%3 LedWidgetJ451_3@%4 LedWidgetJ451_4@%5";
     const QString addresses = "J437=1*5 J439=*5 J440=*4 J441=*4 J442=*4 J443=*4 J444=*4 J40=7*4 I441=3";
     const QString noFlags = "J439=*5 J440=*4 J441=*4 J442=*4 J443=*4 J444=*4";
-    const QString elements = "J455=0*5 J456=0*5 J457=0*5";
     rows << QList<Row>{
-        {"lamps 5", source, "J451=31", "show J451=5", lamps.arg(1).arg(0).arg(1).arg(0).arg(0)},
-        {"lamps 31", source, "J451=0", "show J451=31",
-         lamps.arg(1).arg(1).arg(1).arg(1).arg(1) + " live=J451@1.0,J451@1.1,J451@1.2,J451@1.3,J451@1.4"},
-        {"lamps, bit 5 only", source, "J451=31", "show J451=32", lamps.arg(0).arg(0).arg(0).arg(0).arg(0)},
-        {"lamps without J451", source, "", "show", lamps.arg(0).arg(0).arg(0).arg(0).arg(0)},
         {"trigger buttons without J450", source, "", "show click:PushButtonQuellenAufParameter", "writes="},
-        {"trigger buttons, read-only, editable, read-only again", source, "J450=5*5",
-         "readonly show see{PushButtonQuellenAufParameter:d,PushButtonQuellenAufInaktiv:d} editable "
-         "see{PushButtonQuellenAufParameter:E,PushButtonQuellenAufInaktiv:E} readonly",
-         "PushButtonQuellenAufParameter:d PushButtonQuellenAufInaktiv:d"},
         {"indirect, per block only", source, "", "nopage:" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
         {"indirect, common only", source, "", "nopage:" + perBlock + " show click:labelIndirectTrigger", "jumps=" + common},
         {"indirect, common hidden", source, "", "page:-" + common + " show click:labelIndirectTrigger", "jumps=" + perBlock},
@@ -373,7 +307,6 @@ static void triggerRows(QList<Row> &rows)
          "jumps= box=Assistentenseite~ist~aktuell~ausgeblendet."},
         {"indirect, neither", source, "", "nopage:" + common + " nopage:" + perBlock + " show ok click:labelIndirectTrigger",
          "jumps= box=Assistentenseite~fehlt~in~der~Baum-Definition."},
-        {"no inversion", common, "", "show", "FrameJ438:h stackedWidgetJ438Inverting@0"},
         // Trigger 2 taken indirectly or not: the flag is written and the address follows.
         {"per block, unchecked, checked again", perBlock, addresses,
          "show click:checkBox_J437_2 see{writes=J437.2=0,checkBox_J437_2?0,paraTextEdit_J442:d,paraTextEdit_J441:E} "
@@ -387,26 +320,13 @@ static void triggerRows(QList<Row> &rows)
          "$J443.2=J40.1 $J443.0= paraTextEdit_J443#2 paraLbl_J440#2"},
         {"address of the next block edited", perBlock, addresses, "hand:2 show click:toolButtonRight type:paraTextEdit_J440=I441",
          "$J440.3=I441 lineEditFahrsatznummer=3 paraTextEdit_J444#3"},
-        {"lamps of the per-block page", perBlock, addresses + " I445=0 I446=0 I447=0 I448=0 I449=0", "show I446=1",
-         "LedWidgetJ446@1 LedWidgetJ445@0 live=I445@1.0,I446@1.0,I447@1.0,I448@1.0,I449@1.0,J437@1.0"},
-        {"lamps of the common page", common, addresses + " J445=0 J446=0 J447=0 J448=0 J449=0", "show J449=1",
-         "LedWidgetJ449@1 LedWidgetJ448@0 live=J437@1.0,J445@1.0,J446@1.0,J447@1.0,J448@1.0,J449@1.0"},
         {"G809 set, cleared", common, "G809=0 J437=0*5",
          "show see{CheckboxG809:E,checkBox_J437_0:E} click:CheckboxG809 see{writes=G809.0=1,CheckboxG809?1} click:CheckboxG809",
          "writes=G809.0=1,G809.0=0 CheckboxG809?0"},
-        {"G809 from the drive", common, "G809=0", "show G809=1", "CheckboxG809?1 writes="},
-        {"common page, read-only", common, "G809=0 J437=0*5", "readonly show", "CheckboxG809:d checkBox_J437_0:d"},
-        {"per-block page, read-only", perBlock, addresses, "readonly show", "checkBox_J437_0:d"},
-        // Block-end switching: the drive's state shows and is not written back; a click writes.
-        {"switch from the drive", switching, elements, "show J456.3=1",
-         "checkBoxJ456_3?1 ParaLineEdit_J455_3:E ParaLineEdit_J455_1:d writes= checkBoxJ456_0:E checkBoxJ456_4:E "
-         "live=J455@1.0,J455@1.1,J455@1.2,J455@1.3,J455@1.4,J456@1.0,J456@1.1,J456@1.2,J456@1.3,J456@1.4,"
-         "J457@1.0,J457@1.1,J457@1.2,J457@1.3,J457@1.4"},
-        {"switch 2 from the drive", switching, elements, "show J456.3=2", "checkBoxJ456_3?1 $J456.3=2 writes="},
+        // Block-end switching: a click writes the switch and frees or locks its value.
         {"switch unchecked, checked", switching, "J455=0*5 J456=0,1,0,0,0 J457=0*5",
          "show click:checkBoxJ456_1 see{writes=J456.1=0,checkBoxJ456_1?0,ParaLineEdit_J455_1:d} click:checkBoxJ456_1",
          "writes=J456.1=0,J456.1=1 checkBoxJ456_1?1 ParaLineEdit_J455_1:E"},
-        {"switches, read-only", switching, elements, "readonly show", "checkBoxJ456_0:d checkBoxJ456_4:d"},
     };
     // The source of a trigger shown from the address its parameter holds (element 1 on both
     // pages: block 1 on the per-block one, trigger 1 on the other).
@@ -524,47 +444,6 @@ void TestMotionBlocks::openTable(const QString &script, const QString &extra)
     m_host->attach(m_page.get());
     m_page->resize(1000, 700);
     m_page->show();
-}
-
-void TestMotionBlocks::cells_data()
-{
-    QTest::addColumn<QString>("drive");    // changes of block 2 (or of everything) before the page opens
-    QTest::addColumn<QString>("setpoint"); // of block 2; a linked one names its link
-    QTest::addColumn<QString>("row1");     // number, name, command, then the follow-up entries of block 1
-    const QString rows = "J11.2=0>-|J11.2=1>1000|J11.2=3>1000|J11.2=4>1400|J11.2=4 J30.2=1>G462|J11.2=8 J30.2=2>G462|"
-                         "J11.2=8 J30.1=2>1400|J11.2=5>1600|J11.2=11>1600|J11.2=6>I30: 300|J11.2=7>-|J11.2=9>2600|"
-                         "J11.2=9 J32=1>G471|J11.2=10>-|J11.2=12>G80|J11.2=14>G80|J11.2=13>I88|J11.2=15>-|J11.2=-4>-|"
-                         "-J13>-|J11.2=4 -J30>-|J11.2=6 -I30>I30: |J11.2=9 -J32>-|"
-                         "J10.1=Anfahrt J271.1=3 J285.1=0 J286.1=2 -J273>1000>1 Anfahrt 1 3 - - - - - - - - 0 2|"
-                         "-J11>->1 Satz  - - - - - - - - - - -|resize:J10=0>>|-J10>>|"
-                         // Per-block parameters shorter than the blocks: their missing blocks show as missing.
-                         "J11.2=9 resize:J26=2>-|J11.2=4 resize:J30=2>-|J11.2=4 resize:J14=2>-|"
-                         "J271.1=3 resize:J271=1 resize:J286=1>1000>1 Satz 1 - - - - - - - - - - -";
-    for (const QString &row : rows.split(QLatin1Char('|')))
-        QTest::newRow(qPrintable(row.section('>', 0, 0))) << row.section('>', 0, 0) << row.section('>', 1, 1)
-                                                          << row.section('>', 2);
-}
-
-void TestMotionBlocks::cells()
-{
-    QFETCH(QString, drive);
-    QFETCH(QString, setpoint);
-    QFETCH(QString, row1);
-    const QHash<QString, Model::Link> links = {
-        {"G462", Model::Link::G462}, {"G471", Model::Link::G471}, {"G80", Model::Link::G80}, {"I88", Model::Link::I88}};
-    openTable(drive);
-    const int rows = view()->model()->rowCount();
-    QCOMPARE(rows, setpoint.isEmpty() ? 0 : 4);
-    QCOMPARE(child<QLabel>(m_page.get(), "LblValueAnzahlFahrsaetze")->text(), QString::number(rows));
-    QCOMPARE(cell(2, Model::SetpointColumn), setpoint);
-    QCOMPARE(cell(2, Model::SetpointColumn, Model::LinkRole).toInt(), int(links.value(setpoint, Model::Link::None)));
-    QCOMPARE(m_host->store().elementOverruns(), QStringList());
-    if (row1.isEmpty())
-        return;
-    QStringList actual = {cell(1, Model::NumberColumn), cell(1, Model::NameColumn), cell(1, Model::CommandColumn)};
-    for (int column : {Model::InterruptColumn, Model::BlockEndColumn, Model::BufferedColumn})
-        actual << view()->model()->index(1, column).data(Model::ButtonTextsRole).toStringList();
-    QCOMPARE(actual.join(' '), row1);
 }
 
 // A burst of changes refills the table once, when the drive has been quiet for a second: the

@@ -97,107 +97,13 @@ void TestOverview::stateRows()
     binary("device page", {"@page:SignalquellenBinaer"}, "SignalquellenBinaer");
     binary("device page hidden", {"@page:-SignalquellenBinaer"}, hiddenPage);
     binary("neither", {}, missingPage);
-    // The operating mode: K08 1 and 2 have their buttons, every other value the command mode's.
-    // Unchecking the old button and checking the new one both write.
-    const char *overview = "AppSatDriveBased";
-    const QString blocks = "RadioButtonFahrsatzbetrieb", velocity = "RadioButtonGeschwindigkeitsbetrieb",
-                  command = "RadioButtonKommandobetrieb";
-    for (const char *other : {"0", "7", "-2"})
-        addState(QStringLiteral("mode %1").arg(other), overview, {"K08=2"}, {QStringLiteral("K08=%1").arg(other)},
-            command + ":checked " + blocks + ":unchecked " + velocity + ":unchecked");
-    addState("mode missing", overview, {}, {}, blocks + ":checked");
-    addState("command to motion block", overview, {"K08=3"}, {"click:" + blocks}, blocks + ":checked",
-        "K08.0=1 K08.0=1");
-    addState("outside the table to velocity and command", overview, {"K08=0"},
-        {"click:" + velocity, "click:" + command},
-        command + ":checked", "K08.0=2 K08.0=2 K08.0=3 K08.0=3");
-    addState("checked command button, K08 outside the table", overview, {"K08=7"}, {"click:" + command}, "", "K08.0=3");
-    addState("checked command button, K08 3", overview, {"K08=3"}, {"click:" + command}, "");
-    addState("without K08", overview, {}, {"click:" + command}, "");
-    addState("mode read-only", overview, {"K08=1", "@readonly"}, {"hide show"},
-        "RadioButton{Fahrsatzbetrieb,Geschwindigkeitsbetrieb,Kommandobetrieb}:disabled");
-    // Only the KM2 diagram has the scaling link.
-    for (const int device : {8, 5, 0})
-        addState(QStringLiteral("device %1 diagram").arg(device), overview,
-            {QStringLiteral("@device:%1").arg(device)}, {},
-            "svgWidget%DbmApplikationKN2_KP2_800_440.svg {ActionWidget,Lbl}Skalierung:hidden");
-
-    // The signposts follow the operating mode; the drive's own hiding wins over it.
-    const QString quellen
-        = "ClickLabel{BinaersignaleFahrsatz,BegrenzungDrehmKraftFahrsatz,Fahrsatzauswahl,"
-          "Softwareeingaenge}:%1 FrameLink{BinaersignaleFahrsatz,BegrenzungDrehmKraftFahrsatz,"
-          "Fahrsatzauswahl,Softwareeingaenge}:%2 Para{Label,TextEdit}_{C232,C233,J05}:%1 "
-          "ClickLabelExterneGeschwindigkeit:shown";
-    const QStringList sources = {"C232", "C233", "J05"};
-    addState("sources, no K08", "DbmQuellen", sources, {}, quellen.arg("hidden", "plain"));
-    addState("sources, hidden C232", "DbmQuellen", {"K08", "C232!", "C233", "J05"}, {"K08=1"},
-        "Para{Label,TextEdit}_C232:hidden Para{Label,TextEdit}_{C233,J05}:shown");
-    addState("sources, no device control", "DbmQuellen", {}, {},
-        "ClickLabelBinaersignaleGerSteuArdenic:hidden FrameLinkBinaersignaleGerSteuArdenic:plain");
-    const QString feldbus
-        = "FrameLinkClickLabelQuellen_Fahrsatz:%1 Para{Label,TextEdit}_{J01,J02,J300,J302}:%1";
-    const QStringList words = {"J01", "J02", "J300", "J302"};
-    addState("words, outside the table", "DbmFeldbus", words + QStringList{"K08=9"}, {}, feldbus.arg("hidden"));
+    // The fieldbus words link the CiA 402 page where the tree has it shown.
     addState("words, CiA 402", "DbmFeldbus", {"@page:SteuerStatusCiA402"}, {},
         "ClickLabelCiA402:shown FrameLinkClickLabelQuellen_CiA:linked");
     addState("words, CiA 402 hidden", "DbmFeldbus", {"@page:-SteuerStatusCiA402"}, {},
         "ClickLabelCiA402:hidden FrameLinkClickLabelQuellen_CiA:plain");
-    addState("words, no CiA 402", "DbmFeldbus", {}, {}, "ClickLabelCiA402:hidden");
-    // The fieldbus-controlled analog outputs show the fieldbus's parameter and picture.
-    const QStringList outputs = {"A150=1", "A255=2", "A271=3", "A246=4"};
-    for (const char *page : {"AnalogOutput1", "AnalogOutput2"}) {
-        for (const auto &[fieldbus, bound] : {std::pair{1, "A255.0@1~2"}, std::pair{3, "A271.0@1~3"},
-                 std::pair{2, "A246.0@1~4"}, std::pair{5, "A150.0@1~1"}}) {
-            const QString coordinate = QString(bound).section('~', 0, 0),
-                          value = QString(bound).section('~', 1);
-            const int picture = fieldbus == 3 ? 1 : fieldbus == 2 ? 2 : 0;
-            addState(QStringLiteral("%1 fieldbus %2").arg(page).arg(fieldbus), page,
-                outputs + QStringList{QStringLiteral("@fieldbus:%1").arg(fieldbus)}, {},
-                QStringLiteral("parameter{Label,TextEdit}_A#%1 stackedWidget_2=%2 parameterTextEdit_A%")
-                        .arg(coordinate)
-                        .arg(picture)
-                    + value);
-        }
-    }
-
-    // The fixed selection page: one switch element per box; only "1" is on.
-    const char *fixed = "DbmZusatzfunktionen";
-    const QStringList switches = {"G806=0,0,0,0,0", "G807", "G891", "G893", "G190"};
-    for (const auto &[box, element] : {std::pair{"PidRegler", "G806.0"}, std::pair{"Komparatoren", "G806.1"},
-             std::pair{"VM", "G806.2"}, std::pair{"Positionsmessung", "G806.3"},
-             std::pair{"Nocken", "G806.4"}, std::pair{"Motorpoti", "G807.0"},
-             std::pair{"MasterPositionsmessung", "G891.0"}, std::pair{"ErweiterteNocken", "G893.0"}})
-        addState(QStringLiteral("fixed page %1").arg(box), fixed, switches,
-            {QStringLiteral("click:CheckBox%1").arg(box), QStringLiteral("click:CheckBox%1").arg(box)},
-            QStringLiteral("CheckBox%1:unchecked").arg(box), QStringLiteral("%1=1 %1=0").arg(element));
-    addState("fixed page shows switches", fixed, {"G806=1,2,0,1,1"}, {},
-        "CheckBox{PidRegler,Positionsmessung,Nocken}:checked CheckBox{Komparatoren,VM}:unchecked");
-    addState("fixed page follows G806", fixed, {"G806=1,1,1,1,1"}, {"G806.4=0"},
-        "CheckBoxNocken:unchecked CheckBoxVM:checked");
-    addState("fixed page optional rows", fixed, {"G806", "G807=1", "G190"}, {},
-        "Frame{LinkMotorpoti,Motorpoti,LinkVM,VM}:shown CheckBoxMotorpoti:checked FrameLinkPidRegler:shown "
-        "Frame{LinkMasterPositionsmessung,CheckBoxMasterPosMessung,LinkErweiterteNocken,"
-        "CheckBoxErweiterteNocken}:hidden");
-    // The newer page: every box writes its switch element.
-    const char *newer = "DbmZusatzfunktionenV2";
-    for (const auto &[box, element] : {std::pair{"A76", "A76.0"}, std::pair{"G303_0", "G303.0"},
-             std::pair{"G303_1", "G303.1"}, std::pair{"G806_0", "G806.0"}, std::pair{"G806_1", "G806.1"},
-             std::pair{"G806_2", "G806.2"}, std::pair{"G806_3", "G806.3"}, std::pair{"G806_4", "G806.4"},
-             std::pair{"G805", "G805.0"}, std::pair{"G807", "G807.0"}, std::pair{"G891", "G891.0"},
-             std::pair{"G892", "G892.0"}, std::pair{"G893", "G893.0"}, std::pair{"G894", "G894.0"}}) {
-        addState(QStringLiteral("newer page %1").arg(box), newer, everyFunction,
-            {QStringLiteral("click:CheckBox%1").arg(box), QStringLiteral("click:CheckBox%1").arg(box)},
-            QStringLiteral("CheckBox%1:unchecked").arg(box), QStringLiteral("%1=1 %1=0").arg(element));
-        // Each box of an array follows its own element.
-        if (QString(box).contains('_'))
-            addState(QStringLiteral("newer page follows %1").arg(box), newer, everyFunction,
-                {QStringLiteral("%1=1").arg(element)}, QStringLiteral("CheckBox%1:checked").arg(box));
-    }
     // A function offered without its switch parameter: the box cannot stay checked.
-    addState("newer page without switch", newer, {"N40"}, {"click:CheckBoxG894"}, "CheckBoxG894:unchecked");
-    addState("newer page read-only", newer, everyFunction + QStringList{"@readonly"}, {},
-        "CheckBox{A76,G303_0,G303_1,G806_0,G806_1,G806_2,G806_3,G806_4,G805,G807,G891,G892,G893,G894}:"
-        "disabled");
+    addState("newer page without switch", "DbmZusatzfunktionenV2", {"N40"}, {"click:CheckBoxG894"}, "CheckBoxG894:unchecked");
 }
 
 void TestOverview::modePages_data()

@@ -1,6 +1,5 @@
 #include "PageInput.h"
 #include "PageTable.h"
-#include "ParameterControl.h"
 #include "StoreSeed.h"
 
 #include <QComboBox>
@@ -13,9 +12,6 @@ const QStringList externalPages = {"DbmQuelleExterneGeschwindigkeit", "DbmQuelle
 const QStringList externalAddresses = {"G811", "G812", "G813", "G814"};
 const QStringList commandParameters = {
     "J36", "J41", "J42", "J43", "J44", "J45", "J46", "J47", "J48", "J49", "J51", "J52", "J54", "J56", "I82"};
-// The command page's editors in the order of the lock strings.
-const QStringList lockedEditors
-    = {"J42", "J43", "J49", "J44", "J45", "J46", "J47", "J48", "J56", "J36", "J52", "J54", "J51", "J53"};
 
 // J50 selection texts "n: Kommando n" for first .. last.
 QMap<qint64, QString> commandTexts(int first, int last, const QList<int> &more = {})
@@ -36,8 +32,6 @@ class TestSources : public PageTable {
     Q_OBJECT
 private slots:
     void unknownDevice();
-    void commandLocks_data();
-    void commandLocks();
     void commandList_data();
     void commandList();
     void commandChoice_data();
@@ -45,10 +39,6 @@ private slots:
 
 private:
     void stateRows() override;
-    ParameterControl *control(const QString &name) const
-    {
-        return dynamic_cast<ParameterControl *>(child(m_page.get(), name));
-    }
     // The command page on a drive with every command parameter; element 0 of E76 must not count.
     void commandPage(const QString &j40, const QMap<qint64, QString> &j50, const QString &application = "7300099")
     {
@@ -92,47 +82,12 @@ void TestSources::stateRows()
         missingPage, "Based");
     fallback("external: no E76", "DbmQuelleDrehmKraftGeschwKlammerung", applications, "label_Application_AI3",
         missingPage);
-    // Only "1" lights the overview's LEDs, any value but 0 the limitation page's.
-    const QString yellow = "@LED_yellow_on.svg", grey = "@ledgreyCross.svg";
-    const char *overview = "DbmGeschwDrehmKraft", *limitation = "DbmBegrGeschwDrehmKraft";
-    addState("overview D246 1", overview, {"D246", "D247"}, {"D246=1"},
-        "Lbl_LED_D246_{b,c}" + yellow + " Lbl_LED_D247_{b,c}" + grey);
-    addState("overview D247 2", overview, {"D246=1", "D247=1"}, {"D247=2"},
-        "Lbl_LED_D247_{b,c}" + grey + " Lbl_LED_D246_b" + yellow);
-    addState("overview D246 0", overview, {"D246=1", "D247"}, {"D246=0"}, "Lbl_LED_D246_{b,c}" + grey);
-    addState("overview no D246", overview, {"D247=1"}, {},
-        "Lbl_LED_D246_{b,c}" + grey + " Lbl_LED_D247_c" + yellow);
-    addState("limitation D246 2", limitation, {"D246", "D247"}, {"D246=2"}, "LedWidgetD246=1 LedWidgetD247=0");
-    addState("limitation D247 -1", limitation, {"D246", "D247"}, {"D247=-1"}, "LedWidgetD246=0 LedWidgetD247=1");
-    addState("limitation D246 0", limitation, {"D246=1", "D247=1"}, {"D246=0"}, "LedWidgetD246=0 LedWidgetD247=1");
+    const char *overview = "DbmGeschwDrehmKraft";
     // An editable offline project shows the configured sub-mode, the drive or a locked project
     // the active one; older drives code it otherwise.
     addState("offline D01 2", overview, {"@offline", "D01", "D02=1"}, {"D01=2"}, "stackedWidget=2");
-    addState("offline D01 3", overview, {"@offline", "D01", "D02=1"}, {"D01=3"}, "stackedWidget=3");
-    addState("offline D01 -1", overview, {"@offline", "D01=1", "D02=2"}, {"D01=-1"}, "stackedWidget=0");
-    addState("offline no D01", overview, {"@offline", "D02=1"}, {}, "stackedWidget=0");
-    addState("online D02 1", overview, {"D01=3", "D02"}, {"D02=1"}, "stackedWidget=1");
-    addState("online D02 8", overview, {"D01=1", "D02=1"}, {"D02=8"}, "stackedWidget=0");
-    addState("online D02 8 older", overview, {"D01=1", "D02^=1"}, {"D02=8"}, "stackedWidget=1");
     addState("online D02 4 older", overview, {"D01=1", "D02^=1"}, {"D02=4"}, "stackedWidget=2");
-    addState("online D02 9 older", overview, {"D01=1", "D02^=1"}, {"D02=9"}, "stackedWidget=3");
-    addState("online D02 1 older", overview, {"D01=1", "D02^=8"}, {"D02=1"}, "stackedWidget=0");
-    addState("online no D02", overview, {"D01=1"}, {}, "stackedWidget=0");
-    addState("read-only offline", overview, {"@offline", "@readonly", "D01=1", "D02=1"}, {"D02=3"},
-        "stackedWidget=3");
-    addState("goes online", overview, {"@offline", "D01=1", "D02=3"}, {"@online"}, "stackedWidget=3");
     addState("goes offline", overview, {"@offline", "D01=1", "D02=3"}, {"@online", "@offline"}, "stackedWidget=1");
-    addState("turns read-only", overview, {"@offline", "D01=1", "D02=3"}, {"@readonly"}, "stackedWidget=3");
-    // Only 1 selects the fixed values by parameter; any other value, or none, by binary signals.
-    for (const auto &[page, mode] : {std::pair{"SrcSelFixedVelocity", "D05"},
-             std::pair{"SrcSelFixedAccel", "D07"}, std::pair{"SrcSelFixedDecel", "D09"}}) {
-        const QString m = mode;
-        addState(m + " 2", page, {m + "=1"}, {m + "=2"}, "stackedWidget=1");
-        addState(m + " missing", page, {}, {}, "stackedWidget=1");
-    }
-    addState("direction", "DbmSrcDirection", {}, {}, "stackedWidget=0");
-    addState("main set value with E19", "DbmHauptsollwert", {}, {"hide show"}, "stackedWidget=1");
-    addState("additional set value with E19", "DbmZusatzsollwert", {}, {"hide show"}, "stackedWidget=1");
     // The torque limit compares the terminal module as a whole.
     addState("torque KM2 QX4A", "DbmSrcTrqForce", {"E57=QX4A"}, {}, "stackedWidget=0");
     addState("torque KM2 QX4B", "DbmSrcTrqForce", {"E57=QX4B"}, {}, "stackedWidget=1");
@@ -184,24 +139,12 @@ void TestSources::stateRows()
     indirect("indirect: no address", 3, "", "NoAI", "");
     addState("indirect: no address parameter", "DbmQuelleExterneGeschwindigkeit", targets, {},
         "Para{Label,TextEdit}_G811_indirect_NoAI:hidden");
-    // The drive changes the binary signals.
-    const QStringList signals_ = {"I441", "I442", "I448", "I450", "I452", "I103"};
-    addState("signals on", "DbmSrcBinSignals", signals_, {"I441=1", "I442=7", "I448=1", "I450=1", "I452=1"},
-        "LedWidgetI10{1,2,3}=1 LedWidgetI11{1,2}=1");
-    addState("signals off", "DbmSrcBinSignals", {"I441=1", "I442=1", "I448=1", "I450=1", "I452=1"},
-        {"I441=0", "I442=0", "I448=0", "I450=0", "I452=0"}, "LedWidgetI10{1,2,3}=0 LedWidgetI11{1,2}=0");
+    // A source the drive hides has no LED.
     addState("reference switch hidden", "DbmSrcBinSignals", {"I103!", "I448=1"}, {}, "LedWidgetI103:hidden");
-    addState("holding brake off", "DbmKommando", {"J40=1", "J53=1"}, {"J53=0"}, "FrameLinkHaltebremse:hidden");
-    addState("holding brake on", "DbmKommando", {"J40=1", "J53"}, {"J53=-1"}, "FrameLinkHaltebremse:shown");
-    addState("no holding brake", "DbmKommando", {"J40=1"}, {}, "FrameLinkHaltebremse:hidden");
     // Buttons that set all sources, usable exactly while the project may be edited.
     const QStringList binary = {"I100=5", "I101=5", "I102=5", "I103=5", "I105=5", "I106=5", "I107=5",
         "I108=5", "I110=5", "I111=5", "I112=5", "I113=5", "I126=5", "I130=5"};
     const QString buttons = "PushButtonQuellenAuf{Parameter,Inaktiv}";
-    addState("binary: deactivate", "DbmSrcBinSignals", binary + QStringList{"I104=5"},
-        {"click:PushButtonQuellenAufInaktiv"}, buttons + ":enabled",
-        "I100.0=0 I101.0=1 I102.0=1 I103.0=0 I104.0=0 I105.0=0 I106.0=0 I107.0=0 I108.0=0 I110.0=0 I111.0=0 I112.0=0 "
-        "I113.0=0 I126.0=0 I130.0=0");
     // A source the drive lacks (I104) is skipped, the others are still written.
     addState("binary: to parameter", "DbmSrcBinSignals", binary, {"click:PushButtonQuellenAufParameter"},
         buttons + ":enabled",
@@ -233,62 +176,6 @@ void TestSources::unknownDevice()
     m_page->show();
     QCoreApplication::processEvents();
     QVERIFY(!m_page);
-}
-
-void TestSources::commandLocks_data()
-{
-    QTest::addColumn<QString>("j40"); // null: the drive lacks J40
-    QTest::addColumn<QString>("locks"); // of lockedEditors
-    QTest::addColumn<QString>("frames"); // the link frames shown
-    QTest::addColumn<bool>("diagram");
-    QTest::addColumn<int>("page");
-    const auto add = [](const char *commands, const char *locks, const char *frames, bool diagram, int page) {
-        for (const QString &command : QString(commands).split(' '))
-            QTest::newRow(qPrintable(command)) << command << locks << frames << diagram << page;
-    };
-    // Each row starts from command 13: locked J53 and the second diagram page, so that
-    // "left as it was" shows as R and page 1.
-    add("0", "RRRWWWRRRRRRRR", "", false, 1);
-    add("1 2 3", "WWWWWWWWWRWWWW", "", true, 0);
-    add("4 8", "RWWWWWWWWRWWWR", "", true, 0);
-    add("5 11", "RRRRWWWWRRRRRW", "", false, 1);
-    add("6", "RRRRWWWWWRRRWW", "Ref", false, 1);
-    add("7 10", "RRRRRRWWRRRRRR", "", false, 1);
-    add("9", "RRRRWWWWRRRRRR", "Torque", false, 1);
-    add("12", "RRRWWWWWRRRRRR", "", true, 1);
-    add("13", "RRRWWWWWWRRRWR", "", true, 1);
-    add("14", "WRRWWWWWRWRRRR", "", true, 1);
-    add("30", "RRRWWWRRRRRRRR", "", true, 2);
-    // Inactive and unknown commands free the editors, lock J36 and leave J53 as it was.
-    add("-1 15 29 31 32767 -32768", "WWWWWWWWWRWWWR", "", false, 1);
-    // Without J40 the page touches nothing.
-    QTest::newRow("missing") << QString() << "WWWWWWWWWWWWWW"
-                             << "Ref Torque" << true << 0;
-}
-
-void TestSources::commandLocks()
-{
-    QFETCH(QString, j40);
-    QFETCH(QString, locks);
-    QFETCH(QString, frames);
-    QFETCH(bool, diagram);
-    QFETCH(int, page);
-    commandPage(j40.isNull() ? QString() : "13", commandTexts(0, 30));
-    if (!j40.isNull())
-        m_script->run("J40=" + j40);
-    QString shown;
-    for (const QString &coordinate : lockedEditors) {
-        const bool edit = m_page->findChild<QWidget *>("ParaTextEdit_" + coordinate);
-        shown += control((edit ? "ParaTextEdit_" : "ParaCombo_") + coordinate)->isReadonlyForced() ? 'R' : 'W';
-    }
-    for (const char *free : {"ParaTextEdit_J41", "parameterTextEdit_2", "parameterTextEdit_5"})
-        shown += control(free)->isReadonlyForced() ? 'R' : 'W';
-    QCOMPARE(shown, locks + "WWW");
-    const auto visible = [&](const char *part) { return frames.contains(part) ? "shown" : "hidden"; };
-    const QString expected = QStringLiteral("FrameLinkReferenzierung:%1 FrameLinkDrehmKraftGeschwKlammerung:%2 "
-                                            "FrameGrafikKommando:%3 stackedWidget=%4")
-                                 .arg(visible("Ref"), visible("Torque"), diagram ? "shown" : "hidden").arg(page);
-    QCOMPARE(m_script->states(expected), expected);
 }
 
 void TestSources::commandList_data()
