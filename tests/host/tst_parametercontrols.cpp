@@ -4,7 +4,6 @@
 #include "StoreSeed.h"
 #include "SvgWidget.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,14 +24,12 @@ class TestParameterControls : public QObject
 private slots:
     void init();
     void cleanup();
-    void textEditFollowsAndWrites_data();
-    void textEditFollowsAndWrites();
+    void textEditWrites_data();
+    void textEditWrites();
     void textEditIndexAndRebind();
     void readOnlyStates();
     void forcedStates();
     void missingParameter();
-    void comboBoxChoosesAndShowsForeignValue();
-    void labelTexts();
     void picturesSharedPerFile();
 
 private:
@@ -65,27 +62,21 @@ void TestParameterControls::cleanup()
     delete m_store;
 }
 
-void TestParameterControls::textEditFollowsAndWrites_data()
+void TestParameterControls::textEditWrites_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("number") << "12" << "12";
     QTest::newRow("no number") << "zwölf" << "0";
     QTest::newRow("above limit") << "15" << "0";
     QTest::newRow("at limit") << "14" << "14";
     QTest::newRow("blanks") << " 3 " << "3";
 }
 
-void TestParameterControls::textEditFollowsAndWrites()
+void TestParameterControls::textEditWrites()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     auto *edit = make<ParameterTextEdit>("J11");
-    QCOMPARE(edit->text(), QStringLiteral("0"));
-    m_store->setValue("J11", "2");
-    QCOMPARE(edit->text(), QStringLiteral("2"));
-    m_store->setValue("J11", "0");
-
     enter(edit, typed);
     // A refused write leaves the stored value in the field, not what was typed.
     QCOMPARE(m_store->value("J11") + ' ' + edit->text(), shown + ' ' + shown);
@@ -131,14 +122,13 @@ void TestParameterControls::readOnlyStates()
 {
     auto *edit = make<ParameterTextEdit>("J40");
     auto *combo = make<ParameterChoiceComboBox>("K08");
-    const auto editable = [&] { return QStringLiteral("%1%2").arg(!edit->isReadOnly()).arg(combo->isEnabled()); };
-    QCOMPARE(editable(), QStringLiteral("11"));
     m_store->setReadOnly(true);
-    QCOMPARE(editable(), QStringLiteral("00"));
+    QVERIFY(edit->isReadOnly() && !combo->isEnabled());
     enter(edit, "8");
     QCOMPARE(m_store->value("J40"), QStringLiteral("5"));
+
     m_store->setReadOnly(false);
-    QCOMPARE(editable(), QStringLiteral("11"));
+    QVERIFY(!edit->isReadOnly() && combo->isEnabled());
 
     // A control the page disabled stays disabled when the host becomes editable again.
     combo->setEnabled(false);
@@ -196,35 +186,6 @@ void TestParameterControls::missingParameter()
     loose.setCoordinate("J40");
     enter(&loose, "1");
     QCOMPARE(m_store->value("J40"), QStringLiteral("5"));
-}
-
-void TestParameterControls::comboBoxChoosesAndShowsForeignValue()
-{
-    auto *combo = make<ParameterChoiceComboBox>("K08");
-    QCOMPARE(combo->count(), 2);
-    QCOMPARE(combo->currentText(), QStringLiteral("Fahrsatz"));
-    QSignalSpy changes(m_store->information(ParameterCoordinate(QStringLiteral("K08"))).toStrongRef().data(),
-                       &ParameterInformation::valueChanged);
-    emit combo->activated(1);
-    QCOMPARE(m_store->value("K08") + ' ' + combo->currentText(), QStringLiteral("2 Kommando"));
-    QCOMPARE(changes.count(), 1);
-
-    // A value outside the selection is shown as an extra entry while the drive holds it.
-    m_store->setValue("K08", "7");
-    QCOMPARE(combo->currentText() + ' ' + QString::number(combo->count()), QStringLiteral("7 3"));
-    m_store->setValue("K08", "1");
-    QCOMPARE(combo->count(), 2);
-}
-
-void TestParameterControls::labelTexts()
-{
-    auto *label = make<ParameterLabel>("J40", 3);
-    QCOMPARE(label->text(), QStringLiteral("J40 J40"));
-    label->setShowIndex(true);
-    label->setShowName(false);
-    QCOMPARE(label->text(), QStringLiteral("J40.3"));
-    label->setShowLivingSpace(true);
-    QCOMPARE(label->text(), QStringLiteral("0:J40.3"));
 }
 
 namespace {
