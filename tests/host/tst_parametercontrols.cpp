@@ -53,7 +53,7 @@ void TestParameterControls::init()
     m_page = new QWidget;
     seed(*m_store, {{"K08", "1", 1, ParameterDataType::Int32, {{1, "Fahrsatz"}, {2, "Kommando"}}},
                     {"J99", "0", 1, ParameterDataType::Int32, {}, true}});
-    seedTokens(*m_store, "J40=5*4 E57=QX4A J11=0[0:14]");
+    seedTokens(*m_store, "J40=5*4 J11=0[0:14]");
 }
 
 void TestParameterControls::cleanup()
@@ -94,16 +94,8 @@ void TestParameterControls::textEditIndexAndRebind()
     QCOMPARE(edit->text(), QString());
     j40->setElementCount(4);
     QCOMPARE(edit->text(), QStringLiteral("5"));
-    edit->setCoordinate("E57");
-    edit->setIndex(0);
-    QCOMPARE(edit->text(), QStringLiteral("QX4A"));
-    // The old parameter no longer reaches the control.
-    m_store->setValue("J40", 0, 0, "77");
-    QCOMPARE(edit->text(), QStringLiteral("QX4A"));
-
     // An index beyond the elements shows nothing, cannot be edited, and reads nothing beyond the array.
     m_store->clearElementOverruns();
-    edit->setCoordinate("J40");
     edit->setIndex(9);
     QCOMPARE(edit->text(), QString());
     QVERIFY(edit->isReadOnly());

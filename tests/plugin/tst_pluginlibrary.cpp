@@ -81,7 +81,7 @@ struct Library
 
 // Rows of the page table as the host knows it, written down independently of the plug-in's own
 // table: the static page, untranslated names, pages whose class has another name, pages sharing
-// a name, the last pages.
+// a name, the last page.
 struct ExpectedRow
 {
     const char *identifier;
@@ -98,14 +98,10 @@ const ExpectedRow expectedRows[] = {
     {"DbmVisibility", "DbmVisibility", true, "DbmVisibility", "DbmVisibility", "DbmVisibility"},
     {"MotionBlocks", "MotionBlocks", false, "Fahrsätze", "Motion blocks", "Motion blocks"},
     {"AppFahrsatzControl", "AppFahrsatzControl", false, "AppFahrsatzControl", "AppFahrsatzControl", "AppFahrsatzControl"},
-    {"Fahrsatz", "Fahrsatz", false, "Fahrsatz", "Motion block", "Bloc de déplacement"},
     {"DbmQuelleExtZusatzGeschwindigkeit", "SrcExtAuxVel", false, "Externe Zusatzgeschwindigkeit: Quelle", "External additional velocity: Data source", "Vitesse externe additionnelle : source"},
-    {"DbmQuelleExterneGeschwindigkeit", "SrcExtVelocity", false, "Externe Geschwindigkeit: Quelle", "External velocity: Data source", "Vitesse externe : source"},
     {"DbmMotionBlockTrqForce", "MotionBlockTrqForce", false, "Begrenzung Drehmoment/Kraft: Quelle", "Torque/force limit: Data source", "Limitation couple/force : source"},
     {"DbmSrcTrqForce", "SrcTrqForce", false, "Begrenzung Drehmoment/Kraft: Quelle", "Torque/force limit: Data source", "Limitation couple/force : source"},
-    {"DbmZusatzfunktionen", "DbmZusatzfunktionen", false, "Zusatzfunktionen", "Additional functions", "Fonctions additionnelles"},
     {"DbmZusatzfunktionenV2", "DbmZusatzfunktionenV2", false, "Zusatzfunktionen", "Additional functions", "Fonctions additionnelles"},
-    {"AnalogOutput1", "AnalogOutput1", false, "Feldbusgesteuerter analoger Ausgang 1", "Fieldbus-controlled analog output 1", "Sortie analogique 1 commandée par bus de terrain"},
     {"AnalogOutput2", "AnalogOutput2", false, "Feldbusgesteuerter analoger Ausgang 2", "Fieldbus-controlled analog output 2", "Sortie analogique 2 commandée par bus de terrain"},
 };
 
