@@ -245,12 +245,9 @@ void TestPageCommon::indexFollowsElementCount()
     const auto count = [this](int elements) {
         m_host->store().parameter(ParameterCoordinate(QStringLiteral("J40"))).toStrongRef()->setElementCount(ushort(elements));
     };
-    const auto type = [this](const char *index) {
-        m_page->index->setText(QLatin1String(index));
-        emit m_page->index->editingFinished();
-    };
     m_page->show();
-    type("10");
+    m_page->index->setText(QStringLiteral("10"));
+    emit m_page->index->editingFinished();
     count(0);
     QCOMPARE(indexState(m_page), QStringLiteral("0 locked"));
     // Elements come back while the page stays shown: no step is needed to unlock it.
