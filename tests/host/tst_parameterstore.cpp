@@ -66,7 +66,6 @@ private slots:
     void propertyAsInt32();
     void parseAddress_data();
     void parseAddress();
-    void addressFromParts();
     void coordinate_data();
     void coordinate();
 };
@@ -384,16 +383,6 @@ void TestParameterStore::parseAddress()
     const ParameterAddress again(address.toText(), true);
     QCOMPARE(again, address);
     QCOMPARE(again.toText(), address.toText());
-}
-
-void TestParameterStore::addressFromParts()
-{
-    const ParameterAddress address(2, QLatin1Char('K'), 911, 4);
-    QCOMPARE(address.toText(), QStringLiteral("2:K911.4"));
-    // Distinct parts give distinct numbers.
-    QVERIFY(address.toNumber() != ParameterAddress(2, QLatin1Char('K'), 911, 5).toNumber());
-    QVERIFY(address.toNumber() != ParameterAddress(1, QLatin1Char('K'), 911, 4).toNumber());
-    QVERIFY(!ParameterAddress(0, QLatin1Char('7'), 1, 0).isValid());
 }
 
 void TestParameterStore::coordinate_data()
