@@ -148,7 +148,6 @@ void TestTranslations::oneTerm_data()
         << "SteuertafelApplikation" << "fr";
     QTest::newRow("follow-up link") << "<a href=\"Folgefahrsatz\">Folgefahrsatz</a>"
                                     << QStringList{"SrcCtrlFollowMotionBlock"} << "Folgefahrsatz" << "";
-    QTest::newRow("follow-up caption") << "Folgefahrsatz" << QStringList{"Fahrsatz"} << "Folgefahrsatz" << "";
     QTest::newRow("torque limit") << "Begrenzung Drehmoment/Kraft" << QStringList{"Fahrsatz", "MotionBlockTrqForce"}
                                   << "" << "";
     QTest::newRow("all sources to parameter")

@@ -4,7 +4,6 @@
 #include "StoreSeed.h"
 #include "SvgWidget.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,14 +24,12 @@ class TestParameterControls : public QObject
 private slots:
     void init();
     void cleanup();
-    void textEditFollowsAndWrites_data();
-    void textEditFollowsAndWrites();
+    void textEditWrites_data();
+    void textEditWrites();
     void textEditIndexAndRebind();
     void readOnlyStates();
     void forcedStates();
     void missingParameter();
-    void comboBoxChoosesAndShowsForeignValue();
-    void labelTexts();
     void picturesSharedPerFile();
 
 private:
@@ -56,7 +53,7 @@ void TestParameterControls::init()
     m_page = new QWidget;
     seed(*m_store, {{"K08", "1", 1, ParameterDataType::Int32, {{1, "Fahrsatz"}, {2, "Kommando"}}},
                     {"J99", "0", 1, ParameterDataType::Int32, {}, true}});
-    seedTokens(*m_store, "J40=5*4 E57=QX4A J11=0[0:14]");
+    seedTokens(*m_store, "J40=5*4 J11=0[0:14]");
 }
 
 void TestParameterControls::cleanup()
@@ -65,27 +62,21 @@ void TestParameterControls::cleanup()
     delete m_store;
 }
 
-void TestParameterControls::textEditFollowsAndWrites_data()
+void TestParameterControls::textEditWrites_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("number") << "12" << "12";
     QTest::newRow("no number") << "zwölf" << "0";
     QTest::newRow("above limit") << "15" << "0";
     QTest::newRow("at limit") << "14" << "14";
     QTest::newRow("blanks") << " 3 " << "3";
 }
 
-void TestParameterControls::textEditFollowsAndWrites()
+void TestParameterControls::textEditWrites()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     auto *edit = make<ParameterTextEdit>("J11");
-    QCOMPARE(edit->text(), QStringLiteral("0"));
-    m_store->setValue("J11", "2");
-    QCOMPARE(edit->text(), QStringLiteral("2"));
-    m_store->setValue("J11", "0");
-
     enter(edit, typed);
     // A refused write leaves the stored value in the field, not what was typed.
     QCOMPARE(m_store->value("J11") + ' ' + edit->text(), shown + ' ' + shown);
@@ -93,14 +84,7 @@ void TestParameterControls::textEditFollowsAndWrites()
 
 void TestParameterControls::textEditIndexAndRebind()
 {
-    m_store->setValue("J40", 0, 2, "22");
-    auto *edit = make<ParameterTextEdit>("J40", 2);
-    QCOMPARE(edit->text(), QStringLiteral("22"));
-    enter(edit, "23");
-    QCOMPARE(m_store->value("J40", 0, 2) + ' ' + m_store->value("J40", 0, 1), QStringLiteral("23 5"));
-
-    edit->setIndex(1);
-    QCOMPARE(edit->text(), QStringLiteral("5"));
+    auto *edit = make<ParameterTextEdit>("J40", 1);
     // Other elements do not disturb what the user is typing; a new element count does.
     edit->setText("typing");
     m_store->setValue("J40", 0, 3, "33");
@@ -110,16 +94,8 @@ void TestParameterControls::textEditIndexAndRebind()
     QCOMPARE(edit->text(), QString());
     j40->setElementCount(4);
     QCOMPARE(edit->text(), QStringLiteral("5"));
-    edit->setCoordinate("E57");
-    edit->setIndex(0);
-    QCOMPARE(edit->text(), QStringLiteral("QX4A"));
-    // The old parameter no longer reaches the control.
-    m_store->setValue("J40", 0, 0, "77");
-    QCOMPARE(edit->text(), QStringLiteral("QX4A"));
-
     // An index beyond the elements shows nothing, cannot be edited, and reads nothing beyond the array.
     m_store->clearElementOverruns();
-    edit->setCoordinate("J40");
     edit->setIndex(9);
     QCOMPARE(edit->text(), QString());
     QVERIFY(edit->isReadOnly());
@@ -131,14 +107,13 @@ void TestParameterControls::readOnlyStates()
 {
     auto *edit = make<ParameterTextEdit>("J40");
     auto *combo = make<ParameterChoiceComboBox>("K08");
-    const auto editable = [&] { return QStringLiteral("%1%2").arg(!edit->isReadOnly()).arg(combo->isEnabled()); };
-    QCOMPARE(editable(), QStringLiteral("11"));
     m_store->setReadOnly(true);
-    QCOMPARE(editable(), QStringLiteral("00"));
+    QVERIFY(edit->isReadOnly() && !combo->isEnabled());
     enter(edit, "8");
     QCOMPARE(m_store->value("J40"), QStringLiteral("5"));
+
     m_store->setReadOnly(false);
-    QCOMPARE(editable(), QStringLiteral("11"));
+    QVERIFY(!edit->isReadOnly() && combo->isEnabled());
 
     // A control the page disabled stays disabled when the host becomes editable again.
     combo->setEnabled(false);
@@ -196,35 +171,6 @@ void TestParameterControls::missingParameter()
     loose.setCoordinate("J40");
     enter(&loose, "1");
     QCOMPARE(m_store->value("J40"), QStringLiteral("5"));
-}
-
-void TestParameterControls::comboBoxChoosesAndShowsForeignValue()
-{
-    auto *combo = make<ParameterChoiceComboBox>("K08");
-    QCOMPARE(combo->count(), 2);
-    QCOMPARE(combo->currentText(), QStringLiteral("Fahrsatz"));
-    QSignalSpy changes(m_store->information(ParameterCoordinate(QStringLiteral("K08"))).toStrongRef().data(),
-                       &ParameterInformation::valueChanged);
-    emit combo->activated(1);
-    QCOMPARE(m_store->value("K08") + ' ' + combo->currentText(), QStringLiteral("2 Kommando"));
-    QCOMPARE(changes.count(), 1);
-
-    // A value outside the selection is shown as an extra entry while the drive holds it.
-    m_store->setValue("K08", "7");
-    QCOMPARE(combo->currentText() + ' ' + QString::number(combo->count()), QStringLiteral("7 3"));
-    m_store->setValue("K08", "1");
-    QCOMPARE(combo->count(), 2);
-}
-
-void TestParameterControls::labelTexts()
-{
-    auto *label = make<ParameterLabel>("J40", 3);
-    QCOMPARE(label->text(), QStringLiteral("J40 J40"));
-    label->setShowIndex(true);
-    label->setShowName(false);
-    QCOMPARE(label->text(), QStringLiteral("J40.3"));
-    label->setShowLivingSpace(true);
-    QCOMPARE(label->text(), QStringLiteral("0:J40.3"));
 }
 
 namespace {

@@ -58,7 +58,6 @@ private slots:
     void cyclicRecord();
     void missingParameterAndFile();
     void redefineExpiresOldHandles();
-    void onlineAndReadOnlySignals();
     void loadJson();
     void loadJsonErrors_data();
     void loadJsonErrors();
@@ -67,7 +66,6 @@ private slots:
     void propertyAsInt32();
     void parseAddress_data();
     void parseAddress();
-    void addressFromParts();
     void coordinate_data();
     void coordinate();
 };
@@ -79,32 +77,23 @@ void TestParameterStore::writes_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("stored"); // "-": refused, the default stays
 
-    const int i8 = ParameterDataType::Int8, i16 = ParameterDataType::Int16, i32 = ParameterDataType::Int32,
-              u16 = ParameterDataType::UInt16, r32 = ParameterDataType::Real32,
-              str = ParameterDataType::String, adr = ParameterDataType::Address;
-    QTest::newRow("int32") << i32 << "" << "42" << "42";
+    const int i8 = ParameterDataType::Int8, i32 = ParameterDataType::Int32, u16 = ParameterDataType::UInt16,
+              r32 = ParameterDataType::Real32, adr = ParameterDataType::Address;
     QTest::newRow("int32 blanks") << i32 << "" << " -7 " << "-7";
-    QTest::newRow("int32 leading zero") << i32 << "" << "007" << "7";
     QTest::newRow("int32 text") << i32 << "" << "abc" << "-";
     QTest::newRow("int32 empty") << i32 << "" << "" << "-";
-    QTest::newRow("int32 real") << i32 << "" << "1.5" << "-";
     QTest::newRow("int32 hex") << i32 << "" << "0x10" << "-";
     QTest::newRow("int32 overflow") << i32 << "" << "2147483648" << "-";
     QTest::newRow("int8 range") << i8 << "" << "128" << "-";
     QTest::newRow("int8 lowest") << i8 << "" << "-128" << "-128";
-    QTest::newRow("int16 range") << i16 << "" << "-32769" << "-";
     QTest::newRow("uint16 negative") << u16 << "" << "-1" << "-";
     QTest::newRow("below lower limit") << i32 << "0:14" << "-1" << "-";
     QTest::newRow("above upper limit") << i32 << "0:14" << "15" << "-";
     QTest::newRow("at upper limit") << i32 << "0:14" << "14" << "14";
-    QTest::newRow("real") << r32 << "" << "1.25" << "1.25";
     QTest::newRow("real shortest") << r32 << "" << "0.1" << "0.1";
     QTest::newRow("real comma") << r32 << "" << "1,5" << "-";
     QTest::newRow("real nan") << r32 << "" << "nan" << "-";
-    QTest::newRow("real limit") << r32 << "-10:10" << "10.5" << "-";
     QTest::newRow("real huge") << r32 << "" << "1e39" << "-";
-    QTest::newRow("real big") << r32 << "" << "1000000" << "1000000";
-    QTest::newRow("string") << str << "" << "QX4A" << "QX4A";
     QTest::newRow("address") << adr << "" << "1:J40.3" << "1:J40.3";
     QTest::newRow("address empty") << adr << "" << "" << "";
     QTest::newRow("address malformed") << adr << "" << "J40.x" << "-";
@@ -177,8 +166,6 @@ void TestParameterStore::resizeKeepsValuesAndFillsDefaults()
     QCOMPARE(changes.count(), 1);
     QCOMPARE(parameter->elementCount(), 5);
     QCOMPARE(elements(store, "J11", 5), QStringLiteral("9,2,7,7,7"));
-    parameter->setElementCount(1);
-    QCOMPARE(elements(store, "J11", 2), QStringLiteral("9,"));
     parameter->setElementCount(0);
     QCOMPARE(info(store, "J11")->elementCount(), 0);
     parameter->setValueText(eLivingSpaceCurrent, 0, QStringLiteral("1"));
@@ -188,15 +175,9 @@ void TestParameterStore::resizeKeepsValuesAndFillsDefaults()
 void TestParameterStore::cyclicRecord()
 {
     ParameterStore store;
-    seed(store, {{"E48"}, {"I210", "0", 4}});
-    info(store, "E48")->setCyclicUpdate(eLivingSpaceCurrent, 0, true);
-    info(store, "I210")->setCyclicUpdate(eLivingSpace(1), 3, true);
-    QCOMPARE(store.cyclicUpdates(), (QStringList{"E48@1.0", "I210@1.3"}));
-    QVERIFY(store.isCyclicUpdateOn("I210", 0, 3));
-    info(store, "E48")->setCyclicUpdate(eLivingSpace(1), 0, false);
-    QCOMPARE(store.cyclicUpdates(), QStringList{"I210@1.3"});
     // A removed parameter takes its live values with it, and only its own.
-    seed(store, {{"I21"}});
+    seed(store, {{"I210", "0", 4}, {"I21"}});
+    info(store, "I210")->setCyclicUpdate(eLivingSpace(1), 3, true);
     info(store, "I21")->setCyclicUpdate(eLivingSpace(1), 0, true);
     store.remove("I210");
     QCOMPARE(store.cyclicUpdates(), QStringList{"I21@1.0"});
@@ -205,10 +186,7 @@ void TestParameterStore::cyclicRecord()
 void TestParameterStore::missingParameterAndFile()
 {
     ParameterStore store;
-    QVERIFY(info(store, "J99").isNull());
     QVERIFY(object(store, "not a coordinate").isNull());
-    QVERIFY(!store.setValue("J99", "1"));
-    QCOMPARE(store.value("J99"), QString());
     QString error;
     QVERIFY(!store.loadFile("/nonexistent/drive.json", &error));
     QVERIFY(error.contains("/nonexistent/drive.json"));
@@ -234,19 +212,6 @@ void TestParameterStore::redefineExpiresOldHandles()
     QCOMPARE(store.value("J10"), QStringLiteral("3"));
 }
 
-void TestParameterStore::onlineAndReadOnlySignals()
-{
-    ParameterStore store;
-    QSignalSpy online(&store, &ParameterProvider::onlineChanged);
-    QSignalSpy readOnly(&store, &ParameterProvider::readOnlyChanged);
-    store.setOnline(true);
-    store.setOnline(true);
-    store.setReadOnly(true);
-    store.setReadOnly(false);
-    QCOMPARE(QString("%1 %2 %3 %4").arg(online.count()).arg(readOnly.count()).arg(store.isOnline()).arg(store.isReadOnly()),
-             QStringLiteral("1 2 1 0"));
-}
-
 void TestParameterStore::loadJson()
 {
     ParameterStore store;
@@ -263,24 +228,10 @@ void TestParameterStore::loadJson()
     QCOMPARE(store.coordinates(), (QStringList{"J10", "K08", "E57", "I14"}));
     QCOMPARE(store.value("I14"), QStringLiteral("2.5"));  // as files wrote fractions before
     QCOMPARE(elements(store, "J10", 4), QStringLiteral("5,2,2,2"));
-    QCOMPARE(object(store, "J10")->property(0, ParameterPropertyId::UpperLimit).asInt32(), 100);
-    QCOMPARE(info(store, "J10")->name().text(Text::English), QStringLiteral("Position"));
-    Text::setCurrentLanguage(Text::English);
-    QCOMPARE(info(store, "K08")->displayText(eLivingSpaceCurrent, 0, false), QStringLiteral("Motion block"));
-    // A unit given once holds for every language.
-    QCOMPARE(store.definition("J10")->unit.text() + ' ' + store.definition("I14")->unit.text(), QStringLiteral("mm rpm"));
-    Text::setCurrentLanguage(Text::German);
-    QVERIFY(!info(store, "E57")->isNewDefinition());
     QVERIFY(info(store, "E57")->isHidden(eLivingSpaceCurrent, 0));
 
     auto mode = info(store, "K08");
-    QCOMPARE(mode->displayText(eLivingSpaceCurrent, 0, false), QStringLiteral("Fahrsatz"));
-    QVERIFY(mode->hasProperty(0, ParameterPropertyId::SelectionTexts));
     QCOMPARE(mode->selectionTexts(eLivingSpaceCurrent, 0).value(2), QStringLiteral("Kommando"));
-    // A value outside the selection shows as the number.
-    store.setValue("K08", "9");
-    QCOMPARE(mode->displayText(eLivingSpaceCurrent, 0, false) + ' ' + mode->valueText(eLivingSpaceCurrent, 0, false),
-             QStringLiteral("9 9"));
 
     // Living space 0 is the current axis (1 by default); axis 2 keeps its own values, but
     // shares the global ones.
@@ -299,15 +250,11 @@ void TestParameterStore::loadJsonErrors_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("syntax") << QByteArray("{\"parameters\": [\n  {\"coordinate\": \"J10\",,}\n]}") << "drive.json:2:";
-    QTest::newRow("truncated") << QByteArray("{\"parameters\": [") << "drive.json:1:";
     QTest::newRow("no list") << QByteArray("{\"params\": []}") << "field \"parameters\"";
-    QTest::newRow("not an object") << QByteArray("[1,2]") << "field \"parameters\"";
     QTest::newRow("entry not an object") << QByteArray("{\"parameters\": [3]}") << "parameters[0]";
     QTest::newRow("bad coordinate") << QByteArray(R"({"parameters": [{"coordinate": "40J", "type": "INT32"}]})")
                                     << "parameters[0] (40J): field \"coordinate\"";
     QTest::newRow("bad type") << one(R"("type": "INT33")") << "parameters[0] (J01): field \"type\"";
-    QTest::newRow("bad elements") << one(R"("type": "INT8", "elements": 70000)") << "field \"elements\"";
-    QTest::newRow("fractional elements") << one(R"("type": "INT8", "elements": 1.5)") << "field \"elements\"";
     QTest::newRow("more elements than a drive holds") << one(R"("type": "STRING", "elements": 16381)")
                                                       << "parameters[0] (J01): field \"elements\"";
     QByteArray tables("{\"parameters\": [");  // one full block table more than a drive may hold
@@ -318,22 +265,14 @@ void TestParameterStore::loadJsonErrors_data()
     QTest::newRow("value out of limits") << one(R"("type": "INT32", "max": 3, "value": 4)") << "field \"value\"";
     QTest::newRow("too many values") << one(R"("type": "INT32", "value": [1, 2])") << "field \"value\"";
     QTest::newRow("bad selection key") << one(R"("type": "INT32", "selection": {"x": "a"})") << "field \"selection\"";
-    QTest::newRow("bad flag") << one(R"("type": "INT32", "hidden": "yes")") << "field \"hidden\"";
     QTest::newRow("unknown field") << one(R"("type": "INT32", "colour": 1)") << "field \"colour\"";
     QTest::newRow("unit not a text") << one(R"("type": "REAL32", "unit": {"en": 5})") << "field \"unit\": a text or an object";
     QTest::newRow("integer default beyond 64 bits") << one(R"("type": "INT32", "default": 1e30)") << "field \"default\"";
-    QTest::newRow("integer default beyond 32 bits") << one(R"("type": "UINT32", "default": 4294967296)") << "field \"default\"";
-    QTest::newRow("integer value beyond 64 bits") << one(R"("type": "INT8", "value": -1e300)") << "field \"value\"";
-    QTest::newRow("limit outside the type") << one(R"("type": "INT16", "max": 40000)") << "parameters[0] (J01): field \"max\"";
-    QTest::newRow("limit beyond 64 bits") << one(R"("type": "UINT32", "min": -1e30)") << "field \"min\"";
     QTest::newRow("real limit beyond float") << one(R"("type": "REAL32", "max": 1e39)") << "field \"max\"";
     QTest::newRow("switch for a real") << one(R"("type": "REAL32", "value": true)")
                                        << "parameters[0] (J01): field \"value\": a number is required for a REAL32";
-    QTest::newRow("number for a text") << one(R"("type": "STRING", "default": 5)") << "field \"default\": a text is required";
     QTest::newRow("twice") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32"}, {"coordinate": "J01", "type": "INT8"}]})")
                            << "parameters[1] (J01): field \"coordinate\": defined twice";
-    QTest::newRow("second entry") << QByteArray(R"({"parameters": [{"coordinate": "J1", "type": "INT32"}, {"coordinate": "J2"}]})")
-                                  << "parameters[1] (J02): field \"type\"";
 }
 
 void TestParameterStore::loadJsonErrors()
@@ -382,17 +321,10 @@ void TestParameterStore::propertyAsInt32_data()
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<int>("expected");
     const int max = std::numeric_limits<qint32>::max();
-    const int min = std::numeric_limits<qint32>::min();
-    QTest::newRow("whole") << QVariant(14.0) << 14;
     QTest::newRow("fraction cut") << QVariant(2.9) << 2;
-    QTest::newRow("negative fraction cut") << QVariant(-2.9) << -2;
-    QTest::newRow("REAL32 maximum") << QVariant(double(std::numeric_limits<float>::max())) << max;
-    QTest::newRow("REAL32 minimum") << QVariant(-double(std::numeric_limits<float>::max())) << min;
     QTest::newRow("64-bit") << QVariant(qlonglong(5000000000)) << max;
-    QTest::newRow("UINT32 maximum") << QVariant(4294967295.0) << max;
     QTest::newRow("infinite") << QVariant(std::numeric_limits<double>::infinity()) << max;
     QTest::newRow("nan") << QVariant(std::numeric_limits<double>::quiet_NaN()) << 0;
-    QTest::newRow("text") << QVariant(QStringLiteral("123")) << 123;
     QTest::newRow("text beyond 64 bits") << QVariant(QStringLiteral("99999999999999999999")) << max;
     QTest::newRow("text no number") << QVariant(QStringLiteral("abc")) << 0;
     QTest::newRow("no value") << QVariant() << 0;
@@ -421,17 +353,11 @@ void TestParameterStore::parseAddress_data()
     QTest::newRow("largest axis") << "255:J40" << "255 J40 0";
 
     const std::pair<const char *, QString> invalid[] = {
-        {"empty", ""}, {"lower-case group", "j40"}, {"no line", "J"}, {"line too big", "J65536"},
-        {"element too big", "J40.70000"}, {"empty element", "J40."}, {"axis too big", "256:J40"},
-        {"four-digit axis", "0001:J40"}, {"lone axis prefix", "1:"}, {"axis separator only", ":J40"},
-        {"two axes", "1:2:J40"}, {"line overflows 32 bits", "J4294967336"},
-        {"element overflows 32 bits", "J40.4294967299"}, {"six-digit line", "J000040"},
-        {"trailing line break", "J40\n"}, {"trailing junk", "J40.3x"}, {"second element", "J40.3.4"},
-        {"leading blank", " J40"}, {"plus sign", "J+40"}, {"axis without separator", "1J40"},
-        {"blank inside", "J 40"}, {"trailing blank", "J40 "}, {"negative element", "J40.-1"},
-        {"two groups", "JJ40"}, {"number only", "40"}, {"non-ascii digit", QString::fromUtf8("J٤٠")},
-        {"full-width digit", QString::fromUtf8("J４0")}, {"non-ascii axis", QString::fromUtf8("٣:J40")},
-        {"non-ascii group", QString::fromUtf8("Ä40")}, {"embedded nul", QString("J40") + QChar(0)}};
+        {"empty", ""}, {"lower-case group", "j40"}, {"line too big", "J65536"}, {"empty element", "J40."},
+        {"axis too big", "256:J40"}, {"four-digit axis", "0001:J40"}, {"axis separator only", ":J40"},
+        {"line overflows 32 bits", "J4294967336"}, {"element overflows 32 bits", "J40.4294967299"},
+        {"six-digit line", "J000040"}, {"trailing line break", "J40\n"}, {"plus sign", "J+40"},
+        {"non-ascii digit", QString::fromUtf8("J٤٠")}, {"embedded nul", QString("J40") + QChar(0)}};
     for (const auto &[name, text] : invalid)
         QTest::newRow(name) << text << QString();
 }
@@ -458,21 +384,6 @@ void TestParameterStore::parseAddress()
     QCOMPARE(again.toText(), address.toText());
 }
 
-void TestParameterStore::addressFromParts()
-{
-    const ParameterAddress address(2, QLatin1Char('K'), 911, 4);
-    QCOMPARE(address.toText(), QStringLiteral("2:K911.4"));
-    // Every axis the parts can hold is written in a form the parser takes back.
-    for (int axis : {0, 9, 10, 12, 99, 100, 255}) {
-        const ParameterAddress withAxis(static_cast<unsigned char>(axis), QLatin1Char('K'), 911, 4);
-        QCOMPARE(ParameterAddress(withAxis.toText(), true), withAxis);
-    }
-    // Distinct parts give distinct numbers.
-    QVERIFY(address.toNumber() != ParameterAddress(2, QLatin1Char('K'), 911, 5).toNumber());
-    QVERIFY(address.toNumber() != ParameterAddress(1, QLatin1Char('K'), 911, 4).toNumber());
-    QVERIFY(!ParameterAddress(0, QLatin1Char('7'), 1, 0).isValid());
-}
-
 void TestParameterStore::coordinate_data()
 {
     QTest::addColumn<QString>("text");
@@ -480,11 +391,9 @@ void TestParameterStore::coordinate_data()
     QTest::newRow("J40") << "J40" << "J40";
     QTest::newRow("A0") << "A0" << "A00";
     QTest::newRow("zeros") << "I0210" << "I210";
-    QTest::newRow("one digit") << "K8" << "K08";
-    const std::pair<const char *, const char *> invalid[] = {{"with element", "J40.1"}, {"lower case", "k08"},
-        {"empty", ""}, {"trailing line break", "J40\n"}, {"overflowing line", "J65536"}, {"non-ascii digit", "J٤"}};
-    for (const auto &[name, text] : invalid)
-        QTest::newRow(name) << QString::fromUtf8(text) << QString();
+    // The text is read as an address's is; only what differs here.
+    QTest::newRow("with element") << "J40.1" << "";
+    QTest::newRow("lower case") << "k08" << "";
 }
 
 void TestParameterStore::coordinate()
