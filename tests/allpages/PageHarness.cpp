@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QRandomGenerator>
 #include <QFile>
+#include <QMessageBox>
 #include <QPixmapCache>
 #include <QTest>
 #include <QTranslator>
@@ -123,7 +124,6 @@ void PluginSession::shutdown()
     m_drive.reset();
     m_tree.reset();
     m_identifiers.clear();
-    m_language = 0;
     m_plugin.unload();
 }
 
@@ -147,7 +147,6 @@ WizardPage *PluginSession::createPage(const QString &identifier)
 void PluginSession::setLanguage(int language)
 {
     Text::setCurrentLanguage(language);
-    m_language = language;
     if (m_host)
         m_host->setLanguage(language);
     QTranslator *next = m_plugin.translator(language);
@@ -302,6 +301,13 @@ quint64 identifierHash(const QString &identifier)
     return hash;
 }
 
+quint64 environmentNumber(const char *name, quint64 fallback)
+{
+    bool ok = false;
+    const quint64 value = qEnvironmentVariable(name).toULongLong(&ok);
+    return ok ? value : fallback;
+}
+
 // ---- the fixture
 
 void PageSuite::initTestCase()
@@ -327,10 +333,8 @@ void PageSuite::initTestCase()
     }
     QVERIFY(!m_identifiers.isEmpty());
     m_pageSample = qEnvironmentVariableIntValue("BREVANE_PAGE_SAMPLE");
-    bool seeded = false;
-    m_pageSeed = qEnvironmentVariable("BREVANE_PAGE_SEED").toULongLong(&seeded);
-    if (!seeded) // a new sample every day
-        m_pageSeed = quint64(QDate::currentDate().toJulianDay());
+    // A new sample every day.
+    m_pageSeed = environmentNumber("BREVANE_PAGE_SEED", quint64(QDate::currentDate().toJulianDay()));
     if (m_pageSample > 0)
         qInfo("host behaviours meet %d pages each: BREVANE_PAGE_SAMPLE=%d BREVANE_PAGE_SEED=%llu", m_pageSample,
               m_pageSample, static_cast<unsigned long long>(m_pageSeed));
@@ -353,7 +357,8 @@ void PageSuite::answerBoxesWith(std::function<void(QWidget *)> handler)
     m_watcher.answerAllWith([this, handler](QWidget *box) {
         if (VariantHost *host = m_session.variantHost())
             host->boxOpened(box);
-        const HostBehaviours::UserSwitchesPanelOn switching(HostBehaviours::isWarningBox(box));
+        const auto *message = qobject_cast<QMessageBox *>(box);
+        const HostBehaviours::UserSwitchesPanelOn switching(message && message->icon() == QMessageBox::Warning);
         handler(box);
     });
 }

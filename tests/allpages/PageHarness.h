@@ -82,7 +82,6 @@ public:
 
     // Swaps the installed translator and delivers the change to every widget.
     void setLanguage(int language);
-    int language() const { return m_language; }
 
 private:
     PluginLibrary m_plugin;
@@ -93,7 +92,6 @@ private:
     QStringList m_identifiers;
     QSet<QTranslator *> m_translators;
     QTranslator *m_installed = nullptr;
-    int m_language = 0;
 };
 
 // Collects every warning Qt prints while it exists and still passes it on, except the ones
@@ -137,6 +135,9 @@ void flushDeletes();
 
 // The same number for an identifier in every run and on every platform (a page's own seed).
 quint64 identifierHash(const QString &identifier);
+
+// A number the environment sets (a seed, a count), or the fallback when it sets none.
+quint64 environmentNumber(const char *name, quint64 fallback);
 
 // The fixture of the every-page tests: the plug-in loaded once, Qt's warnings collected (a
 // warning fails the test function), boxes watched, and the pages the plug-in creates.

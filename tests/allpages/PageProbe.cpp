@@ -16,11 +16,6 @@
 
 namespace PageProbe {
 
-bool hasClickedSignal(const QWidget *widget)
-{
-    return widget->metaObject()->indexOfSignal("clicked()") >= 0;
-}
-
 namespace {
 // QObject answers whether a signal has receivers to its subclasses only.
 struct Receivers : QObject
@@ -132,7 +127,7 @@ QList<Action> actions(const QWidget *page)
             for (const QString &link : linksOf(label))
                 found.append({key(widget, page), link});
         }
-        if (hasClickedSignal(widget))
+        if (widget->metaObject()->indexOfSignal("clicked()") >= 0)
             found.append({key(widget, page), QString()});
     }
     return found;

@@ -23,7 +23,6 @@ QList<Widget *> reachable(const QWidget *page)
     return found;
 }
 
-bool hasClickedSignal(const QWidget *widget);
 // Whether a click on the widget reaches anyone: its "clicked()" signal is connected.
 bool clickIsHeard(const QWidget *widget);
 QStringList linksOf(const QLabel *label);

@@ -321,9 +321,11 @@ QString RandomInput::switchHostState(WizardPage *page)
         host->setFieldbusType(pick(PageVariants::fieldbuses()));
         action = QStringLiteral("fieldbus %1").arg(int(host->fieldbusType()));
         break;
-    case 4:
-        m_session->setLanguage(1 + below(3));
-        return QStringLiteral("language %1").arg(m_session->language());
+    case 4: {
+        const int language = 1 + below(3);
+        m_session->setLanguage(language);
+        return QStringLiteral("language %1").arg(language);
+    }
     default:
         reshow(page);
         return QStringLiteral("hide and show");

@@ -24,11 +24,7 @@
 
 namespace {
 
-const quint64 baseSeed = [] {
-    bool ok = false;
-    const quint64 seed = qEnvironmentVariable("BREVANE_INDEX_SEED").toULongLong(&ok);
-    return ok ? seed : 20261207;
-}();
+const quint64 baseSeed = environmentNumber("BREVANE_INDEX_SEED", 20261207);
 
 int elementCountOf(const ParameterStore *store, const QString &coordinate)
 {

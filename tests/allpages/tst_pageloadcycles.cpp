@@ -78,10 +78,7 @@ private slots:
 
 void TestPageLoadCycles::loadAndUnload()
 {
-    bool ok = false;
-    int cycles = qEnvironmentVariableIntValue("BREVANE_LOAD_CYCLES", &ok);
-    if (!ok || cycles < 1)
-        cycles = 100;
+    const int cycles = qMax(1, int(environmentNumber("BREVANE_LOAD_CYCLES", 100)));
     WarningCollector warnings;
     const LoadCycles result = runLoadCycles(QStringLiteral(BREVANE_PLUGIN_PATH), cycles);
     QVERIFY2(result.failure.isEmpty(), qPrintable(result.failure));

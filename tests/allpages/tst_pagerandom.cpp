@@ -20,17 +20,6 @@
 #include <QScopeGuard>
 #include <QTest>
 
-namespace {
-
-quint64 environmentNumber(const char *name, quint64 fallback)
-{
-    bool ok = false;
-    const quint64 value = qEnvironmentVariable(name).toULongLong(&ok);
-    return ok ? value : fallback;
-}
-
-} // namespace
-
 class TestPageRandom : public PageSuite
 {
     Q_OBJECT

@@ -34,14 +34,6 @@ QByteArray HostBehaviours::name(HostBehaviour behaviour)
     return "unknown";
 }
 
-bool HostBehaviours::showsAsStandIn(HostBehaviour behaviour)
-{
-    // A refused start or a deleted page changes what a user sees, on purpose; the others only
-    // change how the same drive reaches the page.
-    return behaviour != HostBehaviour::RefusesStart && behaviour != HostBehaviour::RefusesAtRandom
-        && behaviour != HostBehaviour::DeletesPage;
-}
-
 namespace {
 int g_switchingOn = 0;
 
@@ -64,12 +56,6 @@ HostBehaviours::UserSwitchesPanelOn::~UserSwitchesPanelOn()
 bool HostBehaviours::userSwitchesPanelOn()
 {
     return g_switchingOn > 0;
-}
-
-bool HostBehaviours::isWarningBox(const QWidget *widget)
-{
-    const auto *box = qobject_cast<const QMessageBox *>(widget);
-    return box && box->icon() == QMessageBox::Warning;
 }
 
 // ---- parameters

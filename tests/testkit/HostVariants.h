@@ -39,8 +39,6 @@ constexpr eLivingSpace otherLivingSpace = eLivingSpace(5);
 
 QList<HostBehaviour> all();
 QByteArray name(HostBehaviour behaviour);
-// Whether a page must show under the behaviour exactly what it shows under the stand-in.
-bool showsAsStandIn(HostBehaviour behaviour);
 
 // While one of these lives, the test says the user is switching a control panel on (a click on
 // the switch-on button, an answer to a warning box); a page may start a panel only then, and
@@ -57,9 +55,6 @@ private:
     bool m_active;
 };
 bool userSwitchesPanelOn();
-
-// Whether the widget is a warning message box.
-bool isWarningBox(const QWidget *widget);
 } // namespace HostBehaviours
 
 class VariantHost;
@@ -167,7 +162,6 @@ public:
     // The test is between two steps: the switch-on button shows whether the page holds a
     // handle, the host holds a panel exactly then, and bit 31 is set only with an enabled panel.
     void settled();
-    bool holdsPanel() const { return m_panelHeld; }
     // What the page really reads, so that a random run writes into it.
     QStringList coordinatesRead() const { return m_provider->coordinatesRead(); }
 

@@ -3,11 +3,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-void seed(ParameterStore &store, std::initializer_list<SeedParameter> parameters)
-{
-    seed(store, QList<SeedParameter>(parameters));
-}
-
 void seed(ParameterStore &store, const QList<SeedParameter> &parameters)
 {
     for (const SeedParameter &parameter : parameters) {

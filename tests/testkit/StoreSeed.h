@@ -2,8 +2,8 @@
 
 #include "ParameterStore.h"
 
+#include <QList>
 #include <QMap>
-#include <initializer_list>
 
 // Defines parameters of a test's store in a few lines:
 //   seed(store, {{"J10", "3", .elements = 16}, {"K08", "1"}});
@@ -20,7 +20,6 @@ struct SeedParameter
 };
 
 // Defines the parameters (replacing ones with the same coordinate). Fails the test on a bad seed.
-void seed(ParameterStore &store, std::initializer_list<SeedParameter> parameters);
 void seed(ParameterStore &store, const QList<SeedParameter> &parameters);
 
 // The same from tokens separated by spaces: "J10=a,b,c" one element per value, "J271=-1*5"
