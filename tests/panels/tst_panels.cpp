@@ -119,6 +119,8 @@ const HostVariant hostKinds[] = {
     {"inputs reported in every call", HostBehaviour::ReportsInCalls, false},
     {"inputs reported in calls without a panel", HostBehaviour::ReportsReleased, false},
     {"changes delivered twice", HostBehaviour::DeliversTwice, false},
+    {"plain parameters of no elements", HostBehaviour::PlainCountZero, false},
+    {"another living space", HostBehaviour::OtherLivingSpace, false},
     {"every start refused", HostBehaviour::RefusesStart, false},
     {"starts refused at random", HostBehaviour::RefusesAtRandom, false},
     {"page deleted in a call", HostBehaviour::ReportsInCalls, true},
