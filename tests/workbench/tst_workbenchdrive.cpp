@@ -47,14 +47,6 @@ struct Rig
     {
         return drive.store()->value(coordinate, 1, static_cast<unsigned short>(element));
     }
-    QStringList selection(const QString &coordinate) const
-    {
-        QStringList texts;
-        const auto &selection = drive.store()->definition(coordinate)->selection;
-        for (auto it = selection.cbegin(); it != selection.cend(); ++it)
-            texts << QStringLiteral("%1=%2").arg(it.key()).arg(it.value().text(Text::German));
-        return texts;
-    }
 };
 
 // A tiny script, commands separated by ";": "start K913", "bit 31", "clear 31", "pulse 30",

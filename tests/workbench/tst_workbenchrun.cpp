@@ -70,7 +70,6 @@ void TestWorkbenchRun::commandLine_data()
 
     const QStringList pictures{"--screenshots", "@dir/pictures"};
     QTest::newRow("help") << QStringList{"--help"} << QByteArray() << 0 << QStringList{"Usage:", "--scenario <file>", "Exit codes", "--help-all"};
-    QTest::newRow("help-all") << QStringList{"--help-all"} << QByteArray() << 0 << QStringList{"--screenshots <dir>", "--style <style>"};
     // Qt's own options pass to QApplication: what follows them is still read.
     QTest::newRow("Qt's options") << QStringList{"-style", "fusion", "-reverse", "--stylesheet=a.qss", "-platform", "xcb", "--device", "KX9"}
                                   << QByteArray() << 2 << QStringList{"Unknown device type \"KX9\""};
