@@ -124,7 +124,6 @@ private slots:
     void init();
     void cleanup();
 
-    void savedDriveKeepsUnits();
     void builtInTreeHoldsEveryPluginPage();
     void malformedTree_data();
     void malformedTree();
@@ -173,19 +172,6 @@ void TestWorkbenchDrive::cleanup()
 {
     delete m_host;
     delete m_store;
-}
-
-void TestWorkbenchDrive::savedDriveKeepsUnits()
-{
-    Rig rig;
-    const ParameterStore &store = *rig.drive.store();
-    // A saved drive keeps its units, one text for all languages or one per language.
-    SimulatedDrive saved;
-    QString error;
-    QVERIFY2(saved.load(rig.drive.description(), QStringLiteral("saved.json"), &error), qPrintable(error));
-    for (const QString &coordinate : store.coordinates())
-        QVERIFY2(saved.store()->definition(coordinate)->unit == store.definition(coordinate)->unit, qPrintable(coordinate));
-    QCOMPARE(store.definition("E03")->unit.text(Text::French), QStringLiteral("tr/min"));
 }
 
 void TestWorkbenchDrive::builtInTreeHoldsEveryPluginPage()

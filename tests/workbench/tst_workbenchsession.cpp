@@ -64,7 +64,8 @@ QStringList contents(const ParameterStore &store)
         const ParameterDefinitionData *d = store.definition(coordinate);
         QStringList line{coordinate, QString::number(d->dataType), d->name.text(Text::German), d->name.text(Text::English),
                          d->name.text(Text::French), d->defaults.join(QLatin1Char(',')), d->lowerLimit.toString(),
-                         d->upperLimit.toString(), QString::number(d->hidden + 2 * d->global + 4 * d->newDefinition)};
+                         d->upperLimit.toString(), QString::number(d->hidden + 2 * d->global + 4 * d->newDefinition),
+                         d->unit.text(Text::German), d->unit.text(Text::French)};
         for (auto it = d->selection.cbegin(); it != d->selection.cend(); ++it)
             line << QStringLiteral("%1=%2/%3").arg(it.key()).arg(it.value().text(Text::German), it.value().text(Text::English));
         for (unsigned short element = 0; element < d->elementCount; ++element)
@@ -186,8 +187,11 @@ void TestWorkbenchSession::driveFileRoundTrip()
     MainWindow window(&workbench);
     window.show();
     ParameterStore *store = workbench.drive()->store();
+    // Everything of the drive comes back, units too: one text for all languages or one per language.
+    const QStringList original = contents(*store);
     QString error;
     QVERIFY2(workbench.saveDrive(path, &error) && workbench.openDrive(path, &error), qPrintable(error));
+    QCOMPARE(contents(*store), original);
     QVERIFY(window.windowTitle().contains(path) && !window.isWindowModified());
 
     // The axis writing its own values changes nothing of the file.
