@@ -32,6 +32,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTableView>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -423,6 +424,8 @@ void TestPageRules::wheelWithoutFocus()
             QWheelEvent wheel(centre, box->mapToGlobal(centre), QPoint(), QPoint(0, notch), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(box, &wheel);
+            if (wheel.isAccepted()) // taken by the box, so the page under it does not scroll
+                faults << PageProbe::key(box, page.get()) + QLatin1String(" kept the wheel");
         }
         const QStringList changed = writtenTexts(*store) + difference(before, states(page.get()));
         if (!changed.isEmpty())
@@ -570,6 +573,15 @@ void TestPageRules::captionsFit()
         }
         if (seen != onPage(widget))
             faults << describe(widget) + QStringLiteral(" is cut to %1x%2").arg(seen.width()).arg(seen.height());
+    }
+    // A table's columns hold their cells, also where the page sizes them itself.
+    for (const QTableView *table : page->findChildren<QTableView *>()) {
+        const auto needs = [table](int column) { return static_cast<const QAbstractItemView *>(table)->sizeHintForColumn(column); };
+        for (int column = 0; table->isVisibleTo(page.get()) && column < table->model()->columnCount(); ++column) {
+            if (!table->isColumnHidden(column) && table->columnWidth(column) < needs(column))
+                faults << describe(table) + QStringLiteral(" column %1 is %2 wide, its cells need %3").arg(column)
+                              .arg(table->columnWidth(column)).arg(needs(column));
+        }
     }
     VERIFY_NONE(faults);
 }

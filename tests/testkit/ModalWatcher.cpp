@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDialog>
 
+#include <algorithm>
+
 namespace {
 
 QString kindOf(const QMessageBox *box)
@@ -74,10 +76,21 @@ void ModalWatcher::poll()
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible())
         return;
-    m_handled.removeIf([](const QPointer<QWidget> &handled) { return handled.isNull(); });
-    if (m_handled.contains(modal))
+    m_handled.removeIf([](const Handled &handled) { return handled.modal.isNull(); });
+    const auto handled = std::find_if(m_handled.begin(), m_handled.end(),
+                                      [modal](const Handled &entry) { return entry.modal == modal; });
+    if (handled != m_handled.end()) {
+        // Answered, and open still: the code that should close it did not.
+        if (handled->since.hasExpired(5000)) {
+            m_seen.append({QStringLiteral("still open"), modal->windowTitle(), QString(), false});
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+            modal->close();
+        }
         return;
-    m_handled.append(modal);
+    }
+    m_handled.append(Handled{modal, {}});
+    m_handled.last().since.start();
 
     auto *box = qobject_cast<QMessageBox *>(modal);
     auto *dialog = qobject_cast<QDialog *>(modal);

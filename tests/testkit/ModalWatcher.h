@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
@@ -11,8 +12,9 @@
 class QDialog;
 
 // Answers modal message boxes and dialogs while a test runs code that opens them.
-// Queue an answer per expected box; a box that comes without a queued answer is
-// recorded as unexpected and closed, so the test fails instead of hanging.
+// Queue an answer per expected box; a box that comes without a queued answer, or that is
+// still open seconds after its answer, is recorded as unexpected and closed, so the test
+// fails instead of hanging.
 class ModalWatcher : public QObject
 {
     Q_OBJECT
@@ -56,6 +58,11 @@ private:
     QQueue<std::function<void(QDialog *)>> m_handlers;
     QQueue<std::function<void()>> m_actions;
     std::function<void(QWidget *)> m_fallback;
-    QList<QPointer<QWidget>> m_handled;
+    struct Handled
+    {
+        QPointer<QWidget> modal;
+        QElapsedTimer since;
+    };
+    QList<Handled> m_handled;
     QList<Seen> m_seen;
 };
