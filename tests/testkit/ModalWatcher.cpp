@@ -91,7 +91,16 @@ void ModalWatcher::poll()
     }
     m_handled.append(Handled{modal, {}});
     m_handled.last().since.start();
+    // Answered from a posted event, not from the timer: a timer does not fire again while its own
+    // slot runs, so a box that the answer opens in turn would wait for an answer that never came.
+    QMetaObject::invokeMethod(this, [this, shown = QPointer<QWidget>(modal)] {
+        if (shown && shown->isVisible())
+            handle(shown);
+    }, Qt::QueuedConnection);
+}
 
+void ModalWatcher::handle(QWidget *modal)
+{
     auto *box = qobject_cast<QMessageBox *>(modal);
     auto *dialog = qobject_cast<QDialog *>(modal);
     const bool acts = !m_actions.isEmpty(), falls = m_fallback && m_answers.isEmpty() && m_handlers.isEmpty();

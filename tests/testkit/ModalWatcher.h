@@ -52,6 +52,7 @@ public:
 
 private:
     void poll();
+    void handle(QWidget *modal);
 
     QTimer m_timer;
     QQueue<QMessageBox::StandardButton> m_answers;
