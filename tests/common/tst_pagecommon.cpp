@@ -77,9 +77,7 @@ private slots:
     void init()
     {
         m_host = new RecordingHost;
-        seed(m_host->store(), {{QStringLiteral("J40"), QStringLiteral("0"), 16},
-                               {QStringLiteral("E48")},
-                               {QStringLiteral("I210"), QStringLiteral("0"), 4}});
+        seedTokens(m_host->store(), "J40=0*16 E48 I210=0*4");
         m_page = new ProbePage;
         m_host->attach(m_page);
     }
@@ -213,7 +211,7 @@ private slots:
         m_page->inc->click();
         QCOMPARE(indexState(m_page), QStringLiteral("0 locked"));
         // Elements again: the next step opens it.
-        seed(m_host->store(), {{QStringLiteral("J40"), QStringLiteral("0"), 4}});
+        seedTokens(m_host->store(), "J40=0*4");
         emit m_page->index->editingFinished();
         QCOMPARE(indexState(m_page), QStringLiteral("0 open"));
     }

@@ -53,56 +53,45 @@ class TestParameterStore : public QObject
 private slots:
     void writes_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("limits");
+        QTest::addColumn<QString>("definition"); // of J40, as seedTokens reads it
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("stored"); // "-": refused, the default stays
 
-        const int i8 = ParameterDataType::Int8, i32 = ParameterDataType::Int32, u16 = ParameterDataType::UInt16,
-                  r32 = ParameterDataType::Real32, adr = ParameterDataType::Address;
-        QTest::newRow("int32 blanks") << i32 << "" << " -7 " << "-7";
-        QTest::newRow("int32 text") << i32 << "" << "abc" << "-";
-        QTest::newRow("int32 empty") << i32 << "" << "" << "-";
-        QTest::newRow("int32 hex") << i32 << "" << "0x10" << "-";
-        QTest::newRow("int32 overflow") << i32 << "" << "2147483648" << "-";
-        QTest::newRow("int8 range") << i8 << "" << "128" << "-";
-        QTest::newRow("int8 lowest") << i8 << "" << "-128" << "-128";
-        QTest::newRow("uint16 negative") << u16 << "" << "-1" << "-";
-        QTest::newRow("below lower limit") << i32 << "0:14" << "-1" << "-";
-        QTest::newRow("above upper limit") << i32 << "0:14" << "15" << "-";
-        QTest::newRow("at upper limit") << i32 << "0:14" << "14" << "14";
-        QTest::newRow("real shortest") << r32 << "" << "0.1" << "0.1";
-        QTest::newRow("real comma") << r32 << "" << "1,5" << "-";
-        QTest::newRow("real nan") << r32 << "" << "nan" << "-";
-        QTest::newRow("real huge") << r32 << "" << "1e39" << "-";
-        QTest::newRow("address") << adr << "" << "1:J40.3" << "1:J40.3";
-        QTest::newRow("address empty") << adr << "" << "" << "";
-        QTest::newRow("address malformed") << adr << "" << "J40.x" << "-";
+        QTest::newRow("int32 blanks") << "INT32=5" << " -7 " << "-7";
+        QTest::newRow("int32 text") << "INT32=5" << "abc" << "-";
+        QTest::newRow("int32 empty") << "INT32=5" << "" << "-";
+        QTest::newRow("int32 hex") << "INT32=5" << "0x10" << "-";
+        QTest::newRow("int32 overflow") << "INT32=5" << "2147483648" << "-";
+        QTest::newRow("int8 range") << "INT8=5" << "128" << "-";
+        QTest::newRow("int8 lowest") << "INT8=5" << "-128" << "-128";
+        QTest::newRow("uint16 negative") << "UINT16=5" << "-1" << "-";
+        QTest::newRow("below lower limit") << "INT32=5[0:14]" << "-1" << "-";
+        QTest::newRow("above upper limit") << "INT32=5[0:14]" << "15" << "-";
+        QTest::newRow("at upper limit") << "INT32=5[0:14]" << "14" << "14";
+        QTest::newRow("real shortest") << "REAL32=5" << "0.1" << "0.1";
+        QTest::newRow("real comma") << "REAL32=5" << "1,5" << "-";
+        QTest::newRow("real nan") << "REAL32=5" << "nan" << "-";
+        QTest::newRow("real huge") << "REAL32=5" << "1e39" << "-";
+        QTest::newRow("address") << "ADDRESS=J5" << "1:J40.3" << "1:J40.3";
+        QTest::newRow("address empty") << "ADDRESS=J5" << "" << "";
+        QTest::newRow("address malformed") << "ADDRESS=J5" << "J40.x" << "-";
     }
 
     void writes()
     {
-        QFETCH(int, type);
-        QFETCH(QString, limits);
+        QFETCH(QString, definition);
         QFETCH(QString, text);
         QFETCH(QString, stored);
 
         ParameterStore store;
-        ParameterDefinitionData d;
-        d.coordinate = QStringLiteral("J40");
-        d.dataType = static_cast<unsigned short>(type);
-        d.defaults = {type == ParameterDataType::Address ? QStringLiteral("J5") : QStringLiteral("5")};
-        if (!limits.isEmpty()) {
-            d.lowerLimit = limits.section(QLatin1Char(':'), 0, 0).toDouble();
-            d.upperLimit = limits.section(QLatin1Char(':'), 1).toDouble();
-        }
-        QVERIFY(store.define(d));
+        seedTokens(store, QStringLiteral("J40:") + definition);
+        const QString before = store.value("J40");
 
         QSignalSpy changes(info(store, "J40").data(), &ParameterInformation::valueChanged);
         object(store, "J40")->setValueText(eLivingSpaceCurrent, 0, text);
         const bool accepted = stored != QLatin1String("-");
-        QCOMPARE(store.value("J40"), accepted ? stored : d.defaults.first());
-        QCOMPARE(changes.count(), accepted && stored != d.defaults.first() ? 1 : 0);
+        QCOMPARE(store.value("J40"), accepted ? stored : before);
+        QCOMPARE(changes.count(), accepted && stored != before ? 1 : 0);
         QCOMPARE(store.lastWriteError().isEmpty(), accepted);
     }
 
@@ -132,11 +121,7 @@ private slots:
     void resizeKeepsValuesAndFillsDefaults()
     {
         ParameterStore store;
-        ParameterDefinitionData d;
-        d.coordinate = QStringLiteral("J11");
-        d.elementCount = 2;
-        d.defaults = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("7")};
-        QVERIFY(store.define(d));
+        seedTokens(store, "J11=1,2,7*2");
         auto parameter = object(store, "J11");
         QCOMPARE(parameter->defaultValueText(eLivingSpaceCurrent, 1, false), QStringLiteral("2"));
         parameter->setValueText(eLivingSpaceCurrent, 0, QStringLiteral("9"));
