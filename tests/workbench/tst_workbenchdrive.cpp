@@ -261,7 +261,9 @@ private slots:
     void axis_data()
     {
         QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("expected"); // "E48=4", "I80>150", "J302&8" (bits set); v: velocity, block: current block
+        // "E48=4", "I80>150", "J302&8" (bits set); v: velocity, block: current block; the host's panel,
+        // handle (held or free), word and whether the last start was taken
+        QTest::addColumn<QString>("expected");
 
         const QString enabled = on("K913");
         QTest::newRow("enable waits for the delay") << "start K913; bit 0; bit 31; step 9" << "E48=3 I91=0";
@@ -309,6 +311,19 @@ private slots:
         const QString velocity = "set D300 80; set D301 400; " + on("K914") + "pulse 1; step 100; ";
         QTest::newRow("velocity panel") << velocity << "v=80 D03=80";
         QTest::newRow("velocity panel stopped") << velocity + "pulse 2; step 100" << "v=0 I199=1";
+
+        // The word as the host keeps it for the pages, before the axis takes a step.
+        QTest::newRow("bits outside the word") << "start K913; bit 32; bit -1"
+                                               << "panel=K913 handle=held word=0x0 K913=0 K911=0 start=taken";
+        QTest::newRow("no bits without a panel") << "bit 1" << "panel=none handle=free word=0x0 K913=0 K911=0 start=refused";
+        QTest::newRow("offline refuses") << "fault offline; start K913; bit 0"
+                                         << "panel=none handle=free word=0x0 K913=0 K911=0 start=refused";
+        QTest::newRow("unknown control word") << "start K999; bit 0"
+                                              << "panel=none handle=free word=0x0 K913=0 K911=0 start=refused";
+        QTest::newRow("the same panel again keeps the word") << "start K913; bit 3; start K913"
+                                                             << "panel=K913 handle=held word=0x8 K913=8 K911=0 start=taken";
+        QTest::newRow("a second panel is refused") << "start K913; bit 1; start K911; bit 2"
+                                                   << "panel=K913 handle=held word=0x6 K913=6 K911=0 start=refused";
     }
 
     void axis()
@@ -318,6 +333,11 @@ private slots:
 
         Rig rig;
         play(rig, script);
+        const QString panel = rig.host->controlPanelCoordinate();
+        const QMap<QString, QString> host{{"panel", panel.isEmpty() ? QStringLiteral("none") : panel},
+                                          {"handle", rig.host->controlPanelHandle() ? "held" : "free"},
+                                          {"word", QStringLiteral("0x%1").arg(rig.host->controlPanelWord(), 0, 16)},
+                                          {"start", rig.handle ? "taken" : "refused"}};
         QStringList seen;
         static const QRegularExpression form(QStringLiteral("^(\\w+)([=<>&])(.*)$"));
         for (const QString &token : expected.split(QLatin1Char(' '))) {
@@ -325,7 +345,7 @@ private slots:
             const QString key = match.captured(1), op = match.captured(2);
             // A mistyped expectation must not pass: the form, the key and the number are checked.
             const bool named = key == QLatin1String("v") || key == QLatin1String("moved") || key == QLatin1String("block")
-                               || rig.drive.store()->contains(key);
+                               || host.contains(key) || rig.drive.store()->contains(key);
             bool numeric = false;
             const double wantedNumber = match.captured(3).toDouble(&numeric);
             const bool understood = match.hasMatch() && named
@@ -335,7 +355,8 @@ private slots:
                                   : key == QLatin1String("moved") ? rig.model->position() - rig.mark
                                   : key == QLatin1String("block") ? rig.model->currentBlock()
                                                                   : rig.value(key).toDouble();
-            const QString text = rig.drive.store()->contains(key) ? rig.value(key) : QString::number(number + 0.0);
+            const QString text = rig.drive.store()->contains(key) ? rig.value(key)
+                                                                  : host.value(key, QString::number(number + 0.0));
             const QString wanted = match.captured(3);
             const bool holds = op == QLatin1String("=")   ? text == wanted
                                : op == QLatin1String("<") ? number < wantedNumber
@@ -344,6 +365,10 @@ private slots:
             seen << (holds ? token : key + QLatin1Char('=') + text);
         }
         QCOMPARE(seen.join(QLatin1Char(' ')), expected);
+        // Every call the pages make is in the log.
+        QCOMPARE(rig.log.filter(QStringLiteral("setControlPanelBit(")).size(),
+                 script.count(QStringLiteral("bit ")) + script.count(QStringLiteral("clear "))
+                     + 2 * script.count(QStringLiteral("pulse ")));
     }
 
     void inertUntilStepped()
@@ -535,40 +560,6 @@ private slots:
 
         // A hidden page cannot be selected at all.
         QVERIFY(!m_host->selectPage(QStringLiteral("B")));
-    }
-
-    void controlPanel_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("expected"); // panel, handle, word, K913, K911, whether the last start was taken
-
-        QTest::newRow("bits outside the word") << "start K913; bit 32; bit -1" << "K913 held 0x0 K913=0 K911=0 started";
-        QTest::newRow("no bits without a panel") << "bit 1" << "none free 0x0 K913=0 K911=0 refused";
-        QTest::newRow("offline refuses") << "fault offline; start K913; bit 0" << "none free 0x0 K913=0 K911=0 refused";
-        QTest::newRow("unknown control word") << "start K999; bit 0" << "none free 0x0 K913=0 K911=0 refused";
-        QTest::newRow("the same panel again keeps the word") << "start K913; bit 3; start K913" << "K913 held 0x8 K913=8 K911=0 started";
-        QTest::newRow("a second panel is refused") << "start K913; bit 1; start K911; bit 2" << "K913 held 0x6 K913=6 K911=0 refused";
-    }
-
-    // The word as the host keeps it for the pages, before the axis takes a step.
-    void controlPanel()
-    {
-        QFETCH(QString, steps);
-        QFETCH(QString, expected);
-
-        Rig rig;
-        play(rig, steps);
-        const QString panel = rig.host->controlPanelCoordinate();
-        COMPARE_FIELDS((QStringList{"panel", "handle", "word", "K913", "K911", "last start"}),
-                       (QStringList{panel.isEmpty() ? QStringLiteral("none") : panel,
-                                    rig.host->controlPanelHandle() ? QStringLiteral("held") : QStringLiteral("free"),
-                                    QStringLiteral("0x%1").arg(rig.host->controlPanelWord(), 0, 16),
-                                    "K913=" + rig.value("K913"), "K911=" + rig.value("K911"),
-                                    rig.handle ? QStringLiteral("started") : QStringLiteral("refused")}),
-                       expected.split(QLatin1Char(' ')));
-        // Every call the pages make is in the log.
-        QCOMPARE(rig.log.filter(QStringLiteral("setControlPanelBit(")).size(),
-                 steps.count(QStringLiteral("bit ")) + steps.count(QStringLiteral("clear ")));
     }
 
     void treeNamesFollowTheLanguage()
