@@ -96,11 +96,7 @@ const QByteArray showPanel = R"({"step": "show", "page": "SteuertafelApplikation
 QStringList state(Workbench &workbench)
 {
     QCoreApplication::sendPostedEvents();  // what the window shows once it has caught up
-    ParameterStore *store = workbench.drive()->store();
-    QStringList lines{workbench.host()->currentPage()};
-    for (const QString &coordinate : store->coordinates())
-        for (unsigned short e = 0; e < store->definition(coordinate)->elementCount; ++e)
-            lines << coordinate + QLatin1Char(' ') + store->value(coordinate, 1, e);
+        QStringList lines = QStringList{workbench.host()->currentPage()} + contents(*workbench.drive()->store());
     QWidget *page = workbench.pageArea()->page(workbench.host()->currentPage());
     for (QWidget *w : page->findChildren<QWidget *>())
         lines << QStringLiteral("%1 %2%3%4 %5").arg(w->objectName()).arg(w->isEnabled()).arg(w->isVisibleTo(page))
@@ -517,16 +513,14 @@ private slots:
         QWidget *page = m_window->pageArea()->page(QStringLiteral("Fahrsatz"));
         QWidget *parameters = m_window->findChild<QDockWidget *>(QStringLiteral("inspectorDock"));
         tree->setFocus();
-        press(Qt::Key_Tab);
-        QVERIFY(focusIn(page));
-        press(Qt::Key_F6);
-        QVERIFY(focusIn(parameters));
-        press(Qt::Key_F6);  // the docks behind the parameters are skipped
-        QVERIFY(focusIn(tree));
-        press(Qt::SHIFT | Qt::Key_F6);
-        QVERIFY(focusIn(parameters));
-        press(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
-        QVERIFY(focusIn(page));
+        // The second F6 skips the docks behind the parameters.
+        const QList<QPair<QKeyCombination, QWidget *>> walk{
+            {Qt::Key_Tab, page}, {Qt::Key_F6, parameters}, {Qt::Key_F6, tree},
+            {Qt::SHIFT | Qt::Key_F6, parameters}, {Qt::CTRL | Qt::SHIFT | Qt::Key_P, page}};
+        for (qsizetype step = 0; step < walk.size(); ++step) {
+            press(walk.at(step).first);
+            QVERIFY2(focusIn(walk.at(step).second), qPrintable(QStringLiteral("key %1").arg(step + 1)));
+        }
 
         page->findChild<QWidget *>(QStringLiteral("lineEditFahrsatznummer"))->setFocus();
         press(Qt::Key_F1);
@@ -541,14 +535,13 @@ private slots:
     void windowFollowsTheLanguage()
     {
         QVERIFY(openWindow());
-        m_workbench->setLanguage(Text::English);
-        const QStringList english = windowTexts(m_window.get());
-        m_workbench->setLanguage(Text::German);
-        const QStringList german = windowTexts(m_window.get());
-        m_workbench->setLanguage(Text::French);
-        const QStringList french = windowTexts(m_window.get());
-        m_workbench->setLanguage(Text::English);
-        QCOMPARE(windowTexts(m_window.get()), english);
+        QList<QStringList> texts;
+        for (int language : {Text::English, Text::German, Text::French, Text::English}) {
+            m_workbench->setLanguage(language);
+            texts << windowTexts(m_window.get());
+        }
+        const QStringList &english = texts.at(0), &german = texts.at(1), &french = texts.at(2);
+        QCOMPARE(texts.at(3), english);
         QCOMPARE(german.size(), english.size());
         QCOMPARE(french.size(), english.size());
         // Written the same in English and German: these words, names in capitals (EtherCAT), markup.
