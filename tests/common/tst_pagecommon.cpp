@@ -144,8 +144,7 @@ private slots:
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Return})
             QTest::keyClick(m_page->link, key);
         QCoreApplication::processEvents();
-        QCOMPARE(m_host->calls({QStringLiteral("jumpToPage")}),
-                 QStringList({QStringLiteral("jumpToPage(Fahrsatz)"), QStringLiteral("jumpToPage(Folgefahrsatz)")}));
+        QCOMPARE(m_host->calls({"jumpToPage"}), (QStringList{"jumpToPage(Fahrsatz)", "jumpToPage(Folgefahrsatz)"}));
     }
 
     // A field the page shows later takes its place in the reading order: Tab from the one above it.
@@ -251,8 +250,7 @@ private slots:
         QCOMPARE(m_host->store().cyclicUpdates(), on);
         QCOMPARE(m_page->liveValuesOn(), on);
         // A value another page switched on stays on.
-        m_host->store().information(ParameterCoordinate(QStringLiteral("J40"))).toStrongRef()
-            ->setCyclicUpdate(eLivingSpace(1), 0, true);
+        m_host->store().information(ParameterCoordinate("J40")).toStrongRef()->setCyclicUpdate(eLivingSpace(1), 0, true);
         m_page->hide();
         QVERIFY(m_page->liveValuesOn().isEmpty());
         QCOMPARE(m_host->store().cyclicUpdates(), QStringList{QStringLiteral("J40@1.0")});
@@ -289,8 +287,7 @@ private slots:
 
     void elementsBeyondTheArray()
     {
-        seed(m_host->store(), {{QStringLiteral("G806"), QStringLiteral("7"), 2, ParameterDataType::Int32,
-                                {{7, QStringLiteral("sieben")}, {8, QStringLiteral("acht")}}}});
+        seed(m_host->store(), {{"G806", "7", 2, ParameterDataType::Int32, {{7, "sieben"}, {8, "acht"}}}});
         m_host->store().setRecordingWrites(true);
         for (const unsigned short element : {ushort(2), ushort(4), ushort(65535)}) {
             QCOMPARE(m_page->readText(QStringLiteral("G806"), element), QString());
@@ -313,9 +310,8 @@ private slots:
     {
         RecordingHost recording;
         VariantHost host(&recording, HostBehaviour::PlainCountZero, 1);
-        seed(recording.store(), {{QStringLiteral("E10"), QStringLiteral("7"), 1, ParameterDataType::Int32,
-                             {{7, QStringLiteral("sieben")}, {8, QStringLiteral("acht")}}},
-                            {QStringLiteral("E11"), QStringLiteral("E10"), 1, ParameterDataType::Address}});
+        seed(recording.store(), {{"E10", "7", 1, ParameterDataType::Int32, {{7, "sieben"}, {8, "acht"}}},
+                                 {"E11", "E10", 1, ParameterDataType::Address}});
         ProbePage page;
         page.setPageHost(&host);
         page.initializeParameterControls();
