@@ -387,23 +387,19 @@ private slots:
 
     void positionBlockStaysWithinItsLimits_data()
     {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<double>("position");
-        QTest::addColumn<double>("speed");
-        QTest::addColumn<double>("acceleration");
-        QTest::addColumn<double>("deceleration");
-        QTest::addColumn<double>("target");
+        for (const char *column : {"command", "position", "speed", "acceleration", "deceleration", "target"})
+            QTest::addColumn<double>(column);
 
         // The axis starts at 125.5.
-        QTest::newRow("absolute, too short for its speed") << 1 << 130.0 << 500.0 << 800.0 << 800.0 << 130.0;
-        QTest::newRow("absolute, backwards") << 1 << -20.0 << 150.0 << 300.0 << 2000.0 << -20.0;
-        QTest::newRow("relative") << 2 << 33.3 << 50.0 << 1000.0 << 1000.0 << 158.8;
-        QTest::newRow("odd rates") << 1 << 7.0 << 123.4 << 77.7 << 333.3 << 7.0;
+        QTest::newRow("absolute, too short for its speed") << 1.0 << 130.0 << 500.0 << 800.0 << 800.0 << 130.0;
+        QTest::newRow("absolute, backwards") << 1.0 << -20.0 << 150.0 << 300.0 << 2000.0 << -20.0;
+        QTest::newRow("relative") << 2.0 << 33.3 << 50.0 << 1000.0 << 1000.0 << 158.8;
+        QTest::newRow("odd rates") << 1.0 << 7.0 << 123.4 << 77.7 << 333.3 << 7.0;
     }
 
     void positionBlockStaysWithinItsLimits()
     {
-        QFETCH(int, command);
+        QFETCH(double, command);
         QFETCH(double, position);
         QFETCH(double, speed);
         QFETCH(double, acceleration);
