@@ -111,127 +111,120 @@ class TestPluginLibrary : public QObject
 {
     Q_OBJECT
 private slots:
-    void wholeTable_data();
-    void wholeTable();
-    void unknownIdentifiers();
-    void translators();
-    void keptStringsOutliveTheLibrary_data();
-    void keptStringsOutliveTheLibrary();
-};
-
-void TestPluginLibrary::wholeTable_data()
-{
-    QTest::addColumn<int>("position");
-    Library plugin;
-    QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
-    QCOMPARE(plugin.containerName(), QStringLiteral("Brevane"));
-    QCOMPARE(plugin.content().size(), pageCount);
-    QCOMPARE(plugin.staticContent(), QStringList{"DbmVisibility"});
-    for (int position = 0; position < int(std::size(expectedRows)); ++position)
-        QTest::newRow(expectedRows[position].identifier) << position;
-}
-
-void TestPluginLibrary::wholeTable()
-{
-    QFETCH(int, position);
-    const ExpectedRow &row = expectedRows[position];
-    const QString identifier = QString::fromUtf8(row.identifier);
-    Library plugin;
-    QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
-    QVERIFY(plugin.content().contains(identifier));
-    QCOMPARE(plugin.staticContent().contains(identifier), row.isStatic);
-    const Text name = plugin.name(identifier);
-    QCOMPARE(name.text(Text::German) + '|' + name.text(Text::English) + '|' + name.text(Text::French),
-             QString::fromUtf8(row.german) + '|' + QString::fromUtf8(row.english) + '|' + QString::fromUtf8(row.french));
-
-    // The page of the row, not of a neighbour.
-    const std::unique_ptr<WizardPage> page(plugin.create(identifier));
-    QVERIFY(page);
-    QCOMPARE(page->metaObject()->className(), row.className);
-    QCOMPARE(page->identifier(), identifier);
-    QCOMPARE(page->name().text(Text::French), QString::fromUtf8(row.french));
-    QVERIFY(!page->parent());
-}
-
-void TestPluginLibrary::unknownIdentifiers()
-{
-    Library plugin;
-    QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
-    // Wrong case, a blank, a class name, empty, null, another plug-in's page.
-    for (const QString &identifier :
-         {QString("dbmkommando"), QString("DbmKommando "), QString("SrcExtVelocity"), QString(""), QString(),
-          QString("EtherCatStartseite")}) {
-        QVERIFY2(plugin.create(identifier) == nullptr, qPrintable(identifier));
-        QVERIFY2(plugin.name(identifier).isEmpty(), qPrintable(identifier));
-        QVERIFY(!plugin.name(identifier).hasLanguage(Text::German));
-    }
-}
-
-// One catalogue per language, the same each time; none for other numbers. The translators are
-// the host's to delete, and one it deleted is not handed out again.
-void TestPluginLibrary::translators()
-{
-    Library plugin;
-    QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
-    for (int language : {0, 4, -1, 1000})
-        QVERIFY(plugin.translator(language) == nullptr);
-    for (int language : {Text::German, Text::English, Text::French}) {
-        QTranslator *first = plugin.translator(language);
-        QVERIFY2(first && !first->isEmpty(), "the catalogue is compiled in");
-        QCOMPARE(plugin.translator(language), first);
-    }
-    QVERIFY(plugin.translator(Text::German) != plugin.translator(Text::English));
-
-    delete plugin.translator(Text::French);
-    // The freed memory goes to another object, as it may in a host.
-    const auto other = std::make_unique<QTranslator>();
-    QTranslator *french = plugin.translator(Text::French);
-    QVERIFY(french && french != other.get());
-    QVERIFY(!french->isEmpty());
-    QCOMPARE(plugin.translator(Text::French), french);
-    // As a host does before it unloads the library.
-    for (int language : {Text::German, Text::English, Text::French})
-        delete plugin.translator(language);
-}
-
-void TestPluginLibrary::keptStringsOutliveTheLibrary_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("action"); // a slot, "show", "toolButton" (clicked) or nothing
-    QTest::newRow("jump") << "PidRegler" << "JumpToPidSollwert";
-    QTest::newRow("page tree") << "DbmVisibility" << "";
-    QTest::newRow("page visible") << "DbmFeldbus" << "show";
-    QTest::newRow("parameter input") << "DbmKompInt32" << "toolButton";
-}
-
-// What the pages hand the host stays readable after the host unloaded the plug-in.
-void TestPluginLibrary::keptStringsOutliveTheLibrary()
-{
-    QFETCH(QString, page);
-    QFETCH(QString, action);
-    KeepingHost host;
-    Library plugin;
-    QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
+    void wholeTable_data()
     {
-        const std::unique_ptr<WizardPage> created(plugin.create(page));
-        QVERIFY(created);
-        created->setPageHost(&host);
-        created->initializeParameterControls();
-        created->initialUpdate();
-        if (action == QLatin1String("show"))
-            created->show();
-        else if (action == QLatin1String("toolButton"))
-            created->findChild<QToolButton *>(action)->click();
-        else if (!action.isEmpty())
-            QVERIFY(QMetaObject::invokeMethod(created.get(), qPrintable(action)));
+        QTest::addColumn<int>("position");
+        Library plugin;
+        QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
+        QCOMPARE(plugin.containerName(), QStringLiteral("Brevane"));
+        QCOMPARE(plugin.content().size(), pageCount);
+        QCOMPARE(plugin.staticContent(), QStringList{"DbmVisibility"});
+        for (int position = 0; position < int(std::size(expectedRows)); ++position)
+            QTest::newRow(expectedRows[position].identifier) << position;
     }
-    QVERIFY(!host.kept.isEmpty());
-    QStringList copies;
-    for (const QString &text : std::as_const(host.kept))
-        copies << QString(text.constData(), text.size());
-    QVERIFY(plugin.library.unload());
-    QCOMPARE(host.kept, copies);
-}
+
+    void wholeTable()
+    {
+        QFETCH(int, position);
+        const ExpectedRow &row = expectedRows[position];
+        const QString identifier = QString::fromUtf8(row.identifier);
+        Library plugin;
+        QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
+        QVERIFY(plugin.content().contains(identifier));
+        QCOMPARE(plugin.staticContent().contains(identifier), row.isStatic);
+        const Text name = plugin.name(identifier);
+        QCOMPARE(name.text(Text::German) + '|' + name.text(Text::English) + '|' + name.text(Text::French),
+                 QString::fromUtf8(row.german) + '|' + QString::fromUtf8(row.english) + '|' + QString::fromUtf8(row.french));
+
+        // The page of the row, not of a neighbour.
+        const std::unique_ptr<WizardPage> page(plugin.create(identifier));
+        QVERIFY(page);
+        QCOMPARE(page->metaObject()->className(), row.className);
+        QCOMPARE(page->identifier(), identifier);
+        QCOMPARE(page->name().text(Text::French), QString::fromUtf8(row.french));
+        QVERIFY(!page->parent());
+    }
+
+    void unknownIdentifiers()
+    {
+        Library plugin;
+        QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
+        // Wrong case, a blank, a class name, empty, null, another plug-in's page.
+        for (const QString &identifier :
+             {QString("dbmkommando"), QString("DbmKommando "), QString("SrcExtVelocity"), QString(""), QString(),
+              QString("EtherCatStartseite")}) {
+            QVERIFY2(plugin.create(identifier) == nullptr, qPrintable(identifier));
+            QVERIFY2(plugin.name(identifier).isEmpty(), qPrintable(identifier));
+            QVERIFY(!plugin.name(identifier).hasLanguage(Text::German));
+        }
+    }
+
+    // One catalogue per language, the same each time; none for other numbers. The translators are
+    // the host's to delete, and one it deleted is not handed out again.
+    void translators()
+    {
+        Library plugin;
+        QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
+        for (int language : {0, 4, -1, 1000})
+            QVERIFY(plugin.translator(language) == nullptr);
+        for (int language : {Text::German, Text::English, Text::French}) {
+            QTranslator *first = plugin.translator(language);
+            QVERIFY2(first && !first->isEmpty(), "the catalogue is compiled in");
+            QCOMPARE(plugin.translator(language), first);
+        }
+        QVERIFY(plugin.translator(Text::German) != plugin.translator(Text::English));
+
+        delete plugin.translator(Text::French);
+        // The freed memory goes to another object, as it may in a host.
+        const auto other = std::make_unique<QTranslator>();
+        QTranslator *french = plugin.translator(Text::French);
+        QVERIFY(french && french != other.get());
+        QVERIFY(!french->isEmpty());
+        QCOMPARE(plugin.translator(Text::French), french);
+        // As a host does before it unloads the library.
+        for (int language : {Text::German, Text::English, Text::French})
+            delete plugin.translator(language);
+    }
+
+    void keptStringsOutliveTheLibrary_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("action"); // a slot, "show", "toolButton" (clicked) or nothing
+        QTest::newRow("jump") << "PidRegler" << "JumpToPidSollwert";
+        QTest::newRow("page tree") << "DbmVisibility" << "";
+        QTest::newRow("page visible") << "DbmFeldbus" << "show";
+        QTest::newRow("parameter input") << "DbmKompInt32" << "toolButton";
+    }
+
+    // What the pages hand the host stays readable after the host unloaded the plug-in.
+    void keptStringsOutliveTheLibrary()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, action);
+        KeepingHost host;
+        Library plugin;
+        QVERIFY2(plugin.load(), qPrintable(plugin.library.errorString()));
+        {
+            const std::unique_ptr<WizardPage> created(plugin.create(page));
+            QVERIFY(created);
+            created->setPageHost(&host);
+            created->initializeParameterControls();
+            created->initialUpdate();
+            if (action == QLatin1String("show"))
+                created->show();
+            else if (action == QLatin1String("toolButton"))
+                created->findChild<QToolButton *>(action)->click();
+            else if (!action.isEmpty())
+                QVERIFY(QMetaObject::invokeMethod(created.get(), qPrintable(action)));
+        }
+        QVERIFY(!host.kept.isEmpty());
+        QStringList copies;
+        for (const QString &text : std::as_const(host.kept))
+            copies << QString(text.constData(), text.size());
+        QVERIFY(plugin.library.unload());
+        QCOMPARE(host.kept, copies);
+    }
+};
 
 QTEST_MAIN(TestPluginLibrary)
 #include "tst_pluginlibrary.moc"

@@ -53,158 +53,151 @@ class TestWorkbenchRun : public QObject
 {
     Q_OBJECT
 private slots:
-    void commandLine_data();
-    void commandLine();
-    void screenshots_data();
-    void screenshots();
-    void scenario_data();
-    void scenario();
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("file");  // written to @file
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("mentions");
+
+        const QStringList pictures{"--screenshots", "@dir/pictures"};
+        QTest::newRow("help") << QStringList{"--help"} << QByteArray() << 0 << QStringList{"Usage:", "--scenario <file>", "Exit codes", "--help-all"};
+        // Qt's own options pass to QApplication: what follows them is still read.
+        QTest::newRow("Qt's options") << QStringList{"-style", "fusion", "-reverse", "--stylesheet=a.qss", "-platform", "xcb", "--device", "KX9"}
+                                      << QByteArray() << 2 << QStringList{"Unknown device type \"KX9\""};
+        QTest::newRow("unknown option") << QStringList{"--colour", "red"} << QByteArray() << 2 << QStringList{"colour"};
+        QTest::newRow("unknown fault") << QStringList{"--fault", "fire"} << QByteArray() << 2
+                                       << QStringList{"Unknown fault \"fire\"", "device-fault"};
+        for (const char *option : {"--screenshots", "--window-screenshot", "--scenario", "--drive"})
+            QTest::addRow("empty %s", option) << QStringList{option, ""} << QByteArray() << 2
+                                              << QStringList{QStringLiteral("%1 needs a <").arg(QLatin1String(option))};
+        QTest::newRow("missing plug-in") << QStringList{"--plugin", "/nonexistent/libX.so"} + pictures << QByteArray() << 2
+                                         << QStringList{"/nonexistent/libX.so: No such file or directory"};
+        QTest::newRow("library without entry points") << QStringList{"--plugin", BREVANE_NOT_A_PLUGIN_PATH} + pictures
+                                                      << QByteArray() << 2
+                                                      << QStringList{"is no Brevane plug-in", "\"containerNameFunction\""};
+        const QByteArray brokenDrive = R"({ "parameters": [
+      { "coordinate": "K08", "type": "UINT8" },
+      { "coordinate": "J10", "type": "STRING", "elements": "sixteen" } ] })";
+        // The drive file's faults are told in the workbench's language, German unless chosen.
+        QTest::newRow("malformed drive description") << QStringList{"--drive", "@file"} + pictures << brokenDrive << 2
+                                                     << QStringList{"@file", "parameters[1]", "J10", "Feld \"elements\""};
+        QTest::newRow("malformed drive description, French") << QStringList{"--language", "fr", "--drive", "@file"} + pictures
+                                                             << brokenDrive << 2 << QStringList{"J10", "champ \"elements\" : un nombre entier"};
+        QTest::newRow("missing drive description") << QStringList{"--drive", "/nonexistent/drive.json"} << QByteArray() << 2
+                                                   << QStringList{"/nonexistent/drive.json: No such file or directory"};
+        QTest::newRow("malformed scenario, French") << QStringList{"--language", "fr", "--scenario", "@file"}
+                                                    << QByteArray(R"({"steps": [{"step": "jump"}]})") << 2
+                                                    << QStringList{"étape 1 (jump) : étape inconnue"};
+        QTest::newRow("scenario is a folder") << QStringList{"--scenario", "@dir"} << QByteArray() << 2 << QStringList{"@dir: ", "directory"};
+        QTest::newRow("picture without extension") << QStringList{"--window-screenshot", "@dir/window"} << QByteArray() << 2
+                                                   << QStringList{"@dir/window: the name has no image extension", ".png"};
+        QTest::newRow("pictures below a file") << QStringList{"--screenshots", "@file/pictures"} << QByteArray("x") << 2
+                                               << QStringList{"@file/pictures cannot be created: Not a directory"};
+        QTest::newRow("window without a display") << QStringList{"--offline"} << QByteArray() << 2 << QStringList{"no display"};
+    }
+
+    // Everything here is settled before a window system is needed: run without a display.
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, file);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, mentions);
+
+        QTemporaryDir directory;
+        const QString filePath = directory.filePath(QStringLiteral("file.json"));
+        if (!file.isEmpty()) {
+            QFile out(filePath);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(file);
+        }
+        for (QStringList *list : {&arguments, &mentions}) {
+            list->replaceInStrings(QStringLiteral("@file"), filePath);
+            list->replaceInStrings(QStringLiteral("@dir"), directory.path());
+        }
+        const Run run = runWorkbench(arguments, false);
+
+        QVERIFY2(run.exitCode == exitCode, qPrintable(run.output));
+        for (const QString &mention : std::as_const(mentions))
+            QVERIFY2(run.output.contains(mention), qPrintable(run.output));
+    }
+
+    void screenshots_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("mentions"); // in the index page
+
+        // --require-all fails unless the summary says that every page exists.
+        QTest::newRow("every page") << QStringList{"--require-all"} << QStringList{", 0 not available yet."};
+        // The names come from the plug-in in the chosen language.
+        QTest::newRow("other device, bus and language")
+            << QStringList{"--device", "KQ2", "--fieldbus", "profinet", "--language", "en", "--offline", "--read-only"}
+            << QStringList{"Device KQ2, fieldbus PROFINET", "offline, read-only", "<b>Motion blocks</b> (MotionBlocks)"};
+    }
+
+    void screenshots()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, mentions);
+
+        QTemporaryDir directory;
+        const Run run = runWorkbench(QStringList{QStringLiteral("--screenshots"), directory.path()} + arguments);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.output));
+        const QString index = readFile(directory.filePath(QStringLiteral("index.html")));
+        for (const QString &mention : std::as_const(mentions))
+            QVERIFY2(index.contains(mention), qPrintable(mention));
+        // One entry per page of the plug-in in the tree, each with its picture or marked missing.
+        static const QRegularExpression figure(QStringLiteral("<figure id=\"([^\"]+)\">(.*?)</figure>"));
+        int entries = 0;
+        for (auto it = figure.globalMatch(index); it.hasNext(); ++entries) {
+            const QRegularExpressionMatch match = it.next();
+            const QString identifier = match.captured(1);
+            if (match.captured(2).contains(QLatin1String("not available")))
+                continue;
+            const QImage picture(directory.filePath(identifier + QStringLiteral(".png")));
+            // The page fills the page area at least (less a scroll bar where it is longer).
+            QVERIFY2(picture.width() >= 900 && picture.height() >= 600, qPrintable(identifier));
+        }
+        QCOMPARE(entries, 62);
+        QVERIFY(!index.contains(QLatin1String("id=\"DbmVisibility\"")));
+        QVERIFY(!index.contains(QLatin1String("id=\"EinAusgaenge\"")));
+    }
+
+    void scenario_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("mention");
+
+        QTest::newRow("no scenario, only the window") << QByteArray() << 0 << QString();
+        QTest::newRow("a step fails") << QByteArray(R"({"steps": [{"step": "wait", "ms": 20},
+            {"step": "expect", "parameter": "E48", "value": 4}]})")
+                                      << 1 << "scenario.json: step 2 (expect): E48 is \"2\", expected \"4\"";
+        QTest::newRow("malformed") << QByteArray("{\"steps\": [\n{\"step\": }]}") << 2 << "scenario.json:2:";
+    }
+
+    void scenario()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, exitCode);
+        QFETCH(QString, mention);
+
+        QTemporaryDir directory;
+        const QString path = directory.filePath(QStringLiteral("scenario.json"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(json);
+        file.close();
+        // The window is saved after the scenario, also after a failed one.
+        const QString picture = directory.filePath(QStringLiteral("window.png"));
+        const QStringList scenario{QStringLiteral("--scenario"), path};
+        const Run run = runWorkbench((json.isEmpty() ? QStringList() : scenario) + QStringList{"--window-screenshot", picture});
+        QVERIFY2(run.exitCode == exitCode && run.output.contains(mention), qPrintable(run.output));
+        const QImage window(picture);
+        QCOMPARE(window.width() >= 800 && window.height() >= 600, exitCode != 2);
+    }
 };
-
-void TestWorkbenchRun::commandLine_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("file");  // written to @file
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("mentions");
-
-    const QStringList pictures{"--screenshots", "@dir/pictures"};
-    QTest::newRow("help") << QStringList{"--help"} << QByteArray() << 0 << QStringList{"Usage:", "--scenario <file>", "Exit codes", "--help-all"};
-    // Qt's own options pass to QApplication: what follows them is still read.
-    QTest::newRow("Qt's options") << QStringList{"-style", "fusion", "-reverse", "--stylesheet=a.qss", "-platform", "xcb", "--device", "KX9"}
-                                  << QByteArray() << 2 << QStringList{"Unknown device type \"KX9\""};
-    QTest::newRow("unknown option") << QStringList{"--colour", "red"} << QByteArray() << 2 << QStringList{"colour"};
-    QTest::newRow("unknown fault") << QStringList{"--fault", "fire"} << QByteArray() << 2
-                                   << QStringList{"Unknown fault \"fire\"", "device-fault"};
-    for (const char *option : {"--screenshots", "--window-screenshot", "--scenario", "--drive"})
-        QTest::addRow("empty %s", option) << QStringList{option, ""} << QByteArray() << 2
-                                          << QStringList{QStringLiteral("%1 needs a <").arg(QLatin1String(option))};
-    QTest::newRow("missing plug-in") << QStringList{"--plugin", "/nonexistent/libX.so"} + pictures << QByteArray() << 2
-                                     << QStringList{"/nonexistent/libX.so: No such file or directory"};
-    QTest::newRow("library without entry points") << QStringList{"--plugin", BREVANE_NOT_A_PLUGIN_PATH} + pictures
-                                                  << QByteArray() << 2
-                                                  << QStringList{"is no Brevane plug-in", "\"containerNameFunction\""};
-    const QByteArray brokenDrive = R"({ "parameters": [
-  { "coordinate": "K08", "type": "UINT8" },
-  { "coordinate": "J10", "type": "STRING", "elements": "sixteen" } ] })";
-    // The drive file's faults are told in the workbench's language, German unless chosen.
-    QTest::newRow("malformed drive description") << QStringList{"--drive", "@file"} + pictures << brokenDrive << 2
-                                                 << QStringList{"@file", "parameters[1]", "J10", "Feld \"elements\""};
-    QTest::newRow("malformed drive description, French") << QStringList{"--language", "fr", "--drive", "@file"} + pictures
-                                                         << brokenDrive << 2 << QStringList{"J10", "champ \"elements\" : un nombre entier"};
-    QTest::newRow("missing drive description") << QStringList{"--drive", "/nonexistent/drive.json"} << QByteArray() << 2
-                                               << QStringList{"/nonexistent/drive.json: No such file or directory"};
-    QTest::newRow("malformed scenario, French") << QStringList{"--language", "fr", "--scenario", "@file"}
-                                                << QByteArray(R"({"steps": [{"step": "jump"}]})") << 2
-                                                << QStringList{"étape 1 (jump) : étape inconnue"};
-    QTest::newRow("scenario is a folder") << QStringList{"--scenario", "@dir"} << QByteArray() << 2 << QStringList{"@dir: ", "directory"};
-    QTest::newRow("picture without extension") << QStringList{"--window-screenshot", "@dir/window"} << QByteArray() << 2
-                                               << QStringList{"@dir/window: the name has no image extension", ".png"};
-    QTest::newRow("pictures below a file") << QStringList{"--screenshots", "@file/pictures"} << QByteArray("x") << 2
-                                           << QStringList{"@file/pictures cannot be created: Not a directory"};
-    QTest::newRow("window without a display") << QStringList{"--offline"} << QByteArray() << 2 << QStringList{"no display"};
-}
-
-// Everything here is settled before a window system is needed: run without a display.
-void TestWorkbenchRun::commandLine()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, file);
-    QFETCH(int, exitCode);
-    QFETCH(QStringList, mentions);
-
-    QTemporaryDir directory;
-    const QString filePath = directory.filePath(QStringLiteral("file.json"));
-    if (!file.isEmpty()) {
-        QFile out(filePath);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(file);
-    }
-    for (QStringList *list : {&arguments, &mentions}) {
-        list->replaceInStrings(QStringLiteral("@file"), filePath);
-        list->replaceInStrings(QStringLiteral("@dir"), directory.path());
-    }
-    const Run run = runWorkbench(arguments, false);
-
-    QVERIFY2(run.exitCode == exitCode, qPrintable(run.output));
-    for (const QString &mention : std::as_const(mentions))
-        QVERIFY2(run.output.contains(mention), qPrintable(run.output));
-}
-
-void TestWorkbenchRun::screenshots_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("mentions"); // in the index page
-
-    // --require-all fails unless the summary says that every page exists.
-    QTest::newRow("every page") << QStringList{"--require-all"} << QStringList{", 0 not available yet."};
-    // The names come from the plug-in in the chosen language.
-    QTest::newRow("other device, bus and language")
-        << QStringList{"--device", "KQ2", "--fieldbus", "profinet", "--language", "en", "--offline", "--read-only"}
-        << QStringList{"Device KQ2, fieldbus PROFINET", "offline, read-only", "<b>Motion blocks</b> (MotionBlocks)"};
-}
-
-void TestWorkbenchRun::screenshots()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, mentions);
-
-    QTemporaryDir directory;
-    const Run run = runWorkbench(QStringList{QStringLiteral("--screenshots"), directory.path()} + arguments);
-    QVERIFY2(run.exitCode == 0, qPrintable(run.output));
-    const QString index = readFile(directory.filePath(QStringLiteral("index.html")));
-    for (const QString &mention : std::as_const(mentions))
-        QVERIFY2(index.contains(mention), qPrintable(mention));
-    // One entry per page of the plug-in in the tree, each with its picture or marked missing.
-    static const QRegularExpression figure(QStringLiteral("<figure id=\"([^\"]+)\">(.*?)</figure>"));
-    int entries = 0;
-    for (auto it = figure.globalMatch(index); it.hasNext(); ++entries) {
-        const QRegularExpressionMatch match = it.next();
-        const QString identifier = match.captured(1);
-        if (match.captured(2).contains(QLatin1String("not available")))
-            continue;
-        const QImage picture(directory.filePath(identifier + QStringLiteral(".png")));
-        // The page fills the page area at least (less a scroll bar where it is longer).
-        QVERIFY2(picture.width() >= 900 && picture.height() >= 600, qPrintable(identifier));
-    }
-    QCOMPARE(entries, 62);
-    QVERIFY(!index.contains(QLatin1String("id=\"DbmVisibility\"")));
-    QVERIFY(!index.contains(QLatin1String("id=\"EinAusgaenge\"")));
-}
-
-void TestWorkbenchRun::scenario_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("mention");
-
-    QTest::newRow("no scenario, only the window") << QByteArray() << 0 << QString();
-    QTest::newRow("a step fails") << QByteArray(R"({"steps": [{"step": "wait", "ms": 20},
-        {"step": "expect", "parameter": "E48", "value": 4}]})")
-                                  << 1 << "scenario.json: step 2 (expect): E48 is \"2\", expected \"4\"";
-    QTest::newRow("malformed") << QByteArray("{\"steps\": [\n{\"step\": }]}") << 2 << "scenario.json:2:";
-}
-
-void TestWorkbenchRun::scenario()
-{
-    QFETCH(QByteArray, json);
-    QFETCH(int, exitCode);
-    QFETCH(QString, mention);
-
-    QTemporaryDir directory;
-    const QString path = directory.filePath(QStringLiteral("scenario.json"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(json);
-    file.close();
-    // The window is saved after the scenario, also after a failed one.
-    const QString picture = directory.filePath(QStringLiteral("window.png"));
-    const QStringList scenario{QStringLiteral("--scenario"), path};
-    const Run run = runWorkbench((json.isEmpty() ? QStringList() : scenario) + QStringList{"--window-screenshot", picture});
-    QVERIFY2(run.exitCode == exitCode && run.output.contains(mention), qPrintable(run.output));
-    const QImage window(picture);
-    QCOMPARE(window.width() >= 800 && window.height() >= 600, exitCode != 2);
-}
 
 QTEST_MAIN(TestWorkbenchRun)
 #include "tst_workbenchrun.moc"
