@@ -181,8 +181,8 @@ void TestFunctions::warningPrompt()
 
 void TestFunctions::decodeParaAddress_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("decoded"); // valid coordinate.element@livingSpace
+    // decoded: valid coordinate.element@livingSpace
+    addColumns<QString>("text", "decoded");
     QTest::newRow("coordinate") << "N44" << "1 N44.0@0";
     QTest::newRow("short line and element") << "C8.5" << "1 C08.5@0";
     QTest::newRow("axis") << "1:J40.3" << "1 J40.3@2";
@@ -194,8 +194,7 @@ void TestFunctions::decodeParaAddress_data()
 // The pages' shared decoder: an axis prefix lives in axis + 1; no address leaves the outputs alone.
 void TestFunctions::decodeParaAddress()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, decoded);
+    const auto [text, decoded] = fetchColumns<QString>("text", "decoded");
     QString coordinate = "untouched";
     unsigned short element = 7;
     eLivingSpace livingSpace = eLivingSpace(9);

@@ -9,6 +9,7 @@
 #include "StateFields.h"
 #include "StoreSeed.h"
 #include "SvgWidget.h"
+#include "TableColumns.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -291,10 +292,8 @@ void TestPanels::run(const QString &script)
 
 void TestPanels::stateMachine_data()
 {
-    QTest::addColumn<QString>("panel");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("calls");
-    QTest::addColumn<QString>("look"); // "*": not compared
+    // look: "*": not compared
+    addColumns<QString>("panel", "script", "calls", "look");
 
     // START stands for the panel's start call, FAULT for its release before a fault stop.
     const QString start = QStringLiteral("START b31=0 b0=1");
@@ -399,10 +398,7 @@ void TestPanels::stateMachine_data()
 
 void TestPanels::stateMachine()
 {
-    QFETCH(QString, panel);
-    QFETCH(QString, script);
-    QFETCH(QString, calls);
-    QFETCH(QString, look);
+    const auto [panel, script, calls, look] = fetchColumns<QString>("panel", "script", "calls", "look");
     m_host->setKeepsWordOnStop(true);
     open(panel, {}, script);
     QVERIFY2(breaches().isEmpty(), qPrintable(breaches()));
@@ -458,8 +454,7 @@ void TestPanels::statusLeds()
 
 void TestPanels::safetyInvariant_data()
 {
-    QTest::addColumn<QString>("panel");
-    QTest::addColumn<int>("variant");
+    addColumns<QString, int>("panel", "variant");
     for (const PanelKind &kind : panelKinds) {
         for (int variant = 0; variant < int(std::size(hostKinds)); ++variant) {
             if (!hostKinds[variant].deletes)
@@ -474,8 +469,7 @@ void TestPanels::safetyInvariant_data()
 // accepted, and at the end no panel is active and bit 31 is 0.
 void TestPanels::safetyInvariant()
 {
-    QFETCH(QString, panel);
-    QFETCH(int, variant);
+    const auto [panel, variant] = fetchColumns<QString, int>("panel", "variant");
     QRandomGenerator random(1);
     const QString activation = ControlPanelPage::safetyNoteText("messageSafetyNoteActivateControlPanel");
     const QStringList steps = QStringLiteral(
@@ -522,10 +516,7 @@ void TestPanels::safetyInvariant()
 // expected (see PageScript).
 void TestPanels::states_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("expected");
+    addColumns<QString>("page", "drive", "script", "expected");
     const QString app = "SteuertafelApplikation", jog = "SteuertafelTippen", plc = "SteuertafelPLCopen";
     const QString vel = "SteuertafelGeschwDrehmKraft", dbm = "DbmSteuerStatus", block = "SteuerStatusFahrsatz";
     const QString cmd = "SteuerStatusKommandobetrieb";
@@ -626,10 +617,7 @@ void TestPanels::states_data()
 
 void TestPanels::states()
 {
-    QFETCH(QString, page);
-    QFETCH(QString, drive);
-    QFETCH(QString, script);
-    QFETCH(QString, expected);
+    const auto [page, drive, script, expected] = fetchColumns<QString>("page", "drive", "script", "expected");
     open(page, drive, script);
     QCOMPARE(m_script->states(expected), expected);
     QCOMPARE(m_watcher->unexpectedCount(), 0);
@@ -637,10 +625,7 @@ void TestPanels::states()
 
 void TestPanels::hostVariants_data()
 {
-    QTest::addColumn<QString>("panel");
-    QTest::addColumn<int>("variant");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("end");
+    addColumns<QString, int, QString, QString>("panel", "variant", "script", "end");
     for (const PanelKind &kind : panelKinds) {
         for (int variant = 0; variant < int(std::size(hostKinds)); ++variant) {
             for (const UserScript &script : userScripts) {
@@ -654,10 +639,8 @@ void TestPanels::hostVariants_data()
 
 void TestPanels::hostVariants()
 {
-    QFETCH(QString, panel);
-    QFETCH(int, variant);
-    QFETCH(QString, script);
-    QFETCH(QString, end);
+    auto [panel, variant, script, end]
+        = fetchColumns<QString, int, QString, QString>("panel", "variant", "script", "end");
     const HostVariant &host = hostKinds[variant];
     if (!host.deletes) {
         const QString ended = runUnder(panel, host, script, 0);
@@ -731,9 +714,7 @@ QString TestPanels::breaches()
 
 void TestPanels::switchLabel_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("label");
+    addColumns<QString, int, QString>("page", "language", "label");
     // The label a panel opens with is translated as all of its texts are; switched on, it
     // offers switching off.
     const std::tuple<int, const char *, const char *> wordings[]
@@ -747,9 +728,7 @@ void TestPanels::switchLabel_data()
 // The label beside the switch-on button names what the button does next, in every language.
 void TestPanels::switchLabel()
 {
-    QFETCH(QString, page);
-    QFETCH(int, language);
-    QFETCH(QString, label);
+    const auto [page, language, label] = fetchColumns<QString, int, QString>("page", "language", "label");
     QTranslator *translator = PageRegistry::translator(language);
     QVERIFY(translator && QCoreApplication::installTranslator(translator));
     open(page, "", "show on!");
@@ -762,9 +741,7 @@ void TestPanels::switchLabel()
 
 void TestPanels::clickableLeds_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("led");
-    QTest::addColumn<bool>("clickable");
+    addColumns<QString, QString, bool>("page", "led", "clickable");
     for (const auto &[page, control, status] :
          {std::tuple{"SteuerStatusFahrsatz", "J01", "J302"}, {"SteuerStatusKommandobetrieb", "J37", "J39"},
           {"DbmSteuerStatus", "I210", "I200"}, {"Positionsmessung", "J110", "J115"}}) {
@@ -780,9 +757,7 @@ void TestPanels::clickableLeds_data()
 // the LEDs that only show do neither.
 void TestPanels::clickableLeds()
 {
-    QFETCH(QString, page);
-    QFETCH(QString, led);
-    QFETCH(bool, clickable);
+    const auto [page, led, clickable] = fetchColumns<QString, QString, bool>("page", "led", "clickable");
     open(page, "", "show");
     auto *widget = child(m_page.get(), led);
     QCOMPARE(widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == Qt::PointingHandCursor, clickable);

@@ -51,21 +51,16 @@ void PageTable::addState(const QString &name, const QString &page, const QString
 
 void PageTable::states_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QStringList>("setup");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("writes");
+    addColumns<QString, QStringList, QString, QString, QString>(
+        "page", "setup", "script", "expected", "writes");
     stateRows();
 }
 
 void PageTable::states()
 {
-    QFETCH(QString, page);
-    QFETCH(QStringList, setup);
-    QFETCH(QString, script);
-    QFETCH(QString, expected);
-    QFETCH(QString, writes);
+    const auto [page, setup, script, expected, writes]
+        = fetchColumns<QString, QStringList, QString, QString, QString>(
+            "page", "setup", "script", "expected", "writes");
     open(page, setup);
     m_script->run(script);
     QCOMPARE(m_script->states(expected), expected);

@@ -3,6 +3,7 @@
 #include "ModalWatcher.h"
 #include "PageScript.h"
 #include "RecordingHost.h"
+#include "TableColumns.h"
 #include "WizardPage.h"
 
 #include <QObject>
