@@ -1,13 +1,7 @@
 #include "motionblocks/AnzahlFahrsaetzeAendern.h"
 #include "motionblocks/MotionBlockTable.h"
-#include "ModalWatcher.h"
 #include "PageInput.h"
-#include "PageRegistry.h"
-#include "PageScript.h"
-#include "RecordingHost.h"
-#include "StoreSeed.h"
-#include "TableColumns.h"
-#include "WizardPage.h"
+#include "PageTable.h"
 
 #include <QKeySequence>
 #include <QLineEdit>
@@ -20,7 +14,6 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -99,7 +92,7 @@ const QStringList resizedOnly = {"J21", "J22", "J31", "J33", "J55", "J286", "J45
 
 // The editor of one block, its follow-up page, the table of all blocks, and the pages around
 // them: block selection and start sources, follow-up triggers and the block-end switching elements.
-class TestMotionBlocks : public QObject
+class TestMotionBlocks : public PageFixture
 {
     Q_OBJECT
 private slots:
@@ -117,27 +110,15 @@ private slots:
     void hostButtonsByName();
 
 private:
-    // Opens the table page offline as the host does, shown, on the table's drive and the
-    // extra one, after the script's drive changes.
-    void openTable(const QString &script = {}, const QString &extra = {});
+    // Opens the table page offline as the host does, shown, on the table's drive after the
+    // script's drive changes.
+    void openTable(const QString &script = {});
     MotionBlockTableView *view() const { return child<MotionBlockTableView>(m_page.get(), "tWFahrsaetze"); }
-    QString cell(int row, int column, int role = Qt::DisplayRole) const
-    {
-        return view()->model()->index(row, column).data(role).toString();
-    }
-
-    std::unique_ptr<RecordingHost> m_host;
-    std::unique_ptr<ModalWatcher> m_watcher;
-    std::unique_ptr<PageScript> m_script;
-    std::unique_ptr<WizardPage> m_page;
 };
 
 void TestMotionBlocks::init()
 {
-    m_page.reset();
-    m_watcher = std::make_unique<ModalWatcher>();
-    m_host = std::make_unique<RecordingHost>();
-    m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
+    fresh();
     m_host->addPages({"AntriebBeobBewegung", "Fahrsatz", "Folgefahrsatz", "Fahrsatzbetrieb", "DbmMotionBlockTrqForce",
                       "DbmQuelleGeschwOverride", "SeiteAllgemein", "DbmSrcDirection", "DbmQuelleExterneGeschwindigkeit", "Referenzfahrt",
                       "DbmQuelleDrehmKraftGeschwKlammerung", "SynchronBetrieb", "DbmSrcCtrlFollowMotionBlock",
@@ -417,27 +398,16 @@ void TestMotionBlocks::states_data()
 void TestMotionBlocks::states()
 {
     const auto [page, drive, script, expected] = fetchColumns<QString>("page", "drive", "script", "expected");
-    seedTokens(m_host->store(), drive);
-    m_page.reset(PageRegistry::createPage(page));
-    QVERIFY(m_page);
-    m_host->attach(m_page.get());
-    m_page->resize(1000, 700);
-    m_script->setPage(m_page.get());
+    open(page, {drive}, false)->resize(1000, 700);
     m_script->run(script);
     QCOMPARE(m_script->states(expected), expected);
     QCOMPARE(m_watcher->unexpectedCount(), 0);
     QCOMPARE(m_watcher->pendingAnswers(), 0);
 }
 
-void TestMotionBlocks::openTable(const QString &script, const QString &extra)
+void TestMotionBlocks::openTable(const QString &script)
 {
-    m_host->setOnline(false);
-    seedTokens(m_host->store(), table + QLatin1Char(' ') + extra);
-    m_page.reset(PageRegistry::createPage(QStringLiteral("Fahrsatzbetrieb")));
-    m_script->setPage(m_page.get());
-    m_script->run(script);
-    m_host->attach(m_page.get());
-    m_page->resize(1000, 700);
+    open("Fahrsatzbetrieb", {"@offline", table, "@" + script}, false)->resize(1000, 700);
     m_page->show();
 }
 
@@ -455,7 +425,7 @@ void TestMotionBlocks::refillOnceAfterABurst()
     QCOMPARE(fills.count(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(fills.count(), 1, 10000);
     QVERIFY(!collection->isActive());
-    QCOMPARE(cell(0, Model::SetpointColumn, Model::LinkRole).toInt(), int(Model::Link::G80));
+    QCOMPARE(view()->model()->index(0, Model::SetpointColumn).data(Model::LinkRole).toInt(), int(Model::Link::G80));
     QCOMPARE(view()->model()->index(3, Model::InterruptColumn).data(Model::ButtonTextsRole).toStringList().first(), "1");
     // A parameter the table ignores starts nothing.
     m_script->run("J300=7");

@@ -173,7 +173,7 @@ QString PageScript::states(const QString &expected) const
 
 QString PageScript::state(const QString &token) const
 {
-    static const QRegularExpression sign(QStringLiteral("[:@?#*=%^]"));
+    static const QRegularExpression sign(QStringLiteral("[:@?#*=%]"));
     const qsizetype at = token.indexOf(sign);
     if (at < 0)
         return token + QStringLiteral("?");
@@ -212,8 +212,6 @@ QString PageScript::state(const QString &token) const
         value = shown->isHidden() ? QStringLiteral("h") : !shown->isEnabled() ? QStringLiteral("d")
                 : field && field->isReadOnly()                                  ? QStringLiteral("r")
                                                                                 : QStringLiteral("E");
-    } else if (kind == QLatin1Char('^')) {
-        value = QString::number(int(shown->styleSheet().contains(QLatin1String(":hover"))));
     } else if (kind == QLatin1Char('?')) {
         value = QString::number(int(qobject_cast<QAbstractButton *>(shown)->isChecked()));
     } else if (auto *control = dynamic_cast<ParameterControl *>(shown); control && kind == '#' && wanted.contains('.')) {
@@ -221,9 +219,6 @@ QString PageScript::state(const QString &token) const
         value = value.arg(int(control->livingSpace()));
     } else if (control && (kind == '#' || kind == '=')) {
         value = kind == QLatin1Char('#') ? QString::number(control->index()) : control->coordinate();
-    } else if (auto *picture = qobject_cast<QLabel *>(shown); picture && kind == '@') {
-        const QImage image = QPixmap(QStringLiteral(":/Brevane/Resources/") + wanted).toImage();
-        value = !image.isNull() && picture->pixmap().toImage() == image ? wanted : QStringLiteral("another");
     } else if (auto *svg = qobject_cast<SvgWidget *>(shown)) {
         value = svg->fileName().section(QLatin1Char('/'), -1);
     } else if (auto *stack = qobject_cast<QStackedWidget *>(shown)) {

@@ -6,7 +6,7 @@
 
 #include <QRegularExpression>
 
-void PageTable::fresh()
+void PageFixture::fresh()
 {
     cleanup();
     m_host = std::make_unique<RecordingHost>();
@@ -14,7 +14,7 @@ void PageTable::fresh()
     m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
 }
 
-void PageTable::cleanup()
+void PageFixture::cleanup()
 {
     m_page.reset();
     m_script.reset();
@@ -22,7 +22,7 @@ void PageTable::cleanup()
     m_host.reset();
 }
 
-WizardPage *PageTable::open(const QString &page, const QStringList &setup, bool show)
+WizardPage *PageFixture::open(const QString &page, const QStringList &setup, bool show)
 {
     for (const QString &entry : setup) {
         if (entry.startsWith(QLatin1Char('@')))
