@@ -55,8 +55,6 @@ QString bits(const QString &prefix, quint64 value)
 class TestFunctions : public PageTable {
     Q_OBJECT
 private slots:
-    void warningPrompt_data();
-    void warningPrompt();
     void decodeParaAddress_data();
     void decodeParaAddress();
 
@@ -88,6 +86,9 @@ void TestFunctions::stateRows()
         watch("an unknown parameter", "Z999", "", true);
         watch("beyond the array", bank.watched + ".8", "", false);
         watch("nothing", "", "", false);
+        // The warning beside an address of another data type asks the host for a parameter of the bank's.
+        addState(page + " warning clicked", page, bankDrive(bank), {bank.address + "=Z999", "click:toolButton"},
+            "prompts=" + QString(bank.prompt).replace(' ', '~'));
         // An operation that watches nothing takes the parameter and the warning away.
         addState(page + " stops watching", page, bankDrive(bank),
             {bank.address + "=" + other, bank.operation + "=1"}, watched + ":hidden toolButton:hidden");
@@ -160,23 +161,6 @@ void TestFunctions::stateRows()
     addState("set value no address", "PidSollwert", inputs + QStringList{"G815=not~an~address"}, {},
         "Para{Label,TextEdit}G815Indirekt_KN2KP2_a:hidden");
     addState("deactivation without G32", "SrcDisablePidRegler", {}, {}, "stackedWidget=0");
-}
-
-void TestFunctions::warningPrompt_data()
-{
-    QTest::addColumn<int>("bank");
-    for (int bank = 0; bank < banks.size(); ++bank)
-        QTest::newRow(banks[bank].page) << bank;
-}
-
-// The warning beside an address of another data type asks the host for a parameter of the bank's.
-void TestFunctions::warningPrompt()
-{
-    QFETCH(int, bank);
-    open(banks[bank].page, bankDrive(banks[bank]));
-    m_script->run(banks[bank].address + "=Z999 click:toolButton");
-    QCOMPARE(m_host->calls({"requestParameterInput"}),
-        QStringList{"requestParameterInput(" + banks[bank].prompt + ")"});
 }
 
 void TestFunctions::decodeParaAddress_data()

@@ -181,6 +181,7 @@ QString PageScript::state(const QString &token) const
     const QChar kind = token.at(at);
     static const QStringList words
         = {"hidden", "shown", "disabled", "enabled", "plain", "linked", "unchecked", "checked"};
+    static const QHash<QString, QString> hostCalls = {{"jumps", "jumpToPage"}, {"prompts", "requestParameterInput"}};
     QString value;
     if (name.startsWith(QLatin1Char('$')) && kind == QLatin1Char('*')) {
         const auto information = m_host.store().information(ParameterCoordinate(name.mid(1))).toStrongRef();
@@ -188,9 +189,9 @@ QString PageScript::state(const QString &token) const
     } else if (name.startsWith(QLatin1Char('$'))) {
         value = m_host.store().value(name.mid(1).section(QLatin1Char('.'), 0, 0), 0,
                                      static_cast<unsigned short>(name.section(QLatin1Char('.'), 1).toUInt()));
-    } else if (name == QLatin1String("jumps")) {
-        value = m_host.calls({"jumpToPage"}).join(QLatin1Char(','));
-        value.remove(QStringLiteral("jumpToPage(")).remove(QLatin1Char(')'));
+    } else if (const QString call = hostCalls.value(name); !call.isEmpty()) {
+        value = m_host.calls({call}).join(QLatin1Char(','));
+        value.remove(call + QLatin1Char('(')).remove(QLatin1Char(')'));
     } else if (name == QLatin1String("block")) {
         value = QString::number(m_host.fahrsatzNummer());
     } else if (name == QLatin1String("box")) {

@@ -31,8 +31,9 @@ class RecordingHost;
 // box or a spin box's maximum; W=text a parameter control's coordinate, or the text of a choice
 // box, spin box, field or label; W%text the text a control shows, whatever it is (a diagram: its
 // file); $X=v or $X.e=v the drive's value, $X*n its element count; live=X@1.0,... the live values
-// switched on; jumps=P,Q the pages the host was asked to show; block=n the block handed over;
-// box=a|b the texts of the boxes shown; writes=X.e=v,... what the page wrote.
+// switched on; jumps=P,Q the pages the host was asked to show; prompts=a,b the parameter inputs it
+// was asked for; block=n the block handed over; box=a|b the texts of the boxes shown;
+// writes=X.e=v,... what the page wrote.
 class PageScript
 {
 public:

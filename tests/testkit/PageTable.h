@@ -35,7 +35,8 @@ private slots:
     void cleanup();
 };
 
-// The same with a table that runs every test's rows: what a page shows and wrote after a script. Where each link leads is held for every page in its journal (tests/allpages).
+// The same with a table that runs every test's rows: what a page shows and wrote after a script.
+// Where each link leads is held for every page in its journal (tests/allpages).
 class PageTable : public PageFixture
 {
     Q_OBJECT
