@@ -134,6 +134,7 @@ class TestPanels : public PageFixture
     Q_OBJECT
 private slots:
     void init();
+    void cleanup();
     void stateMachine_data();
     void stateMachine();
     void statusLeds_data();
@@ -183,15 +184,21 @@ private:
 
 void TestPanels::init()
 {
-    // A watcher left over would answer the next test's boxes; the page goes while its host lives.
-    m_page.reset();
-    m_variant.reset();
+    // A watcher left over would answer the next test's boxes.
+    cleanup();
     m_breaches.clear();
     fresh();
     m_host->addPages({"Fahrsatzbetrieb", "Referenzfahrt", "DbmQuelleExterneGeschwindigkeit", "DbmQuelleGeschwOverride",
                       "DbmQuelleDrehmKraftGeschwKlammerung", "DbmGeschwDrehmKraft", "SrcSelFixedAccel", "SrcSelFixedDecel",
                       "SrcSelFixedJerk", "DbmSrcBinSignals", "DbmMotionBlockBinSignals", "SrcCommandBinSignals",
                       "AntriebsreglerBedienteil", "SteuertafelTippen", "AntriebBeobPosiKern1"});
+}
+
+// The page goes while the host variant it was given lives, the variant before the host it wraps.
+void TestPanels::cleanup()
+{
+    m_page.reset();
+    m_variant.reset();
 }
 
 void TestPanels::open(const QString &identifier, const QString &drive, const QString &script, HostBehaviour behaviour)
