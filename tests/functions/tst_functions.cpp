@@ -55,8 +55,6 @@ QString bits(const QString &prefix, quint64 value)
 class TestFunctions : public PageTable {
     Q_OBJECT
 private slots:
-    void warningPrompt_data();
-    void warningPrompt();
     void decodeParaAddress_data();
     void decodeParaAddress();
 
@@ -88,6 +86,9 @@ void TestFunctions::stateRows()
         watch("an unknown parameter", "Z999", "", true);
         watch("beyond the array", bank.watched + ".8", "", false);
         watch("nothing", "", "", false);
+        // The warning beside an address of another data type asks the host for a parameter of the bank's.
+        addState(page + " warning clicked", page, bankDrive(bank), {bank.address + "=Z999", "click:toolButton"},
+            "prompts=" + QString(bank.prompt).replace(' ', '~'));
         // An operation that watches nothing takes the parameter and the warning away.
         addState(page + " stops watching", page, bankDrive(bank),
             {bank.address + "=" + other, bank.operation + "=1"}, watched + ":hidden toolButton:hidden");
@@ -162,27 +163,10 @@ void TestFunctions::stateRows()
     addState("deactivation without G32", "SrcDisablePidRegler", {}, {}, "stackedWidget=0");
 }
 
-void TestFunctions::warningPrompt_data()
-{
-    QTest::addColumn<int>("bank");
-    for (int bank = 0; bank < banks.size(); ++bank)
-        QTest::newRow(banks[bank].page) << bank;
-}
-
-// The warning beside an address of another data type asks the host for a parameter of the bank's.
-void TestFunctions::warningPrompt()
-{
-    QFETCH(int, bank);
-    open(banks[bank].page, bankDrive(banks[bank]));
-    m_script->run(banks[bank].address + "=Z999 click:toolButton");
-    QCOMPARE(m_host->calls({"requestParameterInput"}),
-        QStringList{"requestParameterInput(" + banks[bank].prompt + ")"});
-}
-
 void TestFunctions::decodeParaAddress_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("decoded"); // valid coordinate.element@livingSpace
+    // decoded: valid coordinate.element@livingSpace
+    addColumns<QString>("text", "decoded");
     QTest::newRow("coordinate") << "N44" << "1 N44.0@0";
     QTest::newRow("short line and element") << "C8.5" << "1 C08.5@0";
     QTest::newRow("axis") << "1:J40.3" << "1 J40.3@2";
@@ -194,8 +178,7 @@ void TestFunctions::decodeParaAddress_data()
 // The pages' shared decoder: an axis prefix lives in axis + 1; no address leaves the outputs alone.
 void TestFunctions::decodeParaAddress()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, decoded);
+    const auto [text, decoded] = fetchColumns<QString>("text", "decoded");
     QString coordinate = "untouched";
     unsigned short element = 7;
     eLivingSpace livingSpace = eLivingSpace(9);

@@ -1,12 +1,7 @@
 #include "motionblocks/AnzahlFahrsaetzeAendern.h"
 #include "motionblocks/MotionBlockTable.h"
-#include "ModalWatcher.h"
 #include "PageInput.h"
-#include "PageRegistry.h"
-#include "PageScript.h"
-#include "RecordingHost.h"
-#include "StoreSeed.h"
-#include "WizardPage.h"
+#include "PageTable.h"
 
 #include <QKeySequence>
 #include <QLineEdit>
@@ -19,7 +14,6 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -98,7 +92,7 @@ const QStringList resizedOnly = {"J21", "J22", "J31", "J33", "J55", "J286", "J45
 
 // The editor of one block, its follow-up page, the table of all blocks, and the pages around
 // them: block selection and start sources, follow-up triggers and the block-end switching elements.
-class TestMotionBlocks : public QObject
+class TestMotionBlocks : public PageFixture
 {
     Q_OBJECT
 private slots:
@@ -116,27 +110,15 @@ private slots:
     void hostButtonsByName();
 
 private:
-    // Opens the table page offline as the host does, shown, on the table's drive and the
-    // extra one, after the script's drive changes.
-    void openTable(const QString &script = {}, const QString &extra = {});
+    // Opens the table page offline as the host does, shown, on the table's drive after the
+    // script's drive changes.
+    void openTable(const QString &script = {});
     MotionBlockTableView *view() const { return child<MotionBlockTableView>(m_page.get(), "tWFahrsaetze"); }
-    QString cell(int row, int column, int role = Qt::DisplayRole) const
-    {
-        return view()->model()->index(row, column).data(role).toString();
-    }
-
-    std::unique_ptr<RecordingHost> m_host;
-    std::unique_ptr<ModalWatcher> m_watcher;
-    std::unique_ptr<PageScript> m_script;
-    std::unique_ptr<WizardPage> m_page;
 };
 
 void TestMotionBlocks::init()
 {
-    m_page.reset();
-    m_watcher = std::make_unique<ModalWatcher>();
-    m_host = std::make_unique<RecordingHost>();
-    m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
+    fresh();
     m_host->addPages({"AntriebBeobBewegung", "Fahrsatz", "Folgefahrsatz", "Fahrsatzbetrieb", "DbmMotionBlockTrqForce",
                       "DbmQuelleGeschwOverride", "SeiteAllgemein", "DbmSrcDirection", "DbmQuelleExterneGeschwindigkeit", "Referenzfahrt",
                       "DbmQuelleDrehmKraftGeschwKlammerung", "SynchronBetrieb", "DbmSrcCtrlFollowMotionBlock",
@@ -405,10 +387,7 @@ static void tableRows(QList<Row> &rows)
 // the states a and b at this point) and expected states.
 void TestMotionBlocks::states_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("expected");
+    addColumns<QString>("page", "drive", "script", "expected");
     QList<Row> rows;
     for (const auto add : {editorRows, followUpRows, sourceRows, triggerRows, tableRows})
         add(rows);
@@ -418,31 +397,17 @@ void TestMotionBlocks::states_data()
 
 void TestMotionBlocks::states()
 {
-    QFETCH(QString, page);
-    QFETCH(QString, drive);
-    QFETCH(QString, script);
-    QFETCH(QString, expected);
-    seedTokens(m_host->store(), drive);
-    m_page.reset(PageRegistry::createPage(page));
-    QVERIFY(m_page);
-    m_host->attach(m_page.get());
-    m_page->resize(1000, 700);
-    m_script->setPage(m_page.get());
+    const auto [page, drive, script, expected] = fetchColumns<QString>("page", "drive", "script", "expected");
+    open(page, {drive}, false)->resize(1000, 700);
     m_script->run(script);
     QCOMPARE(m_script->states(expected), expected);
     QCOMPARE(m_watcher->unexpectedCount(), 0);
     QCOMPARE(m_watcher->pendingAnswers(), 0);
 }
 
-void TestMotionBlocks::openTable(const QString &script, const QString &extra)
+void TestMotionBlocks::openTable(const QString &script)
 {
-    m_host->setOnline(false);
-    seedTokens(m_host->store(), table + QLatin1Char(' ') + extra);
-    m_page.reset(PageRegistry::createPage(QStringLiteral("Fahrsatzbetrieb")));
-    m_script->setPage(m_page.get());
-    m_script->run(script);
-    m_host->attach(m_page.get());
-    m_page->resize(1000, 700);
+    open("Fahrsatzbetrieb", {"@offline", table, "@" + script}, false)->resize(1000, 700);
     m_page->show();
 }
 
@@ -460,7 +425,7 @@ void TestMotionBlocks::refillOnceAfterABurst()
     QCOMPARE(fills.count(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(fills.count(), 1, 10000);
     QVERIFY(!collection->isActive());
-    QCOMPARE(cell(0, Model::SetpointColumn, Model::LinkRole).toInt(), int(Model::Link::G80));
+    QCOMPARE(view()->model()->index(0, Model::SetpointColumn).data(Model::LinkRole).toInt(), int(Model::Link::G80));
     QCOMPARE(view()->model()->index(3, Model::InterruptColumn).data(Model::ButtonTextsRole).toStringList().first(), "1");
     // A parameter the table ignores starts nothing.
     m_script->run("J300=7");
@@ -469,11 +434,10 @@ void TestMotionBlocks::refillOnceAfterABurst()
 
 void TestMotionBlocks::tableInput_data()
 {
-    QTest::addColumn<QString>("script"); // drive changes before the page opens
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("input"); // click:b (the cell's button b), click:b+n (n pixels right of it), else keys
-    QTest::addColumn<QString>("jumps"); // page:block of each jump
+    // script: drive changes before the page opens
+    // input: click:b (the cell's button b), click:b+n (n pixels right of it), else keys
+    // jumps: page:block of each jump
+    addColumns<QString, int, int, QString, QString>("script", "row", "column", "input", "jumps");
     const QString links = "J273.1=3 J11=12,9,4,13 J30.2=1 J32=1", keys = "J11=1,4,1,1 J30.1=1";
     // The columns are sized without measuring every row; a late row's wider numbers still fit.
     const QString late = "resize:J10=2000 resize:J11=2000 resize:J275=2000 J275.1999=1999";
@@ -510,11 +474,8 @@ void TestMotionBlocks::tableInput_data()
 // Clicks and keys on the table where the user sees the numbers, entries and links.
 void TestMotionBlocks::tableInput()
 {
-    QFETCH(QString, script);
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(QString, input);
-    QFETCH(QString, jumps);
+    const auto [script, row, column, input, jumps]
+        = fetchColumns<QString, int, int, QString, QString>("script", "row", "column", "input", "jumps");
     openTable(script);
     QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
     const QModelIndex index = view()->model()->index(row, column);
@@ -548,9 +509,9 @@ void TestMotionBlocks::tableInput()
 
 void TestMotionBlocks::tableDrawing_data()
 {
-    QTest::addColumn<int>("column"); // of block 2
-    QTest::addColumn<QString>("input"); // press:b, move:b, move:off, release:b, or keys
-    QTest::addColumn<QString>("drawn");
+    // column: of block 2
+    // input: press:b, move:b, move:off, release:b, or keys
+    addColumns<int, QString, QString>("column", "input", "drawn");
     const std::tuple<const char *, int, const char *, const char *> rows[] = {
         // The block number is a link; the keyboard's focus is on the cell's first button.
         {"number", Model::NumberColumn, "", "2:ubf"},
@@ -576,9 +537,7 @@ void TestMotionBlocks::tableDrawing_data()
 // What a user sees of the table's buttons while pressing them with the mouse or moving along them.
 void TestMotionBlocks::tableDrawing()
 {
-    QFETCH(int, column);
-    QFETCH(QString, input);
-    QFETCH(QString, drawn);
+    const auto [column, input, drawn] = fetchColumns<int, QString, QString>("column", "input", "drawn");
     openTable("J11=1,4,1,1");
     QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
     DrawnButtons style;
@@ -613,9 +572,10 @@ void TestMotionBlocks::tableDrawing()
 
 void TestMotionBlocks::countDialog_data()
 {
-    QTest::addColumn<QString>("text"); // typed over the 7 the dialog opens with
-    QTest::addColumn<QString>("action"); // an arrow (Inc, Dec), or how the dialog ends
-    QTest::addColumn<QString>("outcome"); // the field after an arrow, the dialog's result after an end
+    // text: typed over the 7 the dialog opens with
+    // action: an arrow (Inc, Dec), or how the dialog ends
+    // outcome: the field after an arrow, the dialog's result after an end
+    addColumns<QString>("text", "action", "outcome");
     for (const QString &row : QStringLiteral("5>Dec>4|1>Dec>1|>Dec>1|abc>Dec>1|>Inc>2|abc>Inc>1|16379>Inc>16380|16380>Inc>16380|"
                                              "2147483647>Inc>16380|-2147483648>Dec>1").split('|')) {
         const QString text = row.section('>', 0, 0), button = row.section('>', 1, 1);
@@ -633,9 +593,7 @@ void TestMotionBlocks::countDialog_data()
 // The dialog's arrows step the number within 1 to 16380.
 void TestMotionBlocks::countDialog()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, action);
-    QFETCH(QString, outcome);
+    const auto [text, action, outcome] = fetchColumns<QString>("text", "action", "outcome");
     AnzahlFahrsaetzeAendern dialog(7);
     dialog.show();
     dialog.activateWindow();
@@ -668,10 +626,7 @@ void TestMotionBlocks::countDialog()
 
 void TestMotionBlocks::hostButtonsByName_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("slot");
-    QTest::addColumn<QString>("jump");
+    addColumns<QString>("text", "name", "slot", "jump");
     QTest::newRow("block number") << "2" << "" << "JumpToClickedMotionBlock" << "jumps=Fahrsatz block=2";
     QTest::newRow("no block, row 1") << "-" << "Button_1_3" << "JumpToClickedMotionBlock" << "jumps=Folgefahrsatz block=1";
     QTest::newRow("follow-up of row 2") << "0" << "Button_2_11" << "JumpToClickedFollowMotionBlock"
@@ -682,10 +637,7 @@ void TestMotionBlocks::hostButtonsByName_data()
 // A host's own buttons connected by name open the editor or the follow-up page as the table does.
 void TestMotionBlocks::hostButtonsByName()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, name);
-    QFETCH(QString, slot);
-    QFETCH(QString, jump);
+    const auto [text, name, slot, jump] = fetchColumns<QString>("text", "name", "slot", "jump");
     openTable();
     QToolButton button;
     button.setText(text);

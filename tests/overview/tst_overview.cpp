@@ -108,10 +108,9 @@ void TestOverview::stateRows()
 
 void TestOverview::modePages_data()
 {
-    QTest::addColumn<QStringList>("drive");
-    QTest::addColumn<QString>("change"); // by the drive once the controller runs
-    QTest::addColumn<QString>("groups"); // motion block, velocity, command
-    QTest::addColumn<bool>("direction");
+    // change: by the drive once the controller runs
+    // groups: motion block, velocity, command
+    addColumns<QStringList, QString, QString, bool>("drive", "change", "groups", "direction");
     const auto add
         = [](const char *name, const QStringList &drive, const char *change, const char *groups,
               bool direction = false) { QTest::newRow(name) << drive << change << groups << direction; };
@@ -133,10 +132,8 @@ void TestOverview::modePages_data()
 // where the motion-block pages are shown (hidden in the other modes).
 void TestOverview::modePages()
 {
-    QFETCH(QStringList, drive);
-    QFETCH(QString, change);
-    QFETCH(QString, groups);
-    QFETCH(bool, direction);
+    const auto [drive, change, groups, direction]
+        = fetchColumns<QStringList, QString, QString, bool>("drive", "change", "groups", "direction");
     for (const bool newer : {false, true}) {
         fresh();
         open("DbmVisibility", drive + QStringList{newer ? "J439=0,0,0,0,0" : ""}, false);
@@ -155,9 +152,8 @@ void TestOverview::modePages()
 
 void TestOverview::functionSwitches_data()
 {
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<QString>("changes"); // by the drive once the controller runs
-    QTest::addColumn<QString>("shown");
+    // changes: by the drive once the controller runs
+    addColumns<QString>("drive", "changes", "shown");
     const QString comparators = "DbmKompReal32 DbmKompInt32 DbmKompInt16 DbmKompInt8";
     QTest::newRow("nothing present") << "G806=1,1,1,1,1 G807=1 G894=1 G303=1,1" << "" << "";
     QTest::newRow("comparators on") << "C76 G806=1,0,0,0,0" << "G806.1=1" << comparators;
@@ -180,9 +176,7 @@ void TestOverview::functionSwitches_data()
 // The pages of an additional function exist while the drive has it and its switch is on.
 void TestOverview::functionSwitches()
 {
-    QFETCH(QString, drive);
-    QFETCH(QString, changes);
-    QFETCH(QString, shown);
+    const auto [drive, changes, shown] = fetchColumns<QString>("drive", "changes", "shown");
     m_host->addPages(functionPages, false);
     open("DbmVisibility", {drive}, false);
     m_script->run(changes);
@@ -197,8 +191,7 @@ void TestOverview::functionSwitches()
 
 void TestOverview::functionRows_data()
 {
-    QTest::addColumn<QStringList>("drive");
-    QTest::addColumn<QStringList>("rows");
+    addColumns<QStringList>("drive", "rows");
     const QStringList all = {"A76|Aktionsansteuerung", "G303_0|Feldbusgesteuerter analoger Ausgang 1",
         "G303_1|Feldbusgesteuerter analoger Ausgang 2", "G806_1|Komparatoren", "|Komparatoren REAL32",
         "|Komparatoren INT32", "|Komparatoren INT16", "|Komparatoren INT8",
@@ -222,8 +215,7 @@ void TestOverview::functionRows_data()
 // that is left out move up, and only the rows' boxes show.
 void TestOverview::functionRows()
 {
-    QFETCH(QStringList, drive);
-    QFETCH(QStringList, rows);
+    const auto [drive, rows] = fetchColumns<QStringList>("drive", "rows");
     open("DbmZusatzfunktionenV2", drive);
     m_script->run("hide show");
     m_page->initialUpdate();
@@ -249,8 +241,7 @@ void TestOverview::functionRows()
 
 void TestOverview::diagramCaptions_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("caption");
+    addColumns<QString>("page", "caption");
     QTest::newRow("analog output 1") << "AnalogOutput1" << "LblSkalierungEtherCAT";
     QTest::newRow("analog output 2") << "AnalogOutput2" << "LblAusgangCAN";
     QTest::newRow("synchronous operation") << "Fahrsatz" << "labelSynchronbetrieb";
@@ -259,8 +250,7 @@ void TestOverview::diagramCaptions_data()
 // Captions on a diagram keep the diagram's pixel size whatever the user's font size.
 void TestOverview::diagramCaptions()
 {
-    QFETCH(QString, page);
-    QFETCH(QString, caption);
+    const auto [page, caption] = fetchColumns<QString>("page", "caption");
     open(page, {"J10=a"});
     auto *label = m_page->findChild<QLabel *>(caption);
     QVERIFY(label);

@@ -1,11 +1,9 @@
 #include "ControlPanelPage.h"
 #include "HostVariants.h"
 #include "LedWidget.h"
-#include "ModalWatcher.h"
 #include "PageInput.h"
 #include "PageRegistry.h"
-#include "PageScript.h"
-#include "RecordingHost.h"
+#include "PageTable.h"
 #include "StateFields.h"
 #include "StoreSeed.h"
 #include "SvgWidget.h"
@@ -106,26 +104,6 @@ const QString lookBlocked = QStringLiteral("S11 F001 H0 Q1 Mh L1 D0");
 const QString lookEnabled = QStringLiteral("S11 F111 H1 Q1 ME L1 D1");
 const QString lookEnabledHalted = QStringLiteral("S11 F111 H1 Q1 Md L1 D1");
 
-// What a closed host may do inside its control-panel calls; the last one also deletes the page
-// from inside each call in turn, one per run.
-struct HostVariant
-{
-    const char *name;
-    HostBehaviour behaviour;
-    bool deletes;
-};
-const HostVariant hostKinds[] = {
-    {"plain host", HostBehaviour::StandIn, false},
-    {"inputs reported in every call", HostBehaviour::ReportsInCalls, false},
-    {"inputs reported in calls without a panel", HostBehaviour::ReportsReleased, false},
-    {"changes delivered twice", HostBehaviour::DeliversTwice, false},
-    {"plain parameters of no elements", HostBehaviour::PlainCountZero, false},
-    {"another living space", HostBehaviour::OtherLivingSpace, false},
-    {"every start refused", HostBehaviour::RefusesStart, false},
-    {"starts refused at random", HostBehaviour::RefusesAtRandom, false},
-    {"page deleted in a call", HostBehaviour::ReportsInCalls, true},
-};
-
 // What a user and the drive do, and how the panel ends on a host that hands the axis out; one
 // script per way the axis is handed back (a deletion between steps is a row of stateMachine).
 struct UserScript
@@ -151,14 +129,15 @@ QString because(const QString &look, const char *reason)
 } // namespace
 
 // The control panels, the pages that show control and status words as LEDs, and the jog overview.
-class TestPanels : public QObject
+class TestPanels : public PageFixture
 {
     Q_OBJECT
 private slots:
     void init();
+    void cleanup();
     void stateMachine_data();
     void stateMachine();
-    void statusLeds_data() { panelRows(); }
+    void statusLeds_data();
     void statusLeds();
     void safetyInvariant_data();
     void safetyInvariant();
@@ -172,17 +151,17 @@ private slots:
     void clickableLeds();
 
 private:
-    // One run of the script under the host variant, each step checked; the page is deleted
-    // from inside control-panel call number deleteAt (0: never). The state the panel ends in
-    // ("on", "off", "gone", or "mixed").
-    QString runUnder(const QString &panel, const HostVariant &variant, const QString &script, int deleteAt);
+    // One run of the script under what a closed host may do inside its control-panel calls, each
+    // step checked; the deleting host deletes the page from inside control-panel call number
+    // deleteAt. The state the panel ends in ("on", "off", "gone", or "mixed").
+    QString runUnder(const QString &panel, HostBehaviour behaviour, const QString &script, int deleteAt);
     // One step of run(); the host's rules are checked after it.
     void watchedStep(const QString &step);
     // The host's rules broken so far, by step.
     QString breaches();
-    void panelRows();
     // Seeds panelDrive and then the drive (see seedTokens()), opens the page as a host of the
-    // behaviour does and runs the script.
+    // behaviour does and runs the script. The host that deletes the page does so from inside a
+    // call runUnder() picks, and reports the drive in every call.
     void open(const QString &identifier, const QString &drive, const QString &script,
               HostBehaviour behaviour = HostBehaviour::StandIn);
     // Runs the steps of PageScript and those of a panel: delete (the host deletes the page),
@@ -194,12 +173,8 @@ private:
     // (the drive loses the panel's control word silently, or has it again).
     void run(const QString &script);
 
-    std::unique_ptr<RecordingHost> m_host;
     // The host the page sees: the recording host as a host variant has it, its rules checked.
     std::unique_ptr<VariantHost> m_variant;
-    std::unique_ptr<ModalWatcher> m_watcher;
-    std::unique_ptr<WizardPage> m_page;
-    std::unique_ptr<PageScript> m_script;
     QStringList m_breaches;
     QString m_controlWord;
     int m_panelCalls = 0;
@@ -210,16 +185,20 @@ private:
 void TestPanels::init()
 {
     // A watcher left over would answer the next test's boxes.
-    m_page.reset();
-    m_variant.reset();
+    cleanup();
     m_breaches.clear();
-    m_watcher = std::make_unique<ModalWatcher>();
-    m_host = std::make_unique<RecordingHost>();
-    m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
+    fresh();
     m_host->addPages({"Fahrsatzbetrieb", "Referenzfahrt", "DbmQuelleExterneGeschwindigkeit", "DbmQuelleGeschwOverride",
                       "DbmQuelleDrehmKraftGeschwKlammerung", "DbmGeschwDrehmKraft", "SrcSelFixedAccel", "SrcSelFixedDecel",
                       "SrcSelFixedJerk", "DbmSrcBinSignals", "DbmMotionBlockBinSignals", "SrcCommandBinSignals",
                       "AntriebsreglerBedienteil", "SteuertafelTippen", "AntriebBeobPosiKern1"});
+}
+
+// The page goes while the host variant it was given lives, the variant before the host it wraps.
+void TestPanels::cleanup()
+{
+    m_page.reset();
+    m_variant.reset();
 }
 
 void TestPanels::open(const QString &identifier, const QString &drive, const QString &script, HostBehaviour behaviour)
@@ -228,6 +207,8 @@ void TestPanels::open(const QString &identifier, const QString &drive, const QSt
     m_page.reset(PageRegistry::createPage(identifier));
     QVERIFY(m_page);
     m_controlWord = kindOf(identifier) ? QLatin1String(kindOf(identifier)->controlWord) : QString();
+    if (behaviour == HostBehaviour::DeletesPage)
+        behaviour = HostBehaviour::ReportsInCalls;
     m_variant = std::make_unique<VariantHost>(m_host.get(), behaviour, qHash(QByteArray(QTest::currentDataTag())));
     m_variant->adopt(m_page.get());
     m_host->attach(m_page.get(), m_variant.get());
@@ -291,10 +272,8 @@ void TestPanels::run(const QString &script)
 
 void TestPanels::stateMachine_data()
 {
-    QTest::addColumn<QString>("panel");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("calls");
-    QTest::addColumn<QString>("look"); // "*": not compared
+    // look: "*": not compared
+    addColumns<QString>("panel", "script", "calls", "look");
 
     // START stands for the panel's start call, FAULT for its release before a fault stop.
     const QString start = QStringLiteral("START b31=0 b0=1");
@@ -399,10 +378,7 @@ void TestPanels::stateMachine_data()
 
 void TestPanels::stateMachine()
 {
-    QFETCH(QString, panel);
-    QFETCH(QString, script);
-    QFETCH(QString, calls);
-    QFETCH(QString, look);
+    const auto [panel, script, calls, look] = fetchColumns<QString>("panel", "script", "calls", "look");
     m_host->setKeepsWordOnStop(true);
     open(panel, {}, script);
     QVERIFY2(breaches().isEmpty(), qPrintable(breaches()));
@@ -420,7 +396,7 @@ void TestPanels::stateMachine()
         QVERIFY2(seen.kind == "warning" && seen.title == "Sicherheitshinweis" && notes.contains(seen.text), qPrintable(seen.text));
 }
 
-void TestPanels::panelRows()
+void TestPanels::statusLeds_data()
 {
     QTest::addColumn<QString>("panel");
     for (const PanelKind &kind : panelKinds)
@@ -458,12 +434,12 @@ void TestPanels::statusLeds()
 
 void TestPanels::safetyInvariant_data()
 {
-    QTest::addColumn<QString>("panel");
-    QTest::addColumn<int>("variant");
+    addColumns<QString, int>("panel", "variant");
     for (const PanelKind &kind : panelKinds) {
-        for (int variant = 0; variant < int(std::size(hostKinds)); ++variant) {
-            if (!hostKinds[variant].deletes)
-                QTest::addRow("%s, %s", kind.identifier, hostKinds[variant].name) << QString::fromLatin1(kind.identifier) << variant;
+        for (const HostBehaviour behaviour : HostBehaviours::all()) {
+            if (behaviour != HostBehaviour::DeletesPage)
+                QTest::addRow("%s, %s", kind.identifier, HostBehaviours::name(behaviour).constData())
+                    << QString::fromLatin1(kind.identifier) << int(behaviour);
         }
     }
 }
@@ -474,17 +450,16 @@ void TestPanels::safetyInvariant_data()
 // accepted, and at the end no panel is active and bit 31 is 0.
 void TestPanels::safetyInvariant()
 {
-    QFETCH(QString, panel);
-    QFETCH(int, variant);
+    const auto [panel, variant] = fetchColumns<QString, int>("panel", "variant");
     QRandomGenerator random(1);
     const QString activation = ControlPanelPage::safetyNoteText("messageSafetyNoteActivateControlPanel");
     const QStringList steps = QStringLiteral(
         "on on on freigabe freigabe halt E48=0 E48=0 E48=1 E48=5 E49=0 E49=0 E49=2 E49=128 E49=256 E81=3 E81=0 E82=88 "
         "E82=1 A900=0 A900=0 A900=1 A918=0 A918=0 A918=1 offline online online hide show show -word +word").split(' ');
-    for (int round = 0; round < (variant == 0 ? 48 : 16); ++round) {
+    for (int round = 0; round < (HostBehaviour(variant) == HostBehaviour::StandIn ? 48 : 16); ++round) {
         init();
         m_host->setKeepsWordOnStop(round % 2);
-        open(panel, {}, {}, hostKinds[variant].behaviour);
+        open(panel, {}, {}, HostBehaviour(variant));
         QList<QMessageBox::StandardButton> answers;
         QStringList violations;
         m_host->setCallObserver([&](const QString &call) {
@@ -522,10 +497,7 @@ void TestPanels::safetyInvariant()
 // expected (see PageScript).
 void TestPanels::states_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("expected");
+    addColumns<QString>("page", "drive", "script", "expected");
     const QString app = "SteuertafelApplikation", jog = "SteuertafelTippen", plc = "SteuertafelPLCopen";
     const QString vel = "SteuertafelGeschwDrehmKraft", dbm = "DbmSteuerStatus", block = "SteuerStatusFahrsatz";
     const QString cmd = "SteuerStatusKommandobetrieb";
@@ -626,10 +598,7 @@ void TestPanels::states_data()
 
 void TestPanels::states()
 {
-    QFETCH(QString, page);
-    QFETCH(QString, drive);
-    QFETCH(QString, script);
-    QFETCH(QString, expected);
+    const auto [page, drive, script, expected] = fetchColumns<QString>("page", "drive", "script", "expected");
     open(page, drive, script);
     QCOMPARE(m_script->states(expected), expected);
     QCOMPARE(m_watcher->unexpectedCount(), 0);
@@ -637,15 +606,12 @@ void TestPanels::states()
 
 void TestPanels::hostVariants_data()
 {
-    QTest::addColumn<QString>("panel");
-    QTest::addColumn<int>("variant");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("end");
+    addColumns<QString, int, QString, QString>("panel", "variant", "script", "end");
     for (const PanelKind &kind : panelKinds) {
-        for (int variant = 0; variant < int(std::size(hostKinds)); ++variant) {
+        for (const HostBehaviour behaviour : HostBehaviours::all()) {
             for (const UserScript &script : userScripts) {
-                QTest::addRow("%s, %s: %s", kind.identifier, hostKinds[variant].name, script.name)
-                    << QString::fromLatin1(kind.identifier) << variant << QString::fromLatin1(script.steps)
+                QTest::addRow("%s, %s: %s", kind.identifier, HostBehaviours::name(behaviour).constData(), script.name)
+                    << QString::fromLatin1(kind.identifier) << int(behaviour) << QString::fromLatin1(script.steps)
                     << QString::fromLatin1(script.end);
             }
         }
@@ -654,35 +620,33 @@ void TestPanels::hostVariants_data()
 
 void TestPanels::hostVariants()
 {
-    QFETCH(QString, panel);
-    QFETCH(int, variant);
-    QFETCH(QString, script);
-    QFETCH(QString, end);
-    const HostVariant &host = hostKinds[variant];
-    if (!host.deletes) {
-        const QString ended = runUnder(panel, host, script, 0);
+    auto [panel, variant, script, end]
+        = fetchColumns<QString, int, QString, QString>("panel", "variant", "script", "end");
+    const auto behaviour = HostBehaviour(variant);
+    if (behaviour != HostBehaviour::DeletesPage) {
+        const QString ended = runUnder(panel, behaviour, script, 0);
         QVERIFY2(breaches().isEmpty(), qPrintable(breaches()));
-        if (host.behaviour == HostBehaviour::RefusesStart && end == QLatin1String("on"))
+        if (behaviour == HostBehaviour::RefusesStart && end == QLatin1String("on"))
             end = QStringLiteral("off");
-        if (host.behaviour != HostBehaviour::RefusesAtRandom)
+        if (behaviour != HostBehaviour::RefusesAtRandom)
             QCOMPARE(ended, end);
         return;
     }
-    // From inside each control-panel call in turn, until a run makes fewer calls.
+    // From inside each control-panel call in turn, one per run, until a run makes fewer calls.
     for (int deleteAt = 1;; ++deleteAt) {
-        runUnder(panel, host, script, deleteAt);
+        runUnder(panel, behaviour, script, deleteAt);
         QVERIFY2(breaches().isEmpty(), qPrintable(QStringLiteral("deleted in call %1: ").arg(deleteAt) + breaches()));
         if (m_panelCalls < deleteAt)
             break;
     }
 }
 
-QString TestPanels::runUnder(const QString &panel, const HostVariant &variant, const QString &script, int deleteAt)
+QString TestPanels::runUnder(const QString &panel, HostBehaviour behaviour, const QString &script, int deleteAt)
 {
     init();
-    open(panel, {}, {}, variant.behaviour);
+    open(panel, {}, {}, behaviour);
     m_panelCalls = 0;
-    if (variant.deletes) {
+    if (behaviour == HostBehaviour::DeletesPage) {
         m_host->setCallObserver([this, deleteAt](const QString &) {
             if (++m_panelCalls == deleteAt && !m_inShowOrHide)
                 m_page.reset();
@@ -731,9 +695,7 @@ QString TestPanels::breaches()
 
 void TestPanels::switchLabel_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("label");
+    addColumns<QString, int, QString>("page", "language", "label");
     // The label a panel opens with is translated as all of its texts are; switched on, it
     // offers switching off.
     const std::tuple<int, const char *, const char *> wordings[]
@@ -747,9 +709,7 @@ void TestPanels::switchLabel_data()
 // The label beside the switch-on button names what the button does next, in every language.
 void TestPanels::switchLabel()
 {
-    QFETCH(QString, page);
-    QFETCH(int, language);
-    QFETCH(QString, label);
+    const auto [page, language, label] = fetchColumns<QString, int, QString>("page", "language", "label");
     QTranslator *translator = PageRegistry::translator(language);
     QVERIFY(translator && QCoreApplication::installTranslator(translator));
     open(page, "", "show on!");
@@ -762,9 +722,7 @@ void TestPanels::switchLabel()
 
 void TestPanels::clickableLeds_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("led");
-    QTest::addColumn<bool>("clickable");
+    addColumns<QString, QString, bool>("page", "led", "clickable");
     for (const auto &[page, control, status] :
          {std::tuple{"SteuerStatusFahrsatz", "J01", "J302"}, {"SteuerStatusKommandobetrieb", "J37", "J39"},
           {"DbmSteuerStatus", "I210", "I200"}, {"Positionsmessung", "J110", "J115"}}) {
@@ -780,9 +738,7 @@ void TestPanels::clickableLeds_data()
 // the LEDs that only show do neither.
 void TestPanels::clickableLeds()
 {
-    QFETCH(QString, page);
-    QFETCH(QString, led);
-    QFETCH(bool, clickable);
+    const auto [page, led, clickable] = fetchColumns<QString, QString, bool>("page", "led", "clickable");
     open(page, "", "show");
     auto *widget = child(m_page.get(), led);
     QCOMPARE(widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == Qt::PointingHandCursor, clickable);

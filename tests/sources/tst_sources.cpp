@@ -180,9 +180,9 @@ void TestSources::unknownDevice()
 
 void TestSources::commandList_data()
 {
-    QTest::addColumn<QString>("application"); // element 1 of E76; null: E76 missing
-    QTest::addColumn<QList<int>>("texts"); // J50 values with a text; empty: J50 missing
-    QTest::addColumn<QString>("offered");
+    // application: element 1 of E76; null: E76 missing
+    // texts: J50 values with a text; empty: J50 missing
+    addColumns<QString, QList<int>, QString>("application", "texts", "offered");
     QList<int> all;
     for (int number = 0; number <= 30; ++number)
         all << number;
@@ -197,9 +197,8 @@ void TestSources::commandList_data()
 
 void TestSources::commandList()
 {
-    QFETCH(QString, application);
-    QFETCH(QList<int>, texts);
-    QFETCH(QString, offered);
+    const auto [application, texts, offered]
+        = fetchColumns<QString, QList<int>, QString>("application", "texts", "offered");
     commandPage("0", commandTexts(1, 0, texts), application);
     QStringList expected{"-1: inaktiv"};
     for (const QString &span : offered.split(' ', Qt::SkipEmptyParts)) {
@@ -215,9 +214,9 @@ void TestSources::commandList()
 
 void TestSources::commandChoice_data()
 {
-    QTest::addColumn<QString>("entry"); // chosen by the user; null: none, the drive sets J40 to 5
-    QTest::addColumn<QString>("writes");
-    QTest::addColumn<QString>("shown"); // what the box shows, also after showing again
+    // entry: chosen by the user; null: none, the drive sets J40 to 5
+    // shown: what the box shows, also after showing again
+    addColumns<QString>("entry", "writes", "shown");
     QTest::newRow("inactive") << "-1: inaktiv" << "" << "3: Kommando 3";
     QTest::newRow("one digit") << "7: Kommando 7" << "J40.0=7" << "7: Kommando 7";
     QTest::newRow("two digits") << "30: Kommando 30" << "J40.0=30" << "30: Kommando 30";
@@ -228,9 +227,7 @@ void TestSources::commandChoice_data()
 
 void TestSources::commandChoice()
 {
-    QFETCH(QString, entry);
-    QFETCH(QString, writes);
-    QFETCH(QString, shown);
+    const auto [entry, writes, shown] = fetchColumns<QString>("entry", "writes", "shown");
     QMap<qint64, QString> texts = commandTexts(1, 0, {3, 7, 30});
     texts.insert(20, QStringLiteral("Sonderkommando"));
     commandPage("3", texts);

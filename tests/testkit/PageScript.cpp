@@ -173,7 +173,7 @@ QString PageScript::states(const QString &expected) const
 
 QString PageScript::state(const QString &token) const
 {
-    static const QRegularExpression sign(QStringLiteral("[:@?#*=%^]"));
+    static const QRegularExpression sign(QStringLiteral("[:@?#*=%]"));
     const qsizetype at = token.indexOf(sign);
     if (at < 0)
         return token + QStringLiteral("?");
@@ -181,6 +181,7 @@ QString PageScript::state(const QString &token) const
     const QChar kind = token.at(at);
     static const QStringList words
         = {"hidden", "shown", "disabled", "enabled", "plain", "linked", "unchecked", "checked"};
+    static const QHash<QString, QString> hostCalls = {{"jumps", "jumpToPage"}, {"prompts", "requestParameterInput"}};
     QString value;
     if (name.startsWith(QLatin1Char('$')) && kind == QLatin1Char('*')) {
         const auto information = m_host.store().information(ParameterCoordinate(name.mid(1))).toStrongRef();
@@ -188,9 +189,9 @@ QString PageScript::state(const QString &token) const
     } else if (name.startsWith(QLatin1Char('$'))) {
         value = m_host.store().value(name.mid(1).section(QLatin1Char('.'), 0, 0), 0,
                                      static_cast<unsigned short>(name.section(QLatin1Char('.'), 1).toUInt()));
-    } else if (name == QLatin1String("jumps")) {
-        value = m_host.calls({"jumpToPage"}).join(QLatin1Char(','));
-        value.remove(QStringLiteral("jumpToPage(")).remove(QLatin1Char(')'));
+    } else if (const QString call = hostCalls.value(name); !call.isEmpty()) {
+        value = m_host.calls({call}).join(QLatin1Char(','));
+        value.remove(call + QLatin1Char('(')).remove(QLatin1Char(')'));
     } else if (name == QLatin1String("block")) {
         value = QString::number(m_host.fahrsatzNummer());
     } else if (name == QLatin1String("box")) {
@@ -212,8 +213,6 @@ QString PageScript::state(const QString &token) const
         value = shown->isHidden() ? QStringLiteral("h") : !shown->isEnabled() ? QStringLiteral("d")
                 : field && field->isReadOnly()                                  ? QStringLiteral("r")
                                                                                 : QStringLiteral("E");
-    } else if (kind == QLatin1Char('^')) {
-        value = QString::number(int(shown->styleSheet().contains(QLatin1String(":hover"))));
     } else if (kind == QLatin1Char('?')) {
         value = QString::number(int(qobject_cast<QAbstractButton *>(shown)->isChecked()));
     } else if (auto *control = dynamic_cast<ParameterControl *>(shown); control && kind == '#' && wanted.contains('.')) {
@@ -221,9 +220,6 @@ QString PageScript::state(const QString &token) const
         value = value.arg(int(control->livingSpace()));
     } else if (control && (kind == '#' || kind == '=')) {
         value = kind == QLatin1Char('#') ? QString::number(control->index()) : control->coordinate();
-    } else if (auto *picture = qobject_cast<QLabel *>(shown); picture && kind == '@') {
-        const QImage image = QPixmap(QStringLiteral(":/Brevane/Resources/") + wanted).toImage();
-        value = !image.isNull() && picture->pixmap().toImage() == image ? wanted : QStringLiteral("another");
     } else if (auto *svg = qobject_cast<SvgWidget *>(shown)) {
         value = svg->fileName().section(QLatin1Char('/'), -1);
     } else if (auto *stack = qobject_cast<QStackedWidget *>(shown)) {

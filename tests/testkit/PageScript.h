@@ -23,17 +23,17 @@ class RecordingHost;
 // or e), X=a,b,... (elements from 0 on), X@s=v (in living space s); see{a,b} (the page shows the
 // states a and b below at this point). "~" stands for a space.
 //
-// Expectations, separated by spaces, braces expanding to several ("Led{1,2}=0"): W:h hidden,
-// W:E shown and enabled, W:d shown and disabled, W:r a field shown read-only; W:shown, :hidden,
+// Expectations, separated by spaces, braces expanding to several ("Led{1,2}=0"): W:h hidden, W:E
+// shown and enabled, W:d shown and disabled, W:r a field shown read-only; W:shown, :hidden,
 // :enabled, :disabled, :checked, :unchecked, :linked, :plain one of these alone; W@i the current
-// index of a stack, an LED or a choice box; W@file.svg a label's picture; W?c a check box's
-// state; W^1 a link frame lit on hover; W#i the element a parameter control is bound to,
-// W#X.e@s its parameter, element and living space; W*n the entries of a choice box or a spin
-// box's maximum; W=text a parameter control's coordinate, or the text of a choice box, spin
-// box, field or label; W%text the text a control shows, whatever it is (a diagram: its file);
-// $X=v or $X.e=v the drive's value, $X*n its element count; live=X@1.0,... the live values
-// switched on; jumps=P,Q the pages the host was asked to show; block=n the block handed over;
-// box=a|b the texts of the boxes shown; writes=X.e=v,... what the page wrote.
+// index of a stack, an LED or a choice box; W?c a check box's state; W#i the element a parameter
+// control is bound to, W#X.e@s its parameter, element and living space; W*n the entries of a choice
+// box or a spin box's maximum; W=text a parameter control's coordinate, or the text of a choice
+// box, spin box, field or label; W%text the text a control shows, whatever it is (a diagram: its
+// file); $X=v or $X.e=v the drive's value, $X*n its element count; live=X@1.0,... the live values
+// switched on; jumps=P,Q the pages the host was asked to show; prompts=a,b the parameter inputs it
+// was asked for; block=n the block handed over; box=a|b the texts of the boxes shown;
+// writes=X.e=v,... what the page wrote.
 class PageScript
 {
 public:

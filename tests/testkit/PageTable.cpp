@@ -6,7 +6,7 @@
 
 #include <QRegularExpression>
 
-void PageTable::fresh()
+void PageFixture::fresh()
 {
     cleanup();
     m_host = std::make_unique<RecordingHost>();
@@ -14,7 +14,7 @@ void PageTable::fresh()
     m_script = std::make_unique<PageScript>(*m_host, *m_watcher);
 }
 
-void PageTable::cleanup()
+void PageFixture::cleanup()
 {
     m_page.reset();
     m_script.reset();
@@ -22,7 +22,7 @@ void PageTable::cleanup()
     m_host.reset();
 }
 
-WizardPage *PageTable::open(const QString &page, const QStringList &setup, bool show)
+WizardPage *PageFixture::open(const QString &page, const QStringList &setup, bool show)
 {
     for (const QString &entry : setup) {
         if (entry.startsWith(QLatin1Char('@')))
@@ -51,21 +51,16 @@ void PageTable::addState(const QString &name, const QString &page, const QString
 
 void PageTable::states_data()
 {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QStringList>("setup");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("writes");
+    addColumns<QString, QStringList, QString, QString, QString>(
+        "page", "setup", "script", "expected", "writes");
     stateRows();
 }
 
 void PageTable::states()
 {
-    QFETCH(QString, page);
-    QFETCH(QStringList, setup);
-    QFETCH(QString, script);
-    QFETCH(QString, expected);
-    QFETCH(QString, writes);
+    const auto [page, setup, script, expected, writes]
+        = fetchColumns<QString, QStringList, QString, QString, QString>(
+            "page", "setup", "script", "expected", "writes");
     open(page, setup);
     m_script->run(script);
     QCOMPARE(m_script->states(expected), expected);

@@ -90,37 +90,29 @@ void RecordingHost::requestParameterInput(const QString &prompt)
 
 int RecordingHost::startControlPanel(const QString &coordinate)
 {
-    const QString call = QStringLiteral("startControlPanel(%1)").arg(coordinate);
-    record(call);
     m_panelActive = m_panelHandle != 0;
-    observed(call);
+    observed(QStringLiteral("startControlPanel(%1)").arg(coordinate));
     return m_panelHandle;
 }
 
 void RecordingHost::stopControlPanel()
 {
-    const QString call = QStringLiteral("stopControlPanel()");
-    record(call);
     m_panelActive = false;
     if (!m_keepsWordOnStop)
         m_panelWord = 0;
-    observed(call);
+    observed(QStringLiteral("stopControlPanel()"));
 }
 
 void RecordingHost::setControlPanelFlag(bool on)
 {
-    const QString call = QStringLiteral("setControlPanelFlag(%1)").arg(on ? u"true" : u"false");
-    record(call);
-    observed(call);
+    observed(QStringLiteral("setControlPanelFlag(%1)").arg(on ? u"true" : u"false"));
 }
 
 void RecordingHost::setControlPanelBit(int bit, bool on)
 {
-    const QString call = QStringLiteral("setControlPanelBit(%1,%2)").arg(bit).arg(on ? u"true" : u"false");
-    record(call);
     if (bit >= 0 && bit < 32) {
         const quint32 mask = quint32(1) << bit;
         m_panelWord = on ? (m_panelWord | mask) : (m_panelWord & ~mask);
     }
-    observed(call);
+    observed(QStringLiteral("setControlPanelBit(%1,%2)").arg(bit).arg(on ? u"true" : u"false"));
 }

@@ -70,8 +70,10 @@ public:
 
 private:
     void record(const QString &call) const { m_calls << call; }
+    // A control-panel call, recorded once the host has acted on it and then observed.
     void observed(const QString &call) const
     {
+        record(call);
         if (m_observer)
             m_observer(call);
     }
