@@ -113,7 +113,7 @@ def near_tests(path):
 
 
 TIMED_OUT = 124
-CTEST_FAILED = re.compile(r"Test +#\d+: +(\S+) +\.*\s*\*+(\w+)")
+CTEST_FAILED = re.compile(r"Test +#\d+: +(\S+) +[^*\n]*\*+(\w+)")  # "....***Failed", "Subprocess aborted***Exception"
 QTEST_FAILED = re.compile(r"^(?:FAIL!|QFATAL) +: +(\w+::\w+(?:\([^)]*\))?)", re.M)
 
 
