@@ -7,11 +7,13 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QColor>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -63,8 +65,13 @@ QStringList fieldsOf(const QWidget *widget)
         fields << QStringLiteral("disabled");
     if (const auto *label = qobject_cast<const QLabel *>(widget)) {
         fields << shown(label->text());
-        if (const QPixmap picture = label->pixmap(); !picture.isNull())
-            fields << QStringLiteral("picture %1x%2").arg(picture.width()).arg(picture.height());
+        if (const QPixmap picture = label->pixmap(); !picture.isNull()) {
+            // An LED's states differ in colour, not in size: the mean colour, coarsely, so that
+            // another machine's smoothing does not change it.
+            const QColor mean = picture.toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0);
+            const QRgb coarse = mean.rgba() & 0xc0c0c0c0;
+            fields << QStringLiteral("picture %1x%2 %3").arg(picture.width()).arg(picture.height()).arg(coarse, 8, 16, QLatin1Char('0'));
+        }
     } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
         fields << shown(button->text());
         if (button->isCheckable())
@@ -136,26 +143,35 @@ void addRows(const QAbstractItemView *view, const QString &key, QMap<QString, QS
     }
 }
 
-void addState(const QWidget *widget, const QWidget *page, QMap<QString, QString> &state)
+// inStackPage: the widget is on a page of a stack that is not in view; what it shows there is
+// what the user sees once another mode or layout brings that page up.
+void addState(const QWidget *widget, const QWidget *page, QMap<QString, QString> &state, bool inStackPage = false)
 {
     // Whether a scroll area shows its bars follows from the sizes of its contents, that is, from
     // the fonts of the machine.
     if (widget->objectName().startsWith(QLatin1String("qt_scrollarea_")) && widget->objectName().endsWith(QLatin1String("container")))
         return;
     const QString key = PageProbe::key(widget, page);
-    if (widget != page && widget->isHidden()) {
+    // A page of a stack out of view keeps its contents; in it, a widget never shown yet is hidden
+    // only if the code hid it.
+    const bool stackPage = widget != page && widget->isHidden() && qobject_cast<const QStackedWidget *>(widget->parentWidget());
+    if (widget != page && widget->isHidden() && !stackPage
+        && (!inStackPage || widget->testAttribute(Qt::WA_WState_ExplicitShowHide))) {
         state.insert(key, QStringLiteral("hidden"));
         return;
     }
+    inStackPage = inStackPage || stackPage;
     if (widget != page) {
-        const QStringList fields = fieldsOf(widget);
+        QStringList fields = fieldsOf(widget);
+        if (stackPage)
+            fields.prepend(QStringLiteral("hidden"));
         state.insert(key, fields.isEmpty() ? QStringLiteral("shown") : fields.join(QLatin1Char(' ')));
     }
     if (const auto *view = qobject_cast<const QAbstractItemView *>(widget); view && !qobject_cast<const QHeaderView *>(view))
         addRows(view, key, state);
     for (const QObject *child : widget->children()) {
         if (child->isWidgetType() && !static_cast<const QWidget *>(child)->isWindow())
-            addState(static_cast<const QWidget *>(child), page, state);
+            addState(static_cast<const QWidget *>(child), page, state, inStackPage);
     }
 }
 

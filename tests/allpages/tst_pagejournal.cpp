@@ -2,8 +2,8 @@
 // drive; every button and link is used once, every choice takes its last and first entry and
 // every field a number; every link is followed with its target in the tree and hidden, also those
 // of the other device types' diagrams; each parameter the page reads takes a few telling values,
-// and each array it reads shrinks to one element and grows back; the page opens again on a drive
-// where all of them differ; the host goes read-only and offline, through the device types,
+// and each array it reads shrinks to one element and grows back; the page opens on drives that
+// each lack one of them, and again on a drive where all of them differ; the host goes read-only and offline, through the device types,
 // fieldbuses and languages, and hands a motion block over; a control panel goes through its
 // course (see panelCourse); then a seeded random run plays on.
 // After each step the journal holds what changed on the page, the values it wants live, the pages
@@ -319,8 +319,34 @@ void TestPageJournal::journal()
     useFields(journal, page);
     followLinks(journal, page);
     sweepParameters(journal, page);
-    // A page opened on a drive that differs from the default shows that drive at once.
     const int livingSpace = m_session.host()->livingSpace();
+    // The page opens on drives that each lack one of the parameters it read (an older firmware, a
+    // smaller device); each comes back afterwards with its values, unseen by any page.
+    ParameterStore *store = m_session.store();
+    for (const QString &coordinate : m_session.variantHost()->coordinatesRead()) {
+        const ParameterDefinitionData *definition = store->definition(coordinate);
+        if (!definition)
+            continue;
+        const ParameterDefinitionData saved = *definition;
+        QStringList values;
+        for (unsigned short element = 0; element < saved.elementCount; ++element)
+            values << store->value(coordinate, livingSpace, element);
+        delete page.data();
+        flushDeletes();
+        store->remove(coordinate);
+        page = showPage(identifier);
+        QVERIFY(page);
+        journal.record(QStringLiteral("open on a drive without ") + coordinate, page);
+        delete page.data();
+        flushDeletes();
+        QVERIFY(store->define(saved));
+        for (unsigned short element = 0; element < saved.elementCount; ++element) {
+            if (store->value(coordinate, livingSpace, element) != values.at(element))
+                store->setValue(coordinate, livingSpace, element, values.at(element));
+        }
+        store->clearWrittenValues();
+    }
+    // A page opened on a drive that differs from the default shows that drive at once.
     for (const QString &coordinate : m_session.variantHost()->coordinatesRead()) {
         if (const ParameterDefinitionData *definition = m_session.store()->definition(coordinate)) {
             const QStringList values = tellingValues(*definition);
