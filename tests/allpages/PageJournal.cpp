@@ -201,6 +201,7 @@ PageJournal::PageJournal(PluginSession *session) : m_session(session)
                      [this](const QString &line) { m_pending << QStringLiteral("  host: ") + line; });
     session->store()->setRecordingWrites(true);
     session->store()->clearWrittenValues();
+    session->variantHost()->takeRefusedWrites();
 }
 
 PageJournal::~PageJournal()
@@ -247,6 +248,8 @@ void PageJournal::record(const QString &action, QWidget *page)
         m_lines << QStringLiteral("  write %1@%2.%3 = %4").arg(written.coordinate).arg(written.livingSpace)
                        .arg(written.element).arg(shown(written.text));
     store->clearWrittenValues();
+    for (const QString &write : m_session->variantHost()->takeRefusedWrites())
+        m_lines << QStringLiteral("  refused ") + write;
     QMap<QString, QString> now = page ? state(page) : QMap<QString, QString>();
     // The values the drive sends without being asked, while the page wants them.
     now.insert(QStringLiteral("(live values)"), store->cyclicUpdates().join(QLatin1String(", ")));

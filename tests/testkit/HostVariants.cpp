@@ -1,5 +1,7 @@
 #include "HostVariants.h"
 
+#include "ParameterStore.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDynamicPropertyChangeEvent>
@@ -168,6 +170,14 @@ bool VariantParameter::written(const char *operation, unsigned short element, co
     return !m_object.isNull();
 }
 
+void VariantParameter::checkRefused(const char *operation, unsigned short element, const QString &text)
+{
+    // The stand-in's store says why it refused a write; another host might have taken it.
+    const auto *store = qobject_cast<const ParameterStore *>(m_host->innerProvider());
+    if (store && !store->lastWriteError().isEmpty())
+        m_host->noteRefusedWrite(QStringLiteral("%1(%2.%3, \"%4\")").arg(QLatin1String(operation), m_coordinate.toText()).arg(element).arg(text));
+}
+
 void VariantParameter::setElementCount(unsigned short count)
 {
     if (m_host->isReadOnly())
@@ -178,20 +188,26 @@ void VariantParameter::setElementCount(unsigned short count)
 
 void VariantParameter::setValue(eLivingSpace space, unsigned short element, const QString &text)
 {
-    if (written("setValue", element, text))
+    if (written("setValue", element, text)) {
         m_object.toStrongRef()->setValue(inner(space), element, text);
+        checkRefused("setValue", element, text);
+    }
 }
 
 void VariantParameter::setValueText(eLivingSpace space, unsigned short element, const QString &text)
 {
-    if (written("setValueText", element, text))
+    if (written("setValueText", element, text)) {
         m_object.toStrongRef()->setValueText(inner(space), element, text);
+        checkRefused("setValueText", element, text);
+    }
 }
 
 void VariantParameter::setElementValue(eLivingSpace space, unsigned short element, const QString &text)
 {
-    if (written("setElementValue", element, text))
+    if (written("setElementValue", element, text)) {
         m_object.toStrongRef()->setElementValue(inner(space), element, text);
+        checkRefused("setElementValue", element, text);
+    }
 }
 
 // ---- provider

@@ -98,6 +98,7 @@ public:
 private:
     void relay(const ParameterAddress &address);
     bool written(const char *operation, unsigned short element, const QString &text);
+    void checkRefused(const char *operation, unsigned short element, const QString &text);
     eLivingSpace inner(eLivingSpace livingSpace) const;
 
     VariantHost *m_host;
@@ -169,6 +170,10 @@ public:
     QStringList takeBreaches();
     // The pages the page asked the tree about since the last take, in order.
     QStringList takePagesAsked() { return std::exchange(m_pagesAsked, {}); }
+    // The writes the drive refused since the last take, in order.
+    void noteRefusedWrite(const QString &write) { m_refusedWrites << write; }
+    QStringList takeRefusedWrites() { return std::exchange(m_refusedWrites, {}); }
+    ParameterProvider *innerProvider() const { return m_inner->parameterProvider(); }
 
     bool isReadOnly() const override { return m_inner->isReadOnly(); }
     bool isOnline() const override { return m_inner->isOnline(); }
@@ -225,4 +230,5 @@ private:
     const char *m_releaseDue = nullptr; // the page went inside one: the axis is checked after it
     quint32 m_word = 0; // the control-panel word as the page's bits left it
     mutable QStringList m_pagesAsked;
+    QStringList m_refusedWrites;
 };
