@@ -6,16 +6,13 @@
 #include "DriveModel.h"
 #include "PageRegistry.h"
 #include "PageTree.h"
-#include "ParameterBrowser.h"
 #include "ParameterModel.h"
 #include "ParameterStore.h"
 #include "SimulatedDrive.h"
 #include "StateFields.h"
 #include "WorkbenchHost.h"
 
-#include <QItemSelectionModel>
 #include <QRegularExpression>
-#include <QTreeView>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -213,21 +210,6 @@ private slots:
         model.setFilter(QString());
         QCOMPARE(model.parameterCount(), rig.drive.store()->coordinates().size());
 
-        // Copied rows and the export: elements under their parameter's coordinate and name; a
-        // name with a comma quoted.
-        ParameterBrowser browser;
-        browser.setDrive(rig.drive.store(), rig.host.get());
-        QItemSelectionModel *selection = browser.view()->selectionModel();
-        for (const QModelIndex &index : {browser.model()->indexOf("J11", 3, 0), browser.model()->indexOf("K08", -1, 0)})
-            selection->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        const QStringList copied = browser.selectedText().split(QLatin1Char('\n'));
-        QCOMPARE(copied.size(), 2);
-        QVERIFY2(copied.at(0).startsWith(QLatin1String("J11\t3\t")) && copied.at(1).startsWith(QLatin1String("K08\t\t")),
-                 qPrintable(copied.join(QLatin1Char('|'))));
-        const QStringList lines = model.csv().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(lines.constFirst(), QStringLiteral("Coordinate,Name,Element,Value,Unit"));
-        QVERIFY(lines.contains(QStringLiteral("J11,%1,3,9,").arg(rig.drive.store()->definition("J11")->name.text())));
-        QVERIFY(lines.contains(QStringLiteral("I80,%1,0,125.5,mm").arg(rig.drive.store()->definition("I80")->name.text())));
         QCOMPARE(model.indexOf("I80").data().toString(), QStringLiteral("125.5 mm"));
     }
 
