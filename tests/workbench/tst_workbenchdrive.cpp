@@ -4,7 +4,6 @@
 // answers the control-panel word, its faults and its motion).
 
 #include "DriveModel.h"
-#include "PageRegistry.h"
 #include "PageTree.h"
 #include "ParameterModel.h"
 #include "ParameterStore.h"
@@ -136,27 +135,6 @@ private slots:
     {
         delete m_host;
         delete m_store;
-    }
-
-    void builtInTreeHoldsEveryPluginPage()
-    {
-        PageTreeDefinition tree;
-        QString error;
-        QVERIFY2(tree.loadFile(PageTreeDefinition::builtInPath(), &error), qPrintable(error));
-        const QStringList pages = tree.pageIdentifiers();
-
-        // Jumps to other plug-ins' pages need somewhere to land, with a name of their own.
-        for (const char *foreign : {"EtherCatStartseite", "SkalierungAEs", "EinAusgaenge", "Referenzfahrt"})
-            QVERIFY2(pages.contains(QLatin1String(foreign)), foreign);
-        std::function<void(const QList<PageTreeNode> &)> checkNames = [&](const QList<PageTreeNode> &nodes) {
-            for (const PageTreeNode &node : nodes) {
-                if (!PageRegistry::identifiers().contains(node.identifier))
-                    QVERIFY2(!node.name.text(Text::German).isEmpty() && !node.name.text(Text::English).isEmpty(),
-                             qPrintable(node.identifier.isEmpty() ? QStringLiteral("folder") : node.identifier));
-                checkNames(node.children);
-            }
-        };
-        checkNames(tree.nodes());
     }
 
     void malformedTree_data()
