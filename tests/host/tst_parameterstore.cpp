@@ -149,15 +149,6 @@ private slots:
         QCOMPARE(store.cyclicUpdates(), QStringList{"I21@1.0"});
     }
 
-    void missingParameterAndFile()
-    {
-        ParameterStore store;
-        QVERIFY(object(store, "not a coordinate").isNull());
-        QString error;
-        QVERIFY(!store.loadFile("/nonexistent/drive.json", &error));
-        QVERIFY(error.contains("/nonexistent/drive.json"));
-    }
-
     void redefineExpiresOldHandles()
     {
         ParameterStore store;
