@@ -1,5 +1,4 @@
 #include "PageTable.h"
-#include "WizardGlobal.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -56,8 +55,6 @@ private slots:
     void functionSwitches();
     void functionRows_data();
     void functionRows();
-    void diagramCaptions_data();
-    void diagramCaptions();
 
 private:
     void stateRows() override;
@@ -234,24 +231,6 @@ void TestOverview::functionRows()
     for (QCheckBox *box : m_page->findChildren<QCheckBox *>())
         boxes += box->isVisible() ? 1 : 0;
     QCOMPARE(boxes, int(rows.filter(QRegularExpression("^[^|]")).size()));
-}
-
-void TestOverview::diagramCaptions_data()
-{
-    addColumns<QString>("page", "caption");
-    QTest::newRow("analog output 1") << "AnalogOutput1" << "LblSkalierungEtherCAT";
-    QTest::newRow("analog output 2") << "AnalogOutput2" << "LblAusgangCAN";
-    QTest::newRow("synchronous operation") << "Fahrsatz" << "labelSynchronbetrieb";
-}
-
-// Captions on a diagram keep the diagram's pixel size whatever the user's font size.
-void TestOverview::diagramCaptions()
-{
-    const auto [page, caption] = fetchColumns<QString>("page", "caption");
-    open(page, {"J10=a"});
-    auto *label = m_page->findChild<QLabel *>(caption);
-    QVERIFY(label);
-    QCOMPARE(label->font().pixelSize(), WizardGlobal::DiagramLabelPixelSize);
 }
 
 QTEST_MAIN(TestOverview)
