@@ -195,7 +195,6 @@ static void editorRows(QList<Row> &rows)
 static void followUpRows(QList<Row> &rows)
 {
     const QString page = QStringLiteral("Folgefahrsatz");
-    const QString hidden = "box=Assistentenseite~ist~aktuell~ausgeblendet.<br>Möglicherweise~sind~keine~Analogeingänge~projektiert.";
     rows << QList<Row>{
         // Every list offers "-1: inaktiv" and the blocks with their names, and selects the block's number.
         {"lists", page, blocks(3), "hand:1 J271.1=2 J286.1=0 J282.0=1 show",
@@ -216,22 +215,6 @@ static void followUpRows(QList<Row> &rows)
         {"no blocks", page, blocks(0), "hand:2 show pick:comboBox_J271=0",
          "lineEditFahrsatznummer= widgetFolgefahrsaetze:d lineEditFahrsatznummer:d comboBox_J271*1 writes="},
     };
-    // A host or a string-based connection reaches the trigger slots by their names: a trigger's
-    // link shows while it has a source, its range note while its value is 0.
-    for (int slot = 1; slot <= 5; ++slot) {
-        const QString frame = QStringLiteral("FrameClicklabelTriggersignal%1").arg(slot);
-        const QString range = QStringLiteral("LblFenster%1").arg(slot);
-        rows.append({QStringLiteral("trigger %1 slots by name").arg(slot), page, blocks(3),
-                     QStringLiteral("hand:1 show J25%1.1=3 hide:%2 hide:%3 call:ParaJ25%1_Changed call:ParaJ26%1_Changed")
-                         .arg(slot).arg(frame, range),
-                     frame + ":shown " + range + ":shown"});
-    }
-    for (const QString coordinate : {"J271", "J272", "J273", "J274", "J275", "J281", "J282", "J283", "J284", "J285", "J286"}) {
-        rows.append({coordinate + " slots by name", page, blocks(3),
-                     QStringLiteral("hand:1 show call:Combo_%1_Changed=3 see{$%1.1=2} pick!:comboBox_%1=0 call:Value_%1_Changed "
-                                    "see{comboBox_%1@3} call:JumpDependingOn%1").arg(coordinate),
-                     "jumps=Fahrsatz block=2"});
-    }
 }
 
 static void sourceRows(QList<Row> &rows)
