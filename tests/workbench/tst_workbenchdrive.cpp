@@ -226,7 +226,6 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         const QString enabled = on("K913");
-        QTest::newRow("enable waits for the delay") << "start K913; bit 0; bit 31; step 9" << "E48=3 I91=0";
         QTest::newRow("no panel, no enable") << "bit 31; step 20" << "E48=2 I91=0 I89=0";
         QTest::newRow("enable off disables at once") << enabled + "clear 31; step 1" << "E48=2 I91=0";
         QTest::newRow("halt holds") << enabled + "bit 5; step 1" << "E48=4 I805=1";
@@ -331,20 +330,6 @@ private slots:
                      + 2 * script.count(QStringLiteral("pulse ")));
     }
 
-    void inertUntilStepped()
-    {
-        // The every-page sweeps load the same drive: a model that nobody steps writes nothing.
-        Rig rig;
-        rig.drive.store()->setRecordingWrites(true);
-        rig.host->startControlPanel(QStringLiteral("K913"));
-        rig.drive.store()->clearWrittenValues();
-        rig.host->setControlPanelBit(31, true);
-        for (const ParameterStore::WrittenValue &written : rig.drive.store()->writtenValues())
-            QCOMPARE(written.coordinate, QStringLiteral("K913"));
-        QCOMPARE(rig.value("I80"), QStringLiteral("125.5"));
-        QCOMPARE(rig.model->position(), 125.5);
-    }
-
     void positionBlockStaysWithinItsLimits_data()
     {
         for (const char *column : {"command", "position", "speed", "acceleration", "deceleration", "target"})
@@ -412,12 +397,8 @@ private slots:
         QTest::addColumn<bool>("contains");
         QTest::addColumn<bool>("visible");
 
-        QTest::newRow("plain page") << "Start" << int(eFieldbusEtherCAT) << true << true;
-        QTest::newRow("hidden by the definition") << "B" << int(eFieldbusEtherCAT) << true << false;
-        QTest::newRow("page of another bus") << "CatPage" << int(eFieldbusPROFINET) << false << false;
         QTest::newRow("page of two buses") << "PnPage" << int(eFieldbusEtherNetIP) << true << true;
         QTest::newRow("no bus") << "PnPage" << int(eFieldbusNone) << false << false;
-        QTest::newRow("unknown identifier") << "Nowhere" << int(eFieldbusEtherCAT) << false << false;
         QTest::newRow("static page stays out of the tree") << "DbmVisibility" << int(eFieldbusEtherCAT) << false << false;
         QTest::newRow("a folder is no page") << "Gruppe" << int(eFieldbusEtherCAT) << false << false;
     }
