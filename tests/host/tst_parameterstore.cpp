@@ -266,11 +266,6 @@ private slots:
         object(store, "J13")->setElementCount(16381);
         QCOMPARE(info(store, "J13")->elementCount(), ushort(16380));
         QVERIFY(store.lastWriteError().contains("16381"));
-        ParameterDefinitionData tooLarge;
-        tooLarge.coordinate = QStringLiteral("J15");
-        tooLarge.elementCount = 65535;
-        QVERIFY(!store.define(tooLarge, &error));
-        QVERIFY(!store.contains("J15"));
     }
 
     void propertyAsInt32_data()

@@ -150,8 +150,6 @@ void TestOverview::functionSwitches_data()
     addColumns<QString>("drive", "changes", "shown");
     const QString comparators = "DbmKompReal32 DbmKompInt32 DbmKompInt16 DbmKompInt8";
     QTest::newRow("nothing present") << "G806=1,1,1,1,1 G807=1 G894=1 G303=1,1" << "" << "";
-    QTest::newRow("comparators on") << "C76 G806=1,0,0,0,0" << "G806.1=1" << comparators;
-    QTest::newRow("comparators off") << "C76 G806=1,1,1,1,1" << "G806.1=0" << "";
     QTest::newRow("switch 2 is not on") << "C76 G806=0,1,0,0,0" << "G806.1=2" << "";
     QTest::newRow("switch without the element") << "C76 I59 G806=1,1" << "" << comparators;
     QTest::newRow("comparators without switch") << "C76" << "" << comparators;
@@ -160,8 +158,6 @@ void TestOverview::functionSwitches_data()
     QTest::newRow("all on") << "G20 G454 C76 I59 G361 J110 N40 F40 F50 G806=0,0,0,0,0 G807 G894 G303=0,0"
                             << "G806=1 G806.1=1 G806.3=1 G806.4=1 G807=1 G894=1 G303=1 G303.1=1"
                             << functionPages.join(' ');
-    QTest::newRow("motor potentiometer off") << "G361 G807=1" << "G807=0" << "";
-    QTest::newRow("counter on") << "N40 G894" << "G894=1" << "Counter";
     QTest::newRow("hidden analog output stays hidden") << "F40! F50 G303=0,0" << "G303=1 G303.1=1" << "AnalogOutput2";
     QTest::newRow("hidden analog output without switch") << "F40! F50" << "" << "AnalogOutput2";
     QTest::newRow("analog outputs by element") << "F40 F50 G303=1,1" << "G303=0" << "AnalogOutput2";
