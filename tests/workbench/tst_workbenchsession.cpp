@@ -1,5 +1,5 @@
 // A workbench run in the test process with the real plug-in: loading, page creation in tree
-// order, languages, the page area following the host, drive files, kept settings, every page
+// order, languages, drive files, kept settings, every page
 // on a small screen, scenario files and a rehearsal recorded through the window, and taking
 // everything down again.
 
@@ -39,22 +39,6 @@ bool started(Workbench &workbench)
         qWarning("%s", qPrintable(error));
     return ok;
 }
-
-// Counts the show and hide events a widget receives.
-class VisibilityCounter : public QObject
-{
-public:
-    int shows = 0;
-    int hides = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        shows += event->type() == QEvent::Show ? 1 : 0;
-        hides += event->type() == QEvent::Hide ? 1 : 0;
-        return false;
-    }
-};
 
 // Everything the store holds of the current axis, read through its own interface.
 QStringList contents(const ParameterStore &store)
@@ -278,31 +262,6 @@ private slots:
             workbench.shutdown();
             QCOMPARE(played, recorded);
         }
-    }
-
-    void pageAreaFollowsTheHost()
-    {
-        Workbench workbench(pluginOptions());
-        QVERIFY(started(workbench));
-        PageArea area;
-        area.resize(800, 600);
-        area.show();
-        workbench.createPages(&area);
-        WorkbenchHost *host = workbench.host();
-
-        host->jumpToPage(QStringLiteral("EinAusgaenge"), QString());
-        QCOMPARE(area.currentIdentifier(), QStringLiteral("EinAusgaenge"));
-
-        // A change of device or bus shows the page again, so that it reads them anew; the
-        // connection and the read-only state reach it as signals only.
-        VisibilityCounter counter;
-        area.page(QStringLiteral("EinAusgaenge"))->installEventFilter(&counter);
-        host->setDeviceType(eDeviceTypeKQ2);
-        host->setFieldbusType(eFieldbusCANopen);
-        host->setReadOnly(true);
-        host->setOnline(false);
-        QCOMPARE(counter.hides, 2);
-        QCOMPARE(counter.shows, 2);
     }
 
     void driveFileRoundTrip()
