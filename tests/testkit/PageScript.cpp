@@ -12,7 +12,6 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedWidget>
 
@@ -99,19 +98,8 @@ bool PageScript::step(const QString &step)
             QTest::mouseClick(area, Qt::LeftButton);
         else
             QTest::qFail(qPrintable(QStringLiteral("no area at ") + argument), __FILE__, __LINE__);
-    } else if (step.startsWith(QLatin1String("pick:")) || step.startsWith(QLatin1String("pick!:"))) {
-        auto *box = child<QComboBox>(m_page.data(), name);
-        const QSignalBlocker quiet(step.startsWith(QLatin1String("pick!:")) ? box : nullptr);
-        box->setCurrentIndex(value.toInt());
-    } else if (step.startsWith(QLatin1String("hide:"))) {
-        widget(argument)->hide();
-    } else if (step.startsWith(QLatin1String("call:"))) {
-        // A slot by its name, as a host's string-based connection reaches it.
-        const bool called = step.contains(QLatin1Char('='))
-                                ? QMetaObject::invokeMethod(m_page.data(), qPrintable(name), Q_ARG(int, value.toInt()))
-                                : QMetaObject::invokeMethod(m_page.data(), qPrintable(argument));
-        if (!called)
-            QTest::qFail(qPrintable(QStringLiteral("no slot ") + argument), __FILE__, __LINE__);
+    } else if (step.startsWith(QLatin1String("pick:"))) {
+        child<QComboBox>(m_page.data(), name)->setCurrentIndex(value.toInt());
     } else if (step.startsWith(QLatin1String("type:")) || step.startsWith(QLatin1String("keys:"))) {
         typeInto(widget(name), value, step.startsWith(QLatin1String("type:")) ? Qt::Key_Return : Qt::Key_unknown);
     } else if (answers.contains(step)) {

@@ -13,8 +13,7 @@ class RecordingHost;
 // Steps, separated by spaces: show, hide; click:W (a button, an LED, a diagram area, or a
 // label's link), clickAt:x,y (the diagram area at that point of the current page of the
 // "stackedWidget"), link:W (a link activated by its signal, also where it is not shown),
-// pick:C=i (entry i of a choice box; pick!:C=i with its signals blocked, a view gone stale),
-// hide:W (a widget), call:S or call:S=n (the page's slot S by name), type:W=text (typed into a field or spin box and finished
+// pick:C=i (entry i of a choice box), type:W=text (typed into a field or spin box and finished
 // with Return), keys:W=text (typed only); ok, yes, no (the answer to the next box; the boxes
 // before are forgotten); dialog{a,b} (the steps a and b run on the next dialog), reject (the
 // dialog); offline, online, readonly, editable, device:n, fieldbus:n, space:n (living space);

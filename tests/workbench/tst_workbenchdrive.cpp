@@ -4,18 +4,14 @@
 // answers the control-panel word, its faults and its motion).
 
 #include "DriveModel.h"
-#include "PageRegistry.h"
 #include "PageTree.h"
-#include "ParameterBrowser.h"
 #include "ParameterModel.h"
 #include "ParameterStore.h"
 #include "SimulatedDrive.h"
 #include "StateFields.h"
 #include "WorkbenchHost.h"
 
-#include <QItemSelectionModel>
 #include <QRegularExpression>
-#include <QTreeView>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -141,27 +137,6 @@ private slots:
         delete m_store;
     }
 
-    void builtInTreeHoldsEveryPluginPage()
-    {
-        PageTreeDefinition tree;
-        QString error;
-        QVERIFY2(tree.loadFile(PageTreeDefinition::builtInPath(), &error), qPrintable(error));
-        const QStringList pages = tree.pageIdentifiers();
-
-        // Jumps to other plug-ins' pages need somewhere to land, with a name of their own.
-        for (const char *foreign : {"EtherCatStartseite", "SkalierungAEs", "EinAusgaenge", "Referenzfahrt"})
-            QVERIFY2(pages.contains(QLatin1String(foreign)), foreign);
-        std::function<void(const QList<PageTreeNode> &)> checkNames = [&](const QList<PageTreeNode> &nodes) {
-            for (const PageTreeNode &node : nodes) {
-                if (!PageRegistry::identifiers().contains(node.identifier))
-                    QVERIFY2(!node.name.text(Text::German).isEmpty() && !node.name.text(Text::English).isEmpty(),
-                             qPrintable(node.identifier.isEmpty() ? QStringLiteral("folder") : node.identifier));
-                checkNames(node.children);
-            }
-        };
-        checkNames(tree.nodes());
-    }
-
     void malformedTree_data()
     {
         QTest::addColumn<QByteArray>("json");
@@ -213,21 +188,6 @@ private slots:
         model.setFilter(QString());
         QCOMPARE(model.parameterCount(), rig.drive.store()->coordinates().size());
 
-        // Copied rows and the export: elements under their parameter's coordinate and name; a
-        // name with a comma quoted.
-        ParameterBrowser browser;
-        browser.setDrive(rig.drive.store(), rig.host.get());
-        QItemSelectionModel *selection = browser.view()->selectionModel();
-        for (const QModelIndex &index : {browser.model()->indexOf("J11", 3, 0), browser.model()->indexOf("K08", -1, 0)})
-            selection->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        const QStringList copied = browser.selectedText().split(QLatin1Char('\n'));
-        QCOMPARE(copied.size(), 2);
-        QVERIFY2(copied.at(0).startsWith(QLatin1String("J11\t3\t")) && copied.at(1).startsWith(QLatin1String("K08\t\t")),
-                 qPrintable(copied.join(QLatin1Char('|'))));
-        const QStringList lines = model.csv().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(lines.constFirst(), QStringLiteral("Coordinate,Name,Element,Value,Unit"));
-        QVERIFY(lines.contains(QStringLiteral("J11,%1,3,9,").arg(rig.drive.store()->definition("J11")->name.text())));
-        QVERIFY(lines.contains(QStringLiteral("I80,%1,0,125.5,mm").arg(rig.drive.store()->definition("I80")->name.text())));
         QCOMPARE(model.indexOf("I80").data().toString(), QStringLiteral("125.5 mm"));
     }
 
@@ -266,7 +226,6 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         const QString enabled = on("K913");
-        QTest::newRow("enable waits for the delay") << "start K913; bit 0; bit 31; step 9" << "E48=3 I91=0";
         QTest::newRow("no panel, no enable") << "bit 31; step 20" << "E48=2 I91=0 I89=0";
         QTest::newRow("enable off disables at once") << enabled + "clear 31; step 1" << "E48=2 I91=0";
         QTest::newRow("halt holds") << enabled + "bit 5; step 1" << "E48=4 I805=1";
@@ -371,20 +330,6 @@ private slots:
                      + 2 * script.count(QStringLiteral("pulse ")));
     }
 
-    void inertUntilStepped()
-    {
-        // The every-page sweeps load the same drive: a model that nobody steps writes nothing.
-        Rig rig;
-        rig.drive.store()->setRecordingWrites(true);
-        rig.host->startControlPanel(QStringLiteral("K913"));
-        rig.drive.store()->clearWrittenValues();
-        rig.host->setControlPanelBit(31, true);
-        for (const ParameterStore::WrittenValue &written : rig.drive.store()->writtenValues())
-            QCOMPARE(written.coordinate, QStringLiteral("K913"));
-        QCOMPARE(rig.value("I80"), QStringLiteral("125.5"));
-        QCOMPARE(rig.model->position(), 125.5);
-    }
-
     void positionBlockStaysWithinItsLimits_data()
     {
         for (const char *column : {"command", "position", "speed", "acceleration", "deceleration", "target"})
@@ -452,12 +397,8 @@ private slots:
         QTest::addColumn<bool>("contains");
         QTest::addColumn<bool>("visible");
 
-        QTest::newRow("plain page") << "Start" << int(eFieldbusEtherCAT) << true << true;
-        QTest::newRow("hidden by the definition") << "B" << int(eFieldbusEtherCAT) << true << false;
-        QTest::newRow("page of another bus") << "CatPage" << int(eFieldbusPROFINET) << false << false;
         QTest::newRow("page of two buses") << "PnPage" << int(eFieldbusEtherNetIP) << true << true;
         QTest::newRow("no bus") << "PnPage" << int(eFieldbusNone) << false << false;
-        QTest::newRow("unknown identifier") << "Nowhere" << int(eFieldbusEtherCAT) << false << false;
         QTest::newRow("static page stays out of the tree") << "DbmVisibility" << int(eFieldbusEtherCAT) << false << false;
         QTest::newRow("a folder is no page") << "Gruppe" << int(eFieldbusEtherCAT) << false << false;
     }

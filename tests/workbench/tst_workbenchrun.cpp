@@ -1,11 +1,9 @@
-// The workbench executable as a person or a script runs it: its command line, the headless
-// rendering of every page, and the picture of the window.
+// The workbench executable as a person or a script runs it: its command line, a scenario, and
+// the picture of the window.
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,12 +37,6 @@ Run runWorkbench(const QStringList &arguments, bool offscreen = true)
     run.output = QString::fromLocal8Bit(process.readAll());
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     return run;
-}
-
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 } // namespace
@@ -123,47 +115,6 @@ private slots:
             QVERIFY2(run.output.contains(mention), qPrintable(run.output));
     }
 
-    void screenshots_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("mentions"); // in the index page
-
-        // --require-all fails unless the summary says that every page exists.
-        QTest::newRow("every page") << QStringList{"--require-all"} << QStringList{", 0 not available yet."};
-        // The names come from the plug-in in the chosen language.
-        QTest::newRow("other device, bus and language")
-            << QStringList{"--device", "KQ2", "--fieldbus", "profinet", "--language", "en", "--offline", "--read-only"}
-            << QStringList{"Device KQ2, fieldbus PROFINET", "offline, read-only", "<b>Motion blocks</b> (MotionBlocks)"};
-    }
-
-    void screenshots()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, mentions);
-
-        QTemporaryDir directory;
-        const Run run = runWorkbench(QStringList{QStringLiteral("--screenshots"), directory.path()} + arguments);
-        QVERIFY2(run.exitCode == 0, qPrintable(run.output));
-        const QString index = readFile(directory.filePath(QStringLiteral("index.html")));
-        for (const QString &mention : std::as_const(mentions))
-            QVERIFY2(index.contains(mention), qPrintable(mention));
-        // One entry per page of the plug-in in the tree, each with its picture or marked missing.
-        static const QRegularExpression figure(QStringLiteral("<figure id=\"([^\"]+)\">(.*?)</figure>"));
-        int entries = 0;
-        for (auto it = figure.globalMatch(index); it.hasNext(); ++entries) {
-            const QRegularExpressionMatch match = it.next();
-            const QString identifier = match.captured(1);
-            if (match.captured(2).contains(QLatin1String("not available")))
-                continue;
-            const QImage picture(directory.filePath(identifier + QStringLiteral(".png")));
-            // The page fills the page area at least (less a scroll bar where it is longer).
-            QVERIFY2(picture.width() >= 900 && picture.height() >= 600, qPrintable(identifier));
-        }
-        QCOMPARE(entries, 62);
-        QVERIFY(!index.contains(QLatin1String("id=\"DbmVisibility\"")));
-        QVERIFY(!index.contains(QLatin1String("id=\"EinAusgaenge\"")));
-    }
-
     void scenario_data()
     {
         QTest::addColumn<QByteArray>("json");
@@ -174,7 +125,6 @@ private slots:
         QTest::newRow("a step fails") << QByteArray(R"({"steps": [{"step": "wait", "ms": 20},
             {"step": "expect", "parameter": "E48", "value": 4}]})")
                                       << 1 << "scenario.json: step 2 (expect): E48 is \"2\", expected \"4\"";
-        QTest::newRow("malformed") << QByteArray("{\"steps\": [\n{\"step\": }]}") << 2 << "scenario.json:2:";
     }
 
     void scenario()

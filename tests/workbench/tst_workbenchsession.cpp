@@ -1,5 +1,5 @@
 // A workbench run in the test process with the real plug-in: loading, page creation in tree
-// order, languages, the page area following the host, drive files, kept settings, every page
+// order, languages, drive files, kept settings, every page
 // on a small screen, scenario files and a rehearsal recorded through the window, and taking
 // everything down again.
 
@@ -39,22 +39,6 @@ bool started(Workbench &workbench)
         qWarning("%s", qPrintable(error));
     return ok;
 }
-
-// Counts the show and hide events a widget receives.
-class VisibilityCounter : public QObject
-{
-public:
-    int shows = 0;
-    int hides = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        shows += event->type() == QEvent::Show ? 1 : 0;
-        hides += event->type() == QEvent::Hide ? 1 : 0;
-        return false;
-    }
-};
 
 // Everything the store holds of the current axis, read through its own interface.
 QStringList contents(const ParameterStore &store)
@@ -280,31 +264,6 @@ private slots:
         }
     }
 
-    void pageAreaFollowsTheHost()
-    {
-        Workbench workbench(pluginOptions());
-        QVERIFY(started(workbench));
-        PageArea area;
-        area.resize(800, 600);
-        area.show();
-        workbench.createPages(&area);
-        WorkbenchHost *host = workbench.host();
-
-        host->jumpToPage(QStringLiteral("EinAusgaenge"), QString());
-        QCOMPARE(area.currentIdentifier(), QStringLiteral("EinAusgaenge"));
-
-        // A change of device or bus shows the page again, so that it reads them anew; the
-        // connection and the read-only state reach it as signals only.
-        VisibilityCounter counter;
-        area.page(QStringLiteral("EinAusgaenge"))->installEventFilter(&counter);
-        host->setDeviceType(eDeviceTypeKQ2);
-        host->setFieldbusType(eFieldbusCANopen);
-        host->setReadOnly(true);
-        host->setOnline(false);
-        QCOMPARE(counter.hides, 2);
-        QCOMPARE(counter.shows, 2);
-    }
-
     void driveFileRoundTrip()
     {
         const QString path = m_directory.filePath(QStringLiteral("drive.json"));
@@ -368,61 +327,21 @@ private slots:
         workbench.shutdown();
     }
 
-    void settingsComeBack()
+    // What the command line says wins over what the last start kept; with nothing kept, a start
+    // speaks the first of the user's languages that the workbench has.
+    void commandLineWinsOverKeptSettings()
     {
-        const auto toolbarBox = [](MainWindow &window, int which) {
-            return window.findChild<QToolBar *>(QStringLiteral("mainToolBar"))->findChildren<QComboBox *>().at(which);
-        };
-        {
-            Workbench workbench(pluginOptions());
-            QVERIFY(started(workbench));
-            MainWindow window(&workbench);
-            window.restoreSettings();
-            window.show();
-            toolbarBox(window, 0)->setCurrentIndex(toolbarBox(window, 0)->findData(int(eDeviceTypeKQ2)));
-            toolbarBox(window, 1)->setCurrentIndex(toolbarBox(window, 1)->findData(int(eFieldbusPROFINET)));
-            toolbarBox(window, 2)->setCurrentIndex(toolbarBox(window, 2)->findData(int(Text::English)));
-            window.findChild<QAction *>(QStringLiteral("actionReadOnly"))->trigger();
-            QVERIFY(workbench.host()->selectPage(QStringLiteral("Fahrsatzbetrieb")));
-            window.findChild<QDockWidget *>(QStringLiteral("logDock"))->close();
-            QVERIFY(window.close());
-            workbench.shutdown();
-        }
-        // The next start: what the command line says wins over what was kept.
+        WorkbenchSettings::keepDrive(eDeviceTypeKQ2, eFieldbusPROFINET, Text::English, true, true);
         WorkbenchOptions options;
         QString message;
         QCOMPARE(parseWorkbenchOptions({QStringLiteral("brevane-workbench"), QStringLiteral("--fieldbus"), QStringLiteral("canopen")},
                                        &options, &message), OptionsResult::Run);
-        options.pluginPath = pluginOptions().pluginPath;
         WorkbenchSettings::applyTo(&options);
+        WorkbenchSettings::forget();
         QCOMPARE(options.deviceType, eDeviceTypeKQ2);
         QCOMPARE(options.fieldbusType, eFieldbusCANopen);
         QCOMPARE(options.language, int(Text::English));
         QVERIFY(options.readOnly && !options.offline);
-        {
-            Workbench workbench(options);
-            QVERIFY(started(workbench));
-            MainWindow window(&workbench);
-            window.restoreSettings();
-            window.show();
-            QCOMPARE(workbench.host()->currentPage(), QStringLiteral("Fahrsatzbetrieb"));
-            QVERIFY(!window.findChild<QDockWidget *>(QStringLiteral("logDock"))->toggleViewAction()->isChecked());
-            // Forgotten from the menu once the person agrees, and not kept again at the close; the
-            // window stays on the screen.
-            QAction *reset = window.findChild<QAction *>(QStringLiteral("actionResetSettings"));
-            answerNextBox(QMessageBox::Cancel);
-            reset->trigger();
-            QVERIFY(!WorkbenchSettings::open()->allKeys().isEmpty());
-            answerNextBox(QMessageBox::Reset);
-            reset->trigger();
-            QVERIFY(window.findChild<QDockWidget *>(QStringLiteral("logDock"))->toggleViewAction()->isChecked());
-            QVERIFY2(window.screen()->availableGeometry().contains(window.frameGeometry()),
-                     qPrintable(QStringLiteral("%1x%2").arg(window.frameGeometry().width()).arg(window.frameGeometry().height())));
-            QVERIFY(window.close());
-            workbench.shutdown();
-        }
-        QVERIFY(WorkbenchSettings::open()->allKeys().isEmpty());
-        // With nothing kept, a start speaks the first of the user's languages that the workbench has.
         const QList<QPair<QStringList, QString>> firstStarts = {
             {{"ja-JP", "fr-CA", "en-US"}, "fr"}, {{"en_GB"}, "en"}, {{"ja-JP"}, "de"}, {{"C"}, "de"}};
         for (const auto &[uiLanguages, option] : firstStarts)
