@@ -66,8 +66,7 @@ QStringList fieldsOf(const QWidget *widget)
     if (const auto *label = qobject_cast<const QLabel *>(widget)) {
         fields << shown(label->text());
         if (const QPixmap picture = label->pixmap(); !picture.isNull()) {
-            // An LED's states differ in colour, not in size: the mean colour, coarsely, so that
-            // another machine's smoothing does not change it.
+            // An LED's states differ in colour: the mean, coarse enough for another machine's smoothing.
             const QColor mean = picture.toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0);
             const QRgb coarse = mean.rgba() & 0xc0c0c0c0;
             fields << QStringLiteral("picture %1x%2 %3").arg(picture.width()).arg(picture.height()).arg(coarse, 8, 16, QLatin1Char('0'));
@@ -143,8 +142,8 @@ void addRows(const QAbstractItemView *view, const QString &key, QMap<QString, QS
     }
 }
 
-// inStackPage: the widget is on a page of a stack that is not in view; what it shows there is
-// what the user sees once another mode or layout brings that page up.
+// inStackPage: the widget is on a stack's page out of view, which a mode or layout brings up
+// later; there, a widget never shown yet is hidden only if the code hid it.
 void addState(const QWidget *widget, const QWidget *page, QMap<QString, QString> &state, bool inStackPage = false)
 {
     // Whether a scroll area shows its bars follows from the sizes of its contents, that is, from
@@ -152,8 +151,6 @@ void addState(const QWidget *widget, const QWidget *page, QMap<QString, QString>
     if (widget->objectName().startsWith(QLatin1String("qt_scrollarea_")) && widget->objectName().endsWith(QLatin1String("container")))
         return;
     const QString key = PageProbe::key(widget, page);
-    // A page of a stack out of view keeps its contents; in it, a widget never shown yet is hidden
-    // only if the code hid it.
     const bool stackPage = widget != page && widget->isHidden() && qobject_cast<const QStackedWidget *>(widget->parentWidget());
     if (widget != page && widget->isHidden() && !stackPage
         && (!inStackPage || widget->testAttribute(Qt::WA_WState_ExplicitShowHide))) {
@@ -289,11 +286,11 @@ QString PageJournal::compare(const QStringList &expected, const QStringList &act
     if (expected.value(start) != actual.value(start))
         report << QStringLiteral("  the run did %1 instead").arg(actual.value(start, QStringLiteral("nothing more")));
     for (const QString &line : was) {
-        if (!is.contains(line))
+        if (is.count(line) < was.count(line))
             report << QStringLiteral("  journal:") + line;
     }
     for (const QString &line : is) {
-        if (!was.contains(line))
+        if (was.count(line) < is.count(line))
             report << QStringLiteral("  run:    ") + line;
     }
     if (was == is && expected.value(start) == actual.value(start))

@@ -3,9 +3,9 @@
 // every field a number; every link is followed with its target in the tree and hidden, also those
 // of the other device types' diagrams; each parameter the page reads takes a few telling values,
 // and each array it reads shrinks to one element and grows back; the page opens on drives that
-// each lack one of them, and again on a drive where all of them differ; the host goes read-only and offline, through the device types,
-// fieldbuses and languages, and hands a motion block over; a control panel goes through its
-// course (see panelCourse); then a seeded random run plays on.
+// each lack one of them, and again on one where all of them differ; the host goes read-only and
+// offline, through the device types, fieldbuses and languages, and hands a motion block over; a
+// control panel goes through its course (see panelCourse); then a seeded random run plays on.
 // After each step the journal holds what changed on the page, the values it wants live, the pages
 // a link asked the tree for, what the page asked of the host, the boxes it showed and what was
 // written; a run that differs fails with the first differing step.
@@ -323,27 +323,20 @@ void TestPageJournal::journal()
     // The page opens on drives that each lack one of the parameters it read (an older firmware, a
     // smaller device); each comes back afterwards with its values, unseen by any page.
     ParameterStore *store = m_session.store();
+    const auto reopen = [&] { delete page.data(); flushDeletes(); page = showPage(identifier); return !page.isNull(); };
     for (const QString &coordinate : m_session.variantHost()->coordinatesRead()) {
-        const ParameterDefinitionData *definition = store->definition(coordinate);
-        if (!definition)
+        if (!store->contains(coordinate))
             continue;
-        const ParameterDefinitionData saved = *definition;
+        const ParameterDefinitionData saved = *store->definition(coordinate);
         QStringList values;
         for (unsigned short element = 0; element < saved.elementCount; ++element)
             values << store->value(coordinate, livingSpace, element);
-        delete page.data();
-        flushDeletes();
         store->remove(coordinate);
-        page = showPage(identifier);
-        QVERIFY(page);
+        QVERIFY(reopen());
         journal.record(QStringLiteral("open on a drive without ") + coordinate, page);
-        delete page.data();
-        flushDeletes();
         QVERIFY(store->define(saved));
-        for (unsigned short element = 0; element < saved.elementCount; ++element) {
-            if (store->value(coordinate, livingSpace, element) != values.at(element))
-                store->setValue(coordinate, livingSpace, element, values.at(element));
-        }
+        for (unsigned short element = 0; element < saved.elementCount; ++element)
+            store->setValue(coordinate, livingSpace, element, values.at(element));
         store->clearWrittenValues();
     }
     // A page opened on a drive that differs from the default shows that drive at once.
@@ -353,10 +346,7 @@ void TestPageJournal::journal()
             m_session.store()->setValue(coordinate, livingSpace, 0, values.value(1, values.constFirst()));
         }
     }
-    delete page.data();
-    flushDeletes();
-    page = showPage(identifier);
-    QVERIFY(page);
+    QVERIFY(reopen());
     journal.record(QStringLiteral("open again on a drive where each parameter the page read has another value"), page);
     drivePanel(journal, page);
     switchHost(journal, page);

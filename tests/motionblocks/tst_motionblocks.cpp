@@ -161,7 +161,6 @@ static void editorRows(QList<Row> &rows)
          "lineEditFahrsatznummer=9 stackedWidget@12 paraTextEdit_J10_c_b#9"},
         {"no blocks", editor, blocks(0), "show click:toolButtonRight click:toolButtonLeft click:toolButtonCopyFrom",
          "lineEditFahrsatznummer= lineEditFahrsatznummer:d toolButtonLeft:d toolButtonCopyFrom:d stackedWidget:d jumps="},
-        {"no J10", editor, blocks(0), "-J10 show", "lineEditFahrsatznummer= toolButtonRight:d stackedWidget:d"},
         {"blocks appear", editor, blocks(0), "show resize:J10=3 hide show",
          "lineEditFahrsatznummer=0 stackedWidget:E toolButtonCopyFrom:E"},
         // The block another page hands over, taken once.

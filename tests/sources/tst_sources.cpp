@@ -89,7 +89,6 @@ void TestSources::stateRows()
     addState("online D02 4 older", overview, {"D01=1", "D02^=1"}, {"D02=4"}, "stackedWidget=2");
     addState("online D02 8 older", overview, {"D01=1", "D02^=1"}, {"D02=8"}, "stackedWidget=1");
     addState("online D02 9 older", overview, {"D01=1", "D02^=1"}, {"D02=9"}, "stackedWidget=3");
-    addState("online D02 3 older", overview, {"D01=1", "D02^=1"}, {"D02=3"}, "stackedWidget=0");
     addState("goes offline", overview, {"@offline", "D01=1", "D02=3"}, {"@online", "@offline"}, "stackedWidget=1");
     // The torque limit compares the terminal module as a whole.
     addState("torque KM2 QX4B", "DbmSrcTrqForce", {"E57=QX4B"}, {}, "stackedWidget=1");

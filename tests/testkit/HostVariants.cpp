@@ -162,20 +162,20 @@ void VariantParameter::setCyclicUpdate(eLivingSpace space, unsigned short elemen
         information->setCyclicUpdate(inner(space), element, on);
 }
 
-bool VariantParameter::written(const char *operation, unsigned short element, const QString &text)
+// A write as a page makes it: none while read-only; one the stand-in's store refused is kept for
+// the journal, as another host might have taken it.
+void VariantParameter::write(void (ParameterObject::*operation)(eLivingSpace, unsigned short, const QString &),
+                             const char *name, eLivingSpace space, unsigned short element, const QString &text)
 {
+    const QString call = QStringLiteral("%1(%2.%3, \"%4\")").arg(QLatin1String(name), m_coordinate.toText()).arg(element).arg(text);
     if (m_host->isReadOnly())
-        m_host->breach(QStringLiteral("%1(%2.%3, \"%4\") while the host is read-only")
-                           .arg(QLatin1String(operation), m_coordinate.toText()).arg(element).arg(text));
-    return !m_object.isNull();
-}
-
-void VariantParameter::checkRefused(const char *operation, unsigned short element, const QString &text)
-{
-    // The stand-in's store says why it refused a write; another host might have taken it.
+        m_host->breach(call + QStringLiteral(" while the host is read-only"));
+    const auto object = m_object.toStrongRef();
+    if (object)
+        (object.data()->*operation)(inner(space), element, text);
     const auto *store = qobject_cast<const ParameterStore *>(m_host->innerProvider());
-    if (store && !store->lastWriteError().isEmpty())
-        m_host->noteRefusedWrite(QStringLiteral("%1(%2.%3, \"%4\")").arg(QLatin1String(operation), m_coordinate.toText()).arg(element).arg(text));
+    if (object && store && !store->lastWriteError().isEmpty())
+        m_host->noteRefusedWrite(call);
 }
 
 void VariantParameter::setElementCount(unsigned short count)
@@ -188,26 +188,17 @@ void VariantParameter::setElementCount(unsigned short count)
 
 void VariantParameter::setValue(eLivingSpace space, unsigned short element, const QString &text)
 {
-    if (written("setValue", element, text)) {
-        m_object.toStrongRef()->setValue(inner(space), element, text);
-        checkRefused("setValue", element, text);
-    }
+    write(&ParameterObject::setValue, "setValue", space, element, text);
 }
 
 void VariantParameter::setValueText(eLivingSpace space, unsigned short element, const QString &text)
 {
-    if (written("setValueText", element, text)) {
-        m_object.toStrongRef()->setValueText(inner(space), element, text);
-        checkRefused("setValueText", element, text);
-    }
+    write(&ParameterObject::setValueText, "setValueText", space, element, text);
 }
 
 void VariantParameter::setElementValue(eLivingSpace space, unsigned short element, const QString &text)
 {
-    if (written("setElementValue", element, text)) {
-        m_object.toStrongRef()->setElementValue(inner(space), element, text);
-        checkRefused("setElementValue", element, text);
-    }
+    write(&ParameterObject::setElementValue, "setElementValue", space, element, text);
 }
 
 // ---- provider

@@ -97,8 +97,8 @@ public:
 
 private:
     void relay(const ParameterAddress &address);
-    bool written(const char *operation, unsigned short element, const QString &text);
-    void checkRefused(const char *operation, unsigned short element, const QString &text);
+    void write(void (ParameterObject::*operation)(eLivingSpace, unsigned short, const QString &), const char *name,
+               eLivingSpace space, unsigned short element, const QString &text);
     eLivingSpace inner(eLivingSpace livingSpace) const;
 
     VariantHost *m_host;
