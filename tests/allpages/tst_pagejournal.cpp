@@ -6,10 +6,10 @@
 // each lack one of them, and again on one where all of them differ; the host goes read-only and
 // offline, through the device types, fieldbuses and languages, and hands a motion block over; a
 // control panel goes through its course (see panelCourse); then a seeded random run plays on.
-// After each step the journal holds what changed on the page, the values it wants live, the pages
-// a link asked the tree for, what the page asked of the host, the boxes it showed and what was
-// written; a run that differs fails with the first differing step.
-//
+// The host marks every text read with the flag set, as a host may format it otherwise. After each
+// step the journal holds what changed on the page, the values it wants live, the pages a link asked
+// the tree for, what the page asked of the host, the boxes it showed, what was written and what
+// the drive refused; a run that differs fails with the first differing step.
 // When a page is meant to behave differently, BREVANE_JOURNAL_WRITE=1 writes the journals anew
 // from the run; the diff of journal/ is then the change in behaviour, to be read in review.
 
@@ -53,12 +53,12 @@ const char *const panelCourse =
     "A918=1 A918=0 on A900=1 A900=0 offline online on freigabe I197=1 I199=1 I199=0";
 
 // The values a parameter takes in the sweep: its choices, every value of a short range, or small
-// numbers, its upper limit, -1 and 0; an address points at a parameter, at an element of an array,
-// and nowhere.
+// numbers, its upper limit, -1 and 0; an address points at a parameter, at an element of an array
+// and one past its end, and nowhere.
 QStringList tellingValues(const ParameterDefinitionData &definition)
 {
     if (definition.dataType == ParameterDataType::Address)
-        return {QStringLiteral("I441"), QStringLiteral("N44.3"), QString()};
+        return {QStringLiteral("I441"), QStringLiteral("N44.3"), QStringLiteral("N44.4"), QString()};
     QStringList values;
     for (auto it = definition.selection.cbegin(); it != definition.selection.cend() && values.size() < 16; ++it)
         values << QString::number(it.key());
@@ -292,7 +292,7 @@ void TestPageJournal::drivePanel(PageJournal &journal, WizardPage *page)
 void TestPageJournal::journal()
 {
     QFETCH(QString, identifier);
-    QVERIFY(reset());
+    QVERIFY(reset({.behaviour = HostBehaviour::MarksFlags}));
     const quint64 seed = journalSeed ^ identifierHash(identifier);
     PageJournal journal(&m_session);
     RandomInput input(&m_session, seed);
@@ -320,8 +320,7 @@ void TestPageJournal::journal()
     followLinks(journal, page);
     sweepParameters(journal, page);
     const int livingSpace = m_session.host()->livingSpace();
-    // The page opens on drives that each lack one of the parameters it read (an older firmware, a
-    // smaller device); each comes back afterwards with its values, unseen by any page.
+    // The page opens on drives that each lack one parameter it read; each comes back with its values.
     ParameterStore *store = m_session.store();
     const auto reopen = [&] { delete page.data(); flushDeletes(); page = showPage(identifier); return !page.isNull(); };
     for (const QString &coordinate : m_session.variantHost()->coordinatesRead()) {

@@ -160,7 +160,6 @@ void TestFunctions::stateRows()
     source("actual value without address", "PidIstwert", {}, 2, {"-ADDRESS", "hide show"}, "");
     addState("set value no address", "PidSollwert", inputs + QStringList{"G815=not~an~address"}, {},
         "Para{Label,TextEdit}G815Indirekt_KN2KP2_a:hidden");
-    addState("deactivation without G32", "SrcDisablePidRegler", {}, {}, "stackedWidget=0");
 }
 
 void TestFunctions::decodeParaAddress_data()

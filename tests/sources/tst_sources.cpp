@@ -92,7 +92,6 @@ void TestSources::stateRows()
     addState("goes offline", overview, {"@offline", "D01=1", "D02=3"}, {"@online", "@offline"}, "stackedWidget=1");
     // The torque limit compares the terminal module as a whole.
     addState("torque KM2 QX4B", "DbmSrcTrqForce", {"E57=QX4B"}, {}, "stackedWidget=1");
-    addState("torque KM2 no E57", "DbmSrcTrqForce", {}, {}, "stackedWidget=1");
     addState("torque KQ2 QZ4A", "DbmSrcTrqForce", {"@device:8", "E57=QZ4A"}, {}, "stackedWidget=0");
     addState("torque KN2", "DbmSrcTrqForce", {"@device:5", "E57=QX4A"}, {}, "stackedWidget=1");
     addState("torque KS2", "DbmSrcTrqForce", {"@device:7", "E57=QZ4A"}, {}, "stackedWidget=1");

@@ -32,6 +32,7 @@ QByteArray HostBehaviours::name(HostBehaviour behaviour)
     case HostBehaviour::RefusesStart: return "refuses-start";
     case HostBehaviour::RefusesAtRandom: return "refuses-at-random";
     case HostBehaviour::DeletesPage: return "deletes-page";
+    case HostBehaviour::MarksFlags: return "marks-flags";
     }
     return "unknown";
 }
@@ -106,6 +107,11 @@ eLivingSpace VariantParameter::inner(eLivingSpace livingSpace) const
         return target->call;                                                                                       \
     return fallback;
 
+#define FORWARD_TEXT(pointer, call)                                                                                \
+    const auto target = pointer.toStrongRef();                                                                     \
+    const QString text = target ? target->call : QString();                                                        \
+    return flag && !text.isEmpty() && m_host->behaviour() == HostBehaviour::MarksFlags ? text + QStringLiteral(" [flag]") : text;
+
 bool VariantParameter::isGlobal() const { FORWARD(m_information, false, isGlobal()) }
 bool VariantParameter::isNewDefinition() const { FORWARD(m_information, false, isNewDefinition()) }
 
@@ -120,15 +126,15 @@ bool VariantParameter::hasProperty(unsigned short element, int id) const { FORWA
 bool VariantParameter::isInLivingSpace(eLivingSpace space) const { FORWARD(m_information, false, isInLivingSpace(inner(space))) }
 QString VariantParameter::displayText(eLivingSpace space, unsigned short element, bool flag) const
 {
-    FORWARD(m_information, QString(), displayText(inner(space), element, flag))
+    FORWARD_TEXT(m_information, displayText(inner(space), element, flag))
 }
 QString VariantParameter::rawValueText(eLivingSpace space, unsigned short element, bool flag) const
 {
-    FORWARD(m_information, QString(), rawValueText(inner(space), element, flag))
+    FORWARD_TEXT(m_information, rawValueText(inner(space), element, flag))
 }
 QString VariantParameter::valueText(eLivingSpace space, unsigned short element, bool flag) const
 {
-    FORWARD(m_information, QString(), valueText(inner(space), element, flag))
+    FORWARD_TEXT(m_information, valueText(inner(space), element, flag))
 }
 bool VariantParameter::isHidden(eLivingSpace space, unsigned short element) const
 {
@@ -151,10 +157,11 @@ ParameterProperty VariantParameter::property(unsigned short element, int id) con
 }
 QString VariantParameter::defaultValueText(eLivingSpace space, unsigned short element, bool flag) const
 {
-    FORWARD(m_object, QString(), defaultValueText(inner(space), element, flag))
+    FORWARD_TEXT(m_object, defaultValueText(inner(space), element, flag))
 }
 
 #undef FORWARD
+#undef FORWARD_TEXT
 
 void VariantParameter::setCyclicUpdate(eLivingSpace space, unsigned short element, bool on)
 {

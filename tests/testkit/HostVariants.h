@@ -31,6 +31,7 @@ enum class HostBehaviour {
     RefusesStart,     // startControlPanel always answers 0
     RefusesAtRandom,  // startControlPanel answers 0 at random (seeded)
     DeletesPage,      // deletes the page on entry of a call it gets while the user acts on it
+    MarksFlags,       // a text read with the flag set carries a mark (the stand-in ignores the flag)
 };
 
 namespace HostBehaviours {

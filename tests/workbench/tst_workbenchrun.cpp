@@ -57,7 +57,6 @@ private slots:
         // Qt's own options pass to QApplication: what follows them is still read.
         QTest::newRow("Qt's options") << QStringList{"-style", "fusion", "-reverse", "--stylesheet=a.qss", "-platform", "xcb", "--device", "KX9"}
                                       << QByteArray() << 2 << QStringList{"Unknown device type \"KX9\""};
-        QTest::newRow("unknown option") << QStringList{"--colour", "red"} << QByteArray() << 2 << QStringList{"colour"};
         QTest::newRow("unknown fault") << QStringList{"--fault", "fire"} << QByteArray() << 2
                                        << QStringList{"Unknown fault \"fire\"", "device-fault"};
         for (const char *option : {"--screenshots", "--window-screenshot", "--scenario", "--drive"})
