@@ -195,36 +195,31 @@ void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page, co
 void TestPageJournal::switchHost(PageJournal &journal, WizardPage *page)
 {
     WorkbenchHost *host = m_session.host();
-    const auto reshown = [page](const char *what) {
+    // The host changes, and the page is shown again; read-only and the connection change while it
+    // is shown, too, and the page follows them at once.
+    const auto change = [&journal, page](const QString &what, const std::function<void()> &make, bool whileShown = false) {
+        make();
+        if (whileShown)
+            journal.record(what + QStringLiteral(", while shown"), page);
         page->hide();
         page->show();
-        return QLatin1String(what);
+        journal.record(what, page);
     };
-    host->setReadOnly(true);
-    journal.record(reshown("read-only"), page);
-    host->setReadOnly(false);
-    journal.record(reshown("editable"), page);
-    host->setOnline(false);
-    journal.record(reshown("offline"), page);
-    host->setOnline(true);
-    journal.record(reshown("online"), page);
+    change(QStringLiteral("read-only"), [host] { host->setReadOnly(true); }, true);
+    change(QStringLiteral("editable"), [host] { host->setReadOnly(false); }, true);
+    change(QStringLiteral("offline"), [host] { host->setOnline(false); }, true);
+    change(QStringLiteral("online"), [host] { host->setOnline(true); }, true);
     const eDeviceType device = host->deviceType();
-    for (eDeviceType other : PageVariants::deviceTypes()) {
-        host->setDeviceType(other);
-        journal.record(reshown("device type ") + QString::number(int(other)), page);
-    }
-    host->setDeviceType(device);
-    journal.record(reshown("device type back"), page);
+    for (eDeviceType other : PageVariants::deviceTypes())
+        change(QStringLiteral("device type %1").arg(int(other)), [host, other] { host->setDeviceType(other); });
+    change(QStringLiteral("device type back"), [host, device] { host->setDeviceType(device); });
     const eFieldbusType fieldbus = host->fieldbusType();
-    for (eFieldbusType other : PageVariants::fieldbuses()) {
-        host->setFieldbusType(other);
-        journal.record(reshown("fieldbus ") + QString::number(int(other)), page);
-    }
-    host->setFieldbusType(fieldbus);
-    journal.record(reshown("fieldbus back"), page);
+    for (eFieldbusType other : PageVariants::fieldbuses())
+        change(QStringLiteral("fieldbus %1").arg(int(other)), [host, other] { host->setFieldbusType(other); });
+    change(QStringLiteral("fieldbus back"), [host, fieldbus] { host->setFieldbusType(fieldbus); });
     for (const int block : {3, 0, -1}) {
-        host->setProperty(WorkbenchHost::MotionBlockProperty, block);
-        journal.record(reshown("motion block handed over, shown again: ") + QString::number(block), page);
+        change(QStringLiteral("motion block handed over, shown again: %1").arg(block),
+               [host, block] { host->setProperty(WorkbenchHost::MotionBlockProperty, block); });
     }
     for (int language : {Text::English, Text::French, Text::German}) {
         m_session.setLanguage(language);
