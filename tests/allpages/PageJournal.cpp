@@ -104,6 +104,8 @@ QStringList fieldsOf(const QWidget *widget)
         fields << QStringLiteral("tip ") + shown(widget->toolTip());
     if (!widget->styleSheet().isEmpty())
         fields << QStringLiteral("style ") + shown(widget->styleSheet());
+    if (const QFont font = widget->font(); widget->testAttribute(Qt::WA_SetFont))
+        fields << QStringLiteral("font %1px %2pt %3").arg(font.pixelSize()).arg(font.pointSizeF()).arg(font.weight());
     if (widget->testAttribute(Qt::WA_SetCursor))
         fields << QStringLiteral("cursor %1").arg(int(widget->cursor().shape()));
     addOwnProperties(widget, fields);

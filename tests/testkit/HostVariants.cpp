@@ -17,7 +17,8 @@ QList<HostBehaviour> HostBehaviours::all()
 {
     return {HostBehaviour::StandIn,         HostBehaviour::ReportsInCalls,   HostBehaviour::ReportsReleased,
             HostBehaviour::PlainCountZero,  HostBehaviour::DeliversTwice,    HostBehaviour::OtherLivingSpace,
-            HostBehaviour::RefusesStart,    HostBehaviour::RefusesAtRandom,  HostBehaviour::DeletesPage};
+            HostBehaviour::RefusesStart,    HostBehaviour::RefusesAtRandom,  HostBehaviour::DeletesPage,
+            HostBehaviour::LocksInStart};
 }
 
 QByteArray HostBehaviours::name(HostBehaviour behaviour)
@@ -33,6 +34,7 @@ QByteArray HostBehaviours::name(HostBehaviour behaviour)
     case HostBehaviour::RefusesAtRandom: return "refuses-at-random";
     case HostBehaviour::DeletesPage: return "deletes-page";
     case HostBehaviour::MarksFlags: return "marks-flags";
+    case HostBehaviour::LocksInStart: return "locks-in-start";
     }
     return "unknown";
 }
@@ -83,6 +85,8 @@ void VariantParameter::relay(const ParameterAddress &address)
 {
     // A slot may look the parameter up again; this object must outlive its own signal.
     const QSharedPointer<VariantParameter> self = sharedFromThis();
+    if (m_host->quiet())
+        return;
     emit valueChanged(address);
     if (m_host->behaviour() == HostBehaviour::DeliversTwice)
         emit valueChanged(address);
@@ -332,6 +336,9 @@ void VariantHost::settled()
         breach(QStringLiteral("the switch-on button shows %1 with handle %2").arg(switchOn->isChecked() ? "on" : "off").arg(handle.toInt()));
     if (m_panelHeld != holds)
         breach(QStringLiteral("the host %1 a panel, the page has handle %2").arg(m_panelHeld ? "holds" : "holds no").arg(handle.toInt()));
+    // A control word removed goes unreported: a page sees it at the next change it watches.
+    if (m_panelHeld && !axisAvailable(QString()))
+        breach(QStringLiteral("the axis is still taken while offline or locked (A918)"));
 }
 
 void VariantHost::checkEnableBit(const QString &when)
@@ -345,7 +352,7 @@ bool VariantHost::axisAvailable(const QString &controlWord) const
 {
     const auto locked = m_provider->information(ParameterCoordinate(QStringLiteral("A918"))).toStrongRef();
     return isOnline() && locked && locked->valueText(livingSpace(), 0, false) == QLatin1String("0")
-        && !m_provider->information(ParameterCoordinate(controlWord)).isNull();
+        && (controlWord.isEmpty() || !m_provider->information(ParameterCoordinate(controlWord)).isNull());
 }
 
 bool VariantHost::eventFilter(QObject *watched, QEvent *event)
@@ -513,14 +520,28 @@ int VariantHost::startControlPanel(const QString &coordinate)
     if (!refused)
         handle = m_inner->startControlPanel(coordinate);
     m_panelHeld = m_panelHeld || handle != 0;
+    if (handle != 0 && m_behaviour == HostBehaviour::LocksInStart)
+        lockPanels(true);
     leave(true);
     return handle;
+}
+
+// The lock comes unreported, as from a drive the host refreshes later; its end is reported.
+void VariantHost::lockPanels(bool locked)
+{
+    const auto lock = innerProvider()->parameter(ParameterCoordinate(QStringLiteral("A918"))).toStrongRef();
+    m_quiet = m_locked = locked;
+    if (lock)
+        lock->setValue(m_inner->livingSpace(), 0, QLatin1String(locked ? "1" : "0"));
+    m_quiet = false;
 }
 
 void VariantHost::stopControlPanel()
 {
     run(QStringLiteral("stopControlPanel()"), true, [this] {
         m_inner->stopControlPanel();
+        if (m_locked)
+            lockPanels(false);
         m_panelHeld = false;
         m_word = 0; // a host may keep it; the page's bits count again once it starts
     });

@@ -32,6 +32,7 @@ enum class HostBehaviour {
     RefusesAtRandom,  // startControlPanel answers 0 at random (seeded)
     DeletesPage,      // deletes the page on entry of a call it gets while the user acts on it
     MarksFlags,       // a text read with the flag set carries a mark (the stand-in ignores the flag)
+    LocksInStart,     // the drive locks the panels (A918) as it hands the axis over, unreported until the stop
 };
 
 namespace HostBehaviours {
@@ -140,7 +141,7 @@ private:
 // release of its switch-on button until the page's click slot has returned, the answer to its
 // warning included), online, with A918 = 0 and the control word present; bit 31 of the word set
 // only while a panel is active and its Freigabe checked; no axis held once its page is hidden or
-// gone; no write while read-only; no box from inside a panel operation and one box at a time.
+// gone, offline or locked; no write while read-only; no box from inside a panel operation and one box at a time.
 // A breach is kept until the test takes it.
 class VariantHost : public WizardPageHost
 {
@@ -173,6 +174,7 @@ public:
     QStringList takePagesAsked() { return std::exchange(m_pagesAsked, {}); }
     // The writes the drive refused since the last take, in order.
     void noteRefusedWrite(const QString &write) { m_refusedWrites << write; }
+    bool quiet() const { return m_quiet; }
     QStringList takeRefusedWrites() { return std::exchange(m_refusedWrites, {}); }
     ParameterProvider *innerProvider() const { return m_inner->parameterProvider(); }
 
@@ -213,6 +215,7 @@ private:
     bool axisAvailable(const QString &controlWord) const;
     // Reports the watched parameters' values when the behaviour does at this point.
     void report();
+    void lockPanels(bool locked);
 
     WizardPageHost *m_inner;
     HostBehaviour m_behaviour;
@@ -227,6 +230,8 @@ private:
     int m_pagesDeleted = 0;
     bool m_panelHeld = false;
     bool m_switchingOn = false;
+    bool m_quiet = false;  // value changes go unreported
+    bool m_locked = false; // the host locked the panels as it handed the axis over
     int m_callDepth = 0;                // host calls under way
     const char *m_releaseDue = nullptr; // the page went inside one: the axis is checked after it
     quint32 m_word = 0; // the control-panel word as the page's bits left it
