@@ -29,39 +29,40 @@ struct Follower
 const Follower followers[] = {{"J43", "J49"}, {"J43", "J52"}, {"J43", "J54"}, {"J56", "J51"}};
 
 // What a command does to the page. Locks: 'R' read-only, 'W' editable, '-' left as it is.
+constexpr int none = -1; // an unused command slot; the diagram page left as it is
 struct CommandLayout
 {
-    int commands[3];   // -1: unused slot
+    int commands[3];
     const char *locks; // one letter per entry of lockedCoordinates
     bool referencingLink;
     bool torqueLink;
     bool diagram;
-    int diagramPage;   // -1: left as it is
+    int diagramPage;
 };
 
 // clang-format off
 const CommandLayout commandLayouts[] = {
-    {{0, -1, -1},  "RRWWWRRRRR", false, false, false, -1},
-    {{1, 2, 3},    "WWWWWWWWRW", false, false, true,   0},
-    {{4, 8, -1},   "RWWWWWWWRR", false, false, true,   0},
-    {{5, 11, -1},  "RRRWWWWRRW", false, false, false, -1},
-    {{6, -1, -1},  "RRRWWWWWRW", true,  false, false, -1},
-    {{7, 10, -1},  "RRRRRWWRRR", false, false, false, -1},
-    {{9, -1, -1},  "RRRWWWWRRR", false, true,  false, -1},
-    {{12, -1, -1}, "RRWWWWWRRR", false, false, true,   1},
-    {{13, -1, -1}, "RRWWWWWWRR", false, false, true,   1},
-    {{14, -1, -1}, "WRWWWWWRWR", false, false, true,   1},
-    {{30, -1, -1}, "RRWWWRRRRR", false, false, true,   2},
+    {{0, none, none},    "RRWWWRRRRR", false, false, false, none},
+    {{1, 2, 3},          "WWWWWWWWRW", false, false, true,     0},
+    {{4, 8, none},       "RWWWWWWWRR", false, false, true,     0},
+    {{5, 11, none},      "RRRWWWWRRW", false, false, false, none},
+    {{6, none, none},    "RRRWWWWWRW", true,  false, false, none},
+    {{7, 10, none},      "RRRRRWWRRR", false, false, false, none},
+    {{9, none, none},    "RRRWWWWRRR", false, true,  false, none},
+    {{12, none, none},   "RRWWWWWRRR", false, false, true,     1},
+    {{13, none, none},   "RRWWWWWWRR", false, false, true,     1},
+    {{14, none, none},   "WRWWWWWRWR", false, false, true,     1},
+    {{30, none, none},   "RRWWWRRRRR", false, false, true,     2},
 };
 // Inactive (-1) and every command the page does not know.
-const CommandLayout otherCommands = {{-1, -1, -1}, "WWWWWWWWR-", false, false, false, -1};
+const CommandLayout otherCommands = {{none, none, none}, "WWWWWWWWR-", false, false, false, none};
 // clang-format on
 
 const CommandLayout &layoutOf(qint64 command)
 {
     for (const CommandLayout &layout : commandLayouts) {
         for (int listed : layout.commands) {
-            if (listed >= 0 && listed == command)
+            if (listed != none && listed == command)
                 return layout;
         }
     }
@@ -241,7 +242,7 @@ void DbmKommando::applyCommand(qint64 command)
     ui->FrameLinkReferenzierung->setVisible(layout.referencingLink);
     ui->FrameLinkDrehmKraftGeschwKlammerung->setVisible(layout.torqueLink);
     ui->FrameGrafikKommando->setVisible(layout.diagram);
-    if (layout.diagramPage >= 0)
+    if (layout.diagramPage != none)
         setStackPage(ui->stackedWidget, layout.diagramPage);
 }
 

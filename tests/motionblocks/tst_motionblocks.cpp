@@ -30,6 +30,7 @@ public:
             QString flags;
             flags += tool->font.underline() ? QStringLiteral("u") : QString();
             flags += tool->palette.color(QPalette::ButtonText) == QColor(0, 0, 255) ? QStringLiteral("b") : QString();
+            flags += tool->state & State_Enabled ? QString() : QStringLiteral("d");
             drawn.append({tool->rect, tool->text + (flags.isEmpty() ? QString() : QLatin1Char(':') + flags)});
         }
         QProxyStyle::drawComplexControl(control, option, painter, widget);
