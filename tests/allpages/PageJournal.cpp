@@ -249,6 +249,9 @@ void PageJournal::record(const QString &action, QWidget *page)
     store->clearWrittenValues();
     for (const QString &write : m_session->variantHost()->takeRefusedWrites())
         m_lines << QStringLiteral("  refused ") + write;
+    if (!store->elementOverruns().isEmpty())
+        m_lines << QStringLiteral("  read past an array's end: ") + store->elementOverruns().join(QLatin1String(", "));
+    store->clearElementOverruns();
     QMap<QString, QString> now = page ? state(page) : QMap<QString, QString>();
     // The values the drive sends without being asked, while the page wants them.
     now.insert(QStringLiteral("(live values)"), store->cyclicUpdates().join(QLatin1String(", ")));

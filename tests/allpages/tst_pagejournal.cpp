@@ -181,13 +181,22 @@ void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page, co
         for (unsigned short element = 0; element < elements; ++element)
             store->setValue(coordinate, livingSpace, element, original);
         journal.record(QStringLiteral("drive %1 back to %2").arg(coordinate, original), page);
-        // An array shrinks to one element and grows back (to its defaults).
+        // An array shrinks to one element, and a page of blocks shows block 1, just past its end;
+        // then the array grows back (to its defaults).
         const auto parameter = store->parameter(ParameterCoordinate(coordinate)).toStrongRef();
         if (parameter && definition->elementCount > 1) {
-            for (const unsigned short count : {static_cast<unsigned short>(1), definition->elementCount}) {
-                parameter->setElementCount(count);
-                journal.record(QStringLiteral("drive %1 has %2 elements").arg(coordinate).arg(count), page);
+            parameter->setElementCount(1);
+            journal.record(QStringLiteral("drive %1 has 1 elements").arg(coordinate), page);
+            const QVariant handedOver = m_session.host()->property(WorkbenchHost::MotionBlockProperty);
+            for (const int block : {1, 0}) {
+                m_session.host()->setProperty(WorkbenchHost::MotionBlockProperty, block);
+                page->hide();
+                page->show();
+                journal.record(QStringLiteral("block %1 handed over, shown again").arg(block), page);
             }
+            m_session.host()->setProperty(WorkbenchHost::MotionBlockProperty, handedOver);
+            parameter->setElementCount(definition->elementCount);
+            journal.record(QStringLiteral("drive %1 has %2 elements").arg(coordinate).arg(definition->elementCount), page);
         }
     }
 }
