@@ -122,8 +122,6 @@ void TestFunctions::stateRows()
             QStringLiteral("J110:UINT32=%1").arg(control), QStringLiteral("J115:UINT16=%1").arg(status)};
     };
     addState("measurement bits above 15", measurement, words("65536", "0"), {}, bits("LedWidgetJ110_", 0));
-    addState("measurement without words", measurement, {}, {},
-        bits("LedWidgetJ110_", 0) + " " + bits("LedWidgetJ115_", 0));
     // The LED answers the click at once; without J110 nothing else does.
     addState("measurement without J110", measurement, {}, {"click:ActionWidgetJ110_2_LedOff"}, "LedWidgetJ110_2=1");
     addState("measurement without J110, back", measurement, {},

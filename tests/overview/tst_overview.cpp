@@ -190,14 +190,12 @@ void TestOverview::functionRows_data()
         "G893|Erweitertes Nockenschaltwerk", "|Phasing", "G806_0|PID-Regler", "G806_3|Positionsmessung",
         "G805|Positionsumrechnung", "|Touch probe", "G806_2|Virtueller Master",
         QString::fromUtf8("G894|Zähler")};
-    QStringList noC77 = everyFunction, hiddenF40 = everyFunction, noG303 = everyFunction;
+    QStringList noC77 = everyFunction, hiddenF40 = everyFunction;
     noC77.removeAll("C77");
     hiddenF40.replace(hiddenF40.indexOf("F40"), "F40!");
-    noG303.removeAll("G303=0,0");
     QTest::newRow("everything") << everyFunction << all;
     QTest::newRow("no C77") << noC77 << all.mid(0, 3) + all.mid(8);
     QTest::newRow("F40 hidden") << hiddenF40 << QStringList{all.at(0)} + all.mid(2);
-    QTest::newRow("no G303") << noG303 << QStringList{all.at(0)} + all.mid(3);
     QTest::newRow("nothing") << QStringList() << QStringList();
 }
 

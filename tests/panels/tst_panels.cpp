@@ -547,11 +547,7 @@ void TestPanels::states_data()
          "stackedWidget@1 jumps=DbmSrcBinSignals,SteuertafelTippen,AntriebBeobPosiKern1"},
         // A click on a control word LED sets or clears its bit in the project; the status
         // words are the drive's, their LEDs only show.
-        {"read-only I210, then editable", dbm, "I210=0",
-         "readonly show click:LedWidgetI210_3 see{$I210=0,LedWidgetI210_3@0} editable click:LedWidgetI210_3",
-         "$I210=8 LedWidgetI210_3@1"},
         {"clear drops bits above 15", dbm, "I210=65537", "show click:LedWidgetI210_0", "$I210=0 LedWidgetI210_0@0"},
-        {"set bit 15", dbm, "I210=1", "show click:LedWidgetI210_15", "$I210=32769 LedWidgetI210_15@1"},
         {"J37 not a number", cmd, "J37=x", "show J37=y", "LedWidgetJ37_0@0"},
     };
     // Some words are read only online, some also in a read-only project (a: always, r: online or

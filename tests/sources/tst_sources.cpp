@@ -147,11 +147,7 @@ void TestSources::stateRows()
         buttons + ":enabled",
         "I100.0=2 I101.0=2 I102.0=2 I103.0=2 I105.0=2 I106.0=2 I107.0=2 I108.0=2 I111.0=2 I112.0=2 I113.0=2 "
         "I130.0=2");
-    addState("binary: read-only", "DbmSrcBinSignals", binary + QStringList{"@readonly"},
-        {"click:PushButtonQuellenAufInaktiv"}, buttons + ":disabled");
     addState("command: no J38", "SrcCommandBinSignals", {}, {"click:PushButtonQuellenAufInaktiv"}, "");
-    addState("command: read-only", "SrcCommandBinSignals", {"J38=1", "@readonly"},
-        {"click:PushButtonQuellenAufParameter"}, buttons + ":disabled");
 }
 
 // The host may delete the page while the box about an unknown device type waits (the box
