@@ -396,6 +396,13 @@ bool PageSuite::reset(const PageVariant &variant)
     return false;
 }
 
+void PageSuite::addPageRows() const
+{
+    QTest::addColumn<QString>("identifier");
+    for (const QString &identifier : m_identifiers)
+        QTest::newRow(qPrintable(identifier)) << identifier;
+}
+
 PageVariant PageSuite::variantOf(const QString &identifier, int round) const
 {
     return PageVariants::variant(round, int(m_session.identifiers().indexOf(identifier)));

@@ -147,6 +147,8 @@ class PageSuite : public QObject
 protected:
     // A fresh drive and host in the variant's state; false, with the reason as a warning, if not.
     bool reset(const PageVariant &variant = {});
+    // One row per page of the registry, its identifier in the column "identifier".
+    void addPageRows() const;
     // The variant a page meets in a round, by its place in the registry.
     PageVariant variantOf(const QString &identifier, int round) const;
     // A new page set up as the host does and shown at the host's size; the caller owns it.

@@ -65,7 +65,7 @@ class TestPageIndexRules : public PageSuite
 private slots:
     void editsLandOnTheShownElement_data();
     void editsLandOnTheShownElement();
-    void nothingGoesUnasked_data();
+    void nothingGoesUnasked_data() { addPageRows(); }
     void nothingGoesUnasked();
 
 private:
@@ -196,13 +196,6 @@ void TestPageIndexRules::editsLandOnTheShownElement()
     }
     QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1\nwith %2 shown in the index field, after\n  %3")
                                               .arg(faults.join('\n'), field->text(), played.join(QStringLiteral("\n  ")))));
-}
-
-void TestPageIndexRules::nothingGoesUnasked_data()
-{
-    QTest::addColumn<QString>("identifier");
-    for (const QString &identifier : std::as_const(m_identifiers))
-        QTest::newRow(qPrintable(identifier)) << identifier;
 }
 
 // Offline and editable, so that every button that changes the number of blocks works. Boxes are

@@ -1,15 +1,12 @@
 // Every page's behaviour held in its journal (journal/<page>.txt): the page opens on the default
-// drive; every button and link is used once, every choice takes its last and first entry and
-// every field a number; every link is followed with its target in the tree and hidden, also those
-// of the other device types' diagrams; each parameter the page reads takes a few telling values,
-// and each array it reads shrinks to one element and grows back; the page opens on drives that
-// each lack one of them, and again on one where all of them differ; the host goes read-only and
-// offline, through the device types, fieldbuses and languages, and hands a motion block over; a
-// control panel goes through its course (see panelCourse); then a seeded random run plays on.
-// The host marks every text read with the flag set, as a host may format it otherwise. After each
-// step the journal holds what changed on the page, the values it wants live, the pages a link asked
-// the tree for, what the page asked of the host, the boxes it showed, what was written and what
-// the drive refused; a run that differs fails with the first differing step.
+// drive; every button, link, choice and field is used, every link also with its target hidden;
+// each parameter the page reads takes a few telling values, each array shrinks to one element and
+// grows back; the page opens on drives that each lack one of them, and on one where all differ;
+// the host goes read-only and offline, through the device types, fieldbuses and languages, and
+// hands a motion block over; a control panel goes through its course; then a seeded random run
+// plays on, under a host that marks every text read with the flag set. After each step the
+// journal holds what changed on the page and what the page asked, showed, wrote and read past an
+// array's end; a run that differs fails with the first differing step.
 // When a page is meant to behave differently, BREVANE_JOURNAL_WRITE=1 writes the journals anew
 // from the run; the diff of journal/ is then the change in behaviour, to be read in review.
 
@@ -86,12 +83,7 @@ class TestPageJournal : public PageSuite
 {
     Q_OBJECT
 private slots:
-    void journal_data()
-    {
-        QTest::addColumn<QString>("identifier");
-        for (const QString &identifier : std::as_const(m_identifiers))
-            QTest::newRow(identifier.toLatin1().constData()) << identifier;
-    }
+    void journal_data() { addPageRows(); }
     void journal();
 
 private:
@@ -181,22 +173,13 @@ void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page, co
         for (unsigned short element = 0; element < elements; ++element)
             store->setValue(coordinate, livingSpace, element, original);
         journal.record(QStringLiteral("drive %1 back to %2").arg(coordinate, original), page);
-        // An array shrinks to one element, and a page of blocks shows block 1, just past its end;
-        // then the array grows back (to its defaults).
+        // An array shrinks to one element and grows back (to its defaults).
         const auto parameter = store->parameter(ParameterCoordinate(coordinate)).toStrongRef();
         if (parameter && definition->elementCount > 1) {
-            parameter->setElementCount(1);
-            journal.record(QStringLiteral("drive %1 has 1 elements").arg(coordinate), page);
-            const QVariant handedOver = m_session.host()->property(WorkbenchHost::MotionBlockProperty);
-            for (const int block : {1, 0}) {
-                m_session.host()->setProperty(WorkbenchHost::MotionBlockProperty, block);
-                page->hide();
-                page->show();
-                journal.record(QStringLiteral("block %1 handed over, shown again").arg(block), page);
+            for (const unsigned short count : {static_cast<unsigned short>(1), definition->elementCount}) {
+                parameter->setElementCount(count);
+                journal.record(QStringLiteral("drive %1 has %2 elements").arg(coordinate).arg(count), page);
             }
-            m_session.host()->setProperty(WorkbenchHost::MotionBlockProperty, handedOver);
-            parameter->setElementCount(definition->elementCount);
-            journal.record(QStringLiteral("drive %1 has %2 elements").arg(coordinate).arg(definition->elementCount), page);
         }
     }
 }
@@ -344,9 +327,9 @@ void TestPageJournal::journal()
     }
     // A page opened on a drive that differs from the default shows that drive at once.
     for (const QString &coordinate : m_session.variantHost()->coordinatesRead()) {
-        if (const ParameterDefinitionData *definition = m_session.store()->definition(coordinate)) {
+        if (const ParameterDefinitionData *definition = store->definition(coordinate)) {
             const QStringList values = tellingValues(*definition);
-            m_session.store()->setValue(coordinate, livingSpace, 0, values.value(1, values.constFirst()));
+            store->setValue(coordinate, livingSpace, 0, values.value(1, values.constFirst()));
         }
     }
     QVERIFY(reopen());

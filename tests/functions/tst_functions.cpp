@@ -105,10 +105,8 @@ void TestFunctions::stateRows()
         "Para{Lbl,LineEdit}_N45_indirect#E19.2@2 Para{Lbl,LineEdit}_N47_indirect#E19.7@0");
     addState("counter input removed", "Counter", counters, {"click:toolButtonRight", "N45.1="},
         "ParaLineEdit_N45_indirect:hidden");
-    // Cams: those the drive lacks cannot be switched; a read-only project switches none.
+    // Cams: a read-only project switches none (the journal holds those the drive lacks).
     const QStringList cams = {"I60=0,0,0,0,0,0,0,0", "I61=0,0,0,0,0,0,0,0", "I64=0,0,0,0,0,0,0,0", "I80"};
-    addState("cams the drive lacks", "DbmNocken", cams + QStringList{"I59:UINT8=1,1,1,1,1,1"}, {"click:checkBoxI59_6"},
-        "checkBoxI59_{6,7}:unchecked checkBoxI59_{6,7}:disabled checkBoxI59_5:enabled");
     addState("cams read-only", "DbmNocken", cams + QStringList{"I59:UINT8=0,0,0,0,2,0,0,0", "@readonly"}, {},
         "checkBoxI59_{0,4,7}:disabled checkBoxI59_4:checked");
     // Motor potentiometer: the two lowest bits of G374; without it bit 1 keeps what it showed.

@@ -309,8 +309,8 @@ static void triggerRows(QList<Row> &rows)
                  "paraTextEdit_J441_Indirekt:h paraTextEdit_J440_Indirekt:h"});
 }
 
-// The table page's count change and reset of all blocks, offline; a parameter the drive lacks
-// (J55) is skipped.
+// The table page's count change and reset of all blocks, offline (the journal holds the buttons
+// online and going off- and online); a parameter the drive lacks (J55) is skipped.
 static void tableRows(QList<Row> &rows)
 {
     const QString page = QStringLiteral("Fahrsatzbetrieb");
@@ -326,17 +326,12 @@ static void tableRows(QList<Row> &rows)
     const QString counted = "$J10*%1 $J19*%1 $J286*%1 $J452*%1 $J444*%1 $J55*none LblValueAnzahlFahrsaetze=%1";
     const QString change = QStringLiteral("dialog{%1} click:pushButtonAnzahlAendern");
     const QList<std::array<QString, 3>> own = {
-        {"offline", "", "pushButtonAnzahlAendern:E pushButtonResetFahrsaetze:E"},
         {"offline, read-only", "readonly", "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:d"},
-        {"online", "online", "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:E"},
-        {"online, read-only", "online readonly", "pushButtonAnzahlAendern:d pushButtonResetFahrsaetze:d"},
         {"editable again", "readonly editable", "pushButtonAnzahlAendern:E pushButtonResetFahrsaetze:E"},
         // Without J10 the dialog would offer 1 and cut every block parameter down to it.
         {"no J10", "-J10 online offline", "pushButtonAnzahlAendern:d"},
-        {"count 20", change.arg("type:lineEditAnzahlFahrsaetze=20"), counted.arg(20)},
         {"count 16380", change.arg("type:lineEditAnzahlFahrsaetze=16380"), counted.arg(16380)},
         {"count 16381", "ok " + change.arg("type:lineEditAnzahlFahrsaetze=16381"), counted.arg(3) + " box=Ungültige~Fahrsatzanzahl"},
-        {"count 20000", "ok " + change.arg("type:lineEditAnzahlFahrsaetze=20000"), counted.arg(3) + " box=Ungültige~Fahrsatzanzahl"},
         {"count -5", "ok " + change.arg("type:lineEditAnzahlFahrsaetze=-5"), counted.arg(3) + " box=Ungültige~Fahrsatzanzahl"},
         {"count 0", change.arg("type:lineEditAnzahlFahrsaetze=0"), counted.arg(3)},
         // Fewer blocks only after a yes to the question that names those that go.

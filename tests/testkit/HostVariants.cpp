@@ -7,6 +7,7 @@
 #include <QDynamicPropertyChangeEvent>
 #include <QMessageBox>
 #include <QMetaMethod>
+#include <QSignalBlocker>
 #include <QWidget>
 
 #include <algorithm>
@@ -85,8 +86,6 @@ void VariantParameter::relay(const ParameterAddress &address)
 {
     // A slot may look the parameter up again; this object must outlive its own signal.
     const QSharedPointer<VariantParameter> self = sharedFromThis();
-    if (m_host->quiet())
-        return;
     emit valueChanged(address);
     if (m_host->behaviour() == HostBehaviour::DeliversTwice)
         emit valueChanged(address);
@@ -529,11 +528,11 @@ int VariantHost::startControlPanel(const QString &coordinate)
 // The lock comes unreported, as from a drive the host refreshes later; its end is reported.
 void VariantHost::lockPanels(bool locked)
 {
-    const auto lock = innerProvider()->parameter(ParameterCoordinate(QStringLiteral("A918"))).toStrongRef();
-    m_quiet = m_locked = locked;
-    if (lock)
+    const ParameterCoordinate coordinate(QStringLiteral("A918"));
+    const QSignalBlocker unreported(locked ? innerProvider()->information(coordinate).toStrongRef().get() : nullptr);
+    if (const auto lock = innerProvider()->parameter(coordinate).toStrongRef())
         lock->setValue(m_inner->livingSpace(), 0, QLatin1String(locked ? "1" : "0"));
-    m_quiet = false;
+    m_locked = locked;
 }
 
 void VariantHost::stopControlPanel()

@@ -141,8 +141,8 @@ private:
 // release of its switch-on button until the page's click slot has returned, the answer to its
 // warning included), online, with A918 = 0 and the control word present; bit 31 of the word set
 // only while a panel is active and its Freigabe checked; no axis held once its page is hidden or
-// gone, offline or locked; no write while read-only; no box from inside a panel operation and one box at a time.
-// A breach is kept until the test takes it.
+// gone, offline or locked; no write while read-only; no box from inside a panel operation and
+// one box at a time. A breach is kept until the test takes it.
 class VariantHost : public WizardPageHost
 {
     Q_OBJECT
@@ -174,7 +174,6 @@ public:
     QStringList takePagesAsked() { return std::exchange(m_pagesAsked, {}); }
     // The writes the drive refused since the last take, in order.
     void noteRefusedWrite(const QString &write) { m_refusedWrites << write; }
-    bool quiet() const { return m_quiet; }
     QStringList takeRefusedWrites() { return std::exchange(m_refusedWrites, {}); }
     ParameterProvider *innerProvider() const { return m_inner->parameterProvider(); }
 
@@ -230,7 +229,6 @@ private:
     int m_pagesDeleted = 0;
     bool m_panelHeld = false;
     bool m_switchingOn = false;
-    bool m_quiet = false;  // value changes go unreported
     bool m_locked = false; // the host locked the panels as it handed the axis over
     int m_callDepth = 0;                // host calls under way
     const char *m_releaseDue = nullptr; // the page went inside one: the axis is checked after it
