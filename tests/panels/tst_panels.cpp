@@ -487,6 +487,7 @@ void TestPanels::states_data()
     QList<std::array<QString, 5>> rows = {
         {"block 2, command 6", app, blocks + "6,6,6", "show on! freigabe J311=2",
          "LblVarSollwert= FrameJ16J17:E ParaTextEdit_J16#2 ParaLbl_J17#2 ComboBoxJ311@3"},
+        {"block 1, command 4", app, blocks + "4,4,4", "show J311=1", "LblVarSollwert=100"},
         {"block beyond the list", app, blocks + "2,2,2", "show on! freigabe J311=7",
          "LblVarKommando= FrameJ16J17:h ComboBoxJ311@-1"},
         {"block picked: none, then 2", app, "J10=a,b,c,d J311=1[-1:10]",
