@@ -205,6 +205,7 @@ static void followUpRows(QList<Row> &rows)
         {"renamed here", page, blocks(3), "hand:1 J271.1=1 show type:ParaJ10=Neu", "comboBox_J271=1:~Neu comboBox_J271*4 writes=J10.1=Neu"},
         {"renamed by the drive", page, blocks(3), "hand:1 J282.1=2 show J10.2=Ende", "comboBox_J282=2:~Ende comboBox_J271@0"},
         {"chosen: block 2", page, blocks(3), "hand:1 show J271.1=1 pick:comboBox_J271=3", "writes=J271.1=2 $J271.0=-1"},
+        {"chosen beyond the drive's limit", page, blocks(3) + " J271=-1*3[-1:1]", "hand:1 show pick:comboBox_J271=3", "comboBox_J271@0 $J271.1=-1"},
         {"chosen: inactive", page, blocks(3), "hand:1 show J285.1=1 pick:comboBox_J285=0", "writes=J285.1=-1"},
         {"chosen: buffered block 0", page, blocks(3), "hand:1 show pick:comboBox_J286=1", "writes=J286.1=0"},
         {"drive changes the block's", page, blocks(3), "hand:1 show J272.1=0 J272.2=2", "comboBox_J272@1"},
