@@ -4,9 +4,9 @@
 // grows back; the page opens on drives that each lack one of them, and on one where all differ;
 // the host goes read-only and offline, through the device types, fieldbuses and languages, and
 // hands a motion block over; a control panel goes through its course; then a seeded random run
-// plays on, under a host that marks every text read with the flag set. After each step the
-// journal holds what changed on the page and what the page asked, showed, wrote and read past an
-// array's end; a run that differs fails with the first differing step.
+// plays on for 700 steps (they reach combinations no sweep does), under a host that marks every
+// text read with the flag set. After each step the journal holds what changed on the page and what
+// the page asked, showed, wrote and read past an array's end; a run that differs fails there.
 // When a page is meant to behave differently, BREVANE_JOURNAL_WRITE=1 writes the journals anew
 // from the run; the diff of journal/ is then the change in behaviour, to be read in review.
 
@@ -35,7 +35,7 @@
 namespace {
 
 constexpr quint64 journalSeed = 20261208;
-constexpr int randomActions = 60;
+constexpr int randomActions = 700;
 
 // A control panel's course, as a user and the drive go through it: the axis taken and enabled,
 // every other button used, halted, stopped and faulted by the drive, switched off by a fault and

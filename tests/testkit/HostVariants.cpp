@@ -350,7 +350,7 @@ void VariantHost::checkEnableBit(const QString &when)
 bool VariantHost::axisAvailable(const QString &controlWord) const
 {
     const auto locked = m_provider->information(ParameterCoordinate(QStringLiteral("A918"))).toStrongRef();
-    return isOnline() && locked && locked->valueText(livingSpace(), 0, false) == QLatin1String("0")
+    return isOnline() && (!locked || locked->valueText(livingSpace(), 0, false) == QLatin1String("0"))
         && (controlWord.isEmpty() || !m_provider->information(ParameterCoordinate(controlWord)).isNull());
 }
 

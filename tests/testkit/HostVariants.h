@@ -211,7 +211,7 @@ private:
     void run(const QString &call, bool panelOperation, const std::function<void()> &forward);
     void checkReleased(const char *when);
     void checkEnableBit(const QString &when);
-    bool axisAvailable(const QString &controlWord) const;
+    bool axisAvailable(const QString &controlWord) const; // a drive without A918 has no lock
     // Reports the watched parameters' values when the behaviour does at this point.
     void report();
     void lockPanels(bool locked);
