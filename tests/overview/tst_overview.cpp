@@ -159,7 +159,7 @@ void TestOverview::functionSwitches_data()
                             << "G806=1 G806.1=1 G806.3=1 G806.4=1 G807=1 G894=1 G303=1 G303.1=1"
                             << functionPages.join(' ');
     QTest::newRow("hidden analog output stays hidden") << "F40! F50 G303=0,0" << "G303=1 G303.1=1" << "AnalogOutput2";
-    QTest::newRow("hidden analog output without switch") << "F40! F50" << "" << "AnalogOutput2";
+    QTest::newRow("hidden analog output without switch") << "F40 F50!" << "" << "AnalogOutput1";
     QTest::newRow("analog outputs by element") << "F40 F50 G303=1,1" << "G303=0" << "AnalogOutput2";
 }
 
