@@ -298,7 +298,6 @@ void TestPanels::stateMachine_data()
         {"E49 bit 8 only offers Freigabe", "E49=256 show on!", on, lookOffered},
         {"E49 bit 7 blocks Freigabe", "E49=128 show on!", on, lookBlocked},
         {"switched on with an E49 warning", "E49=2 show on!", on, lookBlocked},
-        {"enabled", "show on! freigabe", enabled, lookEnabled},
         {"Freigabe released", "show on! freigabe freigabe", enabled + " b31=0", lookOffered},
         {"halted", "show on! freigabe halt", enabled + " b5=1", lookEnabledHalted},
         {"halt released", "show on! freigabe halt halt", enabled + " b5=1 b5=0", lookEnabled},
@@ -338,13 +337,14 @@ void TestPanels::stateMachine_data()
         // A host may delete a panel from inside a warning's event loop, from inside the start
         // call, or without hiding it: the page goes quietly and the axis is handed back.
         {"deleted while on", "show on! freigabe delete", enabled + " " + handBack, "*"},
-        {"deleted while off", "show delete", "b31=0", "*"},
         {"deleted in the activation warning", "show on{delete}!", "b31=0", "*"},
         {"deleted in the switch-off warning", "show on! freigabe off{delete}!", enabled + " " + handBack, "*"},
         {"deleted in the start call", "show start{delete} on!", "b31=0 START flag0 stop", "*"},
         // A host that runs an event loop inside its call: what the user does there waits for it.
         {"button released inside a host call", "show on! freigabe press:MOTION call{release:MOTION} halt",
          enabled + " b1=1 b5=1 b1=0", "*"},
+        {"button pressed again inside a host call", "show on! freigabe press:MOTION call{press:MOTION} release:MOTION",
+         enabled + " b1=1 b1=0 b1=1", "*"},
         {"switch-off clicked inside a host call", "show on! freigabe call{off} halt", enabled + " b5=1",
          lookEnabledHalted},
         {"Freigabe released inside a host call", "show on! freigabe call{freigabe} halt",
