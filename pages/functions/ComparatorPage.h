@@ -18,9 +18,10 @@ struct ComparatorBank
         int value;
         // Coordinates of the three variable rows; an empty one hides its row.
         QStringList variables;
-        // Diagram page, without and with the optional parameter.
+        // Diagram page, without and with the optional parameter (a bank without one leaves the
+        // second out).
         int diagram;
-        int diagramWithOptional;
+        int diagramWithOptional {};
     };
 
     QString enable;

@@ -15,10 +15,10 @@ const ComparatorBank kompInt16Bank {
     {QStringLiteral("C141")},
     QString(),
     {
-        {3, {QStringLiteral("C137"), QStringLiteral("C140")}, 2, 2},
-        {5, {QStringLiteral("C137"), QStringLiteral("C140")}, 3, 3},
-        {7, {QStringLiteral("C137"), QStringLiteral("C140")}, 4, 4},
-        {9, {QStringLiteral("C139"), QStringLiteral("C138"), QStringLiteral("C140")}, 5, 5},
+        {3, {QStringLiteral("C137"), QStringLiteral("C140")}, 2},
+        {5, {QStringLiteral("C137"), QStringLiteral("C140")}, 3},
+        {7, {QStringLiteral("C137"), QStringLiteral("C140")}, 4},
+        {9, {QStringLiteral("C139"), QStringLiteral("C138"), QStringLiteral("C140")}, 5},
     },
     {QStringLiteral("C139"), QStringLiteral("C138"), QStringLiteral("C140")},
 };

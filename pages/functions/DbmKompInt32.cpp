@@ -15,10 +15,10 @@ const ComparatorBank kompInt32Bank {
     {QStringLiteral("C83")},
     QString(),
     {
-        {3, {QStringLiteral("C79"), QStringLiteral("C82")}, 2, 2},
-        {5, {QStringLiteral("C79"), QStringLiteral("C82")}, 3, 3},
-        {7, {QStringLiteral("C79"), QStringLiteral("C82")}, 4, 4},
-        {9, {QStringLiteral("C81"), QStringLiteral("C80"), QStringLiteral("C82")}, 5, 5},
+        {3, {QStringLiteral("C79"), QStringLiteral("C82")}, 2},
+        {5, {QStringLiteral("C79"), QStringLiteral("C82")}, 3},
+        {7, {QStringLiteral("C79"), QStringLiteral("C82")}, 4},
+        {9, {QStringLiteral("C81"), QStringLiteral("C80"), QStringLiteral("C82")}, 5},
     },
     {QStringLiteral("C81"), QStringLiteral("C80"), QStringLiteral("C82")},
 };

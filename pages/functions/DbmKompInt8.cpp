@@ -15,10 +15,10 @@ const ComparatorBank kompInt8Bank {
     {QStringLiteral("C149")},
     QString(),
     {
-        {3, {QStringLiteral("C145"), QStringLiteral("C148")}, 2, 2},
-        {5, {QStringLiteral("C145"), QStringLiteral("C148")}, 3, 3},
-        {7, {QStringLiteral("C145"), QStringLiteral("C148")}, 4, 4},
-        {9, {QStringLiteral("C147"), QStringLiteral("C146"), QStringLiteral("C148")}, 5, 5},
+        {3, {QStringLiteral("C145"), QStringLiteral("C148")}, 2},
+        {5, {QStringLiteral("C145"), QStringLiteral("C148")}, 3},
+        {7, {QStringLiteral("C145"), QStringLiteral("C148")}, 4},
+        {9, {QStringLiteral("C147"), QStringLiteral("C146"), QStringLiteral("C148")}, 5},
     },
     {QStringLiteral("C147"), QStringLiteral("C146"), QStringLiteral("C148")},
 };
