@@ -1,12 +1,12 @@
 // Every page's behaviour held in its journal (journal/<page>.txt): the page opens on the default
 // drive; every button, link, choice and field is used, every link also with its target hidden;
 // each parameter the page reads takes a few telling values, each array shrinks to one element and
-// grows back; the page opens on drives that each lack one of them, and on one where all differ;
-// the host goes read-only and offline, through the device types, fieldbuses and languages, and
-// hands a motion block over; a control panel goes through its course; then a seeded random run
-// plays on for 700 steps (they reach combinations no sweep does), under a host that marks every
-// text read with the flag set. After each step the journal holds what changed on the page and what
-// the page asked, showed, wrote and read past an array's end; a run that differs fails there.
+// grows back; the page opens on drives that each lack one of them, and on one where all differ,
+// where each parameter takes its values again; the host goes read-only and offline, through the
+// device types, fieldbuses and languages, and hands a motion block over; a control panel goes
+// through its course; then a seeded random run plays on for 700 steps (combinations no sweep
+// reaches), under a host that marks every text read with the flag set. After each step the journal
+// holds what changed and what the page asked, showed, wrote and read past an array's end.
 // When a page is meant to behave differently, BREVANE_JOURNAL_WRITE=1 writes the journals anew
 // from the run; the diff of journal/ is then the change in behaviour, to be read in review.
 
@@ -163,16 +163,15 @@ void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page, co
             beforeEach();
         // The first elements alike: a page of blocks may show any of them.
         const auto elements = static_cast<unsigned short>(qMin<int>(definition->elementCount, 4));
-        const QString original = store->value(coordinate, livingSpace, 0);
+        QStringList originals;
+        for (unsigned short element = 0; element < definition->elementCount; ++element)
+            originals << store->value(coordinate, livingSpace, element);
         for (const QString &value : tellingValues(*definition)) {
             bool accepted = true;
             for (unsigned short element = 0; element < elements; ++element)
                 accepted = store->setValue(coordinate, livingSpace, element, value) && accepted;
             journal.record(QStringLiteral("drive %1 = %2%3").arg(coordinate, value, accepted ? QString() : QStringLiteral(" (refused)")), page);
         }
-        for (unsigned short element = 0; element < elements; ++element)
-            store->setValue(coordinate, livingSpace, element, original);
-        journal.record(QStringLiteral("drive %1 back to %2").arg(coordinate, original), page);
         // An array shrinks to one element and grows back (to its defaults).
         const auto parameter = store->parameter(ParameterCoordinate(coordinate)).toStrongRef();
         if (parameter && definition->elementCount > 1) {
@@ -181,6 +180,10 @@ void TestPageJournal::sweepParameters(PageJournal &journal, WizardPage *page, co
                 journal.record(QStringLiteral("drive %1 has %2 elements").arg(coordinate).arg(count), page);
             }
         }
+        // Every element gets its value back: the parameters after it meet the same drive.
+        for (unsigned short element = 0; element < originals.size(); ++element)
+            store->setValue(coordinate, livingSpace, element, originals.at(element));
+        journal.record(QStringLiteral("drive %1 back to %2").arg(coordinate, originals.value(0)), page);
     }
 }
 
@@ -334,6 +337,7 @@ void TestPageJournal::journal()
     }
     QVERIFY(reopen());
     journal.record(QStringLiteral("open again on a drive where each parameter the page read has another value"), page);
+    sweepParameters(journal, page);
     drivePanel(journal, page);
     switchHost(journal, page);
     for (int action = 1; action <= randomActions; ++action) {

@@ -84,8 +84,6 @@ void TestFunctions::stateRows()
         watch("axis 0", "0:" + bank.watched + ".2", bank.watched + ".2@1", false);
         watch("another type", other, "", true);
         watch("an unknown parameter", "Z999", "", true);
-        watch("beyond the array", bank.watched + ".8", "", false);
-        watch("nothing", "", "", false);
         // The warning beside an address of another data type asks the host for a parameter of the bank's.
         addState(page + " warning clicked", page, bankDrive(bank), {bank.address + "=Z999", "click:toolButton"},
             "prompts=" + QString(bank.prompt).replace(' ', '~'));
