@@ -51,7 +51,7 @@ QString bits(const QString &prefix, quint64 value)
 
 } // namespace
 
-// Comparators, counter, cams, motor potentiometer, position measurement and PID controller.
+// Comparators, counter, motor potentiometer, position measurement and PID controller.
 class TestFunctions : public PageTable {
     Q_OBJECT
 private slots:
@@ -91,6 +91,11 @@ void TestFunctions::stateRows()
         addState(page + " stops watching", page, bankDrive(bank),
             {bank.address + "=" + other, bank.operation + "=1"}, watched + ":hidden toolButton:hidden");
     }
+    // The real bank's diagram for operations 3 to 11 with C84, then without (the pages 2 to 10).
+    QStringList diagrams;
+    for (const int page : {3, 5, 7, 9, 11, -1, 2, 4, 6, 8, 10})
+        diagrams << (page < 0 ? QStringList{"-C84"} : QStringList{QStringLiteral("C64=%1").arg(page | 1), QStringLiteral("see{stackedWidget@%1}").arg(page)});
+    addState("DbmKompReal32 diagrams", "DbmKompReal32", bankDrive(banks[3]), diagrams, "");
     // The number steps within the bank, whose parameters have more elements.
     addState("number: not beyond the bank", "DbmKompInt16", bankDrive(banks[1]), second + second + second,
         "lineEditCompI16Number%3 ParaCombo_C135#C135.3@1 ParaLineEdit_C136#C136.3@1");
@@ -101,12 +106,6 @@ void TestFunctions::stateRows()
         "E19=0,0,0,0,0,0,0,0"};
     addState("counter input and reset", "Counter", counters, {"N45.1=1:E19.2", "N47.1=E19.7", "click:toolButtonRight"},
         "Para{Lbl,LineEdit}_N45_indirect#E19.2@2 Para{Lbl,LineEdit}_N47_indirect#E19.7@0");
-    addState("counter input removed", "Counter", counters, {"click:toolButtonRight", "N45.1="},
-        "ParaLineEdit_N45_indirect:hidden");
-    // Cams: a read-only project switches none (the journal holds those the drive lacks).
-    const QStringList cams = {"I60=0,0,0,0,0,0,0,0", "I61=0,0,0,0,0,0,0,0", "I64=0,0,0,0,0,0,0,0", "I80"};
-    addState("cams read-only", "DbmNocken", cams + QStringList{"I59:UINT8=0,0,0,0,2,0,0,0", "@readonly"}, {},
-        "checkBoxI59_{0,4,7}:disabled checkBoxI59_4:checked");
     // Motor potentiometer: the two lowest bits of G374; without it bit 1 keeps what it showed.
     addState("potentiometer without G374", "Motorpoti", {"G374:UINT8=3"}, {"-G374", "hide show"},
         "stackedWidgetG374_0=0 stackedWidgetG374_1=1");

@@ -284,6 +284,7 @@ static void triggerRows(QList<Row> &rows)
         {"G809 set, cleared", common, "G809=0 J437=0*5",
          "show see{CheckboxG809:E,checkBox_J437_0:E} click:CheckboxG809 see{writes=G809.0=1,CheckboxG809?1} click:CheckboxG809",
          "writes=G809.0=1,G809.0=0 CheckboxG809?0"},
+        {"G809 kept by the drive", common, "G809=0[0:0] J437=0*5", "show click:CheckboxG809", "CheckboxG809?0 $G809=0"},
         // Block-end switching: a click writes the switch and frees or locks its value.
         {"switch unchecked, checked", switching, "J455=0*5 J456=0,1,0,0,0 J457=0*5",
          "show click:checkBoxJ456_1 see{writes=J456.1=0,checkBoxJ456_1?0,ParaLineEdit_J455_1:d} click:checkBoxJ456_1",
