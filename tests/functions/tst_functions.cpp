@@ -94,7 +94,7 @@ void TestFunctions::stateRows()
     // The real bank's diagram for operations 3 to 11 with C84, then without (the pages 2 to 10).
     QStringList diagrams;
     for (const int page : {3, 5, 7, 9, 11, -1, 2, 4, 6, 8, 10})
-        diagrams << (page < 0 ? QStringList{"-C84"} : QStringList{QStringLiteral("C64=%1").arg(page | 1), QStringLiteral("see{stackedWidget@%1}").arg(page)});
+        diagrams << (page < 0 ? QStringList{"-C84"} : QString("C64=%1 see{stackedWidget@%2}").arg(page | 1).arg(page).split(' '));
     addState("DbmKompReal32 diagrams", "DbmKompReal32", bankDrive(banks[3]), diagrams, "");
     // The number steps within the bank, whose parameters have more elements.
     addState("number: not beyond the bank", "DbmKompInt16", bankDrive(banks[1]), second + second + second,
